@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds in Release, generates the content and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j"$(nproc)"
+exec build/release/bin/wendmoor
