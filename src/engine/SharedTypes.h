@@ -1,0 +1,12 @@
+#pragma once
+#include <cstdint>
+
+// Every component timer adds this once per frame; nothing in the game reads a clock.
+constexpr int TickMilliseconds = 30;
+
+// A tile or screen position; tiles count from 1, 0 meaning none.
+struct TPoint {
+  int X = 0;
+  int Y = 0;
+  bool operator==(const TPoint&) const = default;
+};

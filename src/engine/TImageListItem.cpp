@@ -1,0 +1,143 @@
+#include "engine/TImageListItem.h"
+
+#include "engine/TOmegaImageList.h"
+#include "engine/TOmegaRenderer.h"
+#include "engine/TPictureDecoder.h"
+
+TImageListItem::~TImageListItem() { ReleaseTexture(); }
+
+void TImageListItem::SetPicture(TPicture picture) {
+  Picture = std::move(picture);
+  PicWidth = Picture.Width > 0 ? Picture.Width : 1;
+  PicHeight = Picture.Height > 0 ? Picture.Height : 1;
+  TileWidth = PicWidth;
+  TileHeight = PicHeight;
+  RecountGrid();
+}
+
+void TImageListItem::RecountGrid() {
+  ColumnCount = TileWidth > 0 ? PicWidth / TileWidth : 1;
+  RowCount = TileHeight > 0 ? PicHeight / TileHeight : 1;
+}
+
+void TImageListItem::SetTileWidth(int w) {
+  TileWidth = w > 0 ? w : PicWidth;
+  RecountGrid();
+}
+
+void TImageListItem::SetTileHeight(int h) {
+  TileHeight = h > 0 ? h : PicHeight;
+  RecountGrid();
+}
+
+bool TImageListItem::CreateTexture() {
+  bool fromFile = false;
+  if (!Filepath.empty()) {
+    std::string path = Filepath;
+    while (!path.empty() && (path.front() == ' ')) path.erase(path.begin());
+    while (!path.empty() && (path.back() == ' ')) path.pop_back();
+    if (!path.empty() && path.front() != '/') path = Owner.ExecutableFolder() + path;
+    TPicture loaded;
+    std::string error;
+    if (TPictureDecoder::DecodeFile(path, loaded, error)) {
+      SetPicture(std::move(loaded));
+      fromFile = true;
+    }
+  }
+  if (Picture.Empty()) return TextureId != 0;
+  IRenderBackend* backend = Owner.Backend();
+  if (!backend) return false;
+  if (TileHeight < 1) TileHeight = PicHeight;
+  if (TileWidth < 1) TileWidth = PicWidth;
+  if (TextureId == 0) {
+    int tw = 0, th = 0;
+    TextureId = backend->CreateTexture(Picture.Pixels.data(), Picture.Width, Picture.Height, tw, th);
+    if (TextureId == 0) return false;
+    TexWidth = tw < 2 ? 2 : tw;
+    TexHeight = th < 2 ? 2 : th;
+  }
+  RecountGrid();
+  if (fromFile) Picture = TPicture{};
+  return true;
+}
+
+void TImageListItem::ReleaseTexture() {
+  if (TextureId != 0) {
+    if (IRenderBackend* backend = Owner.Backend()) backend->DestroyTexture(TextureId);
+    TextureId = 0;
+  }
+}
+
+void TImageListItem::Draw(float x, float y, int pattern) {
+  DrawPattern(nullptr, x, y, 0, pattern, false, false, 0xFFFFFFFF, 1, 1, 0, 0, 0);
+}
+
+void TImageListItem::DrawColor(float x, float y, int blendMode, int pattern, std::uint8_t r,
+                               std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX,
+                               float scaleY, float centerX, float centerY, float angle) {
+  std::uint32_t argb = (std::uint32_t(a) << 24) | (std::uint32_t(r) << 16) |
+                       (std::uint32_t(g) << 8) | std::uint32_t(b);
+  DrawPattern(nullptr, x, y, blendMode, pattern, false, false, argb, scaleX, scaleY, centerX,
+              centerY, angle);
+}
+
+void TImageListItem::DrawEx(float x, float y, int pattern, bool mirror, bool flip,
+                            std::uint32_t argb, float scaleX, float scaleY, float centerX,
+                            float centerY, float angle) {
+  DrawPattern(nullptr, x, y, 0, pattern, mirror, flip, argb, scaleX, scaleY, centerX, centerY,
+              angle);
+}
+
+void TImageListItem::DrawRect(const TSourceRect& src, float x, float y, int blendMode, bool mirror,
+                              bool flip, std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                              std::uint8_t a, float scaleX, float scaleY, float centerX,
+                              float centerY, float angle) {
+  std::uint32_t argb = (std::uint32_t(a) << 24) | (std::uint32_t(r) << 16) |
+                       (std::uint32_t(g) << 8) | std::uint32_t(b);
+  DrawPattern(&src, x, y, blendMode, 0, mirror, flip, argb, scaleX, scaleY, centerX, centerY,
+              angle);
+}
+
+void TImageListItem::DrawPattern(const TSourceRect* src, float x, float y, int blendMode,
+                                 int pattern, bool mirror, bool flip, std::uint32_t argb,
+                                 float scaleX, float scaleY, float centerX, float centerY,
+                                 float angle) {
+  if (pattern == NoPattern) return;
+  TOmegaScreen* screen = Owner.Screen();
+  if (!screen || TextureId == 0) return;
+  screen->SetBlendMode(blendMode);
+
+  TOmegaRenderer& q = Owner.Renderer();
+  q.SetColor(argb);
+  const float tw = static_cast<float>(TexWidth), th = static_cast<float>(TexHeight);
+  float w, h;
+  if (src) {
+    q.SetTexCoords(src->Left / tw, src->Top / th, src->Right / tw, src->Bottom / th);
+    w = static_cast<float>(src->Right - src->Left);
+    h = static_cast<float>(src->Bottom - src->Top);
+  } else if (pattern == WholePicture) {
+    q.SetTexCoords(0, 0, PicWidth / tw, PicHeight / th);
+    w = static_cast<float>(TileWidth);
+    h = static_cast<float>(TileHeight);
+  } else {
+    int count = RowCount * ColumnCount;
+    if (pattern >= count) pattern = count - 1;
+    if (pattern < 0) pattern = 0;
+    int col = ColumnCount > 0 ? pattern % ColumnCount : 0;
+    int row = ColumnCount > 0 ? pattern / ColumnCount : 0;
+    q.SetTexCoords(col * TileWidth / tw, row * TileHeight / th, (col + 1) * TileWidth / tw,
+                   (row + 1) * TileHeight / th);
+    w = static_cast<float>(TileWidth);
+    h = static_cast<float>(TileHeight);
+  }
+  q.Mirror = mirror;
+  q.Flip = flip;
+  q.ApplyMirrorFlip();
+  q.SetRect(x, y, w, h);
+  // The whole picture turns about a point of the whole picture, not of one tile.
+  float cw = (pattern == WholePicture && !src) ? static_cast<float>(PicWidth) : w;
+  float ch = (pattern == WholePicture && !src) ? static_cast<float>(PicHeight) : h;
+  q.Transform(x + centerX * cw, y + centerY * ch, scaleX, scaleY, angle);
+  screen->BindTexture(TextureId);
+  screen->SubmitQuad(q.Corners, 4);
+}

@@ -1,0 +1,69 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "engine/TPicture.h"
+#include "platform/IRenderBackend.h"
+
+class TOmegaImageList;
+
+struct TSourceRect {
+  int Left, Top, Right, Bottom;
+};
+
+// One named picture with its grid of equal patterns, numbered row by row from 0.
+class TImageListItem {
+ public:
+  static constexpr int NoPattern = -999;  // draws nothing
+  static constexpr int WholePicture = -1;
+
+  explicit TImageListItem(TOmegaImageList& owner) : Owner(owner) {}
+  ~TImageListItem();
+  TImageListItem(const TImageListItem&) = delete;
+  TImageListItem& operator=(const TImageListItem&) = delete;
+
+  std::string Name;
+  std::string Filepath;  // optional file to load from; the game never sets it
+
+  void SetPicture(TPicture picture);
+  const TPicture& GetPicture() const { return Picture; }
+  int GetTileWidth() const { return TileWidth; }
+  int GetTileHeight() const { return TileHeight; }
+  void SetTileWidth(int w);   // 0: the whole picture width
+  void SetTileHeight(int h);  // 0: the whole picture height
+  int Columns() const { return ColumnCount; }
+  int Rows() const { return RowCount; }
+  int PictureWidth() const { return PicWidth; }
+  int PictureHeight() const { return PicHeight; }
+  int TextureWidth() const { return TexWidth; }
+  int TextureHeight() const { return TexHeight; }
+  TTextureId Texture() const { return TextureId; }
+
+  // Builds the texture (or only refreshes the sizes when it is there); false on failure.
+  bool CreateTexture();
+  void ReleaseTexture();
+
+  void Draw(float x, float y, int pattern);
+  void DrawColor(float x, float y, int blendMode, int pattern, std::uint8_t r, std::uint8_t g,
+                 std::uint8_t b, std::uint8_t a, float scaleX, float scaleY, float centerX,
+                 float centerY, float angle);
+  void DrawEx(float x, float y, int pattern, bool mirror, bool flip, std::uint32_t argb,
+              float scaleX, float scaleY, float centerX, float centerY, float angle);
+  void DrawRect(const TSourceRect& src, float x, float y, int blendMode, bool mirror, bool flip,
+                std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX,
+                float scaleY, float centerX, float centerY, float angle);
+
+ private:
+  void DrawPattern(const TSourceRect* src, float x, float y, int blendMode, int pattern,
+                   bool mirror, bool flip, std::uint32_t argb, float scaleX, float scaleY,
+                   float centerX, float centerY, float angle);
+  void RecountGrid();
+
+  TOmegaImageList& Owner;
+  TPicture Picture;
+  int RowCount = 1, ColumnCount = 1;
+  int PicWidth = 1, PicHeight = 1;
+  int TileWidth = 0, TileHeight = 0;
+  int TexWidth = 2, TexHeight = 2;
+  TTextureId TextureId = 0;
+};

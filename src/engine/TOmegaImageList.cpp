@@ -1,0 +1,83 @@
+#include "engine/TOmegaImageList.h"
+
+#include "engine/TOmegaScreen.h"
+
+TOmegaImageList::TOmegaImageList(TOmegaScreen* screen) { SetScreen(screen); }
+
+TOmegaImageList::~TOmegaImageList() {
+  Clear();
+  if (OmegaScreen) OmegaScreen->UnregisterImageList(this);
+}
+
+void TOmegaImageList::SetScreen(TOmegaScreen* screen) {
+  if (OmegaScreen) OmegaScreen->UnregisterImageList(this);
+  OmegaScreen = screen;
+  if (OmegaScreen) OmegaScreen->RegisterImageList(this);
+}
+
+IRenderBackend* TOmegaImageList::Backend() const {
+  return OmegaScreen ? OmegaScreen->GetBackend() : nullptr;
+}
+
+TImageListItem* TOmegaImageList::Find(const std::string& name) const {
+  auto it = Index.find(name);
+  return it == Index.end() ? nullptr : Items[it->second].get();
+}
+
+TImageListItem& TOmegaImageList::Add(const std::string& name) {
+  Items.push_back(std::make_unique<TImageListItem>(*this));
+  Items.back()->Name = name;
+  Index.emplace(name, Items.size() - 1);
+  return *Items.back();
+}
+
+bool TOmegaImageList::Remove(const std::string& name) {
+  auto it = Index.find(name);
+  if (it == Index.end()) return false;
+  Items.erase(Items.begin() + static_cast<std::ptrdiff_t>(it->second));
+  Reindex();
+  return true;
+}
+
+void TOmegaImageList::Clear() {
+  Items.clear();
+  Index.clear();
+}
+
+void TOmegaImageList::Reindex() {
+  Index.clear();
+  for (std::size_t i = 0; i < Items.size(); ++i) Index.emplace(Items[i]->Name, i);
+}
+
+void TOmegaImageList::CreateAllTextures() {
+  for (auto& item : Items) item->CreateTexture();
+}
+
+void TOmegaImageList::DrawImage(const std::string& name, float x, float y, int pattern) {
+  if (TImageListItem* item = Find(name)) item->Draw(x, y, pattern);
+}
+
+void TOmegaImageList::DrawImageColor(const std::string& name, float x, float y, int pattern,
+                                     std::uint8_t r, std::uint8_t g, std::uint8_t b,
+                                     std::uint8_t a, float scaleX, float scaleY, float centerX,
+                                     float centerY, float angle, int blendMode) {
+  if (TImageListItem* item = Find(name))
+    item->DrawColor(x, y, blendMode, pattern, r, g, b, a, scaleX, scaleY, centerX, centerY, angle);
+}
+
+void TOmegaImageList::DrawImageEx(const std::string& name, float x, float y, int pattern,
+                                  bool mirror, bool flip, std::uint32_t argb, float scaleX,
+                                  float scaleY, float centerX, float centerY, float angle) {
+  if (TImageListItem* item = Find(name))
+    item->DrawEx(x, y, pattern, mirror, flip, argb, scaleX, scaleY, centerX, centerY, angle);
+}
+
+int TOmegaImageList::TileWidthOf(const std::string& name) const {
+  TImageListItem* item = Find(name);
+  return item ? item->GetTileWidth() : 0;
+}
+
+int TOmegaImageList::TileHeightOf(const std::string& name) const {
+  TImageListItem* item = Find(name);
+  return item ? item->GetTileHeight() : 0;
+}

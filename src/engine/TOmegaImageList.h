@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/TComponent.h"
+#include "engine/TImageListItem.h"
+#include "engine/TOmegaRenderer.h"
+
+class TOmegaScreen;
+
+// Every picture the game can draw, by name. Drawing a name that is not loaded draws nothing.
+class TOmegaImageList : public TComponent {
+ public:
+  explicit TOmegaImageList(TOmegaScreen* screen = nullptr);
+  ~TOmegaImageList() override;
+
+  void SetScreen(TOmegaScreen* screen);
+  TOmegaScreen* Screen() const { return OmegaScreen; }
+  IRenderBackend* Backend() const;
+  void DetachScreen() { OmegaScreen = nullptr; }
+  TOmegaRenderer& Renderer() { return QuadBuilder; }
+  void SetExecutableFolder(const std::string& folder) { ExeFolder = folder; }
+  const std::string& ExecutableFolder() const { return ExeFolder; }
+
+  // Exact, case-sensitive; the first item of that name.
+  TImageListItem* Find(const std::string& name) const;
+  TImageListItem& Add(const std::string& name);
+  // Frees the first item of that name and its texture; false when there is none.
+  bool Remove(const std::string& name);
+  void Clear();
+  int Count() const { return static_cast<int>(Items.size()); }
+  TImageListItem& Item(int index) { return *Items[index]; }
+  // After a device open or reset: textures for every item that lacks one.
+  void CreateAllTextures();
+
+  // The game draws by name through these.
+  void DrawImage(const std::string& name, float x, float y, int pattern);
+  void DrawImageColor(const std::string& name, float x, float y, int pattern, std::uint8_t r,
+                      std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX = 1,
+                      float scaleY = 1, float centerX = 0, float centerY = 0, float angle = 0,
+                      int blendMode = 0);
+  void DrawImageEx(const std::string& name, float x, float y, int pattern, bool mirror, bool flip,
+                   std::uint32_t argb, float scaleX = 1, float scaleY = 1, float centerX = 0,
+                   float centerY = 0, float angle = 0);
+  int TileWidthOf(const std::string& name) const;
+  int TileHeightOf(const std::string& name) const;
+
+ private:
+  void Reindex();
+
+  TOmegaScreen* OmegaScreen = nullptr;
+  TOmegaRenderer QuadBuilder;
+  std::string ExeFolder;
+  std::vector<std::unique_ptr<TImageListItem>> Items;
+  std::unordered_map<std::string, std::size_t> Index;  // first item of each name
+};

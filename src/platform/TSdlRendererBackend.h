@@ -1,0 +1,36 @@
+#pragma once
+#include <SDL.h>
+
+#include <vector>
+
+#include "platform/IRenderBackend.h"
+
+// The common part of both SDL back ends: textures, blend modes and quads on an SDL_Renderer.
+class TSdlRendererBackend : public IRenderBackend {
+ public:
+  ~TSdlRendererBackend() override;
+
+  bool IsUsable() override { return Renderer != nullptr; }
+  void SetFiltering(bool linear) override;
+  void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override;
+  void SetBlendMode(int mode) override;
+  TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
+                           int& texH) override;
+  void DestroyTexture(TTextureId id) override;
+  void BindTexture(TTextureId id) override { Bound = id; }
+  void DrawQuad(const TRenderVertex corners[4]) override;
+
+  // The SDL blend mode for one of the screen's blend-mode numbers.
+  static SDL_BlendMode BlendModeFor(int mode);
+  SDL_Renderer* GetRenderer() const { return Renderer; }
+
+ protected:
+  void DestroyAllTextures();
+  bool ReadTarget(std::vector<std::uint8_t>& rgba, int width, int height);
+
+  SDL_Renderer* Renderer = nullptr;
+  std::vector<SDL_Texture*> Textures;  // index = id - 1
+  TTextureId Bound = 0;
+  SDL_BlendMode Blend = SDL_BLENDMODE_BLEND;
+  bool Linear = true;
+};

@@ -1,0 +1,68 @@
+#include "platform/TSdlWindow.h"
+
+#include "platform/TWindowGeometry.h"
+
+TSdlWindow::TSdlWindow(const std::string& title, int width, int height) {
+  Window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                            height, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+  ArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  HandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+  BufferW = width;
+  BufferH = height;
+}
+
+TSdlWindow::~TSdlWindow() {
+  if (ArrowCursor) SDL_FreeCursor(ArrowCursor);
+  if (HandCursor) SDL_FreeCursor(HandCursor);
+  if (Window) SDL_DestroyWindow(Window);
+}
+
+void TSdlWindow::SetTitle(const std::string& title) {
+  if (Window) SDL_SetWindowTitle(Window, title.c_str());
+}
+void TSdlWindow::SetBordered(bool bordered) {
+  if (Window) SDL_SetWindowBordered(Window, bordered ? SDL_TRUE : SDL_FALSE);
+}
+void TSdlWindow::SetStayOnTop(bool onTop) {
+  if (Window) SDL_SetWindowAlwaysOnTop(Window, onTop ? SDL_TRUE : SDL_FALSE);
+}
+void TSdlWindow::SetPosition(int left, int top) {
+  if (Window) SDL_SetWindowPosition(Window, left, top);
+}
+void TSdlWindow::GetPosition(int& left, int& top) {
+  left = top = 0;
+  if (Window) SDL_GetWindowPosition(Window, &left, &top);
+}
+void TSdlWindow::SetClientSize(int width, int height) {
+  if (Window && !IsFullScreenDesktop()) SDL_SetWindowSize(Window, width, height);
+}
+void TSdlWindow::GetClientSize(int& width, int& height) {
+  width = height = 0;
+  if (Window) SDL_GetWindowSize(Window, &width, &height);
+}
+void TSdlWindow::SetFullScreenDesktop(bool on) {
+  if (Window) SDL_SetWindowFullscreen(Window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+bool TSdlWindow::IsFullScreenDesktop() {
+  return Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==
+                       SDL_WINDOW_FULLSCREEN_DESKTOP;
+}
+void TSdlWindow::Minimize() {
+  if (Window) SDL_MinimizeWindow(Window);
+}
+void TSdlWindow::Show() {
+  if (Window) SDL_ShowWindow(Window);
+}
+void TSdlWindow::SetCursor(TCursorKind kind) {
+  SDL_Cursor* c = kind == TCursorKind::Hand ? HandCursor : ArrowCursor;
+  if (c) SDL_SetCursor(c);
+}
+void TSdlWindow::SetBackBufferSize(int width, int height) {
+  BufferW = width;
+  BufferH = height;
+}
+void TSdlWindow::WindowToBackBuffer(double wx, double wy, double& bx, double& by) {
+  int w = BufferW, h = BufferH;
+  GetClientSize(w, h);
+  TWindowGeometry::WindowToBuffer(w, h, BufferW, BufferH, wx, wy, bx, by);
+}

@@ -1,0 +1,277 @@
+// The main window's life: creation, display mode, focus changes and closing.
+#include <exception>
+
+#include "platform/TFileSystem.h"
+#include "shell/TDisplayModeChooser.h"
+#include "shell/TFormMain.h"
+#include "shell/TSaveFolders.h"
+
+TFormMain::TFormMain(const TShellServices& services)
+    : OmegaScreen1(services.Backend),
+      OmegaImageList1(&OmegaScreen1),
+      OmegaTimer1(*services.Clock),
+      CompanyLogos(OmegaImageList1),
+      Services(services),
+      ImageLoader(OmegaImageList1, SpriteTileCount) {
+  // The values of the form resource.
+  OmegaScreen1.Width = 1366;
+  OmegaScreen1.Height = 768;
+  OmegaScreen1.SetBpp(32);
+  OmegaScreen1.ZBuffer = false;
+  OmegaScreen1.BackBufferAccess = false;
+  OmegaScreen1.BBCount = 0;
+  OmegaTimer1.SetTargetFPS(33);
+  OmegaTimer1.SetMinFPS(10);
+  OmegaTimer1.SetMaxFPS(0);
+  OmegaTimer1.SetFPSWarningFrames(10);
+  OmegaTimer1.OnTimer = [this](TOmegaTimer&) { OmegaTimer1Timer(); };
+  OmegaScreen1.OnFatalError = [this](const std::string& text) {
+    Services.MessageBoxes->Show("Error", text, TMessageButtons::OkCancel, true);
+    Services.MessageBoxes->Show("Error", "This application will now exit.",
+                                TMessageButtons::OkCancel, true);
+    if (Services.Terminate) Services.Terminate(1);
+  };
+  ImageLoader.OnError = [this](const std::string& message) { Trace("error", message); };
+  GameScene.OnChanged = [this](TGameScene&, TGameSceneValues o, TGameSceneValues n) {
+    OnSceneChanged(o, n);
+  };
+}
+
+TFormMain::~TFormMain() { OmegaTimer1.SetEnabled(false); }
+
+void TFormMain::Trace(const std::string& kind, const std::string& details) {
+  if (Services.Trace) Services.Trace(kind, details);
+}
+
+bool TFormMain::FormCreate() {
+  // 1-2. The operating-system check and, where it applies, the windowed-mode question.
+  IsWindows8OrLater = Services.IsWindows8OrLater;
+  if (!IsWindows8OrLater) {
+    Services.Window->SetBordered(true);
+  } else if (Services.AskWindowedModeDialog) {
+    if (Services.AskWindowedModeDialog() == 2)
+      Win10Confirm.ChooseRunWindowed();
+    else
+      Win10Confirm.ChooseRunNormally();
+  }
+  // 3.
+  NoticeCounter = 0;
+  NoticeTarget = 255;
+  // 4.
+  ExeFolder = Services.ExeFolder;
+  if (!TFileSystem::ChangeDirectory(ExeFolder)) {
+    Services.MessageBoxes->Show(
+        "Error",
+        "Please reinstall the game to a folder or path that has all standard ASCII characters.  "
+        "For example \"C:\\Program Files\\Game Name\\\".  This game cannot run if the folder or "
+        "path contains NON-ASCII or foreign characters.  Thank you.",
+        TMessageButtons::Ok, true);
+    return false;
+  }
+  // 5. (6: the focus handlers are the loop's events, see HandleEvent.)
+  if (!Services.SaveRoot) {
+    Services.MessageBoxes->Show("Error", "Error: could not access game save folder.",
+                                TMessageButtons::Ok, true);
+    return false;
+  }
+  BuildFolderPaths();
+  // 7.
+  TSaveFolders::CreateSaveFolders(SaveRoot, SaveFolder, *Services.MessageBoxes);
+  SaveFolder = TSaveFolders::SelectSaveFolder(SaveFolder);
+  // 8.
+  FrameCounter = 0;
+  ResumeOnActivate = true;
+  Services.Window->GetPosition(WindowedLeft, WindowedTop);
+  MinimizeOnSwitch = false;
+  NoPlayersYet = false;
+  PlayerLoaded = false;
+  StickersPending = true;
+  GamePaused = false;
+  CheatMode = false;
+  LoadStarted = false;
+  SplashFrames = 0;
+  // 9.
+  TDisplaySize mode = TDisplayModeChooser::Choose(Services.DisplayModes);
+  OmegaScreen1.Width = mode.Width;
+  OmegaScreen1.Height = mode.Height;
+  OmegaScreen1.ScaleX = static_cast<float>(mode.Width) / 1366.0f;
+  OmegaScreen1.ScaleY = static_cast<float>(mode.Height) / 768.0f;
+  Services.Window->SetClientSize(mode.Width, mode.Height);
+  Services.Window->SetBackBufferSize(mode.Width, mode.Height);
+  // 10.
+  OmegaScreen1.SetWindow(Services.Window);
+  if (!OmegaScreen1.Initialize()) return false;
+  // 11-12: the language settings come with the text catalogue; the tile-count table is a member.
+  // 13.
+  OmegaImageList1.SetExecutableFolder(ExeFolder);
+  LoadFolderJpegs(0);
+  // 14.
+  CreateComponents();
+  // 15-16.
+  GatherPlayerSave(DefaultSave);
+  SetDefaultOptions(DefaultSave);
+  ApplyOptions();
+  // 18-19.
+  StartFullScreen = ReadStartFullScreenOption();
+  int cw = 0, ch = 0;
+  Services.Window->GetClientSize(cw, ch);
+  if (cw < OmegaScreen1.Width || ch < OmegaScreen1.Height ||
+      Services.Desktop.Width < OmegaScreen1.Width || Services.Desktop.Height < OmegaScreen1.Height)
+    StartFullScreen = true;
+  if (Win10Confirm.WindowedChosen()) StartFullScreen = false;
+  // 20.
+  GameScene.SetValue(gsCompanyLogos);
+  Created = true;
+  return true;
+}
+
+void TFormMain::FormShow() {
+  Services.Window->Show();
+  OmegaTimer1.SetEnabled(true);
+}
+
+void TFormMain::SetFullScreen(bool value, bool remember) {
+  if (OmegaScreen1.FullScreen == value) return;
+  IWindow& w = *Services.Window;
+  if (!OmegaScreen1.FullScreen) w.GetPosition(WindowedLeft, WindowedTop);
+  OmegaScreen1.FullScreen = !OmegaScreen1.FullScreen;
+  if (!IsWindows8OrLater) {
+    w.SetBordered(!OmegaScreen1.FullScreen);
+    w.SetStayOnTop(OmegaScreen1.FullScreen);
+  }
+  if (OmegaScreen1.FullScreen) {
+    w.SetFullScreenDesktop(true);
+    HoverCursor = TCursorKind::Arrow;
+    w.SetCursor(TCursorKind::Arrow);
+  } else if (MinimizeOnSwitch) {
+    MinimizeOnSwitch = false;
+    w.Minimize();
+  }
+  OmegaScreen1.SetWindow(&w);
+  OmegaScreen1.Reset();
+  if (!OmegaScreen1.FullScreen) {
+    w.SetFullScreenDesktop(false);
+    w.SetPosition(WindowedLeft, WindowedTop);
+    w.SetClientSize(OmegaScreen1.Width, OmegaScreen1.Height);
+  }
+  if (remember) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+  Trace("display", OmegaScreen1.FullScreen ? "fullscreen" : "windowed");
+}
+
+void TFormMain::FormResize() {
+  if (!OmegaScreen1.FullScreen)
+    Services.Window->SetClientSize(OmegaScreen1.Width, OmegaScreen1.Height);
+}
+
+bool TFormMain::ConfirmBlocksActivation() const {
+  return GameScene.GetValue() == gsConfirmWindow && (ConfirmKind == 3 || ConfirmKind == 4);
+}
+
+void TFormMain::PauseAll() {
+  OmegaTimer1.SetEnabled(false);
+  // Music, sound and voice volumes drop to 0 once the players exist.
+}
+
+void TFormMain::ResumeAll() {
+  OmegaTimer1.SetEnabled(true);
+  // Volumes return to the player's options once the players exist.
+}
+
+void TFormMain::ReturnToFullScreenIfWanted() {
+  if (GameScene.GetValue() != gsCompanyLogos && CurrentSave.FullScreen && !OmegaScreen1.FullScreen)
+    SetFullScreen(true, false);
+}
+
+void TFormMain::AppDeactivate() {
+  if (ConfirmBlocksActivation()) return;
+  PauseAll();
+  ResumeOnActivate = true;
+  if (OmegaScreen1.FullScreen && GameScene.GetValue() != gsCompanyLogos && !Timer1.IsEnabled()) {
+    ResumeOnActivate = false;
+    Timer1.Start(*Services.Clock);
+  }
+  Trace("focus", "lost");
+}
+
+void TFormMain::AppActivate() {
+  if (ConfirmBlocksActivation()) return;
+  if (ResumeOnActivate) {
+    ResumeAll();
+    ReturnToFullScreenIfWanted();
+  }
+  if (Timer1.IsEnabled()) {
+    // Back within 100 ms: the switch to windowed mode is cancelled, and so is the pause.
+    ResumeOnActivate = true;
+    Timer1.Stop();
+    ResumeAll();
+  }
+  Trace("focus", "gained");
+}
+
+void TFormMain::AppRestore() {
+  if (ConfirmBlocksActivation()) return;
+  ResumeAll();
+  ReturnToFullScreenIfWanted();
+}
+
+void TFormMain::Timer1Timer() {
+  Timer1.Stop();
+  MinimizeOnSwitch = true;
+  SetFullScreen(false, false);
+}
+
+bool TFormMain::FormCloseQuery() {
+  // The level's own question and the tutorial's clean-up come with those scenes.
+  return true;
+}
+
+void TFormMain::FormClose() {
+  // Audio stops, the high score is entered, a running level's ingredients are charged and
+  // the player's save is written here as those components arrive.
+  OmegaTimer1.SetEnabled(false);
+  IsClosed = true;
+  Trace("close", "");
+}
+
+void TFormMain::RequestClose() {
+  if (IsClosed) return;
+  if (FormCloseQuery()) FormClose();
+}
+
+void TFormMain::Idle() {
+  if (IsClosed) return;
+  try {
+    OmegaTimer1.Tick();
+    if (Timer1.Due(*Services.Clock)) Timer1Timer();
+  } catch (...) {
+    // Whatever reaches the loop is discarded.
+  }
+}
+
+std::int64_t TFormMain::NextWakeTime() {
+  std::int64_t due = OmegaTimer1.NextDue();
+  if (!OmegaTimer1.GetEnabled()) due = Services.Clock->Now() + Services.Clock->Frequency() / 20;
+  if (Timer1.IsEnabled() && Timer1.DueTime() < due) due = Timer1.DueTime();
+  return due;
+}
+
+void TFormMain::HandleEvent(const TPlatformEvent& e) {
+  try {
+    switch (e.Kind) {
+      case TPlatformEventKind::MouseDown: FormMouseDown(e.Button, e.X, e.Y); break;
+      case TPlatformEventKind::MouseUp: FormMouseUp(e.Button, e.X, e.Y); break;
+      case TPlatformEventKind::MouseMove: FormMouseMove(e.X, e.Y); break;
+      case TPlatformEventKind::KeyDown: FormKeyDown(e); break;
+      case TPlatformEventKind::KeyUp: FormKeyUp(e); break;
+      case TPlatformEventKind::Text: FormKeyPress(e.Text); break;
+      case TPlatformEventKind::CloseRequest: RequestClose(); break;
+      case TPlatformEventKind::FocusLost: AppDeactivate(); break;
+      case TPlatformEventKind::FocusGained: AppActivate(); break;
+      case TPlatformEventKind::Restored: AppRestore(); break;
+      case TPlatformEventKind::Resized: FormResize(); break;
+      case TPlatformEventKind::Minimized: break;
+    }
+  } catch (...) {
+    // Handlers never take the game down.
+  }
+}

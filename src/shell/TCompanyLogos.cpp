@@ -1,0 +1,40 @@
+#include "shell/TCompanyLogos.h"
+
+#include <string>
+
+#include "engine/SharedTypes.h"
+#include "engine/TOmegaImageList.h"
+
+void TCompanyLogos::SetLogoCount(int count) {
+  LogoCount = count < 1 ? 1 : (count > 3 ? 3 : count);
+}
+
+void TCompanyLogos::Skip() {
+  if (CurrentLogo >= 1 && CurrentLogo <= 3) Counter = HoldTimes[CurrentLogo - 1];
+}
+
+void TCompanyLogos::UpdateAndDraw() {
+  if (CurrentLogo <= LogoCount) OmgImgList.DrawImageColor("WhiteRect", 0, 0, 0, 255, 255, 255, 255, 2, 2);
+  for (int n = 1; n <= LogoCount; ++n) {
+    int& alpha = Alphas[n - 1];
+    if (n == CurrentLogo) {
+      alpha += AlphaInc;
+      if (alpha > 254) {
+        alpha = 255;
+        Counter += TickMilliseconds;
+        if (Counter >= HoldTimes[n - 1]) {
+          Counter = 0;
+          ++CurrentLogo;
+        }
+      }
+    } else {
+      alpha -= AlphaDec;
+      if (alpha < 0) alpha = 0;
+    }
+  }
+  for (int n = CurrentLogo - 1; n <= CurrentLogo; ++n) {
+    if (n < 1 || n > LogoCount) continue;
+    OmgImgList.DrawImageColor("CompanyLogo" + std::to_string(n), 0, 0, 0, 255, 255, 255,
+                              static_cast<unsigned char>(Alphas[n - 1]));
+  }
+}

@@ -1,0 +1,57 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "THarnessScript.h"
+#include "platform/TNullWindow.h"
+#include "platform/TOffscreenBackend.h"
+#include "platform/TRecordedMessageBoxes.h"
+#include "platform/TVirtualClock.h"
+
+class TFormMain;
+
+// Runs the real game headless on a virtual clock: one frame per harness frame.
+class THarness {
+ public:
+  struct TShot {
+    long Frame;
+    std::string File;
+  };
+  struct TOptions {
+    long Frames = 100;
+    std::uint32_t Seed = 1;
+    std::string ExeFolder;  // where the content lies; the harness's own folder by default
+    std::vector<TShot> Shots;
+    std::string TraceFile;
+  };
+
+  explicit THarness(const TOptions& options);
+  ~THarness();
+
+  // Creates the game; false with a message when it cannot start.
+  bool Start(std::string& error);
+  // Runs one harness frame: the script's events for it, then one tick of the clock.
+  void Step(const THarnessScript& script);
+  long Frame() const { return CurrentFrame; }
+  TFormMain& Form() { return *Game; }
+  TNullWindow& Window() { return NullWindow; }
+  TRecordedMessageBoxes& MessageBoxes() { return Boxes; }
+  const std::vector<std::string>& TraceLines() const { return Lines; }
+  bool WriteScreenshot(const std::string& file, std::string& error);
+
+ private:
+  void Trace(const std::string& kind, const std::string& details);
+
+  TOptions Options;
+  TOffscreenBackend Backend;
+  TNullWindow NullWindow;
+  TVirtualClock Clock;
+  TRecordedMessageBoxes Boxes;
+  std::unique_ptr<TFormMain> Game;
+  std::unique_ptr<std::ostream> TraceOut;
+  std::vector<std::string> Lines;
+  long CurrentFrame = 0;
+};

@@ -1,0 +1,127 @@
+// wendmoor-harness: the real game, headless, on a virtual clock.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "TBenchDraw.h"
+#include "THarness.h"
+#include "THarnessScript.h"
+#include "shell/TFormMain.h"
+
+namespace {
+int Usage() {
+  std::fprintf(stderr,
+               "usage:\n"
+               "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
+               " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
+               "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n");
+  return 2;
+}
+
+bool ParseLong(const std::string& s, long& out) {
+  char* end = nullptr;
+  out = std::strtol(s.c_str(), &end, 10);
+  return !s.empty() && *end == 0;
+}
+
+int Run(int argc, char** argv) {
+  THarness::TOptions options;
+  std::string inputFile;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    std::string v;
+    long n;
+    if (a == "--frames" && value(v) && ParseLong(v, n) && n >= 0) {
+      options.Frames = n;
+    } else if (a == "--seed" && value(v) && ParseLong(v, n)) {
+      options.Seed = static_cast<std::uint32_t>(n);
+    } else if (a == "--input" && value(v)) {
+      inputFile = v;
+    } else if (a == "--trace" && value(v)) {
+      options.TraceFile = v;
+    } else if (a == "--content" && value(v)) {
+      options.ExeFolder = v.back() == '/' ? v : v + "/";
+    } else if (a == "--shot" && value(v)) {
+      auto colon = v.find(':');
+      if (colon == std::string::npos || !ParseLong(v.substr(0, colon), n)) return Usage();
+      options.Shots.push_back({n, v.substr(colon + 1)});
+    } else {
+      return Usage();
+    }
+  }
+  THarnessScript script;
+  if (!inputFile.empty()) {
+    std::ifstream in(inputFile);
+    if (!in) {
+      std::fprintf(stderr, "cannot read input script %s\n", inputFile.c_str());
+      return 1;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string error;
+    if (!script.Parse(text, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 1;
+    }
+  }
+  THarness harness(options);
+  std::string error;
+  if (!harness.Start(error)) {
+    std::fprintf(stderr, "the game did not start: %s\n", error.c_str());
+    return 1;
+  }
+  int status = 0;
+  for (long f = 1; f <= options.Frames; ++f) {
+    harness.Step(script);
+    for (const auto& shot : options.Shots) {
+      if (shot.Frame != f) continue;
+      if (!harness.WriteScreenshot(shot.File, error)) {
+        std::fprintf(stderr, "screenshot %s: %s\n", shot.File.c_str(), error.c_str());
+        status = 1;
+      }
+    }
+    if (harness.Form().Closed()) break;
+  }
+  return status;
+}
+
+int BenchDraw(int argc, char** argv) {
+  double seconds = 3;
+  int sprites = 600;
+  std::string shot;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--seconds" && i + 1 < argc) seconds = std::atof(argv[++i]);
+    else if (a == "--sprites" && i + 1 < argc) sprites = std::atoi(argv[++i]);
+    else if (a == "--shot" && i + 1 < argc) shot = argv[++i];
+    else return Usage();
+  }
+  if (!shot.empty()) {
+    std::string error;
+    if (!TBenchDraw::Snapshot(shot, sprites, error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 1;
+    }
+  }
+  TBenchDraw::TResult r = TBenchDraw::Run(seconds, sprites);
+  std::printf("bench-draw: %d frames in %.2f s, %d quads a frame (1366x768 offscreen, software)\n",
+              r.Frames, r.Seconds, r.QuadsPerFrame);
+  std::printf("frames per second: %.1f\nquads per second: %.0f\n", r.FramesPerSecond,
+              r.QuadsPerSecond);
+  return 0;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  std::string command = argv[1];
+  if (command == "run") return Run(argc, argv);
+  if (command == "bench-draw") return BenchDraw(argc, argv);
+  return Usage();
+}
