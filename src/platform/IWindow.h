@@ -18,6 +18,7 @@ class IWindow {
   virtual void SetFullScreenDesktop(bool on) = 0;
   virtual bool IsFullScreenDesktop() = 0;
   virtual void Minimize() = 0;
+  virtual bool IsMinimized() = 0;
   virtual void Show() = 0;
   virtual void SetCursor(TCursorKind kind) = 0;
   // The back buffer is letter-boxed into the window; map a window pixel onto it.

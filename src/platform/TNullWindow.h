@@ -18,14 +18,18 @@ class TNullWindow : public IWindow {
   }
   void SetFullScreenDesktop(bool on) override { FullScreen = on; }
   bool IsFullScreenDesktop() override { return FullScreen; }
-  void Minimize() override { ++MinimizeCount; }
+  void Minimize() override {
+    ++MinimizeCount;
+    Minimized = true;
+  }
+  bool IsMinimized() override { return Minimized; }
   void Show() override { Shown = true; }
   void SetCursor(TCursorKind kind) override { Cursor = kind; }
   void SetBackBufferSize(int width, int height) override { BufferW = width, BufferH = height; }
   void WindowToBackBuffer(double wx, double wy, double& bx, double& by) override;
 
   std::string Title;
-  bool Bordered = false, StayOnTop = false, FullScreen = false, Shown = false;
+  bool Minimized = false, Bordered = false, StayOnTop = false, FullScreen = false, Shown = false;
   int Left = 0, Top = 0, Width = 1366, Height = 768;
   int DesktopWidth = 1366, DesktopHeight = 768;
   int BufferW = 1366, BufferH = 768;

@@ -50,6 +50,9 @@ bool TSdlWindow::IsFullScreenDesktop() {
 void TSdlWindow::Minimize() {
   if (Window) SDL_MinimizeWindow(Window);
 }
+bool TSdlWindow::IsMinimized() {
+  return Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_MINIMIZED) != 0;
+}
 void TSdlWindow::Show() {
   if (Window) SDL_ShowWindow(Window);
 }

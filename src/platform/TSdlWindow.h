@@ -20,6 +20,7 @@ class TSdlWindow : public IWindow {
   void SetFullScreenDesktop(bool on) override;
   bool IsFullScreenDesktop() override;
   void Minimize() override;
+  bool IsMinimized() override;
   void Show() override;
   void SetCursor(TCursorKind kind) override;
   void SetBackBufferSize(int width, int height) override;

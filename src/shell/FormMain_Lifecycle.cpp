@@ -266,7 +266,14 @@ void TFormMain::HandleEvent(const TPlatformEvent& e) {
       case TPlatformEventKind::Text: FormKeyPress(e.Text); break;
       case TPlatformEventKind::CloseRequest: RequestClose(); break;
       case TPlatformEventKind::FocusLost: AppDeactivate(); break;
-      case TPlatformEventKind::FocusGained: AppActivate(); break;
+      case TPlatformEventKind::FocusGained:
+        AppActivate();
+        // A window manager may refuse to minimise; then no restore follows the return and
+        // the game would stay paused. Focus on a visible window counts as the restore.
+        if (!OmegaTimer1.GetEnabled() && !Services.Window->IsMinimized() &&
+            !ConfirmBlocksActivation())
+          AppRestore();
+        break;
       case TPlatformEventKind::Restored: AppRestore(); break;
       case TPlatformEventKind::Resized: FormResize(); break;
       case TPlatformEventKind::Minimized: break;

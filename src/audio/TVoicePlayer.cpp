@@ -1,0 +1,7 @@
+#include "audio/TVoicePlayer.h"
+
+#include "audio/TSoundShortcuts.h"
+
+TVoicePlayer::~TVoicePlayer() {
+  if (TSoundShortcuts::Voices() == this) TSoundShortcuts::SetVoices(nullptr);
+}

@@ -1,0 +1,50 @@
+#pragma once
+#include <map>
+#include <string>
+
+#include "platform/IAudioBackend.h"
+
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+
+// Sound through SDL2_mixer. Effects and voices are decoded at open time and each gets a
+// mixer channel of its own; music tracks stream from disk on the mixer's music channel,
+// one at a time. If the output cannot be opened every stream fails to open and the game
+// stays silent.
+class TMixerAudioBackend : public IAudioBackend {
+ public:
+  TMixerAudioBackend() = default;
+  ~TMixerAudioBackend() override;
+
+  bool Init() override;
+  TAudioStream OpenStream(const std::string& path, TStreamKind kind, bool loop) override;
+  bool Play(TAudioStream stream) override;
+  void Stop(TAudioStream stream) override;
+  bool IsPlaying(TAudioStream stream) override;
+  void SetVolume(TAudioStream stream, int volume) override;
+  void FreeStream(TAudioStream stream) override;
+  void Shutdown() override;
+
+  bool IsOpen() const { return Opened; }
+  // The game's 0..100 on the mixer's 0..128.
+  static int MixerVolume(int volume);
+
+ private:
+  struct TEntry {
+    TStreamKind Kind;
+    bool Loop;
+    Mix_Chunk* Chunk = nullptr;
+    Mix_Music* Music = nullptr;
+    int Channel = -1;
+    int Volume = 100;
+  };
+  TEntry* Find(TAudioStream stream);
+
+  bool Tried = false;
+  bool Opened = false;
+  bool OwnsSubsystem = false;
+  int Channels = 0;
+  TAudioStream NextHandle = 1;
+  TAudioStream CurrentMusic = 0;  // the track last started on the music channel
+  std::map<TAudioStream, TEntry> Entries;
+};

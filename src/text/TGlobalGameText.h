@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "engine/TComponent.h"
+#include "text/TGameFont.h"
+
+class TOmegaImageList;
+
+// Draws a line of text glyph by glyph from a bitmap font (titles, labels, numbers).
+class TGlobalGameText : public TComponent {
+ public:
+  enum TTextColor { tcWhite = 0, tcYellow = 1, tcRed = 2, tcBlack = 3 };
+
+  TOmegaImageList* OmgImgList = nullptr;
+  TGameFontKind FontKind = TGameFontKind::fkAirstripNormal;
+  // The shell replaces these with the tile size of the font picture after loading.
+  int OrigLetterWidth = 19;
+  int OrigLetterHeight = 24;
+
+  // (x, y) is the centre of the first glyph cell. maxWidth > 0 stops at the first character
+  // that would carry the line past it. Nothing is drawn at scale <= 0.
+  void DrawText(float x, float y, int colour, int maxWidth, std::uint8_t alpha, int extraSpacing,
+                double scale, const std::string& text);
+  // The text in black one pixel right and two down, then in its colour.
+  void DrawShadowText(float x, float y, int colour, int maxWidth, std::uint8_t alpha,
+                      int extraSpacing, double scale, const std::string& text);
+  int TextWidth(const std::string& text, int extraSpacing, double scale) const;
+
+  static void ColourOf(int colour, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b);
+};

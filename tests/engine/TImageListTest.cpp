@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "engine/TImageLoader.h"
+#include "engine/TLoadedImageList.h"
+#include "engine/TOmegaImageList.h"
+#include "engine/TOmegaScreen.h"
+#include "engine/TPictureEncoder.h"
+#include "engine/TRecordingBackend.h"
+#include "engine/TSpriteTileCount.h"
+#include "support/TempDir.h"
+
+namespace {
+TPicture Solid(int w, int h) {
+  TPicture p;
+  p.Resize(w, h);
+  for (auto& b : p.Pixels) b = 200;
+  return p;
+}
+
+struct ListRig {
+  TRecordingBackend backend;
+  TOmegaScreen screen{&backend};
+  TOmegaImageList images{&screen};
+  TSpriteTileCount tiles;
+  TImageLoader loader{images, tiles};
+  ListRig() {
+    screen.Width = 1366;
+    screen.Height = 768;
+    screen.Initialize();
+  }
+  TImageListItem& Add(const std::string& name, int w, int h, int cols = 1, int rows = 1) {
+    TImageListItem& item = images.Add(name);
+    item.SetPicture(Solid(w, h));
+    item.SetTileWidth(w / cols);
+    item.SetTileHeight(h / rows);
+    item.CreateTexture();
+    return item;
+  }
+  const TRecordingBackend::TQuad& Last() { return backend.Quads.back(); }
+};
+
+void ExpectUV(const TRenderVertex& v, float u, float vv) {
+  EXPECT_FLOAT_EQ(v.U, u);
+  EXPECT_FLOAT_EQ(v.V, vv);
+}
+}  // namespace
+
+TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
+  TSpriteTileCount t;
+  ASSERT_EQ(t.GetEntries().size(), 105u);
+  EXPECT_EQ(t.GetEntries().front().Name, "ResultMedals");
+  EXPECT_EQ(t.GetEntries().back().Name, "WalkingSoldier");
+  auto board = t.Lookup("BoardBorder");
+  EXPECT_EQ(board.Columns, 4);
+  EXPECT_EQ(board.Rows, 6);
+  auto font = t.Lookup("GlobalFontWhite");
+  EXPECT_EQ(font.Columns, 28);
+  EXPECT_EQ(font.Rows, 3);
+  auto none = t.Lookup("boardborder");  // case matters
+  EXPECT_EQ(none.Columns, 1);
+  EXPECT_EQ(none.Rows, 1);
+  int used = 0;
+  for (const auto& e : t.GetEntries()) used += e.Used;
+  EXPECT_EQ(used, 2);
+}
+
+TEST(ImageList, LoaderTakesTheGridFromTheTable) {
+  TempDir dir;
+  std::string err;
+  ASSERT_TRUE(TPictureEncoder::WritePngFile(dir.File("BoardBorder.png"), Solid(400, 300), err));
+  ASSERT_TRUE(TPictureEncoder::WriteJpegFile(dir.File("MenuBG.jpg"), Solid(64, 48), 90, err));
+  ListRig r;
+  EXPECT_EQ(r.loader.LoadFile(dir.Str(), "BoardBorder.png"), "BoardBorder");
+  TImageListItem* border = r.images.Find("BoardBorder");
+  ASSERT_NE(border, nullptr);
+  EXPECT_EQ(border->Columns(), 4);
+  EXPECT_EQ(border->Rows(), 6);
+  EXPECT_EQ(border->GetTileWidth(), 100);
+  EXPECT_EQ(border->GetTileHeight(), 50);
+  EXPECT_EQ(r.images.Find("boardborder"), nullptr);
+
+  // Pattern 5 is column 1, row 1, in a 512 x 512 texture.
+  border->Draw(10, 20, 5);
+  const auto& q = r.Last();
+  ExpectUV(q.Corners[0], 100 / 512.0f, 50 / 512.0f);
+  ExpectUV(q.Corners[2], 200 / 512.0f, 100 / 512.0f);
+  EXPECT_FLOAT_EQ(q.Corners[0].X, 10);
+  EXPECT_FLOAT_EQ(q.Corners[0].Y, 20);
+  EXPECT_FLOAT_EQ(q.Corners[2].X, 110);
+  EXPECT_FLOAT_EQ(q.Corners[2].Y, 70);
+
+  EXPECT_EQ(r.loader.LoadFile(dir.Str(), "MenuBG.jpg"), "MenuBG");
+  TImageListItem* menu = r.images.Find("MenuBG");
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->Columns(), 1);
+  EXPECT_EQ(menu->Rows(), 1);
+  EXPECT_EQ(menu->GetTileWidth(), 64);
+}
+
+TEST(ImageList, BadFilesAreReportedAndLeaveNoPicture) {
+  TempDir dir;
+  std::ofstream(dir.File("Broken.png")) << "not a png";
+  ListRig r;
+  std::vector<std::string> errors;
+  r.loader.OnError = [&](const std::string& m) { errors.push_back(m); };
+  EXPECT_EQ(r.loader.LoadFile(dir.Str(), "Broken.png"), "");
+  EXPECT_EQ(r.loader.LoadFile(dir.Str(), "Missing.png"), "");
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_NE(errors[0].find("Broken.png"), std::string::npos);
+  EXPECT_EQ(r.images.Find("Broken"), nullptr);
+  // Drawing a name that is not loaded draws nothing.
+  r.images.DrawImage("Broken", 0, 0, 0);
+  r.images.DrawImageColor("Missing", 0, 0, 0, 255, 255, 255, 255);
+  EXPECT_TRUE(r.backend.Quads.empty());
+}
+
+TEST(ImageList, TextureCoordinatesAddressThePictureInsideALargerTexture) {
+  ListRig r;
+  TImageListItem& item = r.Add("Picture", 300, 200);
+  EXPECT_EQ(item.TextureWidth(), 512);
+  EXPECT_EQ(item.TextureHeight(), 256);
+  item.Draw(0, 0, 0);
+  ExpectUV(r.Last().Corners[0], 0, 0);
+  ExpectUV(r.Last().Corners[2], 0.5859375f, 0.78125f);
+  // Pattern -1 is the whole picture too.
+  item.Draw(0, 0, TImageListItem::WholePicture);
+  ExpectUV(r.Last().Corners[2], 0.5859375f, 0.78125f);
+}
+
+TEST(ImageList, PatternRules) {
+  ListRig r;
+  TImageListItem& strip = r.Add("Strip", 17 * 52, 52, 17, 1);
+  strip.Draw(0, 0, 99);  // beyond the grid: the last pattern
+  ExpectUV(r.Last().Corners[0], 16 * 52 / 1024.0f, 0);
+  std::size_t before = r.backend.Quads.size();
+  int blendChanges = r.backend.BlendChanges;
+  strip.DrawColor(0, 0, 2, TImageListItem::NoPattern, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  EXPECT_EQ(r.backend.Quads.size(), before);  // nothing drawn
+  EXPECT_EQ(r.backend.BlendChanges, blendChanges);  // and nothing changed
+
+  // Mirror and flip together turn the pattern by half a turn.
+  strip.DrawEx(0, 0, 1, true, true, 0xFFFFFFFF, 1, 1, 0, 0, 0);
+  const auto& q = r.Last();
+  ExpectUV(q.Corners[0], 2 * 52 / 1024.0f, 1 * 52 / 64.0f);
+  ExpectUV(q.Corners[2], 1 * 52 / 1024.0f, 0);
+}
+
+TEST(ImageList, ScaleAndTurnAboutTheCentreFactors) {
+  ListRig r;
+  TImageListItem& item = r.Add("Square", 100, 50);
+  // Scale 0 counts as 1.
+  item.DrawColor(10, 10, 0, 0, 255, 255, 255, 255, 0, 0, 0, 0, 0);
+  EXPECT_FLOAT_EQ(r.Last().Corners[2].X, 110);
+  EXPECT_FLOAT_EQ(r.Last().Corners[2].Y, 60);
+  // Scale 2 about the top-left corner.
+  item.DrawColor(10, 10, 0, 0, 255, 255, 255, 255, 2, 3, 0, 0, 0);
+  EXPECT_FLOAT_EQ(r.Last().Corners[0].X, 10);
+  EXPECT_FLOAT_EQ(r.Last().Corners[2].X, 210);
+  EXPECT_FLOAT_EQ(r.Last().Corners[2].Y, 160);
+  // A quarter turn clockwise about the middle: the top-left corner goes to the top-right.
+  item.DrawColor(0, 0, 0, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f, 90);
+  const auto& q = r.Last();
+  EXPECT_NEAR(q.Corners[0].X, 75, 1e-4);
+  EXPECT_NEAR(q.Corners[0].Y, -25, 1e-4);
+  EXPECT_NEAR(q.Corners[2].X, 25, 1e-4);
+  EXPECT_NEAR(q.Corners[2].Y, 75, 1e-4);
+}
+
+TEST(ImageList, BlendModeIsSetOnlyWhenItChanges) {
+  ListRig r;
+  TImageListItem& item = r.Add("Glow", 16, 16);
+  int base = r.backend.BlendChanges;
+  item.DrawColor(0, 0, 2, 0, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  item.DrawColor(0, 0, 2, 0, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  EXPECT_EQ(r.backend.BlendChanges, base + 1);
+  item.DrawColor(0, 0, -1, 0, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  EXPECT_EQ(r.screen.GetBlendMode(), 2);
+  EXPECT_EQ(r.Last().BlendMode, 2);
+  item.Draw(0, 0, 0);
+  EXPECT_EQ(r.backend.BlendChanges, base + 2);
+  EXPECT_EQ(r.Last().BlendMode, 0);
+}
+
+TEST(ImageList, GroupsUnloadInOrderAndFreeTheirTextures) {
+  ListRig r;
+  TLoadedImageList groups;
+  r.Add("StoryA", 8, 8);
+  r.Add("StoryB", 8, 8);
+  r.Add("Keep", 8, 8);
+  groups.Add(0, "StoryA");
+  groups.Add(0, "StoryB");
+  EXPECT_TRUE(groups.IsLoaded(0));
+  EXPECT_FALSE(groups.IsLoaded(4));
+  groups.Unload(0, r.images);
+  EXPECT_FALSE(groups.IsLoaded(0));
+  EXPECT_EQ(r.images.Find("StoryA"), nullptr);
+  EXPECT_EQ(r.images.Find("StoryB"), nullptr);
+  ASSERT_NE(r.images.Find("Keep"), nullptr);
+  EXPECT_FALSE(r.backend.Textures[0].Alive);
+  EXPECT_FALSE(r.backend.Textures[1].Alive);
+  EXPECT_TRUE(r.backend.Textures[2].Alive);
+  // Index stays right after a removal in the middle.
+  r.images.DrawImage("Keep", 0, 0, 0);
+  EXPECT_EQ(r.Last().Texture, 3u);
+}
