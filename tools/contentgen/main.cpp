@@ -6,6 +6,7 @@
 //   wendmoor-contentgen prices <prices source> <SlotPrices.dat>
 //   wendmoor-contentgen hidden <hidden source> <HiddenIngrds.dat>
 //   wendmoor-contentgen report <source dir of levels> <prices source>
+//   wendmoor-contentgen estimates <source dir of levels>
 //
 // Any problem in a source is reported and fails the command, so the build
 // never installs a broken level or an over-long line.
@@ -172,9 +173,25 @@ int economyReport(const fs::path& levelDir, const fs::path& priceSource) {
   return report(problems);
 }
 
+// One line per designed level: the model's times and earnings.
+int estimates(const fs::path& levelDir) {
+  for (int island = 1; island <= 5; ++island)
+    for (int level = 1; level <= LevelsPerIsland[island - 1]; ++level) {
+      std::string src;
+      if (!readFile(levelSource(levelDir, island, level), src)) continue;
+      CompiledLevel c = compileLevel(src, "");
+      LevelEstimate e = estimateLevel(c.record, island);
+      std::printf("%d %2d %4d %6.1f %6.1f %6.0f  %6.1f %5.1f %4.1f %5.1f %5.1f\n", island, level, c.record.Time,
+                  e.averageSeconds, e.goodSeconds, e.removals, e.earnings.Fruits, e.earnings.Flowers,
+                  e.earnings.Potions, e.earnings.GoldTiles, e.earnings.Spiders);
+    }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "estimates") return estimates(argv[2]);
   if (argc != 4) {
     std::cerr << "usage: wendmoor-contentgen texts|levels|prices|hidden|report <source> <target>\n";
     return 2;
