@@ -1,0 +1,316 @@
+// Particles, shines and the small animated pieces of the effect family.
+#include <cmath>
+
+#include "Painters.h"
+
+namespace assetgen {
+
+namespace {
+TColor ParamColor(const TAssetSpec& s) { return Hex(static_cast<std::uint32_t>(s.Param)); }
+}  // namespace
+
+// A soft round glow; strips vary the size a little from pattern to pattern.
+void PaintGlow(TCanvas& c, const TAssetSpec& s) {
+  TColor col = ParamColor(s);
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double r = std::min(w, h) / 2 * (1.0 - 0.08 * (p % 5));
+    cairo_save(cr);
+    cairo_translate(cr, w / 2, h / 2);
+    cairo_scale(cr, w / std::min(w, h), h / std::min(w, h));
+    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, r);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 1);
+    cairo_pattern_add_color_stop_rgba(g, 0.25, col.R, col.G, col.B, 0.9);
+    cairo_pattern_add_color_stop_rgba(g, 0.6, col.R, col.G, col.B, 0.35);
+    cairo_pattern_add_color_stop_rgba(g, 1, col.R, col.G, col.B, 0);
+    cairo_set_source(cr, g);
+    cairo_paint(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+  });
+}
+
+// Soft light rays around a bright core (shines drawn additively and turned by the game).
+void PaintRays(TCanvas& c, const TAssetSpec& s) {
+  TColor col = ParamColor(s);
+  ForEachPattern(c, s, [&](cairo_t* cr, int, double w, double h) {
+    double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2;
+    TNoise n(HashName(s.Name));
+    int rays = 12;
+    for (int i = 0; i < rays; ++i) {
+      double a = i * 2 * M_PI / rays + n.Range(-0.08, 0.08);
+      double len = r * n.Range(0.75, 1.0), half = n.Range(0.06, 0.12);
+      cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 0, cx, cy, len);
+      cairo_pattern_add_color_stop_rgba(g, 0, col.R, col.G, col.B, 0.8);
+      cairo_pattern_add_color_stop_rgba(g, 1, col.R, col.G, col.B, 0);
+      cairo_set_source(cr, g);
+      cairo_move_to(cr, cx, cy);
+      cairo_line_to(cr, cx + std::cos(a - half) * len, cy + std::sin(a - half) * len);
+      cairo_line_to(cr, cx + std::cos(a + half) * len, cy + std::sin(a + half) * len);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+    }
+    RadialGlow(cr, cx, cy, r * 0.45, {col.R, col.G, col.B, 0.8});
+  });
+}
+
+// Star-like sparkles. Param: 0 four-point twinkle, 1 five-point star, 2 tiny glints,
+// 3 fuse sparks, 4 feather flower, 5 shiny dots.
+void PaintSparkles(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 1;
+    switch (s.Param) {
+      case 0:
+        Sparkle(cr, cx, cy, r, Hex(0xfff6c0));
+        break;
+      case 1: {
+        RadialGlow(cr, cx, cy, r, Hex(0xffe070, 0.6));
+        StarPath(cr, cx, cy, r * 0.8, r * 0.36, 5);
+        FillGlossy(cr, cx - r, cy - r, cx + r, cy + r, Hex(0xffc928), 1.5);
+        break;
+      }
+      case 2:
+        Sparkle(cr, cx, cy, r, p == 0 ? Hex(0xffffff) : Hex(0xfff0a0));
+        break;
+      case 3: {
+        TNoise n(77 + p);
+        for (int i = 0; i < 7; ++i) {
+          double a = n.Range(0, 2 * M_PI), len = r * n.Range(0.4, 1.0);
+          cairo_set_source_rgba(cr, 1, 0.85, 0.3, 0.9);
+          cairo_set_line_width(cr, 1.5);
+          cairo_move_to(cr, cx, cy);
+          cairo_line_to(cr, cx + std::cos(a) * len, cy + std::sin(a) * len);
+          cairo_stroke(cr);
+        }
+        RadialGlow(cr, cx, cy, r * 0.6, Hex(0xfff4b0));
+        break;
+      }
+      case 4: {
+        for (int i = 0; i < 6; ++i) {
+          cairo_save(cr);
+          cairo_translate(cr, cx, cy);
+          cairo_rotate(cr, i * M_PI / 3);
+          Ellipse(cr, 0, -r * 0.5, r * 0.18, r * 0.5);
+          cairo_set_source_rgba(cr, 1, 0.95, 0.98, 0.85);
+          cairo_fill(cr);
+          cairo_restore(cr);
+        }
+        RadialGlow(cr, cx, cy, r * 0.3, Hex(0xffd0e8));
+        break;
+      }
+      default:
+        for (int i = 0; i < 5; ++i)
+          Sparkle(cr, cx + std::cos(i * 1.3) * r * 0.55, cy + std::sin(i * 1.3) * r * 0.55,
+                  r * (0.25 + 0.08 * i), Hex(0xfff8d8));
+    }
+  });
+}
+
+// 7 colours x 3 shapes of dust puffs (drawn additively, so they are soft and bright).
+void PaintDustParticle(TCanvas& c, const TAssetSpec& s) {
+  const std::uint32_t colours[7] = {0xfff4d8, 0xd8c0a0, 0xc8a878, 0xfff0a0,
+                                    0xe0e8ff, 0xb0a090, 0xfffbe8};
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = Hex(colours[p / 3]);
+    int shape = p % 3;
+    TNoise n(100 + p);
+    int blobs = 3 + shape * 2;
+    for (int i = 0; i < blobs; ++i) {
+      double bx = w / 2 + n.Range(-w * 0.2, w * 0.2), by = h / 2 + n.Range(-h * 0.18, h * 0.18);
+      double br = std::min(w, h) * n.Range(0.18, 0.32);
+      RadialGlow(cr, bx, by, br, {col.R, col.G, col.B, 0.55});
+    }
+  });
+}
+
+// 3 kinds x 2 colours of paper confetti.
+void PaintConfetti(TCanvas& c, const TAssetSpec& s) {
+  const std::uint32_t colours[] = {0xff5a7a, 0x4ab8ff, 0xffd23c, 0x6ee06a, 0xc07aff, 0xff9a3c};
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = Hex(colours[p % 6]);
+    int kind = p % 3;
+    cairo_translate(cr, w / 2, h / 2);
+    if (kind == 0)
+      RoundedRect(cr, -w * 0.4, -h * 0.22, w * 0.8, h * 0.44, 2);
+    else if (kind == 1)
+      Ellipse(cr, 0, 0, w * 0.38, h * 0.3);
+    else
+      StarPath(cr, 0, 0, w * 0.45, w * 0.2, 5);
+    FillGlossy(cr, -w / 2, -h / 2, w / 2, h / 2, col, 1);
+  });
+}
+
+// A soap bubble bursting over seven patterns.
+void PaintBubbleBurst(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 2;
+    double t = p / 6.0;
+    if (p < 3) {
+      double rr = r * (0.85 + 0.05 * p);
+      cairo_arc(cr, cx, cy, rr, 0, 2 * M_PI);
+      cairo_set_source_rgba(cr, 0.7, 0.9, 1, 0.25);
+      cairo_fill_preserve(cr);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
+      cairo_set_line_width(cr, 2);
+      cairo_stroke(cr);
+      Ellipse(cr, cx - rr * 0.35, cy - rr * 0.4, rr * 0.25, rr * 0.15);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
+      cairo_fill(cr);
+    } else {
+      for (int i = 0; i < 10; ++i) {
+        double a = i * M_PI / 5 + p;
+        double d = r * (0.6 + t * 0.5);
+        cairo_arc(cr, cx + std::cos(a) * d, cy + std::sin(a) * d, 2.5 * (1.2 - t), 0, 2 * M_PI);
+        cairo_set_source_rgba(cr, 0.85, 0.97, 1, 1.0 - t * 0.8);
+        cairo_fill(cr);
+      }
+    }
+  });
+}
+
+// A round, friendly spider. Param: 0 walking, 1 anchoring, 2 weaving, 3 hit.
+void PaintSpider(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double cx = w / 2, cy = h / 2 + 2;
+    double phase = p * 0.8;
+    if (s.Param == 3) {
+      cairo_translate(cr, cx, cy);
+      cairo_rotate(cr, p * 0.5);
+      cairo_translate(cr, -cx, -cy);
+    }
+    if (s.Param == 1 || s.Param == 2) {
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
+      cairo_set_line_width(cr, 1);
+      cairo_move_to(cr, cx, 0);
+      cairo_line_to(cr, cx, cy - 8);
+      cairo_stroke(cr);
+    }
+    cairo_set_source_rgb(cr, 0.18, 0.12, 0.2);
+    cairo_set_line_width(cr, 2.2);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int side = -1; side <= 1; side += 2)
+      for (int i = 0; i < 4; ++i) {
+        double wiggle = std::sin(phase + i * 1.7) * 3;
+        double ay = cy - 4 + i * 3.5;
+        cairo_move_to(cr, cx + side * 6, ay);
+        cairo_line_to(cr, cx + side * 14, ay - 6 + wiggle);
+        cairo_line_to(cr, cx + side * 20, ay + 4 + wiggle);
+        cairo_stroke(cr);
+      }
+    Ellipse(cr, cx, cy + 2, 11, 10);
+    FillGlossy(cr, cx - 11, cy - 8, cx + 11, cy + 12, Hex(0x5a3a78), 1.5);
+    cairo_arc(cr, cx, cy - 9, 7, 0, 2 * M_PI);
+    FillGlossy(cr, cx - 7, cy - 16, cx + 7, cy - 2, Hex(0x6a4a8a), 1.5);
+    for (int e = -1; e <= 1; e += 2) {
+      cairo_arc(cr, cx + e * 3, cy - 10, 2.4, 0, 2 * M_PI);
+      cairo_set_source_rgb(cr, 1, 1, 1);
+      cairo_fill(cr);
+      cairo_arc(cr, cx + e * 3, cy - 9.5, s.Param == 3 ? 0.6 : 1.2, 0, 2 * M_PI);
+      cairo_set_source_rgb(cr, 0, 0, 0);
+      cairo_fill(cr);
+    }
+  });
+}
+
+// Butterflies: wing beat over the strip's columns (rows repeat with a softer tint).
+void PaintButterfly(TCanvas& c, const TAssetSpec& s) {
+  TColor col = Hex(static_cast<std::uint32_t>(s.Param));
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    int frames = s.Columns > 1 ? s.Columns : s.Rows;
+    int f = s.Columns > 1 ? p % s.Columns : p / s.Columns;
+    double open = 0.35 + 0.65 * std::fabs(std::cos(f * M_PI / std::max(1, frames)));
+    double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 2;
+    TColor wing = (s.Columns > 1 && p >= s.Columns) ? Lighter(col, 0.3) : col;
+    for (int side = -1; side <= 1; side += 2) {
+      cairo_save(cr);
+      cairo_translate(cr, cx, cy);
+      cairo_scale(cr, side * open, 1);
+      Ellipse(cr, r * 0.45, -r * 0.3, r * 0.5, r * 0.42);
+      Ellipse(cr, r * 0.35, r * 0.35, r * 0.34, r * 0.3);
+      FillGlossy(cr, 0, -r, r, r, wing, 1.2);
+      cairo_restore(cr);
+    }
+    Ellipse(cr, cx, cy, 2.2, r * 0.55);
+    cairo_set_source_rgb(cr, 0.25, 0.15, 0.1);
+    cairo_fill(cr);
+  });
+}
+
+void PaintFog(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TNoise n(500 + p);
+    for (int i = 0; i < 14; ++i)
+      RadialGlow(cr, n.Range(w * 0.15, w * 0.85), n.Range(h * 0.35, h * 0.65),
+                 n.Range(h * 0.25, h * 0.45), {1, 1, 1, 0.35});
+  });
+}
+
+void PaintSnow(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int, double w, double h) {
+    double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 2;
+    RadialGlow(cr, cx, cy, r, {1, 1, 1, 0.6});
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.95);
+    cairo_set_line_width(cr, 1.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = 0; i < 6; ++i) {
+      double a = i * M_PI / 3;
+      cairo_move_to(cr, cx, cy);
+      cairo_line_to(cr, cx + std::cos(a) * r * 0.8, cy + std::sin(a) * r * 0.8);
+    }
+    cairo_stroke(cr);
+  });
+}
+
+// A crackling bolt across the whole row, eight frames of flicker.
+void PaintLightning(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TNoise n(900 + p);
+    double fade = p < 6 ? 1.0 : 0.5;
+    for (int pass = 0; pass < 2; ++pass) {
+      cairo_new_path(cr);
+      cairo_move_to(cr, 0, h / 2);
+      for (double x = 16; x <= w; x += 16) cairo_line_to(cr, x, h / 2 + n.Range(-h * 0.32, h * 0.32));
+      cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+      if (pass == 0) {
+        cairo_set_source_rgba(cr, 0.5, 0.8, 1, 0.45 * fade);
+        cairo_set_line_width(cr, 12);
+      } else {
+        cairo_set_source_rgba(cr, 1, 1, 1, 0.95 * fade);
+        cairo_set_line_width(cr, 3);
+      }
+      cairo_stroke(cr);
+    }
+  });
+}
+
+// Coloured wave arcs of the blaster spin (one pattern per colour family).
+void PaintCollectorWave(TCanvas& c, const TAssetSpec& s) {
+  const std::uint32_t colours[] = {0xffffff, 0xff6a6a, 0xffe25a, 0x7ae05a,
+                                   0x5ab8ff, 0xc07aff, 0xff9a3c};
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = Hex(colours[p % 7]);
+    for (int i = 0; i < 3; ++i) {
+      cairo_arc(cr, w * 0.5, h * 1.4, h * (1.0 + 0.15 * i), M_PI * 1.2, M_PI * 1.8);
+      cairo_set_source_rgba(cr, col.R, col.G, col.B, 0.8 - 0.2 * i);
+      cairo_set_line_width(cr, 6 - i * 1.5);
+      cairo_stroke(cr);
+    }
+  });
+}
+
+// Stand-in: a soft labelled badge per pattern, so the picture is loadable and
+// recognisable until it is drawn properly.
+void PaintPlaceholder(TCanvas& c, const TAssetSpec& s) {
+  TNoise n(HashName(s.Name));
+  TColor base = Mix(Hex(0xc9a36b), Hex(static_cast<std::uint32_t>(n.Next() & 0xffffff)), 0.35);
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    RoundedRect(cr, 1.5, 1.5, w - 3, h - 3, std::min(w, h) * 0.2);
+    FillGlossy(cr, 0, 0, w, h, Mix(base, Hex(0xffffff), 0.08 * (p % 4)), 1.5);
+    TTextStyle st;
+    st.Size = std::max(7.0, std::min(h * 0.35, w * 0.22));
+    st.OutlineWidth = 1.5;
+    DrawText(cr, std::to_string(p), w / 2, h / 2, st);
+  });
+}
+
+}  // namespace assetgen

@@ -1,0 +1,986 @@
+// The board's elements and pieces. Every element has its own silhouette as well as
+// its own colour, so that it reads at 52 pixels without relying on hue.
+#include <cmath>
+
+#include "Painters.h"
+
+namespace assetgen {
+
+namespace {
+
+const double kPi = M_PI;
+
+// Shapes are drawn in a 52 x 52 box centred on (26, 26).
+void Outline(cairo_t* cr, const TColor& c, double w = 2.0) {
+  TColor o = Darker(c, 0.55);
+  cairo_set_source_rgba(cr, o.R, o.G, o.B, 1);
+  cairo_set_line_width(cr, w);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_stroke(cr);
+}
+
+void Shade(cairo_t* cr, const TColor& c, double x0, double y0, double x1, double y1) {
+  FillGlossy(cr, x0, y0, x1, y1, c, 2.0);
+}
+
+void Leaf(cairo_t* cr, double x, double y, double len, double angle, const TColor& c) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  cairo_move_to(cr, 0, 0);
+  cairo_curve_to(cr, len * 0.3, -len * 0.45, len * 0.8, -len * 0.35, len, 0);
+  cairo_curve_to(cr, len * 0.8, len * 0.35, len * 0.3, len * 0.45, 0, 0);
+  cairo_close_path(cr);
+  Shade(cr, c, 0, -len * 0.4, len, len * 0.4);
+  cairo_move_to(cr, len * 0.1, 0);
+  cairo_line_to(cr, len * 0.85, 0);
+  cairo_set_source_rgba(cr, 0.1, 0.3, 0.05, 0.5);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+void Stem(cairo_t* cr, double x0, double y0, double x1, double y1, double curve) {
+  cairo_move_to(cr, x0, y0);
+  cairo_curve_to(cr, x0 + curve, (y0 + y1) / 2, x1, (y0 + y1) / 2, x1, y1);
+  cairo_set_source_rgb(cr, 0.42, 0.27, 0.12);
+  cairo_set_line_width(cr, 3);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_stroke(cr);
+}
+
+void GroundShadow(cairo_t* cr, double cx, double cy, double rx) {
+  cairo_save(cr);
+  Ellipse(cr, cx, cy, rx, rx * 0.22);
+  cairo_set_source_rgba(cr, 0.15, 0.08, 0.02, 0.22);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+void DrawBanana(cairo_t* cr) {
+  TColor c = Hex(0xffd83a);
+  GroundShadow(cr, 26, 45, 17);
+  cairo_move_to(cr, 8, 14);
+  cairo_curve_to(cr, 8, 34, 24, 44, 44, 36);
+  cairo_curve_to(cr, 46, 34, 46, 31, 43, 31);
+  cairo_curve_to(cr, 27, 34, 17, 26, 15, 12);
+  cairo_close_path(cr);
+  Shade(cr, c, 8, 12, 46, 42);
+  // Tips.
+  cairo_arc(cr, 11.5, 12.5, 3, 0, 2 * kPi);
+  cairo_set_source_rgb(cr, 0.45, 0.3, 0.1);
+  cairo_fill(cr);
+  cairo_arc(cr, 45, 33.5, 2, 0, 2 * kPi);
+  cairo_fill(cr);
+  // Ridge line.
+  cairo_move_to(cr, 13, 18);
+  cairo_curve_to(cr, 15, 30, 26, 37, 40, 35);
+  cairo_set_source_rgba(cr, 0.75, 0.55, 0.05, 0.6);
+  cairo_set_line_width(cr, 1.3);
+  cairo_stroke(cr);
+}
+
+void DrawStrawberry(cairo_t* cr) {
+  TColor c = Hex(0xee3344);
+  GroundShadow(cr, 26, 46, 13);
+  cairo_move_to(cr, 26, 46);
+  cairo_curve_to(cr, 14, 38, 7, 26, 10, 18);
+  cairo_curve_to(cr, 13, 11, 22, 12, 26, 14);
+  cairo_curve_to(cr, 30, 12, 39, 11, 42, 18);
+  cairo_curve_to(cr, 45, 26, 38, 38, 26, 46);
+  cairo_close_path(cr);
+  Shade(cr, c, 9, 12, 43, 46);
+  // Seeds.
+  const double seeds[][2] = {{18, 22}, {26, 21}, {34, 22}, {21, 29}, {31, 29},
+                             {26, 35}, {16, 28}, {36, 28}, {22, 38}, {30, 38}};
+  for (auto& sd : seeds) {
+    Ellipse(cr, sd[0], sd[1], 1.2, 1.8);
+    cairo_set_source_rgb(cr, 1, 0.92, 0.45);
+    cairo_fill(cr);
+  }
+  // Crown.
+  TColor g = Hex(0x3fae3a);
+  StarPath(cr, 26, 13, 10, 4, 5, -90);
+  Shade(cr, g, 16, 4, 36, 20);
+  Stem(cr, 26, 11, 27, 4, 2);
+}
+
+void DrawApple(cairo_t* cr) {
+  TColor c = Hex(0x8ed14a);
+  GroundShadow(cr, 26, 46, 16);
+  cairo_move_to(cr, 26, 16);
+  cairo_curve_to(cr, 34, 10, 46, 14, 45, 27);
+  cairo_curve_to(cr, 44, 38, 36, 46, 30, 45);
+  cairo_curve_to(cr, 28, 44, 24, 44, 22, 45);
+  cairo_curve_to(cr, 16, 46, 8, 38, 7, 27);
+  cairo_curve_to(cr, 6, 14, 18, 10, 26, 16);
+  cairo_close_path(cr);
+  Shade(cr, c, 7, 12, 45, 46);
+  Stem(cr, 26, 17, 28, 6, -3);
+  Leaf(cr, 28, 9, 13, -0.5, Hex(0x3f9e2f));
+}
+
+void DrawGrape(cairo_t* cr) {
+  TColor c = Hex(0x9055d0);
+  GroundShadow(cr, 26, 47, 10);
+  const double berries[][2] = {{16, 17}, {26, 16}, {36, 17}, {21, 25}, {31, 25},
+                               {16, 33}, {36, 33}, {26, 33}, {21, 41}, {31, 41}};
+  Stem(cr, 26, 12, 28, 4, 3);
+  Leaf(cr, 27, 9, 11, -2.6, Hex(0x4da83a));
+  for (auto& b : berries) {
+    cairo_arc(cr, b[0], b[1], 6.2, 0, 2 * kPi);
+    Shade(cr, c, b[0] - 6, b[1] - 6, b[0] + 6, b[1] + 6);
+  }
+}
+
+void DrawOrange(cairo_t* cr) {
+  TColor c = Hex(0xff9a22);
+  GroundShadow(cr, 26, 46, 16);
+  cairo_arc(cr, 26, 27, 18, 0, 2 * kPi);
+  Shade(cr, c, 8, 9, 44, 45);
+  TNoise n(5);
+  for (int i = 0; i < 26; ++i) {
+    double a = n.Range(0, 2 * kPi), d = n.Range(4, 15);
+    cairo_arc(cr, 26 + std::cos(a) * d, 27 + std::sin(a) * d, 0.8, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 0.75, 0.4, 0.0, 0.35);
+    cairo_fill(cr);
+  }
+  Leaf(cr, 26, 10, 12, -0.35, Hex(0x3f9e2f));
+  cairo_arc(cr, 25, 10, 2, 0, 2 * kPi);
+  cairo_set_source_rgb(cr, 0.35, 0.45, 0.1);
+  cairo_fill(cr);
+}
+
+void DrawPlum(cairo_t* cr) {
+  TColor c = Hex(0x3f6fe0);
+  GroundShadow(cr, 26, 46, 14);
+  cairo_save(cr);
+  cairo_translate(cr, 26, 28);
+  cairo_rotate(cr, -0.35);
+  cairo_move_to(cr, 0, -18);
+  cairo_curve_to(cr, 14, -17, 16, 4, 12, 12);
+  cairo_curve_to(cr, 6, 20, -6, 20, -12, 12);
+  cairo_curve_to(cr, -16, 4, -12, -17, 0, -18);
+  cairo_close_path(cr);
+  Shade(cr, c, -16, -18, 16, 20);
+  cairo_move_to(cr, 0, -16);
+  cairo_curve_to(cr, 5, -6, 5, 6, 1, 17);
+  cairo_set_source_rgba(cr, 0.1, 0.15, 0.45, 0.6);
+  cairo_set_line_width(cr, 1.6);
+  cairo_stroke(cr);
+  cairo_restore(cr);
+  Stem(cr, 24, 11, 22, 5, -2);
+}
+
+void DrawCherry(cairo_t* cr) {
+  TColor c = Hex(0xf0508c);
+  GroundShadow(cr, 26, 46, 17);
+  cairo_move_to(cr, 16, 34);
+  cairo_curve_to(cr, 17, 22, 24, 12, 30, 6);
+  cairo_move_to(cr, 36, 36);
+  cairo_curve_to(cr, 35, 24, 33, 14, 30, 6);
+  cairo_set_source_rgb(cr, 0.35, 0.5, 0.15);
+  cairo_set_line_width(cr, 2.4);
+  cairo_stroke(cr);
+  Leaf(cr, 30, 7, 12, -0.2, Hex(0x4da83a));
+  cairo_arc(cr, 15, 36, 9.5, 0, 2 * kPi);
+  Shade(cr, c, 5, 26, 25, 46);
+  cairo_arc(cr, 36, 37, 9.5, 0, 2 * kPi);
+  Shade(cr, c, 26, 27, 46, 47);
+}
+
+void DrawGuava(cairo_t* cr) {
+  TColor c = Hex(0x2fbfa0);
+  GroundShadow(cr, 26, 47, 15);
+  cairo_move_to(cr, 26, 8);
+  cairo_curve_to(cr, 33, 8, 33, 18, 36, 22);
+  cairo_curve_to(cr, 44, 30, 42, 46, 26, 46);
+  cairo_curve_to(cr, 10, 46, 8, 30, 16, 22);
+  cairo_curve_to(cr, 19, 18, 19, 8, 26, 8);
+  cairo_close_path(cr);
+  Shade(cr, c, 9, 8, 43, 46);
+  RadialGlow(cr, 32, 35, 8, Hex(0xff8fa0, 0.7));
+  Stem(cr, 26, 9, 25, 4, 1);
+}
+
+void DrawAcorn(cairo_t* cr) {
+  GroundShadow(cr, 26, 47, 12);
+  Ellipse(cr, 26, 31, 12, 15);
+  Shade(cr, Hex(0xd49a5a), 14, 16, 38, 46);
+  cairo_move_to(cr, 11, 24);
+  cairo_curve_to(cr, 11, 12, 41, 12, 41, 24);
+  cairo_curve_to(cr, 34, 27, 18, 27, 11, 24);
+  cairo_close_path(cr);
+  Shade(cr, Hex(0x8a5a2a), 11, 13, 41, 27);
+  for (int i = 0; i < 5; ++i) {
+    cairo_move_to(cr, 15 + i * 5.5, 17);
+    cairo_line_to(cr, 13 + i * 5.5, 24);
+  }
+  cairo_set_source_rgba(cr, 0.3, 0.18, 0.05, 0.5);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  Stem(cr, 26, 15, 27, 7, 2);
+}
+
+void DrawCrystal(cairo_t* cr) {
+  TColor c = Hex(0xa8dcff);
+  GroundShadow(cr, 26, 47, 13);
+  cairo_move_to(cr, 26, 6);
+  cairo_line_to(cr, 41, 17);
+  cairo_line_to(cr, 37, 40);
+  cairo_line_to(cr, 26, 46);
+  cairo_line_to(cr, 15, 40);
+  cairo_line_to(cr, 11, 17);
+  cairo_close_path(cr);
+  Shade(cr, c, 11, 6, 41, 46);
+  cairo_move_to(cr, 11, 17);
+  cairo_line_to(cr, 26, 22);
+  cairo_line_to(cr, 41, 17);
+  cairo_move_to(cr, 26, 22);
+  cairo_line_to(cr, 26, 46);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
+  cairo_set_line_width(cr, 1.3);
+  cairo_stroke(cr);
+  Sparkle(cr, 19, 15, 5, Hex(0xffffff));
+}
+
+void DrawClover(cairo_t* cr) {
+  TColor c = Hex(0x1f9a56);
+  GroundShadow(cr, 26, 47, 13);
+  Stem(cr, 26, 27, 32, 46, 4);
+  for (int i = 0; i < 4; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 26, 26);
+    cairo_rotate(cr, i * kPi / 2 + kPi / 4);
+    // A heart-shaped leaf pointing inward.
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, -4, -4, -12, -8, -9, -15);
+    cairo_curve_to(cr, -7, -19, -2, -18, 0, -14);
+    cairo_curve_to(cr, 2, -18, 7, -19, 9, -15);
+    cairo_curve_to(cr, 12, -8, 4, -4, 0, 0);
+    cairo_close_path(cr);
+    Shade(cr, c, -10, -19, 10, 0);
+    cairo_restore(cr);
+  }
+}
+
+void DrawShell(cairo_t* cr) {
+  TColor c = Hex(0xffb08a);
+  GroundShadow(cr, 26, 47, 15);
+  cairo_move_to(cr, 26, 44);
+  cairo_line_to(cr, 9, 24);
+  cairo_curve_to(cr, 9, 10, 43, 10, 43, 24);
+  cairo_close_path(cr);
+  Shade(cr, c, 9, 10, 43, 44);
+  for (int i = -3; i <= 3; ++i) {
+    cairo_move_to(cr, 26, 42);
+    cairo_line_to(cr, 26 + i * 5.2, 14 + std::abs(i) * 1.2);
+  }
+  cairo_set_source_rgba(cr, 0.7, 0.35, 0.25, 0.55);
+  cairo_set_line_width(cr, 1.3);
+  cairo_stroke(cr);
+  RoundedRect(cr, 20, 40, 12, 6, 2);
+  Shade(cr, Darker(c, 0.1), 20, 40, 32, 46);
+}
+
+void DrawDaisy(cairo_t* cr) {
+  GroundShadow(cr, 26, 47, 14);
+  for (int i = 0; i < 10; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 26, 26);
+    cairo_rotate(cr, i * kPi / 5);
+    Ellipse(cr, 0, -12, 4.6, 9);
+    Shade(cr, Hex(0xfdfcf4), -5, -21, 5, -3);
+    cairo_restore(cr);
+  }
+  cairo_arc(cr, 26, 26, 7.5, 0, 2 * kPi);
+  Shade(cr, Hex(0xffc21e), 18, 18, 34, 34);
+}
+
+void DrawTulip(cairo_t* cr) {
+  TColor c = Hex(0xe8306a);
+  GroundShadow(cr, 26, 47, 12);
+  cairo_move_to(cr, 26, 30);
+  cairo_line_to(cr, 26, 46);
+  cairo_set_source_rgb(cr, 0.25, 0.55, 0.15);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  Leaf(cr, 26, 44, 15, -1.0, Hex(0x3f9e2f));
+  cairo_move_to(cr, 13, 12);
+  cairo_line_to(cr, 19.5, 18);
+  cairo_line_to(cr, 26, 8);
+  cairo_line_to(cr, 32.5, 18);
+  cairo_line_to(cr, 39, 12);
+  cairo_curve_to(cr, 41, 26, 36, 33, 26, 33);
+  cairo_curve_to(cr, 16, 33, 11, 26, 13, 12);
+  cairo_close_path(cr);
+  Shade(cr, c, 12, 8, 40, 33);
+}
+
+void DrawBluebell(cairo_t* cr) {
+  TColor c = Hex(0x6a6cff);
+  GroundShadow(cr, 26, 47, 14);
+  cairo_move_to(cr, 10, 46);
+  cairo_curve_to(cr, 10, 20, 30, 6, 44, 10);
+  cairo_set_source_rgb(cr, 0.25, 0.55, 0.15);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  const double bells[][2] = {{18, 24}, {31, 15}, {40, 24}};
+  for (auto& b : bells) {
+    double x = b[0], y = b[1];
+    cairo_move_to(cr, x - 4, y);
+    cairo_curve_to(cr, x - 6, y + 8, x - 9, y + 12, x - 9, y + 15);
+    cairo_line_to(cr, x - 5, y + 13);
+    cairo_line_to(cr, x - 2, y + 16);
+    cairo_line_to(cr, x + 2, y + 13);
+    cairo_line_to(cr, x + 5, y + 16);
+    cairo_line_to(cr, x + 9, y + 15);
+    cairo_curve_to(cr, x + 9, y + 12, x + 6, y + 8, x + 4, y);
+    cairo_close_path(cr);
+    Shade(cr, c, x - 9, y, x + 9, y + 16);
+  }
+}
+
+void DrawBlossom(cairo_t* cr) {
+  TColor c = Hex(0xff9ccc);
+  GroundShadow(cr, 26, 47, 15);
+  for (int i = 0; i < 5; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 26, 26);
+    cairo_rotate(cr, i * 2 * kPi / 5);
+    // A petal with a notch at its tip.
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, -12, -6, -11, -19, -4, -20);
+    cairo_line_to(cr, 0, -16);
+    cairo_line_to(cr, 4, -20);
+    cairo_curve_to(cr, 11, -19, 12, -6, 0, 0);
+    cairo_close_path(cr);
+    Shade(cr, c, -12, -20, 12, 0);
+    cairo_restore(cr);
+  }
+  cairo_arc(cr, 26, 26, 4.5, 0, 2 * kPi);
+  Shade(cr, Hex(0xfff4a0), 21, 21, 31, 31);
+}
+
+void DrawPotionRound(cairo_t* cr) {
+  TColor glass = Hex(0xe8f6ff, 0.9), liquid = Hex(0xff4fa8);
+  GroundShadow(cr, 26, 47, 15);
+  cairo_arc(cr, 26, 31, 15, 0, 2 * kPi);
+  cairo_rectangle(cr, 21, 8, 10, 12);
+  Shade(cr, glass, 11, 8, 41, 46);
+  cairo_save(cr);
+  cairo_arc(cr, 26, 31, 13, 0, 2 * kPi);
+  cairo_clip(cr);
+  cairo_rectangle(cr, 0, 27, 52, 30);
+  Shade(cr, liquid, 13, 27, 39, 44);
+  cairo_restore(cr);
+  RoundedRect(cr, 20, 4, 12, 7, 2);
+  Shade(cr, Hex(0xb07a42), 20, 4, 32, 11);
+  Sparkle(cr, 20, 25, 4, Hex(0xffffff));
+  Sparkle(cr, 31, 36, 3, Hex(0xffe0f0));
+}
+
+void DrawPotionTall(cairo_t* cr) {
+  TColor glass = Hex(0xe8f6ff, 0.9), liquid = Hex(0xffb830);
+  GroundShadow(cr, 26, 47, 12);
+  cairo_move_to(cr, 22, 6);
+  cairo_line_to(cr, 30, 6);
+  cairo_line_to(cr, 30, 15);
+  cairo_line_to(cr, 37, 22);
+  cairo_line_to(cr, 37, 44);
+  cairo_line_to(cr, 15, 44);
+  cairo_line_to(cr, 15, 22);
+  cairo_line_to(cr, 22, 15);
+  cairo_close_path(cr);
+  Shade(cr, glass, 15, 6, 37, 44);
+  cairo_rectangle(cr, 17, 26, 18, 16);
+  Shade(cr, liquid, 17, 26, 35, 42);
+  StarPath(cr, 26, 34, 6, 2.6, 5);
+  cairo_set_source_rgb(cr, 1, 1, 0.9);
+  cairo_fill(cr);
+  RoundedRect(cr, 21, 2, 10, 6, 2);
+  Shade(cr, Hex(0x8a5aa8), 21, 2, 31, 8);
+}
+
+void DrawSpiderIcon(cairo_t* cr) {
+  GroundShadow(cr, 26, 46, 14);
+  cairo_set_source_rgb(cr, 0.2, 0.12, 0.22);
+  cairo_set_line_width(cr, 2.6);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (int side = -1; side <= 1; side += 2)
+    for (int i = 0; i < 4; ++i) {
+      double ay = 24 + i * 4;
+      cairo_move_to(cr, 26 + side * 7, ay);
+      cairo_line_to(cr, 26 + side * 16, ay - 7);
+      cairo_line_to(cr, 26 + side * 22, ay + 5);
+    }
+  cairo_stroke(cr);
+  Ellipse(cr, 26, 32, 12, 11);
+  Shade(cr, Hex(0x5a3a78), 14, 21, 38, 43);
+  cairo_arc(cr, 26, 18, 8, 0, 2 * kPi);
+  Shade(cr, Hex(0x6a4a8a), 18, 10, 34, 26);
+  for (int e = -1; e <= 1; e += 2) {
+    cairo_arc(cr, 26 + e * 3.5, 17, 2.6, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    cairo_arc(cr, 26 + e * 3.5, 17.5, 1.3, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0, 0, 0);
+    cairo_fill(cr);
+  }
+}
+
+// A gold tile token: level 1 a single plate, level 2 a double plate; upgraded tiles
+// are rose gold with a gem.
+void DrawGoldToken(cairo_t* cr, int level, bool upgraded) {
+  TColor c = upgraded ? Hex(0xf2a08a) : Hex(0xf4c23a);
+  GroundShadow(cr, 26, 46, 16);
+  if (level == 2) {
+    RoundedRect(cr, 12, 12, 32, 32, 7);
+    Shade(cr, Darker(c, 0.15), 12, 12, 44, 44);
+  }
+  RoundedRect(cr, 8, 8, 32, 32, 7);
+  Shade(cr, c, 8, 8, 40, 40);
+  RoundedRect(cr, 13, 13, 22, 22, 4);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  if (upgraded) {
+    StarPath(cr, 24, 24, 7, 3, 4, -90);
+    Shade(cr, Hex(0xb8f0ff), 17, 17, 31, 31);
+  } else {
+    Sparkle(cr, 18, 17, 5, Hex(0xffffff));
+  }
+}
+
+}  // namespace
+
+// Draws element code 1..18 in a size x size box whose top-left is the current origin.
+void DrawElement(cairo_t* cr, int code, double size) {
+  cairo_save(cr);
+  cairo_scale(cr, size / 52.0, size / 52.0);
+  switch (code) {
+    case 1: DrawBanana(cr); break;
+    case 2: DrawStrawberry(cr); break;
+    case 3: DrawApple(cr); break;
+    case 4: DrawGrape(cr); break;
+    case 5: DrawOrange(cr); break;
+    case 6: DrawPlum(cr); break;
+    case 7: DrawCherry(cr); break;
+    case 8: DrawGuava(cr); break;
+    case 9: DrawAcorn(cr); break;
+    case 10: DrawCrystal(cr); break;
+    case 11: DrawClover(cr); break;
+    case 12: DrawShell(cr); break;
+    case 13: DrawDaisy(cr); break;
+    case 14: DrawTulip(cr); break;
+    case 15: DrawBluebell(cr); break;
+    case 16: DrawBlossom(cr); break;
+    case 17: DrawPotionRound(cr); break;
+    case 18: DrawPotionTall(cr); break;
+    default: break;
+  }
+  cairo_restore(cr);
+}
+
+// The main colour of an element (used for flashes, bubbles and effects).
+TColor ElementColor(int code) {
+  static const std::uint32_t colours[19] = {0xffffff, 0xffd83a, 0xee3344, 0x8ed14a, 0x9055d0,
+                                            0xff9a22, 0x3f6fe0, 0xf0508c, 0x2fbfa0, 0xd49a5a,
+                                            0xa8dcff, 0x1f9a56, 0xffb08a, 0xfdfcf4, 0xe8306a,
+                                            0x6a6cff, 0xff9ccc, 0xff4fa8, 0xffb830};
+  return Hex(colours[(code >= 0 && code <= 18) ? code : 0]);
+}
+
+// Gathering slot 1..17 (potions, fruits, flowers, spider, gold tiles) in a size box.
+void DrawSlotIcon(cairo_t* cr, int slot, double size) {
+  cairo_save(cr);
+  if (slot <= 2) {
+    DrawElement(cr, 16 + slot, size);
+  } else if (slot <= 10) {
+    DrawElement(cr, slot - 2, size);
+  } else if (slot <= 14) {
+    DrawElement(cr, slot + 2, size);
+  } else {
+    cairo_scale(cr, size / 52.0, size / 52.0);
+    if (slot == 15) DrawSpiderIcon(cr);
+    else DrawGoldToken(cr, 1, slot == 17);
+  }
+  cairo_restore(cr);
+}
+
+void PaintElementsInside(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawElement(cr, p + 1, w); });
+}
+
+void PaintHiddenElements(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawElement(cr, p + 1, w); });
+}
+
+// The uni bubble in each colour: a clear bubble holding a small copy of the element.
+void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = ElementColor(p + 1);
+    double cx = w / 2, cy = h / 2, r = w / 2 - 3;
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_pattern_t* g = cairo_pattern_create_radial(cx - 6, cy - 6, 2, cx, cy, r);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.35);
+    cairo_pattern_add_color_stop_rgba(g, 0.7, col.R, col.G, col.B, 0.25);
+    cairo_pattern_add_color_stop_rgba(g, 1, col.R, col.G, col.B, 0.75);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_save(cr);
+    cairo_translate(cr, w * 0.2, h * 0.2);
+    DrawElement(cr, p + 1, w * 0.6);
+    cairo_restore(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    Ellipse(cr, cx - r * 0.4, cy - r * 0.45, r * 0.28, r * 0.16);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
+    cairo_fill(cr);
+  });
+}
+
+// ElementGather (Param 0) and PulsingElements (Param 1): the 17 slots in slot order.
+void PaintGatherSlots(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
+    if (s.Param == 1) RadialGlow(cr, w / 2, w / 2, w / 2, Hex(0xfff2a0, 0.8));
+    DrawSlotIcon(cr, p + 1, w);
+  });
+}
+
+// Flying pieces: fruits 1-8, flowers 1-4, a caught spider, then the gold-tile
+// tokens (level 1, level 2, upgraded level 1, upgraded level 2).
+void PaintFlowingElements(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
+    if (p < 8) DrawElement(cr, p + 1, w);
+    else if (p < 12) DrawElement(cr, p + 5, w);
+    else if (p == 12) DrawSlotIcon(cr, 15, w);
+    else {
+      cairo_scale(cr, w / 52.0, w / 52.0);
+      DrawGoldToken(cr, (p - 13) % 2 + 1, p >= 15);
+    }
+  });
+}
+
+// One icon per element kind: fruit, flower, potion, gold tile, spider.
+void PaintElementIcons(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
+    const int slots[5] = {5, 11, 1, 16, 15};
+    DrawSlotIcon(cr, slots[p], w);
+  });
+}
+
+void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    RadialGlow(cr, w / 2, h / 2, w / 2, Hex(0xfff0c0, 0.5));
+    cairo_translate(cr, (w - h) / 2, 0);
+    DrawElement(cr, 17 + p, h);
+  });
+}
+
+// ---- Board pieces ----------------------------------------------------------------
+
+// Frame 0 and frame 1 (a decorated variant) of the tile under every board cell.
+void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    RoundedRect(cr, 3, 3, w - 6, h - 6, 7);
+    TColor base = p == 0 ? Hex(0xf6e6c4, 0.82) : Hex(0xe9d2ee, 0.82);
+    VerticalGradient(cr, 3, h - 3, Lighter(base, 0.25), Darker(base, 0.06));
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgba(cr, 0.55, 0.38, 0.2, 0.45);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    if (p == 1) {
+      StarPath(cr, w / 2, h / 2, 7, 3, 4, -90);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
+      cairo_fill(cr);
+    }
+  });
+}
+
+// Gold tiles under elements: level 1, level 2, upgraded level 1, upgraded level 2.
+void PaintBrownTile(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    bool upgraded = p >= 2;
+    int level = p % 2 + 1;
+    TColor col = upgraded ? Hex(0xf0a890) : Hex(0xf2c050);
+    RoundedRect(cr, 2, 2, w - 4, h - 4, 6);
+    FillGlossy(cr, 0, 0, w, h, col, 2);
+    double inset = level == 2 ? 6 : 9;
+    RoundedRect(cr, inset, inset, w - 2 * inset, h - 2 * inset, 4);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+    cairo_set_line_width(cr, level == 2 ? 3 : 1.5);
+    cairo_stroke(cr);
+    if (level == 2) {
+      RoundedRect(cr, 12, 12, w - 24, h - 24, 3);
+      cairo_set_source_rgba(cr, 0.6, 0.35, 0.05, 0.35);
+      cairo_set_line_width(cr, 1.5);
+      cairo_stroke(cr);
+    }
+  });
+}
+
+// Selection frame: 0 a valid target (warm gold), 1 not valid (soft red with a cross).
+void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = p == 0 ? Hex(0xffe04a) : Hex(0xff5a4a);
+    RoundedRect(cr, 3, 3, w - 6, h - 6, 9);
+    cairo_set_source_rgba(cr, col.R, col.G, col.B, 0.25);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgba(cr, 0.35, 0.2, 0.05, 0.8);
+    cairo_set_line_width(cr, 5);
+    cairo_stroke_preserve(cr);
+    SetColor(cr, col);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    for (int i = 0; i < 4; ++i) {
+      double cx = i % 2 ? w - 6 : 6, cy = i / 2 ? h - 6 : 6;
+      Sparkle(cr, cx, cy, 5, Hex(0xffffff));
+    }
+    if (p == 1) {
+      cairo_move_to(cr, w - 16, 10);
+      cairo_line_to(cr, w - 8, 18);
+      cairo_move_to(cr, w - 8, 10);
+      cairo_line_to(cr, w - 16, 18);
+      SetColor(cr, Hex(0xffffff));
+      cairo_set_line_width(cr, 2.5);
+      cairo_stroke(cr);
+    }
+  });
+}
+
+void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int, double w, double h) {
+    RoundedRect(cr, 2, 2, w - 4, h - 4, 10);
+    cairo_pattern_t* g = cairo_pattern_create_radial(w / 2, h / 2, 4, w / 2, h / 2, w / 2);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.7, 0.1);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.75, 0.3, 0.75);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  });
+}
+
+// Hint: a warm lamp glow in two breathing sizes.
+void PaintHintLamp(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    RadialGlow(cr, w / 2, h / 2, w / 2 - (p ? 0 : 4), Hex(0xfff2a0, 0.85));
+    RoundedRect(cr, 4, 4, w - 8, h - 8, 9);
+    cairo_set_source_rgba(cr, 1, 0.9, 0.4, 0.9);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  });
+}
+
+// Chain lock: pattern 0 the chain, 1-4 breaking, 5 the second chain of a level-2
+// lock, 6-9 its pieces scattering.
+void PaintChainLock(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    auto link = [&](double x, double y, double angle, const TColor& col) {
+      cairo_save(cr);
+      cairo_translate(cr, x, y);
+      cairo_rotate(cr, angle);
+      RoundedRect(cr, -7, -4, 14, 8, 4);
+      cairo_set_source_rgba(cr, 0.2, 0.2, 0.25, 0.9);
+      cairo_set_line_width(cr, 4.5);
+      cairo_stroke_preserve(cr);
+      SetColor(cr, col);
+      cairo_set_line_width(cr, 2.5);
+      cairo_stroke(cr);
+      cairo_restore(cr);
+    };
+    bool second = p >= 5;
+    int stage = p % 5;  // 0 whole, 1..4 breaking apart
+    TColor col = second ? Hex(0xd8b060) : Hex(0xc8ccd8);
+    double spread = stage * 5.0;
+    double alpha = 1.0 - stage * 0.2;
+    cairo_push_group(cr);
+    for (int i = 0; i < 5; ++i) {
+      double t = (i - 2) * 10.0;
+      double off = (i % 2 ? 1 : -1) * spread;
+      if (second)
+        link(w / 2 + t + off * 0.5, h / 2 - t + off, -kPi / 4 + (i % 2) * kPi / 2, col);
+      else
+        link(w / 2 + t + off * 0.5, h / 2 + t + off, kPi / 4 + (i % 2) * kPi / 2, col);
+    }
+    if (!second && stage == 0) {
+      // Padlock in the middle.
+      RoundedRect(cr, w / 2 - 8, h / 2 - 4, 16, 13, 3);
+      FillGlossy(cr, w / 2 - 8, h / 2 - 4, w / 2 + 8, h / 2 + 9, Hex(0xe0b040), 1.5);
+      cairo_arc(cr, w / 2, h / 2 - 4, 5, kPi, 2 * kPi);
+      cairo_set_source_rgb(cr, 0.4, 0.4, 0.45);
+      cairo_set_line_width(cr, 2.5);
+      cairo_stroke(cr);
+    }
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, alpha);
+  });
+}
+
+// Web: pattern 0 the whole web, 1-5 tearing away.
+void PaintWeb(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double cx = w / 2, cy = h / 2, r = w / 2 - 2;
+    double alpha = 1.0 - p * 0.17;
+    cairo_set_line_width(cr, 1.3);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.85 * alpha);
+    for (int i = 0; i < 8; ++i) {
+      if (p > 0 && (i * 3 + p) % 4 == 0) continue;
+      double a = i * kPi / 4 + 0.2;
+      cairo_move_to(cr, cx, cy);
+      cairo_line_to(cr, cx + std::cos(a) * r * (1 + p * 0.05), cy + std::sin(a) * r);
+    }
+    cairo_stroke(cr);
+    for (int ring = 1; ring <= 4; ++ring) {
+      double rr = r * ring / 4.2;
+      for (int i = 0; i < 8; ++i) {
+        if (p > 0 && (i + ring + p) % 3 == 0) continue;
+        double a0 = i * kPi / 4 + 0.2, a1 = a0 + kPi / 4;
+        cairo_move_to(cr, cx + std::cos(a0) * rr, cy + std::sin(a0) * rr);
+        cairo_curve_to(cr, cx + std::cos(a0 + 0.3) * rr * 0.85, cy + std::sin(a0 + 0.3) * rr * 0.85,
+                       cx + std::cos(a1 - 0.3) * rr * 0.85, cy + std::sin(a1 - 0.3) * rr * 0.85,
+                       cx + std::cos(a1) * rr, cy + std::sin(a1) * rr);
+      }
+    }
+    cairo_stroke(cr);
+  });
+}
+
+// ---- Board frame ------------------------------------------------------------------
+
+namespace {
+
+// Colour of the frame band at signed distance d from the board's edge (positive
+// outside). Depending on d alone is what makes the pieces join without seams.
+bool BandColor(double d, TColor& out) {
+  if (d < -3 || d > 11) return false;
+  if (d < 0) {
+    out = {0.25, 0.12, 0.04, 0.35 * (d + 3) / 3};
+  } else if (d < 2) {
+    out = Hex(0xffe08a);
+  } else if (d < 9.5) {
+    double t = 1.0 - std::fabs(d - 5.5) / 4.0;
+    out = Mix(Hex(0x7a4a22), Hex(0xc88a4a), std::max(0.0, t));
+  } else {
+    out = Hex(0x3e2210);
+  }
+  return true;
+}
+
+// Signed distance for a half-segment in its own frame: u along the side from the
+// outer end, v into the board. kind 0 straight, 1 inner corner, 2 outer corner.
+double SegmentDistance(int kind, double u, double v) {
+  switch (kind) {
+    case 0:
+      return -v;
+    case 2:  // board is the quadrant u >= 0, v >= 0
+      if (u < 0 && v < 0) return std::sqrt(u * u + v * v);
+      if (v < 0) return -v;
+      if (u < 0) return -u;
+      return -std::min(u, v);
+    default:  // board is v >= 0 or u <= 0; the hole is u > 0, v < 0
+      if (u > 0 && v < 0) return std::min(u, -v);
+      if (u <= 0 && v >= 0) return -std::sqrt(u * u + v * v);
+      if (u <= 0) return u;
+      return -v;
+  }
+}
+
+struct THalfSegment {
+  int Straight, Inner, Outer;  // pattern numbers (1-based)
+};
+// Half-segment order: top-left, right-upper, bottom-left, left-upper,
+// top-right, right-lower, bottom-right, left-lower.
+const THalfSegment kSegments[8] = {{1, 9, 17},  {2, 18, 10}, {3, 19, 11}, {4, 12, 20},
+                                   {5, 13, 21}, {6, 22, 14}, {7, 23, 15}, {8, 16, 24}};
+
+// Maps tile coordinates (0..52 over the tile) to the half-segment's (u, v).
+void ToSegmentFrame(int seg, double x, double y, double& u, double& v) {
+  switch (seg) {
+    case 0: u = x; v = y; break;
+    case 4: u = 52 - x; v = y; break;
+    case 1: u = y; v = 52 - x; break;
+    case 5: u = 52 - y; v = 52 - x; break;
+    case 2: u = x; v = 52 - y; break;
+    case 6: u = 52 - x; v = 52 - y; break;
+    case 3: u = y; v = x; break;
+    default: u = 52 - y; v = x; break;
+  }
+}
+
+}  // namespace
+
+// Pattern number (0-based) -> (half-segment, kind); used by the painter and tests.
+bool BorderPatternPiece(int pattern, int& segment, int& kind) {
+  for (int s = 0; s < 8; ++s) {
+    if (kSegments[s].Straight - 1 == pattern) { segment = s; kind = 0; return true; }
+    if (kSegments[s].Inner - 1 == pattern) { segment = s; kind = 1; return true; }
+    if (kSegments[s].Outer - 1 == pattern) { segment = s; kind = 2; return true; }
+  }
+  return false;
+}
+
+// Every pattern holds its piece where the game draws it: the pattern's origin is
+// 11 pixels left of and 12 above its tile's corner.
+void PaintBoardBorder(TCanvas& c, const TAssetSpec& s) {
+  cairo_surface_flush(c.Surface());
+  unsigned char* data = cairo_image_surface_get_data(c.Surface());
+  int stride = cairo_image_surface_get_stride(c.Surface());
+  const int ss = 4;  // supersampling per axis
+  for (int p = 0; p < s.Patterns(); ++p) {
+    int seg = 0, kind = 0;
+    if (!BorderPatternPiece(p, seg, kind)) continue;
+    int ox = (p % s.Columns) * s.TileWidth, oy = (p / s.Columns) * s.TileHeight;
+    double uMin = kind == 0 ? 0 : kind == 1 ? -3 : -12;
+    for (int py = 0; py < s.TileHeight; ++py)
+      for (int px = 0; px < s.TileWidth; ++px) {
+        double r = 0, g = 0, b = 0, a = 0;
+        for (int sy = 0; sy < ss; ++sy)
+          for (int sx = 0; sx < ss; ++sx) {
+            double x = px - 11 + (sx + 0.5) / ss, y = py - 12 + (sy + 0.5) / ss;
+            double u, v;
+            ToSegmentFrame(seg, x, y, u, v);
+            if (u < uMin || u > 26 || v < -12 || v > 26) continue;
+            TColor col;
+            if (!BandColor(SegmentDistance(kind, u, v), col)) continue;
+            r += col.R * col.A;
+            g += col.G * col.A;
+            b += col.B * col.A;
+            a += col.A;
+          }
+        double n = ss * ss;
+        std::uint32_t A = static_cast<std::uint32_t>(std::lround(a / n * 255));
+        std::uint32_t R = static_cast<std::uint32_t>(std::lround(r / n * 255));
+        std::uint32_t G = static_cast<std::uint32_t>(std::lround(g / n * 255));
+        std::uint32_t B = static_cast<std::uint32_t>(std::lround(b / n * 255));
+        reinterpret_cast<std::uint32_t*>(data + (oy + py) * stride)[ox + px] =
+            (A << 24) | (R << 16) | (G << 8) | B;
+      }
+  }
+  cairo_surface_mark_dirty(c.Surface());
+}
+
+// Swap flashes: a bright streak in the element's colour, one per element.
+void PaintElementsFlash(TCanvas& c, const TAssetSpec& s) {
+  bool vertical = s.Param == 1;
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = ElementColor(p + 1);
+    cairo_save(cr);
+    if (vertical) {
+      cairo_translate(cr, w, 0);
+      cairo_rotate(cr, kPi / 2);
+      std::swap(w, h);
+    }
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0, col.R, col.G, col.B, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.7, col.R, col.G, col.B, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0.9);
+    cairo_set_source(cr, g);
+    Ellipse(cr, w / 2, h / 2, w / 2, h * 0.32);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_restore(cr);
+  });
+}
+
+// Diagonal shine sweeping over a tile (two frames).
+void PaintTileShine(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double off = p == 0 ? -8 : 8;
+    cairo_pattern_t* g = cairo_pattern_create_linear(off, h + off, w + off, off);
+    cairo_pattern_add_color_stop_rgba(g, 0.3, 1, 1, 1, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 0.9, 0.9);
+    cairo_pattern_add_color_stop_rgba(g, 0.7, 1, 1, 1, 0);
+    cairo_set_source(cr, g);
+    RoundedRect(cr, 2, 2, w - 4, h - 4, 8);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  });
+}
+
+// A level's prepared board: background tiles and the frame, drawn from the used
+// area's origin (10 pixels left of and 11 above the first used tile).
+void PaintBoardPicture(TCanvas& c, const TAssetSpec& s) {
+  const auto& m = s.BoardMask;
+  auto area = [&](int x, int y) {  // 1-based, false outside the grid
+    return x >= 1 && x <= 16 && y >= 1 && y <= 12 && m[(x - 1) * 12 + (y - 1)] != 0;
+  };
+  int firstCol = 16, firstRow = 12;
+  for (int x = 1; x <= 16; ++x)
+    for (int y = 1; y <= 12; ++y)
+      if (area(x, y)) {
+        firstCol = std::min(firstCol, x);
+        firstRow = std::min(firstRow, y);
+      }
+  auto tileX = [&](int x) { return 10 + 52 * (x - firstCol); };
+  auto tileY = [&](int y) { return 11 + 52 * (y - firstRow); };
+
+  TAssetSpec tileSpec;
+  tileSpec.Name = "BackgroundTile";
+  tileSpec.TileWidth = 56;
+  tileSpec.TileHeight = 56;
+  tileSpec.Columns = 2;
+  TCanvas tiles(112, 56);
+  PaintBackgroundTile(tiles, tileSpec);
+  TAssetSpec borderSpec;
+  borderSpec.Name = "BoardBorder";
+  borderSpec.TileWidth = 74;
+  borderSpec.TileHeight = 76;
+  borderSpec.Columns = 4;
+  borderSpec.Rows = 6;
+  TCanvas border(296, 456);
+  PaintBoardBorder(border, borderSpec);
+
+  cairo_t* cr = c.Cr();
+  for (int x = 1; x <= 16; ++x)
+    for (int y = 1; y <= 12; ++y) {
+      if (!area(x, y)) continue;
+      int frame = m[(x - 1) * 12 + (y - 1)] >= 2 ? 1 : 0;
+      cairo_save(cr);
+      cairo_rectangle(cr, tileX(x) - 2, tileY(y) - 2, 56, 56);
+      cairo_clip(cr);
+      cairo_set_source_surface(cr, tiles.Surface(), tileX(x) - 2 - frame * 56, tileY(y) - 2);
+      cairo_paint(cr);
+      cairo_restore(cr);
+    }
+  // The frame, by the same rules the game uses to assemble it.
+  const int dx[8][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, 0}};
+  const int toward[8][2] = {{-1, 0}, {0, -1}, {-1, 0}, {0, -1}, {1, 0}, {0, 1}, {1, 0}, {0, 1}};
+  const int edge[8] = {0, 1, 2, 3, 0, 1, 2, 3};  // top, right, bottom, left
+  for (int x = 1; x <= 16; ++x)
+    for (int y = 1; y <= 12; ++y) {
+      if (!area(x, y)) continue;
+      for (int sgm = 0; sgm < 8; ++sgm) {
+        int sx = x + dx[sgm][0], sy = y + dx[sgm][1];
+        bool onEdge = (edge[sgm] == 0 && y == 1) || (edge[sgm] == 1 && x == 16) ||
+                      (edge[sgm] == 2 && y == 12) || (edge[sgm] == 3 && x == 1);
+        if (!onEdge && area(sx, sy)) continue;
+        int tx = x + toward[sgm][0], ty = y + toward[sgm][1];
+        bool gridEdgeD = tx < 1 || tx > 16 || ty < 1 || ty > 12;
+        int kind;
+        if (gridEdgeD) kind = 2;
+        else if (area(sx + toward[sgm][0], sy + toward[sgm][1]) &&
+                 sx + toward[sgm][0] >= 1 && sx + toward[sgm][0] <= 16 &&
+                 sy + toward[sgm][1] >= 1 && sy + toward[sgm][1] <= 12)
+          kind = 1;
+        else if (!area(tx, ty)) kind = 2;
+        else kind = 0;
+        int number = kind == 0 ? kSegments[sgm].Straight
+                               : kind == 1 ? kSegments[sgm].Inner : kSegments[sgm].Outer;
+        int pat = number - 1;
+        double px = tileX(x) - 11, py = tileY(y) - 12;
+        cairo_save(cr);
+        cairo_rectangle(cr, px, py, 74, 76);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, border.Surface(), px - (pat % 4) * 74, py - (pat / 4) * 76);
+        cairo_paint(cr);
+        cairo_restore(cr);
+      }
+    }
+}
+
+}  // namespace assetgen

@@ -1,0 +1,144 @@
+// The two bitmap fonts: white glyphs with a dark outline and a soft shadow, so
+// that the game can tint them and they read on any background.
+#include <cmath>
+#include <cstring>
+
+#include "FontTables.h"
+#include "Painters.h"
+
+namespace assetgen {
+
+namespace {
+
+const TFontLayout kNormal{"GlobalFontWhite", 28, 3, 68, 40, 34, 3};
+const TFontLayout kComment{"CommentFont", 14, 3, 56, 60, 4, 4};
+
+struct TAdvanceGroup {
+  int Width;
+  const char* Chars;
+};
+
+// "@" stands for the double quote in these lists.
+const TAdvanceGroup kNormalAdvances[] = {
+    {7, "!Il|"},          {8, "'.i"},           {9, ":"},
+    {10, ",1;j"},         {11, "/J"},           {12, "s"},
+    {13, " fr"},          {14, "@()*-t"},       {15, "+c"},
+    {16, "$5=?Sxz"},      {17, "37hv"},         {18, "24689EFLZenoy"},
+    {19, "Tbdgkpu"},      {21, "0CPUVX"},       {22, "D"},
+    {23, "#GHN"},         {24, "&A"},           {25, "MOQw"},
+    {26, "%"},            {28, "m"},            {30, "W"},
+};
+
+const TAdvanceGroup kCommentAdvances[] = {
+    {12, " "},    {19, ":"},    {21, "!"},    {22, "-1I"},  {24, "23J"},  {26, "57FS"},
+    {27, "68EL"}, {28, "049"},  {30, "CNTZ"}, {31, "&ABPV"}, {32, "GQRY"}, {33, "DKOU"},
+    {34, "X"},    {35, "H"},    {37, "M"},    {44, "W"},
+};
+
+template <std::size_t N>
+int Lookup(const TAdvanceGroup (&groups)[N], char c) {
+  char key = (c == '"') ? '@' : c;
+  for (const auto& g : groups)
+    if (std::strchr(g.Chars, key) && key != '\0') return g.Width;
+  return 20;
+}
+
+struct TGlyphStyle {
+  double CapHeight;
+  double Outline;
+  double ShadowX, ShadowY;
+};
+
+// Draws one glyph into its cell: caps centred vertically, ink centred in its
+// advance box and narrowed when the face's glyph is wider than the box allows.
+void DrawGlyph(cairo_t* cr, const TFontLayout& L, int pattern, char ch, int advance,
+               const TGlyphStyle& st) {
+  if (ch == ' ') return;
+  int cellX = (pattern % L.Columns) * L.CellWidth;
+  int cellY = (pattern / L.Columns) * L.CellHeight;
+  char text[2] = {ch, 0};
+
+  cairo_save(cr);
+  cairo_rectangle(cr, cellX, cellY, L.CellWidth, L.CellHeight);
+  cairo_clip(cr);
+
+  // Size from the capital height of "H".
+  UseDisplayFont(cr, 100, true);
+  cairo_text_extents_t h;
+  cairo_text_extents(cr, "H", &h);
+  double size = 100 * st.CapHeight / -h.y_bearing;
+  UseDisplayFont(cr, size, true);
+  cairo_text_extents_t e;
+  cairo_text_extents(cr, text, &e);
+
+  double room = advance - 1.0;  // ink width allowed; outline spills into the pad
+  double sx = 1.0;
+  if (e.width > room && e.width > 0) sx = room / e.width;
+  double inkW = e.width * sx;
+  double left = cellX + L.AdvanceLeft + (advance - inkW) / 2.0 - e.x_bearing * sx;
+  double baseline = cellY + L.CellHeight / 2.0 + st.CapHeight / 2.0;
+
+  auto path = [&](double dx, double dy) {
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, left + dx, baseline + dy);
+    cairo_scale(cr, sx, 1.0);
+    cairo_move_to(cr, 0, 0);
+    cairo_text_path(cr, text);
+    cairo_restore(cr);
+  };
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  // Shadow.
+  path(st.ShadowX, st.ShadowY);
+  cairo_set_source_rgba(cr, 0.05, 0.02, 0.0, 0.4);
+  cairo_set_line_width(cr, st.Outline * 2);
+  cairo_stroke_preserve(cr);
+  cairo_fill(cr);
+  // Outline.
+  path(0, 0);
+  cairo_set_source_rgba(cr, 0.16, 0.09, 0.05, 0.9);
+  cairo_set_line_width(cr, st.Outline * 2);
+  cairo_stroke_preserve(cr);
+  // White body with a faint warm shade toward the bottom, so tints keep some depth.
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, baseline - st.CapHeight, 0, baseline);
+  cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.9, 0.9, 0.9);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
+void PaintFont(TCanvas& c, const TFontLayout& L, const std::string& order, int (*advance)(char),
+               const TGlyphStyle& st) {
+  for (std::size_t i = 0; i < order.size(); ++i)
+    DrawGlyph(c.Cr(), L, static_cast<int>(i), order[i], advance(order[i]), st);
+}
+
+}  // namespace
+
+const TFontLayout& NormalFontLayout() { return kNormal; }
+const TFontLayout& CommentFontLayout() { return kComment; }
+
+const std::string& NormalGlyphOrder() {
+  static const std::string order =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!#$%&*()-+=;:'\",./?| ";
+  return order;
+}
+const std::string& CommentGlyphOrder() {
+  static const std::string order = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789':!&- ";
+  return order;
+}
+
+int NormalAdvance(char c) { return Lookup(kNormalAdvances, c); }
+int CommentAdvance(char c) { return Lookup(kCommentAdvances, c); }
+
+void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
+  PaintFont(c, kNormal, NormalGlyphOrder(), NormalAdvance, {21, 2, 1, 1});
+}
+
+void PaintFontComment(TCanvas& c, const TAssetSpec&) {
+  PaintFont(c, kComment, CommentGlyphOrder(), CommentAdvance, {40, 3, 1, 1.5});
+}
+
+}  // namespace assetgen

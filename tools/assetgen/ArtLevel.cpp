@@ -1,0 +1,531 @@
+// The level screen: panels, gathering slots, digits, the tube timer, the energy
+// flask, the tools, the announcement, word art and the stage result.
+#include <cmath>
+
+#include "Painters.h"
+
+namespace assetgen {
+
+namespace {
+const double kPi = M_PI;
+
+TTextStyle Word(double size, std::uint32_t fill, std::uint32_t outline) {
+  TTextStyle st;
+  st.Size = size;
+  st.Fill = Hex(fill);
+  st.Outline = Hex(outline);
+  st.OutlineWidth = std::max(1.5, size / 9);
+  return st;
+}
+
+void Inset(cairo_t* cr, double x, double y, double w, double h, double r) {
+  RoundedRect(cr, x, y, w, h, r);
+  cairo_set_source_rgba(cr, 0.22, 0.12, 0.05, 0.55);
+  cairo_fill_preserve(cr);
+  cairo_set_source_rgba(cr, 1, 0.85, 0.55, 0.6);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+}
+
+void Bolt(cairo_t* cr, double cx, double cy, double s, bool horizontal) {
+  cairo_save(cr);
+  cairo_translate(cr, cx, cy);
+  if (horizontal) cairo_rotate(cr, kPi / 2);
+  cairo_scale(cr, s, s);
+  cairo_move_to(cr, 4, -20);
+  cairo_line_to(cr, -8, 2);
+  cairo_line_to(cr, 0, 2);
+  cairo_line_to(cr, -4, 20);
+  cairo_line_to(cr, 9, -4);
+  cairo_line_to(cr, 1, -4);
+  cairo_close_path(cr);
+  cairo_restore(cr);
+}
+
+void Bomb(cairo_t* cr, double cx, double cy, double r, const TColor& c) {
+  cairo_move_to(cr, cx + r * 0.5, cy - r * 0.8);
+  cairo_curve_to(cr, cx + r * 0.9, cy - r * 1.4, cx + r * 1.3, cy - r * 1.1, cx + r * 1.2, cy - r * 1.5);
+  cairo_set_source_rgb(cr, 0.55, 0.4, 0.2);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  Sparkle(cr, cx + r * 1.2, cy - r * 1.5, r * 0.45, Hex(0xffd040));
+  RoundedRect(cr, cx + r * 0.25, cy - r * 0.95, r * 0.5, r * 0.35, 2);
+  FillGlossy(cr, cx + r * 0.25, cy - r * 0.95, cx + r * 0.75, cy - r * 0.6, Hex(0x8a8a90), 1.5);
+  cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+  FillGlossy(cr, cx - r, cy - r, cx + r, cy + r, c, 2);
+}
+}  // namespace
+
+// Gathering panel backgrounds: 0 first slot, 1 middle, 2 last, 3 a single slot.
+void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    bool roundLeft = p == 0 || p == 3, roundRight = p == 2 || p == 3;
+    double x0 = roundLeft ? 8 : -20, x1 = roundRight ? w - 4 : w + 20;
+    RoundedRect(cr, x0, -20, x1 - x0, h - 2 + 20, 22);
+    PathShadow(cr, 0, 3, 0.3);
+    FillGlossy(cr, x0, -20, x1, h - 2, Hex(0x9a643a), 2.5);
+    RoundedRect(cr, x0 + 6, -14, x1 - x0 - 12, h - 14 + 14, 16);
+    VerticalGradient(cr, 0, h, Hex(0xfff2d8), Hex(0xf2d8a8));
+    cairo_fill(cr);
+    // A dark well under each counter.
+    double a = roundLeft ? 40 : 31;
+    Inset(cr, a + 2, 58, 48, 22, 9);
+  });
+}
+
+// Digit strips. Param: 0 gathering counters, 1 score, 2 island and level numbers.
+void PaintDigits(TCanvas& c, const TAssetSpec& s) {
+  const std::uint32_t fills[3] = {0xffffff, 0xffd84a, 0xfff4d8};
+  const std::uint32_t outlines[3] = {0x4a2410, 0x5a2e0a, 0x3a1e0a};
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TTextStyle st = Word(h * 0.8, fills[s.Param], outlines[s.Param]);
+    st.OutlineWidth = std::max(1.5, h / 12);
+    st.Shadow = false;
+    std::string d(1, static_cast<char>('0' + p));
+    double tw = TextWidth(cr, d, st.Size);
+    if (tw > w - 2 * st.OutlineWidth - 1) st.Size *= (w - 2 * st.OutlineWidth - 1) / tw;
+    DrawText(cr, d, w / 2, h / 2, st);
+  });
+}
+
+// Rolling digits: three frames of a vertical blur.
+void PaintDigitBlur(TCanvas& c, const TAssetSpec& s) {
+  const std::uint32_t fills[3] = {0xffffff, 0xffd84a, 0xfff4d8};
+  TColor col = Hex(fills[s.Param]);
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    for (int i = 0; i < 3; ++i) {
+      double y = h * (0.2 + 0.3 * i) + p * 3;
+      RoundedRect(cr, w * 0.22, y - h * 0.12, w * 0.56, h * 0.24, 3);
+      cairo_set_source_rgba(cr, col.R, col.G, col.B, 0.55 - 0.12 * i);
+      cairo_fill(cr);
+    }
+  });
+}
+
+// Top panel (placed at (2, 0)): score digits at (1050, 25), island at (1200, 25) and
+// level at (1228, 25); the middle stays clear for the gathering panel.
+void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width();
+  // Right plaque.
+  cairo_move_to(cr, 960, 0);
+  cairo_line_to(cr, w - 60, 0);
+  cairo_curve_to(cr, w - 60, 40, w - 70, 62, w - 100, 62);
+  cairo_line_to(cr, 1000, 62);
+  cairo_curve_to(cr, 975, 62, 960, 40, 960, 0);
+  cairo_close_path(cr);
+  PathShadow(cr, 0, 3, 0.35);
+  FillGlossy(cr, 960, 0, w - 60, 62, Hex(0x8a5a30), 3);
+  Inset(cr, 1044, 20, 120, 34, 10);
+  Inset(cr, 1192, 20, 58, 34, 10);
+  cairo_move_to(cr, 1218, 37);
+  cairo_line_to(cr, 1224, 37);
+  cairo_set_source_rgb(cr, 1, 0.95, 0.8);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  DrawText(cr, "Score", 1004, 36, Word(15, 0xfff2c8, 0x3a1e0a));
+  // Left garland.
+  cairo_move_to(cr, 0, 8);
+  cairo_curve_to(cr, 80, 40, 180, 40, 250, 6);
+  cairo_set_source_rgb(cr, 0.45, 0.3, 0.15);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  for (int i = 0; i < 8; ++i) {
+    double t = i / 7.0;
+    double x = 10 + t * 230, y = 8 + std::sin(t * kPi) * 24;
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, i % 2 ? 0.6 : -0.6);
+    Ellipse(cr, 0, 6, 6, 11);
+    FillGlossy(cr, -6, -5, 6, 17, Hex(i % 3 ? 0x5aae3a : 0xffc040), 1.5);
+    cairo_restore(cr);
+  }
+}
+
+// Left panel (at (-4, 232)): tool hooks at the tools' hanging places and a nook
+// for the energy flask at (14, 408).
+void PaintLeftPanel(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, w - 20, 0);
+  cairo_curve_to(cr, w - 4, 0, w - 4, 16, w - 4, 30);
+  cairo_line_to(cr, w - 4, h - 30);
+  cairo_curve_to(cr, w - 4, h - 10, w - 14, h - 4, w - 30, h - 4);
+  cairo_line_to(cr, 0, h - 4);
+  cairo_close_path(cr);
+  PathShadow(cr, 3, 3, 0.35);
+  FillGlossy(cr, 0, 0, w - 4, h - 4, Hex(0x8a5a30), 3);
+  RoundedRect(cr, 8, 6, w - 20, h - 16, 14);
+  VerticalGradient(cr, 0, h, Hex(0xa87444), Hex(0x7a4a22));
+  cairo_fill(cr);
+  const double hooks[6][2] = {{5, 64}, {10, 4}, {13, 132}, {14, 191}, {11, 256}, {11, 305}};
+  for (auto& k : hooks) {
+    RoundedRect(cr, k[0] + 8, k[1] + 6, 74, 52, 12);
+    cairo_set_source_rgba(cr, 0.25, 0.13, 0.05, 0.35);
+    cairo_fill(cr);
+  }
+  cairo_arc(cr, 50, 448, 42, 0, 2 * kPi);
+  cairo_set_source_rgba(cr, 0.25, 0.13, 0.05, 0.45);
+  cairo_fill(cr);
+}
+
+// Pocket panel on the right: five rows for the owned elements.
+void PaintElementsPanel(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  WoodFrame(cr, 4, 4, w - 8, h - 10, 22, 8);
+  ParchmentPanel(cr, 12, 12, w - 24, h - 26, 14, 17);
+  DrawText(cr, "Pocket", w / 2, 34, Word(17, 0xfff2c8, 0x5a2e12));
+  for (int i = 0; i < 5; ++i) {
+    RoundedRect(cr, 18, 60 + i * 43 - 2, w - 36, 38, 10);
+    cairo_set_source_rgba(cr, 0.6, 0.38, 0.15, 0.15);
+    cairo_fill(cr);
+  }
+}
+
+// Tube timer (drawn at its place - 4): the liquid goes at (36, 27).
+void PaintTube(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double h = s.Height();
+  WoodFrame(cr, 22, 8, 50, h - 12, 20, 6);
+  RoundedRect(cr, 33, 22, 28, 313, 12);
+  cairo_set_source_rgba(cr, 0.15, 0.1, 0.12, 0.75);
+  cairo_fill(cr);
+  for (int i = 0; i <= 10; ++i) {
+    double y = 27 + i * 30.5;
+    cairo_move_to(cr, 24, y);
+    cairo_line_to(cr, i % 5 == 0 ? 32 : 29, y);
+  }
+  cairo_set_source_rgb(cr, 1, 0.9, 0.6);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  // Hourglass badge on top.
+  cairo_arc(cr, 47, 14, 13, 0, 2 * kPi);
+  FillGlossy(cr, 34, 1, 60, 27, Hex(0xf2c050), 2);
+  cairo_move_to(cr, 41, 7);
+  cairo_line_to(cr, 53, 7);
+  cairo_line_to(cr, 41, 21);
+  cairo_line_to(cr, 53, 21);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 0.45, 0.25, 0.08);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+}
+
+// Liquids. Param: 0 the tube's column, 1 its surface, 2 the flask's liquid (round).
+void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  if (s.Param == 1) {
+    Ellipse(cr, w / 2, h / 2, w / 2, h / 2 - 1);
+    cairo_set_source_rgba(cr, 0.85, 1, 0.9, 0.85);
+    cairo_fill(cr);
+    return;
+  }
+  if (s.Param == 2) {
+    cairo_arc(cr, 34, 39, 27, 0, 2 * kPi);
+    cairo_clip(cr);
+    VerticalGradient(cr, 0, h, Hex(0xa8ff6a), Hex(0x2fa84a));
+    cairo_paint(cr);
+    TNoise n(3);
+    for (int i = 0; i < 10; ++i) {
+      cairo_arc(cr, n.Range(12, 56), n.Range(20, 62), n.Range(1.5, 3.5), 0, 2 * kPi);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+      cairo_fill(cr);
+    }
+    return;
+  }
+  RoundedRect(cr, 0, 0, w, h, w / 2);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.15, 0.7, 0.55);
+  cairo_pattern_add_color_stop_rgb(g, 0.35, 0.55, 1, 0.8);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.1, 0.55, 0.45);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+void PaintTubeMask(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    RoundedRect(cr, 0, 0, w, h, w / 2);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
+    double a = p == 0 ? 0.5 : 0.3;
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
+    cairo_pattern_add_color_stop_rgba(g, 0.3, 1, 1, 1, a);
+    cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 1, 1, 0);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  });
+}
+
+// Energy flask: 0 the glass, 1 the glass glowing when full.
+void PaintManna(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
+    if (p == 1) RadialGlow(cr, 34, 44, 38, Hex(0xc8ff90, 0.9));
+    RoundedRect(cr, 24, 2, 20, 16, 4);
+    FillGlossy(cr, 24, 2, 44, 18, Hex(0xb07a42), 2);
+    cairo_arc(cr, 34, 44, 31, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 0.85, 0.95, 1, p == 1 ? 0.55 : 0.35);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgba(cr, 0.25, 0.35, 0.45, 1);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    if (p == 1) {
+      cairo_arc(cr, 34, 44, 27, 0, 2 * kPi);
+      VerticalGradient(cr, 16, 72, Hex(0xc8ff8a), Hex(0x3fc05a));
+      cairo_fill(cr);
+      Sparkle(cr, 24, 34, 7, Hex(0xffffff));
+    }
+    (void)w;
+  });
+}
+
+void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    cairo_move_to(cr, 0, h / 2);
+    for (double x = 0; x <= w; x += 2)
+      cairo_line_to(cr, x, h / 2 + std::sin(x / w * 2 * kPi + p * kPi / 3) * (h / 2 - 2));
+    cairo_line_to(cr, w, h);
+    cairo_line_to(cr, 0, h);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 0.9, 1, 0.8, 0.9);
+    cairo_fill(cr);
+  });
+}
+
+// Tools on the left panel: 0 ready, 1 under the mouse, 2 carried, 3 not available
+// (the blaster has a fifth, charged frame). Param: 0 blaster, 1 bomb, 2 hammer,
+// 3 horizontal lightning, 4 vertical lightning, 5 big bomb, 12 the hammer blow.
+void PaintTool(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    bool grey = p == 3, hover = p == 1 || p == 4;
+    double cx = w / 2, cy = h / 2 + 2;
+    if (hover) RadialGlow(cr, cx, cy, h * 0.6, Hex(0xfff2a0, 0.9));
+    if (p == 2) {
+      cairo_translate(cr, cx, cy);
+      cairo_rotate(cr, -0.25);
+      cairo_translate(cr, -cx, -cy);
+    }
+    cairo_push_group(cr);
+    switch (s.Param) {
+      case 0: {
+        cairo_arc(cr, cx, cy, 22, 0, 2 * kPi);
+        cairo_set_source_rgba(cr, 0.8, 0.95, 1, 0.5);
+        cairo_fill(cr);
+        const std::uint32_t sw[5] = {0xff6a6a, 0xffd84a, 0x6ae05a, 0x5ab8ff, 0xc07aff};
+        for (int i = 0; i < 5; ++i) {
+          cairo_arc(cr, cx, cy, 6 + i * 3.5, i * 1.2, i * 1.2 + 2.2);
+          SetColor(cr, Hex(sw[i]));
+          cairo_set_line_width(cr, 3);
+          cairo_stroke(cr);
+        }
+        cairo_arc(cr, cx, cy, 22, 0, 2 * kPi);
+        cairo_set_source_rgba(cr, 0.2, 0.35, 0.5, 1);
+        cairo_set_line_width(cr, 2.5);
+        cairo_stroke(cr);
+        Ellipse(cr, cx - 8, cy - 10, 6, 4);
+        cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+        cairo_fill(cr);
+        RoundedRect(cr, cx - 6, cy + 20, 12, 10, 3);
+        FillGlossy(cr, cx - 6, cy + 20, cx + 6, cy + 30, Hex(0xb07a42), 1.5);
+        break;
+      }
+      case 1:
+        Bomb(cr, cx - 4, cy + 4, 17, Hex(0x3a3a48));
+        break;
+      case 5:
+        Bomb(cr, cx - 6, cy + 4, 22, Hex(0xc0402a));
+        StarPath(cr, cx - 6, cy + 4, 9, 4, 5);
+        cairo_set_source_rgb(cr, 1, 0.9, 0.5);
+        cairo_fill(cr);
+        break;
+      case 2:
+      case 12: {
+        double k = s.Param == 12 ? 1.6 : 1.0;
+        cairo_save(cr);
+        cairo_translate(cr, cx, cy);
+        cairo_rotate(cr, -0.6);
+        RoundedRect(cr, -4 * k, -4 * k, 8 * k, 34 * k, 3 * k);
+        FillGlossy(cr, -4 * k, -4 * k, 4 * k, 30 * k, Hex(0xc88a4a), 1.5);
+        RoundedRect(cr, -20 * k, -20 * k, 40 * k, 18 * k, 5 * k);
+        FillGlossy(cr, -20 * k, -20 * k, 20 * k, -2 * k, Hex(0x9a6a3a), 2);
+        cairo_restore(cr);
+        break;
+      }
+      default: {
+        bool horizontal = s.Param == 3;
+        Bolt(cr, cx, cy, 1.15, horizontal);
+        FillGlossy(cr, cx - 24, cy - 24, cx + 24, cy + 24, Hex(0xffd83a), 2);
+        Cloud(cr, horizontal ? cx - 24 : cx, horizontal ? cy : cy - 22, 0.22, 0.95);
+        break;
+      }
+    }
+    cairo_pop_group_to_source(cr);
+    if (grey) {
+      cairo_paint_with_alpha(cr, 0.45);
+      cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
+      cairo_set_source_rgba(cr, 0.5, 0.5, 0.5, 1);
+      cairo_rectangle(cr, 0, 0, w, h);
+      cairo_fill(cr);
+    } else {
+      cairo_paint(cr);
+    }
+  });
+}
+
+// Word art. Param: 0 the label, 1 combo words, 2 energy bonus, 3 label in gold.
+void PaintWordArt(TCanvas& c, const TAssetSpec& s) {
+  const char* combos[4] = {"Good!", "Great!", "Super!", "Amazing!"};
+  const char* energy[3] = {"+ Energy", "++ Energy", "+++ Energy"};
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    std::string text = s.Param == 1 ? combos[p % 4] : s.Param == 2 ? energy[p % 3] : s.Label;
+    std::uint32_t fill = s.Param == 2 ? 0xb8ff8a : s.Param == 1 ? 0xffd84a : 0xfff4d8;
+    std::uint32_t outline = s.Param == 2 ? 0x1f4a22 : 0x6a2a10;
+    double size = h * 0.62;
+    while (size > 8 && TextWidth(cr, text, size) > w - size / 4 - 6) size -= 1;
+    DrawText(cr, text, w / 2, h / 2, Word(size, fill, outline));
+  });
+}
+
+// Level announcement board; the logo goes at (254, 27), the title at (208, 143).
+void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  Ellipse(cr, w / 2, h - 20, w * 0.4, 16);
+  cairo_set_source_rgba(cr, 0.1, 0.05, 0.02, 0.3);
+  cairo_fill(cr);
+  WoodFrame(cr, 60, 14, w - 120, h - 50, 40, 14);
+  ParchmentPanel(cr, 74, 28, w - 148, h - 78, 28, 33);
+  RoundedRect(cr, 200, 138, 248, 70, 20);
+  cairo_set_source_rgba(cr, 0.85, 0.55, 0.25, 0.3);
+  cairo_fill(cr);
+}
+
+void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  // A basket of fruit.
+  cairo_move_to(cr, 14, 56);
+  cairo_line_to(cr, w - 14, 56);
+  cairo_line_to(cr, w - 30, h - 6);
+  cairo_line_to(cr, 30, h - 6);
+  cairo_close_path(cr);
+  const int fruits[5] = {3, 1, 5, 2, 4};
+  for (int i = 0; i < 5; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 8 + i * 22, 10 + (i % 2) * 8);
+    DrawElement(cr, fruits[i], 46);
+    cairo_restore(cr);
+  }
+  cairo_move_to(cr, 14, 56);
+  cairo_line_to(cr, w - 14, 56);
+  cairo_line_to(cr, w - 30, h - 6);
+  cairo_line_to(cr, 30, h - 6);
+  cairo_close_path(cr);
+  FillGlossy(cr, 14, 56, w - 14, h - 6, Hex(0xc8904a), 2.5);
+  for (int i = 1; i < 4; ++i) {
+    cairo_move_to(cr, 20 + i * 6, 56 + i * 12);
+    cairo_line_to(cr, w - 20 - i * 6, 56 + i * 12);
+  }
+  cairo_set_source_rgba(cr, 0.45, 0.25, 0.08, 0.6);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+}
+
+void PaintSlotDone(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
+  cairo_arc(cr, cx, cy, 26, 0, 2 * kPi);
+  FillGlossy(cr, cx - 26, cy - 26, cx + 26, cy + 26, Hex(0x5fae4a), 2.5);
+  cairo_move_to(cr, cx - 13, cy);
+  cairo_line_to(cr, cx - 3, cy + 11);
+  cairo_line_to(cr, cx + 14, cy - 11);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_set_line_width(cr, 6);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
+// Bronze, silver and gold medals (each also used as its own shine).
+void PaintMedals(TCanvas& c, const TAssetSpec& s) {
+  const std::uint32_t metals[3] = {0xd08a4a, 0xd8dce8, 0xffc830};
+  const std::uint32_t ribbons[3] = {0x5a8fd0, 0xd9604a, 0x5fae4a};
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double cx = w / 2, cy = h / 2 + 10;
+    for (int side = -1; side <= 1; side += 2) {
+      cairo_move_to(cr, cx + side * 8, cy - 20);
+      cairo_line_to(cr, cx + side * 30, 4);
+      cairo_line_to(cr, cx + side * 16, 4);
+      cairo_line_to(cr, cx - side * 4, cy - 20);
+      cairo_close_path(cr);
+      FillGlossy(cr, cx - 30, 4, cx + 30, cy - 20, Hex(ribbons[p]), 1.5);
+    }
+    StarPath(cr, cx, cy, 42, 36, 18);
+    FillGlossy(cr, cx - 42, cy - 42, cx + 42, cy + 42, Hex(metals[p]), 2.5);
+    cairo_arc(cr, cx, cy, 28, 0, 2 * kPi);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    StarPath(cr, cx, cy, 20, 9, 5);
+    FillGlossy(cr, cx - 20, cy - 20, cx + 20, cy + 20, Lighter(Hex(metals[p]), 0.3), 1.5);
+    (void)h;
+  });
+}
+
+void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  cairo_save(cr);
+  cairo_translate(cr, w / 2, h / 2);
+  cairo_scale(cr, w / h, 1);
+  RadialGlow(cr, 0, 0, h / 2, Hex(0xfff2a0, 0.9));
+  cairo_restore(cr);
+}
+
+// Stand-in of the heroine on the result screen (drawn properly with the story art).
+void PaintScoringBody(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  cairo_move_to(cr, w * 0.3, h * 0.42);
+  cairo_line_to(cr, w * 0.12, h);
+  cairo_line_to(cr, w * 0.82, h);
+  cairo_line_to(cr, w * 0.64, h * 0.42);
+  cairo_close_path(cr);
+  FillGlossy(cr, w * 0.12, h * 0.42, w * 0.82, h, Hex(0x4f9a5a), 3);
+  cairo_arc(cr, w * 0.47, h * 0.27, w * 0.2, 0, 2 * kPi);
+  FillGlossy(cr, w * 0.27, h * 0.12, w * 0.67, h * 0.42, Hex(0xffd9b8), 2.5);
+}
+
+// The pigeon that crosses the result screen, flying up to the left.
+void PaintBirdie(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  Ellipse(cr, w * 0.5, h * 0.6, w * 0.3, h * 0.22);
+  FillGlossy(cr, w * 0.2, h * 0.38, w * 0.8, h * 0.82, Hex(0xc8cce0), 2);
+  cairo_arc(cr, w * 0.22, h * 0.48, h * 0.16, 0, 2 * kPi);
+  FillGlossy(cr, w * 0.1, h * 0.32, w * 0.34, h * 0.64, Hex(0xa8b0d0), 2);
+  cairo_move_to(cr, w * 0.1, h * 0.46);
+  cairo_line_to(cr, 1, h * 0.52);
+  cairo_line_to(cr, w * 0.1, h * 0.56);
+  cairo_close_path(cr);
+  cairo_set_source_rgb(cr, 1, 0.7, 0.3);
+  cairo_fill(cr);
+  cairo_arc(cr, w * 0.2, h * 0.45, 2, 0, 2 * kPi);
+  cairo_set_source_rgb(cr, 0, 0, 0);
+  cairo_fill(cr);
+  cairo_move_to(cr, w * 0.45, h * 0.5);
+  cairo_curve_to(cr, w * 0.55, 0, w * 0.85, 0, w * 0.95, h * 0.08);
+  cairo_curve_to(cr, w * 0.8, h * 0.3, w * 0.7, h * 0.5, w * 0.6, h * 0.55);
+  cairo_close_path(cr);
+  FillGlossy(cr, w * 0.45, 0, w * 0.95, h * 0.55, Hex(0xe8ecf8), 2);
+  cairo_move_to(cr, w * 0.78, h * 0.6);
+  cairo_line_to(cr, w - 1, h * 0.5);
+  cairo_line_to(cr, w - 2, h * 0.75);
+  cairo_close_path(cr);
+  FillGlossy(cr, w * 0.78, h * 0.5, w, h * 0.75, Hex(0x9aa0c0), 1.5);
+}
+
+}  // namespace assetgen

@@ -1,0 +1,637 @@
+// Full-screen pictures (logos, splash, menu, level and map backgrounds, help),
+// the scene transition, the menu's heroine pieces and the world map's pieces.
+#include <cmath>
+
+#include "Painters.h"
+
+namespace assetgen {
+
+namespace {
+const double kPi = M_PI;
+
+TTextStyle Title(double size, std::uint32_t fill = 0xfff4d8, std::uint32_t outline = 0x5a2e12) {
+  TTextStyle st;
+  st.Size = size;
+  st.Fill = Hex(fill);
+  st.Outline = Hex(outline);
+  st.OutlineWidth = std::max(2.0, size / 12);
+  return st;
+}
+
+// The heroine of the menu: a young cook-witch with copper hair and a green hat.
+// Her eyes are centred on (411, 182) where the blink overlay is drawn.
+void DrawHeroine(cairo_t* cr) {
+  // Dress.
+  cairo_move_to(cr, 352, 262);
+  cairo_curve_to(cr, 300, 420, 270, 600, 250, 768);
+  cairo_line_to(cr, 580, 768);
+  cairo_curve_to(cr, 555, 600, 520, 420, 468, 262);
+  cairo_close_path(cr);
+  FillGlossy(cr, 250, 262, 580, 768, Hex(0x4f9a5a), 3);
+  // Apron.
+  cairo_move_to(cr, 372, 330);
+  cairo_curve_to(cr, 350, 470, 340, 600, 335, 768);
+  cairo_line_to(cr, 495, 768);
+  cairo_curve_to(cr, 490, 600, 470, 470, 448, 330);
+  cairo_close_path(cr);
+  FillGlossy(cr, 335, 330, 495, 768, Hex(0xfff4e0), 2.5);
+  for (int i = 0; i < 3; ++i) {
+    cairo_arc(cr, 410, 420 + i * 60, 6, 0, 2 * kPi);
+    FillGlossy(cr, 404, 414 + i * 60, 416, 426 + i * 60, Hex(0xf2a93b), 1.5);
+  }
+  // Arm toward the wand hand at about (640, 505).
+  cairo_move_to(cr, 455, 280);
+  cairo_curve_to(cr, 520, 330, 560, 420, 620, 480);
+  cairo_line_to(cr, 600, 515);
+  cairo_curve_to(cr, 540, 455, 480, 380, 430, 320);
+  cairo_close_path(cr);
+  FillGlossy(cr, 430, 280, 620, 515, Hex(0x468a50), 2.5);
+  // Neck and head.
+  RoundedRect(cr, 392, 236, 36, 34, 10);
+  FillGlossy(cr, 392, 236, 428, 270, Hex(0xf6c9a4), 2);
+  // Hair behind.
+  Ellipse(cr, 410, 205, 86, 82);
+  FillGlossy(cr, 324, 123, 496, 287, Hex(0xc8602a), 3);
+  Ellipse(cr, 411, 190, 64, 66);
+  FillGlossy(cr, 347, 124, 475, 256, Hex(0xffd9b8), 2.5);
+  // Fringe.
+  cairo_move_to(cr, 348, 180);
+  cairo_curve_to(cr, 350, 120, 470, 110, 476, 178);
+  cairo_curve_to(cr, 455, 150, 430, 145, 412, 158);
+  cairo_curve_to(cr, 392, 145, 365, 150, 348, 180);
+  cairo_close_path(cr);
+  FillGlossy(cr, 348, 120, 476, 180, Hex(0xd46a30), 2.5);
+  // Cheeks and smile.
+  RadialGlow(cr, 370, 212, 16, Hex(0xff8a8a, 0.55));
+  RadialGlow(cr, 452, 212, 16, Hex(0xff8a8a, 0.55));
+  cairo_arc(cr, 411, 214, 14, 0.25 * kPi, 0.75 * kPi);
+  cairo_set_source_rgb(cr, 0.55, 0.2, 0.15);
+  cairo_set_line_width(cr, 3);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_stroke(cr);
+  // Hat.
+  cairo_move_to(cr, 318, 140);
+  cairo_curve_to(cr, 360, 120, 460, 118, 505, 140);
+  cairo_curve_to(cr, 470, 155, 350, 155, 318, 140);
+  cairo_close_path(cr);
+  FillGlossy(cr, 318, 118, 505, 155, Hex(0x2f6e3c), 2.5);
+  cairo_move_to(cr, 355, 135);
+  cairo_curve_to(cr, 380, 80, 400, 40, 470, 10);
+  cairo_curve_to(cr, 450, 50, 450, 90, 465, 132);
+  cairo_close_path(cr);
+  FillGlossy(cr, 355, 10, 470, 135, Hex(0x3a8048), 2.5);
+  cairo_move_to(cr, 360, 128);
+  cairo_curve_to(cr, 400, 118, 440, 118, 464, 126);
+  cairo_set_source_rgb(cr, 0.95, 0.7, 0.25);
+  cairo_set_line_width(cr, 7);
+  cairo_stroke(cr);
+  Sparkle(cr, 468, 12, 12, Hex(0xfff2a0));
+}
+
+// Open eyes, also used by the blink strip's first pattern (centred in a 104 x 40 box).
+void DrawEyes(cairo_t* cr, double ox, double oy, int state, bool patch) {
+  if (patch) {
+    RoundedRect(cr, ox + 2, oy + 2, 100, 36, 16);
+    cairo_set_source_rgb(cr, 1.0, 0.851, 0.722);
+    cairo_fill(cr);
+  }
+  for (int e = -1; e <= 1; e += 2) {
+    double cx = ox + 52 + e * 24, cy = oy + 20;
+    if (state == 2) {
+      cairo_arc(cr, cx, cy - 2, 10, 0.15 * kPi, 0.85 * kPi);
+      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+      cairo_set_line_width(cr, 3);
+      cairo_stroke(cr);
+      continue;
+    }
+    double ry = state == 1 ? 6 : 13;
+    Ellipse(cr, cx, cy, 10, ry);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    cairo_save(cr);
+    Ellipse(cr, cx, cy, 10, ry);
+    cairo_clip(cr);
+    cairo_arc(cr, cx + 1, cy + 2, 7, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.25, 0.55, 0.3);
+    cairo_fill(cr);
+    cairo_arc(cr, cx + 1, cy + 2, 3.5, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
+    cairo_fill(cr);
+    cairo_arc(cr, cx - 2, cy - 2, 2.5, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    if (state == 1) {
+      cairo_move_to(cr, cx - 11, cy - 5);
+      cairo_line_to(cr, cx + 11, cy - 5);
+      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+      cairo_set_line_width(cr, 2.5);
+      cairo_stroke(cr);
+    }
+  }
+}
+
+void Cottage(cairo_t* cr, double x, double y, double s) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, s, s);
+  RoundedRect(cr, -60, -70, 120, 80, 6);
+  FillGlossy(cr, -60, -70, 60, 10, Hex(0xf6e2c0), 2.5);
+  cairo_move_to(cr, -78, -62);
+  cairo_line_to(cr, 0, -130);
+  cairo_line_to(cr, 78, -62);
+  cairo_close_path(cr);
+  FillGlossy(cr, -78, -130, 78, -62, Hex(0xc0503a), 2.5);
+  RoundedRect(cr, -14, -40, 28, 50, 12);
+  FillGlossy(cr, -14, -40, 14, 10, Hex(0x8a5a30), 2);
+  for (int i = -1; i <= 1; i += 2) {
+    RoundedRect(cr, i * 38 - 12, -52, 24, 22, 4);
+    FillGlossy(cr, i * 38 - 12, -52, i * 38 + 12, -30, Hex(0xffe27a), 2);
+  }
+  cairo_restore(cr);
+}
+
+void Tree(cairo_t* cr, double x, double y, double s, const TColor& leaves) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, s, s);
+  RoundedRect(cr, -8, -40, 16, 44, 4);
+  FillGlossy(cr, -8, -40, 8, 4, Hex(0x7a4a22), 2);
+  cairo_new_path(cr);
+  cairo_arc(cr, 0, -62, 30, 0, 2 * kPi);
+  cairo_arc(cr, -22, -48, 22, 0, 2 * kPi);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, 22, -48, 22, 0, 2 * kPi);
+  FillGlossy(cr, -44, -92, 44, -26, leaves, 2);
+  cairo_restore(cr);
+}
+
+void FlowerBed(cairo_t* cr, int w, int yTop, int yBottom, std::uint32_t seed) {
+  TNoise n(seed);
+  const std::uint32_t colours[] = {0xffffff, 0xff9ccc, 0xffd83a, 0x9a8cff, 0xff7a5a};
+  for (int i = 0; i < 90; ++i) {
+    double x = n.Range(0, w), y = n.Range(yTop, yBottom);
+    double r = 2 + (y - yTop) / (yBottom - yTop) * 4;
+    TColor c = Hex(colours[n.Int(5)]);
+    for (int k = 0; k < 5; ++k) {
+      cairo_arc(cr, x + std::cos(k * 1.256) * r, y + std::sin(k * 1.256) * r, r * 0.7, 0, 2 * kPi);
+      SetColor(cr, c);
+      cairo_fill(cr);
+    }
+    cairo_arc(cr, x, y, r * 0.5, 0, 2 * kPi);
+    cairo_set_source_rgb(cr, 1, 0.8, 0.2);
+    cairo_fill(cr);
+  }
+}
+
+// Island art shared by the map's islands: a grassy island with a theme prop.
+void DrawIsland(cairo_t* cr, double w, double h, int island) {
+  const std::uint32_t grass[6] = {0, 0x7ccf5a, 0x3f9e5a, 0xe8cf8a, 0xf0f6ff, 0xb0705a};
+  TNoise n(40 + island);
+  // Sandy rim and shallow water glow.
+  RadialGlow(cr, w / 2, h * 0.58, w * 0.5, Hex(0x9ae8ff, 0.6));
+  cairo_new_path(cr);
+  for (int i = 0; i <= 24; ++i) {
+    double a = i * 2 * kPi / 24;
+    double rr = 1.0 + 0.08 * std::sin(a * 3 + island) + 0.05 * std::sin(a * 5 + island * 2);
+    double x = w / 2 + std::cos(a) * w * 0.42 * rr, y = h * 0.58 + std::sin(a) * h * 0.3 * rr;
+    if (i == 0) cairo_move_to(cr, x, y);
+    else cairo_line_to(cr, x, y);
+  }
+  cairo_close_path(cr);
+  FillGlossy(cr, w * 0.08, h * 0.28, w * 0.92, h * 0.88, Hex(0xf2d9a0), 2.5, true);
+  cairo_new_path(cr);
+  Ellipse(cr, w / 2, h * 0.55, w * 0.36, h * 0.24);
+  FillGlossy(cr, w * 0.14, h * 0.31, w * 0.86, h * 0.79, Hex(grass[island]), 2);
+  switch (island) {
+    case 1:
+      Cottage(cr, w * 0.52, h * 0.6, 0.45);
+      Tree(cr, w * 0.28, h * 0.62, 0.5, Hex(0x5aae3a));
+      break;
+    case 2:
+      for (int i = 0; i < 4; ++i)
+        Tree(cr, w * (0.3 + 0.14 * i), h * (0.62 + 0.05 * (i % 2)), 0.55, Hex(0x2f7e4a));
+      break;
+    case 3:
+      for (int i = 0; i < 2; ++i) {
+        double x = w * (0.38 + 0.24 * i), y = h * 0.62;
+        cairo_move_to(cr, x, y);
+        cairo_curve_to(cr, x + 4, y - 30, x - 2, y - 50, x + 6, y - 64);
+        cairo_set_source_rgb(cr, 0.55, 0.38, 0.2);
+        cairo_set_line_width(cr, 6);
+        cairo_stroke(cr);
+        for (int k = 0; k < 5; ++k) {
+          cairo_save(cr);
+          cairo_translate(cr, x + 6, y - 64);
+          cairo_rotate(cr, k * 1.25);
+          Ellipse(cr, 18, 0, 18, 5);
+          FillGlossy(cr, 0, -5, 36, 5, Hex(0x4aa84a), 1.5);
+          cairo_restore(cr);
+        }
+      }
+      break;
+    case 4:
+      cairo_move_to(cr, w * 0.25, h * 0.66);
+      cairo_line_to(cr, w * 0.45, h * 0.2);
+      cairo_line_to(cr, w * 0.62, h * 0.66);
+      cairo_close_path(cr);
+      FillGlossy(cr, w * 0.25, h * 0.2, w * 0.62, h * 0.66, Hex(0x8aa0c8), 2);
+      cairo_move_to(cr, w * 0.38, h * 0.36);
+      cairo_line_to(cr, w * 0.45, h * 0.2);
+      cairo_line_to(cr, w * 0.52, h * 0.36);
+      cairo_close_path(cr);
+      cairo_set_source_rgb(cr, 1, 1, 1);
+      cairo_fill(cr);
+      Tree(cr, w * 0.7, h * 0.66, 0.45, Hex(0x2f6e5a));
+      break;
+    default:
+      cairo_move_to(cr, w * 0.3, h * 0.66);
+      cairo_line_to(cr, w * 0.44, h * 0.24);
+      cairo_line_to(cr, w * 0.56, h * 0.24);
+      cairo_line_to(cr, w * 0.7, h * 0.66);
+      cairo_close_path(cr);
+      FillGlossy(cr, w * 0.3, h * 0.24, w * 0.7, h * 0.66, Hex(0x8a5a4a), 2);
+      RadialGlow(cr, w * 0.5, h * 0.22, w * 0.14, Hex(0xffa040, 0.9));
+      break;
+  }
+  (void)n;
+}
+}  // namespace
+
+void PaintFlat(TCanvas& c, const TAssetSpec& s) {
+  SetColor(c.Cr(), Hex(static_cast<std::uint32_t>(s.Param)));
+  cairo_paint(c.Cr());
+}
+
+// Three studio logos on white, each with its own emblem.
+void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  double cx = 683, cy = 340;
+  if (s.Param == 1) {
+    // A lantern.
+    RadialGlow(cr, cx, cy, 150, Hex(0xffd870, 0.6));
+    RoundedRect(cr, cx - 50, cy - 70, 100, 130, 24);
+    FillGlossy(cr, cx - 50, cy - 70, cx + 50, cy + 60, Hex(0xffcf5a), 4);
+    RoundedRect(cr, cx - 64, cy - 92, 128, 26, 10);
+    FillGlossy(cr, cx - 64, cy - 92, cx + 64, cy - 66, Hex(0x7a4a22), 3);
+    RoundedRect(cr, cx - 64, cy + 54, 128, 22, 10);
+    FillGlossy(cr, cx - 64, cy + 54, cx + 64, cy + 76, Hex(0x7a4a22), 3);
+    cairo_arc(cr, cx, cy - 110, 22, kPi, 2 * kPi);
+    cairo_set_source_rgb(cr, 0.48, 0.29, 0.13);
+    cairo_set_line_width(cr, 7);
+    cairo_stroke(cr);
+    Ellipse(cr, cx, cy, 16, 30);
+    FillGlossy(cr, cx - 16, cy - 30, cx + 16, cy + 30, Hex(0xff7a2a), 2);
+    DrawText(cr, "Quorrin Games", cx, cy + 170, Title(64, 0xf2a93b, 0x5a2e12));
+  } else if (s.Param == 2) {
+    // An open book with a quill.
+    for (int side = -1; side <= 1; side += 2) {
+      cairo_move_to(cr, cx, cy + 50);
+      cairo_curve_to(cr, cx + side * 60, cy + 20, cx + side * 120, cy + 30, cx + side * 160, cy + 50);
+      cairo_line_to(cr, cx + side * 160, cy - 70);
+      cairo_curve_to(cr, cx + side * 120, cy - 90, cx + side * 60, cy - 100, cx, cy - 70);
+      cairo_close_path(cr);
+      FillGlossy(cr, cx - 160, cy - 100, cx + 160, cy + 50, Hex(0xfff2d8), 4);
+    }
+    cairo_move_to(cr, cx + 40, cy - 40);
+    cairo_curve_to(cr, cx + 120, cy - 160, cx + 190, cy - 180, cx + 210, cy - 190);
+    cairo_curve_to(cr, cx + 180, cy - 120, cx + 120, cy - 70, cx + 40, cy - 40);
+    cairo_close_path(cr);
+    FillGlossy(cr, cx + 40, cy - 190, cx + 210, cy - 40, Hex(0x6aa8e8), 3);
+    DrawText(cr, "Tall Tale Press", cx, cy + 170, Title(64, 0x6aa8e8, 0x1e3a6a));
+  } else {
+    // A heart made of leaves.
+    for (int i = 0; i < 12; ++i) {
+      double t = i * 2 * kPi / 12;
+      double hx = 16 * std::pow(std::sin(t), 3), hy = -(13 * std::cos(t) - 5 * std::cos(2 * t) -
+                                                        2 * std::cos(3 * t) - std::cos(4 * t));
+      cairo_save(cr);
+      cairo_translate(cr, cx + hx * 7, cy - 20 + hy * 7);
+      cairo_rotate(cr, t);
+      Ellipse(cr, 0, 0, 26, 14);
+      FillGlossy(cr, -26, -14, 26, 14, Hex(i % 2 ? 0x7ccf5a : 0x4f9a5a), 3);
+      cairo_restore(cr);
+    }
+    DrawText(cr, "made with love in Wendmoor", cx, cy + 170, Title(54, 0x7ccf5a, 0x1f4a22));
+  }
+}
+
+void PaintSplashBG(TCanvas& c, const TAssetSpec&) {
+  cairo_t* cr = c.Cr();
+  SkyAndHills(cr, 1366, 768, Hex(0x7ec8f0), Hex(0xfde8c8), Hex(0x6ab85a), Hex(0x9ad07a), 11);
+  Cottage(cr, 980, 520, 1.3);
+  Tree(cr, 760, 540, 1.4, Hex(0x5aae3a));
+  Tree(cr, 1220, 560, 1.2, Hex(0x4f9a3a));
+  FlowerBed(cr, 1366, 580, 768, 3);
+  for (int i = 1; i <= 8; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 120 + i * 60, 560 + (i % 3) * 40);
+    DrawElement(cr, i, 64);
+    cairo_restore(cr);
+  }
+  // Title plaque.
+  RoundedRect(cr, 283, 120, 800, 210, 40);
+  cairo_set_source_rgba(cr, 1, 0.97, 0.88, 0.55);
+  cairo_fill(cr);
+  DrawText(cr, "Wendmoor", 683, 190, Title(110, 0xffcf5a, 0x6a3210));
+  DrawText(cr, "Vessary", 683, 285, Title(70, 0xfff4e0, 0x3a6a2a));
+  // A soft band behind the loading bar.
+  RoundedRect(cr, 490, 668, 386, 94, 30);
+  cairo_set_source_rgba(cr, 0.2, 0.1, 0.05, 0.25);
+  cairo_fill(cr);
+}
+
+void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
+  cairo_t* cr = c.Cr();
+  SkyAndHills(cr, 1366, 768, Hex(0x8fd0f4), Hex(0xffeccc), Hex(0x5aa84a), Hex(0x8acb6a), 21);
+  Cottage(cr, 820, 560, 1.5);
+  Tree(cr, 130, 600, 1.6, Hex(0x5aae3a));
+  Tree(cr, 680, 600, 1.1, Hex(0x4f9a3a));
+  FlowerBed(cr, 1366, 600, 768, 8);
+  // Kitchen table with fruit bowls, right of the heroine.
+  RoundedRect(cr, 560, 600, 430, 40, 12);
+  FillGlossy(cr, 560, 600, 990, 640, Hex(0xa8703a), 3);
+  for (int i = 0; i < 5; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 720 + i * 50, 552);
+    DrawElement(cr, 1 + (i * 3) % 8, 56);
+    cairo_restore(cr);
+  }
+  DrawHeroine(cr);
+  DrawEyes(cr, 359, 162, 0, false);
+}
+
+// Level backgrounds: one mood per island; the board covers the middle.
+void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  struct TMood {
+    std::uint32_t SkyTop, SkyBottom, Near, Far, Leaves;
+  };
+  const TMood moods[5] = {{0x8fd0f4, 0xfff0d0, 0x5aa84a, 0x8acb6a, 0x5aae3a},
+                          {0x5aa8c8, 0xd8f0d0, 0x2f7e4a, 0x4f9a5a, 0x2f7e4a},
+                          {0x6ad0f0, 0xfff4d0, 0xe8cf8a, 0x4ab8d8, 0x4aa84a},
+                          {0x9ab8e0, 0xf4f8ff, 0xe8f0ff, 0xb8c8e8, 0x2f6e5a},
+                          {0x7a5aa8, 0xffb88a, 0x8a5a4a, 0xb0705a, 0x6a8a3a}};
+  const TMood& m = moods[(s.Param - 1) % 5];
+  SkyAndHills(cr, 1366, 768, Hex(m.SkyTop), Hex(m.SkyBottom), Hex(m.Near), Hex(m.Far),
+              31 + s.Param);
+  TNoise n(s.Param * 7);
+  for (int i = 0; i < 6; ++i) {
+    double x = i < 3 ? n.Range(20, 230) : n.Range(1120, 1340);
+    Tree(cr, x, n.Range(600, 760), n.Range(1.0, 1.6), Hex(m.Leaves));
+  }
+  if (s.Param == 4)
+    for (int i = 0; i < 120; ++i) {
+      cairo_arc(cr, n.Range(0, 1366), n.Range(0, 768), n.Range(1, 3), 0, 2 * kPi);
+      cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
+      cairo_fill(cr);
+    }
+  else
+    FlowerBed(cr, 1366, 690, 768, 40 + s.Param);
+  // Soft light behind the board so the tiles stand out.
+  RoundedRect(cr, 250, 80, 866, 656, 40);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
+  cairo_fill(cr);
+}
+
+void PaintMapBG(TCanvas& c, const TAssetSpec&) {
+  cairo_t* cr = c.Cr();
+  cairo_pattern_t* g = cairo_pattern_create_radial(683, 384, 100, 683, 384, 800);
+  cairo_pattern_add_color_stop_rgb(g, 0, 0.45, 0.8, 0.92);
+  cairo_pattern_add_color_stop_rgb(g, 1, 0.2, 0.5, 0.75);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  TNoise n(99);
+  for (int i = 0; i < 160; ++i) {
+    double x = n.Range(0, 1366), y = n.Range(0, 768);
+    cairo_arc(cr, x, y, n.Range(6, 14), kPi * 1.1, kPi * 1.9);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  // Dotted voyage line between the islands' places.
+  const double route[5][2] = {{1188, 473}, {1037, 267}, {661, 377}, {392, 462}, {421, 633}};
+  cairo_set_source_rgba(cr, 0.55, 0.3, 0.1, 0.7);
+  cairo_set_line_width(cr, 4);
+  const double dash[] = {10, 10};
+  cairo_set_dash(cr, dash, 2, 0);
+  cairo_move_to(cr, route[0][0], route[0][1]);
+  for (int i = 1; i < 5; ++i)
+    cairo_curve_to(cr, route[i - 1][0], route[i - 1][1] + 80, route[i][0], route[i][1] + 80,
+                   route[i][0], route[i][1]);
+  cairo_stroke(cr);
+  cairo_set_dash(cr, nullptr, 0, 0);
+  // Compass rose.
+  StarPath(cr, 120, 120, 70, 16, 4, -90);
+  FillGlossy(cr, 50, 50, 190, 190, Hex(0xf2d08a), 2.5);
+  StarPath(cr, 120, 120, 45, 12, 4, -45);
+  FillGlossy(cr, 75, 75, 165, 165, Hex(0xc88a4a), 2);
+  // Parchment edge.
+  cairo_rectangle(cr, 0, 0, 1366, 768);
+  cairo_rectangle(cr, 1356, 10, -1346, 748);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_set_source_rgb(cr, 0.55, 0.35, 0.16);
+  cairo_fill(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+}
+
+void PaintHelpPage(TCanvas& c, const TAssetSpec&) {
+  cairo_t* cr = c.Cr();
+  SkyAndHills(cr, 1366, 768, Hex(0x8fd0f4), Hex(0xffeccc), Hex(0x5aa84a), Hex(0x8acb6a), 51);
+  ParchmentPanel(cr, 133, 60, 1100, 580, 36, 5);
+  DrawText(cr, "How to play", 683, 120, Title(54));
+  TTextStyle body = Title(26, 0x5a2e12, 0xfff4e0);
+  body.OutlineWidth = 0;
+  body.Shadow = false;
+  const char* lines[] = {"Swap two neighbouring pieces to make a line of three or more.",
+                         "Gather what the panel at the top asks for before the tube runs dry.",
+                         "Clear gold tiles by matching on top of them.",
+                         "Fill the energy flask to wake the tools on the left panel.",
+                         "Spend what you gather in the island shop between levels."};
+  for (int i = 0; i < 5; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 200, 180 + i * 80);
+    DrawElement(cr, 1 + i * 3 % 18, 56);
+    cairo_restore(cr);
+    cairo_save(cr);
+    UseDisplayFont(cr, 26, true);
+    cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
+    cairo_move_to(cr, 280, 218 + i * 80);
+    cairo_show_text(cr, lines[i]);
+    cairo_restore(cr);
+  }
+  (void)body;
+}
+
+// A dark veil with a small soft hole in the middle: scaled from huge to small it
+// closes over the screen like an iris.
+void PaintTransDark(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
+  cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 18, cx, cy, 30);
+  cairo_pattern_add_color_stop_rgba(g, 0, 0.12, 0.07, 0.16, 0);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0.12, 0.07, 0.16, 1);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+}
+
+// The spinning ring of stars that rims the veil's hole.
+void PaintTransSpin(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
+  cairo_arc(cr, cx, cy, 214, 0, 2 * kPi);
+  cairo_arc_negative(cr, cx, cy, 186, 2 * kPi, 0);
+  cairo_set_source_rgba(cr, 0.12, 0.07, 0.16, 1);
+  cairo_fill(cr);
+  for (int i = 0; i < 12; ++i) {
+    double a = i * 2 * kPi / 12;
+    double x = cx + std::cos(a) * 200, y = cy + std::sin(a) * 200;
+    StarPath(cr, x, y, 22, 9, 5, a * 180 / kPi);
+    FillGlossy(cr, x - 22, y - 22, x + 22, y + 22, Hex(i % 2 ? 0xffd86a : 0xfff2c0), 2);
+  }
+}
+
+void PaintGameLogo(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  // Ribbon.
+  cairo_move_to(cr, 40, 120);
+  cairo_curve_to(cr, 150, 150, 270, 150, 380, 120);
+  cairo_line_to(cr, 392, 168);
+  cairo_curve_to(cr, 270, 196, 150, 196, 28, 168);
+  cairo_close_path(cr);
+  FillGlossy(cr, 28, 120, 392, 190, Hex(0x4f9a5a), 3);
+  DrawText(cr, "Wendmoor", w / 2, 70, Title(84, 0xffcf5a, 0x6a3210));
+  DrawText(cr, "Vessary", w / 2, 152, Title(40, 0xfff4e0, 0x1f4a22));
+  Sparkle(cr, 30, 30, 14, Hex(0xfff2a0));
+  Sparkle(cr, w - 26, 46, 10, Hex(0xfff2a0));
+  (void)h;
+}
+
+// Blink strip: open, half closed, closed (each over a patch of skin).
+void PaintCharEyes(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    cairo_save(cr);
+    cairo_scale(cr, w / 104, h / 40);
+    DrawEyes(cr, 0, 0, std::min(p, 2), true);
+    cairo_restore(cr);
+  });
+}
+
+// The wand, held at its lower end; the star tip is near the picture's top right.
+void PaintCharWand(TCanvas& c, const TAssetSpec&) {
+  cairo_t* cr = c.Cr();
+  cairo_move_to(cr, 30, 440);
+  cairo_line_to(cr, 212, 58);
+  cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
+  cairo_set_line_width(cr, 14);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 30, 440);
+  cairo_line_to(cr, 212, 58);
+  cairo_set_source_rgb(cr, 0.72, 0.45, 0.22);
+  cairo_set_line_width(cr, 9);
+  cairo_stroke(cr);
+  RadialGlow(cr, 214, 40, 36, Hex(0xfff2a0, 0.9));
+  StarPath(cr, 214, 40, 24, 10, 5);
+  FillGlossy(cr, 190, 16, 238, 64, Hex(0xffd040), 2.5);
+}
+
+// The hand in front of the wand (menu) or the heroine's hand (result screen stand-in).
+void PaintCharWandCover(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  Ellipse(cr, w * 0.55, h * 0.55, w * 0.4, h * 0.36);
+  FillGlossy(cr, w * 0.15, h * 0.19, w * 0.95, h * 0.91, Hex(0xffd9b8), 2.5);
+  for (int i = 0; i < 3; ++i) {
+    cairo_move_to(cr, w * (0.35 + i * 0.15), h * 0.35);
+    cairo_line_to(cr, w * (0.32 + i * 0.15), h * 0.6);
+  }
+  cairo_set_source_rgba(cr, 0.6, 0.35, 0.25, 0.6);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+}
+
+void PaintMapRoom(TCanvas& c, const TAssetSpec& s) {
+  DrawIsland(c.Cr(), s.Width(), s.Height(), s.Param);
+  TTextStyle st = Title(22);
+  DrawText(c.Cr(), std::to_string(s.Param), s.Width() * 0.84, s.Height() * 0.2, st);
+}
+
+void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
+  StarPath(cr, cx, cy, 52, 42, 16);
+  FillGlossy(cr, cx - 52, cy - 52, cx + 52, cy + 52, Hex(0xe0503a), 2.5);
+  cairo_arc(cr, cx, cy, 34, 0, 2 * kPi);
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  cairo_move_to(cr, cx - 18, cy);
+  cairo_line_to(cr, cx - 5, cy + 14);
+  cairo_line_to(cr, cx + 20, cy - 14);
+  cairo_set_line_width(cr, 8);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
+void PaintMapWaves(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    cairo_move_to(cr, 3, h - 4);
+    for (int i = 0; i < 2 + p % 2; ++i) {
+      double x0 = 3 + i * (w - 6) / (2 + p % 2), x1 = 3 + (i + 1) * (w - 6) / (2 + p % 2);
+      cairo_curve_to(cr, x0 + 2, 3, x1 - 2, 3, x1, h - 4);
+    }
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+    cairo_set_line_width(cr, 3);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+  });
+}
+
+// Travellers on the map: a sailing boat, a balloon and a little ship.
+void PaintMapTransports(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    if (p == 1) {
+      Ellipse(cr, w / 2, h * 0.35, 24, 28);
+      FillGlossy(cr, w / 2 - 24, h * 0.35 - 28, w / 2 + 24, h * 0.35 + 28, Hex(0xff7a5a), 2);
+      RoundedRect(cr, w / 2 - 10, h * 0.78, 20, 14, 3);
+      FillGlossy(cr, w / 2 - 10, h * 0.78, w / 2 + 10, h * 0.78 + 14, Hex(0x8a5a30), 2);
+      return;
+    }
+    cairo_move_to(cr, 14, h * 0.62);
+    cairo_line_to(cr, w - 14, h * 0.62);
+    cairo_line_to(cr, w - 28, h * 0.85);
+    cairo_line_to(cr, 28, h * 0.85);
+    cairo_close_path(cr);
+    FillGlossy(cr, 14, h * 0.62, w - 14, h * 0.85, Hex(0x9a5a2a), 2);
+    cairo_move_to(cr, w / 2, h * 0.08);
+    cairo_line_to(cr, w / 2, h * 0.62);
+    cairo_set_source_rgb(cr, 0.4, 0.25, 0.1);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    cairo_move_to(cr, w / 2 + 3, h * 0.1);
+    cairo_line_to(cr, w / 2 + (p == 0 ? 34 : 26), h * 0.55);
+    cairo_line_to(cr, w / 2 + 3, h * 0.55);
+    cairo_close_path(cr);
+    FillGlossy(cr, w / 2, h * 0.1, w / 2 + 34, h * 0.55, Hex(p == 0 ? 0xfff4e0 : 0xffd86a), 2);
+  });
+}
+
+void PaintMapClouds(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  TNoise n(123);
+  for (int i = 0; i < 5; ++i)
+    Cloud(cr, 70 + i * 120, n.Range(60, 140), n.Range(0.7, 1.0), 0.75);
+  (void)s;
+}
+
+}  // namespace assetgen

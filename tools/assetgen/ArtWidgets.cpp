@@ -1,0 +1,334 @@
+// Buttons, check boxes, windows, panels and bars of the interface.
+#include <cmath>
+
+#include "Painters.h"
+
+namespace assetgen {
+
+namespace {
+const double kPi = M_PI;
+
+TColor ButtonColor(int style) {
+  switch (style) {
+    case 1: return Hex(0xf5a623);  // the big play buttons
+    case 2: return Hex(0xd9604a);  // leaving, cancelling, deleting
+    case 3: return Hex(0x5a8fd0);  // small navigation buttons
+    default: return Hex(0x5fae4a);
+  }
+}
+
+TColor Greyed(const TColor& c) {
+  double l = 0.3 * c.R + 0.59 * c.G + 0.11 * c.B;
+  return Mix({l, l, l, c.A}, Hex(0xb8aa98), 0.5);
+}
+
+double FitTextSize(cairo_t* cr, const std::string& text, double maxW, double size) {
+  while (size > 8 && TextWidth(cr, text, size) > maxW) size -= 1;
+  return size;
+}
+}  // namespace
+
+// Pattern 0 enabled, pattern 1 (where the grid has one) disabled.
+void PaintButton(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor base = ButtonColor(s.Param);
+    bool disabled = p == 1;
+    if (disabled) base = Greyed(base);
+    double r = std::min(h * 0.45, 26.0);
+    RoundedRect(cr, 3, 2, w - 6, h - 6, r);
+    PathShadow(cr, 0, 3, 0.35);
+    FillGlossy(cr, 3, 2, w - 3, h - 4, base, 2.5);
+    RoundedRect(cr, 6, 5, w - 12, h - 12, r - 3);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    TTextStyle st;
+    st.Size = FitTextSize(cr, s.Label, w - 24, std::min(h * 0.5, s.Param == 1 ? 52.0 : 24.0));
+    st.Fill = disabled ? Hex(0xe8e2d8) : Hex(0xfffbf0);
+    st.Outline = Darker(base, 0.6);
+    st.OutlineWidth = std::max(1.5, st.Size / 10);
+    DrawText(cr, s.Label, w / 2, h / 2 - 1, st);
+    if (s.Param == 1 && !disabled) {
+      Sparkle(cr, w - 22, 16, 10, Hex(0xfff6c0));
+      Sparkle(cr, 20, h - 20, 7, Hex(0xfff6c0));
+    }
+  });
+}
+
+void PaintLink(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  TTextStyle st;
+  st.Size = FitTextSize(cr, s.Label, s.Width() - 8, 17);
+  st.Fill = Hex(0xfff2b0);
+  st.Outline = Hex(0x4a2410);
+  st.OutlineWidth = 2;
+  DrawText(cr, s.Label, s.Width() / 2.0, s.Height() / 2.0 - 2, st);
+  double tw = TextWidth(cr, s.Label, st.Size);
+  cairo_move_to(cr, (s.Width() - tw) / 2, s.Height() - 3);
+  cairo_line_to(cr, (s.Width() + tw) / 2, s.Height() - 3);
+  cairo_set_source_rgba(cr, 1, 0.95, 0.7, 0.9);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+}
+
+// 0 unchecked, 1 unchecked under the mouse, 2 checked, 3 checked under the mouse.
+void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    bool checked = p >= 2, hover = p % 2 == 1;
+    if (hover) {
+      RoundedRect(cr, 1, 1, w - 2, h - 2, 8);
+      cairo_set_source_rgba(cr, 1, 0.9, 0.5, 0.35);
+      cairo_fill(cr);
+    }
+    double b = h - 8;
+    RoundedRect(cr, 4, 4, b, b, 5);
+    FillGlossy(cr, 4, 4, 4 + b, 4 + b, hover ? Hex(0xfff6dc) : Hex(0xf2e4c4), 2);
+    if (checked) {
+      cairo_move_to(cr, 8, h / 2);
+      cairo_line_to(cr, 4 + b * 0.42, h - 8);
+      cairo_line_to(cr, 4 + b + 3, 3);
+      cairo_set_source_rgb(cr, 0.2, 0.55, 0.15);
+      cairo_set_line_width(cr, 4);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+      cairo_stroke(cr);
+    }
+    cairo_save(cr);
+    UseDisplayFont(cr, 17, true);
+    cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
+    cairo_move_to(cr, b + 12, h / 2 + 6);
+    cairo_show_text(cr, s.Label.c_str());
+    cairo_restore(cr);
+  });
+}
+
+void PaintVolumeButton(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor base = p == 0 ? Hex(0x5a8fd0) : Greyed(Hex(0x5a8fd0));
+    cairo_arc(cr, w / 2, h / 2, w / 2 - 2, 0, 2 * kPi);
+    FillGlossy(cr, 2, 2, w - 2, h - 2, base, 2);
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_set_line_width(cr, 4);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_move_to(cr, w * 0.3, h / 2);
+    cairo_line_to(cr, w * 0.7, h / 2);
+    if (s.Label == "+") {
+      cairo_move_to(cr, w / 2, h * 0.3);
+      cairo_line_to(cr, w / 2, h * 0.7);
+    }
+    cairo_stroke(cr);
+  });
+}
+
+// Windows: parchment inside a wooden frame; the game writes the titles itself.
+// Param: 1 player list, 2 add-name, 3 options, 4 stage result.
+void PaintWindow(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  WoodFrame(cr, 4, 4, w - 12, h - 12, 26, 14);
+  ParchmentPanel(cr, 16, 16, w - 36, h - 36, 16, HashName(s.Name));
+  // Title band.
+  RoundedRect(cr, 40, 16, w - 80, 26, 10);
+  cairo_set_source_rgba(cr, 0.85, 0.6, 0.3, 0.25);
+  cairo_fill(cr);
+  auto inset = [&](double x, double y, double iw, double ih) {
+    RoundedRect(cr, x, y, iw, ih, 10);
+    cairo_set_source_rgba(cr, 0.55, 0.35, 0.15, 0.15);
+    cairo_fill_preserve(cr);
+    cairo_set_source_rgba(cr, 0.5, 0.3, 0.12, 0.5);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+  };
+  switch (s.Param) {
+    case 1: inset(50, 62, w - 100, 260); break;           // the six names
+    case 2: inset(80, 96, 320, 40); break;               // the name input
+    case 3:
+      inset(30, 56, w - 60, 40);
+      inset(30, 102, w - 60, 40);
+      break;
+    case 4:
+      inset(40, 60, w - 80, 220);
+      break;
+    default: break;
+  }
+  Sparkle(cr, 30, 30, 8, Hex(0xfff2b0));
+  Sparkle(cr, w - 34, h - 34, 8, Hex(0xfff2b0));
+}
+
+void PaintWoodPanel(TCanvas& c, const TAssetSpec& s) {
+  WoodFrame(c.Cr(), 3, 3, s.Width() - 8, s.Height() - 8, 18, 10);
+}
+
+void PaintSelectionBar(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  RoundedRect(cr, 2, 2, s.Width() - 4, s.Height() - 4, 14);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.8, 0.3, 0.2);
+  cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 0.85, 0.35, 0.9);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.8, 0.3, 0.2);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+void PaintSeparator(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
+  cairo_pattern_add_color_stop_rgba(g, 0, 0.55, 0.3, 0.1, 0);
+  cairo_pattern_add_color_stop_rgba(g, 0.5, 0.55, 0.3, 0.1, 0.8);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0.55, 0.3, 0.1, 0);
+  cairo_set_source(cr, g);
+  cairo_rectangle(cr, 0, 1, s.Width(), 2);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+}
+
+// The loading bar's frame; the fill goes at (22, 22) and its glass at (23, 22).
+void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  WoodFrame(cr, 4, 6, s.Width() - 8, s.Height() - 10, 28, 9);
+  RoundedRect(cr, 20, 20, 280, 26, 12);
+  cairo_set_source_rgb(cr, 0.25, 0.14, 0.08);
+  cairo_fill(cr);
+}
+
+void PaintBarFill(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  cairo_rectangle(cr, 0, 0, w, h);
+  FillGlossy(cr, 0, 0, w, h, Hex(static_cast<std::uint32_t>(s.Param)), 0);
+  for (double x = -h; x < w; x += 18) {
+    cairo_move_to(cr, x, h);
+    cairo_line_to(cr, x + h, 0);
+    cairo_line_to(cr, x + h + 7, 0);
+    cairo_line_to(cr, x + 7, h);
+    cairo_close_path(cr);
+  }
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
+  cairo_fill(cr);
+}
+
+void PaintBarGlass(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  RoundedRect(cr, 0.5, 0.5, w - 1, h - 1, h / 2);
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h);
+  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.6);
+  cairo_pattern_add_color_stop_rgba(g, 0.45, 1, 1, 1, 0.12);
+  cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0.0);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  cairo_set_source_rgba(cr, 0.3, 0.18, 0.08, 0.6);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+}
+
+// Pattern 0 while loading, pattern 1 once everything is loaded.
+void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TTextStyle st;
+    st.Size = 15;
+    st.OutlineWidth = 2;
+    st.Outline = Hex(0x3a1e0a);
+    DrawText(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, st);
+  });
+}
+
+// Upper half: disabled (grey); lower half: enabled (green).
+void PaintVolumeFill(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), hh = s.Height() / 2.0;
+  for (int half = 0; half < 2; ++half) {
+    cairo_save(cr);
+    cairo_translate(cr, 0, half * hh);
+    cairo_rectangle(cr, 0, 0, w, hh);
+    FillGlossy(cr, 0, 0, w, hh, half == 0 ? Hex(0xa8a090) : Hex(0x6ac84a), 0);
+    cairo_restore(cr);
+  }
+}
+
+// The menu panel; buttons sit at (67, 81) for Play and x 86, y 267/331/394/473.
+void PaintMenuPanel(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  WoodFrame(cr, 14, 30, w - 10, h - 20, 34, 14);
+  ParchmentPanel(cr, 30, 46, w - 40, h - 50, 22, 7);
+  // Hanging ropes (the logo swings above).
+  for (int i = 0; i < 2; ++i) {
+    cairo_move_to(cr, 90 + i * 180, 0);
+    cairo_line_to(cr, 90 + i * 180, 40);
+    cairo_set_source_rgb(cr, 0.5, 0.35, 0.2);
+    cairo_set_line_width(cr, 5);
+    cairo_stroke(cr);
+  }
+  // A leafy divider between Play and the other buttons.
+  cairo_move_to(cr, 80, 250);
+  cairo_curve_to(cr, 140, 238, 220, 262, 290, 250);
+  cairo_set_source_rgba(cr, 0.35, 0.55, 0.2, 0.8);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+}
+
+// Welcome panel: the greeting at (28, 37) and the change-player link at (25, 58).
+void PaintWelcomePanel(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  cairo_move_to(cr, 0, 0);
+  cairo_line_to(cr, w - 10, 0);
+  cairo_curve_to(cr, w + 4, 30, w - 20, h - 6, w - 50, h - 4);
+  cairo_line_to(cr, 0, h - 4);
+  cairo_close_path(cr);
+  PathShadow(cr, 2, 4, 0.35);
+  FillGlossy(cr, 0, 0, w, h, Hex(0x8a5a30), 3);
+  cairo_move_to(cr, 8, 8);
+  cairo_line_to(cr, w - 22, 8);
+  cairo_curve_to(cr, w - 10, 32, w - 28, h - 14, w - 56, h - 12);
+  cairo_line_to(cr, 8, h - 12);
+  cairo_close_path(cr);
+  cairo_set_source_rgba(cr, 1, 0.85, 0.55, 0.35);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+}
+
+void PaintBanner(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  RoundedRect(cr, 2, 2, w - 4, h - 4, h / 2 - 2);
+  FillGlossy(cr, 2, 2, w - 2, h - 2, Hex(0x6a8fd0), 2);
+  TTextStyle st;
+  st.Size = FitTextSize(cr, s.Label, w - 20, 16);
+  st.OutlineWidth = 2;
+  st.Outline = Hex(0x1e3a6a);
+  DrawText(cr, s.Label, w / 2, h / 2, st);
+}
+
+// Map corner panels; the Menu button sits at (44, 30), Play at (37, 30).
+void PaintCornerPanel(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  bool right = s.Param == 1;
+  cairo_save(cr);
+  if (right) {
+    cairo_translate(cr, w, 0);
+    cairo_scale(cr, -1, 1);
+  }
+  cairo_move_to(cr, 0, 10);
+  cairo_curve_to(cr, 60, 0, w - 40, 4, w - 6, 40);
+  cairo_line_to(cr, w - 6, h);
+  cairo_line_to(cr, 0, h);
+  cairo_close_path(cr);
+  PathShadow(cr, 2, 3, 0.35);
+  FillGlossy(cr, 0, 0, w, h, Hex(0x8a5a30), 3);
+  for (int i = 0; i < 4; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 12 + i * 30, 12 - (i % 2) * 4);
+    cairo_rotate(cr, -0.4 + i * 0.25);
+    Ellipse(cr, 0, 0, 14, 6);
+    FillGlossy(cr, -14, -6, 14, 6, Hex(0x5aae3a), 1.5);
+    cairo_restore(cr);
+  }
+  cairo_restore(cr);
+}
+
+}  // namespace assetgen

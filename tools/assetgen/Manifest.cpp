@@ -1,0 +1,352 @@
+#include "Manifest.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "FontTables.h"
+#include "Painters.h"
+#include "engine/TSpriteTileCount.h"
+
+namespace assetgen {
+
+namespace {
+
+constexpr TFormat Png = TFormat::Png;
+constexpr TFormat Jpg = TFormat::Jpeg;
+constexpr bool Done = true;
+constexpr bool StandIn = false;
+
+class TBuilder {
+ public:
+  std::vector<TAssetSpec> List;
+  TSpriteTileCount Grids;
+
+  TAssetSpec& Add(const std::string& name, const std::string& folder, TFormat format, int tileW,
+                  int tileH, TPainter paint, bool finished, const std::string& label = "",
+                  int param = 0) {
+    TAssetSpec s;
+    s.Name = name;
+    s.Folder = folder;
+    s.Format = format;
+    s.TileWidth = tileW;
+    s.TileHeight = tileH;
+    TSpriteTileCount::TLookup grid = Grids.Peek(name);
+    s.Columns = grid.Columns;
+    s.Rows = grid.Rows;
+    s.Paint = paint;
+    s.Finished = finished;
+    s.Label = label;
+    s.Param = param;
+    List.push_back(s);
+    return List.back();
+  }
+};
+
+// Sizes follow the places the game draws them: a board tile is 52 x 52, full-screen
+// pictures are 1366 x 768, windows hold their buttons at the offsets the shell uses.
+void AddStartup(TBuilder& b) {
+  for (int i = 1; i <= 3; ++i)
+    b.Add("CompanyLogo" + std::to_string(i), "Logo/", Jpg, 1366, 768, PaintCompanyLogo, Done, "",
+          i);
+  // Drawn at scale 2 over the whole screen while the logos show, before any other folder.
+  b.Add("WhiteRect", "Logo/", Jpg, 683, 384, PaintFlat, Done, "", 0xffffff);
+  b.Add("SplashBG", "Splash/", Jpg, 1366, 768, PaintSplashBG, Done);
+  b.Add("LoadingBarBG", "Splash/", Png, 320, 66, PaintLoadingBarBG, Done);
+  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, PaintBarFill, Done, "", 0xf2a93b);
+  b.Add("LoadingBarGlass", "Splash/", Png, 276, 22, PaintBarGlass, Done);
+  b.Add("LoadingBarText", "Splash/", Png, 150, 22, PaintLoadingBarText, Done);
+  b.Add("BlackRect", "", Png, 683, 384, PaintFlat, Done, "", 0x000000);
+  b.Add("TransDark", "", Png, 862, 860, PaintTransDark, Done);
+  b.Add("TransSpin", "", Png, 456, 452, PaintTransSpin, Done);
+  b.Add("GlobalFontWhite", "", Png, NormalFontLayout().CellWidth, NormalFontLayout().CellHeight,
+        PaintFontNormal, Done);
+  b.Add("CommentFont", "", Png, CommentFontLayout().CellWidth, CommentFontLayout().CellHeight,
+        PaintFontComment, Done);
+}
+
+void AddMenu(TBuilder& b) {
+  b.Add("MenuBG", "Menu/", Jpg, 1366, 768, PaintMenuBG, Done);
+  b.Add("MenuPanel", "Menu/", Png, 352, 534, PaintMenuPanel, Done);
+  b.Add("WelcomePanel", "Menu/", Png, 404, 92, PaintWelcomePanel, Done);
+  b.Add("CharEyes", "Menu/", Png, 104, 40, PaintCharEyes, Done);
+  b.Add("CharWand", "Menu/", Png, 240, 460, PaintCharWand, Done);
+  b.Add("CharWandCover", "Menu/", Png, 120, 104, PaintCharWandCover, Done);
+  b.Add("PlayButton", "Menu/", Png, 220, 150, PaintButton, Done, "Play", 1);
+  b.Add("Win8Notice", "Menu/", Png, 154, 40, PaintBanner, Done, "Simple display");
+  // The map draws the logo too, after the menu folder is freed.
+  b.Add("GameLogo", "", Png, 420, 190, PaintGameLogo, Done);
+  b.Add("OptionsButton", "", Png, 180, 54, PaintButton, Done, "Options");
+  b.Add("HighScoresButton", "", Png, 180, 54, PaintButton, Done, "High scores");
+  b.Add("HelpButton", "", Png, 180, 54, PaintButton, Done, "Help");
+  b.Add("ExitButton", "", Png, 180, 54, PaintButton, Done, "Exit", 2);
+  b.Add("ChangePlayerLink", "", Png, 200, 26, PaintLink, Done, "Not you? Change player");
+}
+
+void AddWindows(TBuilder& b) {
+  b.Add("ConfirmWindow", "", Png, 420, 200, PaintWindow, Done);
+  b.Add("NameListWindow", "", Png, 470, 400, PaintWindow, Done, "", 1);
+  b.Add("NameListSelection", "", Png, 362, 40, PaintSelectionBar, Done);
+  b.Add("AddNameWindow", "", Png, 470, 240, PaintWindow, Done, "", 2);
+  b.Add("InfoWindow", "", Png, 432, 400, PaintWindow, Done);
+  b.Add("HighScoreLine", "", Png, 330, 4, PaintSeparator, Done);
+  b.Add("OptionsWindow", "", Png, 450, 262, PaintWindow, Done, "", 3);
+  b.Add("InGameMenuWindow", "", Png, 256, 400, PaintWindow, Done);
+  b.Add("StageResultWindow", "", Png, 440, 440, PaintWindow, Done, "", 4);
+  b.Add("WindowOKButton", "", Png, 124, 44, PaintButton, Done, "OK");
+  b.Add("WindowCancelButton", "", Png, 124, 44, PaintButton, Done, "Cancel", 2);
+  b.Add("WindowYesButton", "", Png, 124, 44, PaintButton, Done, "Yes");
+  b.Add("WindowNoButton", "", Png, 124, 44, PaintButton, Done, "No", 2);
+  b.Add("WindowDoneButton", "", Png, 140, 44, PaintButton, Done, "Done");
+  b.Add("NameListNewButton", "", Png, 100, 44, PaintButton, Done, "New");
+  b.Add("NameListDeleteButton", "", Png, 104, 44, PaintButton, Done, "Delete", 2);
+  b.Add("CreditsButton", "", Png, 150, 44, PaintButton, Done, "Credits");
+  b.Add("TutorialOKButton", "", Png, 124, 44, PaintButton, Done, "OK");
+  b.Add("StorySkipButton", "", Png, 100, 34, PaintButton, Done, "Skip", 3);
+  b.Add("BookPlayButton", "", Png, 150, 56, PaintButton, Done, "Play", 1);
+  b.Add("InGameMenuButton", "", Png, 120, 42, PaintButton, Done, "Menu", 3);
+  b.Add("InGameResumeButton", "", Png, 200, 50, PaintButton, Done, "Resume");
+  b.Add("InGameRestartButton", "", Png, 200, 50, PaintButton, Done, "Restart");
+  b.Add("InGameOptionsButton", "", Png, 200, 50, PaintButton, Done, "Options");
+  b.Add("InGameHelpButton", "", Png, 200, 50, PaintButton, Done, "Help");
+  b.Add("InGameToMenuButton", "", Png, 200, 50, PaintButton, Done, "Main menu", 2);
+  b.Add("VolumeMinusButton", "", Png, 36, 36, PaintVolumeButton, Done, "-");
+  b.Add("VolumePlusButton", "", Png, 36, 36, PaintVolumeButton, Done, "+");
+  // Check boxes carry their label; widths are the clickable widths of the options window.
+  b.Add("CheckBoxSound", "", Png, 78, 31, PaintCheckBox, Done, "Sound");
+  b.Add("CheckBoxMusic", "", Png, 95, 31, PaintCheckBox, Done, "Music");
+  b.Add("CheckBoxFullscreen", "", Png, 146, 31, PaintCheckBox, Done, "Full screen");
+  b.Add("CheckBoxTutorial", "", Png, 118, 31, PaintCheckBox, Done, "Tutorial");
+  b.Add("VolumeFill", "", Png, 123, 22, PaintVolumeFill, Done);
+  b.Add("VolumeGlass", "", Png, 125, 11, PaintBarGlass, Done);
+  b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done, "", 1);
+}
+
+void AddMap(TBuilder& b) {
+  b.Add("MapBG", "LateLoad/", Jpg, 1366, 768, PaintMapBG, Done);
+  const int roomW[] = {250, 260, 250, 250, 240};
+  const int roomH[] = {200, 210, 200, 190, 200};
+  for (int i = 1; i <= 5; ++i)
+    b.Add("MapRoom" + std::to_string(i), "", Png, roomW[i - 1], roomH[i - 1], PaintMapRoom, Done,
+          "", i);
+  b.Add("CompletedStamp", "", Png, 110, 110, PaintCompletedStamp, Done);
+  b.Add("WorldMapWaves", "", Png, 44, 18, PaintMapWaves, Done);
+  b.Add("WorldMapTransports", "", Png, 110, 80, PaintMapTransports, Done);
+  b.Add("WorldMapClouds", "", Png, 620, 200, PaintMapClouds, Done);
+  b.Add("CornerLeftPanel", "", Png, 184, 118, PaintCornerPanel, Done, "", 0);
+  b.Add("CornerRightPanel", "", Png, 174, 118, PaintCornerPanel, Done, "", 1);
+  b.Add("MapMenuButton", "", Png, 110, 52, PaintButton, Done, "Menu", 3);
+  b.Add("MapPlayButton", "", Png, 110, 56, PaintButton, Done, "Play", 1);
+  b.Add("PlayShine", "", Png, 110, 110, PaintRays, Done, "", 0xfff2a0);
+}
+
+void AddBoard(TBuilder& b) {
+  b.Add("ElementsInside", "", Png, 52, 52, PaintElementsInside, Done);
+  b.Add("BubbleInside", "", Png, 52, 52, PaintBubbleInside, Done);
+  b.Add("HiddenElements", "", Png, 52, 52, PaintHiddenElements, StandIn);
+  b.Add("BackgroundTile", "", Png, 56, 56, PaintBackgroundTile, Done);
+  b.Add("BrownTile", "", Png, 52, 52, PaintBrownTile, Done);
+  b.Add("TileSelection", "", Png, 56, 56, PaintTileSelection, Done);
+  b.Add("ToolHighlight", "", Png, 56, 56, PaintToolHighlight, Done);
+  b.Add("HintLamp", "", Png, 56, 56, PaintHintLamp, Done);
+  b.Add("ChainLock", "", Png, 56, 56, PaintChainLock, Done);
+  b.Add("Web", "", Png, 56, 56, PaintWeb, Done);
+  b.Add("BoardBorder", "", Png, 74, 76, PaintBoardBorder, Done);
+  b.Add("ElementsFlashHorz", "", Png, 90, 52, PaintElementsFlash, Done, "", 0);
+  b.Add("ElementsFlashVert", "", Png, 52, 90, PaintElementsFlash, Done, "", 1);
+  b.Add("TileShine", "", Png, 52, 52, PaintTileShine, Done);
+  b.Add("DiamondsBig", "", Png, 169, 172, PaintDiamondsBig, Done);
+  b.Add("DiamondShine", "", Png, 259, 259, PaintRays, Done, "", 0xfff6c8);
+}
+
+void AddLevel(TBuilder& b) {
+  for (int i = 1; i <= 5; ++i)
+    b.Add("GameBG" + std::to_string(i), "LateLoad/", Jpg, 1366, 768, PaintGameBG, Done, "", i);
+  b.Add("TopPanel", "", Png, 1362, 66, PaintTopPanel, Done);
+  b.Add("LeftPanel", "", Png, 112, 500, PaintLeftPanel, Done);
+  b.Add("ElementsPanel", "", Png, 146, 292, PaintElementsPanel, Done);
+  b.Add("ElementPanel", "", Png, 121, 88, PaintElementPanel, Done);
+  b.Add("ElementGather", "", Png, 52, 52, PaintGatherSlots, Done, "", 0);
+  b.Add("PulsingElements", "", Png, 58, 58, PaintGatherSlots, Done, "", 1);
+  b.Add("FlowingElements", "", Png, 52, 52, PaintFlowingElements, Done);
+  b.Add("ElementIcons", "", Png, 40, 40, PaintElementIcons, Done);
+  b.Add("ElementGatherNumber", "", Png, 14, 20, PaintDigits, Done, "", 0);
+  b.Add("ElementGatherNumberBlur", "", Png, 14, 26, PaintDigitBlur, Done, "", 0);
+  b.Add("Score", "", Png, 18, 24, PaintDigits, Done, "", 1);
+  b.Add("ScoreBlur", "", Png, 18, 30, PaintDigitBlur, Done, "", 1);
+  b.Add("LevelInfoDigit", "", Png, 12, 18, PaintDigits, Done, "", 2);
+  b.Add("TubeTimer", "", Png, 76, 345, PaintTube, Done);
+  b.Add("TubeTimerEnergy", "", Png, 22, 305, PaintTubeLiquid, Done, "", 0);
+  b.Add("TubeTimerSurface", "", Png, 22, 8, PaintTubeLiquid, Done, "", 1);
+  b.Add("TubeTimerMask", "", Png, 22, 305, PaintTubeMask, Done);
+  b.Add("TubeBubble", "", Png, 8, 8, PaintGlow, Done, "", 0xd8fff0);
+  b.Add("MannaEnergy", "", Png, 72, 76, PaintManna, Done);
+  b.Add("MannaEnergyLiquid", "", Png, 68, 62, PaintTubeLiquid, Done, "", 2);
+  b.Add("MannaEnergyWave", "", Png, 36, 13, PaintMannaWave, Done);
+  b.Add("MannaShine", "", Png, 110, 110, PaintRays, Done, "", 0xc8ffb0);
+  b.Add("CollectorTool", "", Png, 90, 66, PaintTool, Done, "", 0);
+  b.Add("BombTool", "", Png, 90, 66, PaintTool, Done, "", 1);
+  b.Add("HammerTool", "", Png, 90, 66, PaintTool, Done, "", 2);
+  b.Add("HorzLightningTool", "", Png, 90, 66, PaintTool, Done, "", 3);
+  b.Add("VertLightningTool", "", Png, 90, 66, PaintTool, Done, "", 4);
+  b.Add("BigBombTool", "", Png, 90, 66, PaintTool, Done, "", 5);
+  b.Add("Paused", "", Png, 160, 60, PaintWordArt, Done, "Paused");
+  b.Add("ComboText", "", Png, 126, 60, PaintWordArt, Done, "", 1);
+  b.Add("EnergyBonusText", "", Png, 160, 40, PaintWordArt, Done, "", 2);
+  b.Add("ObjInfoShadow", "", Png, 648, 300, PaintObjInfoShadow, Done);
+  b.Add("ObjInfoLogo", "", Png, 140, 110, PaintObjInfoLogo, Done);
+  b.Add("ObjInfoTitle", "", Png, 232, 60, PaintWordArt, Done, "Level goal", 3);
+  b.Add("SlotDone", "", Png, 64, 64, PaintSlotDone, Done);
+  b.Add("SlotDoneShine", "", Png, 120, 120, PaintRays, Done, "", 0xfff0a0);
+  b.Add("ElementHighlight", "", Png, 64, 32, PaintGlow, Done, "", 0xffe070);
+  b.Add("ElementsPanelStar", "", Png, 40, 40, PaintSparkles, Done, "", 1);
+  // Stage result.
+  b.Add("ResultMedals", "", Png, 120, 120, PaintMedals, Done);
+  b.Add("ResultStatsHighlight", "", Png, 160, 56, PaintStatsHighlight, Done);
+  b.Add("FeatureShine", "", Png, 420, 420, PaintRays, Done, "", 0xfff4c0);
+  b.Add("CharScoringBody", "", Png, 330, 430, PaintScoringBody, StandIn);
+  b.Add("CharScoringEyes", "", Png, 80, 30, PaintCharEyes, StandIn);
+  b.Add("CharScoringHand", "", Png, 90, 120, PaintCharWandCover, StandIn);
+  b.Add("CharScoringHandCover", "", Png, 60, 50, PaintCharWandCover, StandIn);
+  b.Add("Birdie", "", Png, 72, 52, PaintBirdie, Done);
+}
+
+void AddEffects(TBuilder& b) {
+  b.Add("CyanParticle", "", Png, 38, 38, PaintGlow, Done, "", 0x7ff8ff);
+  b.Add("DustParticle", "", Png, 51, 45, PaintDustParticle, Done);
+  b.Add("ScreenDustEffect", "", Png, 27, 27, PaintGlow, Done, "", 0xfff6d0);
+  b.Add("BurstingBubble", "", Png, 46, 46, PaintBubbleBurst, Done);
+  b.Add("LittleStars", "", Png, 16, 16, PaintSparkles, Done, "", 2);
+  b.Add("ShineEffect", "", Png, 180, 180, PaintGlow, Done, "", 0xfffbe0);
+  b.Add("CollectorWave", "", Png, 180, 100, PaintCollectorWave, Done);
+  b.Add("CollectorBlur", "", Png, 80, 80, PaintGlow, StandIn, "", 0xffffff);
+  b.Add("SpiderWalking", "", Png, 48, 48, PaintSpider, Done, "", 0);
+  b.Add("SpiderAnchoring", "", Png, 48, 48, PaintSpider, Done, "", 1);
+  b.Add("SpiderMakingWeb", "", Png, 48, 48, PaintSpider, Done, "", 2);
+  b.Add("SpiderHit", "", Png, 48, 48, PaintSpider, Done, "", 3);
+  b.Add("BombParticle", "", Png, 40, 40, PaintGlow, StandIn, "", 0xffa040);
+  b.Add("BombSparks", "", Png, 32, 32, PaintSparkles, Done, "", 3);
+  b.Add("LightningEffect", "", Png, 832, 64, PaintLightning, Done);
+  b.Add("HammerHitting", "", Png, 100, 110, PaintTool, StandIn, "", 12);
+  b.Add("Sparkling", "", Png, 36, 36, PaintSparkles, Done, "", 0);
+  b.Add("ScoringDust", "", Png, 16, 16, PaintSparkles, Done, "", 2);
+  b.Add("Confetti", "", Png, 24, 24, PaintConfetti, Done);
+  b.Add("Firework", "", Png, 16, 16, PaintGlow, Done, "", 0xfff0b0);
+  b.Add("GeneralShine", "", Png, 110, 110, PaintRays, Done, "", 0xfff8d0);
+  b.Add("StarEffect", "", Png, 32, 32, PaintSparkles, Done, "", 1);
+  b.Add("Snow", "", Png, 24, 24, PaintSnow, Done);
+  b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
+  b.Add("PinkButterfly", "", Png, 44, 44, PaintButterfly, Done, "", 0xff8fc8);
+  b.Add("BlueButterfly", "", Png, 44, 44, PaintButterfly, Done, "", 0x7cc4ff);
+  for (int i = 1; i <= 3; ++i)
+    b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40, PaintButterfly, Done, "",
+          i == 1 ? 0xbff4ff : i == 2 ? 0xffe6a0 : 0xf0c8ff);
+  b.Add("FeatherFlower", "", Png, 48, 48, PaintSparkles, StandIn, "", 4);
+  b.Add("EffectShinyDots", "", Png, 64, 64, PaintSparkles, StandIn, "", 5);
+  b.Add("BookEffectShine", "", Png, 400, 300, PaintGlow, StandIn, "", 0xfff0c0);
+  b.Add("SmallFairy", "", Png, 48, 48, PaintButterfly, StandIn, "", 0xfff4a0);
+  b.Add("FairyDot", "", Png, 16, 16, PaintGlow, Done, "", 0xfff8c0);
+  b.Add("WalkingOrc", "", Png, 60, 70, PaintPlaceholder, StandIn);
+  b.Add("WalkingSoldier", "", Png, 60, 70, PaintPlaceholder, StandIn);
+}
+
+// Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,
+// story, tutorial, dialogue) are drawn later; they exist now at their grids.
+void AddLaterScenes(TBuilder& b) {
+  b.Add("BuySlotBuyButton", "", Png, 110, 40, PaintButton, StandIn, "Buy");
+  b.Add("BuySlotIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
+  b.Add("RestoCountry", "", Png, 120, 40, PaintPlaceholder, StandIn);
+  b.Add("RestoRatingStars", "", Png, 120, 24, PaintPlaceholder, StandIn);
+  b.Add("RestoRatingText", "", Png, 160, 24, PaintPlaceholder, StandIn);
+  b.Add("RestoReviewerBG", "", Png, 80, 80, PaintPlaceholder, StandIn);
+  b.Add("RestoReviewer", "", Png, 80, 80, PaintPlaceholder, StandIn);
+  b.Add("RestoQueuingCusts", "", Png, 60, 90, PaintPlaceholder, StandIn);
+  b.Add("RestoEatingCusts", "", Png, 60, 90, PaintPlaceholder, StandIn);
+  b.Add("RestoPraise", "", Png, 160, 30, PaintPlaceholder, StandIn);
+  b.Add("RestoHeart", "", Png, 40, 40, PaintPlaceholder, StandIn);
+  b.Add("RestoBrokenHeart", "", Png, 40, 40, PaintPlaceholder, StandIn);
+  b.Add("RestoSmallSign", "", Png, 100, 40, PaintPlaceholder, StandIn);
+  b.Add("RestoBigSign", "", Png, 160, 80, PaintPlaceholder, StandIn);
+  b.Add("PracticeStepTitle", "", Png, 260, 40, PaintPlaceholder, StandIn);
+  b.Add("PracticeChar", "", Png, 120, 160, PaintPlaceholder, StandIn);
+  b.Add("PracticeFire", "", Png, 60, 60, PaintPlaceholder, StandIn);
+  b.Add("PracticeSmoke", "", Png, 60, 60, PaintPlaceholder, StandIn);
+  b.Add("ProcessingClock", "", Png, 48, 48, PaintPlaceholder, StandIn);
+  b.Add("DishCharEyes", "", Png, 60, 24, PaintPlaceholder, StandIn);
+  b.Add("PracticePotions", "", Png, 52, 52, PaintPlaceholder, StandIn);
+  b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
+  b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
+  b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
+  b.Add("BookProgressTube", "", Png, 300, 44, PaintPlaceholder, StandIn);
+  b.Add("StoryBGMask", "", Png, 683, 384, PaintPlaceholder, StandIn);
+  b.Add("MovieEffect", "", Png, 8, 768, PaintPlaceholder, StandIn);
+}
+
+std::vector<std::string> LevelFiles(const std::string& dir) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  if (dir.empty() || !std::filesystem::is_directory(dir, ec)) return files;
+  for (const auto& e : std::filesystem::directory_iterator(dir, ec)) {
+    std::string name = e.path().filename().string();
+    if (name.size() > 9 && name.rfind("Level", 0) == 0 && name.substr(name.size() - 4) == ".eil")
+      files.push_back(e.path().string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+void AddBoardPictures(TBuilder& b, const std::string& levelsDir) {
+  for (const std::string& path : LevelFiles(levelsDir)) {
+    std::vector<unsigned char> mask;
+    bool boss = false;
+    if (!ReadLevelBoardMask(path, mask, boss)) continue;
+    std::string file = std::filesystem::path(path).filename().string();
+    std::string stem = file.substr(0, file.size() - 4);  // "Level<island>-<nn>"
+    std::string name = stem;
+    if (boss) {
+      std::size_t dash = stem.find('-');
+      name = "Boss" + stem.substr(5, dash == std::string::npos ? std::string::npos : dash - 5);
+    }
+    bool duplicate = false;
+    for (const auto& s : b.List) duplicate |= (s.Name == name);
+    if (duplicate) continue;
+    // Covers the whole grid from the used area's origin; unused parts stay transparent.
+    TAssetSpec& s = b.Add(name, "Board/", Png, 853, 647, PaintBoardPicture, Done);
+    s.BoardMask = mask;
+  }
+}
+
+}  // namespace
+
+bool ReadLevelBoardMask(const std::string& path, std::vector<unsigned char>& mask, bool& isBoss) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<unsigned char> data(4572);
+  if (!in.read(reinterpret_cast<char*>(data.data()), data.size())) return false;
+  isBoss = data[0] == 1;
+  mask.assign(16 * 12, 0);
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 12; ++y) {
+      const unsigned char* tile = data.data() + 92 + x * 240 + y * 20;
+      bool unused = tile[0] == 4;
+      // 0 hole, 1 board tile, 2 decorative empty tile (background only).
+      mask[x * 12 + y] = unused ? (tile[1] ? 2 : 0) : (tile[1] ? 3 : 1);
+    }
+  return true;
+}
+
+std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
+  TBuilder b;
+  AddStartup(b);
+  AddMenu(b);
+  AddWindows(b);
+  AddMap(b);
+  AddBoard(b);
+  AddLevel(b);
+  AddEffects(b);
+  AddLaterScenes(b);
+  AddBoardPictures(b, levelsDir);
+  return b.List;
+}
+
+}  // namespace assetgen

@@ -1,0 +1,44 @@
+#pragma once
+// Every picture the game loads: its folder, format, pattern size and grid, and
+// the painter that draws it. The grid always comes from the game's tile-count table.
+#include <string>
+#include <vector>
+
+namespace assetgen {
+
+class TCanvas;
+struct TAssetSpec;
+using TPainter = void (*)(TCanvas& canvas, const TAssetSpec& spec);
+
+enum class TFormat { Png, Jpeg };
+
+struct TAssetSpec {
+  std::string Name;    // image name the game draws by
+  std::string Folder;  // below "Images/", empty or ending with "/"
+  TFormat Format = TFormat::Png;
+  int TileWidth = 0;   // one pattern
+  int TileHeight = 0;
+  int Columns = 1;     // from the tile-count table
+  int Rows = 1;
+  TPainter Paint = nullptr;
+  bool Finished = false;  // false: a simple stand-in still to be drawn properly
+  std::string Label;      // button or panel text
+  int Param = 0;          // painter-specific (logo number, island, ...)
+  std::vector<unsigned char> BoardMask;  // board pictures: 16 x 12 board-area flags, column-major
+
+  int Width() const { return TileWidth * Columns; }
+  int Height() const { return TileHeight * Rows; }
+  int Patterns() const { return Columns * Rows; }
+  std::string FileName() const { return Name + (Format == TFormat::Jpeg ? ".jpg" : ".png"); }
+  std::string RelativePath() const { return Folder + FileName(); }
+};
+
+// The whole picture tree. levelsDir: the folder of level files (may be empty or missing);
+// every level file found there adds its prepared board picture.
+std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir = "");
+
+// The board-area mask of a level file (okUnused with variant 0 is a hole), or false.
+bool ReadLevelBoardMask(const std::string& path, std::vector<unsigned char>& mask,
+                        bool& isBoss);
+
+}  // namespace assetgen

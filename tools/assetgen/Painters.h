@@ -1,0 +1,128 @@
+#pragma once
+// Painter entry points, grouped by the file that holds them.
+#include "Manifest.h"
+#include "Paint.h"
+
+namespace assetgen {
+
+// Runs draw(cr, pattern, w, h) once per pattern with the origin at the pattern's
+// top-left corner and drawing clipped to it.
+template <typename F>
+void ForEachPattern(TCanvas& c, const TAssetSpec& s, F&& draw) {
+  cairo_t* cr = c.Cr();
+  for (int p = 0; p < s.Patterns(); ++p) {
+    cairo_save(cr);
+    cairo_translate(cr, (p % s.Columns) * s.TileWidth, (p / s.Columns) * s.TileHeight);
+    cairo_rectangle(cr, 0, 0, s.TileWidth, s.TileHeight);
+    cairo_clip(cr);
+    cairo_new_path(cr);
+    draw(cr, p, static_cast<double>(s.TileWidth), static_cast<double>(s.TileHeight));
+    cairo_restore(cr);
+  }
+}
+
+// ArtScreens.cpp: full-screen pictures, transition, menu figures, map.
+void PaintFlat(TCanvas& c, const TAssetSpec& s);
+void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s);
+void PaintSplashBG(TCanvas& c, const TAssetSpec& s);
+void PaintMenuBG(TCanvas& c, const TAssetSpec& s);
+void PaintGameBG(TCanvas& c, const TAssetSpec& s);
+void PaintMapBG(TCanvas& c, const TAssetSpec& s);
+void PaintHelpPage(TCanvas& c, const TAssetSpec& s);
+void PaintTransDark(TCanvas& c, const TAssetSpec& s);
+void PaintTransSpin(TCanvas& c, const TAssetSpec& s);
+void PaintGameLogo(TCanvas& c, const TAssetSpec& s);
+void PaintCharEyes(TCanvas& c, const TAssetSpec& s);
+void PaintCharWand(TCanvas& c, const TAssetSpec& s);
+void PaintCharWandCover(TCanvas& c, const TAssetSpec& s);
+void PaintMapRoom(TCanvas& c, const TAssetSpec& s);
+void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s);
+void PaintMapWaves(TCanvas& c, const TAssetSpec& s);
+void PaintMapTransports(TCanvas& c, const TAssetSpec& s);
+void PaintMapClouds(TCanvas& c, const TAssetSpec& s);
+
+// ArtWidgets.cpp: buttons, windows, panels, bars.
+void PaintButton(TCanvas& c, const TAssetSpec& s);
+void PaintLink(TCanvas& c, const TAssetSpec& s);
+void PaintCheckBox(TCanvas& c, const TAssetSpec& s);
+void PaintVolumeButton(TCanvas& c, const TAssetSpec& s);
+void PaintWindow(TCanvas& c, const TAssetSpec& s);
+void PaintWoodPanel(TCanvas& c, const TAssetSpec& s);
+void PaintSelectionBar(TCanvas& c, const TAssetSpec& s);
+void PaintSeparator(TCanvas& c, const TAssetSpec& s);
+void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s);
+void PaintBarFill(TCanvas& c, const TAssetSpec& s);
+void PaintBarGlass(TCanvas& c, const TAssetSpec& s);
+void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s);
+void PaintVolumeFill(TCanvas& c, const TAssetSpec& s);
+void PaintMenuPanel(TCanvas& c, const TAssetSpec& s);
+void PaintWelcomePanel(TCanvas& c, const TAssetSpec& s);
+void PaintBanner(TCanvas& c, const TAssetSpec& s);
+void PaintCornerPanel(TCanvas& c, const TAssetSpec& s);
+
+// ArtFonts.cpp: the two bitmap fonts.
+void PaintFontNormal(TCanvas& c, const TAssetSpec& s);
+void PaintFontComment(TCanvas& c, const TAssetSpec& s);
+
+// ArtElements.cpp: elements, gathering icons, board pieces.
+void DrawElement(cairo_t* cr, int code, double size);   // code 1..18, box at the origin
+void DrawSlotIcon(cairo_t* cr, int slot, double size);  // gathering slot 1..17
+TColor ElementColor(int code);
+bool BorderPatternPiece(int pattern, int& segment, int& kind);
+void PaintElementsInside(TCanvas& c, const TAssetSpec& s);
+void PaintBubbleInside(TCanvas& c, const TAssetSpec& s);
+void PaintGatherSlots(TCanvas& c, const TAssetSpec& s);
+void PaintFlowingElements(TCanvas& c, const TAssetSpec& s);
+void PaintElementIcons(TCanvas& c, const TAssetSpec& s);
+void PaintHiddenElements(TCanvas& c, const TAssetSpec& s);
+void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s);
+void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s);
+void PaintBrownTile(TCanvas& c, const TAssetSpec& s);
+void PaintTileSelection(TCanvas& c, const TAssetSpec& s);
+void PaintToolHighlight(TCanvas& c, const TAssetSpec& s);
+void PaintHintLamp(TCanvas& c, const TAssetSpec& s);
+void PaintChainLock(TCanvas& c, const TAssetSpec& s);
+void PaintWeb(TCanvas& c, const TAssetSpec& s);
+void PaintBoardBorder(TCanvas& c, const TAssetSpec& s);
+void PaintBoardPicture(TCanvas& c, const TAssetSpec& s);
+void PaintElementsFlash(TCanvas& c, const TAssetSpec& s);
+void PaintTileShine(TCanvas& c, const TAssetSpec& s);
+
+// ArtLevel.cpp: the level's panels, gauges, digits, tools and result pictures.
+void PaintElementPanel(TCanvas& c, const TAssetSpec& s);
+void PaintDigits(TCanvas& c, const TAssetSpec& s);
+void PaintDigitBlur(TCanvas& c, const TAssetSpec& s);
+void PaintTopPanel(TCanvas& c, const TAssetSpec& s);
+void PaintLeftPanel(TCanvas& c, const TAssetSpec& s);
+void PaintElementsPanel(TCanvas& c, const TAssetSpec& s);
+void PaintTube(TCanvas& c, const TAssetSpec& s);
+void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s);
+void PaintTubeMask(TCanvas& c, const TAssetSpec& s);
+void PaintManna(TCanvas& c, const TAssetSpec& s);
+void PaintMannaWave(TCanvas& c, const TAssetSpec& s);
+void PaintTool(TCanvas& c, const TAssetSpec& s);
+void PaintWordArt(TCanvas& c, const TAssetSpec& s);
+void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s);
+void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s);
+void PaintSlotDone(TCanvas& c, const TAssetSpec& s);
+void PaintMedals(TCanvas& c, const TAssetSpec& s);
+void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s);
+void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
+void PaintBirdie(TCanvas& c, const TAssetSpec& s);
+
+// ArtEffects.cpp: particles, shines, small animated pieces and stand-ins.
+void PaintGlow(TCanvas& c, const TAssetSpec& s);
+void PaintRays(TCanvas& c, const TAssetSpec& s);
+void PaintSparkles(TCanvas& c, const TAssetSpec& s);
+void PaintDustParticle(TCanvas& c, const TAssetSpec& s);
+void PaintConfetti(TCanvas& c, const TAssetSpec& s);
+void PaintBubbleBurst(TCanvas& c, const TAssetSpec& s);
+void PaintSpider(TCanvas& c, const TAssetSpec& s);
+void PaintButterfly(TCanvas& c, const TAssetSpec& s);
+void PaintFog(TCanvas& c, const TAssetSpec& s);
+void PaintSnow(TCanvas& c, const TAssetSpec& s);
+void PaintLightning(TCanvas& c, const TAssetSpec& s);
+void PaintCollectorWave(TCanvas& c, const TAssetSpec& s);
+void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
+
+}  // namespace assetgen
