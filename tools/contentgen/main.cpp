@@ -40,6 +40,8 @@ bool readFile(const fs::path& path, std::string& out) {
 }
 
 bool writeFile(const fs::path& path, const void* data, size_t size) {
+  std::error_code ignored;
+  if (path.has_parent_path()) fs::create_directories(path.parent_path(), ignored);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
   return static_cast<bool>(out);
