@@ -27,6 +27,7 @@ class TSdlRendererBackend : public IRenderBackend {
  protected:
   void DestroyAllTextures();
   bool ReadTarget(std::vector<std::uint8_t>& rgba, int width, int height);
+  bool DrawAsRect(SDL_Texture* tex, const TRenderVertex corners[4]);
 
   SDL_Renderer* Renderer = nullptr;
   std::vector<SDL_Texture*> Textures;  // index = id - 1
