@@ -10,7 +10,7 @@ namespace assetgen {
 
 namespace {
 
-const TFontLayout kNormal{"GlobalFontWhite", 28, 3, 68, 40, 34, 3};
+const TFontLayout kNormal{"GlobalFontWhite", 28, 3, 68, 44, 34, 3};
 const TFontLayout kComment{"CommentFont", 14, 3, 56, 60, 4, 4};
 
 struct TAdvanceGroup {

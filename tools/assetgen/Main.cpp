@@ -12,11 +12,15 @@
 
 #include "Generator.h"
 #include "Manifest.h"
+#include "engine/TPictureEncoder.h"
+#include <algorithm>
+#include <cstdlib>
 
 using namespace assetgen;
 
 int main(int argc, char** argv) {
-  std::string out, levels, stamp, sheet;
+  std::string out, levels, stamp, sheet, preview;
+  int zoom = 3;
   std::vector<std::string> only;
   bool list = false;
   for (int i = 1; i < argc; ++i) {
@@ -27,13 +31,15 @@ int main(int argc, char** argv) {
     else if (a == "--stamp") stamp = next();
     else if (a == "--contact-sheet") sheet = next();
     else if (a == "--only") only.push_back(next());
+    else if (a == "--preview") preview = next();
+    else if (a == "--zoom") zoom = std::max(1, std::atoi(next().c_str()));
     else if (a == "--list") list = true;
     else {
       std::fprintf(stderr, "assetgen: unknown argument \"%s\"\n", a.c_str());
       return 2;
     }
   }
-  if (out.empty() && sheet.empty() && !list) {
+  if (out.empty() && sheet.empty() && preview.empty() && !list) {
     std::fprintf(stderr,
                  "usage: assetgen --out DIR [--levels DIR] [--stamp FILE]\n"
                  "       assetgen --contact-sheet FILE.png [--only NAME]...\n"
@@ -76,6 +82,25 @@ int main(int argc, char** argv) {
       return 1;
     }
     for (const auto& f : files) std::printf("%s\n", f.c_str());
+  }
+  if (!preview.empty() && !manifest.empty()) {
+    // The first selected picture, enlarged over a grey checkerboard (top-left part only).
+    TPicture pic = RenderPicture(manifest.front());
+    int w = std::min(pic.Width, 1800 / zoom), h = std::min(pic.Height, 1000 / zoom);
+    TPicture big;
+    big.Resize(w * zoom, h * zoom);
+    for (int y = 0; y < h * zoom; ++y)
+      for (int x = 0; x < w * zoom; ++x) {
+        const std::uint8_t* s = pic.Row(y / zoom) + (x / zoom) * 4;
+        int bg = ((x / 8 + y / 8) % 2) ? 150 : 110;
+        std::uint8_t* d = big.Row(y) + x * 4;
+        for (int k = 0; k < 3; ++k) d[k] = static_cast<std::uint8_t>((s[k] * s[3] + bg * (255 - s[3])) / 255);
+        d[3] = 255;
+      }
+    if (!TPictureEncoder::WritePngFile(preview, big, error)) {
+      std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+      return 1;
+    }
   }
   return 0;
 }
