@@ -10,3 +10,6 @@ struct TPoint {
   int Y = 0;
   bool operator==(const TPoint&) const = default;
 };
+
+// Whether the level timer runs (asked once, the first time a player presses Play).
+enum TRelaxedMode : std::uint8_t { rmNotInitialized = 0, rmYes = 1, rmNo = 2 };

@@ -1,0 +1,16 @@
+#pragma once
+#include <functional>
+#include <string>
+
+// Replaces a file so that a crash at any moment leaves either the old or the new content:
+// write a temporary file beside it, flush it to disk, then rename it over the old one.
+class TAtomicFile {
+ public:
+  static bool Write(const std::string& path, const void* data, std::size_t size,
+                    std::string& error);
+  // Reads the whole file; false when it cannot be opened.
+  static bool Read(const std::string& path, std::string& bytes);
+  // For tests: called after the temporary file is complete and before the rename; returning
+  // false stops there, as a crash would.
+  static std::function<bool(const std::string& tempPath)> BeforeRename;
+};
