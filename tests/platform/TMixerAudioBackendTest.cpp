@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+
+#include "platform/TMixerAudioBackend.h"
+#include "support/TempDir.h"
+
+namespace {
+// A short mono tone as a plain WAV file; the mixer opens it like any other sound file.
+void WriteTone(const std::string& path, double seconds) {
+  const std::uint32_t rate = 22050;
+  const std::uint32_t samples = static_cast<std::uint32_t>(rate * seconds);
+  std::ofstream out(path, std::ios::binary);
+  auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out << "RIFF";
+  u32(36 + samples * 2);
+  out << "WAVEfmt ";
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(rate);
+  u32(rate * 2);
+  u16(2);
+  u16(16);
+  out << "data";
+  u32(samples * 2);
+  for (std::uint32_t i = 0; i < samples; ++i)
+    u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(8000 * std::sin(i * 0.06))));
+}
+}  // namespace
+
+TEST(MixerAudioBackend, VolumeScale) {
+  EXPECT_EQ(TMixerAudioBackend::MixerVolume(0), 0);
+  EXPECT_EQ(TMixerAudioBackend::MixerVolume(100), 128);
+  EXPECT_EQ(TMixerAudioBackend::MixerVolume(50), 64);
+  EXPECT_EQ(TMixerAudioBackend::MixerVolume(70), 90);  // 89.6
+  EXPECT_EQ(TMixerAudioBackend::MixerVolume(150), 128);
+  EXPECT_EQ(TMixerAudioBackend::MixerVolume(-5), 0);
+}
+
+TEST(MixerAudioBackend, PlaysStopsAndFreesOnTheDummyDriver) {
+  TMixerAudioBackend audio;
+  if (!audio.Init()) GTEST_SKIP() << "no audio output here, not even the dummy one";
+  EXPECT_TRUE(audio.Init());  // a second start changes nothing
+  TempDir dir;
+  WriteTone(dir.File("Tone.wav"), 2.0);
+  TAudioStream a = audio.OpenStream(dir.File("Tone.wav"), IAudioBackend::TStreamKind::Sample, false);
+  TAudioStream b = audio.OpenStream(dir.File("Tone.wav"), IAudioBackend::TStreamKind::Sample, false);
+  TAudioStream m = audio.OpenStream(dir.File("Tone.wav"), IAudioBackend::TStreamKind::Music, true);
+  ASSERT_NE(a, 0u);
+  ASSERT_NE(b, 0u);
+  ASSERT_NE(m, 0u);
+  EXPECT_EQ(audio.OpenStream(dir.File("Missing.ogg"), IAudioBackend::TStreamKind::Sample, false),
+            0u);
+  EXPECT_EQ(audio.OpenStream(dir.File("Missing.ogg"), IAudioBackend::TStreamKind::Music, true), 0u);
+
+  // Two copies of one sound play side by side, each on a channel of its own.
+  EXPECT_TRUE(audio.Play(a));
+  EXPECT_TRUE(audio.Play(b));
+  EXPECT_TRUE(audio.IsPlaying(a));
+  EXPECT_TRUE(audio.IsPlaying(b));
+  EXPECT_TRUE(audio.Play(a));  // a restart
+  audio.Stop(a);
+  EXPECT_FALSE(audio.IsPlaying(a));
+  EXPECT_TRUE(audio.IsPlaying(b));
+
+  audio.SetVolume(m, 40);
+  EXPECT_TRUE(audio.Play(m));
+  EXPECT_TRUE(audio.IsPlaying(m));
+  audio.Stop(m);
+  EXPECT_FALSE(audio.IsPlaying(m));
+
+  audio.FreeStream(b);
+  EXPECT_FALSE(audio.IsPlaying(b));
+  EXPECT_FALSE(audio.Play(b));  // a freed handle is nothing
+  audio.Shutdown();
+  EXPECT_FALSE(audio.IsOpen());
+  EXPECT_FALSE(audio.Play(a));
+}
+
+TEST(MixerAudioBackend, WithoutOutputEveryStreamFailsQuietly) {
+  TMixerAudioBackend audio;  // never started
+  TempDir dir;
+  WriteTone(dir.File("Tone.wav"), 0.1);
+  EXPECT_EQ(audio.OpenStream(dir.File("Tone.wav"), IAudioBackend::TStreamKind::Sample, false), 0u);
+  EXPECT_FALSE(audio.Play(1));
+  audio.Stop(1);
+  audio.SetVolume(1, 50);
+  EXPECT_FALSE(audio.IsPlaying(1));
+  audio.Shutdown();
+}
