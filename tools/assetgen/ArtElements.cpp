@@ -11,15 +11,6 @@ namespace {
 const double kPi = M_PI;
 
 // Shapes are drawn in a 52 x 52 box centred on (26, 26).
-void Outline(cairo_t* cr, const TColor& c, double w = 2.0) {
-  TColor o = Darker(c, 0.55);
-  cairo_set_source_rgba(cr, o.R, o.G, o.B, 1);
-  cairo_set_line_width(cr, w);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_stroke(cr);
-}
-
 void Shade(cairo_t* cr, const TColor& c, double x0, double y0, double x1, double y1) {
   FillGlossy(cr, x0, y0, x1, y1, c, 2.0);
 }
@@ -588,7 +579,7 @@ void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
 void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RoundedRect(cr, 3, 3, w - 6, h - 6, 7);
-    TColor base = p == 0 ? Hex(0xf6e6c4, 0.82) : Hex(0xe9d2ee, 0.82);
+    TColor base = p == 0 ? Hex(0xf6e6c4, 0.85) : Hex(0xeed3a0, 0.85);
     VerticalGradient(cr, 3, h - 3, Lighter(base, 0.25), Darker(base, 0.06));
     cairo_fill_preserve(cr);
     cairo_set_source_rgba(cr, 0.55, 0.38, 0.2, 0.45);

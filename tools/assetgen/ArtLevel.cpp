@@ -300,7 +300,7 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
 // 3 horizontal lightning, 4 vertical lightning, 5 big bomb, 12 the hammer blow.
 void PaintTool(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    bool grey = p == 3, hover = p == 1 || p == 4;
+    bool hover = p == 1 || p == 4;
     double cx = w / 2, cy = h / 2 + 2;
     if (hover) RadialGlow(cr, cx, cy, h * 0.6, Hex(0xfff2a0, 0.9));
     if (p == 2) {
@@ -363,16 +363,27 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
       }
     }
     cairo_pop_group_to_source(cr);
-    if (grey) {
-      cairo_paint_with_alpha(cr, 0.45);
-      cairo_set_operator(cr, CAIRO_OPERATOR_HSL_SATURATION);
-      cairo_set_source_rgba(cr, 0.5, 0.5, 0.5, 1);
-      cairo_rectangle(cr, 0, 0, w, h);
-      cairo_fill(cr);
-    } else {
-      cairo_paint(cr);
-    }
+    cairo_paint(cr);
   });
+  // The unavailable frame: the same tool in faded grey.
+  if (s.Patterns() > 3) {
+    cairo_surface_t* surf = c.Surface();
+    cairo_surface_flush(surf);
+    unsigned char* data = cairo_image_surface_get_data(surf);
+    int stride = cairo_image_surface_get_stride(surf);
+    int ox = (3 % s.Columns) * s.TileWidth, oy = (3 / s.Columns) * s.TileHeight;
+    for (int y = oy; y < oy + s.TileHeight; ++y)
+      for (int x = ox; x < ox + s.TileWidth; ++x) {
+        std::uint32_t& px = reinterpret_cast<std::uint32_t*>(data + y * stride)[x];
+        double a = (px >> 24) / 255.0, r = ((px >> 16) & 255) / 255.0,
+               g = ((px >> 8) & 255) / 255.0, b = (px & 255) / 255.0;
+        double l = 0.3 * r + 0.59 * g + 0.11 * b;
+        double na = a * 0.55, k = 0.55;
+        auto v = [&](double q) { return static_cast<std::uint32_t>(std::lround((q * 0.3 + l * 0.7) * k * 255)); };
+        px = (static_cast<std::uint32_t>(std::lround(na * 255)) << 24) | (v(r) << 16) | (v(g) << 8) | v(b);
+      }
+    cairo_surface_mark_dirty(surf);
+  }
 }
 
 // Word art. Param: 0 the label, 1 combo words, 2 energy bonus, 3 label in gold.

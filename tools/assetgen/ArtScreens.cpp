@@ -39,6 +39,15 @@ void DrawHeroine(cairo_t* cr) {
     cairo_arc(cr, 410, 420 + i * 60, 6, 0, 2 * kPi);
     FillGlossy(cr, 404, 414 + i * 60, 416, 426 + i * 60, Hex(0xf2a93b), 1.5);
   }
+  // Belt.
+  cairo_move_to(cr, 338, 352);
+  cairo_curve_to(cr, 380, 366, 440, 366, 482, 352);
+  cairo_line_to(cr, 486, 372);
+  cairo_curve_to(cr, 440, 386, 380, 386, 334, 372);
+  cairo_close_path(cr);
+  FillGlossy(cr, 334, 352, 486, 386, Hex(0x8a5a30), 2);
+  RoundedRect(cr, 398, 358, 24, 22, 4);
+  FillGlossy(cr, 398, 358, 422, 380, Hex(0xf2c050), 1.5);
   // Arm toward the wand hand at about (640, 505).
   cairo_move_to(cr, 455, 280);
   cairo_curve_to(cr, 520, 330, 560, 420, 620, 480);
@@ -46,12 +55,25 @@ void DrawHeroine(cairo_t* cr) {
   cairo_curve_to(cr, 540, 455, 480, 380, 430, 320);
   cairo_close_path(cr);
   FillGlossy(cr, 430, 280, 620, 515, Hex(0x468a50), 2.5);
-  // Neck and head.
+  // Hair behind the head and two locks over the shoulders.
+  Ellipse(cr, 410, 172, 84, 64);
+  FillGlossy(cr, 326, 108, 494, 236, Hex(0xc8602a), 3);
+  for (int side = -1; side <= 1; side += 2) {
+    double x = 410 + side * 66;
+    cairo_move_to(cr, x - 18, 170);
+    cairo_curve_to(cr, x - 24, 230, x - 20 + side * 6, 290, x + side * 4, 318);
+    cairo_curve_to(cr, x + 14, 300, x + 20, 230, x + 18, 170);
+    cairo_close_path(cr);
+    FillGlossy(cr, x - 24, 170, x + 20, 318, Hex(0xc8602a), 3);
+  }
+  // Neck, collar and face.
   RoundedRect(cr, 392, 236, 36, 34, 10);
   FillGlossy(cr, 392, 236, 428, 270, Hex(0xf6c9a4), 2);
-  // Hair behind.
-  Ellipse(cr, 410, 205, 86, 82);
-  FillGlossy(cr, 324, 123, 496, 287, Hex(0xc8602a), 3);
+  cairo_move_to(cr, 372, 262);
+  cairo_curve_to(cr, 390, 290, 430, 290, 448, 262);
+  cairo_curve_to(cr, 430, 276, 390, 276, 372, 262);
+  cairo_close_path(cr);
+  FillGlossy(cr, 372, 262, 448, 290, Hex(0xfff4e0), 2);
   Ellipse(cr, 411, 190, 64, 66);
   FillGlossy(cr, 347, 124, 475, 256, Hex(0xffd9b8), 2.5);
   // Fringe.
@@ -415,23 +437,16 @@ void PaintMapBG(TCanvas& c, const TAssetSpec&) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   }
-  // Dotted voyage line between the islands' places.
-  const double route[5][2] = {{1188, 473}, {1037, 267}, {661, 377}, {392, 462}, {421, 633}};
-  cairo_set_source_rgba(cr, 0.55, 0.3, 0.1, 0.7);
-  cairo_set_line_width(cr, 4);
-  const double dash[] = {10, 10};
-  cairo_set_dash(cr, dash, 2, 0);
-  cairo_move_to(cr, route[0][0], route[0][1]);
-  for (int i = 1; i < 5; ++i)
-    cairo_curve_to(cr, route[i - 1][0], route[i - 1][1] + 80, route[i][0], route[i][1] + 80,
-                   route[i][0], route[i][1]);
-  cairo_stroke(cr);
-  cairo_set_dash(cr, nullptr, 0, 0);
   // Compass rose.
-  StarPath(cr, 120, 120, 70, 16, 4, -90);
-  FillGlossy(cr, 50, 50, 190, 190, Hex(0xf2d08a), 2.5);
-  StarPath(cr, 120, 120, 45, 12, 4, -45);
-  FillGlossy(cr, 75, 75, 165, 165, Hex(0xc88a4a), 2);
+  const double kx = 1250, ky = 110;
+  cairo_arc(cr, kx, ky, 56, 0, 2 * kPi);
+  cairo_set_source_rgba(cr, 1, 0.95, 0.8, 0.35);
+  cairo_fill(cr);
+  StarPath(cr, kx, ky, 70, 16, 4, -90);
+  FillGlossy(cr, kx - 70, ky - 70, kx + 70, ky + 70, Hex(0xf2d08a), 2.5);
+  StarPath(cr, kx, ky, 45, 12, 4, -45);
+  FillGlossy(cr, kx - 45, ky - 45, kx + 45, ky + 45, Hex(0xc88a4a), 2);
+  DrawText(cr, "N", kx, ky - 86, Title(22));
   // Parchment edge.
   cairo_rectangle(cr, 0, 0, 1366, 768);
   cairo_rectangle(cr, 1356, 10, -1346, 748);
@@ -508,7 +523,9 @@ void PaintGameLogo(TCanvas& c, const TAssetSpec& s) {
   cairo_curve_to(cr, 270, 196, 150, 196, 28, 168);
   cairo_close_path(cr);
   FillGlossy(cr, 28, 120, 392, 190, Hex(0x4f9a5a), 3);
-  DrawText(cr, "Wendmoor", w / 2, 70, Title(84, 0xffcf5a, 0x6a3210));
+  double size = 84;
+  while (size > 20 && TextWidth(cr, "Wendmoor", size) > w - 70) size -= 2;
+  DrawText(cr, "Wendmoor", w / 2, 70, Title(size, 0xffcf5a, 0x6a3210));
   DrawText(cr, "Vessary", w / 2, 152, Title(40, 0xfff4e0, 0x1f4a22));
   Sparkle(cr, 30, 30, 14, Hex(0xfff2a0));
   Sparkle(cr, w - 26, 46, 10, Hex(0xfff2a0));
@@ -544,19 +561,25 @@ void PaintCharWand(TCanvas& c, const TAssetSpec&) {
   FillGlossy(cr, 190, 16, 238, 64, Hex(0xffd040), 2.5);
 }
 
-// The hand in front of the wand (menu) or the heroine's hand (result screen stand-in).
+// The hand in front of the wand (menu): a sleeve cuff and a small fist closed around
+// the wand, which passes at about x 46 at mid-height. Also the result screen's stand-in hand.
 void PaintCharWandCover(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
-  Ellipse(cr, w * 0.55, h * 0.55, w * 0.4, h * 0.36);
-  FillGlossy(cr, w * 0.15, h * 0.19, w * 0.95, h * 0.91, Hex(0xffd9b8), 2.5);
+  double k = std::min(w / 120, h / 104);
+  cairo_scale(cr, k, k);
+  cairo_move_to(cr, 2, 20);
+  cairo_curve_to(cr, 20, 8, 34, 14, 40, 30);
+  cairo_line_to(cr, 26, 70);
+  cairo_curve_to(cr, 16, 66, 6, 52, 2, 20);
+  cairo_close_path(cr);
+  FillGlossy(cr, 2, 8, 40, 70, Hex(0x468a50), 2.5);
+  Ellipse(cr, 50, 52, 24, 20);
+  FillGlossy(cr, 26, 32, 74, 72, Hex(0xffd9b8), 2.5);
   for (int i = 0; i < 3; ++i) {
-    cairo_move_to(cr, w * (0.35 + i * 0.15), h * 0.35);
-    cairo_line_to(cr, w * (0.32 + i * 0.15), h * 0.6);
+    Ellipse(cr, 62, 40 + i * 11, 10, 6);
+    FillGlossy(cr, 52, 34 + i * 11, 72, 46 + i * 11, Hex(0xffd4b0), 1.5);
   }
-  cairo_set_source_rgba(cr, 0.6, 0.35, 0.25, 0.6);
-  cairo_set_line_width(cr, 1.5);
-  cairo_stroke(cr);
 }
 
 void PaintMapRoom(TCanvas& c, const TAssetSpec& s) {
@@ -629,8 +652,8 @@ void PaintMapTransports(TCanvas& c, const TAssetSpec& s) {
 void PaintMapClouds(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   TNoise n(123);
-  for (int i = 0; i < 5; ++i)
-    Cloud(cr, 70 + i * 120, n.Range(60, 140), n.Range(0.7, 1.0), 0.75);
+  for (int i = 0; i < 4; ++i)
+    Cloud(cr, 110 + i * 130, n.Range(80, 120), n.Range(0.7, 0.9), 0.75);
   (void)s;
 }
 

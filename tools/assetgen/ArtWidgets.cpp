@@ -94,9 +94,10 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
       cairo_stroke(cr);
     }
     cairo_save(cr);
-    UseDisplayFont(cr, 17, true);
+    double size = FitTextSize(cr, s.Label, w - b - 14, 17);
+    UseDisplayFont(cr, size, true);
     cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
-    cairo_move_to(cr, b + 12, h / 2 + 6);
+    cairo_move_to(cr, b + 11, h / 2 + size * 0.36);
     cairo_show_text(cr, s.Label.c_str());
     cairo_restore(cr);
   });

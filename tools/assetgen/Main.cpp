@@ -21,6 +21,7 @@ using namespace assetgen;
 int main(int argc, char** argv) {
   std::string out, levels, stamp, sheet, preview;
   int zoom = 3;
+  std::string mockScene, mockOut;
   std::vector<std::string> only;
   bool list = false;
   for (int i = 1; i < argc; ++i) {
@@ -32,6 +33,10 @@ int main(int argc, char** argv) {
     else if (a == "--contact-sheet") sheet = next();
     else if (a == "--only") only.push_back(next());
     else if (a == "--preview") preview = next();
+    else if (a == "--mock") {
+      mockScene = next();
+      mockOut = next();
+    }
     else if (a == "--zoom") zoom = std::max(1, std::atoi(next().c_str()));
     else if (a == "--list") list = true;
     else {
@@ -39,10 +44,12 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  if (out.empty() && sheet.empty() && preview.empty() && !list) {
+  if (out.empty() && sheet.empty() && preview.empty() && mockScene.empty() && !list) {
     std::fprintf(stderr,
                  "usage: assetgen --out DIR [--levels DIR] [--stamp FILE]\n"
                  "       assetgen --contact-sheet FILE.png [--only NAME]...\n"
+                 "       assetgen --mock menu|level|map|options|splash FILE.png\n"
+                 "       assetgen --preview FILE.png --only NAME [--zoom N]\n"
                  "       assetgen --list\n");
     return 2;
   }
@@ -82,6 +89,10 @@ int main(int argc, char** argv) {
       return 1;
     }
     for (const auto& f : files) std::printf("%s\n", f.c_str());
+  }
+  if (!mockScene.empty() && !WriteMockScreen(mockScene, mockOut, manifest, error)) {
+    std::fprintf(stderr, "assetgen: %s\n", error.c_str());
+    return 1;
   }
   if (!preview.empty() && !manifest.empty()) {
     // The first selected picture, enlarged over a grey checkerboard (top-left part only).
