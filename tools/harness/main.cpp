@@ -6,8 +6,10 @@
 #include <string>
 
 #include "TBenchDraw.h"
+#include "TTextDemo.h"
 #include "THarness.h"
 #include "THarnessScript.h"
+#include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 
 namespace {
@@ -16,7 +18,8 @@ int Usage() {
                "usage:\n"
                "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
                " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
-               "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n");
+               "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
+               "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n");
   return 2;
 }
 
@@ -116,6 +119,22 @@ int BenchDraw(int argc, char** argv) {
               r.QuadsPerSecond);
   return 0;
 }
+// text-demo --shot FILE.png [--content DIR]: both fonts, a paragraph and comments.
+int TextDemo(int argc, char** argv) {
+  std::string shot, content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i + 1 < argc; i += 2) {
+    std::string a = argv[i];
+    if (a == "--shot") shot = argv[i + 1];
+    else if (a == "--content") content = std::string(argv[i + 1]) + "/";
+    else return Usage();
+  }
+  std::string error;
+  if (shot.empty() || !TTextDemo::Snapshot(content, shot, error)) {
+    std::fprintf(stderr, "text-demo: %s\n", shot.empty() ? "--shot FILE.png is needed" : error.c_str());
+    return 1;
+  }
+  return 0;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,5 +142,6 @@ int main(int argc, char** argv) {
   std::string command = argv[1];
   if (command == "run") return Run(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
+  if (command == "text-demo") return TextDemo(argc, argv);
   return Usage();
 }
