@@ -5,6 +5,7 @@
 #include "AssetgenTestSupport.h"
 #include "FontTables.h"
 #include "Generator.h"
+#include "text/TGameFont.h"
 
 using namespace assetgen;
 
@@ -103,6 +104,24 @@ TEST(FontSheets, AdvanceTables) {
   EXPECT_EQ(CommentAdvance('\''), 20);  // not listed
   EXPECT_EQ(CommentAdvance('&'), 31);
   EXPECT_EQ(TextWidth("GO!", CommentAdvance), 32 + 33 + 21);
+}
+
+TEST(FontSheets, SheetsAgreeWithTheGamesTextWriter) {
+  const struct {
+    TGameFontKind Kind;
+    const std::string& Order;
+    int (*Advance)(char);
+  } fonts[2] = {{TGameFontKind::fkAirstripNormal, NormalGlyphOrder(), NormalAdvance},
+                {TGameFontKind::fkAirstripComment, CommentGlyphOrder(), CommentAdvance}};
+  for (const auto& f : fonts) {
+    for (std::size_t i = 0; i < f.Order.size(); ++i) {
+      unsigned char ch = static_cast<unsigned char>(f.Order[i]);
+      EXPECT_EQ(TGameFont::PatternOf(f.Kind, ch), static_cast<int>(i)) << f.Order[i];
+      EXPECT_EQ(TGameFont::WidthOf(f.Kind, ch), f.Advance(f.Order[i])) << f.Order[i];
+    }
+  }
+  EXPECT_STREQ(TGameFont::ImageName(TGameFontKind::fkAirstripNormal), NormalFontLayout().Image);
+  EXPECT_STREQ(TGameFont::ImageName(TGameFontKind::fkAirstripComment), CommentFontLayout().Image);
 }
 
 TEST(FontSheets, NormalGlyphsFitTheirAdvances) {
