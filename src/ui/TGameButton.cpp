@@ -1,0 +1,70 @@
+#include "ui/TGameButton.h"
+
+#include "audio/TSoundShortcuts.h"
+#include "engine/TOmegaImageList.h"
+#include "ui/TCursorRequest.h"
+
+void TGameButton::ReloadSize() {
+  if (TImageListItem* item = OmgImgList.Find(ImageName)) {
+    FWidth = item->GetTileWidth();
+    FHeight = item->GetTileHeight();
+  }
+}
+
+bool TGameButton::HitTest(int x, int y) const {
+  return x >= Left && x <= Left + FWidth && y >= Top && y <= Top + FHeight;
+}
+
+void TGameButton::MouseDown(int x, int y, bool leftButton) {
+  if (!Visible || !Enabled || !leftButton) return;
+  IsPressed = false;
+  Hover = HitTest(x, y);
+  if (Hover) {
+    IsPressed = true;
+    TSoundShortcuts::PlaySFX("Click");
+  }
+}
+
+void TGameButton::MouseMove(int x, int y) {
+  if (!Visible || !Enabled) return;
+  bool was = Hover;
+  Hover = HitTest(x, y);
+  if (Hover && !was) {
+    if (OnActivate) OnActivate(*this);
+    TSoundShortcuts::PlaySFX("MouseOver");
+  } else if (!Hover && was) {
+    if (OnDeactivate) OnDeactivate(*this);
+  }
+  if (Hover) TCursorRequest::RequestHand();
+}
+
+void TGameButton::MouseUp(int x, int y) {
+  if (!Visible || !Enabled) return;
+  Hover = HitTest(x, y);
+  bool click = Hover && IsPressed;
+  IsPressed = false;
+  if (click) {
+    Hover = false;
+    if (OnClick) OnClick(*this);
+  }
+}
+
+void TGameButton::CheckRange(int x, int y) {
+  if (Visible && HitTest(x, y) && OnMouseRangeOn) OnMouseRangeOn(*this);
+}
+
+void TGameButton::CheckRangeOff(int x, int y) {
+  if (Visible && !HitTest(x, y) && OnMouseRangeOff) OnMouseRangeOff(*this);
+}
+
+void TGameButton::Draw(std::uint8_t alpha) {
+  if (!Visible) return;
+  int pattern = Enabled ? 0 : 1;
+  float scale = (Hover && IsPressed) ? PushedSizeRatio : 1.0f;
+  OmgImgList.DrawImageColor(ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern,
+                            255, 255, 255, alpha, scale, scale, 0.5f, 0.5f, 0);
+  if (Hover)
+    OmgImgList.DrawImageColor(ImageName, static_cast<float>(Left), static_cast<float>(Top),
+                              pattern, 255, 255, 0, static_cast<std::uint8_t>(HighlightAlpha),
+                              scale, scale, 0.5f, 0.5f, 0, 2);
+}

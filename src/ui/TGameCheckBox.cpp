@@ -1,0 +1,23 @@
+#include "ui/TGameCheckBox.h"
+
+#include "audio/TSoundShortcuts.h"
+#include "engine/TOmegaImageList.h"
+#include "ui/TCursorRequest.h"
+
+void TGameCheckBox::MouseMove(int x, int y) {
+  Hover = x >= Left && x <= Left + Width && y >= Top && y <= Top + Height;
+  if (Hover) TCursorRequest::RequestHand();
+}
+
+void TGameCheckBox::MouseDown(int x, int y, bool leftButton) {
+  MouseMove(x, y);
+  if (!leftButton || !Hover) return;
+  Checked = !Checked;
+  TSoundShortcuts::PlaySFX("Click");
+  if (OnClick) OnClick(*this);
+}
+
+void TGameCheckBox::Draw() {
+  int pattern = (Checked ? 2 : 0) + (Hover ? 1 : 0);
+  OmgImgList.DrawImage(ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern);
+}

@@ -1,0 +1,29 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "engine/TComponent.h"
+
+class TOmegaImageList;
+
+// A check box from a four-pattern image: unchecked, unchecked hovered, checked, checked hovered.
+class TGameCheckBox : public TComponent {
+ public:
+  explicit TGameCheckBox(TOmegaImageList& images) : OmgImgList(images) {}
+
+  std::string ImageName;
+  int Left = 0, Top = 0;
+  int Width = 30, Height = 15;
+  bool Checked = false;
+  std::function<void(TGameCheckBox& sender)> OnClick;
+
+  void MouseMove(int x, int y);
+  void MouseDown(int x, int y, bool leftButton);
+  void Draw();
+  bool Hovered() const { return Hover; }
+  void SetPosition(int left, int top) { Left = left, Top = top; }
+
+ private:
+  TOmegaImageList& OmgImgList;
+  bool Hover = false;
+};

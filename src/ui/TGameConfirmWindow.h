@@ -1,0 +1,59 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/TComponent.h"
+#include "ui/TGameButton.h"
+#include "ui/TGameMenuWindow.h"
+
+class TOmegaImageList;
+class TGlobalGameText;
+class TTextStrings;
+
+enum TPositiveButtonKind { pbYes, pbOK };
+enum TNegativeButtonKind { nbNo, nbCancel };
+
+// The yes/no question window. The shell asks by kind and reads the kind and the result back
+// when the window has gone.
+class TGameConfirmWindow : public TComponent {
+ public:
+  using TEvent = std::function<void(TGameConfirmWindow& sender)>;
+
+  TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText& text, TTextStrings& strings);
+
+  int DescsGap = 23;
+  int MaxDescTextWidth = 360;
+  TPositiveButtonKind PositiveButtonKind = pbYes;
+  TNegativeButtonKind NegativeButtonKind = nbNo;
+  TEvent OnStartShowing, OnStartHiding, OnPositiveButtonClick, OnNegativeButtonClick;
+  std::function<void(TGameConfirmWindow& sender, int result)> OnHidingComplete;
+
+  void Ask(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
+  void UpdateAndDraw();
+  void MouseDown(int x, int y, bool leftButton);
+  void MouseMove(int x, int y);
+  void MouseUp(int x, int y);
+  void ReloadButtonSizes();
+
+  int Kind() const { return FKind; }
+  int Result() const { return FResult; }
+  const std::string& Title() const { return FTitle; }
+  const std::vector<std::string>& Descriptions() const { return Descs; }
+  TGameMenuWindow& Window() { return MenuWindow; }
+  TGameButton& PositiveButton() { return Positive; }
+  TGameButton& NegativeButton() { return Negative; }
+  // The title and description lines of each kind in the confirmation catalogue (0: none).
+  static void LinesOfKind(int kind, int& titleLine, int& descLine);
+
+ private:
+  TOmegaImageList& OmgImgList;
+  TGlobalGameText& GlobGameText;
+  TTextStrings& TextStringsComp;
+  TGameMenuWindow MenuWindow;
+  TGameButton Positive, Negative;
+  int FKind = 0;
+  int FResult = 0;
+  std::string FTitle;
+  std::vector<std::string> Descs;
+};
