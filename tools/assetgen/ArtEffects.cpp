@@ -298,6 +298,106 @@ void PaintCollectorWave(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
+// Explosion puffs: fire in the first row, smoke in the second.
+void PaintBombParticle(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    bool smoke = p >= s.Columns;
+    int k = p % s.Columns;
+    TNoise n(300 + p);
+    double r = std::min(w, h) / 2 - 1;
+    for (int i = 0; i < 5; ++i) {
+      double bx = w / 2 + n.Range(-r * 0.3, r * 0.3), by = h / 2 + n.Range(-r * 0.3, r * 0.3);
+      double br = r * n.Range(0.45, 0.7) * (1.0 - 0.08 * k);
+      TColor col = smoke ? Hex(0x8a8078, 0.7) : (i % 2 ? Hex(0xffb030) : Hex(0xff6a2a));
+      RadialGlow(cr, bx, by, br, col);
+    }
+    if (!smoke) RadialGlow(cr, w / 2, h / 2, r * 0.35, Hex(0xfff6c0));
+  });
+}
+
+// The blaster's spinning blur, one pattern per element colour.
+void PaintCollectorBlur(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TColor col = ElementColor(p + 1);
+    double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 2;
+    for (int i = 0; i < 3; ++i) {
+      cairo_arc(cr, cx, cy, r * (0.45 + 0.2 * i), i * 2.1, i * 2.1 + 3.6);
+      cairo_set_source_rgba(cr, col.R, col.G, col.B, 0.75 - 0.15 * i);
+      cairo_set_line_width(cr, r * 0.2);
+      cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+      cairo_stroke(cr);
+    }
+    RadialGlow(cr, cx, cy, r * 0.5, Mix(col, Hex(0xffffff), 0.5));
+  });
+}
+
+// A tiny glowing fairy: wing beat over the columns, the second row facing right.
+void PaintSmallFairy(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    int f = p % s.Columns;
+    bool right = p >= s.Columns;
+    double open = 0.3 + 0.7 * std::fabs(std::cos(f * M_PI / s.Columns));
+    double cx = w / 2, cy = h / 2;
+    if (right) {
+      cairo_translate(cr, w, 0);
+      cairo_scale(cr, -1, 1);
+    }
+    RadialGlow(cr, cx, cy, w * 0.45, Hex(0xfff4a0, 0.6));
+    for (int side = -1; side <= 1; side += 2) {
+      cairo_save(cr);
+      cairo_translate(cr, cx + 2, cy - 4);
+      cairo_scale(cr, side * open, 1);
+      Ellipse(cr, 9, -6, 10, 7);
+      cairo_set_source_rgba(cr, 0.85, 0.95, 1, 0.8);
+      cairo_fill_preserve(cr);
+      cairo_set_source_rgba(cr, 0.5, 0.7, 0.9, 0.9);
+      cairo_set_line_width(cr, 1);
+      cairo_stroke(cr);
+      cairo_restore(cr);
+    }
+    Ellipse(cr, cx, cy + 5, 4, 8);
+    FillGlossy(cr, cx - 4, cy - 3, cx + 4, cy + 13, Hex(0xff9ccc), 1);
+    cairo_arc(cr, cx - 1, cy - 6, 4.5, 0, 2 * M_PI);
+    FillGlossy(cr, cx - 6, cy - 11, cx + 4, cy - 1, Hex(0xffd9b8), 1);
+  });
+}
+
+// Background walkers: a friendly round ogre (Param 0) and a toy soldier (Param 1).
+void PaintWalker(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    double swing = std::sin(p * 2 * M_PI / s.Columns) * 7;
+    double cx = w / 2;
+    bool ogre = s.Param == 0;
+    TColor legs = ogre ? Hex(0x6a4a2a) : Hex(0x2a3a6a);
+    for (int side = -1; side <= 1; side += 2) {
+      RoundedRect(cr, cx - 5 + side * 6 + side * swing * 0.5, h - 24, 10, 22, 4);
+      FillGlossy(cr, cx - 14, h - 24, cx + 14, h - 2, legs, 1.5);
+    }
+    if (ogre) {
+      Ellipse(cr, cx, h - 34, 20, 18);
+      FillGlossy(cr, cx - 20, h - 52, cx + 20, h - 16, Hex(0x7ab84a), 2);
+      cairo_arc(cr, cx, h - 56, 12, 0, 2 * M_PI);
+      FillGlossy(cr, cx - 12, h - 68, cx + 12, h - 44, Hex(0x8ac85a), 2);
+      cairo_arc(cr, cx - 4, h - 58, 2, 0, 2 * M_PI);
+      cairo_arc(cr, cx + 4, h - 58, 2, 0, 2 * M_PI);
+      cairo_set_source_rgb(cr, 0.1, 0.1, 0.1);
+      cairo_fill(cr);
+    } else {
+      RoundedRect(cr, cx - 12, h - 50, 24, 28, 6);
+      FillGlossy(cr, cx - 12, h - 50, cx + 12, h - 22, Hex(0xd9404a), 2);
+      cairo_arc(cr, cx, h - 56, 8, 0, 2 * M_PI);
+      FillGlossy(cr, cx - 8, h - 64, cx + 8, h - 48, Hex(0xffd9b8), 1.5);
+      RoundedRect(cr, cx - 8, h - 70 - 8, 16, 14, 4);
+      FillGlossy(cr, cx - 8, h - 78, cx + 8, h - 64, Hex(0x2a2a3a), 1.5);
+      cairo_move_to(cr, cx + 14, h - 48);
+      cairo_line_to(cr, cx + 14, h - 76);
+      cairo_set_source_rgb(cr, 0.5, 0.35, 0.2);
+      cairo_set_line_width(cr, 2.5);
+      cairo_stroke(cr);
+    }
+  });
+}
+
 // Stand-in: a soft labelled badge per pattern, so the picture is loadable and
 // recognisable until it is drawn properly.
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s) {

@@ -48,6 +48,7 @@ struct TGlyphStyle {
   double Outline;
   double ShadowX, ShadowY;
   double Embolden;
+  double Margin;  // ink is kept this much narrower than the advance
 };
 
 // Draws one glyph into its cell: caps centred vertically, ink centred in its
@@ -72,7 +73,7 @@ void DrawGlyph(cairo_t* cr, const TFontLayout& L, int pattern, char ch, int adva
   cairo_text_extents_t e;
   cairo_text_extents(cr, text, &e);
 
-  double room = advance - 1.0;  // ink width allowed; outline spills into the pad
+  double room = advance - st.Margin;  // ink width allowed; the outline spills into the pad
   double sx = 1.0;
   if (e.width > room && e.width > 0) sx = room / e.width;
   double inkW = e.width * sx;
@@ -139,11 +140,11 @@ int NormalAdvance(char c) { return Lookup(kNormalAdvances, c); }
 int CommentAdvance(char c) { return Lookup(kCommentAdvances, c); }
 
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
-  PaintFont(c, kNormal, NormalGlyphOrder(), NormalAdvance, {21, 2, 1, 1, 0.9});
+  PaintFont(c, kNormal, NormalGlyphOrder(), NormalAdvance, {21, 2, 1, 1, 0.9, 1.0});
 }
 
 void PaintFontComment(TCanvas& c, const TAssetSpec&) {
-  PaintFont(c, kComment, CommentGlyphOrder(), CommentAdvance, {40, 3, 1, 1.5, 1.4});
+  PaintFont(c, kComment, CommentGlyphOrder(), CommentAdvance, {38, 3, 1, 1.5, 1.4, 4.0});
 }
 
 }  // namespace assetgen

@@ -343,10 +343,16 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
         break;
       case 2:
       case 12: {
-        double k = s.Param == 12 ? 1.6 : 1.0;
+        // The blow is turned about 0.4 of the width and 0.8 of the height: the grip
+        // sits there and the head points up.
+        double k = s.Param == 12 ? 1.9 : 1.0;
         cairo_save(cr);
-        cairo_translate(cr, cx, cy);
-        cairo_rotate(cr, -0.6);
+        if (s.Param == 12) {
+          cairo_translate(cr, w * 0.4, h * 0.8 - 30 * k);
+        } else {
+          cairo_translate(cr, cx, cy);
+          cairo_rotate(cr, -0.6);
+        }
         RoundedRect(cr, -4 * k, -4 * k, 8 * k, 34 * k, 3 * k);
         FillGlossy(cr, -4 * k, -4 * k, 4 * k, 30 * k, Hex(0xc88a4a), 1.5);
         RoundedRect(cr, -20 * k, -20 * k, 40 * k, 18 * k, 5 * k);
@@ -494,20 +500,6 @@ void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s) {
   cairo_scale(cr, w / h, 1);
   RadialGlow(cr, 0, 0, h / 2, Hex(0xfff2a0, 0.9));
   cairo_restore(cr);
-}
-
-// Stand-in of the heroine on the result screen (drawn properly with the story art).
-void PaintScoringBody(TCanvas& c, const TAssetSpec& s) {
-  cairo_t* cr = c.Cr();
-  double w = s.Width(), h = s.Height();
-  cairo_move_to(cr, w * 0.3, h * 0.42);
-  cairo_line_to(cr, w * 0.12, h);
-  cairo_line_to(cr, w * 0.82, h);
-  cairo_line_to(cr, w * 0.64, h * 0.42);
-  cairo_close_path(cr);
-  FillGlossy(cr, w * 0.12, h * 0.42, w * 0.82, h, Hex(0x4f9a5a), 3);
-  cairo_arc(cr, w * 0.47, h * 0.27, w * 0.2, 0, 2 * kPi);
-  FillGlossy(cr, w * 0.27, h * 0.12, w * 0.67, h * 0.42, Hex(0xffd9b8), 2.5);
 }
 
 // The pigeon that crosses the result screen, flying up to the left.

@@ -20,7 +20,7 @@ TTextStyle Title(double size, std::uint32_t fill = 0xfff4d8, std::uint32_t outli
 
 // The heroine of the menu: a young cook-witch with copper hair and a green hat.
 // Her eyes are centred on (411, 182) where the blink overlay is drawn.
-void DrawHeroine(cairo_t* cr) {
+void DrawHeroine(cairo_t* cr, bool wandArm) {
   // Dress.
   cairo_move_to(cr, 352, 262);
   cairo_curve_to(cr, 300, 420, 270, 600, 250, 768);
@@ -49,12 +49,14 @@ void DrawHeroine(cairo_t* cr) {
   RoundedRect(cr, 398, 358, 24, 22, 4);
   FillGlossy(cr, 398, 358, 422, 380, Hex(0xf2c050), 1.5);
   // Arm toward the wand hand at about (640, 505).
-  cairo_move_to(cr, 455, 280);
-  cairo_curve_to(cr, 520, 330, 560, 420, 620, 480);
-  cairo_line_to(cr, 600, 515);
-  cairo_curve_to(cr, 540, 455, 480, 380, 430, 320);
-  cairo_close_path(cr);
-  FillGlossy(cr, 430, 280, 620, 515, Hex(0x468a50), 2.5);
+  if (wandArm) {
+    cairo_move_to(cr, 455, 280);
+    cairo_curve_to(cr, 520, 330, 560, 420, 620, 480);
+    cairo_line_to(cr, 600, 515);
+    cairo_curve_to(cr, 540, 455, 480, 380, 430, 320);
+    cairo_close_path(cr);
+    FillGlossy(cr, 430, 280, 620, 515, Hex(0x468a50), 2.5);
+  }
   // Hair behind the head and two locks over the shoulders.
   Ellipse(cr, 410, 172, 84, 64);
   FillGlossy(cr, 326, 108, 494, 236, Hex(0xc8602a), 3);
@@ -113,12 +115,27 @@ void DrawHeroine(cairo_t* cr) {
 // Open eyes, also used by the blink strip's first pattern (centred in a 104 x 40 box).
 void DrawEyes(cairo_t* cr, double ox, double oy, int state, bool patch) {
   if (patch) {
-    RoundedRect(cr, ox + 2, oy + 2, 100, 36, 16);
-    cairo_set_source_rgb(cr, 1.0, 0.851, 0.722);
-    cairo_fill(cr);
+    // Skin over the open eyes below, fading out at its rim.
+    for (int e = -1; e <= 1; e += 2) {
+      cairo_pattern_t* g = cairo_pattern_create_radial(ox + 52 + e * 24, oy + 20, 8,
+                                                       ox + 52 + e * 24, oy + 20, 19);
+      cairo_pattern_add_color_stop_rgba(g, 0, 1.0, 0.851, 0.722, 1);
+      cairo_pattern_add_color_stop_rgba(g, 1, 1.0, 0.851, 0.722, 0);
+      cairo_set_source(cr, g);
+      cairo_arc(cr, ox + 52 + e * 24, oy + 20, 19, 0, 2 * kPi);
+      cairo_fill(cr);
+      cairo_pattern_destroy(g);
+    }
   }
   for (int e = -1; e <= 1; e += 2) {
     double cx = ox + 52 + e * 24, cy = oy + 20;
+    if (state == 3) {  // smiling, eyes closed upward
+      cairo_arc(cr, cx, cy + 6, 10, 1.15 * kPi, 1.85 * kPi);
+      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+      cairo_set_line_width(cr, 3);
+      cairo_stroke(cr);
+      continue;
+    }
     if (state == 2) {
       cairo_arc(cr, cx, cy - 2, 10, 0.15 * kPi, 0.85 * kPi);
       cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
@@ -384,7 +401,7 @@ void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
     DrawElement(cr, 1 + (i * 3) % 8, 56);
     cairo_restore(cr);
   }
-  DrawHeroine(cr);
+  DrawHeroine(cr, true);
   DrawEyes(cr, 359, 162, 0, false);
 }
 
@@ -537,7 +554,7 @@ void PaintCharEyes(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     cairo_save(cr);
     cairo_scale(cr, w / 104, h / 40);
-    DrawEyes(cr, 0, 0, std::min(p, 2), true);
+    DrawEyes(cr, 0, 0, std::min(p, 3), true);
     cairo_restore(cr);
   });
 }
@@ -580,6 +597,77 @@ void PaintCharWandCover(TCanvas& c, const TAssetSpec& s) {
     Ellipse(cr, 62, 40 + i * 11, 10, 6);
     FillGlossy(cr, 52, 34 + i * 11, 72, 46 + i * 11, Hex(0xffd4b0), 1.5);
   }
+}
+
+// The heroine on the result screen: body at (119, 151), eyes at (+160, +66), the waving
+// forearm at (+273, +48) rising from the elbow, and the elbow's puff at (+300, +269).
+void PaintScoringBody(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  cairo_push_group(cr);
+  cairo_save(cr);
+  cairo_translate(cr, -120.6, -61);
+  cairo_scale(cr, 0.78, 0.78);
+  DrawHeroine(cr, false);
+  cairo_restore(cr);
+  // Upper arm from the shoulder out to the elbow.
+  cairo_move_to(cr, 232, 150);
+  cairo_curve_to(cr, 270, 180, 310, 240, 340, 282);
+  cairo_line_to(cr, 318, 306);
+  cairo_curve_to(cr, 290, 270, 250, 220, 214, 190);
+  cairo_close_path(cr);
+  FillGlossy(cr, 214, 150, 340, 306, Hex(0x468a50), 2.5);
+  cairo_save(cr);
+  cairo_translate(cr, 160, 66);
+  cairo_scale(cr, 80.0 / 104, 30.0 / 40);
+  DrawEyes(cr, 0, 0, 0, false);
+  cairo_restore(cr);
+  cairo_pop_group_to_source(cr);
+  // The figure fades out at the bottom instead of ending in a hard line.
+  double h = s.Height();
+  cairo_pattern_t* fade = cairo_pattern_create_linear(0, h - 90, 0, h);
+  cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 1);
+  cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
+  cairo_mask(cr, fade);
+  cairo_pattern_destroy(fade);
+}
+
+// The forearm, raised from the elbow (bottom) to the waving palm (top).
+void PaintScoringHand(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  cairo_move_to(cr, 30, h - 4);
+  cairo_curve_to(cr, 30, h * 0.6, 32, h * 0.45, 34, 70);
+  cairo_line_to(cr, 60, 70);
+  cairo_curve_to(cr, 62, h * 0.45, 64, h * 0.6, 62, h - 4);
+  cairo_close_path(cr);
+  FillGlossy(cr, 30, 70, 64, h - 4, Hex(0x468a50), 2.5);
+  RoundedRect(cr, 28, 64, 38, 14, 6);
+  FillGlossy(cr, 28, 64, 66, 78, Hex(0xfff4e0), 2);
+  Ellipse(cr, 47, 48, 19, 17);
+  FillGlossy(cr, 28, 31, 66, 65, Hex(0xffd9b8), 2);
+  for (int i = 0; i < 4; ++i) {
+    double fx = 30 + i * 9;
+    RoundedRect(cr, fx, 8 + std::abs(i - 1.5) * 4, 8, 30, 4);
+    FillGlossy(cr, fx, 8, fx + 8, 38, Hex(0xffd9b8), 1.5);
+  }
+  cairo_save(cr);
+  cairo_translate(cr, 24, 50);
+  cairo_rotate(cr, -0.7);
+  Ellipse(cr, 0, 0, 11, 6);
+  FillGlossy(cr, -11, -6, 11, 6, Hex(0xffd9b8), 1.5);
+  cairo_restore(cr);
+  (void)w;
+}
+
+void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s) {
+  cairo_t* cr = c.Cr();
+  double w = s.Width(), h = s.Height();
+  Ellipse(cr, w / 2, h / 2, w / 2 - 2, h / 2 - 2);
+  FillGlossy(cr, 2, 2, w - 2, h - 2, Hex(0x4f9a5a), 2.5);
+  cairo_arc(cr, w / 2, h / 2, h * 0.22, 0.1 * kPi, 0.9 * kPi);
+  cairo_set_source_rgba(cr, 0.2, 0.35, 0.15, 0.5);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
 }
 
 void PaintMapRoom(TCanvas& c, const TAssetSpec& s) {

@@ -205,10 +205,10 @@ void AddLevel(TBuilder& b) {
   b.Add("ResultMedals", "", Png, 120, 120, PaintMedals, Done);
   b.Add("ResultStatsHighlight", "", Png, 160, 56, PaintStatsHighlight, Done);
   b.Add("FeatureShine", "", Png, 420, 420, PaintRays, Done, "", 0xfff4c0);
-  b.Add("CharScoringBody", "", Png, 330, 430, PaintScoringBody, StandIn);
-  b.Add("CharScoringEyes", "", Png, 80, 30, PaintCharEyes, StandIn);
-  b.Add("CharScoringHand", "", Png, 90, 120, PaintCharWandCover, StandIn);
-  b.Add("CharScoringHandCover", "", Png, 60, 50, PaintCharWandCover, StandIn);
+  b.Add("CharScoringBody", "", Png, 330, 430, PaintScoringBody, Done);
+  b.Add("CharScoringEyes", "", Png, 80, 30, PaintCharEyes, Done);
+  b.Add("CharScoringHand", "", Png, 90, 250, PaintScoringHand, Done);
+  b.Add("CharScoringHandCover", "", Png, 60, 50, PaintScoringShoulder, Done);
   b.Add("Birdie", "", Png, 72, 52, PaintBirdie, Done);
 }
 
@@ -220,15 +220,15 @@ void AddEffects(TBuilder& b) {
   b.Add("LittleStars", "", Png, 16, 16, PaintSparkles, Done, "", 2);
   b.Add("ShineEffect", "", Png, 180, 180, PaintGlow, Done, "", 0xfffbe0);
   b.Add("CollectorWave", "", Png, 180, 100, PaintCollectorWave, Done);
-  b.Add("CollectorBlur", "", Png, 80, 80, PaintGlow, StandIn, "", 0xffffff);
+  b.Add("CollectorBlur", "", Png, 80, 80, PaintCollectorBlur, Done);
   b.Add("SpiderWalking", "", Png, 48, 48, PaintSpider, Done, "", 0);
   b.Add("SpiderAnchoring", "", Png, 48, 48, PaintSpider, Done, "", 1);
   b.Add("SpiderMakingWeb", "", Png, 48, 48, PaintSpider, Done, "", 2);
   b.Add("SpiderHit", "", Png, 48, 48, PaintSpider, Done, "", 3);
-  b.Add("BombParticle", "", Png, 40, 40, PaintGlow, StandIn, "", 0xffa040);
+  b.Add("BombParticle", "", Png, 40, 40, PaintBombParticle, Done);
   b.Add("BombSparks", "", Png, 32, 32, PaintSparkles, Done, "", 3);
   b.Add("LightningEffect", "", Png, 832, 64, PaintLightning, Done);
-  b.Add("HammerHitting", "", Png, 100, 110, PaintTool, StandIn, "", 12);
+  b.Add("HammerHitting", "", Png, 100, 110, PaintTool, Done, "", 12);
   b.Add("Sparkling", "", Png, 36, 36, PaintSparkles, Done, "", 0);
   b.Add("ScoringDust", "", Png, 16, 16, PaintSparkles, Done, "", 2);
   b.Add("Confetti", "", Png, 24, 24, PaintConfetti, Done);
@@ -242,13 +242,13 @@ void AddEffects(TBuilder& b) {
   for (int i = 1; i <= 3; ++i)
     b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40, PaintButterfly, Done, "",
           i == 1 ? 0xbff4ff : i == 2 ? 0xffe6a0 : 0xf0c8ff);
-  b.Add("FeatherFlower", "", Png, 48, 48, PaintSparkles, StandIn, "", 4);
-  b.Add("EffectShinyDots", "", Png, 64, 64, PaintSparkles, StandIn, "", 5);
-  b.Add("BookEffectShine", "", Png, 400, 300, PaintGlow, StandIn, "", 0xfff0c0);
-  b.Add("SmallFairy", "", Png, 48, 48, PaintButterfly, StandIn, "", 0xfff4a0);
+  b.Add("FeatherFlower", "", Png, 48, 48, PaintSparkles, Done, "", 4);
+  b.Add("EffectShinyDots", "", Png, 64, 64, PaintSparkles, Done, "", 5);
+  b.Add("BookEffectShine", "", Png, 400, 300, PaintGlow, Done, "", 0xfff0c0);
+  b.Add("SmallFairy", "", Png, 48, 48, PaintSmallFairy, Done);
   b.Add("FairyDot", "", Png, 16, 16, PaintGlow, Done, "", 0xfff8c0);
-  b.Add("WalkingOrc", "", Png, 60, 70, PaintPlaceholder, StandIn);
-  b.Add("WalkingSoldier", "", Png, 60, 70, PaintPlaceholder, StandIn);
+  b.Add("WalkingOrc", "", Png, 60, 80, PaintWalker, Done, "", 0);
+  b.Add("WalkingSoldier", "", Png, 60, 80, PaintWalker, Done, "", 1);
 }
 
 // Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,

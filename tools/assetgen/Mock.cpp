@@ -188,6 +188,26 @@ void Options(TMock& m) {
   m.Draw("WindowNoButton", 0, cx + 228, cy - 100 + 136);
 }
 
+void Result(TMock& m) {
+  Level(m);
+  m.Draw("BlackRect", 0, 0, 0, 100 / 255.0, 2);
+  m.Draw("FeatureShine", 0, 480 + 220 - 210, 161 + 300 - 210, 0.6);
+  m.Draw("StageResultWindow", 0, 480, 161);
+  m.Draw("CharScoringBody", 0, 119, 151);
+  m.Draw("CharScoringEyes", 3, 119 + 160, 151 + 66);
+  m.Draw("CharScoringHand", 0, 119 + 273, 151 + 48);
+  m.Draw("CharScoringHandCover", 0, 119 + 300, 151 + 269);
+  SheetText(m, "Level complete!", 480 + 100, 161 + 30, 0.78);
+  SheetText(m, "2:05", 600, 260, 0.75);
+  m.Draw("ResultStatsHighlight", 0, 600 - 48, 303 - 28, 0.5);
+  SheetText(m, "1250", 600, 303, 0.75);
+  m.Draw("ElementIcons", 0, 600 - 46, 260 + 70);
+  SheetText(m, "40", 600, 346, 0.75);
+  m.Draw("ResultMedals", 2, 760, 270);
+  m.Draw("WindowOKButton", 0, 480 + 158, 161 + 370);
+  m.Draw("Birdie", 0, 980, 160, 1.0, 1.25);
+}
+
 void Splash(TMock& m) {
   m.Draw("SplashBG", 0, 0, 0);
   m.Draw("LoadingBarBG", 0, 526, 682);
@@ -221,8 +241,9 @@ bool WriteMockScreen(const std::string& scene, const std::string& path,
   else if (scene == "map") Map(m);
   else if (scene == "options") Options(m);
   else if (scene == "splash") Splash(m);
+  else if (scene == "result") Result(m);
   else {
-    error = "unknown scene \"" + scene + "\" (menu, level, map, options, splash)";
+    error = "unknown scene \"" + scene + "\" (menu, level, map, options, splash, result)";
     return false;
   }
   return m.Write(path, error);

@@ -36,6 +36,9 @@ void PaintCharEyes(TCanvas& c, const TAssetSpec& s);
 void PaintCharWand(TCanvas& c, const TAssetSpec& s);
 void PaintCharWandCover(TCanvas& c, const TAssetSpec& s);
 void PaintMapRoom(TCanvas& c, const TAssetSpec& s);
+void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
+void PaintScoringHand(TCanvas& c, const TAssetSpec& s);
+void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s);
 void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s);
 void PaintMapWaves(TCanvas& c, const TAssetSpec& s);
 void PaintMapTransports(TCanvas& c, const TAssetSpec& s);
@@ -107,7 +110,6 @@ void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s);
 void PaintSlotDone(TCanvas& c, const TAssetSpec& s);
 void PaintMedals(TCanvas& c, const TAssetSpec& s);
 void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s);
-void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
 void PaintBirdie(TCanvas& c, const TAssetSpec& s);
 
 // ArtEffects.cpp: particles, shines, small animated pieces and stand-ins.
@@ -123,6 +125,10 @@ void PaintFog(TCanvas& c, const TAssetSpec& s);
 void PaintSnow(TCanvas& c, const TAssetSpec& s);
 void PaintLightning(TCanvas& c, const TAssetSpec& s);
 void PaintCollectorWave(TCanvas& c, const TAssetSpec& s);
+void PaintBombParticle(TCanvas& c, const TAssetSpec& s);
+void PaintCollectorBlur(TCanvas& c, const TAssetSpec& s);
+void PaintSmallFairy(TCanvas& c, const TAssetSpec& s);
+void PaintWalker(TCanvas& c, const TAssetSpec& s);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
 }  // namespace assetgen
