@@ -159,9 +159,11 @@ void PaintLeftPanel(TCanvas& c, const TAssetSpec& s) {
   RoundedRect(cr, 8, 6, w - 20, h - 16, 14);
   VerticalGradient(cr, 0, h, Hex(0xa87444), Hex(0x7a4a22));
   cairo_fill(cr);
-  const double hooks[6][2] = {{5, 64}, {10, 4}, {13, 132}, {14, 191}, {11, 256}, {11, 305}};
+  // A recess behind each tool's icon (hanging point + the icon's centre in its pattern).
+  const double hooks[6][3] = {{5, 64, 54},   {10, 4, 50},   {13, 132, 51},
+                              {14, 191, 51}, {11, 256, 45}, {11, 305, 51}};
   for (auto& k : hooks) {
-    RoundedRect(cr, k[0] + 8, k[1] + 6, 74, 52, 12);
+    RoundedRect(cr, k[0] + 45 - 36, k[1] + k[2] - 26, 72, 52, 14);
     cairo_set_source_rgba(cr, 0.25, 0.13, 0.05, 0.35);
     cairo_fill(cr);
   }
@@ -301,8 +303,16 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
 void PaintTool(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool hover = p == 1 || p == 4;
-    double cx = w / 2, cy = h / 2 + 2;
-    if (hover) RadialGlow(cr, cx, cy, h * 0.6, Hex(0xfff2a0, 0.9));
+    // On the panel the icon sits where the tool's click rectangle is (about 20 to 80
+    // pixels below its hanging point); carried, it hangs just below-right of the mouse,
+    // which is 15 and 14 pixels into the pattern.
+    const double iconY[6] = {54, 45, 51, 51, 51, 50};
+    double cx = w / 2, cy = s.Param < 6 ? iconY[s.Param] : h / 2;
+    if (p == 2 && s.Param < 6) {
+      cx = 38;
+      cy = 38;
+    }
+    if (hover) RadialGlow(cr, cx, cy, 36, Hex(0xfff2a0, 0.9));
     if (p == 2) {
       cairo_translate(cr, cx, cy);
       cairo_rotate(cr, -0.25);

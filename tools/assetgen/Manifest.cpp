@@ -185,12 +185,12 @@ void AddLevel(TBuilder& b) {
   b.Add("MannaEnergyLiquid", "", Png, 68, 62, PaintTubeLiquid, Done, "", 2);
   b.Add("MannaEnergyWave", "", Png, 36, 13, PaintMannaWave, Done);
   b.Add("MannaShine", "", Png, 110, 110, PaintRays, Done, "", 0xc8ffb0);
-  b.Add("CollectorTool", "", Png, 90, 66, PaintTool, Done, "", 0);
-  b.Add("BombTool", "", Png, 90, 66, PaintTool, Done, "", 1);
-  b.Add("HammerTool", "", Png, 90, 66, PaintTool, Done, "", 2);
-  b.Add("HorzLightningTool", "", Png, 90, 66, PaintTool, Done, "", 3);
-  b.Add("VertLightningTool", "", Png, 90, 66, PaintTool, Done, "", 4);
-  b.Add("BigBombTool", "", Png, 90, 66, PaintTool, Done, "", 5);
+  b.Add("CollectorTool", "", Png, 90, 84, PaintTool, Done, "", 0);
+  b.Add("BombTool", "", Png, 90, 84, PaintTool, Done, "", 1);
+  b.Add("HammerTool", "", Png, 90, 84, PaintTool, Done, "", 2);
+  b.Add("HorzLightningTool", "", Png, 90, 84, PaintTool, Done, "", 3);
+  b.Add("VertLightningTool", "", Png, 90, 84, PaintTool, Done, "", 4);
+  b.Add("BigBombTool", "", Png, 90, 84, PaintTool, Done, "", 5);
   b.Add("Paused", "", Png, 160, 60, PaintWordArt, Done, "Paused");
   b.Add("ComboText", "", Png, 126, 60, PaintWordArt, Done, "", 1);
   b.Add("EnergyBonusText", "", Png, 160, 40, PaintWordArt, Done, "", 2);
