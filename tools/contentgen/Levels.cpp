@@ -132,7 +132,8 @@ bool isUsedCell(const TLevelFileRecord& level, int x, int y) {
 }
 
 int targetFor(const TLevelFileRecord& level, int code) {
-  return *targetField(const_cast<TLevelFileRecord&>(level), code);
+  const std::int32_t* field = targetField(const_cast<TLevelFileRecord&>(level), code);
+  return field ? *field : 0;  // plain elements are never gathered
 }
 
 int goldLayers(const TLevelFileRecord& level) {

@@ -175,7 +175,8 @@ int economyReport(const fs::path& levelDir, const fs::path& priceSource) {
   return report(problems);
 }
 
-// One line per designed level: the model's times and earnings.
+// One line per designed level: island, level, time limit, the average and the
+// good player's seconds, the average player's wins in time, removals and earnings.
 int estimates(const fs::path& levelDir) {
   for (int island = 1; island <= 5; ++island)
     for (int level = 1; level <= LevelsPerIsland[island - 1]; ++level) {
@@ -183,9 +184,9 @@ int estimates(const fs::path& levelDir) {
       if (!readFile(levelSource(levelDir, island, level), src)) continue;
       CompiledLevel c = compileLevel(src, "");
       LevelEstimate e = estimateLevel(c.record, island);
-      std::printf("%d %2d %4d %6.1f %6.1f %6.0f  %6.1f %5.1f %4.1f %5.1f %5.1f\n", island, level, c.record.Time,
-                  e.averageSeconds, e.goodSeconds, e.removals, e.earnings.Fruits, e.earnings.Flowers,
-                  e.earnings.Potions, e.earnings.GoldTiles, e.earnings.Spiders);
+      std::printf("%d %2d %4d %6.1f %6.1f %4.0f%% %6.0f  %6.1f %5.1f %4.1f %5.1f %5.1f\n", island, level,
+                  c.record.Time, e.averageSeconds, e.goodSeconds, 100 * e.averageWinShare, e.removals,
+                  e.earnings.Fruits, e.earnings.Flowers, e.earnings.Potions, e.earnings.GoldTiles, e.earnings.Spiders);
     }
   return 0;
 }
