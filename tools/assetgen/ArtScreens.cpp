@@ -369,7 +369,7 @@ void PaintSplashBG(TCanvas& c, const TAssetSpec&) {
   FlowerBed(cr, 1366, 580, 768, 3);
   for (int i = 1; i <= 8; ++i) {
     cairo_save(cr);
-    cairo_translate(cr, 120 + i * 60, 560 + (i % 3) * 40);
+    cairo_translate(cr, 60 + i * 46, 590 + (i % 3) * 40);
     DrawElement(cr, i, 64);
     cairo_restore(cr);
   }
@@ -451,6 +451,34 @@ void PaintMapBG(TCanvas& c, const TAssetSpec&) {
     double x = n.Range(0, 1366), y = n.Range(0, 768);
     cairo_arc(cr, x, y, n.Range(6, 14), kPi * 1.1, kPi * 1.9);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.25);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  // A friendly whale and a few reefs in the open water.
+  Ellipse(cr, 860, 640, 60, 26);
+  FillGlossy(cr, 800, 614, 920, 666, Hex(0x5a7ab8), 2.5);
+  cairo_move_to(cr, 915, 636);
+  cairo_curve_to(cr, 940, 620, 950, 600, 962, 596);
+  cairo_curve_to(cr, 958, 620, 966, 636, 978, 646);
+  cairo_curve_to(cr, 960, 646, 940, 650, 915, 646);
+  cairo_close_path(cr);
+  FillGlossy(cr, 915, 596, 978, 650, Hex(0x5a7ab8), 2.5);
+  cairo_arc(cr, 828, 632, 3.5, 0, 2 * kPi);
+  cairo_set_source_rgb(cr, 0.1, 0.1, 0.2);
+  cairo_fill(cr);
+  for (int i = -1; i <= 1; ++i) {
+    cairo_move_to(cr, 850, 612);
+    cairo_curve_to(cr, 850 + i * 6, 596, 850 + i * 14, 590, 850 + i * 18, 584);
+  }
+  cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  const double reefs[][3] = {{700, 560, 16}, {1100, 640, 12}, {560, 150, 14}, {180, 260, 10}};
+  for (auto& r : reefs) {
+    Ellipse(cr, r[0], r[1], r[2] * 1.6, r[2]);
+    FillGlossy(cr, r[0] - r[2] * 1.6, r[1] - r[2], r[0] + r[2] * 1.6, r[1] + r[2], Hex(0xb8a890), 2);
+    Ellipse(cr, r[0], r[1] + r[2] * 0.9, r[2] * 2.2, r[2] * 0.5);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   }
