@@ -90,18 +90,41 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
   std::string base = path;
   if (base.size() > 4 && base.substr(base.size() - 4) == ".png") base.resize(base.size() - 4);
   std::vector<std::string> written;
-  for (std::size_t first = 0; first < manifest.size(); first += perSheet) {
+  // Layout: long strips (fonts, element rows) take a whole row so they stay readable.
+  struct TSlot {
+    std::size_t Index;
+    int Sheet, Col, Row, Span;
+  };
+  std::vector<TSlot> slots;
+  int sheetNo = 0, col = 0, row = 0;
+  for (std::size_t i = 0; i < manifest.size(); ++i) {
+    int span = pics[i].Width > 4 * pics[i].Height ? kCols : 1;
+    if (col + span > kCols) {
+      col = 0;
+      ++row;
+    }
+    if (row >= kRows) {
+      row = 0;
+      ++sheetNo;
+    }
+    slots.push_back({i, sheetNo, col, row, span});
+    col += span;
+  }
+  (void)perSheet;
+  for (int sh = 0; sh <= sheetNo; ++sh) {
     TCanvas sheet(kCols * kBoxW, kRows * (kBoxH + kLabelH));
     cairo_t* cr = sheet.Cr();
     cairo_set_source_rgb(cr, 0.2, 0.2, 0.22);
     cairo_paint(cr);
-    for (int k = 0; k < perSheet && first + k < manifest.size(); ++k) {
-      const TAssetSpec& s = manifest[first + k];
-      const TPicture& p = pics[first + k];
-      double bx = (k % kCols) * kBoxW, by = (k / kCols) * (kBoxH + kLabelH);
-      double scale = std::min({1.0, (kBoxW - 12.0) / p.Width, (kBoxH - 12.0) / p.Height});
+    for (const TSlot& slot : slots) {
+      if (slot.Sheet != sh) continue;
+      const TAssetSpec& s = manifest[slot.Index];
+      const TPicture& p = pics[slot.Index];
+      double boxW = kBoxW * slot.Span;
+      double bx = slot.Col * kBoxW, by = slot.Row * (kBoxH + kLabelH);
+      double scale = std::min({1.0, (boxW - 12.0) / p.Width, (kBoxH - 12.0) / p.Height});
       double w = p.Width * scale, h = p.Height * scale;
-      double ox = bx + (kBoxW - w) / 2, oy = by + (kBoxH - h) / 2;
+      double ox = bx + (boxW - w) / 2, oy = by + (kBoxH - h) / 2;
       // Checkerboard behind, so transparency shows.
       cairo_save(cr);
       cairo_rectangle(cr, ox, oy, w, h);
@@ -157,12 +180,12 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
       st.OutlineWidth = 0;
       st.Shadow = false;
       st.Fill = s.Finished ? Hex(0xffffff) : Hex(0xffb060);
-      DrawText(cr, s.Folder + s.Name, bx + kBoxW / 2.0, by + kBoxH + 8, st);
+      DrawText(cr, s.Folder + s.Name, bx + boxW / 2.0, by + kBoxH + 8, st);
       st.Size = 12;
       st.Fill = Hex(0xc8c8d0);
-      DrawText(cr, info, bx + kBoxW / 2.0, by + kBoxH + 25, st);
+      DrawText(cr, info, bx + boxW / 2.0, by + kBoxH + 25, st);
     }
-    std::string out = base + "-" + std::to_string(first / perSheet + 1) + ".png";
+    std::string out = base + "-" + std::to_string(sh + 1) + ".png";
     std::string err;
     if (!TPictureEncoder::WritePngFile(out, sheet.ToPicture(), err)) {
       error = err;
