@@ -80,13 +80,13 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
       cairo_set_source_rgba(cr, 1, 0.9, 0.5, 0.35);
       cairo_fill(cr);
     }
-    double b = h - 8;
-    RoundedRect(cr, 4, 4, b, b, 5);
-    FillGlossy(cr, 4, 4, 4 + b, 4 + b, hover ? Hex(0xfff6dc) : Hex(0xf2e4c4), 2);
+    double b = h - 10;
+    RoundedRect(cr, 3, 5, b, b, 5);
+    FillGlossy(cr, 3, 5, 3 + b, 5 + b, hover ? Hex(0xfff6dc) : Hex(0xf2e4c4), 2);
     if (checked) {
-      cairo_move_to(cr, 8, h / 2);
-      cairo_line_to(cr, 4 + b * 0.42, h - 8);
-      cairo_line_to(cr, 4 + b + 3, 3);
+      cairo_move_to(cr, 7, h / 2);
+      cairo_line_to(cr, 3 + b * 0.42, h - 8);
+      cairo_line_to(cr, 3 + b + 3, 3);
       cairo_set_source_rgb(cr, 0.2, 0.55, 0.15);
       cairo_set_line_width(cr, 4);
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -94,10 +94,10 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
       cairo_stroke(cr);
     }
     cairo_save(cr);
-    double size = FitTextSize(cr, s.Label, w - b - 14, 17);
+    double size = FitTextSize(cr, s.Label, w - b - 11, 17);
     UseDisplayFont(cr, size, true);
     cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
-    cairo_move_to(cr, b + 11, h / 2 + size * 0.36);
+    cairo_move_to(cr, b + 8, h / 2 + size * 0.36);
     cairo_show_text(cr, s.Label.c_str());
     cairo_restore(cr);
   });

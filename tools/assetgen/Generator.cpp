@@ -98,7 +98,7 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
   std::vector<TSlot> slots;
   int sheetNo = 0, col = 0, row = 0;
   for (std::size_t i = 0; i < manifest.size(); ++i) {
-    int span = pics[i].Width > 4 * pics[i].Height ? kCols : 1;
+    int span = (pics[i].Width > 4 * pics[i].Height && pics[i].Width > 600) ? kCols : 1;
     if (col + span > kCols) {
       col = 0;
       ++row;
