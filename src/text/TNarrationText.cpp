@@ -66,7 +66,8 @@ bool TNarrationText::Complete() {
 }
 
 void TNarrationText::UpdateAndDraw() {
-  // Letters revealed this tick show at StartingAlpha and start to grow on the next.
+  // Letters revealed this tick show at StartingAlpha and start to grow on the next
+  // (while vanishing they fade at once like the rest).
   std::array<std::array<bool, MaxLineLength>, MaxLines> fresh{};
   for (int i = 0; i < AlphaUpdateRepeat; ++i) {
     int line = CursorLine, index = CursorChar;
@@ -77,10 +78,10 @@ void TNarrationText::UpdateAndDraw() {
     for (std::size_t i = 0; i < Lines[l].size(); ++i) {
       int& a = Alphas[l][i];
       JustReached[l][i] = false;
-      if (a <= 0 || fresh[l][i]) continue;
+      if (a <= 0) continue;
       if (Vanishing) {
         a = std::max(0, a - VanishingAlphaStep);
-      } else {
+      } else if (!fresh[l][i]) {
         int before = a;
         a = std::min(FMaxAlpha, a + AlphaStep);
         JustReached[l][i] = a != before && a == StartingAlpha + AlphaStep;

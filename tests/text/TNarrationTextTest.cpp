@@ -59,6 +59,13 @@ TEST(NarrationText, RevealsLettersAndSpendsAStepOnEachLineEnd) {
   EXPECT_EQ(rig.text.AlphaOf(1, 0), 15);
   rig.text.UpdateAndDraw();
   EXPECT_EQ(rig.text.AlphaOf(1, 0), 0);
+  // Vanishing in the middle of the reveal: later letters never flash up.
+  rig.text.Start(0, 0, "abcdef");
+  rig.text.UpdateAndDraw();
+  rig.text.Vanish();
+  rig.fonts.Take();
+  rig.text.UpdateAndDraw();
+  EXPECT_TRUE(rig.fonts.Take().empty());  // 25 - 25 for old and new letters alike
 }
 
 TEST(NarrationText, CompleteRevealsAllOnceThenReportsDone) {
