@@ -420,9 +420,67 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
   SkyAndHills(cr, 1366, 768, Hex(m.SkyTop), Hex(m.SkyBottom), Hex(m.Near), Hex(m.Far),
               31 + s.Param);
   TNoise n(s.Param * 7);
+  // Each island has its own trees at the screen's sides (the board hides the middle).
+  auto pine = [&](double x, double y, double k, bool snowy) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, k, k);
+    RoundedRect(cr, -6, -20, 12, 22, 3);
+    FillGlossy(cr, -6, -20, 6, 2, Hex(0x6a4a2a), 1.5);
+    for (int t = 0; t < 3; ++t) {
+      double ty = -20 - t * 26;
+      cairo_move_to(cr, -34 + t * 8, ty);
+      cairo_line_to(cr, 0, ty - 44);
+      cairo_line_to(cr, 34 - t * 8, ty);
+      cairo_close_path(cr);
+      FillGlossy(cr, -34, ty - 44, 34, ty, Hex(m.Leaves), 2);
+      if (snowy) {
+        cairo_move_to(cr, -12 + t * 3, ty - 30);
+        cairo_line_to(cr, 0, ty - 44);
+        cairo_line_to(cr, 12 - t * 3, ty - 30);
+        cairo_close_path(cr);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_fill(cr);
+      }
+    }
+    cairo_restore(cr);
+  };
+  auto palm = [&](double x, double y, double k) {
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, k, k);
+    cairo_move_to(cr, 0, 0);
+    cairo_curve_to(cr, 6, -40, -4, -80, 8, -120);
+    cairo_set_source_rgb(cr, 0.55, 0.38, 0.2);
+    cairo_set_line_width(cr, 10);
+    cairo_stroke(cr);
+    for (int l = 0; l < 6; ++l) {
+      cairo_save(cr);
+      cairo_translate(cr, 8, -120);
+      cairo_rotate(cr, l * 1.05);
+      Ellipse(cr, 30, 0, 30, 8);
+      FillGlossy(cr, 0, -8, 60, 8, Hex(m.Leaves), 1.5);
+      cairo_restore(cr);
+    }
+    cairo_restore(cr);
+  };
   for (int i = 0; i < 6; ++i) {
     double x = i < 3 ? n.Range(20, 230) : n.Range(1120, 1340);
-    Tree(cr, x, n.Range(600, 760), n.Range(1.0, 1.6), Hex(m.Leaves));
+    double y = n.Range(600, 760), k = n.Range(1.0, 1.6);
+    if (s.Param == 3) palm(x, y, k * 0.9);
+    else if (s.Param == 2 || s.Param == 4) pine(x, y, k, s.Param == 4);
+    else Tree(cr, x, y, k, Hex(m.Leaves));
+  }
+  if (s.Param == 5) {
+    // A smoking volcano far behind, left of the board.
+    cairo_move_to(cr, 20, 470);
+    cairo_line_to(cr, 150, 250);
+    cairo_line_to(cr, 200, 250);
+    cairo_line_to(cr, 330, 470);
+    cairo_close_path(cr);
+    FillGlossy(cr, 20, 250, 330, 470, Hex(0x8a5a4a), 2);
+    RadialGlow(cr, 175, 245, 60, Hex(0xffa040, 0.8));
+    for (int i = 0; i < 4; ++i) Cloud(cr, 175 + i * 30, 200 - i * 40, 0.35 + i * 0.1, 0.5);
   }
   if (s.Param == 4)
     for (int i = 0; i < 120; ++i) {
