@@ -70,6 +70,9 @@ void TMusicBox::Update() {
         if (OnTrace) OnTrace("music", std::to_string(Current));
       }
     }
+    // A fade-out never sounds louder than the volume: with the volume at 0 (the game
+    // lost focus) the music falls silent on this update, not when the fade is over.
+    FadeLevel = std::min(FadeLevel, FVolume);
   } else {
     FadeLevel = std::min(FadeLevel + FadeInStep, FVolume);
   }
