@@ -134,21 +134,21 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 std::vector<std::string> checkCatalogue(std::string_view file, const std::vector<std::string>& lines) {
   std::vector<std::string> p;
-  const CatalogueFile* spec = nullptr;
+  const CatalogueFile* catalogue = nullptr;
   for (const auto& c : Catalogues)
-    if (file == c.name) spec = &c;
-  if (!spec) return {std::string(file) + " is not a catalogue file"};
-  if (static_cast<int>(lines.size()) != spec->lines)
+    if (file == c.name) catalogue = &c;
+  if (!catalogue) return {std::string(file) + " is not a catalogue file"};
+  if (static_cast<int>(lines.size()) != catalogue->lines)
     p.push_back(std::string(file) + " has " + std::to_string(lines.size()) + " lines instead of " +
-                std::to_string(spec->lines));
+                std::to_string(catalogue->lines));
 
   auto line = [&](int n) -> std::string {
     return n >= 1 && n <= static_cast<int>(lines.size()) ? lines[n - 1] : std::string();
   };
   for (int n = 1; n <= static_cast<int>(lines.size()); ++n) {
     const std::string& l = lines[n - 1];
-    if (static_cast<int>(l.size()) > spec->slotSize)
-      p.push_back(lineRef(file, n) + " is longer than its slot of " + std::to_string(spec->slotSize));
+    if (static_cast<int>(l.size()) > catalogue->slotSize)
+      p.push_back(lineRef(file, n) + " is longer than its slot of " + std::to_string(catalogue->slotSize));
     Font font = fontOf(file, n);
     for (char c : l)
       if (!fontDraws(font, c)) {
