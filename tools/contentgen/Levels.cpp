@@ -444,9 +444,10 @@ std::vector<std::string> checkLevel(const TLevelFileRecord& r) {
       }
     }
   if (tiles == 0) p.push_back("no tile at all");
-  for (int x = 1; x <= BoardCols; ++x)
-    for (int y = 1; y <= BoardRows; ++y)
-      if (r.UnusedGrid[x - 1][y - 1]) p.push_back("unused grid is not empty");
+  bool unusedGridClear = true;
+  for (const auto& col : r.UnusedGrid)
+    for (std::uint8_t v : col) unusedGridClear = unusedGridClear && v == 0;
+  if (!unusedGridClear) p.push_back("the unused grid is not empty");
 
   for (int c = 0; c < 256; ++c)
     if (hasElement(r, c) && (c < 1 || c > 16)) p.push_back("element code " + std::to_string(c) + " is not drawn by the board");
