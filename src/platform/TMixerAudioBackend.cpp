@@ -37,6 +37,28 @@ TMixerAudioBackend::TEntry* TMixerAudioBackend::Find(TAudioStream stream) {
   return it == Entries.end() ? nullptr : &it->second;
 }
 
+Mix_Chunk* TMixerAudioBackend::Decode(const std::string& path) {
+  auto it = Decoded.find(path);
+  if (it != Decoded.end()) {
+    ++it->second.Users;
+    return it->second.Chunk;
+  }
+  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (chunk) Decoded.emplace(path, TDecoded{chunk, 1});
+  return chunk;
+}
+
+void TMixerAudioBackend::Release(Mix_Chunk* chunk) {
+  for (auto it = Decoded.begin(); it != Decoded.end(); ++it) {
+    if (it->second.Chunk != chunk) continue;
+    if (--it->second.Users == 0) {
+      Mix_FreeChunk(chunk);
+      Decoded.erase(it);
+    }
+    return;
+  }
+}
+
 TAudioStream TMixerAudioBackend::OpenStream(const std::string& path, TStreamKind kind,
                                             bool loop) {
   if (!Opened) return 0;
@@ -45,12 +67,12 @@ TAudioStream TMixerAudioBackend::OpenStream(const std::string& path, TStreamKind
     e.Music = Mix_LoadMUS(path.c_str());
     if (!e.Music) return 0;
   } else {
-    e.Chunk = Mix_LoadWAV(path.c_str());
+    e.Chunk = Decode(path);
     if (!e.Chunk) return 0;
     e.Channel = Channels;
     Channels = Mix_AllocateChannels(Channels + 1);
     if (Channels <= e.Channel) {
-      Mix_FreeChunk(e.Chunk);
+      Release(e.Chunk);
       return 0;
     }
     Mix_Volume(e.Channel, MixerVolume(e.Volume));
@@ -111,7 +133,7 @@ void TMixerAudioBackend::FreeStream(TAudioStream stream) {
     Mix_FreeMusic(e->Music);
   } else {
     Mix_HaltChannel(e->Channel);
-    Mix_FreeChunk(e->Chunk);
+    Release(e->Chunk);
   }
   Entries.erase(stream);
 }

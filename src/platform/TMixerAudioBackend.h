@@ -7,9 +7,9 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-// Sound through SDL2_mixer. Effects and voices are decoded at open time and each gets a
-// mixer channel of its own; music tracks stream from disk on the mixer's music channel,
-// one at a time. If the output cannot be opened every stream fails to open and the game
+// Sound through SDL2_mixer. Effects and voices are decoded at open time and each stream
+// gets a mixer channel of its own (streams of one file share the decoded sound); music
+// tracks stream from disk on the mixer's music channel, one at a time. If the output cannot be opened every stream fails to open and the game
 // stays silent.
 class TMixerAudioBackend : public IAudioBackend {
  public:
@@ -39,6 +39,12 @@ class TMixerAudioBackend : public IAudioBackend {
     int Volume = 100;
   };
   TEntry* Find(TAudioStream stream);
+  struct TDecoded {
+    Mix_Chunk* Chunk;
+    int Users;
+  };
+  Mix_Chunk* Decode(const std::string& path);
+  void Release(Mix_Chunk* chunk);
 
   bool Tried = false;
   bool Opened = false;
@@ -47,4 +53,5 @@ class TMixerAudioBackend : public IAudioBackend {
   TAudioStream NextHandle = 1;
   TAudioStream CurrentMusic = 0;  // the track last started on the music channel
   std::map<TAudioStream, TEntry> Entries;
+  std::map<std::string, TDecoded> Decoded;  // by path
 };
