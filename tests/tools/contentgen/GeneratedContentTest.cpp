@@ -205,6 +205,37 @@ TEST(InstalledLevels, EachIslandBuildsUpToItsBoss) {
   }
 }
 
+TEST(InstalledLevels, TutorialPagesMeetWhatTheyExplain) {
+  auto level = [](int island, int number) -> const TLevelFileRecord& {
+    for (const Level& l : installedLevels())
+      if (l.island == island && l.number == number) return l.record;
+    static TLevelFileRecord none{};
+    ADD_FAILURE() << "no level " << island << "-" << number;
+    return none;
+  };
+  auto chains = [](const TLevelFileRecord& r) {
+    int n = 0;
+    for (const auto& col : r.Board)
+      for (const TBoardTile& t : col) n += t.ChainLevel;
+    return n;
+  };
+  auto doubles = [](const TLevelFileRecord& r) {
+    int n = 0;
+    for (int x = 0; x < 16; ++x)
+      for (int y = 0; y < 12; ++y) n += r.GoldTileLayers[x][y] == 2 || r.Board[x][y].ChainLevel == 2;
+    return n;
+  };
+  EXPECT_GT(goldLayers(level(1, 3)), 0);          // gold tiles and the bomb
+  EXPECT_GT(level(1, 9).MaxSpidersOnBoard, 0);    // the spider tool tip
+  EXPECT_GT(chains(level(2, 1)), 0);              // chains and flowers
+  EXPECT_GT(flowerCount(level(2, 2)), 0);
+  EXPECT_GT(potionCount(level(2, 11)), 0);        // potions
+  EXPECT_GT(doubles(level(3, 1)), 0);             // stronger gold and chains
+  EXPECT_GT(potionCount(level(4, 1)), 0);         // night on the marsh
+  EXPECT_EQ(level(4, 1).MaxSpidersOnBoard, 3);
+  for (int code = 1; code <= 8; ++code) EXPECT_TRUE(hasElement(level(5, 1), code));
+}
+
 TEST(InstalledLevels, TimesGiveAGoodPlayerGoldAndAnAveragePlayerBronze) {
   for (size_t i = 0; i < installedLevels().size(); ++i) {
     const Level& l = installedLevels()[i];
