@@ -380,8 +380,9 @@ const std::map<std::string, Maker>& Designs() {
       {"ElementBounce3", [] { return Wood(466, 0.025, 0.7); }},
       {"Bomb",
        [] {
-         Mono roar = Noise(1.3, Glide(3500, 160, 0.9), 0.7, Filt::Low, Perc(0.002, 0.3), 171);
-         Mono thump = Osc(0.6, Glide(90, 35, 0.3), Perc(0.002, 0.18));
+         // The roar carries the blast; the thump only gives it weight on speakers that can.
+         Mono roar = Scale(Noise(1.3, Glide(3500, 160, 0.9), 0.7, Filt::Low, Perc(0.002, 0.3), 171), 2.5);
+         Mono thump = Scale(Osc(0.6, Glide(120, 45, 0.3), Perc(0.002, 0.15)), 0.45);
          Mono crackle(kRate, 0.9);
          Rng rng(172);
          for (int i = 0; i < 40; ++i) {
@@ -773,6 +774,8 @@ Mono MakeEffect(const std::string& name) {
   TrimTail(m, -50.0);
   CapLength(m, EffectMaxSeconds(name));
   FadeEdges(m, 1.0, 12.0);
+  // The encoder smears a sharp attack a few milliseconds backwards: give it silence to smear into.
+  m.s.insert(m.s.begin(), size_t(0.006 * m.rate), 0.0f);
   Normalize(m, kEffectLufs + EffectLoudnessOffset(name), kEffectPeakDb, true);
   return m;
 }

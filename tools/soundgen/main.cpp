@@ -145,6 +145,7 @@ int Generate(const fs::path& texts, const fs::path& bin, const fs::path& work, c
         MixInto(m, voice, 0.2, 1.0);
         TrimTail(m, -50.0);
         FadeEdges(m, 1, 30);
+        m.s.insert(m.s.begin(), size_t(0.006 * m.rate), 0.0f);
         Normalize(m, kEffectLufs, kEffectPeakDb, true);
         std::string name = RecipeName(i, s);
         WriteOgg((bin / "Sounds" / (name + ".ogg")).string(), m, kEffectQuality, SerialFor("Sounds/" + name));
