@@ -112,21 +112,8 @@ void DrawHeroine(cairo_t* cr, bool wandArm) {
   Sparkle(cr, 468, 12, 12, Hex(0xfff2a0));
 }
 
-// Open eyes, also used by the blink strip's first pattern (centred in a 104 x 40 box).
-void DrawEyes(cairo_t* cr, double ox, double oy, int state, bool patch) {
-  if (patch) {
-    // Skin over the open eyes below, fading out at its rim.
-    for (int e = -1; e <= 1; e += 2) {
-      cairo_pattern_t* g = cairo_pattern_create_radial(ox + 52 + e * 24, oy + 20, 8,
-                                                       ox + 52 + e * 24, oy + 20, 19);
-      cairo_pattern_add_color_stop_rgba(g, 0, 1.0, 0.851, 0.722, 1);
-      cairo_pattern_add_color_stop_rgba(g, 1, 1.0, 0.851, 0.722, 0);
-      cairo_set_source(cr, g);
-      cairo_arc(cr, ox + 52 + e * 24, oy + 20, 19, 0, 2 * kPi);
-      cairo_fill(cr);
-      cairo_pattern_destroy(g);
-    }
-  }
+// Eyes in a 104 x 40 box: 0 open, 1 half closed, 2 closed, 3 smiling.
+void DrawEyes(cairo_t* cr, double ox, double oy, int state) {
   for (int e = -1; e <= 1; e += 2) {
     double cx = ox + 52 + e * 24, cy = oy + 20;
     if (state == 3) {  // smiling, eyes closed upward
@@ -402,7 +389,7 @@ void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
     cairo_restore(cr);
   }
   DrawHeroine(cr, true);
-  DrawEyes(cr, 359, 162, 0, false);
+  DrawEyes(cr, 359, 162, 0);
 }
 
 // Level backgrounds: one mood per island; the board covers the middle.
@@ -636,11 +623,28 @@ void PaintGameLogo(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Blink strip: open, half closed, closed (each over a patch of skin).
+// Blink strips: open, half closed, closed (and smiling for the result screen). Each
+// pattern repeats the face behind the eyes exactly as the picture under it has it, so
+// a closed eye hides the open one without a visible patch.
 void PaintCharEyes(TCanvas& c, const TAssetSpec& s) {
-  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+  bool scoring = s.Name != "CharEyes";
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double, double) {
     cairo_save(cr);
-    cairo_scale(cr, w / 104, h / 40);
-    DrawEyes(cr, 0, 0, std::min(p, 3), true);
+    if (scoring) {
+      cairo_translate(cr, -160, -66);
+      cairo_save(cr);
+      cairo_translate(cr, -120.6, -61);
+      cairo_scale(cr, 0.78, 0.78);
+      DrawHeroine(cr, false);
+      cairo_restore(cr);
+      cairo_translate(cr, 160, 66);
+      cairo_scale(cr, 80.0 / 104, 30.0 / 40);
+    } else {
+      cairo_translate(cr, -359, -162);
+      DrawHeroine(cr, true);
+      cairo_translate(cr, 359, 162);
+    }
+    DrawEyes(cr, 0, 0, std::min(p, 3));
     cairo_restore(cr);
   });
 }
@@ -705,7 +709,7 @@ void PaintScoringBody(TCanvas& c, const TAssetSpec& s) {
   cairo_save(cr);
   cairo_translate(cr, 160, 66);
   cairo_scale(cr, 80.0 / 104, 30.0 / 40);
-  DrawEyes(cr, 0, 0, 0, false);
+  DrawEyes(cr, 0, 0, 0);
   cairo_restore(cr);
   cairo_pop_group_to_source(cr);
   // The figure fades out at the bottom instead of ending in a hard line.

@@ -142,7 +142,7 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s) {
   };
   switch (s.Param) {
     case 1: inset(50, 62, w - 100, 260); break;           // the six names
-    case 2: inset(80, 96, 320, 40); break;               // the name input
+    case 2: inset(78, 94, 348, 40); break;               // the name input (327 wide)
     case 3:
       inset(30, 56, w - 60, 40);
       inset(30, 102, w - 60, 40);
