@@ -52,10 +52,10 @@ void GroundShadow(cairo_t* cr, double cx, double cy, double rx) {
 void DrawBanana(cairo_t* cr) {
   TColor c = Hex(0xffd83a);
   GroundShadow(cr, 26, 45, 17);
-  cairo_move_to(cr, 8, 14);
-  cairo_curve_to(cr, 8, 34, 24, 44, 44, 36);
-  cairo_curve_to(cr, 46, 34, 46, 31, 43, 31);
-  cairo_curve_to(cr, 27, 34, 17, 26, 15, 12);
+  cairo_move_to(cr, 7, 13);
+  cairo_curve_to(cr, 6, 36, 24, 46, 45, 37);
+  cairo_curve_to(cr, 47, 34, 46, 30, 42, 29);
+  cairo_curve_to(cr, 27, 31, 19, 24, 16, 11);
   cairo_close_path(cr);
   Shade(cr, c, 8, 12, 46, 42);
   // Tips.
@@ -149,6 +149,7 @@ void DrawPlum(cairo_t* cr) {
   cairo_save(cr);
   cairo_translate(cr, 26, 28);
   cairo_rotate(cr, -0.35);
+  cairo_scale(cr, 1.15, 1.08);
   cairo_move_to(cr, 0, -18);
   cairo_curve_to(cr, 14, -17, 16, 4, 12, 12);
   cairo_curve_to(cr, 6, 20, -6, 20, -12, 12);
@@ -161,7 +162,7 @@ void DrawPlum(cairo_t* cr) {
   cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
   cairo_restore(cr);
-  Stem(cr, 24, 11, 22, 5, -2);
+  Stem(cr, 23, 9, 21, 3, -2);
 }
 
 void DrawCherry(cairo_t* cr) {
@@ -191,8 +192,9 @@ void DrawGuava(cairo_t* cr) {
   cairo_curve_to(cr, 19, 18, 19, 8, 26, 8);
   cairo_close_path(cr);
   Shade(cr, c, 9, 8, 43, 46);
-  RadialGlow(cr, 32, 35, 8, Hex(0xff8fa0, 0.7));
+  RadialGlow(cr, 32, 36, 10, Hex(0xff7a90, 0.85));
   Stem(cr, 26, 9, 25, 4, 1);
+  Leaf(cr, 26, 7, 11, -0.4, Hex(0x3f9e2f));
 }
 
 void DrawAcorn(cairo_t* cr) {

@@ -80,3 +80,43 @@ TEST(PictureTree, EveryPatternOfAStripHoldsSomething) {
     }
   }
 }
+
+namespace {
+// The same drawing at another place in a strip may differ by rounding in gradients.
+bool SamePattern(const TPicture& a, int pa, int colsA, const TPicture& b, int pb, int colsB,
+                 int w, int h) {
+  // Compared premultiplied, so nearly transparent edge pixels count for little.
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const std::uint8_t* p = a.Row(y) + ((pa % colsA) * w + x) * 4;
+      const std::uint8_t* q = b.Row(y) + ((pb % colsB) * w + x) * 4;
+      for (int k = 0; k < 4; ++k) {
+        int u = k == 3 ? p[3] : p[k] * p[3] / 255, v = k == 3 ? q[3] : q[k] * q[3] / 255;
+        if (u - v > 6 || v - u > 6) return false;
+      }
+    }
+  return true;
+}
+}  // namespace
+
+TEST(PictureTree, StripsFollowTheirSlotAndFlightOrders) {
+  std::vector<TAssetSpec> m = BuildManifest();
+  TPicture inside = RenderPicture(*assetgen_test::Find(m, "ElementsInside"));
+  TPicture gather = RenderPicture(*assetgen_test::Find(m, "ElementGather"));
+  TPicture flowing = RenderPicture(*assetgen_test::Find(m, "FlowingElements"));
+  // Gathering slots: potions 1-2, fruits 1-8, flowers 1-4 (element codes 17, 18, 1..8, 13..16).
+  const int slotCode[14] = {17, 18, 1, 2, 3, 4, 5, 6, 7, 8, 13, 14, 15, 16};
+  for (int slot = 1; slot <= 14; ++slot)
+    EXPECT_TRUE(SamePattern(gather, slot - 1, 17, inside, slotCode[slot - 1] - 1, 18, 52, 52))
+        << "slot " << slot;
+  // Flights: fruit c at pattern c - 1, flower c (13..16) at c - 5.
+  for (int c = 1; c <= 8; ++c)
+    EXPECT_TRUE(SamePattern(flowing, c - 1, 17, inside, c - 1, 18, 52, 52)) << "fruit " << c;
+  for (int c = 13; c <= 16; ++c)
+    EXPECT_TRUE(SamePattern(flowing, c - 5, 17, inside, c - 1, 18, 52, 52)) << "flower " << c;
+  // The spider and the gold tiles are the same in both strips.
+  EXPECT_TRUE(SamePattern(flowing, 12, 17, gather, 14, 17, 52, 52));
+  EXPECT_TRUE(SamePattern(flowing, 13, 17, gather, 15, 17, 52, 52));
+  EXPECT_TRUE(SamePattern(flowing, 15, 17, gather, 16, 17, 52, 52));
+  EXPECT_FALSE(SamePattern(flowing, 13, 17, flowing, 15, 17, 52, 52));
+}
