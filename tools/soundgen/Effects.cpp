@@ -248,7 +248,7 @@ Mono RatingVoice(int n) {
   Mono voice = Murmur(s, male, seed);
   double at = voice.Seconds() + 0.05;
   for (int i = 0; i < stars; ++i)
-    MixInto(voice, Note(Inst::Glock, MidiHz(88 + 2 * i + (i >= 2 ? 1 : 0)), 0.05, 0.35, seed + i), at + 0.09 * i, 1.0);
+    MixInto(voice, Note(Inst::Glock, MidiHz(88 + 2 * i + (i >= 2 ? 1 : 0)), 0.05, 0.6, seed + i), at + 0.09 * i, 1.0);
   return voice;
 }
 

@@ -139,10 +139,11 @@ int Generate(const fs::path& texts, const fs::path& bin, const fs::path& work, c
       for (int s = 1; s <= kSlotsPerIsland; ++s) {
         Mono voice = spoken[size_t((i - 1) * kSlotsPerIsland + s - 1)];
         TidySpeech(voice);
-        // A little chime announces the dish, then the name is read out.
-        Mono m = Note(Inst::Celesta, MidiHz(84 + 2 * (s - 1)), 0.1, 0.5, HashName(RecipeName(i, s)), voice.rate);
-        MixInto(m, Note(Inst::Celesta, MidiHz(91 + 2 * (s - 1)), 0.2, 0.45, 7, voice.rate), 0.09, 1.0);
-        MixInto(m, voice, 0.2, 1.0);
+        Normalize(voice, kVoiceLufs, -3.0, false);
+        // A little chime announces the dish, then the name is read out over its ring.
+        Mono m = Note(Inst::Celesta, MidiHz(84 + 2 * (s - 1)), 0.06, 0.12, HashName(RecipeName(i, s)), voice.rate);
+        MixInto(m, Note(Inst::Celesta, MidiHz(91 + 2 * (s - 1)), 0.1, 0.1, 7, voice.rate), 0.08, 1.0);
+        MixInto(m, voice, 0.15, 1.0);
         TrimTail(m, -50.0);
         FadeEdges(m, 1, 30);
         m.s.insert(m.s.begin(), size_t(0.006 * m.rate), 0.0f);
