@@ -232,7 +232,8 @@ void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s) {
     st.Size = 15;
     st.OutlineWidth = 2;
     st.Outline = Hex(0x3a1e0a);
-    DrawText(cr, p == 0 ? "Loading..." : "Click to play!", w / 2, h / 2, st);
+    // Drawn at (93, 23) on the bar, whose groove is centred 160 pixels in.
+    DrawText(cr, p == 0 ? "Loading..." : "Click to play!", 67, h / 2, st);
   });
 }
 
