@@ -355,7 +355,7 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
       case 12: {
         // The blow is turned about 0.4 of the width and 0.8 of the height: the grip
         // sits there and the head points up.
-        double k = s.Param == 12 ? 1.9 : 1.0;
+        double k = s.Param == 12 ? 1.5 : 1.0;
         cairo_save(cr);
         if (s.Param == 12) {
           cairo_translate(cr, w * 0.4, h * 0.8 - 30 * k);
