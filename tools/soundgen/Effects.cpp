@@ -479,19 +479,20 @@ const std::map<std::string, Maker>& Designs() {
       {"Lightning",
        [] {
          Rng rng(291);
-         Mono crackle(kRate, 0.7);
+         Mono crackle(kRate, 1.1);
          Biquad hp = Biquad::HighPass(kRate, 1500, 0.7);
+         Biquad lp = Biquad::LowPass(kRate, 9000, 0.7);
          double burst = 0;
          for (size_t i = 0; i < crackle.s.size(); ++i) {
            double t = double(i) / kRate;
            if (rng.Uni() < 0.0025) burst = 1.0;
            burst *= 0.997;
-           crackle.s[i] = hp.Run(float(rng.Bi() * burst)) * float(std::exp(-t / 0.3));
+           crackle.s[i] = lp.Run(hp.Run(float(rng.Bi() * burst))) * float(std::exp(-t / 0.18));
          }
          auto buzzEnv = [](double t) { return std::exp(-t / 0.2) * (0.6 + 0.4 * FastSin(t * 37)); };
-         Mono buzz = Osc(0.6, Glide(140, 70, 0.5), buzzEnv, Wave::Saw);
-         Biquad lp = Biquad::LowPass(kRate, 2200, 0.8);
-         for (float& x : buzz.s) x = lp.Run(x) * 0.5f;
+         Mono buzz = Osc(1.0, Glide(140, 70, 0.5), buzzEnv, Wave::Saw);
+         Biquad buzzLp = Biquad::LowPass(kRate, 2200, 0.8);
+         for (float& x : buzz.s) x = buzzLp.Run(x) * 0.5f;
          Mono rumble = Noise(1.2, Const(160), 0.7, Filt::Low, Swell(0.15, 1.2), 292);
          return Mix({{&crackle, 0}, {&buzz, 0}, {&rumble, 0.05}});
        }},
@@ -547,12 +548,14 @@ const std::map<std::string, Maker>& Designs() {
        [] {
          Rng rng(341);
          Mono m(kRate, 1.8);
-         Biquad hp = Biquad::HighPass(kRate, 2500, 0.7);
+         // Fat spitting in a pan: a soft hiss under many small pops, nothing above 9 kHz.
+         Biquad hp = Biquad::HighPass(kRate, 2200, 0.7);
+         Biquad lp = Biquad::LowPass(kRate, 8000, 0.7);
          double pop = 0;
          for (size_t i = 0; i < m.s.size(); ++i) {
-           if (rng.Uni() < 0.004) pop = 0.5 + rng.Uni();
-           pop *= 0.993;
-           m.s[i] = hp.Run(float(rng.Bi() * (0.25 + pop)));
+           if (rng.Uni() < 0.0015) pop = 0.4 + rng.Uni();
+           pop *= 0.985;
+           m.s[i] = lp.Run(hp.Run(float(rng.Bi() * (0.07 + pop))));
          }
          for (int i = 0; i < 9; ++i) {
            double f = 250 + 200 * rng.Uni();
