@@ -132,6 +132,13 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s) {
   RoundedRect(cr, 40, 16, w - 80, 26, 10);
   cairo_set_source_rgba(cr, 0.85, 0.6, 0.3, 0.25);
   cairo_fill(cr);
+  if (!s.Label.empty()) {
+    TTextStyle st;
+    st.Size = 20;
+    st.OutlineWidth = 2;
+    st.Outline = Hex(0x5a2e12);
+    DrawText(cr, s.Label, w / 2, 29, st);
+  }
   auto inset = [&](double x, double y, double iw, double ih) {
     RoundedRect(cr, x, y, iw, ih, 10);
     cairo_set_source_rgba(cr, 0.55, 0.35, 0.15, 0.15);

@@ -20,7 +20,7 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
                                             const std::vector<TAssetSpec>& manifest,
                                             int threads, std::string& error);
 
-// Composes one screen (menu, level, map, options, splash) from the pictures at the
+// Composes one screen (menu, level, map, options, confirm, splash, result) from the pictures at the
 // places the game draws them, for checking layouts by eye.
 bool WriteMockScreen(const std::string& scene, const std::string& path,
                      const std::vector<TAssetSpec>& manifest, std::string& error);

@@ -84,16 +84,17 @@ void AddMenu(TBuilder& b) {
   b.Add("ChangePlayerLink", "", Png, 200, 26, PaintLink, Done, "Not you? Change player");
 }
 
+// Windows whose title the game does not write carry it in the picture.
 void AddWindows(TBuilder& b) {
   b.Add("ConfirmWindow", "", Png, 420, 200, PaintWindow, Done);
-  b.Add("NameListWindow", "", Png, 470, 400, PaintWindow, Done, "", 1);
+  b.Add("NameListWindow", "", Png, 470, 400, PaintWindow, Done, "Players", 1);
   b.Add("NameListSelection", "", Png, 362, 40, PaintSelectionBar, Done);
-  b.Add("AddNameWindow", "", Png, 470, 240, PaintWindow, Done, "", 2);
+  b.Add("AddNameWindow", "", Png, 470, 240, PaintWindow, Done, "Your name", 2);
   b.Add("InfoWindow", "", Png, 432, 400, PaintWindow, Done);
   b.Add("HighScoreLine", "", Png, 330, 4, PaintSeparator, Done);
-  b.Add("OptionsWindow", "", Png, 450, 262, PaintWindow, Done, "", 3);
-  b.Add("InGameMenuWindow", "", Png, 256, 400, PaintWindow, Done);
-  b.Add("StageResultWindow", "", Png, 440, 440, PaintWindow, Done, "", 4);
+  b.Add("OptionsWindow", "", Png, 450, 262, PaintWindow, Done, "Options", 3);
+  b.Add("InGameMenuWindow", "", Png, 256, 400, PaintWindow, Done, "Game menu");
+  b.Add("StageResultWindow", "", Png, 440, 440, PaintWindow, Done, "Well done!", 4);
   b.Add("WindowOKButton", "", Png, 124, 44, PaintButton, Done, "OK");
   b.Add("WindowCancelButton", "", Png, 124, 44, PaintButton, Done, "Cancel", 2);
   b.Add("WindowYesButton", "", Png, 124, 44, PaintButton, Done, "Yes");

@@ -166,7 +166,6 @@ void Options(TMock& m) {
   m.Draw("BlackRect", 0, 0, 0, 140 / 255.0, 2);
   int wx = 460, wy = 187;
   m.Draw("OptionsWindow", 0, wx, wy);
-  SheetText(m, "Options", wx + 45 + 171 - 50, wy + 27, 0.78);
   m.Draw("CheckBoxSound", 2, wx + 38, wy + 63);
   m.Draw("VolumeMinusButton", 0, wx + 198, wy + 63);
   m.Draw("VolumeFill", 0, wx + 243, wy + 67);
@@ -180,7 +179,12 @@ void Options(TMock& m) {
   m.Draw("CheckBoxTutorial", 2, wx + 216, wy + 152);
   m.Draw("CreditsButton", 0, wx + 86, wy + 198);
   m.Draw("WindowOKButton", 0, wx + 251, wy + 198);
-  int cx = 480, cy = 420;
+}
+
+void Confirm(TMock& m) {
+  Menu(m);
+  m.Draw("BlackRect", 0, 0, 0, 140 / 255.0, 2);
+  int cx = 480, cy = 390;
   m.Draw("ConfirmWindow", 0, cx, cy - 100);
   SheetText(m, "Leave the game?", cx + 40 + 80, cy - 100 + 27, 0.78);
   SheetText(m, "Your progress is saved.", cx + 26 + 90, cy - 100 + 92, 0.55);
@@ -197,7 +201,6 @@ void Result(TMock& m) {
   m.Draw("CharScoringEyes", 3, 119 + 160, 151 + 66);
   m.Draw("CharScoringHand", 0, 119 + 273, 151 + 48);
   m.Draw("CharScoringHandCover", 0, 119 + 300, 151 + 269);
-  SheetText(m, "Level complete!", 480 + 100, 161 + 30, 0.78);
   SheetText(m, "2:05", 600, 260, 0.75);
   m.Draw("ResultStatsHighlight", 0, 600 - 48, 303 - 28, 0.5);
   SheetText(m, "1250", 600, 303, 0.75);
@@ -242,8 +245,9 @@ bool WriteMockScreen(const std::string& scene, const std::string& path,
   else if (scene == "options") Options(m);
   else if (scene == "splash") Splash(m);
   else if (scene == "result") Result(m);
+  else if (scene == "confirm") Confirm(m);
   else {
-    error = "unknown scene \"" + scene + "\" (menu, level, map, options, splash, result)";
+    error = "unknown scene \"" + scene + "\" (menu, level, map, options, confirm, splash, result)";
     return false;
   }
   return m.Write(path, error);

@@ -120,3 +120,24 @@ TEST(PictureTree, StripsFollowTheirSlotAndFlightOrders) {
   EXPECT_TRUE(SamePattern(flowing, 15, 17, gather, 16, 17, 52, 52));
   EXPECT_FALSE(SamePattern(flowing, 13, 17, flowing, 15, 17, 52, 52));
 }
+
+TEST(PictureTree, ElementsHaveDistinctSilhouettes) {
+  // Players who cannot tell the colours apart still see different outlines: no two
+  // elements cover nearly the same pixels (round fruits overlap most, about 0.87).
+  std::vector<TAssetSpec> m = BuildManifest();
+  TPicture p = RenderPicture(*assetgen_test::Find(m, "ElementsInside"));
+  std::vector<std::vector<bool>> masks(18, std::vector<bool>(52 * 52));
+  for (int e = 0; e < 18; ++e)
+    for (int y = 0; y < 52; ++y)
+      for (int x = 0; x < 52; ++x) masks[e][y * 52 + x] = p.Row(y)[(e * 52 + x) * 4 + 3] > 128;
+  for (int a = 0; a < 18; ++a)
+    for (int b = a + 1; b < 18; ++b) {
+      int both = 0, either = 0;
+      for (int i = 0; i < 52 * 52; ++i) {
+        both += masks[a][i] && masks[b][i];
+        either += masks[a][i] || masks[b][i];
+      }
+      double overlap = static_cast<double>(both) / either;
+      EXPECT_LT(overlap, 0.9) << "elements " << a + 1 << " and " << b + 1;
+    }
+}
