@@ -216,7 +216,6 @@ void FlowerBed(cairo_t* cr, int w, int yTop, int yBottom, std::uint32_t seed) {
 // Island art shared by the map's islands: a grassy island with a theme prop.
 void DrawIsland(cairo_t* cr, double w, double h, int island) {
   const std::uint32_t grass[6] = {0, 0x7ccf5a, 0x3f9e5a, 0xe8cf8a, 0xf0f6ff, 0xb0705a};
-  TNoise n(40 + island);
   // Sandy rim and shallow water glow.
   RadialGlow(cr, w / 2, h * 0.58, w * 0.5, Hex(0x9ae8ff, 0.6));
   cairo_new_path(cr);
@@ -283,7 +282,6 @@ void DrawIsland(cairo_t* cr, double w, double h, int island) {
       RadialGlow(cr, w * 0.5, h * 0.22, w * 0.14, Hex(0xffa040, 0.9));
       break;
   }
-  (void)n;
 }
 }  // namespace
 
@@ -551,9 +549,6 @@ void PaintHelpPage(TCanvas& c, const TAssetSpec&) {
   SkyAndHills(cr, 1366, 768, Hex(0x8fd0f4), Hex(0xffeccc), Hex(0x5aa84a), Hex(0x8acb6a), 51);
   ParchmentPanel(cr, 133, 60, 1100, 580, 36, 5);
   DrawText(cr, "How to play", 683, 120, Title(54));
-  TTextStyle body = Title(26, 0x5a2e12, 0xfff4e0);
-  body.OutlineWidth = 0;
-  body.Shadow = false;
   const char* lines[] = {"Swap two neighbouring pieces to make a line of three or more.",
                          "Gather what the panel at the top asks for before the tube runs dry.",
                          "Clear gold tiles by matching on top of them.",
@@ -571,7 +566,6 @@ void PaintHelpPage(TCanvas& c, const TAssetSpec&) {
     cairo_show_text(cr, lines[i]);
     cairo_restore(cr);
   }
-  (void)body;
 }
 
 // A dark veil with a small soft hole in the middle: scaled from huge to small it

@@ -163,10 +163,6 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s) {
   Sparkle(cr, w - 34, h - 34, 8, Hex(0xfff2b0));
 }
 
-void PaintWoodPanel(TCanvas& c, const TAssetSpec& s) {
-  WoodFrame(c.Cr(), 3, 3, s.Width() - 8, s.Height() - 8, 18, 10);
-}
-
 void PaintSelectionBar(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   RoundedRect(cr, 2, 2, s.Width() - 4, s.Height() - 4, 14);

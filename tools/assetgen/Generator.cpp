@@ -81,7 +81,6 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
                                             const std::vector<TAssetSpec>& manifest,
                                             int threads, std::string& error) {
   const int kCols = 5, kRows = 4, kBoxW = 360, kBoxH = 230, kLabelH = 34;
-  const int perSheet = kCols * kRows;
   std::vector<TPicture> pics(manifest.size());
   ForEachParallel(manifest.size(), threads, [&](std::size_t i) { pics[i] = RenderPicture(manifest[i]); });
 
@@ -110,7 +109,6 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
     slots.push_back({i, sheetNo, col, row, span});
     col += span;
   }
-  (void)perSheet;
   for (int sh = 0; sh <= sheetNo; ++sh) {
     TCanvas sheet(kCols * kBoxW, kRows * (kBoxH + kLabelH));
     cairo_t* cr = sheet.Cr();

@@ -50,7 +50,6 @@ void PaintLink(TCanvas& c, const TAssetSpec& s);
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s);
 void PaintVolumeButton(TCanvas& c, const TAssetSpec& s);
 void PaintWindow(TCanvas& c, const TAssetSpec& s);
-void PaintWoodPanel(TCanvas& c, const TAssetSpec& s);
 void PaintSelectionBar(TCanvas& c, const TAssetSpec& s);
 void PaintSeparator(TCanvas& c, const TAssetSpec& s);
 void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s);
