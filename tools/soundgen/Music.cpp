@@ -1,5 +1,6 @@
 #include "Music.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -166,20 +167,20 @@ Piece Compose(const Style& st) {
     if (!melodies.count(c)) melodies[c] = Melody(st, c, 0, rng);
   double pos = 0;
   int sectionIndex = 0;
-  std::vector<int> prevVoicing = {st.root + 12, st.root + 16, st.root + 19};
   for (char c : st.form) {
     const auto& prog = st.progression.at(c);
     const Part& lead = (c == 'A') ? st.leadA : st.leadB;
-    // A returning section varies its tune a little: some notes an octave or a step away.
+    // A returning section varies its tune a little: a few notes jump up an octave.
+    bool repeat = std::count(st.form.begin(), st.form.begin() + sectionIndex, c) > 0;
     for (Event e : melodies[c]) {
       e.step += pos;
-      if (sectionIndex > 0 && c == 'A' && rng.Uni() < 0.1) e.vel *= 0.85;
+      if (repeat && e.midi <= st.leadBase + 7 && rng.Uni() < 0.12) e.midi += 12;
       p.notes.push_back({lead, e});
     }
     for (size_t b = 0; b < prog.size(); ++b) {
       double barStart = pos + b * barSteps;
       int chord = prog[b];
-      // Voice the chord close to the previous one.
+      // Keep the chord within an octave above the bass register.
       std::vector<int> voicing;
       for (int d : ChordDegrees(chord)) {
         int m = ScaleMidi(st, d, st.root + 12);
@@ -188,7 +189,6 @@ Piece Compose(const Style& st) {
         voicing.push_back(m);
       }
       std::sort(voicing.begin(), voicing.end());
-      prevVoicing = voicing;
       switch (st.chordStyle) {
         case Chords::Pad:
           for (int m : voicing) p.notes.push_back({st.chords, {barStart, double(barSteps), double(m), 0.6}});
@@ -324,8 +324,6 @@ Stereo Render(const Style& st, const Piece& piece, bool loop) {
 // ------------------------------------------------------------ the nine tracks
 
 Style StyleFor(const std::string& file) {
-  const Part none{Inst::Pad, 0, 0, 0};
-  (void)none;
   if (file == "Splash.ogg")  // warm welcome: flute over harp
     return {92, 4, 53, kMajor, "AABA", 8,
             {{'A', {0, 4, 5, 3, 0, 4, 3, 0}}, {'B', {5, 3, 0, 4, 5, 3, 1, 4}}},
