@@ -256,7 +256,11 @@ void TGameBoard::RemoveWeb(TPoint p) {
 int TGameBoard::CountWebs() const {
   int n = 0;
   for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows; ++y) n += Board.At(x, y).Web != 0;
+    for (int y = 1; y <= BoardRows; ++y) {
+      // A web byte left on a hole by a level file is not a web.
+      const TBoardTile& t = Board.At(x, y);
+      n += t.IsLockerOrElement() && t.Web != 0;
+    }
   return n;
 }
 
