@@ -178,6 +178,7 @@ void TGameBoard::ActivateClickable(TPoint p) {
     Sound("ItemActivated");
     int colour = t.BlasterColor;
     t.Element = static_cast<std::uint8_t>(colour);
+    WaveColour = colour;
     if (OnMultiBubbleClicked) OnMultiBubbleClicked(*this, p, TPoint{}, colour);
   }
 }

@@ -178,7 +178,7 @@ void TGameBoard::UpdateAndDraw() {
   if (!CanDraw || !Visible) return;
   AdvanceUniColour();
   AdvanceWorms();
-  // The multi-bubble wave belongs to the tools; it is never started from here.
+  AdvanceBlasterWave();
   AdvanceRipples();
   AdvanceHintTimer();
   AdvanceNoMoreMovesTimer();
@@ -264,13 +264,3 @@ int TGameBoard::CountWebs() const {
   return n;
 }
 
-void TGameBoard::HighlightTile(TPoint p) {
-  if (!InBoardGrid(p) || !Board.At(p).IsLockerOrElement()) return;
-  ToolMarks[p.X - 1][p.Y - 1] = true;
-  ToolHighlightAlpha = -20;
-}
-
-void TGameBoard::ClearToolHighlight() {
-  for (auto& column : ToolMarks)
-    for (bool& m : column) m = false;
-}

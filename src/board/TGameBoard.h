@@ -5,6 +5,8 @@
 
 #include "board/TBoardData.h"
 #include "board/TElementSet.h"
+#include "board/TLightningType.h"
+#include "board/TNewToolKind.h"
 #include "board/TSimpleObjectArray.h"
 #include "board/TSwappedObjectsData.h"
 #include "board/TTileState.h"
@@ -30,6 +32,7 @@ using TFlowerIdxSet = std::uint8_t;
 //   GameBoard_Swap.cpp       clicks, swaps, run search, match checks
 //   GameBoard_Gravity.cpp    falling, settling, spawning, uni bubbles, potions
 //   GameBoard_Hints.cpp      hints, no-more-moves, the run-free board generator
+//   GameBoard_Tools.cpp      what tools and items do to the board
 class TGameBoard : public TComponent {
  public:
   TGameBoard();
@@ -90,6 +93,14 @@ class TGameBoard : public TComponent {
   TTileEvent OnHammerEffectRequest;
   std::function<void(TGameBoard& sender, TPoint tilePos, TPoint toolPos, int multiBubbleIdx)>
       OnMultiBubbleClicked;
+  std::function<void(TGameBoard& sender, TBoardData newBoardData,
+                     TSimpleObjectArray groupedFruits)>
+      OnFallingElementsEffectRequest;
+  std::function<void(TGameBoard& sender, TBoardData boardData, TSimpleObjectArray hammeredTiles)>
+      OnHammeredObjectsEffectRequest;
+  TTileEvent OnExplossionEffectRequest;
+  std::function<void(TGameBoard& sender, TSimpleObjectArray bannedPosArray)> OnEnemiesBanned;
+  TTileEvent OnStarsEffectRequest;
   TNotify OnNoMoreMoves;
   TNotify OnNoMatchTimerReset;
   TNotify OnTimeToDrawBoardBorder;
@@ -186,9 +197,36 @@ class TGameBoard : public TComponent {
   int BounceOffset(TPoint p) const;
   bool BounceStill(TPoint p) const { return Bounce[p.X - 1][p.Y - 1].State == bsStill; }
 
-  // ---- tool target highlight ----
+  // ---- tools and items ----
+  void SetSelection(TPoint p, int style);
   void HighlightTile(TPoint p);
+  void HighlightToolTarget(TPoint p, TNewToolKind tool);
   void ClearToolHighlight();
+  bool ToolHighlighted(TPoint p) const { return ToolMarks[p.X - 1][p.Y - 1]; }
+  void StrikeTile(TPoint p);
+  void ExplodeBomb(TPoint p);
+  void ExplodeBigBomb(TPoint p);
+  // After a grouping: every masked tile that carries a fruit bomb explodes.
+  void ExplodeFruitBombs(const TSimpleObjectArray& mask);
+  void LightningStrike(TPoint p, TLightningType direction);
+  // First and last locker-or-element column of P's row and row of P's column (0 when none).
+  void LineExtents(TPoint p, int& firstColumn, int& lastColumn, int& firstRow,
+                   int& lastRow) const;
+  void ActivateBlaster(TPoint p, TPoint toolPos);
+  void HammerHit(TPoint p);
+  void FinishHammered();
+  void ClearColor(int colour);
+  void StartBlasterWave(TPoint p);
+  bool BlasterWaveActive() const { return WaveActive; }
+  int BlasterWaveStep() const { return WaveStep; }
+  // Clicks wait while a wave has not yet cleared its colour.
+  bool BlasterWaveHoldsClicks() const { return WaveActive && WaveStep < 8 && !WaveCleared; }
+  void OpenLocker(TPoint p);
+  // Screen rectangle, right and bottom exclusive.
+  void BanWormsInRect(int left, int top, int right, int bottom);
+  TPoint RandomTopTile() const;
+  static TSimpleObjectArray SmallBombShape(TPoint p);
+  static TSimpleObjectArray BigBombShape(TPoint p);
 
   // ---- hints, no-more-moves, generated boards ----
   void FindHint();
@@ -256,6 +294,13 @@ class TGameBoard : public TComponent {
   void AbsorbHit(TPoint p);
   void PlaceFoundFlower(const TSimpleObjectArray& opened);
 
+  // tools
+  void AdvanceBlasterWave();
+  void ProcessWaveRing();
+  void Blast(const TSimpleObjectArray& shape);
+  void BreakCompletely(TPoint p);
+  void GroupByTool(const TSimpleObjectArray& grouped);
+
   // gravity
   void SpawnElement(int x, int y);
   int CountOnBoard(int element) const;
@@ -308,6 +353,11 @@ class TGameBoard : public TComponent {
   int SettleTime = 0;
   bool PendingCombos = false;
 
-  // The colour wave of a multi bubble; the board keeps it stopped until the tools run it.
+  // The colour wave of a multi bubble or the blaster.
   bool WaveActive = false;
+  TPoint WaveCentre;
+  int WaveStep = 0;
+  int WaveTimer = 0;
+  int WaveColour = 0;
+  bool WaveCleared = false;
 };

@@ -216,14 +216,19 @@ TEST(BoardShuffle, GeneratedBoardsHaveNoRunsAndKeepTheLayout) {
         ASSERT_EQ(a.IsLockerOrElement(), b.IsLockerOrElement());
         ASSERT_EQ(a.ChainLevel, b.ChainLevel);
         ASSERT_EQ(a.BackgroundVariant, b.BackgroundVariant);
-        if (b.IsLockerOrElement()) ASSERT_EQ(b.Web, 0);
+        if (b.IsLockerOrElement()) {
+          ASSERT_EQ(b.Web, 0);
+        }
         if (a.ObjectKind == okFruit && IsPotionCode(a.Element)) {
           ASSERT_EQ(b.Element, a.Element);
           ASSERT_EQ(b.ObjectKind, okFruit);
         }
-        if (b.ObjectKind == okFruit && !IsPotionCode(b.Element) && b.Element != ecUniBubble)
+        if (b.ObjectKind == okFruit && !IsPotionCode(b.Element) && b.Element != ecUniBubble) {
           ASSERT_TRUE(set.Has(b.Element)) << int(b.Element);
-        if (b.ObjectKind == okLocker) ASSERT_TRUE(b.LockerColor >= 1 && b.LockerColor <= 3);
+        }
+        if (b.ObjectKind == okLocker) {
+          ASSERT_TRUE(b.LockerColor >= 1 && b.LockerColor <= 3);
+        }
         uniBefore += a.IsLockerOrElement() && a.Element == ecUniBubble;
         uniAfter += b.IsLockerOrElement() && b.Element == ecUniBubble;
         elementsBefore += a.ObjectKind == okFruit;
