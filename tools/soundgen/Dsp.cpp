@@ -120,6 +120,16 @@ void MixInto(Stereo& dst, const Mono& src, double at, double gain, double pan) {
   }
 }
 
+void FoldIntoLoop(Stereo& s, size_t period) {
+  if (period == 0 || s.Frames() <= period) return;
+  for (size_t i = period; i < s.Frames(); ++i) {
+    s.l[i % period] += s.l[i];
+    s.r[i % period] += s.r[i];
+  }
+  s.l.resize(period);
+  s.r.resize(period);
+}
+
 namespace {
 void FadeVec(std::vector<float>& v, int rate, double inMs, double outMs) {
   size_t n = v.size();

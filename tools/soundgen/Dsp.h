@@ -78,6 +78,10 @@ struct Svf {
 void MixInto(Mono& dst, const Mono& src, double atSeconds, double gain);
 void MixInto(Stereo& dst, const Mono& src, double atSeconds, double gain, double pan);
 
+// Folds everything past `period` frames back onto the start, as if the sound had been
+// playing round and round, and cuts it to one period.
+void FoldIntoLoop(Stereo& s, size_t period);
+
 // Raised-cosine fades, so that no file starts or ends on a step.
 void FadeEdges(Mono& m, double inMs, double outMs);
 void FadeEdges(Stereo& s, double inMs, double outMs);

@@ -136,6 +136,8 @@ std::vector<Event> Melody(const Style& st, char section, double startStep, Rng& 
       degrees[b].push_back(deg);
     }
   }
+  // The tonic in the tune's register, at or below the register's centre.
+  int tonic = st.root + 12 * ((st.leadBase - st.root) / 12);
   for (int b = 0; b < bars; ++b) {
     double pos = startStep + b * barSteps;
     for (size_t k = 0; k < rhythms[b].size(); ++k) {
@@ -144,7 +146,7 @@ std::vector<Event> Melody(const Style& st, char section, double startStep, Rng& 
       bool rest = len <= 2 && rng.Uni() > 0.5 + 0.5 * st.density;
       if (!rest) {
         double vel = (pos - startStep - b * barSteps) == 0 ? 0.85 : 0.7 + 0.1 * rng.Uni();
-        out.push_back({pos, double(len), double(ScaleMidi(st, degrees[b][k], st.leadBase)), vel});
+        out.push_back({pos, double(len), double(ScaleMidi(st, degrees[b][k], tonic)), vel});
       }
       pos += len;
     }
@@ -309,15 +311,7 @@ Stereo Render(const Style& st, const Piece& piece, bool loop) {
     out.r[i] += wr[i];
   }
   size_t period = size_t(length * kRate + 0.5);
-  if (loop) {
-    // What rings past the end belongs to the start of the next time round.
-    for (size_t i = period; i < frames; ++i) {
-      out.l[i - period] += out.l[i];
-      out.r[i - period] += out.r[i];
-    }
-    out.l.resize(period);
-    out.r.resize(period);
-  }
+  if (loop) FoldIntoLoop(out, period);
   return out;
 }
 
@@ -429,6 +423,20 @@ Stereo LevelClear() {
 }
 
 }  // namespace
+
+TrackOutline Outline(const std::string& file) {
+  Style st = StyleFor(file);
+  Piece piece = Compose(st);
+  TrackOutline o;
+  o.seconds = piece.totalSteps * 60.0 / st.bpm / 4.0;
+  for (int d : st.scale) o.pitchClasses.push_back((st.root + d) % 12);
+  for (const auto& [part, e] : piece.notes) {
+    bool lead = part.inst == st.leadA.inst || part.inst == st.leadB.inst;
+    (lead ? o.lead : o.accompaniment).push_back(e.midi);
+  }
+  o.hits = piece.hits.size();
+  return o;
+}
 
 Stereo MakeTrack(const std::string& file) {
   Stereo s;
