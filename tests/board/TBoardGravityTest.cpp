@@ -92,10 +92,6 @@ TEST(BoardGravity, FrozenStopsMovingButNotMarking) {
   r.board.Frozen = false;
   r.Frames(5);
   EXPECT_EQ(r.T(2, 5).FallOffset, 50);
-  r.board.Frozen = true;
-  r.Frames(3);
-  EXPECT_EQ(r.T(2, 5).FallOffset, 50);
-  r.board.Frozen = false;
   r.Frames(1);
   EXPECT_EQ(r.S(2, 5), tsIdle);
   // The settle timer waits while frozen.
@@ -163,21 +159,11 @@ TEST(BoardSpawning, FruitBombsAndItemsFollowTheirCountersCapsAndChances) {
   for (int i = 0; i < 6; ++i) EXPECT_EQ(spawnOne().FruitBomb, 0);
   EXPECT_EQ(bombs, 1);
 
-  // A hammer with chance 1/1 up to its cap; tools never beyond MaxToolKind.
+  // A hammer with chance 1/1 up to its cap.
   r.board.OneFruitBombEveryInterval = 0;
   r.board.OneHammerEveryProb = 1;
   r.board.MaxHammersOnBoard = 1;
   EXPECT_EQ(spawnOne().Element, ecHammer);
-  r.board.OneHammerEveryProb = 0;
-  r.board.OneAerosolEveryProb = 1;
-  r.board.MaxToolKind = toBroom;
-  EXPECT_NE(spawnOne().Element, ecAerosol);
-  r.board.MaxToolKind = toAerosol;
-  int held = 9;
-  r.board.OnAcquiredAerosolsQuestion = [&](TGameBoard&, int& n) { n = held; };
-  EXPECT_NE(spawnOne().Element, ecAerosol);  // the player holds nine
-  held = 2;
-  EXPECT_EQ(spawnOne().Element, ecAerosol);
   EXPECT_EQ(hammers, 1);
 }
 

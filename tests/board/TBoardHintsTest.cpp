@@ -240,17 +240,6 @@ TEST(BoardShuffle, GeneratedBoardsHaveNoRunsAndKeepTheLayout) {
   }
 }
 
-TEST(BoardShuffle, ASingleColourCannotAvoidRunsButStaysInTheSet) {
-  BoardRig r;
-  ClockSeeds seeds(3);
-  r.Load({});
-  r.board.SetAvailableElements(TElementSet{4});
-  TBoardData out;
-  r.board.GenerateShuffledBoard(out);
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y) ASSERT_EQ(out.At(x, y).Element, 4);
-}
-
 TEST(ShuffleAwayEffect, PhasesAndFlightTimes) {
   DrawRig draw;
   TShuffleAwayEffect fx;

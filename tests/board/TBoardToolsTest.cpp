@@ -64,24 +64,6 @@ TEST(BoardTools, FruitBombInAGroupExplodesDownRight) {
   EXPECT_EQ(r.blasted.size(), 1u);  // a bomb goes off once
 }
 
-TEST(BoardTools, LightningGroupsChainedTilesInOneStrike) {
-  ToolRig r;
-  r.Load({"", "", "", "1234_h"});
-  r.board.EditTile({2, 4}).ChainLevel = 2;
-  r.board.SetTileState({2, 4}, tsAnchored);
-  r.board.LightningStrike({1, 4}, ltHorizontal);
-  ASSERT_EQ(r.grouped.size(), 1u);
-  EXPECT_EQ(r.grouped[0].Count(), 16 - 2);  // not the decorative tile, not the potion
-  EXPECT_TRUE(r.grouped[0].IsSet(2, 4));
-  EXPECT_EQ(r.chains, (std::vector<std::pair<TPoint, int>>{{TPoint{2, 4}, 1}}));
-  int c1, c2, r1, r2;
-  r.board.LineExtents({5, 4}, c1, c2, r1, r2);
-  EXPECT_EQ(c1, 1);
-  EXPECT_EQ(c2, 16);
-  EXPECT_EQ(r1, 1);
-  EXPECT_EQ(r2, 12);
-}
-
 TEST(BoardTools, MultiBubbleWaveClearsItsColourTwoFramesAfterStepSeven) {
   ToolRig r;
   r.Load({"M3*3", "", "3"});
