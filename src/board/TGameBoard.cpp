@@ -101,11 +101,11 @@ void TGameBoard::Reset() {
   LockerChecks = 0;
   PendingCombos = false;
   WaveActive = false;
-  for (int x = 0; x < BoardColumns; ++x)
-    for (int y = 0; y < BoardRows; ++y) {
-      TileStates[x][y] = tsIdle;
-      Bounce[x][y] = TBounce{};
-    }
+  for (auto& column : Bounce)
+    for (TBounce& b : column) b = TBounce{};
+  // Back to rest, but holes stay holes and chains stay anchored: all-idle states
+  // would let gravity run through unused tiles until the next LoadBoard.
+  RebuildTileStates();
   DrawNewFlowerThreshold();
 }
 

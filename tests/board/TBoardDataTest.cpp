@@ -141,6 +141,11 @@ TEST(BoardLoading, StatesFollowKindsAndChains) {
   EXPECT_EQ(r.S(5, 1), tsNoTile);
   EXPECT_EQ(r.S(6, 1), tsIdle);
   EXPECT_FALSE(r.board.SelectionActive());
+  r.board.SetTileState({6, 1}, tsGrouping);
+  r.board.Reset();  // back to rest, holes and chains included
+  EXPECT_EQ(r.S(6, 1), tsIdle);
+  EXPECT_EQ(r.S(4, 1), tsNoTile);
+  EXPECT_EQ(r.S(2, 1), tsAnchored);
 
   EXPECT_TRUE(r.board.IsLockerTile({1, 1}));
   EXPECT_TRUE(r.board.IsHoleOrOutside({4, 1}));
