@@ -132,12 +132,14 @@ Mono Note(Inst inst, double freq, double dur, double vel, uint32_t seed, int rat
       }
       return Additive(p, 8, freq, dur, vel * 0.4, 0.003, 1.0, rate, 0.12);
     }
+    // The plucked strings lose much of their noise burst in the loop filter: they are
+    // scaled up to sit level with the other instruments at the same velocity.
     case Inst::Pluck:
-      return KarplusStrong(freq, dur, vel * 0.8, seed, rate, 0.55, 1.4, 0.12);
+      return KarplusStrong(freq, dur, vel * 2.4, seed, rate, 0.55, 1.4, 0.12);
     case Inst::Harp:
-      return KarplusStrong(freq, dur, vel * 0.8, seed, rate, 0.25, 2.8, 0.6);
+      return KarplusStrong(freq, dur, vel * 2.6, seed, rate, 0.25, 2.8, 0.6);
     case Inst::PluckBass:
-      return KarplusStrong(freq, dur, vel * 0.9, seed, rate, 0.2, 1.6, 0.08);
+      return KarplusStrong(freq, dur, vel * 2.5, seed, rate, 0.2, 1.6, 0.08);
     case Inst::Flute: {
       Mono m(rate, dur + 0.2);
       double ph = 0;
@@ -206,7 +208,7 @@ Mono Note(Inst inst, double freq, double dur, double vel, uint32_t seed, int rat
         double env = Ar(t, 0.04, dur, 0.12);
         double cut = freq * (1.5 + 5.0 * env * (0.6 + 0.4 * std::exp(-t / 0.25)));
         f.Run(x, cut, 0.9, rate);
-        m.s[i] = float(f.lp * env * vel * 0.3);
+        m.s[i] = float(f.lp * env * vel * 0.4);
       }
       return m;
     }

@@ -42,7 +42,7 @@ struct Style {
   double density;       // 0 sparse .. 1 busy
   Part chords;
   Chords chordStyle;
-  bool padLayer;
+  double padLayer;      // gain of a soft pad under the chords, 0 for none
   Part bass;
   Bass bassStyle;
   std::vector<DrumLine> drums;
@@ -215,8 +215,8 @@ Piece Compose(const Style& st) {
               p.notes.push_back({st.chords, {barStart + beat * 4 + 0.1 * v, 2.5, double(voicing[v]), 0.5}});
           break;
       }
-      if (st.padLayer)
-        for (int m : voicing) p.notes.push_back({{Inst::Pad, 0.35, 0.0, 0.6}, {barStart, double(barSteps), double(m), 0.5}});
+      if (st.padLayer > 0)
+        for (int m : voicing) p.notes.push_back({{Inst::Pad, st.padLayer, 0.0, 0.6}, {barStart, double(barSteps), double(m), 0.5}});
       int rootM = ScaleMidi(st, chord, st.root);
       if (rootM > st.root + 7) rootM -= 12;
       int fifth = ScaleMidi(st, chord + 4, st.root);
@@ -322,33 +322,33 @@ Style StyleFor(const std::string& file) {
     return {92, 4, 53, kMajor, "AABA", 8,
             {{'A', {0, 4, 5, 3, 0, 4, 3, 0}}, {'B', {5, 3, 0, 4, 5, 3, 1, 4}}},
             {Inst::Flute, 0.55, 0.1, 0.35}, {Inst::Celesta, 0.5, 0.15, 0.4}, 72, 0.35,
-            {Inst::Harp, 0.4, -0.3, 0.4}, Chords::Arp, true,
-            {Inst::Bass, 0.6, 0.0, 0.05}, Bass::RootFifth,
+            {Inst::Harp, 0.25, -0.3, 0.4}, Chords::Arp, 0.2,
+            {Inst::Bass, 0.45, 0.0, 0.05}, Bass::RootFifth,
             {{Drum::Shaker, "o.x.o.x.o.x.o.x.", 0.25, 0.35}, {Drum::Kick, "x.......x.......", 0.35, 0.0}},
             0.0, 1.0, 1001};
   if (file == "Story.ogg")  // a once-upon-a-time waltz: piano and strings, no drums
     return {88, 3, 50, kMinor, "ABAB", 8,
             {{'A', {0, 5, 2, 6, 0, 3, 4, 0}}, {'B', {3, 0, 5, 6, 3, 0, 4, 4}}},
             {Inst::Piano, 0.6, 0.1, 0.45}, {Inst::Flute, 0.5, 0.1, 0.45}, 69, 0.2,
-            {Inst::Harp, 0.3, -0.35, 0.5}, Chords::Arp, true,
-            {Inst::Bass, 0.5, 0.0, 0.1}, Bass::Roots, {}, 0.0, 1.3, 1002};
+            {Inst::Harp, 0.2, -0.35, 0.5}, Chords::Arp, 0.2,
+            {Inst::Bass, 0.35, 0.0, 0.1}, Bass::Roots, {}, 0.0, 1.3, 1002};
   if (file == "MainGame1.ogg")  // bright and busy: marimba in C
     return {112, 4, 48, kMajor, "AABA", 8,
             {{'A', {0, 5, 3, 4, 0, 5, 1, 4}}, {'B', {3, 4, 2, 5, 3, 4, 1, 4}}},
             {Inst::Marimba, 0.6, 0.15, 0.25}, {Inst::Glock, 0.4, 0.2, 0.3}, 72, 0.6,
-            {Inst::Pluck, 0.35, -0.3, 0.25}, Chords::Arp, false,
-            {Inst::PluckBass, 0.65, 0.0, 0.05}, Bass::RootFifth,
-            {{Drum::Kick, "x.....x.x.......", 0.5, 0.0},
-             {Drum::Snare, "....x.......x...", 0.3, 0.05},
-             {Drum::Hat, "x.o.x.o.x.o.x.o.", 0.25, 0.3}},
+            {Inst::Pluck, 0.22, -0.3, 0.25}, Chords::Arp, 0,
+            {Inst::PluckBass, 0.45, 0.0, 0.05}, Bass::RootFifth,
+            {{Drum::Kick, "x.....x.x.......", 0.35, 0.0},
+             {Drum::Snare, "....x.......x...", 0.22, 0.05},
+             {Drum::Hat, "x.o.x.o.x.o.x.o.", 0.18, 0.3}},
             0.0, 0.8, 1003};
   if (file == "MainGame2.ogg")  // dorian drive: plucked lead, pumping bass
     return {120, 4, 45, kDorian, "AABA", 8,
             {{'A', {0, 3, 0, 3, 0, 3, 6, 4}}, {'B', {2, 3, 0, 4, 2, 3, 6, 6}}},
             {Inst::Pluck, 0.55, 0.15, 0.3}, {Inst::Reed, 0.45, -0.1, 0.3}, 69, 0.65,
-            {Inst::Pad, 0.35, 0.0, 0.5}, Chords::Pad, false,
-            {Inst::Bass, 0.55, 0.0, 0.0}, Bass::Eighths,
-            {{Drum::Kick, "x...x...x...x...", 0.45, 0.0},
+            {Inst::Pad, 0.2, 0.0, 0.5}, Chords::Pad, 0,
+            {Inst::Bass, 0.4, 0.0, 0.0}, Bass::Eighths,
+            {{Drum::Kick, "x...x...x...x...", 0.38, 0.0},
              {Drum::Clap, "....x.......x...", 0.3, -0.05},
              {Drum::Shaker, "oxoxoxoxoxoxoxox", 0.2, 0.4}},
             0.0, 0.8, 1004};
@@ -356,8 +356,8 @@ Style StyleFor(const std::string& file) {
     return {100, 4, 43, kMixolydian, "AABA", 8,
             {{'A', {0, 3, 0, 6, 0, 3, 4, 0}}, {'B', {3, 3, 0, 0, 1, 4, 6, 4}}},
             {Inst::Flute, 0.55, 0.1, 0.3}, {Inst::Glock, 0.4, 0.2, 0.3}, 67, 0.5,
-            {Inst::Pluck, 0.4, -0.3, 0.2}, Chords::Strum, false,
-            {Inst::PluckBass, 0.7, 0.0, 0.05}, Bass::Walking,
+            {Inst::Pluck, 0.28, -0.3, 0.2}, Chords::Strum, 0,
+            {Inst::PluckBass, 0.5, 0.0, 0.05}, Bass::Walking,
             {{Drum::WoodBlock, "x..x..x...x.x...", 0.3, -0.4},
              {Drum::Tambourine, "....x.......x...", 0.3, 0.3},
              {Drum::Kick, "x.......x.......", 0.4, 0.0}},
@@ -365,20 +365,20 @@ Style StyleFor(const std::string& file) {
   if (file == "MainGame4.ogg")  // the adventurous one: minor key, toms
     return {128, 4, 40, kMinor, "AABBA", 8,
             {{'A', {0, 5, 6, 0, 0, 5, 6, 4}}, {'B', {5, 6, 2, 4, 5, 6, 4, 4}}},
-            {Inst::Reed, 0.5, 0.1, 0.3}, {Inst::Brass, 0.45, 0.1, 0.3}, 64, 0.55,
-            {Inst::Harp, 0.35, -0.3, 0.3}, Chords::Arp, true,
-            {Inst::PluckBass, 0.7, 0.0, 0.0}, Bass::Eighths,
-            {{Drum::Kick, "x..x..x.x.......", 0.5, 0.0},
-             {Drum::Snare, "....x.......x...", 0.3, 0.05},
-             {Drum::Tom, "..........x..x..", 0.3, -0.3},
-             {Drum::Hat, "x.x.x.x.x.x.x.x.", 0.2, 0.35}},
+            {Inst::Reed, 0.6, 0.1, 0.3}, {Inst::Brass, 0.55, 0.1, 0.3}, 64, 0.55,
+            {Inst::Harp, 0.2, -0.3, 0.3}, Chords::Arp, 0.15,
+            {Inst::PluckBass, 0.35, 0.0, 0.0}, Bass::Eighths,
+            {{Drum::Kick, "x..x..x.x.......", 0.32, 0.0},
+             {Drum::Snare, "....x.......x...", 0.2, 0.05},
+             {Drum::Tom, "..........x..x..", 0.2, -0.3},
+             {Drum::Hat, "x.x.x.x.x.x.x.x.", 0.13, 0.35}},
             0.0, 0.8, 1006};
   if (file == "Upgrade1.ogg")  // the shop: accordion and oom-pah, swung
     return {104, 4, 46, kMajor, "AABA", 8,
             {{'A', {0, 0, 3, 0, 4, 4, 0, 0}}, {'B', {3, 3, 0, 0, 1, 4, 0, 4}}},
             {Inst::Reed, 0.5, 0.1, 0.3}, {Inst::Marimba, 0.55, 0.15, 0.3}, 70, 0.5,
-            {Inst::Pluck, 0.4, -0.3, 0.2}, Chords::Strum, false,
-            {Inst::PluckBass, 0.7, 0.0, 0.05}, Bass::RootFifth,
+            {Inst::Pluck, 0.28, -0.3, 0.2}, Chords::Strum, 0,
+            {Inst::PluckBass, 0.5, 0.0, 0.05}, Bass::RootFifth,
             {{Drum::Kick, "x.......x.......", 0.4, 0.0},
              {Drum::Clap, "....x.......x...", 0.25, 0.0},
              {Drum::Shaker, "x.o.x.o.x.o.x.o.", 0.2, 0.35}},
@@ -387,8 +387,8 @@ Style StyleFor(const std::string& file) {
     return {138, 3, 51, kMajor, "AABBAA", 8,
             {{'A', {0, 0, 4, 4, 4, 4, 0, 0}}, {'B', {3, 3, 0, 0, 1, 4, 0, 4}}},
             {Inst::Celesta, 0.55, 0.1, 0.35}, {Inst::Flute, 0.5, 0.1, 0.35}, 75, 0.4,
-            {Inst::Pluck, 0.35, -0.25, 0.25}, Chords::Oompah, false,
-            {Inst::Bass, 0.6, 0.0, 0.05}, Bass::Waltz,
+            {Inst::Pluck, 0.3, -0.25, 0.25}, Chords::Oompah, 0,
+            {Inst::Bass, 0.5, 0.0, 0.05}, Bass::Waltz,
             {{Drum::Hat, "....o...o...", 0.2, 0.3}, {Drum::Kick, "x...........", 0.35, 0.0}},
             0.0, 1.0, 1008};
   throw std::runtime_error("no style for the track " + file);
@@ -397,7 +397,7 @@ Style StyleFor(const std::string& file) {
 Stereo LevelClear() {
   // A short fanfare that rings out; it is not looped.
   Style st{126, 4, 48, kMajor, "A", 3, {{'A', {0, 3, 0}}}, {Inst::Brass, 0.6, 0, 0.3}, {Inst::Brass, 0.6, 0, 0.3},
-           72, 0.5, {Inst::Pad, 0.35, 0, 0.5}, Chords::Pad, false, {Inst::PluckBass, 0.7, 0, 0.05}, Bass::Roots,
+           72, 0.5, {Inst::Pad, 0.35, 0, 0.5}, Chords::Pad, 0, {Inst::PluckBass, 0.7, 0, 0.05}, Bass::Roots,
            {}, 0.0, 1.0, 1009};
   Piece p;
   auto add = [&](Inst inst, double gain, double pan, double step, double len, int midi, double vel) {
