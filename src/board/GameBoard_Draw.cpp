@@ -130,7 +130,8 @@ void TGameBoard::DrawElements() {
       if (IsPotionCode(t.Element))
         OmgImgList->DrawImageColor("ElementsInside", px, py, t.Element - 1, 255, 255, 0,
                                    static_cast<std::uint8_t>(glow), 1, 1, 0, 0, 0, 2);
-      if (ToolMarks[x - 1][y - 1] && ToolHighlightAlpha >= 0 && t.Element >= 1)
+      if (ToolMarks[x - 1][y - 1] && ToolHighlightAlpha >= 0 && t.Element >= 1 &&
+          t.Element <= ecPotion2)
         OmgImgList->DrawImageColor("ToolHighlight", px - 2, py - 2, t.Element - 1, 255, 255,
                                    255, static_cast<std::uint8_t>(ToolHighlightAlpha));
     }

@@ -150,6 +150,24 @@ TEST(BoardDrawing, BusyTilesAreLeftToTheirEffectsAndFallingOnesMove) {
   EXPECT_TRUE(moved);
 }
 
+TEST(BoardDrawing, ToolTargetsFadeInOverTheirElements) {
+  DrawnBoard r;
+  r.Load({"3**3", "U3"});
+  r.board.HighlightToolTarget({1, 1}, tlBlaster);  // every element 3
+  EXPECT_TRUE(r.board.ToolHighlighted({2, 2}));
+  EXPECT_FALSE(r.board.ToolHighlighted({1, 2}));
+  std::vector<int> alphas;
+  for (int i = 0; i < 8; ++i) {
+    auto h = DrawnBoard::Only(r.Frame(), "ToolHighlight");
+    ASSERT_EQ(h.size(), 3u);
+    EXPECT_EQ(h[0].Pattern, 2);
+    alphas.push_back(h[0].Alpha);
+  }
+  EXPECT_EQ(alphas, (std::vector<int>{0, 19, 39, 59, 79, 99, 119, 119}));
+  r.board.HighlightToolTarget({1, 2}, tlBlaster);  // a uni bubble marks nothing
+  EXPECT_TRUE(DrawnBoard::Only(r.Frame(), "ToolHighlight").empty());
+}
+
 TEST(BoardDrawing, RipplePatternsHoldThenFade) {
   BoardRig r;
   r.Load({});
