@@ -88,6 +88,38 @@ TEST(Composer, TracksStayInTheirKeyAndRange) {
   EXPECT_GT(Outline("MainGame2.ogg").hits, 0u);
 }
 
+TEST(Composer, EveryTrackHasATuneOfItsOwn) {
+  std::vector<std::pair<std::string, std::vector<double>>> tunes;
+  for (const auto& t : Tracks())
+    if (t.looped) tunes.push_back({t.file, Outline(t.file).lead});
+  for (size_t a = 0; a < tunes.size(); ++a)
+    for (size_t b = a + 1; b < tunes.size(); ++b) {
+      // Compare the first sixteen notes moved to a common start: the same tune in another key counts as the same.
+      size_t n = std::min<size_t>(16, std::min(tunes[a].second.size(), tunes[b].second.size()));
+      int same = 0;
+      for (size_t i = 1; i < n; ++i)
+        same += tunes[a].second[i] - tunes[a].second[0] == tunes[b].second[i] - tunes[b].second[0];
+      EXPECT_LT(same, int(n) - 3) << tunes[a].first << " and " << tunes[b].first << " open with the same tune";
+    }
+}
+
+TEST(Composer, RoomReverbDiesAway) {
+  // A feedback set too high would ring for ever and pile up in the loops.
+  size_t n = size_t(8 * kRate);
+  std::vector<float> in(n, 0.0f), l(n), r(n);
+  in[0] = 1.0f;
+  Reverb rv(kRate, 0.75, 0.45, 23);
+  rv.Process(in.data(), l.data(), r.data(), n);
+  auto energy = [&](size_t from, size_t to) {
+    double e = 0;
+    for (size_t i = from; i < to; ++i) e += double(l[i]) * l[i] + double(r[i]) * r[i];
+    return e;
+  };
+  double early = energy(0, size_t(0.5 * kRate)), late = energy(size_t(7 * kRate), n);
+  EXPECT_GT(early, 0);
+  EXPECT_LT(late, early * 1e-6);
+}
+
 TEST(Composer, FoldedLoopKeepsEverythingThatRangPastTheEnd) {
   Stereo s(kRate, 100);
   for (size_t i = 0; i < 100; ++i) {

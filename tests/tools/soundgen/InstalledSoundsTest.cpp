@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "Effects.h"
@@ -146,6 +147,12 @@ TEST(InstalledSounds, LoudnessIsMatched) {
     Decoded d = ReadOgg((kBin / "Music" / t.file).string());
     Measure m = MeasureChannels({d.channels[0].data(), d.channels[1].data()}, d.Frames(), d.rate);
     EXPECT_NEAR(m.integratedLufs, kMusicLufs, 1.5) << t.file;
+    EXPECT_LE(m.peakDb, -0.5) << t.file;
+  }
+  for (const auto& v : Voices()) {
+    Decoded d = ReadOgg((kBin / v.folder / (v.name + ".ogg")).string());
+    Measure m = MeasureChannels({d.channels[0].data()}, d.Frames(), d.rate);
+    EXPECT_NEAR(m.integratedLufs, -18.5, 1.5) << v.name;
   }
 }
 
@@ -158,4 +165,62 @@ TEST(InstalledSounds, StoryVoicesFitTheTimeTheirNarrationIsShown) {
     // A calm pace: not hurried past 17 characters a second.
     EXPECT_GT(seconds, double(text.size()) / 17.0) << v.name;
   }
+}
+
+namespace {
+// Median pitch of the voiced parts of a murmur, by autocorrelation in 40 ms frames.
+double MedianPitch(const std::vector<float>& x, int rate) {
+  std::vector<double> found;
+  size_t frame = size_t(0.04 * rate);
+  for (size_t a = 0; a + 2 * frame < x.size(); a += frame) {
+    double energy = 0;
+    for (size_t i = a; i < a + frame; ++i) energy += double(x[i]) * x[i];
+    if (energy / double(frame) < 1e-4) continue;  // a gap between syllables
+    int best = 0;
+    double bestR = 0;
+    for (int lag = rate / 400; lag <= rate / 70; ++lag) {
+      double r = 0;
+      for (size_t i = a; i < a + frame; ++i) r += double(x[i]) * x[i + size_t(lag)];
+      if (r > bestR) {
+        bestR = r;
+        best = lag;
+      }
+    }
+    if (best > 0) found.push_back(double(rate) / best);
+  }
+  if (found.empty()) return 0;
+  std::sort(found.begin(), found.end());
+  return found[found.size() / 2];
+}
+}  // namespace
+
+TEST(InstalledSounds, EffectsSuitWhereTheyArePlayed) {
+  std::map<std::vector<float>, std::string> seen;
+  for (const auto& n : AllEffectNames()) {
+    Decoded d = ReadOgg((kBin / "Sounds" / (n + ".ogg")).string());
+    double seconds = double(d.Frames()) / d.rate;
+    // Sounds that come in quick bursts must be over before the next one.
+    if (IsMultiVoice(n)) {
+      EXPECT_LE(seconds, 0.5) << n;
+    }
+    // No two names share one sound by mistake.
+    std::vector<float> head(d.channels[0].begin(), d.channels[0].begin() + long(std::min<size_t>(d.Frames(), 4000)));
+    auto [it, fresh] = seen.emplace(head, n);
+    EXPECT_TRUE(fresh) << n << " sounds the same as " << it->second;
+  }
+  // Every customer has a man's and a woman's voice; the man speaks lower.
+  for (const std::string base : {"RestoDisappointed", "RestoPraise1", "RestoPraise4", "RestoPraise8"}) {
+    Decoded m = ReadOgg((kBin / "Sounds" / (base + "_m.ogg")).string());
+    Decoded f = ReadOgg((kBin / "Sounds" / (base + "_f.ogg")).string());
+    double pm = MedianPitch(m.channels[0], m.rate), pf = MedianPitch(f.channels[0], f.rate);
+    EXPECT_GT(pm, 80) << base;
+    EXPECT_LT(pm, 170) << base;
+    EXPECT_GT(pf, pm * 1.4) << base;
+  }
+  // The practice game's recipes are read out: a second or more of speech each.
+  for (int i = 1; i <= kIslands; ++i)
+    for (int s = 1; s <= kSlotsPerIsland; ++s) {
+      Decoded d = ReadOgg((kBin / "Sounds" / (RecipeName(i, s) + ".ogg")).string());
+      EXPECT_GT(double(d.Frames()) / d.rate, 1.0) << RecipeName(i, s);
+    }
 }
