@@ -569,11 +569,12 @@ void PaintHelpPage(TCanvas& c, const TAssetSpec&) {
 }
 
 // A dark veil with a small soft hole in the middle: scaled from huge to small it
-// closes over the screen like an iris.
+// closes over the screen like an iris. At the largest scale (34) the clear part reaches
+// past the screen's corners (783 pixels from the middle).
 void PaintTransDark(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
-  cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 18, cx, cy, 30);
+  cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy, 24, cx, cy, 34);
   cairo_pattern_add_color_stop_rgba(g, 0, 0.12, 0.07, 0.16, 0);
   cairo_pattern_add_color_stop_rgba(g, 1, 0.12, 0.07, 0.16, 1);
   cairo_set_source(cr, g);

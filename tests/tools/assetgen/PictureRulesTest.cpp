@@ -1,0 +1,153 @@
+// What particular pictures must do for the game: states that can be told apart, the
+// wipe's hole in the middle, decorative board tiles, level files read right, and the
+// checking tools (contact sheets, mock screens) producing readable files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "AssetgenTestSupport.h"
+#include "FontTables.h"
+#include "Generator.h"
+#include "Painters.h"
+#include "engine/TPictureDecoder.h"
+#include "support/TempDir.h"
+
+using namespace assetgen;
+
+namespace {
+
+const std::vector<TAssetSpec>& Manifest() {
+  static const std::vector<TAssetSpec> m = BuildManifest();
+  return m;
+}
+
+TPicture Render(const std::string& name) { return RenderPicture(*assetgen_test::Find(Manifest(), name)); }
+
+int Alpha(const TPicture& p, int x, int y) { return p.Row(y)[x * 4 + 3]; }
+
+// Sum of absolute differences between two patterns of a picture.
+long PatternDifference(const TPicture& p, const TAssetSpec& s, int a, int b) {
+  long sum = 0;
+  for (int y = 0; y < s.TileHeight; ++y)
+    for (int x = 0; x < s.TileWidth * 4; ++x) {
+      int ya = (a / s.Columns) * s.TileHeight + y, yb = (b / s.Columns) * s.TileHeight + y;
+      int xa = (a % s.Columns) * s.TileWidth * 4 + x, xb = (b % s.Columns) * s.TileWidth * 4 + x;
+      sum += std::abs(p.Row(ya)[xa] - p.Row(yb)[xb]);
+    }
+  return sum;
+}
+
+}  // namespace
+
+TEST(PictureRules, WidgetStatesCanBeToldApart) {
+  for (const auto& s : Manifest()) {
+    bool widget = s.Name.find("Button") != std::string::npos || s.Name.rfind("CheckBox", 0) == 0;
+    if (!widget || s.Patterns() < 2) continue;
+    TPicture p = RenderPicture(s);
+    for (int a = 0; a < s.Patterns(); ++a)
+      for (int b = a + 1; b < s.Patterns(); ++b)
+        EXPECT_GT(PatternDifference(p, s, a, b), 2000) << s.Name << " patterns " << a << ", " << b;
+  }
+}
+
+TEST(PictureRules, TheWipeOpensInTheMiddleOfTheScreen) {
+  // The veil is drawn at (252, -46), turned and scaled about its centre: that centre is the
+  // middle of the screen and must be see-through, everything away from it dark.
+  const TAssetSpec& dark = *assetgen_test::Find(Manifest(), "TransDark");
+  EXPECT_EQ(252 + dark.Width() / 2, 683);
+  EXPECT_EQ(-46 + dark.Height() / 2, 384);
+  TPicture d = Render("TransDark");
+  EXPECT_EQ(Alpha(d, dark.Width() / 2, dark.Height() / 2), 0);
+  EXPECT_EQ(Alpha(d, 0, 0), 255);
+  EXPECT_EQ(Alpha(d, dark.Width() / 2 + 40, dark.Height() / 2), 255);
+  // At full size (scale 34) the hole covers the screen's corners.
+  EXPECT_EQ(Alpha(d, dark.Width() / 2 + 23, dark.Height() / 2), 0);
+  // The star ring turns about the same point (drawn at (455, 158)) and is open inside.
+  const TAssetSpec& spin = *assetgen_test::Find(Manifest(), "TransSpin");
+  EXPECT_EQ(455 + spin.Width() / 2, 683);
+  EXPECT_EQ(158 + spin.Height() / 2, 384);
+  TPicture r = Render("TransSpin");
+  EXPECT_EQ(Alpha(r, spin.Width() / 2, spin.Height() / 2), 0);
+  // Scaled by 0.145 of the veil's scale, the ring's band (200 pixels out) lies over the
+  // veil's soft edge (29 pixels out), so the rim of the hole is hidden under the stars.
+  EXPECT_EQ(Alpha(r, spin.Width() / 2 + 200, spin.Height() / 2), 255);
+  int edge = Alpha(d, dark.Width() / 2 + 29, dark.Height() / 2);
+  EXPECT_GT(edge, 0);
+  EXPECT_LT(edge, 255);
+}
+
+TEST(PictureRules, FontCapitalsAreCentredOnTheirPatterns) {
+  // The line writer centres a pattern on the text's y, so capitals sit in the middle.
+  TPicture p = Render("GlobalFontWhite");
+  const TFontLayout& L = NormalFontLayout();
+  int pattern = 7;  // 'H'
+  int top = L.CellHeight, bottom = 0;
+  for (int y = 0; y < L.CellHeight; ++y)
+    for (int x = 0; x < L.CellWidth; ++x)
+      if (p.Row(y)[((pattern % L.Columns) * L.CellWidth + x) * 4 + 3] > 128) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+  EXPECT_NEAR((top + bottom) / 2.0, L.CellHeight / 2.0, 2.5);
+}
+
+TEST(PictureRules, LevelFilesAreReadForTheirBoardArea) {
+  TempDir dir;
+  std::vector<std::string> rows(12, std::string(16, '#'));
+  rows[0] = "..##############";
+  assetgen_test::WriteLevel(dir.File("Level1-02.eil"), rows, false);
+  std::vector<unsigned char> mask;
+  bool boss = true;
+  ASSERT_TRUE(ReadLevelBoardMask(dir.File("Level1-02.eil"), mask, boss));
+  EXPECT_FALSE(boss);
+  ASSERT_EQ(mask.size(), 192u);
+  EXPECT_EQ(mask[0 * 12 + 0], 0);  // hole
+  EXPECT_EQ(mask[2 * 12 + 0], 1);  // board tile
+  EXPECT_EQ(mask[0 * 12 + 1], 1);
+  // A file shorter than one level record is not a level.
+  std::ofstream(dir.File("Level1-03.eil")) << "short";
+  EXPECT_FALSE(ReadLevelBoardMask(dir.File("Level1-03.eil"), mask, boss));
+  EXPECT_FALSE(ReadLevelBoardMask(dir.File("missing.eil"), mask, boss));
+}
+
+TEST(PictureRules, DecorativeEmptyTilesGetABackgroundAndTheFrame) {
+  // An unused tile with a background variant is drawn (frame 1) and counts as board
+  // area; a hole is neither.
+  TAssetSpec spec;
+  spec.Name = "Level9-01";
+  spec.TileWidth = 853;
+  spec.TileHeight = 647;
+  spec.Paint = PaintBoardPicture;
+  spec.BoardMask.assign(192, 0);
+  spec.BoardMask[0 * 12 + 0] = 1;  // a board tile at column 1, row 1
+  spec.BoardMask[1 * 12 + 0] = 2;  // a decorative empty tile right of it
+  TPicture p = RenderPicture(spec);
+  // Tile (2, 1) starts 10 + 52 pixels in, 11 down; its middle is covered.
+  EXPECT_GT(Alpha(p, 10 + 52 + 26, 11 + 26), 0);
+  // No frame between the two tiles, a frame right of the decorative one.
+  EXPECT_LT(Alpha(p, 10 + 52, 11 + 26), 255);
+  EXPECT_EQ(Alpha(p, 10 + 104 + 5, 11 + 26), 255);
+  // Nothing where there is a hole (column 3).
+  EXPECT_EQ(Alpha(p, 10 + 104 + 26, 11 + 26), 0);
+}
+
+TEST(PictureRules, ContactSheetsAndMockScreensAreReadablePictures) {
+  TempDir dir;
+  std::vector<TAssetSpec> some;
+  for (const char* n : {"ElementsInside", "BoardBorder", "GlobalFontWhite", "MenuBG"})
+    some.push_back(*assetgen_test::Find(Manifest(), n));
+  std::string error;
+  std::vector<std::string> sheets = WriteContactSheets(dir.File("sheets/s.png"), some, 2, error);
+  ASSERT_TRUE(error.empty()) << error;
+  ASSERT_EQ(sheets.size(), 1u);
+  TPicture pic;
+  EXPECT_TRUE(TPictureDecoder::DecodeFile(sheets[0], pic, error)) << error;
+  for (const char* scene : {"menu", "level", "map", "options", "confirm", "splash", "result"}) {
+    std::string path = dir.File(std::string("mock-") + scene + ".png");
+    ASSERT_TRUE(WriteMockScreen(scene, path, Manifest(), error)) << scene << ": " << error;
+    ASSERT_TRUE(TPictureDecoder::DecodeFile(path, pic, error)) << scene;
+    EXPECT_EQ(pic.Width, 1366);
+    EXPECT_EQ(pic.Height, 768);
+  }
+  EXPECT_FALSE(WriteMockScreen("attic", dir.File("x.png"), Manifest(), error));
+}
