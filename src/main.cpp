@@ -10,6 +10,7 @@
 #include "platform/TEventPump.h"
 #include "platform/TFileSystem.h"
 #include "platform/TInstanceLock.h"
+#include "platform/TMixerAudioBackend.h"
 #include "platform/TOsVersion.h"
 #include "platform/TSdlMessageBoxes.h"
 #include "platform/TSdlWindow.h"
@@ -42,9 +43,11 @@ int main(int, char**) {
   boxes.SetParent(window.Handle());
   TSdlWindowBackend backend(window.Handle());
   TSteadyClock clock;
+  TMixerAudioBackend audio;
 
   TShellServices services;
   services.Backend = &backend;
+  services.Audio = &audio;
   services.Window = &window;
   services.Clock = &clock;
   services.MessageBoxes = &boxes;

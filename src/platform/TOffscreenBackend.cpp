@@ -15,6 +15,8 @@ bool TOffscreenBackend::Open(int width, int height, bool) {
   Surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   if (!Surface) return false;
   Renderer = SDL_CreateSoftwareRenderer(Surface);
+  ViewWidth = static_cast<float>(width);
+  ViewHeight = static_cast<float>(height);
   return Renderer != nullptr;
 }
 
@@ -29,6 +31,8 @@ bool TOffscreenBackend::Reset(int width, int height, bool) {
   SDL_DestroyRenderer(Renderer);
   DestroyAllTextures();
   Renderer = SDL_CreateSoftwareRenderer(Surface);
+  ViewWidth = static_cast<float>(width);
+  ViewHeight = static_cast<float>(height);
   SDL_FreeSurface(old);
   return Renderer != nullptr;
 }

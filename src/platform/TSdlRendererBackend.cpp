@@ -105,7 +105,67 @@ void TSdlRendererBackend::DrawQuad(const TRenderVertex corners[4]) {
       SDL_SetRenderDrawBlendMode(Renderer, SDL_BLENDMODE_BLEND);
   }
   if (tex && DrawAsRect(tex, corners)) return;
+  if (NeedsClipping(corners)) {
+    DrawClipped(tex, v);
+    return;
+  }
   SDL_RenderGeometry(Renderer, tex, v, 4, kIndices, 6);
+}
+
+bool TSdlRendererBackend::NeedsClipping(const TRenderVertex c[4]) const {
+  // The software rasteriser misbehaves on triangles reaching far beyond the target (a
+  // scene wipe is scaled 34 times); such quads are cut to the target first.
+  const float margin = 64.0f;
+  for (int i = 0; i < 4; ++i)
+    if (c[i].X < -margin || c[i].Y < -margin || c[i].X > ViewWidth + margin ||
+        c[i].Y > ViewHeight + margin)
+      return true;
+  return false;
+}
+
+void TSdlRendererBackend::DrawClipped(SDL_Texture* tex, const SDL_Vertex quad[4]) {
+  std::vector<SDL_Vertex> poly(quad, quad + 4), next;
+  auto lerp = [](const SDL_Vertex& a, const SDL_Vertex& b, float t) {
+    SDL_Vertex r;
+    r.position.x = a.position.x + (b.position.x - a.position.x) * t;
+    r.position.y = a.position.y + (b.position.y - a.position.y) * t;
+    r.tex_coord.x = a.tex_coord.x + (b.tex_coord.x - a.tex_coord.x) * t;
+    r.tex_coord.y = a.tex_coord.y + (b.tex_coord.y - a.tex_coord.y) * t;
+    auto mix = [t](Uint8 p, Uint8 q) { return static_cast<Uint8>(p + (q - p) * t + 0.5f); };
+    r.color = {mix(a.color.r, b.color.r), mix(a.color.g, b.color.g), mix(a.color.b, b.color.b),
+               mix(a.color.a, b.color.a)};
+    return r;
+  };
+  // Sutherland-Hodgman against the four edges of the target.
+  const float lo = -1.0f, hiX = ViewWidth + 1.0f, hiY = ViewHeight + 1.0f;
+  for (int edge = 0; edge < 4 && !poly.empty(); ++edge) {
+    auto dist = [&](const SDL_Vertex& v) {
+      switch (edge) {
+        case 0: return v.position.x - lo;
+        case 1: return hiX - v.position.x;
+        case 2: return v.position.y - lo;
+        default: return hiY - v.position.y;
+      }
+    };
+    next.clear();
+    for (std::size_t i = 0; i < poly.size(); ++i) {
+      const SDL_Vertex& a = poly[i];
+      const SDL_Vertex& b = poly[(i + 1) % poly.size()];
+      float da = dist(a), db = dist(b);
+      if (da >= 0) next.push_back(a);
+      if ((da >= 0) != (db >= 0)) next.push_back(lerp(a, b, da / (da - db)));
+    }
+    poly.swap(next);
+  }
+  if (poly.size() < 3) return;
+  std::vector<int> indices;
+  for (std::size_t i = 1; i + 1 < poly.size(); ++i) {
+    indices.push_back(0);
+    indices.push_back(static_cast<int>(i));
+    indices.push_back(static_cast<int>(i + 1));
+  }
+  SDL_RenderGeometry(Renderer, tex, poly.data(), static_cast<int>(poly.size()), indices.data(),
+                     static_cast<int>(indices.size()));
 }
 
 bool TSdlRendererBackend::DrawAsRect(SDL_Texture* tex, const TRenderVertex c[4]) {

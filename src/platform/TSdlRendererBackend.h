@@ -28,6 +28,9 @@ class TSdlRendererBackend : public IRenderBackend {
   void DestroyAllTextures();
   bool ReadTarget(std::vector<std::uint8_t>& rgba, int width, int height);
   bool DrawAsRect(SDL_Texture* tex, const TRenderVertex corners[4]);
+  bool NeedsClipping(const TRenderVertex corners[4]) const;
+  void DrawClipped(SDL_Texture* tex, const SDL_Vertex quad[4]);
+  float ViewWidth = 1366, ViewHeight = 768;
 
   SDL_Renderer* Renderer = nullptr;
   std::vector<SDL_Texture*> Textures;  // index = id - 1

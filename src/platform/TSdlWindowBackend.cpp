@@ -24,6 +24,8 @@ bool TSdlWindowBackend::Reset(int width, int height, bool) {
   SDL_SetTextureScaleMode(BackBuffer, SDL_ScaleModeLinear);
   Width = width;
   Height = height;
+  ViewWidth = static_cast<float>(width);
+  ViewHeight = static_cast<float>(height);
   return true;
 }
 

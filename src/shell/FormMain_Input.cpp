@@ -1,6 +1,9 @@
-// Mouse and keys.
+// Mouse and keys: mapped to the logical screen and routed to the components of the scene.
+#include <SDL_keycode.h>
+
 #include "engine/Rounding.h"
 #include "shell/TFormMain.h"
+#include "ui/TCursorRequest.h"
 
 void TFormMain::WindowToLogical(double wx, double wy, int& lx, int& ly) {
   double bx = wx, by = wy;
@@ -9,24 +12,121 @@ void TFormMain::WindowToLogical(double wx, double wy, int& lx, int& ly) {
   ly = RoundHalfEven(by / OmegaScreen1.ScaleY);
 }
 
-void TFormMain::FormMouseDown(TMouseButton, double wx, double wy) {
+void TFormMain::Forward(TGameButton& b, TMouseKind kind, int x, int y, bool left) {
+  switch (kind) {
+    case TMouseKind::Down: b.MouseDown(x, y, left); break;
+    case TMouseKind::Move: b.MouseMove(x, y); break;
+    case TMouseKind::Up: b.MouseUp(x, y); break;
+  }
+}
+
+void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
+  auto buttons = [&](std::initializer_list<TGameButton*> list) {
+    for (TGameButton* b : list) Forward(*b, kind, x, y, left);
+  };
+  switch (Scene()) {
+    case gsCompanyLogos:
+      if (kind == TMouseKind::Down) CompanyLogos.Skip();
+      break;
+    case gsSplash:
+      if (kind == TMouseKind::Down && LoadingBar->LoadingFinished()) {
+        if (NoPlayersYet) {
+          NameInput->SetText("");
+          AddNameCancelButton->Enabled = false;
+          AddNameWindow->Show();
+          ScreenDarkener->FadeIn();
+          SetScene(gsAddInitialPlayer);
+        } else {
+          LoadPlayerSave();
+          SwitchScene(gsMenu);
+        }
+      }
+      break;
+    case gsMenu:
+      buttons({ChangePlayerLink.get(), PlayButton.get(), OptionsButton.get(),
+               HighScoresButton.get(), ExitButton.get(), HelpButton.get()});
+      break;
+    case gsPlayerSelect:
+      if (kind == TMouseKind::Down) NameList->MouseDown(x, y, left);
+      if (kind == TMouseKind::Move) NameList->MouseMove(x, y);
+      buttons({NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()});
+      break;
+    case gsMap: buttons({MapMenuButton.get(), MapPlayButton.get()}); break;
+    case gsOptions:
+    case gsInGameOptions:
+      buttons({OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
+               SoundPlusButton.get(), MusicMinusButton.get(), MusicPlusButton.get()});
+      for (TGameCheckBox* c :
+           {SoundCheck.get(), MusicCheck.get(), FullScreenCheck.get(), TutorialCheck.get()}) {
+        if (kind == TMouseKind::Down) c->MouseDown(x, y, left);
+        if (kind == TMouseKind::Move) c->MouseMove(x, y);
+      }
+      break;
+    case gsHighScores: buttons({HighScoresOKButton.get()}); break;
+    case gsHelp: buttons({HelpDoneButton.get()}); break;
+    case gsConfirmWindow:
+      if (kind == TMouseKind::Down) ConfirmWindow->MouseDown(x, y, left);
+      if (kind == TMouseKind::Move) ConfirmWindow->MouseMove(x, y);
+      if (kind == TMouseKind::Up) ConfirmWindow->MouseUp(x, y);
+      break;
+    case gsAddPlayer:
+    case gsAddInitialPlayer: buttons({AddNameOKButton.get(), AddNameCancelButton.get()}); break;
+    case gsCredits: buttons({CreditsDoneButton.get()}); break;
+    case gsOpeningStory:
+    case gsEndingStory: buttons({StorySkipButton.get()}); break;
+    default: break;
+  }
+}
+
+void TFormMain::FormMouseDown(TMouseButton button, double wx, double wy) {
+  if (SceneTransition && SceneTransition->IsBlocking()) return;
   int x, y;
   WindowToLogical(wx, wy, x, y);
-  if (GameScene.GetValue() == gsCompanyLogos) CompanyLogos.Skip();
+  RouteMouse(TMouseKind::Down, x, y, button == TMouseButton::Left);
 }
 
 void TFormMain::FormMouseMove(double wx, double wy) {
+  TCursorRequest::Clear();
+  HoverCursor = TCursorKind::Arrow;
+  if (SceneTransition && SceneTransition->IsBlocking()) return;
   int x, y;
   WindowToLogical(wx, wy, x, y);
+  RouteMouse(TMouseKind::Move, x, y, false);
+  TCursorKind wanted = TCursorRequest::Current();
+  HoverCursor = wanted;
+  static TCursorKind shown = TCursorKind::Arrow;
+  Services.Window->SetCursor(HoverCursor);
+  if (wanted != shown) {
+    shown = wanted;
+    Trace("cursor", wanted == TCursorKind::Hand ? "hand" : "arrow");
+  }
 }
 
-void TFormMain::FormMouseUp(TMouseButton, double wx, double wy) {
+void TFormMain::FormMouseUp(TMouseButton button, double wx, double wy) {
+  if (SceneTransition && SceneTransition->IsBlocking()) return;
   int x, y;
   WindowToLogical(wx, wy, x, y);
+  RouteMouse(TMouseKind::Up, x, y, button == TMouseButton::Left);
 }
 
-void TFormMain::FormKeyDown(const TPlatformEvent&) {}
+void TFormMain::FormKeyDown(const TPlatformEvent& key) {
+  switch (key.Key) {
+    case SDLK_BACKSPACE: FormKeyPress(std::string(1, '\b')); break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: FormKeyPress(std::string(1, '\r')); break;
+    case SDLK_ESCAPE: FormKeyPress(std::string(1, '\x1b')); break;
+    case SDLK_F5:
+      if (CheatMode) OmegaTimer1.SetTargetFPS(OmegaTimer1.GetTargetFPS() == 33 ? 0 : 33);
+      break;
+    default: break;  // F10 and every other key do nothing
+  }
+}
 
 void TFormMain::FormKeyUp(const TPlatformEvent&) {}
 
-void TFormMain::FormKeyPress(const std::string&) {}
+void TFormMain::FormKeyPress(const std::string& text) {
+  if (Scene() != gsAddPlayer && Scene() != gsAddInitialPlayer) return;
+  if (AddNameWindow->IsHidden()) return;
+  for (char c : text)
+    if (static_cast<unsigned char>(c) < 128) NameInput->KeyPress(c);
+}

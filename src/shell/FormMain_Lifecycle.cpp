@@ -101,8 +101,14 @@ bool TFormMain::FormCreate() {
   // 10.
   OmegaScreen1.SetWindow(Services.Window);
   if (!OmegaScreen1.Initialize()) return false;
-  // 11-12: the language settings come with the text catalogue; the tile-count table is a member.
-  // 13.
+  // 11. The language settings, and with them the text catalogue: without its texts the
+  // game cannot show a single word, so a bad file stops here with the reason.
+  std::string error;
+  if (!SettingLoader.Load(TextsFolder, error) || !TextStrings.Load(TextsFolder, error)) {
+    Services.MessageBoxes->Show("Error", error, TMessageButtons::Ok, true);
+    return false;
+  }
+  // 12. The tile-count table is a member. 13.
   OmegaImageList1.SetExecutableFolder(ExeFolder);
   LoadFolderJpegs(0);
   // 14.
@@ -169,12 +175,20 @@ bool TFormMain::ConfirmBlocksActivation() const {
 
 void TFormMain::PauseAll() {
   OmegaTimer1.SetEnabled(false);
-  // Music, sound and voice volumes drop to 0 once the players exist.
+  if (MusicBox) {
+    MusicBox->SetVolume(0);
+    MusicBox->Update();
+  }
+  if (SFXPlayer) SFXPlayer->SetVolume(0);
+  if (VoicePlayer) VoicePlayer->SetVolume(0);
 }
 
 void TFormMain::ResumeAll() {
   OmegaTimer1.SetEnabled(true);
-  // Volumes return to the player's options once the players exist.
+  if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
+  int sound = CurrentSave.SoundOn ? CurrentSave.SoundVolume : 0;
+  if (SFXPlayer) SFXPlayer->SetVolume(sound);
+  if (VoicePlayer) VoicePlayer->SetVolume(sound);
 }
 
 void TFormMain::ReturnToFullScreenIfWanted() {
@@ -221,14 +235,32 @@ void TFormMain::Timer1Timer() {
 }
 
 bool TFormMain::FormCloseQuery() {
-  // The level's own question and the tutorial's clean-up come with those scenes.
+  if (Scene() == gsMainGame) {
+    PausedBeforeConfirm = GamePaused;
+    GamePaused = true;
+    AskConfirmation(8, pbOK, nbCancel);
+    return false;
+  }
   return true;
 }
 
 void TFormMain::FormClose() {
-  // Audio stops, the high score is entered, a running level's ingredients are charged and
-  // the player's save is written here as those components arrive.
+  if (IsClosed) return;
+  if (MusicBox) MusicBox->StopAll();
+  if (SFXPlayer) SFXPlayer->StopAll();
+  if (VoicePlayer) VoicePlayer->StopAll();
+  if (Services.Audio) Services.Audio->Shutdown();
+  if (HighScores) SubmitHighScore();
+  // A running level's ingredients are charged here once the shop exists.
+  if (PlayerLoaded) SavePlayerSave(true);
   OmegaTimer1.SetEnabled(false);
+  if (HighScores) {
+    std::string error;
+    if (HighScores->Save(error))
+      Trace("save", "HighScores.dat");
+    else
+      Trace("error", error);
+  }
   IsClosed = true;
   Trace("close", "");
 }

@@ -1,4 +1,4 @@
-// Folders, picture loading and the creation of the game's components.
+// Folders, picture loading and the loading schedule.
 #include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 #include "shell/TSaveFolders.h"
@@ -49,17 +49,23 @@ std::string TFormMain::GroupFolder(int group) const {
 bool TFormMain::LoadImageFile(int group, const std::string& fileName, bool fromLateLoad, bool) {
   std::string folder = fromLateLoad ? LateLoadFolder : GroupFolder(group);
   std::string name = ImageLoader.LoadFile(folder, fileName);
-  if (name.empty()) return false;
-  // Groups that are loaded and freed on demand remember their pictures.
-  switch (group) {
-    case 3: LoadedImages.Add(2, name); break;
-    case 5: LoadedImages.Add(0, name); break;
-    case 6: LoadedImages.Add(1, name); break;
-    case 7: LoadedImages.Add(3, name); break;
-    case 8: LoadedImages.Add(4, name); break;
-    default: break;
+  if (!name.empty()) {
+    // Groups that are loaded and freed on demand remember their pictures.
+    switch (group) {
+      case 3: LoadedImages.Add(2, name); break;
+      case 5: LoadedImages.Add(0, name); break;
+      case 6: LoadedImages.Add(1, name); break;
+      case 7: LoadedImages.Add(3, name); break;
+      case 8: LoadedImages.Add(4, name); break;
+      default: break;
+    }
   }
-  return true;
+  // The main load holds the thread: run a whole frame so the bar keeps moving.
+  if (group == 2 && !fromLateLoad && LoadingBar) {
+    LoadingBar->ImageLoaded();
+    OmegaTimer1Timer();
+  }
+  return !name.empty();
 }
 
 void TFormMain::LoadFolderJpegs(int group) {
@@ -72,32 +78,14 @@ void TFormMain::LoadFolderPngs(int group) {
     LoadImageFile(group, f, false, false);
 }
 
-void TFormMain::CreateComponents() {
-  // The ~150 game components are created and wired here as their subsystems arrive.
-  CompanyLogos.SetLogoCount(TFileSystem::FileExists(LogoFolder + "CompanyLogo3.jpg") ? 3 : 2);
-  Services.Window->SetTitle(Caption);
+void TFormMain::CountMainImages() {
+  int count = static_cast<int>(TFileSystem::ListFiles(ImagesFolder, ".jpg").size() +
+                               TFileSystem::ListFiles(ImagesFolder, ".png").size());
+  LoadingBar->ImageCountToLoad = count + 1;
 }
 
-void TFormMain::GatherPlayerSave(TPlayerSave& save) {
-  // The progress and stickers of a fresh game are gathered here with the profiles.
-  save = TPlayerSave{};
-}
-
-void TFormMain::SetDefaultOptions(TPlayerSave& save) {
-  save.SoundOn = true;
-  save.MusicOn = true;
-  save.FullScreen = true;
-  save.TutorialOn = true;
-  save.SoundVolume = 70;
-  save.MusicVolume = 50;
-}
-
-void TFormMain::ApplyOptions() {
-  // Sound, voice and music volumes and the tutorial switch come from CurrentSave once the
-  // audio players exist; CurrentSave is all zero until a player is loaded.
-}
-
-bool TFormMain::ReadStartFullScreenOption() {
-  // The current player's save file is read here with the profiles.
-  return DefaultSave.FullScreen;
+void TFormMain::FreeLogoAndLoadingPictures() {
+  for (const char* name : {"CompanyLogo1", "CompanyLogo2", "CompanyLogo3", "LoadingBarBG",
+                           "LoadingBarFill", "LoadingBarGlass", "LoadingBarText", "SplashBG"})
+    OmegaImageList1.Remove(name);
 }

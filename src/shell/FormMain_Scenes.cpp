@@ -1,16 +1,20 @@
 // The frame and the scene routines.
+#include "engine/Rounding.h"
+#include "engine/TMotion.h"
 #include "shell/TFormMain.h"
 
 void TFormMain::OmegaTimer1Timer() {
   try {
-    // Music fades advance here once the music player exists.
+    if (MusicBox) MusicBox->Update();
     ++FrameCounter;
     if (!OmegaScreen1.Ready()) return;
     OmegaScreen1.SetFiltering(true);
     OmegaScreen1.Clear(0, 0, 0, 255);
     OmegaScreen1.BeginScene();
     RunScene();
-    // The scene transition and the diagnostic frame rate draw here.
+    if (SceneTransition) SceneTransition->DrawFrame();
+    if (CheatMode && OmegaTimer1.GetTargetFPS() == 0 && Scene() > gsSplash)
+      GlobGameText.DrawText(20, 10, 0, 0, 255, 0, 0.8, std::to_string(OmegaTimer1.FPS) + " fps");
     OmegaScreen1.EndScene();
   } catch (...) {
     // A frame that fails is simply lost; the next one starts afresh.
@@ -18,11 +22,79 @@ void TFormMain::OmegaTimer1Timer() {
   }
 }
 
+void TFormMain::DrawCentredText(const std::string& text, int left, int width, int y, double scale,
+                                std::uint8_t alpha, int colour) {
+  int w = GlobGameText.TextWidth(text, 0, scale);
+  GlobGameText.DrawText(static_cast<float>(left + (width - w) / 2), static_cast<float>(y), colour,
+                        0, alpha, 0, scale, text);
+}
+
 void TFormMain::RunScene() {
-  switch (GameScene.GetValue()) {
+  switch (Scene()) {
     case gsCompanyLogos: SceneCompanyLogos(); break;
     case gsSplash: SceneSplash(); break;
-    default: break;
+    case gsMenu: SceneMenu(); break;
+    case gsPlayerSelect: DrawPlayerSelectScene(); break;
+    case gsMap: SceneMap(); break;
+    case gsOptions:
+    case gsInGameOptions:
+      if (Scene() == gsOptions) DrawMenuScene();
+      ScreenDarkener->Draw();
+      DrawOptionsWindow();
+      break;
+    case gsHighScores:
+      DrawMenuScene();
+      ScreenDarkener->Draw();
+      DrawHighScoreWindow();
+      break;
+    case gsHelp:
+      HelpPages->Draw();
+      HelpDoneButton->Draw();
+      break;
+    case gsCredits:
+      if (CreditsCaller == gsOptions) DrawMenuScene();
+      ScreenDarkener->Draw();
+      InfoWindow->Update();
+      InfoWindow->Draw();
+      if (!InfoWindow->IsHidden()) {
+        TPoint p = InfoWindow->Position();
+        DrawCentredText(TextStrings.GameTexts[7], p.X + 45, 342, p.Y + 27, 0.78);
+        CreditLines->UpdateAndDraw();
+        CreditsDoneButton->Draw();
+      }
+      break;
+    case gsConfirmWindow:
+      switch (ConfirmKind) {
+        case 1:
+        case 3:
+        case 5:
+        case 9: DrawMenuScene(); break;
+        case 2:
+        case 6: DrawPlayerSelectScene(); break;
+        default: ScenePlaceholder(); break;
+      }
+      ScreenDarkener->Draw();
+      ConfirmWindow->UpdateAndDraw();
+      break;
+    case gsAddPlayer:
+    case gsAddInitialPlayer:
+      if (Scene() == gsAddPlayer)
+        DrawPlayerSelectScene();
+      else
+        DrawSplashScene();
+      ScreenDarkener->Draw();
+      DrawAddNameWindow();
+      break;
+    case gsOpeningStory:
+    case gsEndingStory:
+      // The comic strips come with the story; until then the story leads on to the menu.
+      if (!SceneTransition->IsActive()) {
+        if (CurrentSave.MusicOn) MusicBox->SetVolume(CurrentSave.MusicVolume);
+        SwitchScene(gsMenu);
+      }
+      StorySkipButton->Draw();
+      break;
+    default: ScenePlaceholder(); break;
   }
 }
 
@@ -33,17 +105,170 @@ void TFormMain::SceneCompanyLogos() {
   }
   CompanyLogos.UpdateAndDraw();
   if (CompanyLogos.Finished()) {
+    MusicBox->SetVolume(50);
+    MusicBox->Request(0);
     LoadFolderJpegs(1);
     LoadFolderPngs(1);
-    GameScene.SetValue(gsSplash);
+    LoadingBar->ReloadSize();
+    SetScene(gsSplash);
   }
 }
 
-void TFormMain::SceneSplash() {
+void TFormMain::DrawSplashScene() {
   OmegaImageList1.DrawImage("SplashBG", 0, 0, 0);
+  if (LoadingBar->LoadingMinusOneFinished() && !LoadingBar->LoadingFinished())
+    LoadingBar->ImageLoaded();
+  LoadingBar->Draw();
+}
+
+void TFormMain::SceneSplash() {
+  DrawSplashScene();
+  if (CompanyLogos.Finished() && !LoadStarted) {
+    ++SplashFrames;
+    if (SplashFrames >= 33) {
+      LoadStarted = true;
+      LoadFolderJpegs(2);
+      LoadFolderPngs(2);
+      PrepareAfterMainLoad();
+    }
+  }
   CompanyLogos.UpdateAndDraw();
 }
 
-void TFormMain::OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
-  Trace("scene", TGameScene::Name(oldScene) + " " + TGameScene::Name(newScene));
+void TFormMain::DrawMenuScene() {
+  MenuPanel->Update();
+  WelcomePanel->Update();
+  MenuBlink.Next();
+  WandSwing.Step();
+  LogoSwing.Step();
+  OmegaImageList1.DrawImage("MenuBG", 0, 0, 0);
+  int eyes = MenuBlink.Frame();
+  if (eyes != TAnimData::Hidden) OmegaImageList1.DrawImage("CharEyes", 359, 162, eyes);
+  OmegaImageList1.DrawImageColor("CharWand", 569, 132, 0, 255, 255, 255, 255, 1, 1, 0.99226004f,
+                                 0.08370044f, WandSwing.Value * 0.059f);
+  OmegaImageList1.DrawImage("CharWandCover", 580, 457, 0);
+  TPoint welcome = WelcomePanel->Position();
+  OmegaImageList1.DrawImage("WelcomePanel", static_cast<float>(welcome.X - 4),
+                            static_cast<float>(welcome.Y - 4), 0);
+  ChangePlayerLink->Draw();
+  TPoint menu = MenuPanel->Position();
+  OmegaImageList1.DrawImage("MenuPanel", static_cast<float>(menu.X), static_cast<float>(menu.Y), 0);
+  PlayButton->Draw();
+  OptionsButton->Draw();
+  HighScoresButton->Draw();
+  ExitButton->Draw();
+  HelpButton->Draw();
+  OmegaImageList1.DrawImageColor("GameLogo", static_cast<float>(menu.X - 90),
+                                 static_cast<float>(menu.Y - 172), 0, 255, 255, 255, 255, 1, 1,
+                                 0.5f, -50, LogoSwing.Value);
+  std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
+  GlobGameText.DrawText(static_cast<float>(welcome.X + 24), static_cast<float>(welcome.Y + 33), 0,
+                        340, 250, 0, 0.85 * NameInput->LetterSizeRatio, greeting);
+  if (IsWindows8OrLater) {
+    TMotion::ApproachInt(NoticeAlpha, 25, NoticeTarget);
+    if (NoticeAlpha > 0)
+      OmegaImageList1.DrawImageColor("Win8Notice", 606, 641, 0, 255, 255, 255,
+                                     static_cast<std::uint8_t>(NoticeAlpha));
+  }
+}
+
+void TFormMain::SceneMenu() { DrawMenuScene(); }
+
+void TFormMain::DrawPlayerSelectScene() {
+  DrawMenuScene();
+  if (Scene() == gsPlayerSelect) ScreenDarkener->Draw();
+  NameListWindow->Update();
+  NameListWindow->Draw();
+  if (NameListWindow->IsHidden()) return;
+  const TNameList& list = *NameList;
+  OmegaImageList1.DrawImageColor("NameListSelection", static_cast<float>(list.Left - 13),
+                                 static_cast<float>((list.Selected() - 1) * list.VertGap +
+                                                    list.Top - 10),
+                                 0, 255, 255, 255, 150);
+  for (int i = 1; i <= TNameList::SlotCount; ++i) {
+    if (list.Name(i).empty()) continue;
+    bool selected = i == list.Selected();
+    GlobGameText.DrawText(static_cast<float>(list.Left + 20),
+                          static_cast<float>((i - 1) * list.VertGap + list.Top + 22), 0, 328,
+                          selected ? 255 : 220, 0, selected ? 0.88 : 0.82, list.Name(i));
+  }
+  NameListNewButton->Draw();
+  NameListDeleteButton->Draw();
+  NameListOKButton->Draw();
+}
+
+void TFormMain::DrawAddNameWindow() {
+  AddNameWindow->Update();
+  AddNameWindow->Draw();
+  if (AddNameWindow->IsHidden()) return;
+  NameInput->Update();
+  GlobGameText.DrawText(static_cast<float>(NameInput->Left), static_cast<float>(NameInput->Top),
+                        0, 327, 250, 0, 0.85, NameInput->GetDisplayText());
+  AddNameOKButton->Draw();
+  AddNameCancelButton->Draw();
+}
+
+void TFormMain::DrawOptionsWindow() {
+  OptionsWindow->Update();
+  OptionsWindow->Draw();
+  if (OptionsWindow->IsHidden()) return;
+  OptionsCreditsButton->Draw();
+  OptionsOKButton->Draw();
+  SoundMinusButton->Draw();
+  SoundPlusButton->Draw();
+  MusicMinusButton->Draw();
+  MusicPlusButton->Draw();
+  SoundBar->Draw();
+  MusicBar->Draw();
+  SoundCheck->Draw();
+  MusicCheck->Draw();
+  FullScreenCheck->Draw();
+  TutorialCheck->Draw();
+}
+
+void TFormMain::DrawHighScoreWindow() {
+  HighScoreWindow->Update();
+  HighScoreWindow->Draw();
+  if (HighScoreWindow->IsHidden()) return;
+  TPoint p = HighScoreWindow->Position();
+  DrawCentredText(TextStrings.GameTexts[9], p.X + 45, 342, p.Y + 27, 0.78);
+  for (int i = 1; i <= 4; ++i)
+    OmegaImageList1.DrawImage("HighScoreLine", static_cast<float>(p.X + 52),
+                              static_cast<float>(p.Y + i * 45 + 50), 0);
+  for (int n = 1; n <= THighScores::RowCount; ++n) {
+    std::string prefix = std::to_string(n) + ". ";
+    std::string suffix = " - " + HighScores->ScoreText(n);
+    int room = 280 - GlobGameText.TextWidth(prefix + suffix, 0, 0.65);
+    std::string name = HighScores->Name(n);
+    bool cut = false;
+    while (!name.empty() && GlobGameText.TextWidth(name, 0, 0.65) > room) {
+      name.pop_back();
+      cut = true;
+    }
+    if (cut) name += "..";
+    GlobGameText.DrawText(static_cast<float>(p.X + 72), static_cast<float>(p.Y + n * 45 + 50), 0,
+                          280, 245, 0, 0.65, prefix + name + suffix);
+  }
+  HighScoresOKButton->Draw();
+}
+
+void TFormMain::SceneMap() {
+  MapLeftPanel->Update();
+  MapRightPanel->Update();
+  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(2, "MapBG.jpg", true, true);
+  OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
+  OmegaImageList1.DrawImageColor("GameLogo", -20, 20, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f,
+                                 LogoSwing.Value);
+  TPoint left = MapLeftPanel->Position(), right = MapRightPanel->Position();
+  OmegaImageList1.DrawImage("CornerLeftPanel", static_cast<float>(left.X - 4),
+                            static_cast<float>(left.Y - 4), 0);
+  OmegaImageList1.DrawImage("CornerRightPanel", static_cast<float>(right.X - 4),
+                            static_cast<float>(right.Y - 4), 0);
+  MapMenuButton->Draw();
+  MapPlayButton->Draw();
+}
+
+void TFormMain::ScenePlaceholder() {
+  // Scenes whose components come later draw the island background meanwhile.
+  OmegaImageList1.DrawImage("GameBG1", 0, 0, 0);
 }

@@ -2,7 +2,9 @@
 #include <memory>
 #include <string>
 
+#include "engine/TAnimData.h"
 #include "engine/TImageLoader.h"
+#include "engine/TValueUpDown.h"
 #include "engine/TLoadedImageList.h"
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
@@ -10,7 +12,27 @@
 #include "engine/TSpriteTileCount.h"
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
+#include "audio/TMusicBox.h"
+#include "audio/TSFXPlayer.h"
+#include "audio/TVoicePlayer.h"
+#include "profiles/THighScores.h"
+#include "profiles/TNameInput.h"
+#include "profiles/TNameList.h"
 #include "shell/TCompanyLogos.h"
+#include "shell/TSceneTransition.h"
+#include "shell/TScreenDarkener.h"
+#include "text/TGlobalGameText.h"
+#include "text/TSettingLoader.h"
+#include "text/TTextStrings.h"
+#include "ui/TCreditLines.h"
+#include "ui/TGameButton.h"
+#include "ui/TGameCheckBox.h"
+#include "ui/TGameConfirmWindow.h"
+#include "ui/TGameMenuWindow.h"
+#include "ui/THelpPages.h"
+#include "ui/TLoadingBar.h"
+#include "ui/TPanelMover.h"
+#include "ui/TVolumeBar.h"
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
 #include "shell/TShellServices.h"
@@ -18,10 +40,13 @@
 
 // The main window. It owns every component for the whole run and wires their events.
 // One class over several files, by concern:
-//   FormMain_Lifecycle.cpp  creation, display mode, focus, closing
-//   FormMain_Load.cpp       folders and picture loading
-//   FormMain_Scenes.cpp     the frame and the scene routines
-//   FormMain_Input.cpp      mouse and keys
+//   FormMain_Lifecycle.cpp   creation, display mode, focus, closing
+//   FormMain_Load.cpp        folders, picture loading and the loading schedule
+//   FormMain_Components.cpp  creating and wiring the components
+//   FormMain_Scenes.cpp      the frame and the scene routines
+//   FormMain_SceneChange.cpp scene switches, transitions and the scene-change hooks
+//   FormMain_Input.cpp       mouse and keys
+//   FormMain_Players.cpp     players, saves, high scores and the confirmation kinds
 class TFormMain {
  public:
   explicit TFormMain(const TShellServices& services);
@@ -75,6 +100,35 @@ class TFormMain {
   TCompanyLogos CompanyLogos;
   TFormWin10Confirm Win10Confirm;
 
+  // ---- components created at start-up (in this order) ----
+  std::unique_ptr<TLoadingBar> LoadingBar;
+  std::unique_ptr<TMusicBox> MusicBox;
+  std::unique_ptr<TSFXPlayer> SFXPlayer;
+  std::unique_ptr<TVoicePlayer> VoicePlayer;
+  TSettingLoader SettingLoader;
+  TGlobalGameText GlobGameText;
+  TTextStrings TextStrings;
+  std::unique_ptr<TNameList> NameList;
+  std::unique_ptr<TNameInput> NameInput;
+  std::unique_ptr<THighScores> HighScores;
+  std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
+  std::unique_ptr<TSceneTransition> SceneTransition;
+  std::unique_ptr<TScreenDarkener> ScreenDarkener;
+  std::unique_ptr<TCreditLines> CreditLines;
+  std::unique_ptr<THelpPages> HelpPages;
+  // Buttons of the shell's own scenes.
+  std::unique_ptr<TGameButton> StorySkipButton, HelpDoneButton, CreditsDoneButton,
+      NameListNewButton, NameListDeleteButton, NameListOKButton, AddNameOKButton,
+      AddNameCancelButton, ChangePlayerLink, PlayButton, OptionsButton, HighScoresButton,
+      ExitButton, HelpButton, MapMenuButton, MapPlayButton, OptionsCreditsButton,
+      OptionsOKButton, SoundMinusButton, SoundPlusButton, MusicMinusButton, MusicPlusButton,
+      HighScoresOKButton;
+  std::unique_ptr<TGameMenuWindow> NameListWindow, InfoWindow, HighScoreWindow, AddNameWindow,
+      OptionsWindow;
+  std::unique_ptr<TPanelMover> MenuPanel, WelcomePanel, MapLeftPanel, MapRightPanel;
+  std::unique_ptr<TVolumeBar> SoundBar, MusicBar;
+  std::unique_ptr<TGameCheckBox> SoundCheck, MusicCheck, FullScreenCheck, TutorialCheck;
+
   bool IsWindows8OrLater = false;
   std::string ExeFolder, LevelsFolder, TextsFolder, SaveRoot, SaveFolder;
   std::string ImagesFolder, LogoFolder, SplashFolder, LateLoadFolder, UpgradesFolder,
@@ -94,9 +148,36 @@ class TFormMain {
   int NoticeCounter = 0, NoticeTarget = 255, NoticeAlpha = 0;
   long long FrameCounter = 0;
   int ConfirmKind = 0;  // the question the confirmation window asks
+  TGameSceneValues ReturnScene = gsMainGame;
+  TGameSceneValues CreditsCaller = gsOptions;
+  TGameSceneValues HelpCaller = gsMenu;
+  bool GoingToMap = false;
+  bool NameExists = false;
+  bool TutorialEnabled = false;
+  bool PausedBeforeConfirm = false;
+  std::string LastPlayerName;
+  std::string DefaultPlayerName;
+  TGameSceneValues PreviousScene = gsCompanyLogos;
+  bool MainLoadPrepared = false;
+  TAnimData MenuBlink;
+  TValueUpDown WandSwing, LogoSwing;
   bool FullScreenSwitchDone = false;
   std::string Caption = "Wendmoor: Vessary";
   TPlayerSave CurrentSave, DefaultSave;
+
+  // ---- scenes ----
+  // Sets the scene at once (→) or through the transition (⇒).
+  void SetScene(TGameSceneValues scene);
+  void SwitchScene(TGameSceneValues scene);
+  TGameSceneValues Scene() const { return GameScene.GetValue(); }
+  void AskConfirmation(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
+
+  // ---- players ----
+  std::string SaveFileName(const std::string& name) const;
+  void LoadPlayerSave();
+  bool SavePlayerSave(bool withStickers);
+  void ApplyPlayerSave();
+  void SubmitHighScore();
 
   // ---- picture loading ----
   bool LoadImageFile(int group, const std::string& fileName, bool fromLateLoad, bool isJpeg);
@@ -105,6 +186,49 @@ class TFormMain {
   std::string GroupFolder(int group) const;
 
  private:
+  // Components and their wiring.
+  void WireComponents();
+  void PrepareAfterMainLoad();
+  void ReloadButtonSizes();
+  std::unique_ptr<TGameButton> MakeButton(const std::string& image, int left, int top);
+  std::unique_ptr<TGameMenuWindow> MakeWindow(const std::string& image, int left, int top,
+                                              int hideX, int hideY, int step, TShowDir dir);
+  void PlaceMenuButtons(TPoint panel);
+  void PlaceOptionWidgets(TPoint window);
+  void LoadOptionWidgets();
+  void StoreOptionWidgets();
+  void OptionsHidden();
+  void CountMainImages();
+  // Scene-change hooks.
+  void OnStartToSwitch(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene);
+  void FreeLogoAndLoadingPictures();
+  // Player flows.
+  void AddNameConfirmed();
+  void AddNameHidden();
+  void PlayerListOK();
+  void ChangePlayer();
+  void UpdateNameListButtons();
+  void StartOpeningStory();
+  void ConfirmHidden(int result);
+  void ConfirmPositive();
+  // Drawing helpers of the scenes.
+  void DrawMenuScene();
+  void DrawPlayerSelectScene();
+  void DrawSplashScene();
+  void DrawOptionsWindow();
+  void DrawHighScoreWindow();
+  void DrawAddNameWindow();
+  void DrawCentredText(const std::string& text, int left, int width, int y, double scale,
+                       std::uint8_t alpha = 255, int colour = 0);
+  void SceneMenu();
+  void SceneMap();
+  void ScenePlaceholder();
+  // Routing of one mouse event to the current scene.
+  enum class TMouseKind { Down, Move, Up };
+  void RouteMouse(TMouseKind kind, int x, int y, bool left);
+
   // Start-up steps that later components fill in.
   void BuildFolderPaths();
   void CreateComponents();
@@ -121,10 +245,12 @@ class TFormMain {
   void RunScene();
   void SceneCompanyLogos();
   void SceneSplash();
+  void Forward(TGameButton& b, TMouseKind kind, int x, int y, bool left);
   void OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
   void Trace(const std::string& kind, const std::string& details);
 
   TShellServices Services;
+  std::unique_ptr<IAudioBackend> OwnedAudio;
   TImageLoader ImageLoader;
   bool IsClosed = false;
   bool Created = false;

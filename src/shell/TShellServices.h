@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/IAudioBackend.h"
 #include "platform/IClock.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/IRenderBackend.h"
@@ -14,6 +15,7 @@
 // system; the harness and the tests fill it with headless stand-ins.
 struct TShellServices {
   IRenderBackend* Backend = nullptr;
+  IAudioBackend* Audio = nullptr;
   IWindow* Window = nullptr;
   IClock* Clock = nullptr;
   IMessageBoxes* MessageBoxes = nullptr;

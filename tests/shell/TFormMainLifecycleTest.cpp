@@ -9,6 +9,7 @@
 #include "platform/TRecordedMessageBoxes.h"
 #include "platform/TVirtualClock.h"
 #include "shell/TFormMain.h"
+#include "support/GameContent.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -27,6 +28,7 @@ struct ShellRig {
   ShellRig() {
     boxes.Print = false;
     std::filesystem::create_directories(exe.Path / "Images/Logo");
+    CopyGameTexts(exe.Path);
     TPicture logo;
     logo.Resize(32, 16);
     std::string err;

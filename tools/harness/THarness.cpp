@@ -1,5 +1,6 @@
 #include "THarness.h"
 
+#include <cstdlib>
 #include <fstream>
 
 #include "engine/TGameRandom.h"
@@ -30,7 +31,10 @@ bool THarness::Start(std::string& error) {
       [this, seed]() { return seed * 2654435761u + static_cast<std::uint32_t>(CurrentFrame) * 40503u; });
 
   TShellServices s;
+  // Sound runs for real on SDL's dummy driver, so the players' logic is exercised.
+  setenv("SDL_AUDIODRIVER", "dummy", 0);
   s.Backend = &Backend;
+  s.Audio = &Audio;
   s.Window = &NullWindow;
   s.Clock = &Clock;
   s.MessageBoxes = &Boxes;

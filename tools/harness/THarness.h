@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "THarnessScript.h"
+#include "platform/TMixerAudioBackend.h"
 #include "platform/TNullWindow.h"
 #include "platform/TOffscreenBackend.h"
 #include "platform/TRecordedMessageBoxes.h"
@@ -47,6 +48,7 @@ class THarness {
 
   TOptions Options;
   TOffscreenBackend Backend;
+  TMixerAudioBackend Audio;
   TNullWindow NullWindow;
   TVirtualClock Clock;
   TRecordedMessageBoxes Boxes;

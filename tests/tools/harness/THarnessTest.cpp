@@ -6,6 +6,7 @@
 #include "THarnessScript.h"
 #include "engine/TPictureDecoder.h"
 #include "shell/TFormMain.h"
+#include "support/GameContent.h"
 #include "support/TempDir.h"
 
 TEST(HarnessScript, ReadsEveryEventKind) {
@@ -52,6 +53,7 @@ TEST(HarnessScript, BadLinesAreNamed) {
 
 TEST(Harness, RunsTheGameOnAVirtualClockWithTraceAndScreenshot) {
   TempDir exe, data;
+  CopyGameTexts(exe.Path);
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
   auto cwd = std::filesystem::current_path();
   {

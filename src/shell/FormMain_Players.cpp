@@ -1,0 +1,240 @@
+// Players, their saves, the high scores and the questions of the confirmation window.
+#include "audio/TSoundShortcuts.h"
+#include "engine/Rounding.h"
+#include "platform/TAtomicFile.h"
+#include "platform/TFileSystem.h"
+#include "shell/TFormMain.h"
+
+std::string TFormMain::SaveFileName(const std::string& name) const {
+  return SaveFolder + name + ".sav";
+}
+
+void TFormMain::GatherPlayerSave(TPlayerSave& save) {
+  // The blocks of the components that do not exist yet keep what the record holds.
+  save.TutorialOn = TutorialEnabled;
+}
+
+void TFormMain::SetDefaultOptions(TPlayerSave& save) {
+  save.SoundOn = true;
+  save.MusicOn = true;
+  save.FullScreen = true;
+  save.TutorialOn = true;
+  save.SoundVolume = 70;
+  save.MusicVolume = 50;
+  save.RelaxedMode = rmNotInitialized;
+}
+
+void TFormMain::ApplyOptions() {
+  int sound = CurrentSave.SoundOn ? CurrentSave.SoundVolume : 0;
+  if (SFXPlayer) SFXPlayer->SetVolume(sound);
+  if (VoicePlayer) VoicePlayer->SetVolume(sound);
+  if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
+  TutorialEnabled = CurrentSave.TutorialOn;
+}
+
+void TFormMain::ApplyPlayerSave() {
+  TutorialEnabled = CurrentSave.TutorialOn;
+}
+
+bool TFormMain::ReadStartFullScreenOption() {
+  std::string bytes;
+  TPlayerSave save;
+  if (NameList && !NameList->CurrentName().empty() &&
+      TAtomicFile::Read(SaveFileName(NameList->CurrentName()), bytes) && save.Decode(bytes))
+    return save.FullScreen;
+  return DefaultSave.FullScreen;
+}
+
+void TFormMain::LoadPlayerSave() {
+  std::string bytes;
+  TPlayerSave loaded;
+  std::string file = SaveFileName(NameList->CurrentName());
+  if (!NameList->CurrentName().empty() && TAtomicFile::Read(file, bytes) && loaded.Decode(bytes))
+    CurrentSave = loaded;
+  else
+    CurrentSave = DefaultSave;
+  ApplyPlayerSave();
+  CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+  ApplyOptions();
+  PlayerLoaded = true;
+}
+
+bool TFormMain::SavePlayerSave(bool withStickers) {
+  TPlayerSave gathered = CurrentSave;
+  GatherPlayerSave(gathered);
+  if (!withStickers) gathered.Stickers = CurrentSave.Stickers;
+  gathered.FullScreen = OmegaScreen1.FullScreen;
+  CurrentSave = gathered;
+  const std::string& name = NameList->CurrentName();
+  if (name.empty()) return false;
+  auto bytes = CurrentSave.Encode();
+  std::string error;
+  if (!TAtomicFile::Write(SaveFileName(name), bytes.data(), bytes.size(), error)) {
+    Trace("error", error);
+    return false;
+  }
+  Trace("save", name + ".sav");
+  return true;
+}
+
+void TFormMain::SubmitHighScore() {
+  if (NameList && !NameList->CurrentName().empty())
+    HighScores->Submit(NameList->CurrentName(), CurrentSave.Score);
+}
+
+void TFormMain::UpdateNameListButtons() {
+  NameListNewButton->Enabled = !NameList->IsFull();
+  NameListDeleteButton->Enabled = !NameList->IsEmpty();
+}
+
+void TFormMain::AddNameConfirmed() {
+  if (!AddNameWindow->IsHidden() && AddNameWindow->State() == TGameMenuWindow::TState::Hiding)
+    return;
+  NameExists = false;
+  if (NameInput->GetText() == "ROSY FEN") {
+    CheatMode = true;
+    TSoundShortcuts::PlaySFX("NotifyHigh");
+    Trace("cheat", "on");
+    NameInput->SetText("");
+    AddNameWindow->Hide();
+    return;
+  }
+  if (NameInput->AllBlanks()) NameInput->SetText("");
+  if (Scene() == gsAddInitialPlayer && NameInput->GetText().empty())
+    NameInput->SetText(DefaultPlayerName);
+  AddNameWindow->Hide();
+  NameExists = NameList->Contains(NameInput->GetText());
+  if (!NameList->IsFull() && !NameExists && !TNameList::Trim(NameInput->GetText()).empty()) {
+    NameList->Add(NameInput->GetText());
+    LoadPlayerSave();
+    SavePlayerSave(false);
+  }
+  UpdateNameListButtons();
+}
+
+void TFormMain::AddNameHidden() {
+  if (Scene() == gsAddPlayer) {
+    if (NameExists) {
+      AskConfirmation(6, pbOK, nbCancel);
+    } else {
+      ScreenDarkener->ShowFull();
+      SetScene(gsPlayerSelect);
+    }
+  } else if (Scene() == gsAddInitialPlayer) {
+    if (NameList->IsEmpty()) {
+      // The cheat word adds nobody: ask for a name again.
+      AddNameWindow->Show();
+      return;
+    }
+    LastPlayerName = NameList->CurrentName();
+    NoPlayersYet = false;
+    StartOpeningStory();
+  }
+}
+
+void TFormMain::StartOpeningStory() {
+  CurrentSave.OpeningStoryTold = true;
+  SwitchScene(gsOpeningStory);
+}
+
+void TFormMain::PlayerListOK() {
+  if (NameList->CurrentName().empty()) {
+    NameList->Add(DefaultPlayerName);
+    LoadPlayerSave();
+    SavePlayerSave(false);
+  }
+  NameListWindow->Hide();
+  LoadPlayerSave();
+  if (NameList->CurrentName() != LastPlayerName) {
+    StickersPending = true;
+    if (!CurrentSave.OpeningStoryTold)
+      StartOpeningStory();
+    else
+      SwitchScene(gsMenu);
+  }
+  // The same player goes back to the menu once the window has gone.
+}
+
+void TFormMain::ChangePlayer() {
+  SubmitHighScore();
+  SavePlayerSave(true);
+  NameList->Startup();
+  ScreenDarkener->FadeIn();
+  SetScene(gsPlayerSelect);
+  UpdateNameListButtons();
+  LastPlayerName = NameList->CurrentName();
+  NameListWindow->Show();
+}
+
+void TFormMain::AskConfirmation(int kind, TPositiveButtonKind positive,
+                                TNegativeButtonKind negative) {
+  ConfirmKind = kind;
+  Trace("confirm", std::to_string(kind));
+  SetScene(gsConfirmWindow);
+  ConfirmWindow->Ask(kind, positive, negative);
+}
+
+void TFormMain::ConfirmPositive() {
+  switch (ConfirmKind) {
+    case 2:
+      if (TFileSystem::FileExists(SaveFileName(NameList->CurrentName())))
+        std::remove(SaveFileName(NameList->CurrentName()).c_str());
+      NameList->DeleteSelected();
+      UpdateNameListButtons();
+      break;
+    case 3:
+    case 4:
+      ResumeOnActivate = true;
+      SetFullScreen(CurrentSave.FullScreen, true);
+      break;
+    default: break;
+  }
+}
+
+void TFormMain::ConfirmHidden(int result) {
+  int kind = ConfirmKind;
+  switch (kind) {
+    case 1:
+      SetScene(gsMenu);
+      if (result == 1) RequestClose();
+      break;
+    case 2:
+      SetScene(gsPlayerSelect);
+      ScreenDarkener->ShowFull();
+      break;
+    case 3:
+    case 4:
+      if (result != 1) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+      if (kind == 3)
+        SetScene(gsMenu);
+      else
+        SetScene(ReturnScene);
+      break;
+    case 6:
+      if (result == 1) {
+        NameInput->SetText("");
+        AddNameCancelButton->Enabled = true;
+        AddNameWindow->Show();
+        SetScene(gsAddPlayer);
+      } else {
+        ScreenDarkener->ShowFull();
+        SetScene(gsPlayerSelect);
+      }
+      break;
+    case 8:
+      if (result == 1) {
+        FormClose();
+      } else {
+        SetScene(gsMainGame);
+        if (!PausedBeforeConfirm) GamePaused = false;
+      }
+      break;
+    case 9:
+      SetScene(gsMenu);
+      CurrentSave.RelaxedMode = result == 1 ? rmYes : rmNo;
+      GoingToMap = true;
+      SwitchScene(gsMap);
+      break;
+    default: SetScene(gsMenu); break;
+  }
+}

@@ -1,0 +1,109 @@
+// Scene switches, the transition and the hooks that run when a scene is left or entered.
+#include "engine/Rounding.h"
+#include "shell/TFormMain.h"
+
+void TFormMain::SetScene(TGameSceneValues scene) { GameScene.SetValue(scene); }
+
+void TFormMain::SwitchScene(TGameSceneValues scene) {
+  SceneTransition->StartSwitch(GameScene.GetValue(), scene);
+}
+
+void TFormMain::OnStartToSwitch(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  if ((oldScene == gsMenu && newScene != gsOptions && newScene != gsHighScores) ||
+      (oldScene == gsPlayerSelect && newScene == gsMenu)) {
+    MenuPanel->Hide();
+    WelcomePanel->Hide();
+  }
+  if (oldScene == gsMap) {
+    MapLeftPanel->Hide();
+    MapRightPanel->Hide();
+  }
+}
+
+void TFormMain::OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  Trace("scene", TGameScene::Name(oldScene) + " " + TGameScene::Name(newScene));
+  PreviousScene = oldScene;
+  if (!SceneTransition) return;  // start-up, before the components exist
+  LeaveScene(oldScene, newScene);
+  EnterScene(oldScene, newScene);
+}
+
+void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  switch (oldScene) {
+    case gsSplash:
+      if (newScene != gsAddInitialPlayer) FreeLogoAndLoadingPictures();
+      break;
+    case gsAddInitialPlayer: FreeLogoAndLoadingPictures(); break;
+    case gsMap: OmegaImageList1.Remove("MapBG"); break;
+    case gsHelp: HelpPages->FreeImages(); break;
+    case gsMenu:
+    case gsConfirmWindow:
+      if (GoingToMap && (oldScene == gsMenu || ConfirmKind == 9)) {
+        LoadedImages.Unload(4, OmegaImageList1);
+        LoadedImages.Unload(2, OmegaImageList1);
+        GoingToMap = false;
+      }
+      break;
+    case gsOpeningStory: LoadedImages.Unload(0, OmegaImageList1); break;
+    case gsEndingStory: LoadedImages.Unload(1, OmegaImageList1); break;
+    default: break;
+  }
+}
+
+void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  // Windows over the menu sit on the veil; the menu itself has none.
+  if (newScene == gsOptions || newScene == gsHighScores || newScene == gsCredits ||
+      newScene == gsPlayerSelect)
+    ScreenDarkener->FadeIn();
+  else if (newScene == gsMenu)
+    ScreenDarkener->Hide();
+  switch (newScene) {
+    case gsMenu: {
+      if (oldScene == gsCredits) break;
+      if (oldScene == gsConfirmWindow && ConfirmKind != 1 && ConfirmKind != 5 && ConfirmKind != 9)
+        break;
+      if (!LoadedImages.IsLoaded(4)) {
+        LoadFolderJpegs(8);
+        LoadFolderPngs(8);
+      }
+      PlayButton->ReloadSize();
+      if (oldScene == gsOptions || oldScene == gsHighScores) break;
+      bool samePlayer = oldScene == gsPlayerSelect && NameList->CurrentName() == LastPlayerName;
+      if (!samePlayer) {
+        MenuPanel->Show();
+        WelcomePanel->Show();
+      }
+      LastPlayerName = NameList->CurrentName();
+      // The sticker book takes the pending stickers when it exists.
+      StickersPending = false;
+      MusicBox->Request(0);
+      break;
+    }
+    case gsMap:
+      MapLeftPanel->Show();
+      MapRightPanel->Show();
+      MusicBox->Request(0);
+      break;
+    case gsHelp:
+      HelpPages->PageIdx = 1;
+      HelpPages->LoadImages();
+      break;
+    case gsOpeningStory:
+      if (!LoadedImages.IsLoaded(0)) {
+        LoadFolderJpegs(5);
+        LoadFolderPngs(5);
+      }
+      if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
+      MusicBox->Request(1);
+      break;
+    case gsEndingStory:
+      if (!LoadedImages.IsLoaded(1)) {
+        LoadFolderJpegs(6);
+        LoadFolderPngs(6);
+      }
+      if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
+      MusicBox->Request(1);
+      break;
+    default: break;
+  }
+}
