@@ -273,6 +273,33 @@ Measure MeasureChannels(const std::vector<const float*>& ch, size_t frames, int 
   return m;
 }
 
+void Limit(Mono& m, double ceilingDb, double lookaheadMs, double releaseMs) {
+  size_t n = m.s.size(), look = std::max<size_t>(1, size_t(lookaheadMs * m.rate / 1000));
+  float ceiling = float(std::pow(10.0, ceilingDb / 20.0));
+  std::vector<float> need(n + look, 1.0f), gain(n, 1.0f);
+  for (size_t i = 0; i < n; ++i) {
+    float a = std::fabs(m.s[i]);
+    if (a > ceiling) need[i] = ceiling / a;
+  }
+  // The lowest gain needed over the coming window, then a release that recovers slowly.
+  float rel = float(std::exp(-1.0 / (releaseMs * m.rate / 1000))), g = 1.0f;
+  std::vector<float> held(n + look, 1.0f);
+  for (size_t i = 0; i < n; ++i) {
+    float lowest = 1.0f;
+    for (size_t k = i; k < i + look; ++k) lowest = std::min(lowest, need[k]);
+    g = lowest < g ? lowest : lowest + (g - lowest) * rel;
+    held[i] = g;
+  }
+  // Averaging over the window turns the drops into smooth ramps that still reach their floor.
+  double sum = 0;
+  for (size_t i = 0; i < n + look; ++i) {
+    sum += held[i];
+    if (i >= look) sum -= held[i - look];
+    if (i >= look - 1 && i - (look - 1) < n) gain[i - (look - 1)] = float(std::min<double>(sum / look, held[i - (look - 1)]));
+  }
+  for (size_t i = 0; i < n; ++i) m.s[i] *= gain[i];
+}
+
 namespace {
 double GainFor(const Measure& m, double targetLufs, double peakDb, bool momentary) {
   double level = momentary ? m.maxMomentaryLufs : m.integratedLufs;

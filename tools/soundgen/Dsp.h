@@ -125,6 +125,10 @@ inline Measure MeasureStereo(const Stereo& s) {
   return MeasureChannels({s.l.data(), s.r.data()}, s.Frames(), s.rate);
 }
 
+// Lowers the few peaks above the ceiling smoothly (looking ahead so that none gets through),
+// leaving everything else alone.
+void Limit(Mono& m, double ceilingDb, double lookaheadMs, double releaseMs);
+
 // Sets the loudness to the target without letting the peak pass peakDb.
 // useMomentary: short sounds are matched by their loudest 400 ms, long ones by the gated whole.
 void Normalize(Mono& m, double targetLufs, double peakDb, bool useMomentary);

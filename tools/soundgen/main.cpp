@@ -120,6 +120,9 @@ int Generate(const fs::path& texts, const fs::path& bin, const fs::path& work, c
       const Voice& v = Voices()[i];
       Mono m = spoken[i];
       TidySpeech(m);
+      // Every narration at the same loudness: the odd plosive is limited instead of the whole line.
+      Normalize(m, kVoiceLufs, 6.0, false);
+      Limit(m, -2.0, 5.0, 80.0);
       Normalize(m, kVoiceLufs, -1.5, false);
       double allowed = NarrationSeconds(lines[i].text.size());
       if (m.Seconds() > allowed) {

@@ -49,6 +49,19 @@ TEST(Synth, NormaliseMeetsTheTargetButNeverThePeakCap) {
   EXPECT_NEAR(MeasureMono(click).peakDb, -1.5, 0.05);
 }
 
+TEST(Synth, LimiterCatchesPeaksAndLeavesTheRest) {
+  Mono m = Sine(300, 0.3, 1.0);
+  for (size_t i = 22050; i < 22100; ++i) m.s[i] *= 3.0f;  // a sharp burst to 0.9
+  Mono before = m;
+  Limit(m, -6.0, 5.0, 50.0);
+  float peak = 0;
+  for (float x : m.s) peak = std::max(peak, std::fabs(x));
+  EXPECT_LE(peak, std::pow(10.0f, -6.0f / 20) + 1e-4f);
+  // Far from the burst nothing changed.
+  EXPECT_EQ(m.s[1000], before.s[1000]);
+  EXPECT_NEAR(m.s[40000], before.s[40000], 1e-3);
+}
+
 TEST(Synth, FadesAndCapsLeaveNoStep) {
   Mono m = Sine(440, 0.8, 5.0);
   CapLength(m, 2.0);
