@@ -308,7 +308,8 @@ void TFormMain::WireComponents() {
   NameListDeleteButton->OnClick = [this](TGameButton&) { AskConfirmation(2, pbYes, nbNo); };
   NameListOKButton->OnClick = [this](TGameButton&) { PlayerListOK(); };
   NameListWindow->OnHidingComplete = [this](TGameMenuWindow&) {
-    if (Scene() == gsPlayerSelect) SetScene(gsMenu);
+    // A new player leaves through the transition already on its way.
+    if (Scene() == gsPlayerSelect && !SceneTransition->IsActive()) SetScene(gsMenu);
   };
   AddNameOKButton->OnClick = [this](TGameButton&) { AddNameConfirmed(); };
   AddNameCancelButton->OnClick = [this](TGameButton&) {

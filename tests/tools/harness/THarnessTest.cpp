@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "THarness.h"
 #include "THarnessScript.h"
@@ -79,4 +81,65 @@ TEST(Harness, RunsTheGameOnAVirtualClockWithTraceAndScreenshot) {
     EXPECT_EQ(shot.Height, 768);
   }
   std::filesystem::current_path(cwd);
+}
+
+namespace {
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+}  // namespace
+
+// A whole visit outside a level, on the installed content: first start, menu, options, high
+// scores, help, credits, a second player, switching, deleting, leaving.
+TEST(Harness, MenuTourFollowsTheScenesAndSavesInOrder) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  std::vector<std::string> events;
+  {
+    THarness::TOptions o;
+    THarness h(o);
+    std::string err;
+    ASSERT_TRUE(h.Start(err)) << err;
+    THarnessScript script;
+    ASSERT_TRUE(script.Parse(
+        ReadText(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/menu-tour.txt"), err))
+        << err;
+    for (int i = 0; i < 1500 && !h.Form().Closed(); ++i) h.Step(script);
+    for (const std::string& line : h.TraceLines()) {
+      std::string rest = line.substr(line.find(' ') + 1);
+      for (const char* kind : {"scene ", "save ", "confirm ", "close", "music "})
+        if (rest.rfind(kind, 0) == 0) events.push_back(rest);
+    }
+  }
+  std::filesystem::current_path(cwd);
+  const std::vector<std::string> expected = {
+      "scene gsCompanyLogos gsSplash", "music 0",
+      "scene gsSplash gsAddInitialPlayer", "save WYNNET.sav",
+      "scene gsAddInitialPlayer gsOpeningStory", "music 1",
+      "scene gsOpeningStory gsMenu", "music 0",
+      "scene gsMenu gsOptions", "scene gsOptions gsMenu",
+      "scene gsMenu gsHighScores", "scene gsHighScores gsMenu",
+      "scene gsMenu gsHelp", "scene gsHelp gsMenu",
+      "scene gsMenu gsOptions", "scene gsOptions gsCredits", "scene gsCredits gsMenu",
+      // A second player: added, chosen (a new player hears the opening story first).
+      "save WYNNET.sav", "scene gsMenu gsPlayerSelect", "scene gsPlayerSelect gsAddPlayer",
+      "save BRAM.sav", "scene gsAddPlayer gsPlayerSelect",
+      "scene gsPlayerSelect gsOpeningStory", "music 1", "scene gsOpeningStory gsMenu", "music 0",
+      // Back to the first player.
+      "save BRAM.sav", "scene gsMenu gsPlayerSelect", "scene gsPlayerSelect gsMenu",
+      // The second player is deleted after the question.
+      "save WYNNET.sav", "scene gsMenu gsPlayerSelect", "confirm 2",
+      "scene gsPlayerSelect gsConfirmWindow", "scene gsConfirmWindow gsPlayerSelect",
+      "scene gsPlayerSelect gsMenu",
+      // Leaving through the question saves the player and the high scores.
+      "confirm 1", "scene gsMenu gsConfirmWindow", "scene gsConfirmWindow gsMenu",
+      "save WYNNET.sav", "save HighScores.dat", "close"};
+  EXPECT_EQ(events, expected);
+  auto folder = data.Path / "Wendmoor - Vessary";
+  EXPECT_TRUE(std::filesystem::exists(folder / "WYNNET.sav"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "BRAM.sav"));
+  EXPECT_EQ(std::filesystem::file_size(folder / "Players.dat"), 358u);
+  EXPECT_EQ(std::filesystem::file_size(folder / "HighScores.dat"), 1300u);
 }
