@@ -247,3 +247,20 @@ TEST(FormMainLifecycle, ClosingStopsTheClock) {
   EXPECT_TRUE(r.form->Closed());
   EXPECT_FALSE(r.form->OmegaTimer1.GetEnabled());
 }
+
+TEST(FormMainLifecycle, TheTransitionSwallowsClicksWhileItCovers) {
+  ShellRig r;
+  ASSERT_TRUE(r.Create());
+  r.form->FormShow();
+  while (r.form->CompanyLogos.GetAlpha(1) < 255) r.Frames(1);
+  r.form->SwitchScene(gsCompanyLogos);  // a wipe over the same scene
+  r.Frames(1);
+  ASSERT_TRUE(r.form->SceneTransition->IsBlocking());
+  r.form->FormMouseDown(TMouseButton::Left, 10, 10);
+  r.Frames(1);
+  EXPECT_EQ(r.form->CompanyLogos.GetCurrentLogo(), 1);  // not skipped
+  while (r.form->SceneTransition->IsBlocking()) r.Frames(1);
+  r.form->FormMouseDown(TMouseButton::Left, 10, 10);
+  r.Frames(1);
+  EXPECT_EQ(r.form->CompanyLogos.GetCurrentLogo(), 2);
+}
