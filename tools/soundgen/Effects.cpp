@@ -779,7 +779,12 @@ Mono MakeEffect(const std::string& name) {
   FadeEdges(m, 1.0, 12.0);
   // The encoder smears a sharp attack a few milliseconds backwards: give it silence to smear into.
   m.s.insert(m.s.begin(), size_t(0.006 * m.rate), 0.0f);
-  Normalize(m, kEffectLufs + EffectLoudnessOffset(name), kEffectPeakDb, true);
+  // Sharp transients would hold a short sound under its level: let the limiter take up to
+  // 5 dB off them, which the ear does not notice on a hit this short.
+  double target = kEffectLufs + EffectLoudnessOffset(name);
+  Normalize(m, target, kEffectPeakDb + 5.0, true);
+  Limit(m, kEffectPeakDb, 1.5, 40.0);
+  Normalize(m, target, kEffectPeakDb, true);
   return m;
 }
 
