@@ -5,7 +5,9 @@
 #include "engine/SharedTypes.h"
 #include "engine/TGameRandom.h"
 
-bool TMotion::ApproachInt(int& value, int step, int target) {
+namespace {
+template <typename T>
+bool Approach(T& value, T target, T step) {
   if (value < target) {
     value += step;
     if (value > target) value = target;
@@ -15,16 +17,14 @@ bool TMotion::ApproachInt(int& value, int step, int target) {
   }
   return value == target;
 }
+}  // namespace
+
+bool TMotion::ApproachInt(int& value, int step, int target) {
+  return Approach(value, target, step);
+}
 
 bool TMotion::ApproachFloat(float& value, float target, float step) {
-  if (value < target) {
-    value += step;
-    if (value > target) value = target;
-  } else if (value > target) {
-    value -= step;
-    if (value < target) value = target;
-  }
-  return value == target;
+  return Approach(value, target, step);
 }
 
 void TMotion::TurnAngle(int direction, float& angle, float step) {

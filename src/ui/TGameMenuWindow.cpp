@@ -2,14 +2,14 @@
 
 #include "engine/TOmegaImageList.h"
 
+void TGameMenuWindow::MoveToHidingPosition() {
+  // Off-screen on the moving axis, in place on the other.
+  X = Horizontal() ? HidingXPos : Left;
+  Y = Horizontal() ? Top : HidingYPos;
+}
+
 void TGameMenuWindow::Show() {
-  if (Horizontal()) {
-    X = HidingXPos;
-    Y = Top;
-  } else {
-    X = Left;
-    Y = HidingYPos;
-  }
+  MoveToHidingPosition();
   ShownTimer = 0;
   TimerFired = false;
   FState = TState::Showing;
@@ -23,13 +23,7 @@ void TGameMenuWindow::Hide() {
 
 void TGameMenuWindow::HideNow() {
   FState = TState::Hidden;
-  if (Horizontal()) {
-    X = HidingXPos;
-    Y = Top;
-  } else {
-    X = Left;
-    Y = HidingYPos;
-  }
+  MoveToHidingPosition();
   Tag.clear();
   ShownTimer = 0;
   TimerFired = false;

@@ -38,6 +38,7 @@ class TGameMenuWindow : public TComponent {
   bool IsHidden() const { return FState == TState::Hidden; }
 
  private:
+  void MoveToHidingPosition();
   bool Horizontal() const { return ShowDir == sdToRight || ShowDir == sdToLeft; }
 
   TOmegaImageList& OmgImgList;
