@@ -37,9 +37,9 @@ bool IsPictureFile(const fs::path& p) {
 }
 }  // namespace
 
-TPicture RenderPicture(const TAssetSpec& spec) {
-  TCanvas canvas(spec.Width(), spec.Height());
-  if (spec.Paint) spec.Paint(canvas, spec);
+TPicture RenderPicture(const TAssetSpec& asset) {
+  TCanvas canvas(asset.Width(), asset.Height());
+  if (asset.Paint) asset.Paint(canvas, asset);
   return canvas.ToPicture();
 }
 

@@ -7,7 +7,7 @@
 
 namespace assetgen {
 
-TPicture RenderPicture(const TAssetSpec& spec);
+TPicture RenderPicture(const TAssetSpec& asset);
 
 // Writes every picture below imagesDir (the game's "Images/" folder) and removes
 // pictures that the manifest no longer names. Returns false and fills error on failure.

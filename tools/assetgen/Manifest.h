@@ -8,7 +8,7 @@ namespace assetgen {
 
 class TCanvas;
 struct TAssetSpec;
-using TPainter = void (*)(TCanvas& canvas, const TAssetSpec& spec);
+using TPainter = void (*)(TCanvas& canvas, const TAssetSpec& asset);
 
 enum class TFormat { Png, Jpeg };
 

@@ -32,27 +32,27 @@ double DistanceToArea(const std::vector<unsigned char>& mask, double px, double 
 }
 
 void CheckShape(const TShape& shape) {
-  TAssetSpec spec;
-  spec.Name = shape.Name;
-  spec.TileWidth = 853;
-  spec.TileHeight = 647;
-  spec.Paint = PaintBoardPicture;
-  spec.BoardMask.assign(192, 0);
+  TAssetSpec asset;
+  asset.Name = shape.Name;
+  asset.TileWidth = 853;
+  asset.TileHeight = 647;
+  asset.Paint = PaintBoardPicture;
+  asset.BoardMask.assign(192, 0);
   int firstCol = 16, firstRow = 12;
   for (int y = 0; y < 12; ++y)
     for (int x = 0; x < 16; ++x)
       if (shape.Rows[y][x] == '#') {
-        spec.BoardMask[x * 12 + y] = 1;
+        asset.BoardMask[x * 12 + y] = 1;
         firstCol = std::min(firstCol, x);
         firstRow = std::min(firstRow, y);
       }
-  TPicture p = RenderPicture(spec);
+  TPicture p = RenderPicture(asset);
   // The picture's origin lies 10 left of and 11 above the first used tile.
   double ox = firstCol * 52.0 - 10, oy = firstRow * 52.0 - 11;
   int gaps = 0, strays = 0;
   for (int y = 0; y < p.Height; ++y)
     for (int x = 0; x < p.Width; ++x) {
-      double d = DistanceToArea(spec.BoardMask, ox + x + 0.5, oy + y + 0.5);
+      double d = DistanceToArea(asset.BoardMask, ox + x + 0.5, oy + y + 0.5);
       int alpha = p.Row(y)[x * 4 + 3];
       if (d >= 1 && d <= 9 && alpha != 255) ++gaps;
       if (d > 13 && d < 1e8 && alpha != 0) ++strays;

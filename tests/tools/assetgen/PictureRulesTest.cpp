@@ -113,15 +113,15 @@ TEST(PictureRules, LevelFilesAreReadForTheirBoardArea) {
 TEST(PictureRules, DecorativeEmptyTilesGetABackgroundAndTheFrame) {
   // An unused tile with a background variant is drawn (frame 1) and counts as board
   // area; a hole is neither.
-  TAssetSpec spec;
-  spec.Name = "Level9-01";
-  spec.TileWidth = 853;
-  spec.TileHeight = 647;
-  spec.Paint = PaintBoardPicture;
-  spec.BoardMask.assign(192, 0);
-  spec.BoardMask[0 * 12 + 0] = 1;  // a board tile at column 1, row 1
-  spec.BoardMask[1 * 12 + 0] = 2;  // a decorative empty tile right of it
-  TPicture p = RenderPicture(spec);
+  TAssetSpec asset;
+  asset.Name = "Level9-01";
+  asset.TileWidth = 853;
+  asset.TileHeight = 647;
+  asset.Paint = PaintBoardPicture;
+  asset.BoardMask.assign(192, 0);
+  asset.BoardMask[0 * 12 + 0] = 1;  // a board tile at column 1, row 1
+  asset.BoardMask[1 * 12 + 0] = 2;  // a decorative empty tile right of it
+  TPicture p = RenderPicture(asset);
   // Tile (2, 1) starts 10 + 52 pixels in, 11 down; its middle is covered.
   EXPECT_GT(Alpha(p, 10 + 52 + 26, 11 + 26), 0);
   // No frame between the two tiles, a frame right of the decorative one.
