@@ -182,7 +182,8 @@ void PaintSeparator(TCanvas& c, const TAssetSpec& s) {
   cairo_pattern_add_color_stop_rgba(g, 0.5, 0.55, 0.3, 0.1, 0.8);
   cairo_pattern_add_color_stop_rgba(g, 1, 0.55, 0.3, 0.1, 0);
   cairo_set_source(cr, g);
-  cairo_rectangle(cr, 0, 1, s.Width(), 2);
+  // Drawn at a row's text centre, so the line sits half a row lower, between two rows.
+  cairo_rectangle(cr, 0, s.Height() - 4, s.Width(), 2);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
 }

@@ -91,7 +91,7 @@ void AddWindows(TBuilder& b) {
   b.Add("NameListSelection", "", Png, 362, 40, PaintSelectionBar, Done);
   b.Add("AddNameWindow", "", Png, 470, 240, PaintWindow, Done, "Your name", 2);
   b.Add("InfoWindow", "", Png, 432, 400, PaintWindow, Done);
-  b.Add("HighScoreLine", "", Png, 330, 4, PaintSeparator, Done);
+  b.Add("HighScoreLine", "", Png, 330, 26, PaintSeparator, Done);
   b.Add("OptionsWindow", "", Png, 450, 262, PaintWindow, Done, "Options", 3);
   b.Add("InGameMenuWindow", "", Png, 256, 400, PaintWindow, Done, "Game menu");
   b.Add("StageResultWindow", "", Png, 440, 440, PaintWindow, Done, "Well done!", 4);
