@@ -1,0 +1,41 @@
+#include "effects/TShuffleButtonShine.h"
+
+#include <algorithm>
+
+#include "engine/Rounding.h"
+#include "engine/TOmegaImageList.h"
+
+namespace {
+constexpr float RaySize = 180;
+}  // namespace
+
+TShuffleButtonShine::TShuffleButtonShine() {
+  Rays.Setup(RayCount, std::vector<float>(RayCount, RaySize), MinShineAlpha, MaxShineAlpha);
+}
+
+void TShuffleButtonShine::RefreshSizes() {
+  if (!OmgImgList) return;
+  if (int w = OmgImgList->TileWidthOf("MannaShine")) OrigShineWidth = static_cast<float>(w);
+  if (int h = OmgImgList->TileHeightOf("MannaShine")) OrigShineHeight = static_cast<float>(h);
+}
+
+void TShuffleButtonShine::Start() {
+  FadeAmount = 0;
+  Running = true;
+}
+
+void TShuffleButtonShine::UpdateAndDraw() {
+  if (!Running || !Visible) return;
+  FadeAmount += GlobalAlphaDecrement;
+  Rays.Update();
+  if (!OmgImgList) return;
+  for (const TRaySet::TRay& ray : Rays.Rays()) {
+    float alpha = ray.Alpha - FadeAmount;
+    if (alpha < MinGlobalAlpha) continue;
+    OmgImgList->DrawImageColor("MannaShine", static_cast<float>(Left), static_cast<float>(Top), 0,
+                               255, 255, 255,
+                               static_cast<std::uint8_t>(std::min(255, RoundHalfEven(alpha))),
+                               ray.Size / OrigShineWidth, ray.Size / OrigShineHeight, 0.5f, 0.5f,
+                               ray.Angle, 2);
+  }
+}
