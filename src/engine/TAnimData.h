@@ -1,11 +1,10 @@
 #pragma once
 #include <string>
 
-#include "engine/TComponent.h"
-
 // A frame sequence written one character per tick: "1".."9" and "A".."Z" pick
-// patterns 0.., "-" hides the sprite for that tick.
-class TAnimData : public TComponent {
+// patterns 0.., "-" hides the sprite for that tick. A small value: owners keep it as a
+// member (or in arrays of particles) and may copy it.
+class TAnimData {
  public:
   static constexpr int Hidden = -999;
 

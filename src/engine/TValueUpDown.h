@@ -1,8 +1,8 @@
 #pragma once
-#include "engine/TComponent.h"
 
 // A value that swings between Min and Max, one step per tick.
-class TValueUpDown : public TComponent {
+// A small value: owners keep it as a member and may copy it.
+class TValueUpDown {
  public:
   TValueUpDown() = default;
   TValueUpDown(float min, float max, float inc, float dec) { Setup(min, max, inc, dec); }
