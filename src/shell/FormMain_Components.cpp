@@ -90,6 +90,9 @@ void TFormMain::CreateComponents() {
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
   CreditLines = std::make_unique<TCreditLines>(GlobGameText, TextStrings);
+  Snow = std::make_unique<TSnowEffect>(OmegaImageList1);
+  ScreenDust = std::make_unique<TScreenDustEffect>(OmegaImageList1);
+  ScreenDust->IsWindows8OrLater = IsWindows8OrLater;
 
   // The shell's buttons and windows.
   StorySkipButton = MakeButton("StorySkipButton", 1259, 728);
@@ -405,6 +408,7 @@ void TFormMain::PrepareAfterMainLoad() {
     GlobGameText.OrigLetterWidth = font->GetTileWidth();
     GlobGameText.OrigLetterHeight = font->GetTileHeight();
   }
+  ScreenDust->RefreshSizes();
   ReloadButtonSizes();
   LoadingBar->ReloadSize();
   MainLoadPrepared = true;

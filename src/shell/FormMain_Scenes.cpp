@@ -50,6 +50,7 @@ void TFormMain::RunScene() {
     case gsHelp:
       HelpPages->Draw();
       HelpDoneButton->Draw();
+      ScreenDust->UpdateAndDraw();
       break;
     case gsCredits:
       if (CreditsCaller == gsOptions) DrawMenuScene();
@@ -119,6 +120,7 @@ void TFormMain::DrawSplashScene() {
   if (LoadingBar->LoadingMinusOneFinished() && !LoadingBar->LoadingFinished())
     LoadingBar->ImageLoaded();
   LoadingBar->Draw();
+  ScreenDust->UpdateAndDraw();
 }
 
 void TFormMain::SceneSplash() {
@@ -147,6 +149,7 @@ void TFormMain::DrawMenuScene() {
   OmegaImageList1.DrawImageColor("CharWand", 569, 132, 0, 255, 255, 255, 255, 1, 1, 0.99226004f,
                                  0.08370044f, WandSwing.Value * 0.059f);
   OmegaImageList1.DrawImage("CharWandCover", 580, 457, 0);
+  Snow->UpdateAndDraw(24, 0.75f);
   TPoint welcome = WelcomePanel->Position();
   OmegaImageList1.DrawImage("WelcomePanel", static_cast<float>(welcome.X - 4),
                             static_cast<float>(welcome.Y - 4), 0);
@@ -164,6 +167,7 @@ void TFormMain::DrawMenuScene() {
   std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
   GlobGameText.DrawText(static_cast<float>(welcome.X + 24), static_cast<float>(welcome.Y + 33), 0,
                         340, 250, 0, 0.85 * NameInput->LetterSizeRatio, greeting);
+  ScreenDust->UpdateAndDraw();
   if (IsWindows8OrLater) {
     TMotion::ApproachInt(NoticeAlpha, 25, NoticeTarget);
     if (NoticeAlpha > 0)
@@ -266,6 +270,7 @@ void TFormMain::SceneMap() {
                             static_cast<float>(right.Y - 4), 0);
   MapMenuButton->Draw();
   MapPlayButton->Draw();
+  ScreenDust->UpdateAndDraw();
 }
 
 void TFormMain::ScenePlaceholder() {

@@ -13,6 +13,8 @@
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
 #include "audio/TMusicBox.h"
+#include "effects/TScreenDustEffect.h"
+#include "effects/TSnowEffect.h"
 #include "audio/TSFXPlayer.h"
 #include "audio/TVoicePlayer.h"
 #include "profiles/THighScores.h"
@@ -116,6 +118,8 @@ class TFormMain {
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
   std::unique_ptr<TCreditLines> CreditLines;
   std::unique_ptr<THelpPages> HelpPages;
+  std::unique_ptr<TSnowEffect> Snow;
+  std::unique_ptr<TScreenDustEffect> ScreenDust;
   // Buttons of the shell's own scenes.
   std::unique_ptr<TGameButton> StorySkipButton, HelpDoneButton, CreditsDoneButton,
       NameListNewButton, NameListDeleteButton, NameListOKButton, AddNameOKButton,
