@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "BoardRig.h"
+#include "SoundTrace.h"
 #include "board/TCrawlingSpiders.h"
 
 namespace {
@@ -184,6 +185,7 @@ TEST(CrawlingSpiders, HitsOnlyWhereTheBlowLands) {
 }
 
 TEST(CrawlingSpiders, SendAllAwayHitsEverySpiderWhateverItsState) {
+  SoundTrace sounds({"SpiderHit"});
   SpiderRig rig;
   rig.spiders.MaxSpidersOnBoard = 3;
   ASSERT_TRUE(rig.Land(2));  // the third may still be on its way down
@@ -196,6 +198,7 @@ TEST(CrawlingSpiders, SendAllAwayHitsEverySpiderWhateverItsState) {
   for (int i = 0; i < TCrawlingSpiders::SlotCount; ++i)
     hit += rig.spiders.Spider(i).State == TCrawlingSpiders::ssHit;
   EXPECT_EQ(hit, before);
+  EXPECT_EQ(sounds.Count("SpiderHit"), 1);
   rig.spiders.Reset();
   EXPECT_EQ(rig.spiders.ActiveCount(), 0);
   EXPECT_EQ(rig.spiders.SpidersToAdd(), 0);

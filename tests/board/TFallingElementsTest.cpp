@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "BoardRig.h"
+#include "SoundTrace.h"
 #include "board/TFallingElements.h"
 
 namespace {
@@ -66,6 +67,7 @@ TEST(FallingElements, LightElementsDriftAwayWithoutBouncingOrHitting) {
 TEST(FallingElements, FallsBouncesAndRollsOff) {
   DrawRig draw;
   for (bool twice : {false, true}) {
+    SoundTrace sounds({"ElementBounce1", "ElementBounce2", "ElementBounce3"});
     FallRig rig;
     rig.fall.OmgImgList = &draw.images;
     rig.fall.IsWindows8OrLater = twice;
@@ -81,6 +83,7 @@ TEST(FallingElements, FallsBouncesAndRollsOff) {
       EXPECT_FLOAT_EQ(e.Angle, 0);
     }
     ASSERT_EQ(e.State, TFallingElements::fsBouncing);
+    EXPECT_EQ(sounds.Count("ElementBounce"), 1);
     EXPECT_EQ(rig.asked.size(), static_cast<std::size_t>(frames));
     ASSERT_EQ(rig.ground.size(), 1u);
     EXPECT_EQ(rig.ground[0], (std::pair<int, int>{5, 9}));
@@ -102,6 +105,7 @@ TEST(FallingElements, FallsBouncesAndRollsOff) {
     EXPECT_EQ(bounceFrames, twice ? static_cast<int>(path.size() + 1) / 2
                                   : static_cast<int>(path.size()));
     EXPECT_EQ(static_cast<int>(rig.dust.size()), bounceFrames - 1);
+    EXPECT_EQ(sounds.Count("ElementBounce"), 2);  // landing, then the second hop
     EXPECT_EQ(rig.ground.size(), 1u);
   }
 }
