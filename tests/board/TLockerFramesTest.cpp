@@ -105,29 +105,3 @@ TEST(LockerFrames, FlyInWithTrailRestThenFlyOut) {
   rig.frames.UpdateAndDraw();
   EXPECT_TRUE(rig.draw.Take().empty());
 }
-
-TEST(LockerFrames, RotaterSpinsOneFrameAtATime) {
-  FramesRig rig;
-  rig.frames.RotaterOnePerXProb = 1;
-  rig.frames.FlyIn();
-  rig.Run();
-  int turning = -1;
-  for (int i = 1; i <= 100 && turning < 0; ++i) {
-    rig.frames.UpdateAndDraw();
-    for (TPoint p : {TPoint{3, 4}, TPoint{4, 4}, TPoint{16, 12}})
-      if (rig.frames.Frame(p).Angle > 0) turning = i;
-  }
-  ASSERT_GT(turning, 0);
-  int spinning = 0;
-  for (TPoint p : {TPoint{3, 4}, TPoint{4, 4}, TPoint{16, 12}}) {
-    const float a = rig.frames.Frame(p).Angle;
-    if (a > 0) {
-      ++spinning;
-      EXPECT_FLOAT_EQ(a, 348);
-    }
-  }
-  EXPECT_EQ(spinning, 1);
-  for (int i = 0; i < 29; ++i) rig.frames.UpdateAndDraw();
-  for (TPoint p : {TPoint{3, 4}, TPoint{4, 4}, TPoint{16, 12}})
-    EXPECT_FLOAT_EQ(rig.frames.Frame(p).Angle, 0);
-}

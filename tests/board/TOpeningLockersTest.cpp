@@ -59,12 +59,4 @@ TEST(OpeningLockers, BreaksThenReportsEachTileWithTheLastOneMarked) {
   ASSERT_EQ(done.size(), 4u);
   EXPECT_EQ(done[3], (std::pair<TPoint, bool>{{3, 2}, true}));
   EXPECT_EQ(opening.OpeningCount(), 0);
-
-  // Batches are numbered 1..50 and start again.
-  for (int i = 0; i < 48; ++i) opening.Start(b, single);
-  EXPECT_EQ(opening.LastBatch(), 50);
-  opening.Start(b, single);
-  EXPECT_EQ(opening.LastBatch(), 1);
-  opening.Clear();
-  EXPECT_EQ(opening.OpeningCount(), 0);
 }
