@@ -255,16 +255,15 @@ void TCrawlingSpiders::Update(TSpider& s) {
   }
 }
 
-void TCrawlingSpiders::Draw(const TSpider& s) {
+void TCrawlingSpiders::Draw(TSpider& s) {
   const char* name = "SpiderWalking";
   int pattern = 0;
-  TSpider& m = const_cast<TSpider&>(s);  // Frame() only settles the position
   switch (s.State) {
-    case ssAnchoring: name = "SpiderAnchoring"; pattern = m.Anchoring.Frame(); break;
-    case ssMakingWeb: name = "SpiderMakingWeb"; pattern = m.MakingWeb.Frame(); break;
-    case ssHit: name = "SpiderHit"; pattern = m.Hit.Frame(); break;
+    case ssAnchoring: name = "SpiderAnchoring"; pattern = s.Anchoring.Frame(); break;
+    case ssMakingWeb: name = "SpiderMakingWeb"; pattern = s.MakingWeb.Frame(); break;
+    case ssHit: name = "SpiderHit"; pattern = s.Hit.Frame(); break;
     case ssRollingOff: name = "SpiderHit"; pattern = 5; break;
-    default: pattern = m.Walking.Frame(); break;
+    default: pattern = s.Walking.Frame(); break;
   }
   const bool airborne = s.State == ssDroppingIn || s.State == ssDroppingToGround ||
                         s.State == ssHit || s.State == ssRollingOff;

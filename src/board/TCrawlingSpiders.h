@@ -110,7 +110,7 @@ class TCrawlingSpiders : public TComponent {
   void WalkTo(TSpider& s, TPoint tile);
   bool PickDirection(TSpider& s);
   void StartHit(TSpider& s);
-  void Draw(const TSpider& s);
+  void Draw(TSpider& s);
   bool WeavingOn(TPoint tile, const TSpider& except) const;
   static bool OnBoardState(TSpiderState st) { return st <= ssMakingWeb; }
 
