@@ -3,6 +3,7 @@
 #include <set>
 
 #include "BoardRig.h"
+#include "SoundCatcher.h"
 #include "board/TCollectorBombTool.h"
 
 namespace {
@@ -90,6 +91,7 @@ TEST(CollectorBombTool, PanelToolsAndTheirValidTargets) {
 }
 
 TEST(CollectorBombTool, PickCarryAndRelease) {
+  SoundCatcher sounds;
   ToolRig r(tlHammer);
   r.Load({"3U.             "});
   // Not accessible before the fill has finished, not usable while disabled.
@@ -128,6 +130,7 @@ TEST(CollectorBombTool, PickCarryAndRelease) {
   EXPECT_EQ(r.clicks[0], (TPoint{1, 1}));
   // A press on the board is not the tool's any more.
   EXPECT_FALSE(r.tool.MouseDown(r.SX(1), r.SY(1), TMouseButton::Left));
+  EXPECT_EQ(sounds.played, (std::vector<std::string>{"PickingTool", "DisabledTile"}));
 }
 
 TEST(CollectorBombTool, FliesBackFromHolesRightClicksAndOutsideTheGrid) {
