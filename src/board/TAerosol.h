@@ -2,11 +2,7 @@
 #include <functional>
 
 #include "board/TCarriedTool.h"
-
-// A screen rectangle, right and bottom exclusive.
-struct TSprayRect {
-  int Left = 0, Top = 0, Right = 0, Bottom = 0;
-};
+#include "board/TSprayRect.h"
 
 // Sprays a cloud that grows and shrinks where it is released; whatever crawls inside the
 // cloud is hit. It can only be taken while there is something to spray at.
