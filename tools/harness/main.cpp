@@ -6,9 +6,11 @@
 #include <string>
 
 #include "TBenchDraw.h"
+#include "TBoardShot.h"
 #include "TTextDemo.h"
 #include "THarness.h"
 #include "THarnessScript.h"
+#include "platform/TFileSystem.h"
 #include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 
@@ -94,6 +96,27 @@ int Run(int argc, char** argv) {
   return status;
 }
 
+int BoardShot(int argc, char** argv) {
+  std::string level = "1-01", shot = "board.png", content = TFileSystem::ExecutableFolder();
+  int frames = 40;
+  unsigned seed = 1;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--level" && i + 1 < argc) level = argv[++i];
+    else if (a == "--frames" && i + 1 < argc) frames = std::atoi(argv[++i]);
+    else if (a == "--seed" && i + 1 < argc) seed = static_cast<unsigned>(std::atol(argv[++i]));
+    else if (a == "--shot" && i + 1 < argc) shot = argv[++i];
+    else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  std::string error;
+  if (!TBoardShot::Run(content, level, frames, seed, shot, error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  return 0;
+}
+
 int BenchDraw(int argc, char** argv) {
   double seconds = 3;
   int sprites = 600;
@@ -142,6 +165,7 @@ int main(int argc, char** argv) {
   std::string command = argv[1];
   if (command == "run") return Run(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
+  if (command == "board-shot") return BoardShot(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   return Usage();
 }

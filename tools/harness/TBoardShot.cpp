@@ -1,0 +1,77 @@
+#include "TBoardShot.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "board/TElementSet.h"
+#include "board/TGameBoard.h"
+#include "engine/TGameRandom.h"
+#include "engine/TImageLoader.h"
+#include "engine/TOmegaImageList.h"
+#include "engine/TOmegaScreen.h"
+#include "engine/TPictureEncoder.h"
+#include "engine/TSpriteTileCount.h"
+#include "platform/TFileSystem.h"
+#include "platform/TOffscreenBackend.h"
+
+bool TBoardShot::Run(const std::string& folder, const std::string& level, int frames,
+                     unsigned seed, const std::string& file, std::string& error) {
+  int island = 0, number = 0;
+  if (std::sscanf(level.c_str(), "%d-%d", &island, &number) != 2) {
+    error = "level must read I-L, e.g. 1-01";
+    return false;
+  }
+  char name[64];
+  std::snprintf(name, sizeof(name), "Levels/Level%d-%02d.eil", island, number);
+  std::string bytes;
+  if (!TFileSystem::ReadFile(folder + name, bytes) || bytes.size() != 4572) {
+    error = std::string("cannot read ") + folder + name;
+    return false;
+  }
+  TOffscreenBackend backend;
+  TOmegaScreen screen(&backend);
+  screen.Width = 1366;
+  screen.Height = 768;
+  if (!screen.Initialize()) {
+    error = "no offscreen renderer";
+    return false;
+  }
+  TOmegaImageList images(&screen);
+  TSpriteTileCount tiles;
+  TImageLoader loader(images, tiles);
+  for (const char* ext : {".png", ".jpg"})
+    for (const std::string& f : TFileSystem::ListFiles(folder + "Images/", ext))
+      loader.LoadFile(folder + "Images/", f);
+  loader.LoadFile(folder + "Images/LateLoad/", "GameBG" + std::to_string(island) + ".jpg");
+
+  TGameRandom::SetSeed(seed);
+  auto board = std::make_unique<TGameBoard>();
+  board->OmgImgList = &images;
+  TElementSet set;
+  std::memcpy(set.Bits, bytes.data() + 56, 32);
+  board->SetAvailableElements(set);
+  TBoardData data;
+  data.FromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 92, TBoardData::ByteSize);
+  board->LoadBoard(data);
+  board->FillRandom();
+  // A level starts from a board without runs, as the game deals it.
+  TBoardData dealt = board->BoardData();
+  board->GenerateShuffledBoard(dealt);
+  board->LoadBoard(dealt);
+  board->CentreUsedArea();
+  for (int f = 0; f < frames; ++f) {
+    screen.Clear(0, 0, 0, 255);
+    screen.BeginScene();
+    images.DrawImage("GameBG" + std::to_string(island), 0, 0, 0);
+    board->UpdateAndDraw();
+    screen.EndScene();
+  }
+  TPicture shot;
+  if (!screen.ReadBackBuffer(shot)) {
+    error = "cannot read the back buffer";
+    return false;
+  }
+  for (std::size_t i = 3; i < shot.Pixels.size(); i += 4) shot.Pixels[i] = 255;
+  return TPictureEncoder::WritePngFile(file, shot, error);
+}
