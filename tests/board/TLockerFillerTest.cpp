@@ -21,23 +21,13 @@ struct FillRig {
   FillRig() {
     filler.BoardLeft = 266;
     filler.BoardTop = 95;
-    filler.OnFinish = [this](TLockerFiller&) {
-      ++finishes;
-      finishedAt = frame;
-    };
+    filler.OnFinish = [this](TLockerFiller&) { ++finishes, finishedAt = frame; };
   }
-  // Runs one frame; the tiles it released, column by column.
-  std::vector<TPoint> Frame() {
-    bool before[BoardColumns + 1][BoardRows + 1] = {};
-    for (int x = 1; x <= BoardColumns; ++x)
-      for (int y = 1; y <= BoardRows; ++y) before[x][y] = filler.Released({x, y});
+  // One frame; the cursor afterwards, or {0, 0} when it stands on nothing it released.
+  TPoint Frame() {
     ++frame;
     filler.UpdateAndDraw();
-    std::vector<TPoint> out;
-    for (int x = 1; x <= BoardColumns; ++x)
-      for (int y = 1; y <= BoardRows; ++y)
-        if (filler.Released({x, y}) && !before[x][y]) out.push_back({x, y});
-    return out;
+    return filler.Released(filler.Cursor()) ? filler.Cursor() : TPoint{};
   }
 };
 }  // namespace
@@ -48,58 +38,43 @@ TEST(LockerFiller, CursorSnakesUpFromTheLastRealTileOfTheLowestRow) {
   rows.push_back(".***************");
   rows.push_back("..***********...");
   rig.filler.Start(MakeBoard(rows));
-  EXPECT_EQ(rig.filler.Cursor(), (TPoint{13, 12}));
   EXPECT_TRUE(rig.filler.Released({13, 12}));
-  for (int x = 12; x >= 3; --x) EXPECT_EQ(rig.Frame(), (std::vector<TPoint>{{x, 12}}));
-  // Up to column 1 of row 11, a hole: nothing is released until the cursor leaves it.
-  EXPECT_TRUE(rig.Frame().empty());
-  EXPECT_EQ(rig.filler.Cursor(), (TPoint{1, 11}));
-  for (int x = 2; x <= 16; ++x) EXPECT_EQ(rig.Frame(), (std::vector<TPoint>{{x, 11}}));
-  EXPECT_EQ(rig.Frame(), (std::vector<TPoint>{{16, 10}}));
-  EXPECT_EQ(rig.Frame(), (std::vector<TPoint>{{15, 10}}));
+  EXPECT_EQ(rig.filler.Cursor(), (TPoint{13, 12}));
+  for (int x = 12; x >= 3; --x) EXPECT_EQ(rig.Frame(), (TPoint{x, 12}));
+  EXPECT_EQ(rig.Frame(), TPoint{});  // column 1 of row 11 is a hole
+  for (int x = 2; x <= 16; ++x) EXPECT_EQ(rig.Frame(), (TPoint{x, 11}));
+  EXPECT_EQ(rig.Frame(), (TPoint{16, 10}));
+  EXPECT_EQ(rig.Frame(), (TPoint{15, 10}));
 
-  // Bottom rows of nothing but holes are skipped.
-  FillRig high;
-  rows[10] = rows[11] = std::string(16, '.');
-  high.filler.GapInterval = 60;  // a step every second frame
-  high.filler.Start(MakeBoard(rows));
-  EXPECT_EQ(high.filler.Cursor(), (TPoint{16, 10}));
-  EXPECT_TRUE(high.Frame().empty());
-  EXPECT_EQ(high.Frame(), (std::vector<TPoint>{{15, 10}}));
+  FillRig high;  // bottom rows of holes only; a step every second frame
+  high.filler.GapInterval = 60;
+  high.filler.Start(HolesBut({"", "****"}));
+  EXPECT_EQ(high.Frame(), (TPoint{4, 2}));
+  EXPECT_EQ(high.Frame(), (TPoint{3, 2}));
 }
 
 TEST(LockerFiller, TilesDropAndBounceThenFinishOnceAllHaveLanded) {
   SoundTrace sounds({"ElementBounce1", "ElementBounce2"});
   FillRig rig;
   rig.filler.Start(HolesBut({"**", ".*", "..*"}));
-  EXPECT_EQ(rig.filler.Cursor(), (TPoint{3, 3}));
-  for (int i = 0; i < 3; ++i) rig.Frame();
-  EXPECT_EQ(rig.filler.DropPos({3, 3}), 75);
-  EXPECT_EQ(rig.filler.DropPos({2, 2}), 25);  // released in frame 2
+  for (int i = 0; i < 4; ++i) rig.Frame();
+  EXPECT_EQ(rig.filler.DropPos({3, 3}), 100);
+  EXPECT_EQ(rig.filler.DropPos({2, 2}), 50);  // released in frame 2
+  EXPECT_FALSE(rig.filler.Landed({3, 3}));
   rig.Frame();
-  EXPECT_FALSE(rig.filler.Landed({2, 2}));
-  rig.Frame();
-  EXPECT_TRUE(rig.filler.Landed({2, 2}));
-  EXPECT_TRUE(rig.filler.Landed({3, 3}));
+  EXPECT_TRUE(rig.filler.Landed({2, 2}) && rig.filler.Landed({3, 3}));
   EXPECT_EQ(rig.filler.DropPos({3, 3}), 104);
-  EXPECT_EQ(sounds.played, (std::vector<std::string>{"ElementBounce2", "ElementBounce1"}));
-  // The cursor walks row 1's holes from column 16 before it reaches the two tiles.
+  // The cursor walks row 1's holes from column 16 before it reaches the last two tiles.
   while (rig.finishes == 0 && rig.frame < 100) rig.Frame();
   EXPECT_EQ(rig.finishedAt, 19);
-  EXPECT_FALSE(rig.filler.Running());
-  // (2, 1) lies in an odd row and even column: silent.
-  EXPECT_EQ(sounds.played,
-            (std::vector<std::string>{"ElementBounce2", "ElementBounce1", "ElementBounce1"}));
   for (int i = 0; i < 20; ++i) rig.Frame();
   EXPECT_EQ(rig.finishes, 1);
-
-  FillRig empty;
-  empty.filler.Start(HolesBut({}));
-  empty.Frame();
-  EXPECT_EQ(empty.finishes, 1);
+  // (2, 1) lies in an odd row and an even column: silent.
+  EXPECT_EQ(sounds.played,
+            (std::vector<std::string>{"ElementBounce2", "ElementBounce1", "ElementBounce1"}));
 }
 
-TEST(LockerFiller, DrawsBackgroundsElementsOfElementTilesAndChains) {
+TEST(LockerFiller, DrawsBackgroundsChainsAndOnlyTheElementsOfElementTiles) {
   DrawRig draw;
   FillRig rig;
   rig.filler.OmgImgList = &draw.images;
@@ -113,11 +88,10 @@ TEST(LockerFiller, DrawsBackgroundsElementsOfElementTilesAndChains) {
   rig.Frame();
   ASSERT_EQ(rig.finishes, 1);
   std::vector<std::string> seen;
-  for (const auto& d : draw.Take()) {
+  for (const auto& d : draw.Take())
     seen.push_back(d.Name + " " + std::to_string(d.Pattern) + " " +
                    std::to_string(static_cast<int>(d.X) - 266) + "," +
                    std::to_string(static_cast<int>(d.Y) - 95));
-  }
   EXPECT_EQ(seen, (std::vector<std::string>{
                       "BackgroundTile 1 -2,-2", "BackgroundTile 1 50,-2",
                       "BackgroundTile 0 102,-2", "BackgroundTile 0 154,-2",
