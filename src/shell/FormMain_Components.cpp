@@ -157,6 +157,7 @@ void TFormMain::CreateComponents() {
   LogoSwing.Setup(-0.12f, 0.12f, 0.004f, 0.004f);
 
   WireComponents();
+  CreateBoardComponents();
 
   CountMainImages();
   CompanyLogos.SetLogoCount(TFileSystem::FileExists(LogoFolder + "CompanyLogo3.jpg") ? 3 : 2);

@@ -13,6 +13,21 @@
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
 #include "audio/TMusicBox.h"
+#include "board/TChainLockEffect.h"
+#include "board/TFallingElements.h"
+#include "board/TFlowingElements.h"
+#include "board/TGameBoard.h"
+#include "board/TGroupedElementsEffect.h"
+#include "board/TLockerFrames.h"
+#include "board/TLockerPiecesEffect.h"
+#include "board/TLockersAwayEffect.h"
+#include "board/TLostBoardEffect.h"
+#include "board/TOpeningLockers.h"
+#include "board/TShuffleAwayEffect.h"
+#include "board/TSwapEffect.h"
+#include "board/TWebEffect.h"
+#include "effects/TBoardBorder.h"
+#include "effects/TMatchedCyanEffect.h"
 #include "effects/TScreenDustEffect.h"
 #include "effects/TSnowEffect.h"
 #include "audio/TSFXPlayer.h"
@@ -49,6 +64,7 @@
 //   FormMain_SceneChange.cpp scene switches, transitions and the scene-change hooks
 //   FormMain_Input.cpp       mouse and keys
 //   FormMain_Players.cpp     players, saves, high scores and the confirmation kinds
+//   FormMain_Board.cpp       the board, its effects and the protocol between them
 class TFormMain {
  public:
   explicit TFormMain(const TShellServices& services);
@@ -133,6 +149,23 @@ class TFormMain {
   std::unique_ptr<TVolumeBar> SoundBar, MusicBar;
   std::unique_ptr<TGameCheckBox> SoundCheck, MusicCheck, FullScreenCheck, TutorialCheck;
 
+  // The board and the effects that animate its changes.
+  std::unique_ptr<TGameBoard> GameBoard;
+  std::unique_ptr<TSwapEffect> SwapEffect;
+  std::unique_ptr<TGroupedElementsEffect> GroupedElements;
+  std::unique_ptr<TOpeningLockers> OpeningLockers;
+  std::unique_ptr<TLockerPiecesEffect> LockerPieces;
+  std::unique_ptr<TLockerFrames> LockerFrames;
+  std::unique_ptr<TWebEffect> WebEffect;
+  std::unique_ptr<TChainLockEffect> ChainLockEffect;
+  std::unique_ptr<TFlowingElements> FlowingElements;
+  std::unique_ptr<TFallingElements> FallingElements;
+  std::unique_ptr<TShuffleAwayEffect> ShuffleAway;
+  std::unique_ptr<TLockersAwayEffect> LockersAway;
+  std::unique_ptr<TLostBoardEffect> LostBoard;
+  std::unique_ptr<TBoardBorder> BoardBorder;
+  std::unique_ptr<TMatchedCyanEffect> MatchedCyan;
+
   bool IsWindows8OrLater = false;
   std::string ExeFolder, LevelsFolder, TextsFolder, SaveRoot, SaveFolder;
   std::string ImagesFolder, LogoFolder, SplashFolder, LateLoadFolder, UpgradesFolder,
@@ -176,6 +209,15 @@ class TFormMain {
   TGameSceneValues Scene() const { return GameScene.GetValue(); }
   void AskConfirmation(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
 
+  // ---- the board ----
+  // Moves every board effect to the board's current place.
+  void PlaceBoardEffects();
+  // The board and its effects in their drawing order.
+  void DrawBoard();
+  // The answer to a finished grouping or a blast (the grouping answer's steps a-g).
+  void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
+                          bool grouped, bool triggeredByBlaster);
+
   // ---- players ----
   std::string SaveFileName(const std::string& name) const;
   void LoadPlayerSave();
@@ -192,6 +234,8 @@ class TFormMain {
  private:
   // Components and their wiring.
   void WireComponents();
+  void CreateBoardComponents();
+  void WireBoard();
   void PrepareAfterMainLoad();
   void ReloadButtonSizes();
   std::unique_ptr<TGameButton> MakeButton(const std::string& image, int left, int top);
