@@ -36,19 +36,24 @@ void TFormMain::CreateBoardComponents() {
 }
 
 void TFormMain::PlaceBoardEffects() {
-  const int left = GameBoard->Left, top = GameBoard->Top;
-  for (int* p : {&SwapEffect->BoardLeft, &GroupedElements->BoardLeft, &OpeningLockers->BoardLeft, &LockerPieces->BoardLeft,
-                 &LockerFrames->BoardLeft, &WebEffect->BoardLeft, &ChainLockEffect->BoardLeft,
-                 &FlowingElements->BoardLeft, &FallingElements->BoardLeft,
-                 &ShuffleAway->BoardLeft, &LockersAway->BoardLeft, &LostBoard->BoardLeft,
-                 &BoardBorder->BoardLeft, &MatchedCyan->BoardLeft})
-    *p = left;
-  for (int* p : {&SwapEffect->BoardTop, &GroupedElements->BoardTop, &OpeningLockers->BoardTop, &LockerPieces->BoardTop,
-                 &LockerFrames->BoardTop, &WebEffect->BoardTop, &ChainLockEffect->BoardTop,
-                 &FlowingElements->BoardTop, &FallingElements->BoardTop, &ShuffleAway->BoardTop,
-                 &LockersAway->BoardTop, &LostBoard->BoardTop, &BoardBorder->BoardTop,
-                 &MatchedCyan->BoardTop})
-    *p = top;
+  auto place = [this](auto& effect) {
+    effect.BoardLeft = GameBoard->Left;
+    effect.BoardTop = GameBoard->Top;
+  };
+  place(*SwapEffect);
+  place(*GroupedElements);
+  place(*OpeningLockers);
+  place(*LockerPieces);
+  place(*LockerFrames);
+  place(*WebEffect);
+  place(*ChainLockEffect);
+  place(*FlowingElements);
+  place(*FallingElements);
+  place(*ShuffleAway);
+  place(*LockersAway);
+  place(*LostBoard);
+  place(*BoardBorder);
+  place(*MatchedCyan);
 }
 
 void TFormMain::WireBoard() {
