@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "BoardRig.h"
-#include "SoundTrace.h"
+#include "support/SoundTrace.h"
 #include "board/TGroupedElementsEffect.h"
 
 namespace {

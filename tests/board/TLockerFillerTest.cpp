@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "BoardRig.h"
-#include "SoundTrace.h"
+#include "support/SoundTrace.h"
 #include "board/TLockerFiller.h"
 
 namespace {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/SoundTrace.h"
+
 #include <cmath>
 #include <fstream>
 #include <memory>
@@ -35,22 +37,6 @@ struct CommentRig {
   }
 };
 
-// An effect player whose sounds are empty files, to see which sounds start.
-struct SoundRig {
-  TempDir dir;
-  TRecordingAudioBackend backend;
-  std::unique_ptr<TSFXPlayer> player;
-  std::vector<std::string> played;
-  explicit SoundRig(std::initializer_list<const char*> names) {
-    for (const char* n : names) std::ofstream(dir.File(std::string(n) + ".ogg")) << "x";
-    player = std::make_unique<TSFXPlayer>(backend);
-    player->Path = dir.Str();
-    player->LoadAll();
-    player->OnTrace = [this](const std::string&, const std::string& n) { played.push_back(n); };
-    TSoundShortcuts::SetEffects(player.get());
-  }
-  ~SoundRig() { TSoundShortcuts::SetEffects(nullptr); }
-};
 }  // namespace
 
 TEST(GameComment, EdgePointsAndWaveLists) {
@@ -190,7 +176,7 @@ TEST(GameComment, DrawsWhiteLettersBobbingByTheirWavePhase) {
 }
 
 TEST(GameComment, CommentTypesPickTheirLinesAndSounds) {
-  SoundRig sounds({"TimeUp", "StageComplete", "NoMoreMoves", "TimeRunningOut", "RecipeBookFound",
+  SoundTrace sounds({"TimeUp", "StageComplete", "NoMoreMoves", "TimeRunningOut", "RecipeBookFound",
                    "ExpertBookFound", "ChapterEntry3", "UpgradesFinished2", "UpgradesFinished5"});
   CommentRig rig;
   for (int n = 1; n <= 26; ++n) rig.texts.GameComments.Set(n, "t" + std::to_string(n));
