@@ -125,6 +125,8 @@ class TGameBoard : public TComponent {
   TBoardTile& EditTile(TPoint p) { return Board.At(p); }
   TTileState TileState(TPoint p) const { return TileStates[p.X - 1][p.Y - 1]; }
   void SetTileState(TPoint p, TTileState s) { TileStates[p.X - 1][p.Y - 1] = s; }
+  using TTileStateGrid = TTileState[BoardColumns][BoardRows];
+  const TTileStateGrid& TileStateGrid() const { return TileStates; }
   void FillRandom();
   void Reset();
 

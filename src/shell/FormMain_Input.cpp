@@ -52,6 +52,7 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
       buttons({NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()});
       break;
     case gsMap: buttons({MapMenuButton.get(), MapPlayButton.get()}); break;
+    case gsMainGame: RouteMainGameMouse(kind, x, y, left); break;
     case gsOptions:
     case gsInGameOptions:
       buttons({OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
@@ -75,6 +76,33 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
     case gsOpeningStory:
     case gsEndingStory: buttons({StorySkipButton.get()}); break;
     default: break;
+  }
+}
+
+void TFormMain::RouteMainGameMouse(TMouseKind kind, int x, int y, bool left) {
+  TGameBoard& b = *GameBoard;
+  const TMouseButton button = left ? TMouseButton::Left : TMouseButton::Right;
+  auto carriedInUse = [this] {
+    for (TCarriedTool* t : CarriedTools())
+      if (t->Held() || t->Working()) return true;
+    return false;
+  };
+  switch (kind) {
+    case TMouseKind::Down: {
+      if (left) b.SetMouseHeld(true);
+      // A tool in hand (or just released onto the board) keeps the press from the board.
+      const bool toolBusy = ToolsMouseDown(x, y, button);
+      if (!toolBusy && !carriedInUse()) b.MouseDown(x, y, button);
+      break;
+    }
+    case TMouseKind::Move:
+      ToolsMouseMove(x, y);
+      // Dragging from a pressed tile onto its neighbour swaps them.
+      if (b.MouseHeld() && !carriedInUse() && !AnyToolHeld()) b.MouseDown(x, y, TMouseButton::Left);
+      break;
+    case TMouseKind::Up:
+      if (left) b.SetMouseHeld(false);
+      break;
   }
 }
 

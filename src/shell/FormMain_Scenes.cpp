@@ -36,6 +36,7 @@ void TFormMain::RunScene() {
     case gsMenu: SceneMenu(); break;
     case gsPlayerSelect: DrawPlayerSelectScene(); break;
     case gsMap: SceneMap(); break;
+    case gsMainGame: DrawMainGame(); break;
     case gsOptions:
     case gsInGameOptions:
       if (Scene() == gsOptions) DrawMenuScene();

@@ -13,7 +13,28 @@
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
 #include "audio/TMusicBox.h"
+#include <array>
+
+#include "board/TAerosol.h"
+#include "board/TBigBombEffect.h"
+#include "board/TBombEffect.h"
+#include "board/TBroom.h"
 #include "board/TChainLockEffect.h"
+#include "board/TCollectorBombTool.h"
+#include "board/TCrawlingSpiders.h"
+#include "board/TFlowingTool.h"
+#include "board/THammerEffect.h"
+#include "board/THammeredObjectsEffect.h"
+#include "board/TLightningEffect.h"
+#include "board/TLockerFiller.h"
+#include "board/TMagicKey.h"
+#include "effects/TCollectorEffect.h"
+#include "effects/TGlobalShine.h"
+#include "effects/TNewDiamondEffect.h"
+#include "effects/TShineEffect.h"
+#include "effects/TStarsEffect.h"
+#include "effects/TUniBubbleEffect.h"
+#include "levels/TElementsCount.h"
 #include "board/TFallingElements.h"
 #include "board/TFlowingElements.h"
 #include "board/TGameBoard.h"
@@ -65,6 +86,8 @@
 //   FormMain_Input.cpp       mouse and keys
 //   FormMain_Players.cpp     players, saves, high scores and the confirmation kinds
 //   FormMain_Board.cpp       the board, its effects and the protocol between them
+//   FormMain_Tools.cpp       the player's tools and the effects they start
+//   FormMain_Round.cpp       a level's counters: gathering, score, energy, purse
 class TFormMain {
  public:
   explicit TFormMain(const TShellServices& services);
@@ -165,6 +188,34 @@ class TFormMain {
   std::unique_ptr<TLostBoardEffect> LostBoard;
   std::unique_ptr<TBoardBorder> BoardBorder;
   std::unique_ptr<TMatchedCyanEffect> MatchedCyan;
+  std::unique_ptr<TLockerFiller> LockerFiller;
+  std::unique_ptr<TCrawlingSpiders> Spiders;
+  std::unique_ptr<TGlobalShine> GlobalShine;
+  std::unique_ptr<TUniBubbleEffect> UniBubble;
+  std::unique_ptr<TStarsEffect> Stars;
+  std::unique_ptr<TNewDiamondEffect> NewDiamond;
+  std::array<std::unique_ptr<TShineEffect>, 3> Shines;
+  // The six collector tools in panel order: blaster, bomb, hammer, horizontal and vertical
+  // lightning, big bomb.
+  static constexpr int ToolCount = 6;
+  std::array<std::unique_ptr<TCollectorBombTool>, ToolCount> Tools;
+  std::unique_ptr<THammerEffect> HammerItemEffect, HammerToolEffect;
+  std::unique_ptr<THammeredObjectsEffect> HammeredObjects;
+  std::unique_ptr<TBombEffect> BombEffect;
+  std::unique_ptr<TBigBombEffect> BigBombEffect;
+  std::unique_ptr<TLightningEffect> LightningEffect;
+  std::unique_ptr<TCollectorEffect> CollectorEffect;
+  std::unique_ptr<TMagicKey> MagicKey;
+  std::unique_ptr<TBroom> Broom;
+  std::unique_ptr<TAerosol> Aerosol;
+  std::unique_ptr<TFlowingTool> FlowingKey, FlowingBroom, FlowingAerosol;
+  TPoint LeftPanelPos{0, 236};
+
+  // ---- the level being played ----
+  int IslandIdx = 1, LevelIdx = 1;
+  int LevelScore = 0;
+  int BackgroundIdx = 1;
+  TElementsCount RoundGains;
 
   bool IsWindows8OrLater = false;
   std::string ExeFolder, LevelsFolder, TextsFolder, SaveRoot, SaveFolder;
@@ -212,8 +263,27 @@ class TFormMain {
   // ---- the board ----
   // Moves every board effect to the board's current place.
   void PlaceBoardEffects();
-  // The board and its effects in their drawing order.
+  // The board and its effects in their drawing order: the board layer, the effects over
+  // it, the overlays among the panels, and the tools with what they throw.
   void DrawBoard();
+  void DrawBoardEffects();
+  void DrawBoardOverlays();
+  void DrawTools();
+  // Resets the board and every effect and tool for a new level.
+  void ResetBoardComponents();
+  // The level's opening: the board stays hidden while its tiles drop in.
+  void StartLevelFill();
+  // No move left: the comment, then the board flies off and a reshuffled one comes in.
+  void StartShuffle();
+  // Mouse presses and moves for the tools; true when a tool took the press.
+  bool ToolsMouseDown(int x, int y, TMouseButton button);
+  void ToolsMouseMove(int x, int y);
+  bool AnyToolHeld() const;
+  void PutAllToolsBack();
+  // Hangs the tools on the left panel at its current position.
+  void PlaceTools(TPoint leftPanel);
+  TCollectorBombTool* Tool(TNewToolKind kind) const;
+  static bool IndividualKindOf(int code, TIndividualElementKind& kind);
   // The answer to a finished grouping or a blast (the grouping answer's steps a-g).
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
                           bool grouped, bool triggeredByBlaster);
@@ -235,7 +305,39 @@ class TFormMain {
   // Components and their wiring.
   void WireComponents();
   void CreateBoardComponents();
+  void CreateToolComponents();
   void WireBoard();
+  void WireBoardEffects();
+  void WireSpiders();
+  void WireTools();
+  void PlaceToolEffects();
+  void ResetToolComponents();
+  std::array<TCarriedTool*, 3> CarriedTools() const;
+  void UseTool(TNewToolKind kind, TPoint tile, TPoint toolPos);
+  static TSimpleObjectArray OneTile(TPoint tile);
+  void StartPotionFlight(TPoint tile, int index);
+  // What a level counts (gathering, points, energy, purse) and the moments the round flow
+  // takes over from the board.
+  int CurrentIslandIdx() const;
+  bool IsStillNeeded(TIndividualElementKind kind) const;
+  void CreditOwned(TElementKind kind, float amount);
+  void AddPoints(int points);
+  void CountEnergyElement();
+  void SpendToolEnergy(TNewToolKind kind);
+  TPoint GatherSlotPosition(TIndividualElementKind kind) const;
+  void CollectArrived(TElementKind kind, std::uint8_t index);
+  void CollectPotion(int index);
+  void ShowBookFoundComment(int index);
+  void CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask);
+  void CountTutorialStep();
+  void LevelFillFinished();
+  void AskTryAgain();
+  void ShowStageResult();
+  void ShowNoMoreMovesComment();
+  void PointToolTipAtWeb(TPoint tile);
+  void PointToolTipAtSpider(TPoint tile);
+  void CheckMonsterHit(TPoint pos, bool& hitting, bool& absorbing);
+  bool GoldTileUpgradeOwned() const;
   void PrepareAfterMainLoad();
   void ReloadButtonSizes();
   std::unique_ptr<TGameButton> MakeButton(const std::string& image, int left, int top);
@@ -272,10 +374,13 @@ class TFormMain {
                        std::uint8_t alpha = 255, int colour = 0);
   void SceneMenu();
   void SceneMap();
+  // The level screen, drawn under every scene that shows the level.
+  void DrawMainGame();
   void ScenePlaceholder();
   // Routing of one mouse event to the current scene.
   enum class TMouseKind { Down, Move, Up };
   void RouteMouse(TMouseKind kind, int x, int y, bool left);
+  void RouteMainGameMouse(TMouseKind kind, int x, int y, bool left);
 
   // Start-up steps that later components fill in.
   void BuildFolderPaths();

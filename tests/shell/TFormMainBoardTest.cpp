@@ -39,6 +39,13 @@ struct BoardShellRig {
     form.reset();
     std::filesystem::current_path(cwd);
   }
+  // The board's share of one level frame.
+  void Frame() const {
+    form->DrawBoard();
+    form->DrawBoardEffects();
+    form->DrawBoardOverlays();
+    form->DrawTools();
+  }
   bool Idle() const {
     for (int x = 1; x <= BoardColumns; ++x)
       for (int y = 1; y <= BoardRows; ++y)
@@ -68,7 +75,7 @@ TEST(FormMainBoard, AMatchingSwapRunsThroughItsEffectsToASettledBoard) {
   ASSERT_FALSE(r.Idle());
   int frames = 0;
   while (!r.Idle() && frames < 400) {
-    r.form->DrawBoard();
+    r.Frame();
     ++frames;
   }
   EXPECT_LT(frames, 400);
@@ -91,7 +98,7 @@ TEST(FormMainBoard, ASwapWithoutMatchGoesBackAndFreesItsTiles) {
   b.TileClick({11, 5});
   int frames = 0;
   while (!r.Idle() && frames < 200) {
-    r.form->DrawBoard();
+    r.Frame();
     ++frames;
   }
   EXPECT_LT(frames, 200);
