@@ -1,0 +1,220 @@
+#include "levels/TElementGather.h"
+
+#include <algorithm>
+#include <string>
+
+#include "audio/TSoundShortcuts.h"
+#include "engine/TOmegaImageList.h"
+
+TElementGather::TElementGather() {
+  Targets[ieFruit1] = 1;
+  Targets[ieFruit2] = 1;
+  PosY = HidingPosY;
+  Rebuild();
+}
+
+void TElementGather::ReadImageSizes() {
+  if (!OmgImgList) return;
+  int w = OmgImgList->TileWidthOf("PulsingElements"), h = OmgImgList->TileHeightOf("PulsingElements");
+  if (w > 0 && h > 0) {
+    OrigPulsingFruitWidth = w;
+    OrigPulsingFruitHeight = h;
+  }
+  if (int d = OmgImgList->TileWidthOf("ElementGatherNumber"); d > 0) CounterDigitWidth = d;
+}
+
+int TElementGather::SlotOf(TElementKind kind, std::uint8_t index) {
+  switch (kind) {
+    case elPotion:
+      return (index >= 1 && index <= 2) ? iePotion1 + index - 1 : -1;
+    case elFruit:
+      return (index >= 1 && index <= 8) ? ieFruit1 + index - 1 : -1;
+    case elFlower:
+      return (index >= 1 && index <= 4) ? ieFlower1 + index - 1 : -1;
+    case elGoldTile:
+      return (index >= 1 && index <= 2) ? ieGoldTile1 + index - 1 : -1;
+    case elSpider:
+      return index == 1 ? ieSpider : -1;
+  }
+  return -1;
+}
+
+void TElementGather::SetTarget(TIndividualElementKind kind, int value) {
+  if (kind >= SlotCount) return;
+  Targets[kind] = value;
+  Rebuild();
+}
+
+void TElementGather::Rebuild() {
+  Count = 0;
+  for (int s = 0; s < SlotCount; ++s) {
+    Shown[s] = Targets[s] > 0;
+    if (Shown[s]) ++Count;
+  }
+  int total = 0;
+  for (int i = 0; i < Count; ++i)
+    total += (i == 0 || i == Count - 1) ? LeftSlotWidth : MiddleSlotWidth;
+  LeftX = CenterPos - total / 2;
+  for (int s = 0; s < SlotCount; ++s) Counters[s] = std::max(Targets[s], 0);
+}
+
+void TElementGather::Reset() {
+  CompleteFired = false;
+  Rebuild();
+  for (int s = 0; s < SlotCount; ++s) {
+    Pulses[s] = TPulse{};
+    Idles[s] = TIdle{};
+  }
+}
+
+void TElementGather::StartPulse(int slot0) {
+  TPulse& p = Pulses[slot0];
+  p.Active = true;
+  p.Growing = true;
+  p.FullTime = 0;
+}
+
+void TElementGather::Collect(TElementKind kind, std::uint8_t index) {
+  const int s = SlotOf(kind, index);
+  if (s < 0) return;
+  Idles[s].Ms = 0;
+  if (Counters[s] > 0) {
+    --Counters[s];
+    TSoundShortcuts::PlaySFX("ScoreCount");
+    if (Counters[s] == 0 && OnSlotDone) OnSlotDone(*this, SlotPosition(s).X);
+    Idles[s].PulsesLeft = 0;
+    StartPulse(s);
+  }
+  if (!CompleteFired && std::all_of(std::begin(Counters), std::end(Counters),
+                                    [](int c) { return c == 0; })) {
+    CompleteFired = true;
+    if (OnComplete) OnComplete(*this);
+  }
+}
+
+bool TElementGather::IsStillNeeded(int slot0) const {
+  return slot0 >= 0 && slot0 < SlotCount && Counters[slot0] > 0;
+}
+
+int TElementGather::ShownIndex(int slot0) const {
+  if (slot0 < 0 || slot0 >= SlotCount || !Shown[slot0]) return -1;
+  int i = 0;
+  for (int s = 0; s < slot0; ++s)
+    if (Shown[s]) ++i;
+  return i;
+}
+
+TPoint TElementGather::ShownSlotOrigin(int i, int y) const {
+  if (i == 0) return {LeftX, y};
+  // Middle and last slots are placed 3 pixels left of their backgrounds, where they overlap.
+  return {LeftX + LeftSlotWidth + (i - 1) * MiddleSlotWidth - 3, y};
+}
+
+TPoint TElementGather::SlotPosition(int slot0) const {
+  const int i = ShownIndex(slot0);
+  if (i < 0) return {CenterPos, PosY + 56};  // not on the panel: its middle
+  TPoint o = ShownSlotOrigin(i, PosY);
+  return {o.X + IconOffset(i) + 15, o.Y + 56};
+}
+
+void TElementGather::ShowPanel() {
+  PosY = HidingPosY;
+  Slide = ssSlidingIn;
+}
+
+void TElementGather::HidePanel() { Slide = ssSlidingOut; }
+
+void TElementGather::AdvancePulse(TPulse& p) {
+  if (!p.Active) return;
+  if (p.Growing) {
+    if (p.Size < MaxPulsingSize) {
+      p.Size = std::min(p.Size + PulsingStepUp, static_cast<double>(MaxPulsingSize));
+    } else {
+      p.FullTime += TickMilliseconds;
+      if (p.FullTime >= BlownTime) p.Growing = false;
+    }
+  } else {
+    p.Size -= PulsingStepDown;
+    if (p.Size <= MinPulsingSize) {
+      p.Size = MinPulsingSize;
+      p.Active = false;
+    }
+  }
+}
+
+// Nothing else keeps the idle clock, so the panel counts it itself while it stands still:
+// a slot waiting in vain reminds the player of itself.
+void TElementGather::CountIdle() {
+  const bool standing = Slide == ssStill && PosY == Top;
+  for (int s = 0; s < SlotCount; ++s) {
+    TIdle& idle = Idles[s];
+    if (standing && Shown[s] && Counters[s] > 0 && IdleSlotNotifyTime > 0) {
+      idle.Ms += TickMilliseconds;
+      if (idle.Ms >= IdleSlotNotifyTime) {
+        idle.Ms = 0;
+        idle.PulsesLeft = SlotNotifyCount;
+      }
+    }
+    if (Counters[s] == 0) idle.PulsesLeft = 0;
+    if (idle.PulsesLeft > 0 && !Pulses[s].Active) {
+      --idle.PulsesLeft;
+      StartPulse(s);
+    }
+  }
+}
+
+void TElementGather::Update() {
+  if (!Visible) return;
+  if (Slide == ssSlidingIn) {
+    PosY = std::min(PosY + MoveStep, Top);
+    if (PosY >= Top) Slide = ssStill;
+  } else if (Slide == ssSlidingOut) {
+    PosY = std::max(PosY - MoveStep, HidingPosY);
+    if (PosY <= HidingPosY) Slide = ssStill;
+  }
+  CountIdle();
+  for (TPulse& p : Pulses) AdvancePulse(p);
+  Draw();
+}
+
+void TElementGather::Draw() {
+  if (!OmgImgList) return;
+  for (int i = 0; i < Count; ++i) {
+    int pattern = Count == 1 ? 3 : i == 0 ? 0 : i == Count - 1 ? 2 : 1;
+    int x = i == 0 ? LeftX : LeftX + LeftSlotWidth + (i - 1) * MiddleSlotWidth;
+    OmgImgList->DrawImage("ElementPanel", static_cast<float>(x), static_cast<float>(PosY), pattern);
+  }
+  int i = 0;
+  for (int s = 0; s < SlotCount; ++s) {
+    if (!Shown[s]) continue;
+    const TPoint o = ShownSlotOrigin(i, PosY);
+    const int a = IconOffset(i);
+    const TPulse& p = Pulses[s];
+    if (!p.Active) {
+      OmgImgList->DrawImageColor("ElementGather", static_cast<float>(o.X + a),
+                                 static_cast<float>(o.Y + 7), s, 255, 255, 255,
+                                 Counters[s] == 0 ? 125 : 255);
+    } else {
+      const float scale = static_cast<float>(p.Size / std::max(1, OrigPulsingFruitWidth));
+      OmgImgList->DrawImageColor("PulsingElements", static_cast<float>(o.X + a - 3),
+                                 static_cast<float>(o.Y + 4), s, 255, 255, 255, 255, scale, scale,
+                                 0.5f, 0.5f);
+    }
+    if (Counters[s] > 0)
+      DrawCounter(Counters[s], o.X + a + 15 - (Counters[s] > 99 ? 5 : 0), o.Y + 56);
+    ++i;
+  }
+}
+
+// Two places at least; a hidden leading zero moves the figure half a digit right so that
+// it stays centred under the icon.
+void TElementGather::DrawCounter(int value, int x, int y) {
+  const std::string text = std::to_string(value);
+  const int places = std::max<int>(2, static_cast<int>(text.size()));
+  const int hidden = places - static_cast<int>(text.size());
+  const int first = x + hidden * CounterDigitWidth - hidden * CounterDigitWidth / 2;
+  for (std::size_t k = 0; k < text.size(); ++k)
+    OmgImgList->DrawImage("ElementGatherNumber",
+                          static_cast<float>(first + static_cast<int>(k) * CounterDigitWidth),
+                          static_cast<float>(y), text[k] - '0');
+}
