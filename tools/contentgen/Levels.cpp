@@ -95,7 +95,7 @@ bool namedNumbers(const std::string& value, std::vector<std::pair<std::string, i
 }
 
 void setElement(TLevelFileRecord& r, int code) {
-  r.ElementSet[code / 8] |= static_cast<std::uint8_t>(1u << (code % 8));
+  r.ElementSet.Include(code);
 }
 
 bool allowedGridChar(char c) {
@@ -118,16 +118,16 @@ std::string elementName(int code) {
 
 bool hasElement(const TLevelFileRecord& level, int code) {
   if (code < 0 || code > 255) return false;
-  return (level.ElementSet[code / 8] >> (code % 8)) & 1u;
+  return level.ElementSet.Has(code);
 }
 
 bool isTile(const TLevelFileRecord& level, int x, int y) {
   if (x < 1 || x > BoardCols || y < 1 || y > BoardRows) return false;
-  return level.Board[x - 1][y - 1].ObjectKind == okFruit;
+  return level.Board.Tiles[x - 1][y - 1].ObjectKind == okFruit;
 }
 
 bool isUsedCell(const TLevelFileRecord& level, int x, int y) {
-  const TBoardTile& t = level.Board[x - 1][y - 1];
+  const TBoardTile& t = level.Board.Tiles[x - 1][y - 1];
   return !(t.ObjectKind == okUnused && t.BackgroundVariant == 0);
 }
 
@@ -138,14 +138,14 @@ int targetFor(const TLevelFileRecord& level, int code) {
 
 int goldLayers(const TLevelFileRecord& level) {
   int sum = 0;
-  for (const auto& col : level.GoldTileLayers)
+  for (const auto& col : level.GoldTileLayers.Cells)
     for (std::uint8_t v : col) sum += v;
   return sum;
 }
 
 int potionCount(const TLevelFileRecord& level) {
   int n = 0;
-  for (const auto& col : level.PotionCells)
+  for (const auto& col : level.PotionCells.Cells)
     for (std::uint8_t v : col) n += v != 0;
   return n;
 }
@@ -185,7 +185,7 @@ std::string levelFileName(int island, int level) {
 CompiledLevel compileLevel(std::string_view source, const std::string& where) {
   CompiledLevel out;
   TLevelFileRecord& r = out.record;
-  std::memset(&r, 0, sizeof r);
+  r = TLevelFileRecord::Blank();
   auto error = [&](int line, const std::string& what) {
     out.errors.push_back(where + ":" + std::to_string(line) + ": " + what);
   };
@@ -297,7 +297,7 @@ CompiledLevel compileLevel(std::string_view source, const std::string& where) {
         for (int k = 0; k < 5; ++k)
           if (w[0] == kinds[k]) kind = k;
       if (kind < 0 || !toInt(w[1], n)) error(lineNo, "bonus is 'fruit|flower|potion|gold|spider count'");
-      r.BonusElementKind = static_cast<std::uint8_t>(std::max(kind, 0));
+      r.BonusElementKind = static_cast<TElementKind>(std::max(kind, 0));
       r.BonusElementCount = n;
     } else if (key == "energy") {
       int n = 0;
@@ -366,7 +366,7 @@ CompiledLevel compileLevel(std::string_view source, const std::string& where) {
   };
   for (int y = 0; y < BoardRows; ++y) {
     for (int x = 0; x < BoardCols; ++x) {
-      TBoardTile& t = r.Board[x][y];
+      TBoardTile& t = r.Board.Tiles[x][y];
       char c = board.empty() ? '.' : board[y][x];
       if (!allowedGridChar(c)) {
         error(0, std::string("unknown board cell '") + c + "'");
@@ -384,12 +384,12 @@ CompiledLevel compileLevel(std::string_view source, const std::string& where) {
       }
       char g = overlayChar(gold, x, y), ch = overlayChar(chains, x, y),
            w = overlayChar(webs, x, y), p = overlayChar(potions, x, y);
-      if (c == '1' || c == '2') r.GoldTileLayers[x][y] = static_cast<std::uint8_t>(c - '0');
-      if (g >= '1' && g <= '9') r.GoldTileLayers[x][y] = static_cast<std::uint8_t>(g - '0');
+      if (c == '1' || c == '2') r.GoldTileLayers.Cells[x][y] = static_cast<std::uint8_t>(c - '0');
+      if (g >= '1' && g <= '9') r.GoldTileLayers.Cells[x][y] = static_cast<std::uint8_t>(g - '0');
       if (c == 'c' || ch == 'c') t.ChainLevel = 1;
       if (c == 'C' || ch == 'C') t.ChainLevel = 2;
       if (c == 'w' || w == 'w') t.Web = 1;
-      if (c == 'p' || p == 'p') r.PotionCells[x][y] = 1;
+      if (c == 'p' || p == 'p') r.PotionCells.Cells[x][y] = 1;
       for (char o : {g, ch, w, p})
         if (!std::strchr("._o123456789cCwp", o)) error(0, std::string("unknown overlay cell '") + o + "'");
     }
@@ -410,14 +410,14 @@ std::vector<std::string> checkLevel(const TLevelFileRecord& r) {
   int tiles = 0, webs = 0;
   for (int x = 1; x <= BoardCols; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
-      const TBoardTile& t = r.Board[x - 1][y - 1];
+      const TBoardTile& t = r.Board.Tiles[x - 1][y - 1];
       if (t.ObjectKind != okFruit && t.ObjectKind != okUnused)
         p.push_back("cell " + cell(x, y) + " is neither a tile nor unused");
       bool tile = isTile(r, x, y);
       tiles += tile;
       webs += t.Web != 0;
-      std::uint8_t gold = r.GoldTileLayers[x - 1][y - 1];
-      bool potion = r.PotionCells[x - 1][y - 1] != 0;
+      std::uint8_t gold = r.GoldTileLayers.Cells[x - 1][y - 1];
+      bool potion = r.PotionCells.Cells[x - 1][y - 1] != 0;
       if (!tile && (t.Web || t.ChainLevel || gold || potion))
         p.push_back("web, chain, gold or potion on the non-tile " + cell(x, y));
       if (t.ChainLevel > 2) p.push_back("chain stronger than 2 at " + cell(x, y));
@@ -439,13 +439,13 @@ std::vector<std::string> checkLevel(const TLevelFileRecord& r) {
         // a decorative empty tile under its column would hold it forever.
         int yy = y + 1;
         while (yy <= BoardRows && isTile(r, x, yy)) ++yy;
-        if (yy <= BoardRows && r.Board[x - 1][yy - 1].BackgroundVariant != 0)
+        if (yy <= BoardRows && r.Board.Tiles[x - 1][yy - 1].BackgroundVariant != 0)
           p.push_back("potion at " + cell(x, y) + " can never reach the bottom");
       }
     }
   if (tiles == 0) p.push_back("no tile at all");
   bool unusedGridClear = true;
-  for (const auto& col : r.UnusedGrid)
+  for (const auto& col : r.UnusedGrid.Cells)
     for (std::uint8_t v : col) unusedGridClear = unusedGridClear && v == 0;
   if (!unusedGridClear) p.push_back("the unused grid is not empty");
 

@@ -50,12 +50,12 @@ class Game {
     boss_ = L.GameObjective == goBossMode;
     for (int x = 0; x < W; ++x)
       for (int y = 0; y < H; ++y) {
-        const TBoardTile& t = L.Board[x][y];
+        const TBoardTile& t = L.Board.Tiles[x][y];
         Cell& c = cell(x, y);
         c.tile = t.ObjectKind == okFruit;
         c.decorative = t.ObjectKind == okUnused && t.BackgroundVariant != 0;
         c.chain = c.tile ? t.ChainLevel : 0;
-        c.gold = c.tile ? L.GoldTileLayers[x][y] : 0;
+        c.gold = c.tile ? L.GoldTileLayers.Cells[x][y] : 0;
         goldLeft_ += c.gold;
       }
     for (int code = 1; code <= 16; ++code) need_[code] = std::max(targetFor(L, code), 0);
@@ -65,11 +65,11 @@ class Game {
       for (int y = 0; y < H; ++y) {
         Cell& c = cell(x, y);
         if (!c.tile) continue;
-        if (L.PotionCells[x][y]) {
+        if (L.PotionCells.Cells[x][y]) {
           c.elem = Potion;
           ++potionsLeft_;
         }
-        if (L.Board[x][y].Web && c.elem >= 1 && c.elem <= 12) c.web = true;
+        if (L.Board.Tiles[x][y].Web && c.elem >= 1 && c.elem <= 12) c.web = true;
       }
     boardLeft_ = boardPlacement(L).left;
     creatureX_ = CreatureRight[island_ - 1];

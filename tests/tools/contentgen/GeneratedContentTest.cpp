@@ -43,7 +43,7 @@ const std::vector<Level>& installedLevels() {
     for (int island = 1; island <= 5; ++island)
       for (int n = 1; n <= LevelsPerIsland[island - 1]; ++n) {
         Level l{island, n, readBytes(binPath("Levels/" + levelFileName(island, n))), {}};
-        if (l.bytes.size() == sizeof(TLevelFileRecord)) std::memcpy(&l.record, l.bytes.data(), sizeof l.record);
+        if (l.bytes.size() == sizeof(TLevelFileRecord)) std::memcpy(static_cast<void*>(&l.record), l.bytes.data(), sizeof l.record);
         all.push_back(std::move(l));
       }
     return all;
@@ -95,11 +95,11 @@ TEST(InstalledLevels, FieldsSitAtTheirOffsets) {
     // potions column-major in their own grids.
     for (int x = 1; x <= 16; ++x)
       for (int y = 1; y <= 12; ++y) {
-        EXPECT_EQ(static_cast<std::uint8_t>(b[92 + (x - 1) * 240 + (y - 1) * 20]), l.record.Board[x - 1][y - 1].ObjectKind);
+        EXPECT_EQ(static_cast<std::uint8_t>(b[92 + (x - 1) * 240 + (y - 1) * 20]), l.record.Board.Tiles[x - 1][y - 1].ObjectKind);
         EXPECT_EQ(static_cast<std::uint8_t>(b[92 + (x - 1) * 240 + (y - 1) * 20 + 5]),
-                  l.record.Board[x - 1][y - 1].ChainLevel);
-        EXPECT_EQ(static_cast<std::uint8_t>(b[3932 + (x - 1) * 12 + (y - 1)]), l.record.GoldTileLayers[x - 1][y - 1]);
-        EXPECT_EQ(static_cast<std::uint8_t>(b[4124 + (x - 1) * 12 + (y - 1)]), l.record.PotionCells[x - 1][y - 1]);
+                  l.record.Board.Tiles[x - 1][y - 1].ChainLevel);
+        EXPECT_EQ(static_cast<std::uint8_t>(b[3932 + (x - 1) * 12 + (y - 1)]), l.record.GoldTileLayers.Cells[x - 1][y - 1]);
+        EXPECT_EQ(static_cast<std::uint8_t>(b[4124 + (x - 1) * 12 + (y - 1)]), l.record.PotionCells.Cells[x - 1][y - 1]);
       }
   }
 }
@@ -157,8 +157,8 @@ TEST(Placement, FollowsTheGameRuleForKnownBoards) {
     for (int x = 1; x <= 16; ++x)
       for (int y = 1; y <= 12; ++y) {
         bool in = x >= c1 && x <= c2 && y >= r1 && y <= r2;
-        r.Board[x - 1][y - 1].ObjectKind = in ? okFruit : okUnused;
-        r.Board[x - 1][y - 1].BackgroundVariant = in ? 0 : outsideVariant;
+        r.Board.Tiles[x - 1][y - 1].ObjectKind = in ? okFruit : okUnused;
+        r.Board.Tiles[x - 1][y - 1].BackgroundVariant = in ? 0 : outsideVariant;
       }
   };
   fill(3, 14, 2, 11, 0);
@@ -185,8 +185,8 @@ TEST(InstalledLevels, EachIslandBuildsUpToItsBoss) {
     int chains = 0, doubles = 0;
     for (int x = 1; x <= 16; ++x)
       for (int y = 1; y <= 12; ++y) {
-        chains += l.record.Board[x - 1][y - 1].ChainLevel > 0;
-        doubles += l.record.Board[x - 1][y - 1].ChainLevel == 2 || l.record.GoldTileLayers[x - 1][y - 1] == 2;
+        chains += l.record.Board.Tiles[x - 1][y - 1].ChainLevel > 0;
+        doubles += l.record.Board.Tiles[x - 1][y - 1].ChainLevel == 2 || l.record.GoldTileLayers.Cells[x - 1][y - 1] == 2;
       }
     if (l.island == 1) {
       EXPECT_EQ(chains, 0) << nameOf(l);
@@ -215,14 +215,14 @@ TEST(InstalledLevels, TutorialPagesMeetWhatTheyExplain) {
   };
   auto chains = [](const TLevelFileRecord& r) {
     int n = 0;
-    for (const auto& col : r.Board)
+    for (const auto& col : r.Board.Tiles)
       for (const TBoardTile& t : col) n += t.ChainLevel;
     return n;
   };
   auto doubles = [](const TLevelFileRecord& r) {
     int n = 0;
     for (int x = 0; x < 16; ++x)
-      for (int y = 0; y < 12; ++y) n += r.GoldTileLayers[x][y] == 2 || r.Board[x][y].ChainLevel == 2;
+      for (int y = 0; y < 12; ++y) n += r.GoldTileLayers.Cells[x][y] == 2 || r.Board.Tiles[x][y].ChainLevel == 2;
     return n;
   };
   EXPECT_GT(goldLayers(level(1, 3)), 0);          // gold tiles and the bomb

@@ -59,7 +59,7 @@ TEST(LevelCompiler, TurnsASourceIntoTheRecord) {
   EXPECT_EQ(r.GameObjective, goNormalMode);
   EXPECT_EQ(r.Time, 120);
   EXPECT_EQ(r.TargetBananas, 10);
-  EXPECT_EQ(r.ElementSet[0], 0b00111110);
+  EXPECT_EQ(r.ElementSet.Bits[0], 0b00111110);
   EXPECT_EQ(r.BonusElementKind, elGoldTile);
   EXPECT_EQ(r.BonusElementCount, 4);
   EXPECT_EQ(r.FullRequiredFruits, 150);
@@ -69,11 +69,11 @@ TEST(LevelCompiler, TurnsASourceIntoTheRecord) {
   EXPECT_EQ(r.MaxSpidersOnBoard, 2);
   EXPECT_EQ(r.MaxWebs, 3);
   EXPECT_EQ(r.OneWebEveryProb, 12);
-  EXPECT_EQ(r.GoldTileLayers[5][4], 1);
+  EXPECT_EQ(r.GoldTileLayers.Cells[5][4], 1);
   EXPECT_EQ(goldLayers(r), 1);
-  EXPECT_EQ(r.Board[0][0].ObjectKind, okUnused);
-  EXPECT_EQ(r.Board[3][2].ObjectKind, okFruit);
-  EXPECT_TRUE(hasElement(r, r.Board[3][2].Element));
+  EXPECT_EQ(r.Board.Tiles[0][0].ObjectKind, okUnused);
+  EXPECT_EQ(r.Board.Tiles[3][2].ObjectKind, okFruit);
+  EXPECT_TRUE(hasElement(r, r.Board.Tiles[3][2].Element));
 }
 
 TEST(LevelCompiler, GrapesAndPlumsGoToTheirOwnFields) {
@@ -98,9 +98,9 @@ TEST(LevelCompiler, OverlaysCombineWithTheBoard) {
         withRow(5, "...oo2ooooooo...");
   CompiledLevel c = compileLevel(src, "t");
   ASSERT_TRUE(c.errors.empty()) << c.errors.front();
-  EXPECT_EQ(c.record.Board[4][3].ChainLevel, 2);
-  EXPECT_EQ(c.record.Board[8][5].Web, 1);
-  EXPECT_EQ(c.record.GoldTileLayers[5][4], 2);
+  EXPECT_EQ(c.record.Board.Tiles[4][3].ChainLevel, 2);
+  EXPECT_EQ(c.record.Board.Tiles[8][5].Web, 1);
+  EXPECT_EQ(c.record.GoldTileLayers.Cells[5][4], 2);
 }
 
 TEST(LevelCompiler, RefusesBrokenSources) {
