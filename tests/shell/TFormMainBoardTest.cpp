@@ -105,3 +105,131 @@ TEST(FormMainBoard, ASwapWithoutMatchGoesBackAndFreesItsTiles) {
   EXPECT_EQ(b.Tile({10, 5}).Element, before.At(10, 5).Element);
   EXPECT_EQ(b.Tile({11, 5}).Element, before.At(11, 5).Element);
 }
+
+namespace {
+// A level screen with a plain board at (100, 50) and every tool ready.
+struct ToolRig : BoardShellRig {
+  ToolRig() {
+    TGameRandom::SetSeed(11);
+    TGameBoard& b = *form->GameBoard;
+    b.SetAvailableElements(TElementSet::Range(1, 8));
+    b.LoadBoard(MakeBoard({}));
+    b.Left = 100;
+    b.Top = 50;
+    form->PlaceBoardEffects();
+    form->SetScene(gsMainGame);
+    for (auto& t : form->Tools) {
+      t->Accessible = true;
+      t->SetEnabled(true);
+    }
+  }
+  void Press(int x, int y) { form->FormMouseDown(TMouseButton::Left, x, y); }
+  // Picks a tool off the panel (inside its rectangle) and releases it on a tile.
+  void Use(TNewToolKind kind, TPoint tile) {
+    TCollectorBombTool& t = *form->Tool(kind);
+    Press(t.RectLeft + 10, t.RectTop + 10);
+    ASSERT_TRUE(t.Held());
+    Press(100 + 52 * (tile.X - 1) + 26, 50 + 52 * (tile.Y - 1) + 26);
+  }
+  int RunUntilIdle(int limit) {
+    int frames = 0;
+    auto busy = [this] {
+      return form->LightningEffect->Active() || form->HammerToolEffect->Active() ||
+             form->BigBombEffect->Active() || form->FlowingKey->Flying() > 0 || !Idle();
+    };
+    while (frames < limit && busy()) {
+      Frame();
+      ++frames;
+    }
+    return frames;
+  }
+  float Fruits() const { return form->RoundGains[elFruit]; }
+};
+}  // namespace
+
+TEST(FormMainBoard, ABombToolBlastsItsSquareAndCountsItForSpidersAndThePurse) {
+  ToolRig r;
+  r.Use(tlBomb, {16, 12});
+  // The board's last column and row: only the target tile lies inside the grid.
+  EXPECT_EQ(r.form->FallingElements->ActiveCount(), 1);
+  EXPECT_EQ(r.form->Spiders->ElementCount(), 1);
+  EXPECT_GT(r.Fruits(), 0.99f);
+  EXPECT_LT(r.RunUntilIdle(400), 400);
+  EXPECT_FALSE(r.form->Tool(tlBomb)->Held());
+}
+
+TEST(FormMainBoard, ALightningToolGroupsItsRowWithoutFeedingTheSpiders) {
+  ToolRig r;
+  r.Use(tlHorzLightning, {4, 6});
+  EXPECT_TRUE(r.form->LightningEffect->Active());
+  EXPECT_LT(r.RunUntilIdle(600), 600);
+  // Sixteen elements credited, none counted towards a spider wave.
+  EXPECT_GE(r.Fruits(), 16.0f);
+  EXPECT_EQ(r.form->Spiders->ElementCount(), 0);
+}
+
+TEST(FormMainBoard, ToolsRefuseBadTargetsAndGoBackFromOutsideTheBoard) {
+  ToolRig r;
+  TBoardData d = r.form->GameBoard->BoardData();
+  d.At(3, 3).Element = ecUniBubble;
+  r.form->GameBoard->LoadBoard(d);
+  TCollectorBombTool& hammer = *r.form->Tool(tlHammer);
+  r.Press(hammer.RectLeft + 10, hammer.RectTop + 10);
+  r.Press(100 + 52 * 2 + 26, 50 + 52 * 2 + 26);
+  EXPECT_TRUE(hammer.Held());  // a uni bubble is no target for the hammer
+  EXPECT_FALSE(r.form->HammerToolEffect->Active());
+  r.Press(1300, 700);
+  EXPECT_FALSE(hammer.Held());
+  EXPECT_TRUE(hammer.Returning());
+  // Picking one tool puts any other back.
+  TCollectorBombTool& bomb = *r.form->Tool(tlBomb);
+  r.Press(bomb.RectLeft + 10, bomb.RectTop + 10);
+  r.Press(hammer.RectLeft + 10, hammer.RectTop + 10);
+  EXPECT_FALSE(bomb.Held() && hammer.Held());
+}
+
+TEST(FormMainBoard, APickUpInAGroupingFliesToItsToolAndIsNotCredited) {
+  ToolRig r;
+  TGameBoard& b = *r.form->GameBoard;
+  TBoardData d = MakeBoard({"*1*1************"});
+  d.At(3, 1).Element = ecMagicKey;
+  b.LoadBoard(d);
+  TSimpleObjectArray mask{};
+  for (int x = 2; x <= 4; ++x) {
+    mask.Set(x, 1);
+    b.SetTileState({x, 1}, tsGrouping);
+  }
+  r.form->GroupedElements->Start(b.BoardData(), mask, false);
+  for (int i = 0; i < 10; ++i) r.Frame();
+  EXPECT_EQ(r.form->FlowingKey->Flying(), 1);
+  EXPECT_FLOAT_EQ(r.Fruits(), 2.0f);
+  // The pick-up is reported, not completed: only the two fruits count.
+  EXPECT_EQ(r.form->Spiders->ElementCount(), 2);
+  EXPECT_LT(r.RunUntilIdle(400), 400);
+  EXPECT_EQ(r.form->MagicKey->Count(), 1);
+}
+
+TEST(FormMainBoard, TheLevelFillAndAShuffleHideTheBoardUntilTheirEffectsEnd) {
+  ToolRig r;
+  TGameBoard& b = *r.form->GameBoard;
+  r.form->StartLevelFill();
+  EXPECT_FALSE(b.CanDraw);
+  EXPECT_FALSE(r.form->Tool(tlHammer)->Accessible);
+  int frames = 0;
+  while (r.form->LockerFiller->Running() && frames++ < 600) r.Frame();
+  EXPECT_TRUE(b.CanDraw);
+  EXPECT_TRUE(r.form->Tool(tlHammer)->Accessible);
+
+  TBoardData before = b.BoardData();
+  r.form->StartShuffle();
+  EXPECT_FALSE(b.CanDraw);
+  frames = 0;
+  while (r.form->ShuffleAway->Running() && frames++ < 600) r.Frame();
+  EXPECT_LT(frames, 600);
+  EXPECT_TRUE(b.CanDraw);
+  int moved = 0;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) moved += b.Tile({x, y}).Element != before.At(x, y).Element;
+  EXPECT_GT(moved, 0);
+  EXPECT_TRUE(b.HasMove());
+}
