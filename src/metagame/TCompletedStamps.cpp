@@ -1,0 +1,50 @@
+#include "metagame/TCompletedStamps.h"
+
+#include <algorithm>
+
+#include "engine/TMotion.h"
+#include "engine/TOmegaImageList.h"
+
+namespace {
+constexpr TPoint Stamps[TCompletedStamps::StampCount] = {
+    {1010, 323}, {244, 321}, {534, 230}, {926, 126}};
+}  // namespace
+
+TPoint TCompletedStamps::StampPosition(int island) {
+  return island >= 1 && island <= StampCount ? Stamps[island - 1] : TPoint{};
+}
+
+void TCompletedStamps::AnimateNewStamp() {
+  const int island = LastOpenedIslandIdx - 1;
+  if (island < 1 || island > StampCount) return;
+  Animated = island;
+  StampSize = StartSize;
+  StampAngle = StartAngle;
+  StampAlpha = StartAlpha;
+}
+
+void TCompletedStamps::Clear() { Animated = 0; }
+
+void TCompletedStamps::Draw() {
+  if (Animated) {
+    StampSize -= SizeStep;
+    TMotion::TurnAngle(1, StampAngle, AngleStep);
+    StampAlpha = std::min(255, StampAlpha + AlphaStep);
+    if (StampSize <= 1) {
+      Animated = 0;
+      if (PlaySound) PlaySound("Combo");
+    }
+  }
+  if (!OmgImgList) return;
+  const int last = std::min<int>(LastOpenedIslandIdx - 1, StampCount);
+  for (int island = 1; island <= last; ++island) {
+    const TPoint p = Stamps[island - 1];
+    const float x = static_cast<float>(p.X), y = static_cast<float>(p.Y);
+    if (island == Animated)
+      OmgImgList->DrawImageColor("CompletedStamp", x, y, 0, 255, 255, 255,
+                                 static_cast<std::uint8_t>(StampAlpha), StampSize, StampSize,
+                                 0.5f, 0.5f, StampAngle);
+    else
+      OmgImgList->DrawImage("CompletedStamp", x, y, 0);
+  }
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "engine/SharedTypes.h"
+#include "engine/TComponent.h"
+
+class TOmegaImageList;
+
+// Stamps on the islands the player has finished; the newest one can land with a spin.
+class TCompletedStamps : public TComponent {
+ public:
+  static constexpr int StampCount = 4;  // the last island is never left behind
+
+  TOmegaImageList* OmgImgList = nullptr;
+  // The island the map shows as current; every island before it is finished.
+  std::uint8_t LastOpenedIslandIdx = 1;
+  float StartSize = 5.8f, SizeStep = 0.3f;
+  float StartAngle = 136, AngleStep = 13;
+  int StartAlpha = 60, AlphaStep = 9;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
+
+  // Lands the stamp of the island just finished (LastOpenedIslandIdx - 1).
+  void AnimateNewStamp();
+  // Stops a landing; the stamp is then drawn still.
+  void Clear();
+  // Advances a landing and draws every stamp.
+  void Draw();
+
+  int AnimatedIsland() const { return Animated; }
+  float Size() const { return StampSize; }
+  float Angle() const { return StampAngle; }
+  int Alpha() const { return StampAlpha; }
+  static TPoint StampPosition(int island);
+
+ private:
+  int Animated = 0;
+  float StampSize = 1, StampAngle = 0;
+  int StampAlpha = 255;
+};
