@@ -1,0 +1,84 @@
+#include "levels/TPlusOneBigHeart.h"
+
+#include <algorithm>
+
+#include "audio/TSoundShortcuts.h"
+#include "engine/TMotion.h"
+#include "engine/TOmegaImageList.h"
+
+void TPlusOneBigHeart::Start(int delayMs) {
+  Clear();
+  Delay = std::max(delayMs, 0);
+  FPhase = TPhase::Waiting;
+  if (Delay == 0) {
+    FPhase = TPhase::Landing;
+    FAlpha = StartAlpha;
+    FSize = StartSize;
+  }
+}
+
+void TPlusOneBigHeart::Clear() {
+  FPhase = TPhase::Off;
+  Timer = 0;
+  FShineOn = false;
+}
+
+void TPlusOneBigHeart::Step() {
+  switch (FPhase) {
+    case TPhase::Off:
+      return;
+    case TPhase::Waiting:
+      if (TMotion::TimerTick(Timer, Delay)) {
+        FPhase = TPhase::Landing;
+        FAlpha = StartAlpha;
+        FSize = StartSize;
+        Timer = 0;
+      }
+      return;
+    case TPhase::Landing:
+      FAlpha = std::min(FAlpha + StartAlphaStep, AttachedAlpha);
+      FSize -= StartSizeStep;
+      if (FSize <= AttachedSize) {
+        FSize = AttachedSize;
+        FPhase = TPhase::Attached;
+        Timer = 0;
+        FShineOn = true;
+        FShineAlpha = ShineStartAlpha;
+        FShineSize = ShineStartSize;
+        TSoundShortcuts::PlaySFX("Stamper");
+        if (OnAttached) OnAttached(*this);
+      }
+      return;
+    case TPhase::Attached:
+      FAlpha = std::min(FAlpha + StartAlphaStep, AttachedAlpha);
+      if (AttachedTime != 0 && TMotion::TimerTick(Timer, AttachedTime)) FPhase = TPhase::Leaving;
+      return;
+    case TPhase::Leaving:
+      FAlpha = std::max(FAlpha - EndAlphaStep, EndAlpha);
+      FSize += EndSizeStep;
+      if (FAlpha <= EndAlpha) FPhase = TPhase::Off;
+      return;
+  }
+}
+
+void TPlusOneBigHeart::DrawFrame(int pattern, int alpha, double size, int blendMode) {
+  if (!OmgImgList) return;
+  const float w = static_cast<float>(OmgImgList->TileWidthOf(PlusOneBigHeartImg));
+  const float h = static_cast<float>(OmgImgList->TileHeightOf(PlusOneBigHeartImg));
+  const float s = static_cast<float>(size);
+  OmgImgList->DrawImageColor(PlusOneBigHeartImg, Left - w / 2, Top - h / 2, pattern, 255, 255,
+                             255, static_cast<std::uint8_t>(std::clamp(alpha, 0, 255)), s, s,
+                             0.5f, 0.5f, 0, blendMode);
+}
+
+void TPlusOneBigHeart::Update() {
+  Step();
+  if (FPhase == TPhase::Landing || FPhase == TPhase::Attached || FPhase == TPhase::Leaving)
+    DrawFrame(MainFrameIdx, FAlpha, FSize, 0);
+  if (FShineOn) {
+    DrawFrame(ShineFrameIdx, FShineAlpha, FShineSize, 2);
+    FShineAlpha -= ShineAlphaStep;
+    FShineSize += ShineSizeStep;
+    if (FShineAlpha <= ShineEndAlpha) FShineOn = false;
+  }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/TComponent.h"
+#include "levels/TMedalKind.h"
+#include "levels/TPlusOneBigHeart.h"
+
+class TOmegaImageList;
+
+// The medal of a won round, chosen by playing time and stamped onto the result window.
+class TResultMedal : public TComponent {
+ public:
+  static constexpr int StampDelay = 450;
+
+  TOmegaImageList* OmgImgList = nullptr;
+  int Left = 0, Top = 0;
+  // Seconds; a round played within GoldReqTime earns gold, within SilverReqTime silver.
+  int SilverReqTime = 600, GoldReqTime = 400;
+
+  // Both limits from a level's time: 65 % and 40 % of it, halves to even.
+  void SetReqTimesFromLimit(int levelTimeSeconds);
+  static int SilverTimeFor(int levelTimeSeconds);
+  static int GoldTimeFor(int levelTimeSeconds);
+  static TMedalKind MedalFor(int elapsedSeconds, int silverReqTime, int goldReqTime);
+
+  TMedalKind Evaluate(int elapsedSeconds);
+  TMedalKind MedalKind() const { return FMedalKind; }
+
+  // Once the pictures are loaded: the stamp's picture and its motion.
+  void Prepare();
+  void StartStamp();
+  void Clear();
+  void Update();
+
+  TPlusOneBigHeart& Stamp() { return FStamp; }
+
+ private:
+  TMedalKind FMedalKind = mdNone;
+  TPlusOneBigHeart FStamp;
+};

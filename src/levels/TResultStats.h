@@ -1,0 +1,59 @@
+#pragma once
+#include <string>
+
+#include "board/TElementKind.h"
+#include "engine/TComponent.h"
+
+class TOmegaImageList;
+class TGlobalGameText;
+
+// The numbers of the result window: playing time, the level score counted up, then (after
+// a short gap) the bonus elements of a gold medal counted up, each count lighting its line.
+class TResultStats : public TComponent {
+ public:
+  static constexpr double TextScale = 0.75;
+  static constexpr int LineSpacing = 43;
+
+  TOmegaImageList* OmgImgList = nullptr;
+  TGlobalGameText* GlobGameText = nullptr;
+  int Left = 0, Top = 0;
+  int PlayingTime = 30;  // seconds
+  bool CountingPaused = false;
+  int CountingGapTime = 300;
+  int MaxHighlightAlpha = 100, HighlightAlphaInc = 30, HighlightAlphaDec = 2;
+  int TextColour = 3;  // black reads best on the parchment
+
+  int LevelScore() const { return FLevelScore; }
+  void SetLevelScore(int score);
+  TElementKind BonusElementKind() const { return FBonusKind; }
+  void SetBonusElementKind(TElementKind kind) { FBonusKind = kind; }
+  int BonusElementCount() const { return FBonusCount; }
+  void SetBonusElementCount(int count);
+
+  void Clear();
+  void Update();
+
+  double ShownScore() const { return FShownScore; }
+  double ShownBonus() const { return FShownBonus; }
+  double ScoreStep() const { return FScoreStep; }
+  double BonusStep() const { return FBonusStep; }
+  int ScoreHighlight() const { return FScoreHighlight; }
+  int BonusHighlight() const { return FBonusHighlight; }
+  bool CountingDone() const;
+
+  // "m:ss": 125 seconds read 2:05.
+  static std::string TimeText(int seconds);
+
+ private:
+  void Count();
+  void Draw();
+
+  int FLevelScore = 0;
+  TElementKind FBonusKind = elFruit;
+  int FBonusCount = 0;
+  double FShownScore = 0, FScoreStep = 1;
+  double FShownBonus = 0, FBonusStep = 1;
+  int FScoreHighlight = 0, FBonusHighlight = 0;
+  int GapTimer = 0;
+  int SoundParity = 0;
+};
