@@ -1,12 +1,18 @@
 #include "levels/TElementGather.h"
 
 #include <algorithm>
-#include <string>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TOmegaImageList.h"
 
 TElementGather::TElementGather() {
+  for (TJackpotScore& c : Counters) {
+    c.DigitImg = "ElementGatherNumber";
+    c.DigitBlurImg = "ElementGatherNumberBlur";
+    c.ShowLeadingZeros = false;
+    c.AutoCentered = true;
+    c.Increment = 1;
+    c.SetDigits(2);
+  }
   Targets[ieFruit1] = 1;
   Targets[ieFruit2] = 1;
   PosY = HidingPosY;
@@ -20,7 +26,10 @@ void TElementGather::ReadImageSizes() {
     OrigPulsingFruitWidth = w;
     OrigPulsingFruitHeight = h;
   }
-  if (int d = OmgImgList->TileWidthOf("ElementGatherNumber"); d > 0) CounterDigitWidth = d;
+  for (TJackpotScore& c : Counters) {
+    c.OmgImgList = OmgImgList;
+    c.Prepare();
+  }
 }
 
 int TElementGather::SlotOf(TElementKind kind, std::uint8_t index) {
@@ -55,7 +64,7 @@ void TElementGather::Rebuild() {
   for (int i = 0; i < Count; ++i)
     total += (i == 0 || i == Count - 1) ? LeftSlotWidth : MiddleSlotWidth;
   LeftX = CenterPos - total / 2;
-  for (int s = 0; s < SlotCount; ++s) Counters[s] = std::max(Targets[s], 0);
+  for (int s = 0; s < SlotCount; ++s) Counters[s].SetAll(std::max(Targets[s], 0));
 }
 
 void TElementGather::Reset() {
@@ -78,22 +87,21 @@ void TElementGather::Collect(TElementKind kind, std::uint8_t index) {
   const int s = SlotOf(kind, index);
   if (s < 0) return;
   Idles[s].Ms = 0;
-  if (Counters[s] > 0) {
-    --Counters[s];
-    TSoundShortcuts::PlaySFX("ScoreCount");
-    if (Counters[s] == 0 && OnSlotDone) OnSlotDone(*this, SlotPosition(s).X);
+  if (Counters[s].Value() > 0) {
+    Counters[s].AddValue(-1, 0);
+    if (Counters[s].Value() == 0 && OnSlotDone) OnSlotDone(*this, SlotPosition(s).X);
     Idles[s].PulsesLeft = 0;
     StartPulse(s);
   }
   if (!CompleteFired && std::all_of(std::begin(Counters), std::end(Counters),
-                                    [](int c) { return c == 0; })) {
+                                    [](const TJackpotScore& c) { return c.Value() == 0; })) {
     CompleteFired = true;
     if (OnComplete) OnComplete(*this);
   }
 }
 
 bool TElementGather::IsStillNeeded(int slot0) const {
-  return slot0 >= 0 && slot0 < SlotCount && Counters[slot0] > 0;
+  return slot0 >= 0 && slot0 < SlotCount && Counters[slot0].Value() > 0;
 }
 
 int TElementGather::ShownIndex(int slot0) const {
@@ -148,14 +156,14 @@ void TElementGather::CountIdle() {
   const bool standing = Slide == ssStill && PosY == Top;
   for (int s = 0; s < SlotCount; ++s) {
     TIdle& idle = Idles[s];
-    if (standing && Shown[s] && Counters[s] > 0 && IdleSlotNotifyTime > 0) {
+    if (standing && Shown[s] && Counters[s].Value() > 0 && IdleSlotNotifyTime > 0) {
       idle.Ms += TickMilliseconds;
       if (idle.Ms >= IdleSlotNotifyTime) {
         idle.Ms = 0;
         idle.PulsesLeft = SlotNotifyCount;
       }
     }
-    if (Counters[s] == 0) idle.PulsesLeft = 0;
+    if (Counters[s].Value() == 0) idle.PulsesLeft = 0;
     if (idle.PulsesLeft > 0 && !Pulses[s].Active) {
       --idle.PulsesLeft;
       StartPulse(s);
@@ -193,28 +201,21 @@ void TElementGather::Draw() {
     if (!p.Active) {
       OmgImgList->DrawImageColor("ElementGather", static_cast<float>(o.X + a),
                                  static_cast<float>(o.Y + 7), s, 255, 255, 255,
-                                 Counters[s] == 0 ? 125 : 255);
+                                 Counters[s].Value() == 0 ? 125 : 255);
     } else {
       const float scale = static_cast<float>(p.Size / std::max(1, OrigPulsingFruitWidth));
       OmgImgList->DrawImageColor("PulsingElements", static_cast<float>(o.X + a - 3),
                                  static_cast<float>(o.Y + 4), s, 255, 255, 255, 255, scale, scale,
                                  0.5f, 0.5f);
     }
-    if (Counters[s] > 0)
-      DrawCounter(Counters[s], o.X + a + 15 - (Counters[s] > 99 ? 5 : 0), o.Y + 56);
+    // The last one still rolls down to its 0 (and is heard); a 0 itself is not shown.
+    TJackpotScore& c = Counters[s];
+    if (c.Value() > 0 || c.ShownValue() > 0 || c.AnyRolling()) {
+      c.OmgImgList = OmgImgList;
+      c.Left = o.X + a + 15 - (c.Value() > 99 ? 5 : 0);
+      c.Top = o.Y + 56;
+      c.Update();
+    }
     ++i;
   }
-}
-
-// Two places at least; a hidden leading zero moves the figure half a digit right so that
-// it stays centred under the icon.
-void TElementGather::DrawCounter(int value, int x, int y) {
-  const std::string text = std::to_string(value);
-  const int places = std::max<int>(2, static_cast<int>(text.size()));
-  const int hidden = places - static_cast<int>(text.size());
-  const int first = x + hidden * CounterDigitWidth - hidden * CounterDigitWidth / 2;
-  for (std::size_t k = 0; k < text.size(); ++k)
-    OmgImgList->DrawImage("ElementGatherNumber",
-                          static_cast<float>(first + static_cast<int>(k) * CounterDigitWidth),
-                          static_cast<float>(y), text[k] - '0');
 }

@@ -6,6 +6,7 @@
 #include "board/TIndividualElementKind.h"
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
+#include "levels/TJackpotScore.h"
 
 class TOmegaImageList;
 
@@ -46,7 +47,6 @@ class TElementGather : public TComponent {
   double PulsingStepUp = 12.0, PulsingStepDown = 7.0;
   int BlownTime = 450;
   int OrigPulsingFruitWidth = 58, OrigPulsingFruitHeight = 58;
-  int CounterDigitWidth = 14;
   bool Visible = true;
 
   TSlotDoneEvent OnSlotDone;
@@ -89,7 +89,8 @@ class TElementGather : public TComponent {
 
   // The slot (0..16) fed by (kind, index), or -1.
   static int SlotOf(TElementKind kind, std::uint8_t index);
-  int Counter(int slot0) const { return Counters[slot0]; }
+  int Counter(int slot0) const { return Counters[slot0].Value(); }
+  const TJackpotScore& CounterDisplay(int slot0) const { return Counters[slot0]; }
   bool IsShown(int slot0) const { return Shown[slot0]; }
   int ShownCount() const { return Count; }
   int PanelLeft() const { return LeftX; }
@@ -107,14 +108,13 @@ class TElementGather : public TComponent {
   void AdvancePulse(TPulse& p);
   void CountIdle();
   void Draw();
-  void DrawCounter(int value, int x, int y);
   // Offset of the icon inside the i-th shown slot.
   int IconOffset(int i) const { return (i == 0 || Count == 1) ? 40 : 31; }
   // Position of the shown slot among the shown ones, or -1.
   int ShownIndex(int slot0) const;
 
   int Targets[SlotCount] = {};
-  int Counters[SlotCount] = {};
+  TJackpotScore Counters[SlotCount];  // rolling, and counting aloud as they go down
   bool Shown[SlotCount] = {};
   int Count = 0;
   int LeftX = 0;
