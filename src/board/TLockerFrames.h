@@ -51,9 +51,6 @@ class TLockerFrames : public TComponent {
 
   // What one lost frame level adds to the shop purse: more on the third island or with
   // the tile upgrade.
-  static float GoldTileCredit(int islandIdx, bool tileUpgradeOwned) {
-    return islandIdx == 3 || tileUpgradeOwned ? 1.4f : 1.0f;
-  }
   const TFrame& Frame(TPoint p) const { return Frames[p.X - 1][p.Y - 1]; }
   int CountFrames() const;  // every frame not gone
   bool Moving() const;

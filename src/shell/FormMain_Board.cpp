@@ -1,31 +1,11 @@
 // The board and the effects that animate its changes: the board raises an event with a copy
 // of its data, the shell starts the effect, and the effect's end calls the board back.
 #include "audio/TSoundShortcuts.h"
+#include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
 namespace {
 void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-
-// Shop purse credit of one removed element code (nothing for plain elements and items).
-bool ElementCredit(int code, int islandIdx, TElementKind& kind, float& amount) {
-  static const float kFruit[9] = {0, 1, 1, 1, 1.2f, 1.2f, 1.2f, 1.4f, 1.6f};
-  if (code >= 1 && code <= 8) {
-    kind = elFruit;
-    amount = kFruit[code];
-  } else if (code >= 13 && code <= 16) {
-    kind = elFlower;
-    amount = 1 + 0.2f * static_cast<float>(code - 13);
-  } else if (code == 17) {
-    kind = elPotion;
-    amount = islandIdx == 4 ? 1.4f : 1;
-  } else if (code == 18) {
-    kind = elPotion;
-    amount = 1.4f;
-  } else {
-    return false;
-  }
-  return true;
-}
 }  // namespace
 
 bool TFormMain::IndividualKindOf(int code, TIndividualElementKind& kind) {
@@ -238,8 +218,8 @@ void TFormMain::WireBoardEffects() {
   LockerFrames->OnLockerFrameEffectRequest = [this](TLockerFrames&, TPoint tile,
                                                     std::uint8_t level) {
     FlowingElements->StartToken(tile, level);
-    CreditOwned(elGoldTile, TLockerFrames::GoldTileCredit(CurrentIslandIdx(),
-                                                               GoldTileUpgradeOwned()));
+    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
+    ScoreCounter->SetValue(ScoreCounter->Value() + TScoreRules::GoldLayerPoints);
   };
   FlowingElements->OnSlotPosRequest = [this](TFlowingElements&, TIndividualElementKind kind,
                                              TPoint& slot) { slot = GatherSlotPosition(kind); };
@@ -256,7 +236,9 @@ void TFormMain::WireBoardEffects() {
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
     ShowBookFoundComment(e.AcquiredFlowerIdx);
   };
-  NewDiamond->OnStretchingFinished = [this](TNewDiamondEffect&) { AddPoints(60); };
+  NewDiamond->OnStretchingFinished = [this](TNewDiamondEffect&) {
+    ScoreCounter->SetValue(ScoreCounter->Value() + TScoreRules::NeededPotionPoints);
+  };
   NewDiamond->OnFlowerArrivedOnRoot = [this](TNewDiamondEffect& e) {
     CollectPotion(e.AcquiredFlowerIdx == 8 ? 2 : 1);
   };
@@ -300,9 +282,8 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
       ++tiles;
       const TBoardTile& t = snapshot.At({x, y});
       int code = t.Element;
-      TElementKind kind;
-      float amount;
-      if (ElementCredit(code, CurrentIslandIdx(), kind, amount)) CreditOwned(kind, amount);
+      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, CurrentIslandIdx());
+      if (gain.Any) CreditOwned(gain.Kind, gain.Amount);
       TIndividualElementKind individual;
       bool needed = IndividualKindOf(code, individual) && IsStillNeeded(individual);
       if (needed && (code == 17 || code == 18)) {
@@ -319,7 +300,7 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
     }
   if (anyFlowing) FlowingElements->Start(snapshot, flowing);
   if (anyFalling) FallingElements->Start(snapshot, falling, !grouped);
-  AddPoints(3 * tiles);
+  AddPoints(TScoreRules::RemovedElementPoints * tiles);
   if (!triggeredByBlaster) {
     for (int i = 0; i < tiles; ++i) {
       Spiders->CountElement();

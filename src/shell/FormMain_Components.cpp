@@ -158,6 +158,8 @@ void TFormMain::CreateComponents() {
 
   WireComponents();
   CreateBoardComponents();
+  CreateMapComponents();
+  CreateRoundComponents();
 
   CountMainImages();
   CompanyLogos.SetLogoCount(TFileSystem::FileExists(LogoFolder + "CompanyLogo3.jpg") ? 3 : 2);
@@ -207,15 +209,7 @@ void TFormMain::WireComponents() {
   OptionsWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) { PlaceOptionWidgets(p); };
 
   // The menu.
-  PlayButton->OnClick = [this](TGameButton&) {
-    NoticeTarget = 0;
-    if (CurrentSave.RelaxedMode == rmNotInitialized) {
-      AskConfirmation(9, pbYes, nbNo);
-    } else {
-      GoingToMap = true;
-      SwitchScene(gsMap);
-    }
-  };
+  PlayButton->OnClick = [this](TGameButton&) { PlayFromMenu(); };
   OptionsButton->OnClick = [this](TGameButton&) {
     LoadOptionWidgets();
     OptionsWindow->Show();
@@ -235,18 +229,22 @@ void TFormMain::WireComponents() {
 
   // The map (its islands and levels come with the round flow).
   MapMenuButton->OnClick = [this](TGameButton&) { SwitchScene(gsMenu); };
-  MapPlayButton->OnClick = [this](TGameButton&) { Trace("play", "map"); };
+  MapPlayButton->OnClick = [this](TGameButton&) { MapPlay(); };
 
   // Help and credits.
   HelpDoneButton->OnClick = [this](TGameButton&) {
-    if (HelpCaller == gsMainGame)
+    if (HelpCaller == gsMainGame) {
       SetScene(gsMainGame);
-    else
+      ResumeUnlessPausedBefore();
+    } else
       SwitchScene(gsMenu);
   };
   CreditsDoneButton->OnClick = [this](TGameButton&) { InfoWindow->Hide(); };
   InfoWindow->OnHidingComplete = [this](TGameMenuWindow&) {
     if (Scene() == gsCredits) SetScene(CreditsCaller == gsInGameOptions ? gsMainGame : gsMenu);
+  };
+  InfoWindow->OnStartHiding = [this](TGameMenuWindow&) {
+    if (Scene() == gsCredits && CreditsCaller == gsInGameOptions) ResumeUnlessPausedBefore();
   };
   HelpPages->OnLoadAnImage = [this](THelpPages&, const std::string& file) {
     LoadImageFile(2, file, true, true);
@@ -380,10 +378,12 @@ void TFormMain::StoreOptionWidgets() {
 void TFormMain::OptionsHidden() {
   bool fromMenu = OptionsWindow->Tag != "INGAME_OPTIONS";
   if (CurrentSave.FullScreen == OmegaScreen1.FullScreen) {
-    if (fromMenu)
+    if (fromMenu) {
       SetScene(gsMenu);
-    else
+    } else {
       SetScene(ReturnScene);
+      ResumeUnlessPausedBefore();
+    }
     return;
   }
   AskConfirmation(fromMenu ? 3 : 4, pbOK, nbCancel);
@@ -412,5 +412,6 @@ void TFormMain::PrepareAfterMainLoad() {
   ScreenDust->RefreshSizes();
   ReloadButtonSizes();
   LoadingBar->ReloadSize();
+  PrepareRoundAfterMainLoad();
   MainLoadPrepared = true;
 }

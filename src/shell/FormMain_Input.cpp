@@ -53,6 +53,17 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
       break;
     case gsMap: buttons({MapMenuButton.get(), MapPlayButton.get()}); break;
     case gsMainGame: RouteMainGameMouse(kind, x, y, left); break;
+    case gsInGameMenu:
+      buttons({InGameResumeButton.get(), InGameRestartButton.get(), InGameOptionsButton.get(),
+               InGameHelpButton.get(), InGameToMenuButton.get()});
+      break;
+    case gsObjectiveInfo:
+      if (kind == TMouseKind::Down) ObjectiveInfo->Click();
+      break;
+    case gsTutorial:
+    case gsTutorialToolTip: buttons({InGameMenuButton.get()}); break;
+    case gsStageResult: buttons({StageResultOKButton.get()}); break;
+    case gsStickerBook: buttons({HubPlayButton.get()}); break;
     case gsOptions:
     case gsInGameOptions:
       buttons({OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
@@ -87,9 +98,12 @@ void TFormMain::RouteMainGameMouse(TMouseKind kind, int x, int y, bool left) {
       if (t->Held() || t->Working()) return true;
     return false;
   };
+  Forward(*InGameMenuButton, kind, x, y, left);
+  if (Scene() != gsMainGame) return;  // the menu button opened the in-game menu
   switch (kind) {
     case TMouseKind::Down: {
       if (left) b.SetMouseHeld(true);
+      if (GameComments->CurrentPhase() == TGameComment::TPhase::Waving) GameComments->SkipWaving();
       // A tool in hand (or just released onto the board) keeps the press from the board.
       const bool toolBusy = ToolsMouseDown(x, y, button);
       if (!toolBusy && !carriedInUse()) b.MouseDown(x, y, button);
@@ -146,6 +160,12 @@ void TFormMain::FormKeyDown(const TPlatformEvent& key) {
     case SDLK_F5:
       if (CheatMode) OmegaTimer1.SetTargetFPS(OmegaTimer1.GetTargetFPS() == 33 ? 0 : 33);
       break;
+    case SDLK_F2:
+      if (CheatMode && Scene() == gsMainGame && !GamePaused) CheatWinLevel();
+      break;
+    case SDLK_F3:
+      if (CheatMode && Scene() == gsMainGame && !GamePaused) CheatToolsAndEnergy();
+      break;
     default: break;  // F10 and every other key do nothing
   }
 }
@@ -153,6 +173,10 @@ void TFormMain::FormKeyDown(const TPlatformEvent& key) {
 void TFormMain::FormKeyUp(const TPlatformEvent&) {}
 
 void TFormMain::FormKeyPress(const std::string& text) {
+  if (Scene() == gsMainGame && text == "\x1b") {
+    if (InGameMenuButton->Enabled && InGameMenuButton->Visible) OpenInGameMenu();
+    return;
+  }
   if (Scene() != gsAddPlayer && Scene() != gsAddInitialPlayer) return;
   if (AddNameWindow->IsHidden()) return;
   for (char c : text)

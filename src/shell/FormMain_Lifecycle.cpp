@@ -235,9 +235,11 @@ void TFormMain::Timer1Timer() {
 }
 
 bool TFormMain::FormCloseQuery() {
+  if (Scene() == gsTutorial) StopTutorial();
+  if (Scene() == gsTutorialToolTip) CloseToolTip();
   if (Scene() == gsMainGame) {
-    PausedBeforeConfirm = GamePaused;
-    GamePaused = true;
+    WasPaused = GamePaused;
+    SetPaused(true);
     AskConfirmation(8, pbOK, nbCancel);
     return false;
   }
@@ -251,7 +253,8 @@ void TFormMain::FormClose() {
   if (VoicePlayer) VoicePlayer->StopAll();
   if (Services.Audio) Services.Audio->Shutdown();
   if (HighScores) SubmitHighScore();
-  // A running level's ingredients are charged here once the shop exists.
+  if (Scene() == gsMainGame || Scene() == gsInGameMenu || Scene() == gsInGameOptions)
+    ChargeLevelIngredients();
   if (PlayerLoaded) SavePlayerSave(true);
   OmegaTimer1.SetEnabled(false);
   if (HighScores) {

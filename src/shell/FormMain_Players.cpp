@@ -1,4 +1,7 @@
 // Players, their saves, the high scores and the questions of the confirmation window.
+#include <algorithm>
+#include <cmath>
+
 #include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "platform/TAtomicFile.h"
@@ -11,7 +14,17 @@ std::string TFormMain::SaveFileName(const std::string& name) const {
 
 void TFormMain::GatherPlayerSave(TPlayerSave& save) {
   // The blocks of the components that do not exist yet keep what the record holds.
+  save.Score = ScoreCounter->Value();
+  save.Stocks = OwnedElements.Amount;
+  save.NextUncompletedIslandIdx = static_cast<std::uint8_t>(NextUncompletedIslandIdx);
+  save.NextUncompletedLevelIdx = NextUncompletedLevelIdx;
+  for (int i = 0; i < TMapIslands::IslandCount; ++i) {
+    save.MapVisited[i] = MapIslands->VisitedState()[i];
+    save.MapOpen[i] = MapIslands->OpenedState()[i];
+    save.MapChapterCommentShown[i] = MapIslands->AnnouncedState()[i];
+  }
   save.TutorialOn = TutorialEnabled;
+  save.RelaxedMode = TubeTimer->RelaxedMode;
 }
 
 void TFormMain::SetDefaultOptions(TPlayerSave& save) {
@@ -33,7 +46,25 @@ void TFormMain::ApplyOptions() {
 }
 
 void TFormMain::ApplyPlayerSave() {
+  ScoreCounter->SetAll(CurrentSave.Score);
+  // A save from before any level (or a damaged one) starts on the first island.
+  IslandIdx = NextUncompletedIslandIdx = std::clamp<int>(CurrentSave.NextUncompletedIslandIdx, 1, 5);
+  LevelIdx = NextUncompletedLevelIdx = std::max(1, CurrentSave.NextUncompletedLevelIdx);
+  for (int i = 0; i < 5; ++i) {
+    float v = CurrentSave.Stocks[i];
+    OwnedElements.Amount[i] = std::isfinite(v) && v > 0 ? v : 0;
+  }
+  RoundGains = {};
+  TMapIslands::TIslandFlags visited{}, opened{}, announced{};
+  for (int i = 0; i < TMapIslands::IslandCount; ++i) {
+    visited[i] = CurrentSave.MapVisited[i];
+    opened[i] = CurrentSave.MapOpen[i];
+    announced[i] = CurrentSave.MapChapterCommentShown[i];
+  }
+  opened[0] = 1;  // the first island is always open
+  MapIslands->SetState(visited, opened, announced);
   TutorialEnabled = CurrentSave.TutorialOn;
+  TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
 }
 
 bool TFormMain::ReadStartFullScreenOption() {
@@ -207,8 +238,10 @@ void TFormMain::ConfirmHidden(int result) {
       if (result != 1) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
       if (kind == 3)
         SetScene(gsMenu);
-      else
+      else {
         SetScene(ReturnScene);
+        ResumeUnlessPausedBefore();
+      }
       break;
     case 6:
       if (result == 1) {
@@ -221,19 +254,40 @@ void TFormMain::ConfirmHidden(int result) {
         SetScene(gsPlayerSelect);
       }
       break;
+    case 0:
+      if (result == 1) {
+        StartLevel();
+      } else {
+        SetScene(gsMainGame);
+        SwitchScene(gsMenu);
+      }
+      break;
+    case 7:
+      SetScene(gsMainGame);
+      if (result == 1) {
+        SubmitHighScore();
+        ChargeLevelIngredients();
+        InGameMenuWindow->HideNow();
+        SwitchScene(gsMenu);
+      } else {
+        ResumeUnlessPausedBefore();
+      }
+      break;
     case 8:
       if (result == 1) {
+        // Closing from the level charges what it has used, as any close during play does.
+        SetScene(gsMainGame);
         FormClose();
       } else {
         SetScene(gsMainGame);
-        if (!PausedBeforeConfirm) GamePaused = false;
+        ResumeUnlessPausedBefore();
       }
       break;
     case 9:
       SetScene(gsMenu);
       CurrentSave.RelaxedMode = result == 1 ? rmYes : rmNo;
-      GoingToMap = true;
-      SwitchScene(gsMap);
+      TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
+      GoToMap();
       break;
     default: SetScene(gsMenu); break;
   }

@@ -1,58 +1,384 @@
-// A level's counters and the moments at which the round flow takes over from the board.
+// A level from the menu's Play to its result: the way to the map, the level's start in
+// its fixed order, winning and losing, the stage result, and the level screen's frame.
+#include <algorithm>
+
+#include "audio/TSoundShortcuts.h"
+#include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
-int TFormMain::CurrentIslandIdx() const { return IslandIdx; }
+namespace {
+void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
+}  // namespace
 
-bool TFormMain::IsStillNeeded(TIndividualElementKind) const { return false; }
-
-void TFormMain::CreditOwned(TElementKind kind, float amount) { RoundGains[kind] += amount; }
-
-void TFormMain::AddPoints(int points) { LevelScore += points; }
-
-void TFormMain::CountEnergyElement() {}
-
-void TFormMain::SpendToolEnergy(TNewToolKind) {}
-
-TPoint TFormMain::GatherSlotPosition(TIndividualElementKind) const { return {1250, 100}; }
-
-void TFormMain::CollectArrived(TElementKind, std::uint8_t) {}
-
-void TFormMain::CollectPotion(int) {}
-
-void TFormMain::ShowBookFoundComment(int) {}
-
-void TFormMain::CheckCombos(const TBoardData&, const TSimpleObjectArray&) {}
-
-void TFormMain::CountTutorialStep() {}
-
-void TFormMain::LevelFillFinished() {}
-
-void TFormMain::AskTryAgain() {}
-
-void TFormMain::ShowStageResult() {}
-
-void TFormMain::ShowNoMoreMovesComment() {}
-
-void TFormMain::PointToolTipAtWeb(TPoint) {}
-
-void TFormMain::PointToolTipAtSpider(TPoint) {}
-
-void TFormMain::CheckMonsterHit(TPoint, bool& hitting, bool& absorbing) {
-  hitting = false;
-  absorbing = false;
+void TFormMain::PlayFromMenu() {
+  NoticeTarget = 0;
+  TubeTimer->RelaxedMode = rmNo;
+  if (CurrentSave.RelaxedMode == rmNotInitialized) {
+    AskConfirmation(9, pbYes, nbNo);
+    return;
+  }
+  TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
+  // A finished game starts over from its first island; the sticker book says when it is
+  // finished, so until the book exists a game is never complete.
+  GoToMap();
 }
 
-bool TFormMain::GoldTileUpgradeOwned() const { return false; }
+void TFormMain::GoToMap() {
+  GoingToMap = true;
+  MapIslands->SelectUpTo(IslandIdx);
+  SwitchScene(gsMap);
+}
+
+bool TFormMain::ToolAvailable(TNewToolKind kind, int island, int level) {
+  if (island == 1) {
+    switch (kind) {
+      case tlHammer: return level >= 2;
+      case tlBomb: return level >= 3;
+      case tlBlaster: return level >= 5;
+      case tlHorzLightning: return level >= 7;
+      case tlVertLightning: return level >= 8;
+      case tlBigBomb: return false;
+      case tlNone: return false;
+    }
+  }
+  if (island == 2 && level == 1) return kind != tlBigBomb && kind != tlNone;
+  return kind != tlNone;
+}
+
+int TFormMain::NextGatherMusicTrack() {
+  GatherLevelCount = GatherLevelCount % 4 + 1;
+  return 1 + GatherLevelCount;
+}
+
+void TFormMain::StartLevel() {
+  // 1. Everything of the previous level goes.
+  LevelScore = 0;
+  RoundEnding = false;
+  SceneTransition->Cancel();
+  ScreenDarkener->Hide();
+  ScreenDust->Reset();
+  TubeTimer->Reset();
+  TubeBubbles->Reset();
+  ObjectiveInfo->Reset();
+  for (TGameComment* c : {GameComments.get(), BookFoundComment.get(), ChapterEntryComment.get()})
+    c->Hide();
+  ResetBoardComponents();
+  Combos->Clear();
+  CombosConveyer->Clear();
+  PigeonScoring->Clear();
+  SlotDone->Reset();
+  ResultMedal->Clear();
+  ResultStats->Clear();
+  WynnetScoring->Clear();
+  MannaEnergy->Reset();
+  ShuffleButtonShine->Reset();
+  AbsorbedEnergy->Reset();
+  ElementGather->Reset();
+  LevelFilled = false;
+  GamePaused = false;
+  ApplyPause();
+  WasPaused = false;
+  RoundGains = {};
+
+  // 3. The level file, applied in its order.
+  LevelParams->LoadLevel(IslandIdx, LevelIdx);
+  LevelSetup = LevelParams->Setup(GoldTileUpgradeOwned(), false);
+  Trace("level", std::to_string(IslandIdx) + " " + std::to_string(LevelIdx) + " " +
+                     LevelParams->LoadedFileName());
+  ApplyLevelSetup();
+  TubeTimer->GameObjective = GameObjective;
+  TubeTimer->Paused = true;
+  RoundOver = false;
+  GameBoard->ActiveMode = amNormal;
+  GameBoard->Reset();
+  GameBoard->SetAvailableElements(LevelSetup.ElementSet);
+  GameBoard->LoadBoard(LevelSetup.Board);
+  GameBoard->FillRandom();
+  TBoardData dealt = GameBoard->BoardData();
+  GameBoard->GenerateShuffledBoard(dealt);
+  GameBoard->LoadBoard(dealt);
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
+      if (LevelSetup.WebCells.IsSet(x, y)) GameBoard->TryPutWeb({x, y});
+
+  // 4. The potions.
+  if (LevelSetup.PotionCells.Any()) {
+    TBoardData withPotions = GameBoard->BoardData();
+    for (int x = 1; x <= BoardColumns; ++x)
+      for (int y = 1; y <= BoardRows; ++y)
+        if (LevelSetup.PotionCells.IsSet(x, y) && withPotions.At(x, y).IsLockerOrElement())
+          withPotions.At(x, y).Element = LevelSetup.PotionElement;
+    GameBoard->LoadBoard(withPotions);
+  }
+
+  // 5. The tiles drop in; the tools wait for the end of the fill.
+  StartLevelFill();
+
+  // 6.-8. Numbers, pocket and the tools this level offers.
+  IslandDigit->SetValue(IslandIdx);
+  LevelDigit->SetValue(LevelIdx);
+  for (auto& t : Tools) {
+    t->Available = ToolAvailable(t->ToolKind, IslandIdx, LevelIdx);
+    t->SetEnabled(false);
+  }
+
+  // 9.-11. Panels and music.
+  TubeTimer->Start();
+  if (GameObjective == goNormalMode) {
+    ElementsPanelMover->Show();
+    ElementGather->ShowPanel();
+    MusicBox->Request(NextGatherMusicTrack());
+  } else {
+    ElementsPanelMover->HideNow();
+    ElementGather->HidePanel();
+  }
+
+  // 13. The island of the map gives the background.
+  BackgroundIdx = std::clamp(MapIslands->SelectedIsland(), 1, 5);
+  for (int i = 1; i <= 5; ++i)
+    if (i != BackgroundIdx) OmegaImageList1.Remove("GameBG" + std::to_string(i));
+  if (!OmegaImageList1.Find("GameBG" + std::to_string(BackgroundIdx)))
+    LoadImageFile(2, "GameBG" + std::to_string(BackgroundIdx) + ".jpg", true, true);
+
+  // 15. The announcement.
+  SetScene(gsObjectiveInfo);
+  ObjectiveInfo->Show(GameObjective);
+}
+
+void TFormMain::ApplyLevelSetup() {
+  const TLevelSetup& s = LevelSetup;
+  GameObjective = s.GameObjective;
+  ElementGather->SetTargetBananas(s.TargetBananas);
+  ElementGather->SetTargetStrawberries(s.TargetStrawberries);
+  ElementGather->SetTargetApples(s.TargetApples);
+  ElementGather->SetTargetGrapes(s.TargetGrapes);
+  ElementGather->SetTargetOranges(s.TargetOranges);
+  ElementGather->SetTargetPlums(s.TargetPlums);
+  ElementGather->SetTargetCherries(s.TargetCherries);
+  ElementGather->SetTargetGuavas(s.TargetGuavas);
+  ElementGather->SetTargetFlowers1(s.TargetFlowers1);
+  ElementGather->SetTargetFlowers2(s.TargetFlowers2);
+  ElementGather->SetTargetFlowers3(s.TargetFlowers3);
+  ElementGather->SetTargetFlowers4(s.TargetFlowers4);
+  ElementGather->SetTargetSpiders(s.TargetSpiders);
+  LockerFrames->TileKind = s.TileKind;
+  FlowingElements->TileKind = s.TileKind;
+  ElementGather->SetTargetGoldTiles1(s.TargetGoldTiles1);
+  ElementGather->SetTargetGoldTiles2(s.TargetGoldTiles2);
+  LockerFrames->Load(s.GoldTileLayers);
+  ElementGather->SetTargetPotions1(s.TargetPotions1);
+  ElementGather->SetTargetPotions2(s.TargetPotions2);
+  GameBoard->Left = s.BoardPlacement.X;
+  GameBoard->Top = s.BoardPlacement.Y;
+  PlaceBoardEffects();
+  Combos->BoardLeft = GameBoard->Left;
+  Combos->BoardTop = GameBoard->Top;
+  TubeTimer->Time = s.Time;
+  ResultMedal->SilverReqTime = s.SilverReqTime;
+  ResultMedal->GoldReqTime = s.GoldReqTime;
+  Spiders->FruitsInterval = s.FruitsInterval;
+  Spiders->MaxSpidersOnBoard = s.MaxSpidersOnBoard;
+  Spiders->MaxWebs = s.MaxWebs;
+  Spiders->OneWebEveryProb = s.OneWebEveryProb;
+  GameBoard->OneUniFruitEveryInterval = s.OneUniFruitEveryInterval;
+  GameBoard->MaxUniFruitOnBoard = s.MaxUniFruitOnBoard;
+  MannaEnergy->FullRequiredFruits = s.FullRequiredFruits;
+}
+
+void TFormMain::ObjectiveShown() {
+  SetScene(gsMainGame);
+  TubeTimer->Paused = false;
+}
+
+void TFormMain::WinRound() {
+  if (RoundOver) return;
+  RoundOver = true;
+  RoundEnding = true;
+  TubeTimer->Paused = true;
+  GameBoard->CanMatch = false;
+  CloseToolTip();
+  PutAllToolsBack();
+  if (ShuffleAway->Running()) {
+    ShuffleAway->Stop();
+    GameBoard->CanDraw = true;
+  }
+  Spiders->Frozen = true;
+
+  const int seconds = TubeTimer->ElapsedSeconds();
+  TMedalKind medal = ResultMedal->Evaluate(seconds);
+  ResultStats->CountingPaused = true;
+  ResultStats->PlayingTime = seconds;
+  ResultStats->SetLevelScore(LevelScore);
+  TScoreRules::TWinBonus bonus =
+      TScoreRules::WinBonus(medal, LevelSetup.BonusElementKind, LevelSetup.BonusElementCount);
+  ResultStats->SetBonusElementKind(bonus.Kind);
+  ResultStats->SetBonusElementCount(bonus.Count);
+  if (bonus.Count > 0) OwnedElements[bonus.Kind] += static_cast<float>(bonus.Count);
+
+  SetScene(gsRoundClear);
+  MusicBox->Request(6);
+  GameComments->ShowComment(GameObjective == goBossMode ? TGameCommentType::coBossVictory
+                                                        : TGameCommentType::coGameRoundClear);
+  CurrentSave.Score = ScoreCounter->Value();
+  SubmitHighScore();
+  if (GameObjective == goBossMode) {
+    NextUncompletedIslandIdx = std::min(IslandIdx + 1, 5);
+    NextUncompletedLevelIdx = 1;
+  } else {
+    NextUncompletedIslandIdx = IslandIdx;
+    NextUncompletedLevelIdx = LevelIdx + 1;
+  }
+  RoundGains = {};
+  SavePlayerSave(true);
+  static const char* kMedalNames[] = {"bronze", "silver", "gold", "none"};
+  Trace("won", std::string(kMedalNames[medal]) + " " + std::to_string(seconds) + " " +
+                   std::to_string(LevelScore));
+}
+
+void TFormMain::LoseRound() {
+  if (RoundOver || Scene() == gsTimeUp) return;
+  SetScene(gsTimeUp);
+  Spiders->SendAllAway();
+  BoardBorder->Vanish();
+  LockerFrames->FlyOut();
+  PutAllToolsBack();
+  GameBoard->CanDraw = false;
+  LostBoard->UniFruitColorIndex = GameBoard->UniColorIndex();
+  LostBoard->Start(GameBoard->BoardData());
+  GameComments->ShowComment(TGameCommentType::coTimeUp);
+  CurrentSave.Score = ScoreCounter->Value();
+  SubmitHighScore();
+  TScoreRules::TakeBackRoundGains(OwnedElements, RoundGains);
+  ChargeLevelIngredients();
+  Trace("lost", "");
+}
+
+void TFormMain::ShowStageResult() {
+  SetScene(gsStageResult);
+  StageResultWindow->Show();
+  WynnetScoring->Start();
+}
+
+void TFormMain::StageResultShown() {
+  Sound(ResultMedal->MedalKind() == mdGold ? "NotifyHigh" : "NotifyLow");
+  ResultMedal->StartStamp();
+  ResultStats->CountingPaused = false;
+  PigeonScoring->Start();
+  Sound("Bells");
+}
+
+void TFormMain::LeaveStageResult() {
+  if (Scene() != gsStageResult) return;
+  SwitchScene(gsStickerBook);
+}
+
+void TFormMain::CheatWinLevel() {
+  for (int i = 0; i < 150; ++i) {
+    for (std::uint8_t f = 1; f <= 8; ++f) ElementGather->Collect(elFruit, f);
+    for (std::uint8_t f = 1; f <= 4; ++f) ElementGather->Collect(elFlower, f);
+    ElementGather->Collect(elSpider, 1);
+    ElementGather->Collect(elGoldTile, 1);
+    ElementGather->Collect(elGoldTile, 2);
+    ElementGather->Collect(elPotion, 1);
+    ElementGather->Collect(elPotion, 2);
+  }
+}
+
+void TFormMain::CheatToolsAndEnergy() {
+  for (auto& t : Tools) t->Available = true;
+  MannaEnergy->AddAndShow(800);
+}
+
+void TFormMain::ApplyPauseToRound() {
+  if (GamePaused) TubeTimer->Paused = true;
+  Combos->Visible = CombosConveyer->Visible = SlotDone->Visible = AbsorbedEnergy->Visible =
+      ObjectiveInfo->Visible = !GamePaused;
+  for (TCarriedTool* t : CarriedTools()) t->Accessible = !GamePaused;
+}
+
+void TFormMain::DrawLevelPanels() {
+  ElementsPanelMover->Update();
+  TPoint panel = ElementsPanelMover->Position();
+  OmegaImageList1.DrawImage("ElementsPanel", static_cast<float>(panel.X - 4),
+                            static_cast<float>(panel.Y - 4), 0);
+  TubeTimer->Update();
+  TubeTimer->Draw();
+  if (TubeTimer->RelaxedMode != rmYes && !IsWindows8OrLater) {
+    TubeBubbles->UpdateAndDraw();
+    AbsorbedEnergy->Update();
+    AbsorbedEnergy->Draw();
+  }
+}
 
 void TFormMain::DrawMainGame() {
+  // 1.-2. The island behind the board.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
   if (BackgroundIdx == 4 && !IsWindows8OrLater) Snow->UpdateAndDraw(3, 1);
+  // 3.-4. The board, its effects and the comments over it.
   DrawBoard();
   DrawBoardEffects();
+  GameComments->UpdateAndDraw();
+  BookFoundComment->UpdateAndDraw();
+  // 5. The panels: gathering, timer tube, tools.
+  OmegaImageList1.DrawImage("TopPanel", 2, 0, 0);
   OmegaImageList1.DrawImage("LeftPanel", static_cast<float>(LeftPanelPos.X - 4),
                             static_cast<float>(LeftPanelPos.Y - 4), 0);
-  OmegaImageList1.DrawImage("TopPanel", 2, 0, 0);
+  DrawLevelPanels();
+  // 6. Counters, combos, energy and what lands on the panels.
+  ScoreCounter->Update();
+  IslandDigit->Draw();
+  LevelDigit->Draw();
+  ShuffleButtonShine->UpdateAndDraw();
+  MannaEnergy->Update();
+  Combos->Update();
+  CombosConveyer->Update();
+  ElementGather->Update();
+  SlotDone->UpdateAndDraw();
   DrawBoardOverlays();
+  // 7. Tools and what they throw.
   DrawTools();
+  if (InGameMenuButton->Visible) InGameMenuButton->Draw();
+  // 8. Paused.
+  if (GamePaused) DrawPausedWord();
+  // 9.
   ScreenDust->UpdateAndDraw();
+}
+
+void TFormMain::DrawStageResult() {
+  DrawMainGame();
+  ScreenDarkener->Draw();
+  StageResultWindow->Update();
+  StageResultWindow->Draw();
+  if (StageResultWindow->IsHidden()) return;
+  WynnetScoring->Update();
+  ResultStats->Update();
+  ResultMedal->Update();
+  StageResultOKButton->Draw();
+  PigeonScoring->Update();
+}
+
+bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
+  if (island < 1 || island > 5 || level < 1) return false;
+  CompanyLogos.SetLogoCount(1);
+  if (!LoadStarted) {
+    LoadStarted = true;
+    LoadFolderJpegs(2);
+    LoadFolderPngs(2);
+    PrepareAfterMainLoad();
+  }
+  FreeLogoAndLoadingPictures();
+  if (NameList->CurrentName().empty()) {
+    if (NameList->IsFull()) return false;
+    NameList->Add("PLAYER");
+  }
+  LoadPlayerSave();
+  CurrentSave.RelaxedMode = relaxed ? rmYes : rmNo;
+  TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
+  for (int i = 1; i <= island; ++i) MapIslands->OpenIsland(i);
+  MapIslands->SelectUpTo(island);
+  MapIslands->MarkVisited();
+  IslandIdx = island;
+  LevelIdx = level;
+  StartLevel();
+  return true;
 }

@@ -34,7 +34,11 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       if (newScene != gsAddInitialPlayer) FreeLogoAndLoadingPictures();
       break;
     case gsAddInitialPlayer: FreeLogoAndLoadingPictures(); break;
-    case gsMap: OmegaImageList1.Remove("MapBG"); break;
+    case gsMap:
+      ChapterEntryComment->Hide();
+      CompletedStamps->Clear();
+      OmegaImageList1.Remove("MapBG");
+      break;
     case gsHelp: HelpPages->FreeImages(); break;
     case gsMenu:
     case gsConfirmWindow:
@@ -79,10 +83,11 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       MusicBox->Request(0);
       break;
     }
-    case gsMap:
-      MapLeftPanel->Show();
-      MapRightPanel->Show();
-      MusicBox->Request(0);
+    case gsMap: EnterMap(); break;
+    case gsStageResult: CloseToolTip(); break;
+    case gsStickerBook:
+      MusicBox->Request(7);
+      HubPlayButton->Visible = true;
       break;
     case gsHelp:
       HelpPages->PageIdx = 1;

@@ -36,10 +36,27 @@ void TFormMain::RunScene() {
     case gsMenu: SceneMenu(); break;
     case gsPlayerSelect: DrawPlayerSelectScene(); break;
     case gsMap: SceneMap(); break;
-    case gsMainGame: DrawMainGame(); break;
+    case gsMainGame:
+    case gsRoundClear:
+    case gsTimeUp:
+    case gsTutorial:
+    case gsTutorialToolTip: DrawMainGame(); break;
+    case gsObjectiveInfo:
+      DrawMainGame();
+      ObjectiveInfo->UpdateAndDraw();
+      break;
+    case gsInGameMenu:
+      DrawMainGame();
+      if (ReturnScene == gsObjectiveInfo) ObjectiveInfo->UpdateAndDraw();
+      ScreenDarkener->Draw();
+      DrawInGameMenu();
+      break;
+    case gsStageResult: DrawStageResult(); break;
+    case gsStickerBook: SceneHub(); break;
     case gsOptions:
     case gsInGameOptions:
       if (Scene() == gsOptions) DrawMenuScene();
+      else DrawMainGame();
       ScreenDarkener->Draw();
       DrawOptionsWindow();
       break;
@@ -55,6 +72,7 @@ void TFormMain::RunScene() {
       break;
     case gsCredits:
       if (CreditsCaller == gsOptions) DrawMenuScene();
+      else if (ReturnScene == gsMainGame) DrawMainGame();
       ScreenDarkener->Draw();
       InfoWindow->Update();
       InfoWindow->Draw();
@@ -73,7 +91,7 @@ void TFormMain::RunScene() {
         case 9: DrawMenuScene(); break;
         case 2:
         case 6: DrawPlayerSelectScene(); break;
-        default: ScenePlaceholder(); break;
+        default: DrawMainGame(); break;
       }
       ScreenDarkener->Draw();
       ConfirmWindow->UpdateAndDraw();
@@ -255,23 +273,6 @@ void TFormMain::DrawHighScoreWindow() {
                           280, 245, 0, 0.65, prefix + name + suffix);
   }
   HighScoresOKButton->Draw();
-}
-
-void TFormMain::SceneMap() {
-  MapLeftPanel->Update();
-  MapRightPanel->Update();
-  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(2, "MapBG.jpg", true, true);
-  OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
-  OmegaImageList1.DrawImageColor("GameLogo", -20, 20, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f,
-                                 LogoSwing.Value);
-  TPoint left = MapLeftPanel->Position(), right = MapRightPanel->Position();
-  OmegaImageList1.DrawImage("CornerLeftPanel", static_cast<float>(left.X - 4),
-                            static_cast<float>(left.Y - 4), 0);
-  OmegaImageList1.DrawImage("CornerRightPanel", static_cast<float>(right.X - 4),
-                            static_cast<float>(right.Y - 4), 0);
-  MapMenuButton->Draw();
-  MapPlayButton->Draw();
-  ScreenDust->UpdateAndDraw();
 }
 
 void TFormMain::ScenePlaceholder() {

@@ -34,7 +34,29 @@
 #include "effects/TShineEffect.h"
 #include "effects/TStarsEffect.h"
 #include "effects/TUniBubbleEffect.h"
+#include "effects/TShuffleButtonShine.h"
+#include "effects/TTubeBubbleEffect.h"
+#include "levels/TAbsorbedEnergy.h"
+#include "levels/TCombos.h"
+#include "levels/TCombosConveyer.h"
+#include "levels/TElementGather.h"
 #include "levels/TElementsCount.h"
+#include "levels/TGameObjective.h"
+#include "levels/TInfoDigit.h"
+#include "levels/TJackpotScore.h"
+#include "levels/TLevelParams.h"
+#include "levels/TMannaEnergy.h"
+#include "levels/TObjectiveInfo.h"
+#include "levels/TPigeonScoring.h"
+#include "levels/TResultMedal.h"
+#include "levels/TResultStats.h"
+#include "levels/TSlotDoneEffect.h"
+#include "levels/TTubeTimer.h"
+#include "levels/TWynnetScoring.h"
+#include "metagame/TCompletedStamps.h"
+#include "metagame/TMapIslands.h"
+#include "metagame/TWorldMapObjects.h"
+#include "text/TGameComment.h"
 #include "board/TFallingElements.h"
 #include "board/TFlowingElements.h"
 #include "board/TGameBoard.h"
@@ -87,7 +109,10 @@
 //   FormMain_Players.cpp     players, saves, high scores and the confirmation kinds
 //   FormMain_Board.cpp       the board, its effects and the protocol between them
 //   FormMain_Tools.cpp       the player's tools and the effects they start
-//   FormMain_Round.cpp       a level's counters: gathering, score, energy, purse
+//   FormMain_Round.cpp       a level from its start to its result, and the level screen
+//   FormMain_RoundParts.cpp  the level's panels, counters and result window, and their events
+//   FormMain_InGameMenu.cpp  pausing a level and the in-game menu
+//   FormMain_Map.cpp         the world map and the hub between levels
 class TFormMain {
  public:
   explicit TFormMain(const TShellServices& services);
@@ -212,10 +237,50 @@ class TFormMain {
   TPoint LeftPanelPos{0, 236};
 
   // ---- the level being played ----
+  std::unique_ptr<TLevelParams> LevelParams;
+  std::unique_ptr<TElementGather> ElementGather;
+  std::unique_ptr<TTubeTimer> TubeTimer;
+  std::unique_ptr<TTubeBubbleEffect> TubeBubbles;
+  std::unique_ptr<TMannaEnergy> MannaEnergy;
+  std::unique_ptr<TAbsorbedEnergy> AbsorbedEnergy;
+  std::unique_ptr<TSlotDoneEffect> SlotDone;
+  std::unique_ptr<TObjectiveInfo> ObjectiveInfo;
+  std::unique_ptr<TInfoDigit> IslandDigit, LevelDigit;
+  std::unique_ptr<TJackpotScore> ScoreCounter;
+  std::unique_ptr<TCombos> Combos;
+  std::unique_ptr<TCombosConveyer> CombosConveyer;
+  std::unique_ptr<TShuffleButtonShine> ShuffleButtonShine;
+  std::unique_ptr<TGameComment> GameComments, BookFoundComment, ChapterEntryComment,
+      UpgradesComment;
+  std::unique_ptr<TPanelMover> ElementsPanelMover;
+  std::unique_ptr<TGameButton> InGameMenuButton, InGameResumeButton, InGameRestartButton,
+      InGameOptionsButton, InGameHelpButton, InGameToMenuButton;
+  std::unique_ptr<TGameMenuWindow> InGameMenuWindow;
+  // The stage result.
+  std::unique_ptr<TGameMenuWindow> StageResultWindow;
+  std::unique_ptr<TGameButton> StageResultOKButton;
+  std::unique_ptr<TResultStats> ResultStats;
+  std::unique_ptr<TResultMedal> ResultMedal;
+  std::unique_ptr<TWynnetScoring> WynnetScoring;
+  std::unique_ptr<TPigeonScoring> PigeonScoring;
+  // The world map and the hub between levels.
+  std::unique_ptr<TMapIslands> MapIslands;
+  std::unique_ptr<TCompletedStamps> CompletedStamps;
+  std::unique_ptr<TWorldMapObjects> WorldMapObjects;
+  std::unique_ptr<TGameButton> HubPlayButton;
+
   int IslandIdx = 1, LevelIdx = 1;
+  int NextUncompletedIslandIdx = 1, NextUncompletedLevelIdx = 1;
+  TGameObjective GameObjective = goNormalMode;
+  bool RoundOver = false, RoundEnding = false, WasPaused = false;
+  // The level's tiles have all dropped in: the tools may be taken.
+  bool LevelFilled = false;
   int LevelScore = 0;
   int BackgroundIdx = 1;
-  TElementsCount RoundGains;
+  int GatherLevelCount = 4;  // the first gathering level plays track 2
+  TElementsCount OwnedElements, RoundGains;
+  TLevelSetup LevelSetup;
+  TValueUpDown PausedPulse;
 
   bool IsWindows8OrLater = false;
   std::string ExeFolder, LevelsFolder, TextsFolder, SaveRoot, SaveFolder;
@@ -242,7 +307,6 @@ class TFormMain {
   bool GoingToMap = false;
   bool NameExists = false;
   bool TutorialEnabled = false;
-  bool PausedBeforeConfirm = false;
   std::string LastPlayerName;
   std::string DefaultPlayerName;
   TGameSceneValues PreviousScene = gsCompanyLogos;
@@ -288,6 +352,28 @@ class TFormMain {
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
                           bool grouped, bool triggeredByBlaster);
 
+  // ---- the round ----
+  void PlayFromMenu();
+  void GoToMap();
+  void StartLevel();
+  void WinRound();
+  void LoseRound();
+  void OpenInGameMenu();
+  void ApplyPause();
+  void SetPaused(bool paused);
+  // Unpauses a level unless it was paused when the menu or question opened.
+  void ResumeUnlessPausedBefore();
+  // Which of the six tools a level of an island offers.
+  static bool ToolAvailable(TNewToolKind kind, int island, int level);
+  // The music track of the next gathering level, advancing the rotation.
+  int NextGatherMusicTrack();
+  // Straight from start-up into a level of a fresh or the current player, as the map's
+  // Play would start it; the harness uses it. False for a level that does not exist.
+  bool EnterLevelDirectly(int island, int level, bool relaxed);
+  // The F2 and F3 cheats.
+  void CheatWinLevel();
+  void CheatToolsAndEnergy();
+
   // ---- players ----
   std::string SaveFileName(const std::string& name) const;
   void LoadPlayerSave();
@@ -305,6 +391,24 @@ class TFormMain {
   // Components and their wiring.
   void WireComponents();
   void CreateBoardComponents();
+  void CreateRoundComponents();
+  void WireRoundComponents();
+  void CreateInGameMenu();
+  void CreateMapComponents();
+  void PrepareRoundAfterMainLoad();
+  std::array<TGameButton*, 5> InGameMenuButtons() const;
+  void ApplyLevelSetup();
+  void ApplyPauseToRound();
+  void ObjectiveShown();
+  void StageResultShown();
+  void LeaveStageResult();
+  void EnterMap();
+  void MapPlay();
+  void HubPlay();
+  void ChargeLevelIngredients();
+  void StopTutorial();
+  void CloseToolTip();
+  void EnergyFactorReached(int level);
   void CreateToolComponents();
   void WireBoard();
   void WireBoardEffects();
@@ -374,6 +478,11 @@ class TFormMain {
                        std::uint8_t alpha = 255, int colour = 0);
   void SceneMenu();
   void SceneMap();
+  void SceneHub();
+  void DrawStageResult();
+  void DrawPausedWord();
+  void DrawInGameMenu();
+  void DrawLevelPanels();
   // The level screen, drawn under every scene that shows the level.
   void DrawMainGame();
   void ScenePlaceholder();

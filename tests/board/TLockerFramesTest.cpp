@@ -56,9 +56,6 @@ TEST(LockerFrames, EachRunTakesOneLevelWithOneRequest) {
   rig.frames.RemoveFrames(run);
   EXPECT_EQ(rig.removed.size(), 2u);
   EXPECT_EQ(rig.frames.CountFrames(), 2);
-  EXPECT_FLOAT_EQ(TLockerFrames::GoldTileCredit(1, false), 1.0f);
-  EXPECT_FLOAT_EQ(TLockerFrames::GoldTileCredit(3, false), 1.4f);
-  EXPECT_FLOAT_EQ(TLockerFrames::GoldTileCredit(5, true), 1.4f);
   // A gone frame stays gone when the others fly in.
   rig.frames.FlyIn();
   EXPECT_EQ(rig.frames.Frame({3, 4}).State, TLockerFrames::lfNone);

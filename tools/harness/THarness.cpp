@@ -50,6 +50,11 @@ bool THarness::Start(std::string& error) {
     return false;
   }
   Game->FormShow();
+  Game->CheatMode = Options.Cheat;
+  if (Options.Island > 0 && !Game->EnterLevelDirectly(Options.Island, Options.Level, Options.Relaxed)) {
+    error = "no such level";
+    return false;
+  }
   return true;
 }
 

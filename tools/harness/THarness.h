@@ -27,6 +27,10 @@ class THarness {
     std::string ExeFolder;  // where the content lies; the harness's own folder by default
     std::vector<TShot> Shots;
     std::string TraceFile;
+    // Straight into a level (island, level; 0 = start at the logos as a player would).
+    int Island = 0, Level = 0;
+    bool Relaxed = false;
+    bool Cheat = false;  // the cheat keys work, as after the cheat name
   };
 
   explicit THarness(const TOptions& options);

@@ -20,6 +20,7 @@ int Usage() {
                "usage:\n"
                "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
                " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
+               "      [--level I-L [--relaxed]] [--cheat]\n"
                "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
                "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n");
   return 2;
@@ -53,6 +54,12 @@ int Run(int argc, char** argv) {
       options.TraceFile = v;
     } else if (a == "--content" && value(v)) {
       options.ExeFolder = v.back() == '/' ? v : v + "/";
+    } else if (a == "--level" && value(v)) {
+      if (std::sscanf(v.c_str(), "%d-%d", &options.Island, &options.Level) != 2) return Usage();
+    } else if (a == "--relaxed") {
+      options.Relaxed = true;
+    } else if (a == "--cheat") {
+      options.Cheat = true;
     } else if (a == "--shot" && value(v)) {
       auto colon = v.find(':');
       if (colon == std::string::npos || !ParseLong(v.substr(0, colon), n)) return Usage();

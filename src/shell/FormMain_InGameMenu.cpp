@@ -1,0 +1,115 @@
+// Pausing a level: the in-game menu and its five buttons, the "Paused" word, and the
+// bookkeeping that brings a level back exactly as paused or running as it was.
+#include "shell/TFormMain.h"
+
+void TFormMain::CreateInGameMenu() {
+  InGameMenuButton = MakeButton("InGameMenuButton", 1236, 718);
+  InGameMenuWindow = MakeWindow("InGameMenuWindow", 555, 172, 555, -420, 85, sdToDown);
+  InGameResumeButton = MakeButton("InGameResumeButton", -999, -999);
+  InGameRestartButton = MakeButton("InGameRestartButton", -999, -999);
+  InGameOptionsButton = MakeButton("InGameOptionsButton", -999, -999);
+  InGameHelpButton = MakeButton("InGameHelpButton", -999, -999);
+  InGameToMenuButton = MakeButton("InGameToMenuButton", -999, -999);
+  PausedPulse = TValueUpDown{120, 300, 6, 6};
+
+  InGameMenuWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
+    int y = p.Y + 70;
+    for (TGameButton* b : InGameMenuButtons()) {
+      b->SetPosition(p.X + 28, y);
+      y += 62;
+    }
+  };
+  InGameMenuWindow->OnStartShowing = [this](TGameMenuWindow&) { ScreenDarkener->FadeIn(); };
+  InGameMenuWindow->OnStartHiding = [this](TGameMenuWindow&) {
+    ScreenDarkener->FadeOut();
+    if (Scene() == gsInGameMenu && !WasPaused) SetPaused(false);
+  };
+  InGameMenuWindow->OnHidingComplete = [this](TGameMenuWindow& w) {
+    if (Scene() != gsInGameMenu) return;
+    SetScene(ReturnScene);
+    if (w.Tag == "RESTART_GAME") StartLevel();
+  };
+
+  InGameMenuButton->OnClick = [this](TGameButton&) { OpenInGameMenu(); };
+  InGameResumeButton->OnClick = [this](TGameButton&) {
+    InGameMenuWindow->Tag = "RESUME_GAME";
+    InGameMenuWindow->Hide();
+  };
+  InGameRestartButton->OnClick = [this](TGameButton&) {
+    InGameMenuWindow->Tag = "RESTART_GAME";
+    InGameMenuWindow->Hide();
+    ChargeLevelIngredients();
+  };
+  InGameOptionsButton->OnClick = [this](TGameButton&) {
+    LoadOptionWidgets();
+    SetScene(gsInGameOptions);
+    InGameMenuWindow->HideNow();
+    OptionsWindow->Tag = "INGAME_OPTIONS";
+    OptionsWindow->Show();
+  };
+  InGameHelpButton->OnClick = [this](TGameButton&) {
+    HelpCaller = gsMainGame;
+    SetScene(gsHelp);
+  };
+  InGameToMenuButton->OnClick = [this](TGameButton&) { AskConfirmation(7, pbOK, nbCancel); };
+}
+
+std::array<TGameButton*, 5> TFormMain::InGameMenuButtons() const {
+  return {InGameResumeButton.get(), InGameRestartButton.get(), InGameOptionsButton.get(),
+          InGameHelpButton.get(), InGameToMenuButton.get()};
+}
+
+void TFormMain::OpenInGameMenu() {
+  if (Scene() == gsTutorial) StopTutorial();
+  if (Scene() == gsTutorialToolTip) CloseToolTip();
+  ReturnScene = Scene();
+  InGameRestartButton->Enabled = true;
+  WasPaused = GamePaused;
+  if (Scene() == gsMainGame || Scene() == gsObjectiveInfo) SetPaused(true);
+  SetScene(gsInGameMenu);
+  InGameMenuWindow->Tag.clear();
+  InGameMenuWindow->Show();
+}
+
+void TFormMain::SetPaused(bool paused) {
+  GamePaused = paused;
+  ApplyPause();
+}
+
+void TFormMain::ResumeUnlessPausedBefore() {
+  if (!WasPaused) SetPaused(false);
+}
+
+void TFormMain::ApplyPause() {
+  const bool shown = !GamePaused;
+  GameBoard->Visible = shown;
+  for (auto* v : {&GlobalShine->Visible, &BoardBorder->Visible, &FallingElements->Visible,
+                  &FlowingElements->Visible, &SwapEffect->Visible, &GroupedElements->Visible,
+                  &OpeningLockers->Visible, &LockerPieces->Visible, &LockerFrames->Visible,
+                  &HammeredObjects->Visible, &LockerFiller->Visible, &LostBoard->Visible,
+                  &ShuffleAway->Visible, &LockersAway->Visible, &HammerItemEffect->Visible,
+                  &HammerToolEffect->Visible, &BombEffect->Visible, &BigBombEffect->Visible,
+                  &LightningEffect->Visible, &NewDiamond->Visible, &MatchedCyan->Visible,
+                  &Stars->Visible, &CollectorEffect->Visible, &Spiders->Visible,
+                  &WebEffect->Visible, &ChainLockEffect->Visible, &UniBubble->Visible,
+                  &GameComments->Visible, &BookFoundComment->Visible})
+    *v = shown;
+  for (auto& s : Shines) s->Visible = shown;
+  for (auto& t : Tools) t->Accessible = shown && LevelFilled;
+  for (TCarriedTool* t : CarriedTools()) t->Accessible = shown;
+  ApplyPauseToRound();
+}
+
+void TFormMain::DrawPausedWord() {
+  PausedPulse.Step();
+  OmegaImageList1.DrawImageColor("Paused", 603, 354, 0, 255, 255, 255,
+                                 static_cast<std::uint8_t>(std::min(255.0f, PausedPulse.Value)),
+                                 1, 1, 0, 0, 0);
+}
+
+void TFormMain::DrawInGameMenu() {
+  InGameMenuWindow->Update();
+  InGameMenuWindow->Draw();
+  if (!InGameMenuWindow->IsHidden())
+    for (TGameButton* b : InGameMenuButtons()) b->Draw();
+}

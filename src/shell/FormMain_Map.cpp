@@ -1,0 +1,82 @@
+// The world map with its islands, stamps and travellers, and the plain hub between levels
+// whose Play button leads on to the island's next level.
+#include "audio/TSoundShortcuts.h"
+#include "shell/TFormMain.h"
+
+void TFormMain::CreateMapComponents() {
+  MapIslands = std::make_unique<TMapIslands>();
+  CompletedStamps = std::make_unique<TCompletedStamps>();
+  WorldMapObjects = std::make_unique<TWorldMapObjects>();
+  MapIslands->OmgImgList = CompletedStamps->OmgImgList = WorldMapObjects->OmgImgList =
+      &OmegaImageList1;
+  MapIslands->TextStringsComp = &TextStrings;
+  CompletedStamps->PlaySound = [](const std::string& name) { TSoundShortcuts::PlaySFX(name); };
+  HubPlayButton = MakeButton("BookPlayButton", 1122, 651);
+  HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
+}
+
+void TFormMain::EnterMap() {
+  // The shop decides when an island is finished; until it exists the islands stay as saved.
+  MapLeftPanel->Show();
+  MapRightPanel->Show();
+  WorldMapObjects->ChooseJourneys();
+  const int island = MapIslands->SelectedIsland();
+  CompletedStamps->LastOpenedIslandIdx = static_cast<std::uint8_t>(island);
+  if (island != IslandIdx) {
+    IslandIdx = island;
+    LevelIdx = 1;
+  }
+  if (!MapIslands->Visited(island)) LevelIdx = 1;
+  MusicBox->Request(0);
+  std::string message;
+  if (int chapter = MapIslands->NextAnnouncement(message)) {
+    CompletedStamps->AnimateNewStamp();
+    ChapterEntryComment->ShowChapterEntry(message, chapter);
+  }
+}
+
+void TFormMain::SceneMap() {
+  MapLeftPanel->Update();
+  MapRightPanel->Update();
+  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(2, "MapBG.jpg", true, true);
+  OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
+  WorldMapObjects->UpdateAndDraw();
+  OmegaImageList1.DrawImageColor("GameLogo", -20, 20, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f,
+                                 LogoSwing.Value);
+  MapIslands->Draw();
+  CompletedStamps->Draw();
+  ChapterEntryComment->UpdateAndDraw();
+  TPoint left = MapLeftPanel->Position(), right = MapRightPanel->Position();
+  OmegaImageList1.DrawImage("CornerLeftPanel", static_cast<float>(left.X - 4),
+                            static_cast<float>(left.Y - 4), 0);
+  OmegaImageList1.DrawImage("CornerRightPanel", static_cast<float>(right.X - 4),
+                            static_cast<float>(right.Y - 4), 0);
+  MapMenuButton->Draw();
+  MapPlayButton->Draw();
+  ScreenDust->UpdateAndDraw();
+}
+
+void TFormMain::MapPlay() {
+  const int island = MapIslands->SelectedIsland();
+  if (island < 1 || island > 5) return;
+  MapIslands->MarkVisited();
+  IslandIdx = island;
+  StartLevel();
+}
+
+void TFormMain::SceneHub() {
+  // The restaurant, shop and sticker book arrive with the hub; meanwhile the island
+  // background and the Play button for the next level.
+  OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
+  OmegaImageList1.DrawImage("CornerRightPanel", 1192, 650, 0);
+  HubPlayButton->SetPosition(1196 + 33, 654 + 26);
+  HubPlayButton->Draw();
+  ScreenDust->UpdateAndDraw();
+}
+
+void TFormMain::HubPlay() {
+  if (SceneTransition->IsActive()) return;
+  HubPlayButton->Visible = false;
+  ++LevelIdx;
+  StartLevel();
+}
