@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <vector>
 
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
@@ -56,13 +58,17 @@ bool TLevelParams::LoadLevel(int island, int level) {
     Fail("Level file not found: " + path);
     return false;
   }
-  std::string bytes;
+  // Only the first record counts; whatever follows it is never read.
   std::string problem;
-  if (!TFileSystem::ReadFile(path, bytes)) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> bytes(TLevelFileRecord::ByteSize);
+  if (!in) {
     problem = "the file cannot be read";
-  } else if (CurrentRecord.FromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                     bytes.size(), problem)) {
-    return true;
+  } else {
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (CurrentRecord.FromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                static_cast<std::size_t>(in.gcount()), problem))
+      return true;
   }
   Fail("Level file damaged: " + path + " (" + problem + ")");
   return false;
