@@ -10,11 +10,6 @@ void TPlusOneBigHeart::Start(int delayMs) {
   Clear();
   Delay = std::max(delayMs, 0);
   FPhase = TPhase::Waiting;
-  if (Delay == 0) {
-    FPhase = TPhase::Landing;
-    FAlpha = StartAlpha;
-    FSize = StartSize;
-  }
 }
 
 void TPlusOneBigHeart::Clear() {
@@ -28,7 +23,8 @@ void TPlusOneBigHeart::Step() {
     case TPhase::Off:
       return;
     case TPhase::Waiting:
-      if (TMotion::TimerTick(Timer, Delay)) {
+      // The first frame shows it at its starting size, delayed or not.
+      if (Delay == 0 || TMotion::TimerTick(Timer, Delay)) {
         FPhase = TPhase::Landing;
         FAlpha = StartAlpha;
         FSize = StartSize;

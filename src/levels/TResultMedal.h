@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
 #include "levels/TMedalKind.h"
 #include "levels/TPlusOneBigHeart.h"
@@ -12,7 +13,13 @@ class TResultMedal : public TComponent {
   static constexpr int StampDelay = 450;
 
   TOmegaImageList* OmgImgList = nullptr;
-  int Left = 0, Top = 0;
+  int Left = 0, Top = 0;  // the medal's middle
+  // The medal's middle on the result window, left of the statistics.
+  static constexpr int WindowOffsetX = 120, WindowOffsetY = 170;
+  void FollowWindow(TPoint windowPos) {
+    Left = windowPos.X + WindowOffsetX;
+    Top = windowPos.Y + WindowOffsetY;
+  }
   // Seconds; a round played within GoldReqTime earns gold, within SilverReqTime silver.
   int SilverReqTime = 600, GoldReqTime = 400;
 

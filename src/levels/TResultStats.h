@@ -2,10 +2,11 @@
 #include <string>
 
 #include "board/TElementKind.h"
+#include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
+#include "text/TGlobalGameText.h"
 
 class TOmegaImageList;
-class TGlobalGameText;
 
 // The numbers of the result window: playing time, the level score counted up, then (after
 // a short gap) the bonus elements of a gold medal counted up, each count lighting its line.
@@ -21,7 +22,14 @@ class TResultStats : public TComponent {
   bool CountingPaused = false;
   int CountingGapTime = 300;
   int MaxHighlightAlpha = 100, HighlightAlphaInc = 30, HighlightAlphaDec = 2;
-  int TextColour = 3;  // black reads best on the parchment
+  int TextColour = TGlobalGameText::tcBlack;  // reads best on the parchment
+  // Where the lines sit on the result window ("StageResultWindow", 440 x 440): beside the
+  // medal, in the window's upper panel.
+  static constexpr int WindowOffsetX = 250, WindowOffsetY = 118;
+  void FollowWindow(TPoint windowPos) {
+    Left = windowPos.X + WindowOffsetX;
+    Top = windowPos.Y + WindowOffsetY;
+  }
 
   int LevelScore() const { return FLevelScore; }
   void SetLevelScore(int score);
