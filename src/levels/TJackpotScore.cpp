@@ -104,10 +104,9 @@ void TJackpotScore::Update() {
   if (!AnyRolling() && FShown != FValue) {
     const std::string before = Format(FShown);
     FPrevious = FShown;
-    if (FShown < FValue)
-      FShown = static_cast<int>(std::min<long long>(static_cast<long long>(FShown) + Increment, FValue));
-    else
-      FShown = static_cast<int>(std::max<long long>(static_cast<long long>(FShown) - Increment, FValue));
+    const long long step = std::max(Increment, 1);  // a zero step would never arrive
+    FShown = static_cast<int>(FShown < FValue ? std::min<long long>(FShown + step, FValue)
+                                              : std::max<long long>(FShown - step, FValue));
     const std::string after = Format(FShown);
     // Texts are right-aligned: compare digit by digit from the right.
     const int n = static_cast<int>(after.size());
