@@ -93,6 +93,15 @@ bool TGameBoard::PairIsMove(TPoint tp, TPoint np) const {
   return FindRuns(copy, TileStates, lockers, moved.MatchColour()).Any();
 }
 
+std::vector<std::pair<TPoint, TPoint>> TGameBoard::ListMoves() const {
+  std::vector<std::pair<TPoint, TPoint>> moves;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
+      for (TPoint nb : {TPoint{x + 1, y}, TPoint{x, y + 1}})
+        if (PairIsMove({x, y}, nb) || PairIsMove(nb, {x, y})) moves.push_back({{x, y}, nb});
+  return moves;
+}
+
 bool TGameBoard::SearchMove(TPoint& p1, TPoint& p2) const {
   int sy;
   int sx = RandomColumnRow(sy);

@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+#include <vector>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -236,6 +238,9 @@ class TGameBoard : public TComponent {
   void CancelHint();
   void ResetTimers();
   bool HasMove();
+  // Every swap of two neighbours that would line up a run, each pair once (for players
+  // that are programs: the harness's demo and bot).
+  std::vector<std::pair<TPoint, TPoint>> ListMoves() const;
   void CheckNoMoreMoves();
   void GenerateShuffledBoard(TBoardData& out);
   bool HintShowing() const { return HintShown; }

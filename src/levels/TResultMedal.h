@@ -14,8 +14,8 @@ class TResultMedal : public TComponent {
 
   TOmegaImageList* OmgImgList = nullptr;
   int Left = 0, Top = 0;  // the medal's middle
-  // The medal's middle on the result window, left of the statistics.
-  static constexpr int WindowOffsetX = 120, WindowOffsetY = 170;
+  // The medal's middle on the result window, below and right of the statistics.
+  static constexpr int WindowOffsetX = 355, WindowOffsetY = 225;
   void FollowWindow(TPoint windowPos) {
     Left = windowPos.X + WindowOffsetX;
     Top = windowPos.Y + WindowOffsetY;

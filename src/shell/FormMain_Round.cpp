@@ -1,6 +1,7 @@
 // A level from the menu's Play to its result: the way to the map, the level's start in
 // its fixed order, winning and losing, the stage result, and the level screen's frame.
 #include <algorithm>
+#include <cmath>
 
 #include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
@@ -51,6 +52,14 @@ int TFormMain::NextGatherMusicTrack() {
 }
 
 void TFormMain::StartLevel() {
+  // The file first: a missing one keeps the previous level's record (the message has been
+  // shown), but with no level read yet there is nothing to play.
+  if (!LevelParams->LoadLevel(IslandIdx, LevelIdx) && !LevelRecordLoaded) {
+    if (Scene() != gsMap) SwitchScene(gsMap);
+    return;
+  }
+  LevelRecordLoaded = true;
+
   // 1. Everything of the previous level goes.
   LevelScore = 0;
   RoundEnding = false;
@@ -81,7 +90,6 @@ void TFormMain::StartLevel() {
   RoundGains = {};
 
   // 3. The level file, applied in its order.
-  LevelParams->LoadLevel(IslandIdx, LevelIdx);
   LevelSetup = LevelParams->Setup(GoldTileUpgradeOwned(), false);
   Trace("level", std::to_string(IslandIdx) + " " + std::to_string(LevelIdx) + " " +
                      LevelParams->LoadedFileName());
@@ -204,6 +212,9 @@ void TFormMain::WinRound() {
   }
   Spiders->Frozen = true;
 
+  ElementGather->HidePanel();
+  ElementsPanelMover->Hide();
+  TubeTimer->HideTube();
   const int seconds = TubeTimer->ElapsedSeconds();
   TMedalKind medal = ResultMedal->Evaluate(seconds);
   ResultStats->CountingPaused = true;
@@ -346,14 +357,18 @@ void TFormMain::DrawMainGame() {
 
 void TFormMain::DrawStageResult() {
   DrawMainGame();
-  ScreenDarkener->Draw();
   StageResultWindow->Update();
   StageResultWindow->Draw();
   if (StageResultWindow->IsHidden()) return;
+  // The shine turns slowly behind the medal.
+  FeatureShineAngle = std::fmod(FeatureShineAngle + 0.2f, 360.0f);
+  OmegaImageList1.DrawImageColor("FeatureShine", static_cast<float>(ResultMedal->Left - 210),
+                                 static_cast<float>(ResultMedal->Top - 210), 0, 255, 255, 255,
+                                 110, 1, 1, 0.5f, 0.5f, FeatureShineAngle, 2);
   WynnetScoring->Update();
-  ResultStats->Update();
-  ResultMedal->Update();
   StageResultOKButton->Draw();
+  ResultMedal->Update();
+  ResultStats->Update();
   PigeonScoring->Update();
 }
 

@@ -158,10 +158,8 @@ void TFormMain::WireRoundComponents() {
   // The stage result.
   StageResultWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
     StageResultOKButton->SetPosition(p.X + 160, p.Y + 370);
-    ResultStats->Left = p.X + 70;
-    ResultStats->Top = p.Y + 118;
-    ResultMedal->Left = p.X + 300;
-    ResultMedal->Top = p.Y + 250;
+    ResultStats->FollowWindow(p);
+    ResultMedal->FollowWindow(p);
   };
   StageResultWindow->OnShowingComplete = [this](TGameMenuWindow&) { StageResultShown(); };
   StageResultWindow->OnStartHiding = [this](TGameMenuWindow&) { WynnetScoring->Leave(); };
@@ -270,4 +268,7 @@ void TFormMain::StopTutorial() {}
 
 void TFormMain::CloseToolTip() {}
 
-void TFormMain::ChargeLevelIngredients() {}
+void TFormMain::ChargeLevelIngredients() {
+  // The shop takes what the level used; it reports the charge so that it can be followed.
+  Trace("charge", std::to_string(IslandIdx) + " " + std::to_string(LevelIdx));
+}

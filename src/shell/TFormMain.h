@@ -275,12 +275,14 @@ class TFormMain {
   bool RoundOver = false, RoundEnding = false, WasPaused = false;
   // The level's tiles have all dropped in: the tools may be taken.
   bool LevelFilled = false;
+  bool LevelRecordLoaded = false;
   int LevelScore = 0;
   int BackgroundIdx = 1;
   int GatherLevelCount = 4;  // the first gathering level plays track 2
   TElementsCount OwnedElements, RoundGains;
   TLevelSetup LevelSetup;
   TValueUpDown PausedPulse;
+  float FeatureShineAngle = 0;
 
   bool IsWindows8OrLater = false;
   std::string ExeFolder, LevelsFolder, TextsFolder, SaveRoot, SaveFolder;

@@ -98,7 +98,20 @@ TEST(BoardHints, FindHintOffersOnlyFreePairs) {
     for (int x = 1; x <= 16; ++x)
       for (int y = 1; y <= 12; ++y) r.board.EditTile({x, y}).Element = r.board.RandomColour();
     EXPECT_EQ(r.board.HasMove(), AnyMoveNaive(r.board.BoardData())) << seed;
+    // The full list holds only real moves, and one whenever there is any.
+    auto moves = r.board.ListMoves();
+    EXPECT_EQ(!moves.empty(), r.board.HasMove()) << seed;
+    for (auto [a, b] : moves) {
+      TBoardData swapped = r.board.BoardData();
+      std::swap(swapped.At(a), swapped.At(b));
+      EXPECT_TRUE(HasRunNaive(swapped)) << seed;
+    }
   }
+  r.Load(kOneMove);
+  auto only = r.board.ListMoves();
+  ASSERT_EQ(only.size(), 1u);
+  EXPECT_EQ(only[0].first, (TPoint{3, 1}));
+  EXPECT_EQ(only[0].second, (TPoint{3, 2}));
 }
 
 TEST(BoardHints, HintAppearsAfterTheIntervalAndGoesAfterItsTime) {

@@ -154,9 +154,21 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s) {
       inset(30, 56, w - 60, 40);
       inset(30, 102, w - 60, 40);
       break;
-    case 4:
+    case 4: {
+      // The stage result: captions for the three counted rows, the medal lands lower right.
       inset(40, 60, w - 80, 220);
+      TTextStyle st;
+      st.Size = 19;
+      st.Fill = Hex(0x6b3a16);
+      st.OutlineWidth = 0;
+      st.Shadow = false;
+      const char* captions[3] = {"Time", "Level score", "Bonus"};
+      for (int i = 0; i < 3; ++i) {
+        double tw = TextWidth(cr, captions[i], st.Size);
+        DrawText(cr, captions[i], 66 + tw / 2, 118 + 43 * i, st);
+      }
       break;
+    }
     default: break;
   }
   Sparkle(cr, 30, 30, 8, Hex(0xfff2b0));

@@ -33,7 +33,7 @@ bool THarness::Start(std::string& error) {
   TShellServices s;
   // Sound runs for real on SDL's dummy driver, so the players' logic is exercised.
   setenv("SDL_AUDIODRIVER", "dummy", 0);
-  s.Backend = &Backend;
+  s.Backend = &Frames;
   s.Audio = &Audio;
   s.Window = &NullWindow;
   s.Clock = &Clock;
@@ -60,11 +60,18 @@ bool THarness::Start(std::string& error) {
 
 void THarness::Step(const THarnessScript& script) {
   ++CurrentFrame;
+  if (Options.RenderShotsOnly) {
+    Frames.Skipping = true;
+    for (const TShot& shot : Options.Shots)
+      if (shot.Frame == CurrentFrame) Frames.Skipping = false;
+  }
   for (const TPlatformEvent& e : script.EventsAt(CurrentFrame)) Game->HandleEvent(e);
   // Exactly one frame period per harness frame: the real frame clock fires once.
   Clock.Advance(Clock.Frequency() / 33 + 1);
   Game->Idle();
 }
+
+void THarness::Send(const TPlatformEvent& event) { Game->HandleEvent(event); }
 
 bool THarness::WriteScreenshot(const std::string& file, std::string& error) {
   TPicture picture;

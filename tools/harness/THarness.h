@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "TFrameSkipBackend.h"
 #include "THarnessScript.h"
 #include "platform/TMixerAudioBackend.h"
 #include "platform/TNullWindow.h"
@@ -31,6 +32,8 @@ class THarness {
     int Island = 0, Level = 0;
     bool Relaxed = false;
     bool Cheat = false;  // the cheat keys work, as after the cheat name
+    // Pixels only for the frames a screenshot is taken of (the game runs the same).
+    bool RenderShotsOnly = false;
   };
 
   explicit THarness(const TOptions& options);
@@ -46,12 +49,17 @@ class THarness {
   TRecordedMessageBoxes& MessageBoxes() { return Boxes; }
   const std::vector<std::string>& TraceLines() const { return Lines; }
   bool WriteScreenshot(const std::string& file, std::string& error);
+  // Whether the next frames are drawn into pixels (the game runs the same either way).
+  void SetDrawing(bool on) { Frames.Skipping = !on; }
+  // An input event as the window would deliver it, before the next frame.
+  void Send(const TPlatformEvent& event);
 
  private:
   void Trace(const std::string& kind, const std::string& details);
 
   TOptions Options;
   TOffscreenBackend Backend;
+  TFrameSkipBackend Frames{Backend};
   TMixerAudioBackend Audio;
   TNullWindow NullWindow;
   TVirtualClock Clock;

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "TBenchDraw.h"
+#include "TBoardDemo.h"
 #include "TBoardShot.h"
 #include "TTextDemo.h"
 #include "THarness.h"
 #include "THarnessScript.h"
-#include "platform/TFileSystem.h"
 #include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 
@@ -20,9 +20,11 @@ int Usage() {
                "usage:\n"
                "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
                " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
-               "      [--level I-L [--relaxed]] [--cheat]\n"
+               "      [--level I-L [--relaxed]] [--cheat] [--fast]\n"
                "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
-               "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n");
+               "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n"
+               "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
+               " [--content DIR]\n");
   return 2;
 }
 
@@ -60,6 +62,8 @@ int Run(int argc, char** argv) {
       options.Relaxed = true;
     } else if (a == "--cheat") {
       options.Cheat = true;
+    } else if (a == "--fast") {
+      options.RenderShotsOnly = true;
     } else if (a == "--shot" && value(v)) {
       auto colon = v.find(':');
       if (colon == std::string::npos || !ParseLong(v.substr(0, colon), n)) return Usage();
@@ -124,6 +128,28 @@ int BoardShot(int argc, char** argv) {
   return 0;
 }
 
+int BoardDemo(int argc, char** argv) {
+  TBoardDemo::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i + 1 < argc; i += 2) {
+    std::string a = argv[i], v = argv[i + 1];
+    if (a == "--level") {
+      if (std::sscanf(v.c_str(), "%d-%d", &o.Island, &o.Level) != 2) return Usage();
+    } else if (a == "--frames") {
+      o.Frames = std::atoi(v.c_str());
+    } else if (a == "--seed") {
+      o.Seed = static_cast<std::uint32_t>(std::atol(v.c_str()));
+    } else if (a == "--out") {
+      o.OutFolder = v;
+    } else if (a == "--content") {
+      o.Content = v.back() == '/' ? v : v + "/";
+    } else {
+      return Usage();
+    }
+  }
+  return TBoardDemo::Run(o);
+}
+
 int BenchDraw(int argc, char** argv) {
   double seconds = 3;
   int sprites = 600;
@@ -171,6 +197,7 @@ int main(int argc, char** argv) {
   if (argc < 2) return Usage();
   std::string command = argv[1];
   if (command == "run") return Run(argc, argv);
+  if (command == "board-demo") return BoardDemo(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "board/BoardRig.h"
+#include "engine/TRecordingBackend.h"
+#include "levels/TLevelFileRecord.h"
+#include "platform/TNullWindow.h"
+#include "platform/TRecordedMessageBoxes.h"
+#include "platform/TVirtualClock.h"
+#include "shell/TFormMain.h"
+#include "support/GameContent.h"
+#include "support/TempDir.h"
+
+namespace {
+// A gathering level on a full board: a few apples to gather in `time` seconds.
+TLevelFileRecord GatheringLevel(int time) {
+  TLevelFileRecord r = TLevelFileRecord::Blank();
+  r.GameObjective = goNormalMode;
+  r.TargetApples = 5;
+  r.ElementSet = TElementSet::Range(1, 6);
+  r.Time = time;
+  r.Board = MakeBoard({});
+  r.FruitsInterval = 60;
+  r.MaxSpidersOnBoard = 2;
+  r.MaxWebs = 3;
+  r.OneWebEveryProb = 15;
+  r.FullRequiredFruits = 200;
+  r.OneUniFruitEveryInterval = 100;
+  r.BonusElementKind = elFruit;
+  r.BonusElementCount = 20;
+  return r;
+}
+
+void WriteLevel(const std::filesystem::path& folder, int island, int level,
+                const TLevelFileRecord& r) {
+  std::filesystem::create_directories(folder);
+  std::ofstream out(folder / TLevelParams::LevelFileName(island, level), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&r), sizeof r);
+}
+
+struct RoundRig {
+  TempDir exe, data;
+  TRecordingBackend backend;
+  TNullWindow window;
+  TVirtualClock clock{1000000};
+  TRecordedMessageBoxes boxes;
+  std::vector<std::string> trace;
+  std::filesystem::path cwd = std::filesystem::current_path();
+  std::unique_ptr<TFormMain> form;
+
+  explicit RoundRig(int time = 300) {
+    boxes.Print = false;
+    CopyGameTexts(exe.Path);
+    for (int level = 1; level <= 11; ++level)
+      WriteLevel(exe.Path / "Levels", 1, level, GatheringLevel(time));
+    WriteLevel(exe.Path / "Levels", 2, 1, GatheringLevel(time));
+    TLevelFileRecord boss = GatheringLevel(time);
+    boss.GameObjective = goBossMode;
+    boss.Energy = 100;
+    boss.HitsToCancelAbsorbAttempt = 1;
+    WriteLevel(exe.Path / "Levels", 1, 12, boss);
+    TShellServices s;
+    s.Backend = &backend;
+    s.Window = &window;
+    s.Clock = &clock;
+    s.MessageBoxes = &boxes;
+    s.ExeFolder = exe.Str();
+    s.SaveRoot = data.Path.string();
+    s.DisplayModes = {{1366, 768}};
+    s.Trace = [this](const std::string& kind, const std::string& details) {
+      trace.push_back(details.empty() ? kind : kind + " " + details);
+    };
+    form = std::make_unique<TFormMain>(s);
+    form->FormCreate();
+  }
+  ~RoundRig() {
+    form.reset();
+    std::filesystem::current_path(cwd);
+  }
+  int Count(const std::string& prefix) const {
+    return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::string& l) {
+      return l.rfind(prefix, 0) == 0;
+    }));
+  }
+  void Frames(int n) {
+    for (int i = 0; i < n; ++i) form->OmegaTimer1Timer();
+  }
+  // Frames until the scene is reached, at most `limit`.
+  bool RunTo(TGameSceneValues scene, int limit = 600) {
+    for (int i = 0; i < limit && form->Scene() != scene; ++i) form->OmegaTimer1Timer();
+    return form->Scene() == scene;
+  }
+  void Play(int island, int level) {
+    ASSERT_TRUE(form->EnterLevelDirectly(island, level, false));
+    ASSERT_TRUE(RunTo(gsMainGame));
+  }
+};
+}  // namespace
+
+TEST(FormMainRound, ToolsFollowTheIslandAndLevel) {
+  auto offered = [](int island, int level) {
+    std::string s;
+    for (TNewToolKind k : {tlHammer, tlBomb, tlHorzLightning, tlVertLightning, tlBlaster, tlBigBomb})
+      s += TFormMain::ToolAvailable(k, island, level) ? '1' : '0';
+    return s;
+  };
+  EXPECT_EQ(offered(1, 1), "000000");
+  EXPECT_EQ(offered(1, 4), "110000");
+  EXPECT_EQ(offered(1, 8), "111110");
+  EXPECT_EQ(offered(2, 1), "111110");
+  EXPECT_EQ(offered(2, 2), "111111");
+  EXPECT_EQ(offered(3, 1), "111111");
+}
+
+TEST(FormMainRound, GatheringLevelsRotateTheMusicAndABossLevelLeavesItAlone) {
+  RoundRig r;
+  std::vector<int> tracks;
+  for (int level : {1, 2, 12, 3, 4, 4}) {  // the last one stands for a restart
+    ASSERT_TRUE(r.form->EnterLevelDirectly(1, level, false));
+    tracks.push_back(r.form->GameObjective == goBossMode ? 0 : r.form->MusicBox->PendingTrack());
+  }
+  EXPECT_EQ(tracks, (std::vector<int>{2, 3, 0, 4, 5, 2}));
+}
+
+TEST(FormMainRound, ALevelStartsInItsOrderAndIsWonOnce) {
+  RoundRig r;
+  r.Play(1, 1);
+  EXPECT_EQ(r.Count("level 1 1 Level1-01.eil"), 1);
+  EXPECT_EQ(r.form->GameBoard->Left + r.form->GameBoard->Top > 0, true);
+  EXPECT_FALSE(r.form->TubeTimer->Paused);
+  r.Frames(100);  // the tube has filled: the clock runs
+  // Both the gathering and a second win in the same frame: one round clear, one save.
+  r.form->CheatWinLevel();
+  r.form->WinRound();
+  EXPECT_EQ(r.form->Scene(), gsRoundClear);
+  EXPECT_EQ(r.Count("won "), 1);
+  EXPECT_EQ(r.Count("save PLAYER.sav"), 1);
+  EXPECT_EQ(r.form->NextUncompletedLevelIdx, 2);
+  // A quick win earns the level's gold bonus.
+  EXPECT_EQ(r.form->ResultMedal->MedalKind(), mdGold);
+  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFruit], 20.0f);
+  // The comment, the board flying off, then the result and on to the hub.
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  r.Frames(60);
+  r.form->StageResultOKButton->OnClick(*r.form->StageResultOKButton);
+  ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
+}
+
+TEST(FormMainRound, TheInGameMenuLeavesTheLevelAsPausedAsItFoundIt) {
+  RoundRig r;
+  r.Play(1, 2);
+  r.form->OpenInGameMenu();
+  EXPECT_TRUE(r.form->GamePaused);
+  EXPECT_TRUE(r.form->TubeTimer->Paused);
+  r.form->InGameResumeButton->OnClick(*r.form->InGameResumeButton);
+  ASSERT_TRUE(r.RunTo(gsMainGame));
+  EXPECT_FALSE(r.form->GamePaused);
+
+  r.form->SetPaused(true);
+  r.form->OpenInGameMenu();
+  r.form->InGameResumeButton->OnClick(*r.form->InGameResumeButton);
+  ASSERT_TRUE(r.RunTo(gsMainGame));
+  EXPECT_TRUE(r.form->GamePaused);
+
+  // Escape opens the menu only while its button is enabled.
+  r.form->SetPaused(false);
+  r.form->InGameMenuButton->Enabled = false;
+  r.form->FormKeyPress("\x1b");
+  EXPECT_EQ(r.form->Scene(), gsMainGame);
+  r.form->InGameMenuButton->Enabled = true;
+  r.form->FormKeyPress("\x1b");
+  EXPECT_EQ(r.form->Scene(), gsInGameMenu);
+}
+
+TEST(FormMainRound, RestartChargesTheIngredientsOnceAndStartsTheLevelAgain) {
+  RoundRig r;
+  r.Play(1, 3);
+  r.form->OpenInGameMenu();
+  r.form->InGameRestartButton->OnClick(*r.form->InGameRestartButton);
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo));
+  EXPECT_EQ(r.Count("charge"), 1);
+  EXPECT_EQ(r.Count("level 1 3"), 2);
+  EXPECT_FALSE(r.form->GamePaused);
+}
+
+TEST(FormMainRound, TimeUpTakesBackTheGainsAndNoLeadsToTheMenu) {
+  RoundRig r(2);
+  r.Play(1, 1);
+  r.form->OwnedElements[elFlower] += 3;
+  r.form->RoundGains[elFlower] += 3;
+  ASSERT_TRUE(r.RunTo(gsTimeUp, 200));
+  EXPECT_EQ(r.Count("lost"), 1);
+  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFlower], 0.0f);
+  EXPECT_EQ(r.Count("charge"), 1);
+  ASSERT_TRUE(r.RunTo(gsConfirmWindow, 400));
+  r.form->ConfirmWindow->NegativeButton().OnClick(r.form->ConfirmWindow->NegativeButton());
+  ASSERT_TRUE(r.RunTo(gsMenu, 300));
+}
+
+TEST(FormMainRound, AMissingFirstLevelLeavesThePlayerOnTheMap) {
+  RoundRig r;
+  EXPECT_TRUE(r.form->EnterLevelDirectly(3, 1, false));
+  EXPECT_NE(r.form->Scene(), gsObjectiveInfo);
+  EXPECT_FALSE(r.boxes.Shown.empty());
+}
