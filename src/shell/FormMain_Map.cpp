@@ -68,8 +68,10 @@ void TFormMain::SceneHub() {
   // The restaurant, shop and sticker book arrive with the hub; meanwhile the island
   // background and the Play button for the next level.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
+  // The chapter's name over the island.
+  DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, 1.2);
   OmegaImageList1.DrawImage("CornerRightPanel", 1192, 650, 0);
-  HubPlayButton->SetPosition(1196 + 33, 654 + 26);
+  HubPlayButton->SetPosition(1196 + 12, 654 + 26);
   HubPlayButton->Draw();
   ScreenDust->UpdateAndDraw();
 }
@@ -79,4 +81,22 @@ void TFormMain::HubPlay() {
   HubPlayButton->Visible = false;
   ++LevelIdx;
   StartLevel();
+}
+
+TElementsCount TFormMain::IslandReward(int island) {
+  // Paid into the stocks when an island's upgrades are complete.
+  static const float kRewards[5][5] = {{155, 0, 0, 0, 8},
+                                       {105, 0, 0, 0, 12},
+                                       {110, 20, 0, 0, 9},
+                                       {144, 41, 0, 0, 5},
+                                       {153, 21, 1, 0, 14}};
+  TElementsCount reward;
+  if (island < 1 || island > 5) return reward;
+  for (int k = 0; k < 5; ++k) reward.Amount[k] = kRewards[island - 1][k];
+  return reward;
+}
+
+void TFormMain::AddIslandReward(int island) {
+  TElementsCount reward = IslandReward(island);
+  for (int k = 0; k < 5; ++k) OwnedElements.Amount[k] += reward.Amount[k];
 }

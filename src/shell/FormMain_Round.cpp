@@ -249,6 +249,7 @@ void TFormMain::WinRound() {
 void TFormMain::LoseRound() {
   if (RoundOver || Scene() == gsTimeUp) return;
   SetScene(gsTimeUp);
+  Trace("lost", "");
   Spiders->SendAllAway();
   BoardBorder->Vanish();
   LockerFrames->FlyOut();
@@ -261,7 +262,6 @@ void TFormMain::LoseRound() {
   SubmitHighScore();
   TScoreRules::TakeBackRoundGains(OwnedElements, RoundGains);
   ChargeLevelIngredients();
-  Trace("lost", "");
 }
 
 void TFormMain::ShowStageResult() {

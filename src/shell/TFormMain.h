@@ -372,6 +372,9 @@ class TFormMain {
   // Straight from start-up into a level of a fresh or the current player, as the map's
   // Play would start it; the harness uses it. False for a level that does not exist.
   bool EnterLevelDirectly(int island, int level, bool relaxed);
+  // What the stocks gain when an island's upgrades are complete.
+  static TElementsCount IslandReward(int island);
+  void AddIslandReward(int island);
   // The F2 and F3 cheats.
   void CheatWinLevel();
   void CheatToolsAndEnergy();

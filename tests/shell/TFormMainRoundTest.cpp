@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -116,6 +117,17 @@ TEST(FormMainRound, ToolsFollowTheIslandAndLevel) {
   EXPECT_EQ(offered(3, 1), "111111");
 }
 
+TEST(FormMainRound, IslandRewardsFollowTheirTable) {
+  EXPECT_EQ(TFormMain::IslandReward(1).Amount, (std::array<float, 5>{155, 0, 0, 0, 8}));
+  EXPECT_EQ(TFormMain::IslandReward(5).Amount, (std::array<float, 5>{153, 21, 1, 0, 14}));
+  EXPECT_EQ(TFormMain::IslandReward(6).Amount, (std::array<float, 5>{}));
+  RoundRig r;
+  r.form->OwnedElements[elFruit] = 1;
+  r.form->AddIslandReward(3);
+  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFruit], 111);
+  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFlower], 20);
+}
+
 TEST(FormMainRound, GatheringLevelsRotateTheMusicAndABossLevelLeavesItAlone) {
   RoundRig r;
   std::vector<int> tracks;
@@ -199,6 +211,31 @@ TEST(FormMainRound, TimeUpTakesBackTheGainsAndNoLeadsToTheMenu) {
   ASSERT_TRUE(r.RunTo(gsConfirmWindow, 400));
   r.form->ConfirmWindow->NegativeButton().OnClick(r.form->ConfirmWindow->NegativeButton());
   ASSERT_TRUE(r.RunTo(gsMenu, 300));
+}
+
+TEST(FormMainRound, ElementsTheLevelNoLongerNeedsFallInsteadOfFlying) {
+  RoundRig r;
+  r.Play(1, 1);  // five apples (code 3) to gather
+  TGameBoard& b = *r.form->GameBoard;
+  auto groupApple = [&] {
+    TBoardData d = b.BoardData();
+    d.At(1, 12).Element = 3;
+    b.LoadBoard(d);
+    TSimpleObjectArray mask{};
+    mask.Set(1, 12);
+    b.SetTileState({1, 12}, tsGrouping);
+    r.form->GroupedElements->Start(b.BoardData(), mask, false);
+    r.Frames(9);
+  };
+  int flying = r.form->FlowingElements->ActiveCount();
+  groupApple();
+  EXPECT_EQ(r.form->FlowingElements->ActiveCount(), flying + 1);
+  for (int i = 0; i < 5; ++i) r.form->ElementGather->Collect(elFruit, 3);
+  int falling = r.form->FallingElements->ActiveCount();
+  flying = r.form->FlowingElements->ActiveCount();
+  groupApple();
+  EXPECT_EQ(r.form->FlowingElements->ActiveCount(), flying);
+  EXPECT_EQ(r.form->FallingElements->ActiveCount(), falling + 1);
 }
 
 TEST(FormMainRound, AMissingFirstLevelLeavesThePlayerOnTheMap) {

@@ -99,6 +99,7 @@ TEST(Harness, MenuTourFollowsTheScenesAndSavesInOrder) {
   std::vector<std::string> events;
   {
     THarness::TOptions o;
+    o.RenderShotsOnly = true;  // nothing is looked at: the pixels are left out
     THarness h(o);
     std::string err;
     ASSERT_TRUE(h.Start(err)) << err;
@@ -142,4 +143,79 @@ TEST(Harness, MenuTourFollowsTheScenesAndSavesInOrder) {
   EXPECT_FALSE(std::filesystem::exists(folder / "BRAM.sav"));
   EXPECT_EQ(std::filesystem::file_size(folder / "Players.dat"), 358u);
   EXPECT_EQ(std::filesystem::file_size(folder / "HighScores.dat"), 1300u);
+}
+
+namespace {
+// The round's events of a run, without their frame numbers.
+std::vector<std::string> RoundEvents(const THarness& h) {
+  std::vector<std::string> events;
+  for (const std::string& line : h.TraceLines()) {
+    std::string rest = line.substr(line.find(' ') + 1);
+    for (const char* kind : {"scene ", "level ", "won ", "lost", "confirm ", "charge "})
+      if (rest.rfind(kind, 0) == 0) events.push_back(rest);
+  }
+  return events;
+}
+
+// Each expected event appears, in this order (others may come between).
+void ExpectInOrder(const std::vector<std::string>& events, const std::vector<std::string>& wanted) {
+  std::size_t at = 0;
+  for (const std::string& w : wanted) {
+    while (at < events.size() && events[at].rfind(w, 0) != 0) ++at;
+    ASSERT_LT(at, events.size()) << "missing, or out of order: " << w;
+    ++at;
+  }
+}
+}  // namespace
+
+// The round flow on the installed content: menu, the relaxed question, the map, a level won
+// with the cheat key, its result, the hub and the next level.
+TEST(Harness, ALevelIsWonFromTheMenuAndTheHubLeadsToTheNext) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    THarness h(o);
+    std::string err;
+    ASSERT_TRUE(h.Start(err)) << err;
+    THarnessScript script;
+    ASSERT_TRUE(script.Parse(
+        ReadText(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/level-win.txt"), err))
+        << err;
+    for (int i = 0; i < 1500; ++i) h.Step(script);
+    ExpectInOrder(RoundEvents(h),
+                  {"scene gsOpeningStory gsMenu", "confirm 9", "scene gsMenu gsMap",
+                   "level 1 1 Level1-01.eil", "scene gsMap gsObjectiveInfo",
+                   "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsRoundClear", "won gold",
+                   "scene gsRoundClear gsStageResult", "scene gsStageResult gsStickerBook",
+                   "level 1 2 Level1-02.eil", "scene gsStickerBook gsObjectiveInfo"});
+  }
+  std::filesystem::current_path(cwd);
+}
+
+// Time runs out on the shortest level of the first island; No leaves for the menu.
+TEST(Harness, ALevelRunsOutOfTimeAndNoLeadsToTheMenu) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    o.Island = 1;
+    o.Level = 6;
+    THarness h(o);
+    std::string err;
+    ASSERT_TRUE(h.Start(err)) << err;
+    THarnessScript script;
+    ASSERT_TRUE(script.Parse("3700 click 770 447\n", err)) << err;
+    for (int i = 0; i < 3800; ++i) h.Step(script);
+    ExpectInOrder(RoundEvents(h),
+                  {"level 1 6 Level1-06.eil", "scene gsSplash gsObjectiveInfo",
+                   "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsTimeUp", "lost",
+                   "charge 1 6", "confirm 0", "scene gsTimeUp gsConfirmWindow",
+                   "scene gsConfirmWindow gsMainGame", "scene gsMainGame gsMenu"});
+  }
+  std::filesystem::current_path(cwd);
 }
