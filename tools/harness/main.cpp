@@ -5,7 +5,9 @@
 #include <iterator>
 #include <string>
 
+#include "TBalance.h"
 #include "TBenchDraw.h"
+#include "TBot.h"
 #include "TBoardDemo.h"
 #include "TBoardShot.h"
 #include "TTextDemo.h"
@@ -24,7 +26,10 @@ int Usage() {
                "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
                "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n"
                "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
-               " [--content DIR]\n");
+               " [--content DIR]\n"
+               "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--content DIR]\n"
+               "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
+               " [--level I-L]... [--content DIR]\n");
   return 2;
 }
 
@@ -191,6 +196,60 @@ int TextDemo(int argc, char** argv) {
   }
   return 0;
 }
+
+// bot: plays a level through the mouse, one JSON line a game.
+int Bot(int argc, char** argv) {
+  TBot::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  long games = 1;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i], v = i + 1 < argc ? argv[i + 1] : "";
+    long n;
+    if (a == "--relaxed") {
+      o.Relaxed = true;
+      continue;
+    }
+    if (i + 1 >= argc) return Usage();
+    ++i;
+    if (a == "--level" && std::sscanf(v.c_str(), "%d-%d", &o.Island, &o.Level) == 2) continue;
+    if (a == "--games" && ParseLong(v, n) && n >= 1) games = n;
+    else if (a == "--seed" && ParseLong(v, n)) o.Seed = static_cast<std::uint32_t>(n);
+    else if (a == "--content") o.Content = v.back() == '/' ? v : v + "/";
+    else return Usage();
+  }
+  if (o.Island == 0) return Usage();
+  int status = 0;
+  const std::uint32_t first = o.Seed;
+  for (long g = 0; g < games; ++g) {
+    o.Seed = first + static_cast<std::uint32_t>(g);
+    TBot::TResult r = TBot::Play(o);
+    std::printf("%s\n", TBot::ToJson(r).c_str());
+    std::fflush(stdout);
+    if (r.Result == "error") status = 1;
+  }
+  return status;
+}
+
+// balance: the bot over every level, and the report.
+int Balance(int argc, char** argv) {
+  TBalance::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i + 1 < argc; i += 2) {
+    std::string a = argv[i], v = argv[i + 1];
+    long n;
+    int island, level;
+    if (a == "--games" && ParseLong(v, n) && n >= 1) o.Games = static_cast<int>(n);
+    else if (a == "--seed" && ParseLong(v, n)) o.Seed = static_cast<std::uint32_t>(n);
+    else if (a == "--jobs" && ParseLong(v, n) && n >= 1) o.Jobs = static_cast<int>(n);
+    else if (a == "--out") o.OutFolder = v;
+    else if (a == "--content") o.Content = v.back() == '/' ? v : v + "/";
+    else if (a == "--level" && std::sscanf(v.c_str(), "%d-%d", &island, &level) == 2)
+      o.Levels.push_back({island, level});
+    else return Usage();
+  }
+  if (argc % 2 != 0) return Usage();
+  return TBalance::Run(o);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -201,5 +260,7 @@ int main(int argc, char** argv) {
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
+  if (command == "bot") return Bot(argc, argv);
+  if (command == "balance") return Balance(argc, argv);
   return Usage();
 }

@@ -1,0 +1,295 @@
+#include "TBotPlanner.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+
+namespace {
+// A refilled tile: the bot cannot know what drops in, so it never matches.
+constexpr std::uint8_t kUnknown = 250;
+// Later cascades are less certain than the first removal.
+constexpr double kCascadeWeight = 0.6;
+constexpr int kCascadeDepth = 3;
+
+// Gravity neither passes nor moves these.
+bool HoldsColumn(const TBoardTile& t) {
+  return t.ObjectKind == okUnused || t.ObjectKind == okBlocker ||
+         (t.IsLockerOrElement() && t.ChainLevel > 0);
+}
+
+int RunKey(const TBoardTile& t) {
+  if (t.ObjectKind == okLocker && t.LockerColor >= 1 && t.LockerColor <= 3)
+    return 1000 + t.LockerColor;
+  if (t.ObjectKind == okFruit && t.WormState != wsEaten && t.Element >= 1 &&
+      t.Element <= ecPotion2)
+    return t.Element;
+  return -1;
+}
+
+bool IsColourElement(const TBoardTile& t) {
+  return t.ObjectKind == okFruit && t.Element >= 1 && t.Element <= ecLastColour;
+}
+
+// Splits a run's tiles into the removed ones and those whose web or chain takes the hit.
+void SplitRun(const TBoardData& b, const TSimpleObjectArray& run, TSimpleObjectArray& removed,
+              TSimpleObjectArray& hits) {
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (!run.IsSet(x, y)) continue;
+      const TBoardTile& t = b.At(x, y);
+      if (t.Web != 0 || t.ChainLevel != 0)
+        hits.Set(x, y);
+      else
+        removed.Set(x, y);
+    }
+}
+
+// The lowest row of the column's segment that holds (x, y).
+int SegmentBottom(const TBoardData& b, int x, int y) {
+  while (y < BoardRows && !HoldsColumn(b.At(x, y + 1))) ++y;
+  return y;
+}
+}  // namespace
+
+struct TBotPlanner::TState {
+  int Need[SlotCount];
+  std::uint8_t Gold[BoardColumns][BoardRows];
+  std::vector<TPoint> Spiders;
+};
+
+int TBotPlanner::SlotOfCode(int code) {
+  if (code >= 1 && code <= 8) return ieFruit1 + code - 1;
+  if (code >= ecFirstFlower && code <= ecLastColour) return ieFlower1 + code - ecFirstFlower;
+  if (code == ecPotion1) return iePotion1;
+  if (code == ecPotion2) return iePotion2;
+  return -1;
+}
+
+TSimpleObjectArray TBotPlanner::AllRuns(const TBoardData& b) {
+  TSimpleObjectArray out;
+  for (int y = 1; y <= BoardRows; ++y)
+    for (int x = 1; x <= BoardColumns;) {
+      int k = RunKey(b.At(x, y)), end = x;
+      while (end + 1 <= BoardColumns && RunKey(b.At(end + 1, y)) == k) ++end;
+      if (k >= 0 && end - x >= 2)
+        for (int i = x; i <= end; ++i) out.Set(i, y);
+      x = end + 1;
+    }
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows;) {
+      int k = RunKey(b.At(x, y)), end = y;
+      while (end + 1 <= BoardRows && RunKey(b.At(x, end + 1)) == k) ++end;
+      if (k >= 0 && end - y >= 2)
+        for (int i = y; i <= end; ++i) out.Set(x, i);
+      y = end + 1;
+    }
+  return out;
+}
+
+double TBotPlanner::OutstandingValue() const {
+  double v = 0;
+  for (int s = 0; s < SlotCount; ++s) v += std::max(0, View.Needed[s]);
+  return v;
+}
+
+double TBotPlanner::Score(const TBoardData& b, const TSimpleObjectArray& removed,
+                          const TSimpleObjectArray& hits, const TSimpleObjectArray& banned,
+                          bool first, TState& st) const {
+  double v = 0;
+  int lowest = 0;
+  auto take = [&st](int slot) {
+    if (slot < 0 || st.Need[slot] <= 0) return false;
+    --st.Need[slot];
+    return true;
+  };
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TBoardTile& t = b.At(x, y);
+      if (removed.IsSet(x, y)) {
+        lowest = std::max(lowest, y);
+        v += 0.05;  // energy, points and a little shake-up
+        if (t.IsElement() && take(SlotOfCode(t.Element))) v += 1;
+        std::uint8_t& gold = st.Gold[x - 1][y - 1];
+        if (gold > 0) {
+          --gold;
+          v += take(ieGoldTile1) || take(ieGoldTile2) ? 1 : 0.1;
+        }
+      } else if (hits.IsSet(x, y)) {
+        // A web or chain worn: the tile under it can move again.
+        v += 0.3;
+        int slot = t.IsElement() ? SlotOfCode(t.Element) : -1;
+        if ((slot >= 0 && st.Need[slot] > 0) || st.Gold[x - 1][y - 1] > 0) v += 0.2;
+      }
+    }
+  // Spiders fall with their tile, and are knocked off by a blast over them.
+  for (auto it = st.Spiders.begin(); it != st.Spiders.end();) {
+    TPoint s = *it;
+    bool hit = removed.IsSet(s) || banned.IsSet(s);
+    for (int y = s.Y + 1; !hit && y <= SegmentBottom(b, s.X, s.Y); ++y) hit = removed.IsSet(s.X, y);
+    if (!hit) {
+      ++it;
+      continue;
+    }
+    v += take(ieSpider) ? 2 : 0.3;
+    it = st.Spiders.erase(it);
+  }
+  // Potions come down as the tiles below them go; one that reaches the bottom is taken.
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TBoardTile& t = b.At(x, y);
+      if (!t.IsElement() || !IsPotionCode(t.Element) || removed.IsSet(x, y)) continue;
+      int slot = SlotOfCode(t.Element);
+      if (st.Need[slot] <= 0) continue;
+      int bottom = SegmentBottom(b, x, y), drop = 0;
+      for (int r = y + 1; r <= bottom; ++r) drop += removed.IsSet(x, r);
+      int below = bottom - y;
+      if (below <= 0 || drop == 0) continue;
+      v += 1.2 * drop / below;
+      if (drop >= below && take(slot)) v += 1.5;
+    }
+  if (first) v += 0.01 * lowest;  // low matches shake more loose
+  return v;
+}
+
+double TBotPlanner::Play(TBoardData b, TSimpleObjectArray removed, TSimpleObjectArray hits,
+                         const TSimpleObjectArray& banned) const {
+  TState st;
+  std::copy(std::begin(View.Needed), std::end(View.Needed), st.Need);
+  for (int x = 0; x < BoardColumns; ++x)
+    for (int y = 0; y < BoardRows; ++y) st.Gold[x][y] = View.Gold[x][y];
+  st.Spiders = View.Spiders;
+  double total = 0, weight = 1;
+  for (int depth = 0; depth < kCascadeDepth; ++depth) {
+    total += weight * Score(b, removed, hits, banned, depth == 0, st);
+    // Webs and chains take their hit.
+    for (int x = 1; x <= BoardColumns; ++x)
+      for (int y = 1; y <= BoardRows; ++y) {
+        if (!hits.IsSet(x, y)) continue;
+        TBoardTile& t = b.At(x, y);
+        if (t.Web != 0)
+          t.Web = 0;
+        else if (t.ChainLevel > 0)
+          --t.ChainLevel;
+      }
+    // Each column segment closes up from the bottom; its top fills with unknown tiles.
+    for (int x = 1; x <= BoardColumns; ++x) {
+      for (int y = BoardRows; y >= 1;) {
+        if (HoldsColumn(b.At(x, y))) {
+          --y;
+          continue;
+        }
+        int top = y;
+        while (top > 1 && !HoldsColumn(b.At(x, top - 1))) --top;
+        std::vector<TBoardTile> kept;
+        for (int r = y; r >= top; --r)
+          if (!removed.IsSet(x, r)) kept.push_back(b.At(x, r));
+        int r = y;
+        for (const TBoardTile& t : kept) b.At(x, r--) = t;
+        for (; r >= top; --r) {
+          TBoardTile fresh;
+          fresh.ObjectKind = okFruit;
+          fresh.Element = kUnknown;
+          b.At(x, r) = fresh;
+        }
+        y = top - 1;
+      }
+    }
+    TSimpleObjectArray run = AllRuns(b);
+    if (!run.Any()) break;
+    removed = {};
+    hits = {};
+    SplitRun(b, run, removed, hits);
+    weight *= kCascadeWeight;
+  }
+  return total;
+}
+
+double TBotPlanner::RateSwap(TPoint a, TPoint c) const {
+  if (!InBoardGrid(a) || !InBoardGrid(c)) return -1;
+  TBoardData b = View.Board;
+  std::swap(b.At(a), b.At(c));
+  TSimpleObjectArray run = AllRuns(b);
+  if (!run.IsSet(a) && !run.IsSet(c)) return -1;
+  TSimpleObjectArray removed, hits;
+  SplitRun(b, run, removed, hits);
+  return Play(b, removed, hits, {});
+}
+
+double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
+  if (!InBoardGrid(p)) return -1;
+  const TBoardData& b = View.Board;
+  const TBoardTile& target = b.At(p);
+  if (target.ObjectKind != okFruit) return -1;
+  const bool open = target.Element != ecUniBubble && !IsPotionCode(target.Element);
+  TSimpleObjectArray shape, removed, hits, banned;
+  switch (kind) {
+    case tlHammer:
+      if (!open) return -1;
+      shape.Set(p);
+      break;
+    case tlBomb:
+    case tlBigBomb:
+      for (int dx = -3; dx <= 3; ++dx)
+        for (int dy = -3; dy <= 3; ++dy) {
+          bool in = kind == tlBomb ? (dx == 0 || dx == 1) && (dy == 0 || dy == 1)
+                                   : !(std::abs(dx) == 3 && std::abs(dy) == 3);
+          if (in && InBoardGrid(p.X + dx, p.Y + dy)) shape.Set(p.X + dx, p.Y + dy);
+        }
+      banned = shape;
+      break;
+    case tlHorzLightning:
+      for (int x = 1; x <= BoardColumns; ++x) shape.Set(x, p.Y);
+      break;
+    case tlVertLightning:
+      for (int y = 1; y <= BoardRows; ++y) shape.Set(p.X, y);
+      break;
+    case tlBlaster:
+      if (!open) return -1;
+      // The colour goes from the whole board; webs and chains only take a hit.
+      for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y) {
+          const TBoardTile& t = b.At(x, y);
+          if (t.ObjectKind != okFruit || t.Element != target.Element || t.WormState == wsEaten)
+            continue;
+          if (t.Web != 0 || t.ChainLevel != 0)
+            hits.Set(x, y);
+          else
+            removed.Set(x, y);
+        }
+      return Play(b, removed, hits, banned);
+    case tlNone:
+      return -1;
+  }
+  // Hammer, bombs and lightning break webs and chains and take the tile with them.
+  TBoardData cleared = b;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (!shape.IsSet(x, y) || !IsColourElement(b.At(x, y))) continue;
+      cleared.At(x, y).Web = 0;
+      cleared.At(x, y).ChainLevel = 0;
+      removed.Set(x, y);
+    }
+  if (!removed.Any()) return -1;
+  return Play(cleared, removed, hits, banned);
+}
+
+TBotPlanner::TToolChoice TBotPlanner::BestToolTarget(TNewToolKind kind) const {
+  TToolChoice best;
+  best.Kind = kind;
+  bool colourSeen[256] = {};
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if (kind == tlBlaster) {
+        // One look per colour: the whole colour goes wherever it is aimed.
+        std::uint8_t colour = View.Board.At(x, y).Element;
+        if (View.Board.At(x, y).ObjectKind != okFruit || colourSeen[colour]) continue;
+        colourSeen[colour] = true;
+      }
+      double v = RateTool(kind, {x, y});
+      if (v > best.Value) {
+        best.Value = v;
+        best.Tile = {x, y};
+      }
+    }
+  return best;
+}
