@@ -32,7 +32,10 @@ void TSoundSlotPlayer::LoadFolder(const std::string& folder) {
 void TSoundSlotPlayer::Play(const std::string& name) {
   auto first = std::find_if(Slots.begin(), Slots.end(),
                             [&](const TSlot& s) { return s.Name == name; });
-  if (first == Slots.end()) return;
+  if (first == Slots.end()) {
+    if (OnMissing) OnMissing(TraceKind, name);
+    return;
+  }
   auto chosen = first;
   if (VoicesOf(name) > 1) {
     auto last = first + std::min<std::ptrdiff_t>(VoicesOf(name), Slots.end() - first);

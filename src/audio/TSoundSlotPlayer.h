@@ -31,6 +31,8 @@ class TSoundSlotPlayer : public TComponent {
 
   // Called with (kind, name) whenever a sound starts; the shell writes it to its trace.
   std::function<void(const std::string& kind, const std::string& details)> OnTrace;
+  // Called with (kind, name) when a name to play has no loaded file (content checks).
+  std::function<void(const std::string& kind, const std::string& name)> OnMissing;
 
  protected:
   // Every ".ogg" file of the folder in listing order, each opened VoicesOf(name) times;

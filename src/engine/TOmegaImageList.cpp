@@ -53,22 +53,29 @@ void TOmegaImageList::CreateAllTextures() {
   for (auto& item : Items) item->CreateTexture();
 }
 
+TImageListItem* TOmegaImageList::FindToDraw(const std::string& name, int pattern) {
+  TImageListItem* item = Find(name);
+  if (OnMissingPicture && (!item || pattern >= item->Columns() * item->Rows()))
+    OnMissingPicture(name, pattern);
+  return item;
+}
+
 void TOmegaImageList::DrawImage(const std::string& name, float x, float y, int pattern) {
-  if (TImageListItem* item = Find(name)) item->Draw(x, y, pattern);
+  if (TImageListItem* item = FindToDraw(name, pattern)) item->Draw(x, y, pattern);
 }
 
 void TOmegaImageList::DrawImageColor(const std::string& name, float x, float y, int pattern,
                                      std::uint8_t r, std::uint8_t g, std::uint8_t b,
                                      std::uint8_t a, float scaleX, float scaleY, float centerX,
                                      float centerY, float angle, int blendMode) {
-  if (TImageListItem* item = Find(name))
+  if (TImageListItem* item = FindToDraw(name, pattern))
     item->DrawColor(x, y, blendMode, pattern, r, g, b, a, scaleX, scaleY, centerX, centerY, angle);
 }
 
 void TOmegaImageList::DrawImageEx(const std::string& name, float x, float y, int pattern,
                                   bool mirror, bool flip, std::uint32_t argb, float scaleX,
                                   float scaleY, float centerX, float centerY, float angle) {
-  if (TImageListItem* item = Find(name))
+  if (TImageListItem* item = FindToDraw(name, pattern))
     item->DrawEx(x, y, pattern, mirror, flip, argb, scaleX, scaleY, centerX, centerY, angle);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -48,8 +49,13 @@ class TOmegaImageList : public TComponent {
   int TileWidthOf(const std::string& name) const;
   int TileHeightOf(const std::string& name) const;
 
+  // Content checks: called when a draw names a picture that is not loaded, or a pattern
+  // past its grid (drawn as the last one); with the pattern asked for. Unset in play.
+  std::function<void(const std::string& name, int pattern)> OnMissingPicture;
+
  private:
   void Reindex();
+  TImageListItem* FindToDraw(const std::string& name, int pattern);
 
   TOmegaScreen* OmegaScreen = nullptr;
   TOmegaRenderer QuadBuilder;

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <vector>
 
 #include "THarness.h"
 #include "THarnessScript.h"
@@ -10,6 +9,12 @@
 #include "shell/TFormMain.h"
 
 namespace {
+const TNewToolKind kTools[] = {tlHammer, tlBomb, tlHorzLightning, tlVertLightning, tlBlaster,
+                               tlBigBomb};
+const char* kToolNames[] = {"hammer", "bomb", "horizontal-lightning", "vertical-lightning",
+                            "blaster", "big-bomb"};
+constexpr int kToolCount = 6;
+
 TPlatformEvent Mouse(TPlatformEventKind kind, TPoint p) {
   TPlatformEvent e;
   e.Kind = kind;
@@ -47,8 +52,103 @@ TPoint ToolTarget(const TGameBoard& b, TNewToolKind kind) {
 }
 }  // namespace
 
+TBoardDemo::TBoardDemo(THarness& harness, bool verbose) : Harness(harness), Verbose(verbose) {}
+
+void TBoardDemo::Log(const std::string& what) const {
+  if (Verbose) std::printf("%5ld %s\n", Harness.Frame(), what.c_str());
+}
+
+bool TBoardDemo::WantsShot(long frame) const {
+  for (const auto& s : Shots)
+    if (s.first == frame) return true;
+  return false;
+}
+
+std::vector<std::string> TBoardDemo::ShotsAt(long frame) const {
+  std::vector<std::string> names;
+  for (const auto& s : Shots)
+    if (s.first == frame) names.push_back(s.second);
+  return names;
+}
+
+void TBoardDemo::Drive(long f) {
+  TFormMain& game = Harness.Form();
+  if (game.Closed() || game.Scene() != gsMainGame || !game.LevelFilled) return;
+  TGameBoard& board = *game.GameBoard;
+  auto cheatEnergy = [&] {
+    TPlatformEvent key;
+    key.Kind = TPlatformEventKind::KeyDown;
+    key.Key = SDLK_F3;
+    key.KeyName = "F3";
+    Harness.Send(key);
+  };
+  if (Started < 0) {
+    Started = f;
+    cheatEnergy();
+    Log("F3: every tool and a full flask");
+    NextMove = f + 10;
+    ToolFrame = f + 120;
+    Shoot(f + 2, "start");
+  }
+  if (f == ToolFrame - 5 && NextTool < kToolCount) cheatEnergy();  // each tool spends the flask
+  // Every tool in turn: picked from the panel, carried to its target, released there.
+  if (f == ToolFrame && NextTool < kToolCount) {
+    TCollectorBombTool* tool = game.Tool(kTools[NextTool]);
+    HeldTarget = ToolTarget(board, kTools[NextTool]);
+    if (tool && tool->Enabled() && HeldTarget.X > 0) {
+      Click(Harness, {tool->RectLeft + tool->RectWidth / 2, tool->RectTop + tool->RectHeight / 2});
+      Harness.Send(Mouse(TPlatformEventKind::MouseMove, TileCentre(board, HeldTarget)));
+      Shoot(f + 4, std::string(kToolNames[NextTool]) + "-in-hand");
+      ReleaseFrame = f + 6;
+    } else {
+      Log(std::string(kToolNames[NextTool]) + " not ready");
+      ++NextTool;
+      ToolFrame = f + 140;
+    }
+    return;
+  }
+  if (f == ReleaseFrame) {
+    Click(Harness, TileCentre(board, HeldTarget));
+    Log(std::string(kToolNames[NextTool]) + " on " + std::to_string(HeldTarget.X) + "," +
+        std::to_string(HeldTarget.Y));
+    for (int d : {3, 8, 14, 24})
+      Shoot(f + 1 + d, std::string(kToolNames[NextTool]) + "-" + std::to_string(d));
+    ++NextTool;
+    ++ToolCount;
+    ToolFrame = f + 140;
+    NextMove = f + 40;
+    ReleaseFrame = -1;
+    return;
+  }
+  if (ReleaseFrame > 0) return;
+  // Moves from the board's own list, while nothing is in hand.
+  if (f >= NextMove && !game.AnyToolHeld()) {
+    auto list = board.ListMoves();
+    if (!list.empty()) {
+      auto [a, b] = list[TGameRandom::Random(static_cast<int>(list.size()))];
+      Click(Harness, TileCentre(board, a));
+      Click(Harness, TileCentre(board, b));
+      ++MoveCount;
+      if (MoveCount % 4 == 1) {
+        Shoot(f + 6, "match-" + std::to_string(MoveCount));
+        Shoot(f + 30, "cascade-" + std::to_string(MoveCount));
+      }
+    }
+    NextMove = f + 45;
+  }
+  if (game.Spiders->ActiveCount() > 0 && SpiderShots < 6 && f % 40 == 0) {
+    Shoot(f + 1, "spiders");
+    ++SpiderShots;
+  }
+  if (!WebShot && board.CountWebs() > 0) {
+    Shoot(f + 1, "webs");
+    WebShot = true;
+  }
+}
+
 int TBoardDemo::Run(const TOptions& options) {
-  std::filesystem::create_directories(options.OutFolder);
+  bool shots = !options.OutFolder.empty();
+  if (shots) std::filesystem::create_directories(options.OutFolder);
   THarness::TOptions h;
   h.ExeFolder = options.Content;
   h.Seed = options.Seed;
@@ -61,104 +161,21 @@ int TBoardDemo::Run(const TOptions& options) {
     std::fprintf(stderr, "board-demo: %s\n", error.c_str());
     return 1;
   }
-  TFormMain& game = harness.Form();
+  TBoardDemo demo(harness, true);
   THarnessScript none;
-  const TNewToolKind tools[] = {tlHammer, tlBomb, tlHorzLightning, tlVertLightning, tlBlaster,
-                                tlBigBomb};
-  const char* toolNames[] = {"hammer", "bomb", "horizontal-lightning", "vertical-lightning",
-                             "blaster", "big-bomb"};
-  std::vector<std::pair<int, std::string>> shots;  // frame, name
-  int started = -1, nextMove = 0, nextTool = 0, toolFrame = 0, moves = 0, shotCount = 0;
-  int spiderShots = 0, webShot = 0, releaseFrame = -1;
-  TPoint heldTarget;
-  auto shoot = [&](int frame, const std::string& name) { shots.push_back({frame, name}); };
-  auto log = [&](const std::string& what) {
-    std::printf("%5ld %s\n", harness.Frame(), what.c_str());
-  };
-
-  for (int f = 1; f <= options.Frames && !game.Closed(); ++f) {
-    bool draw = false;
-    for (auto& s : shots) draw = draw || s.first == f;
-    harness.SetDrawing(draw);
+  int shotCount = 0;
+  for (long f = 1; f <= options.Frames && !harness.Form().Closed(); ++f) {
+    harness.SetDrawing(shots && demo.WantsShot(f));
     harness.Step(none);
-    for (auto& s : shots) {
-      if (s.first != f) continue;
-      std::string file = options.OutFolder + "/" + std::to_string(f) + "-" + s.second + ".png";
-      if (harness.WriteScreenshot(file, error)) ++shotCount;
-    }
-    if (game.Scene() != gsMainGame || !game.LevelFilled) continue;
-    TGameBoard& board = *game.GameBoard;
-    auto cheatEnergy = [&] {
-      TPlatformEvent key;
-      key.Kind = TPlatformEventKind::KeyDown;
-      key.Key = SDLK_F3;
-      key.KeyName = "F3";
-      harness.Send(key);
-    };
-    if (started < 0) {
-      started = f;
-      cheatEnergy();
-      log("F3: every tool and a full flask");
-      nextMove = f + 10;
-      toolFrame = f + 120;
-      shoot(f + 2, "start");
-    }
-    // Every tool in turn, picked from the panel and released on the board.
-    if (f == toolFrame - 5 && nextTool < 6) cheatEnergy();  // each tool spends the flask
-    // Every tool in turn: picked from the panel, carried to its target, released there.
-    if (f == toolFrame && nextTool < 6) {
-      TCollectorBombTool* tool = game.Tool(tools[nextTool]);
-      heldTarget = ToolTarget(board, tools[nextTool]);
-      if (tool && tool->Enabled() && heldTarget.X > 0) {
-        Click(harness, {tool->RectLeft + tool->RectWidth / 2, tool->RectTop + tool->RectHeight / 2});
-        harness.Send(Mouse(TPlatformEventKind::MouseMove, TileCentre(board, heldTarget)));
-        shoot(f + 4, std::string(toolNames[nextTool]) + "-in-hand");
-        releaseFrame = f + 6;
-      } else {
-        log(std::string(toolNames[nextTool]) + " not ready");
-        ++nextTool;
-        toolFrame = f + 140;
+    if (shots)
+      for (const std::string& name : demo.ShotsAt(f)) {
+        std::string file = options.OutFolder + "/" + std::to_string(f) + "-" + name + ".png";
+        if (harness.WriteScreenshot(file, error)) ++shotCount;
       }
-      continue;
-    }
-    if (f == releaseFrame) {
-      Click(harness, TileCentre(board, heldTarget));
-      log(std::string(toolNames[nextTool]) + " on " + std::to_string(heldTarget.X) + "," +
-          std::to_string(heldTarget.Y));
-      for (int d : {3, 8, 14, 24})
-        shoot(f + 1 + d, std::string(toolNames[nextTool]) + "-" + std::to_string(d));
-      ++nextTool;
-      toolFrame = f + 140;
-      nextMove = f + 40;
-      releaseFrame = -1;
-      continue;
-    }
-    if (releaseFrame > 0) continue;
-    // Moves from the board's own list, while nothing is in hand.
-    if (f >= nextMove && !game.AnyToolHeld()) {
-      auto list = board.ListMoves();
-      if (!list.empty()) {
-        auto [a, b] = list[TGameRandom::Random(static_cast<int>(list.size()))];
-        Click(harness, TileCentre(board, a));
-        Click(harness, TileCentre(board, b));
-        ++moves;
-        if (moves % 4 == 1) {
-          shoot(f + 6, "match-" + std::to_string(moves));
-          shoot(f + 30, "cascade-" + std::to_string(moves));
-        }
-      }
-      nextMove = f + 45;
-    }
-    if (game.Spiders->ActiveCount() > 0 && spiderShots < 6 && f % 40 == 0) {
-      shoot(f + 1, "spiders");
-      ++spiderShots;
-    }
-    if (webShot == 0 && board.CountWebs() > 0) {
-      shoot(f + 1, "webs");
-      webShot = 1;
-    }
+    demo.Drive(f);
   }
-  std::printf("board-demo: %d moves, %d screenshots in %s\n", moves, shotCount,
-              options.OutFolder.c_str());
+  std::printf("board-demo: %d moves, %d tools, %d screenshots in %s\n", demo.Moves(),
+              demo.ToolsUsed(), shotCount, shots ? options.OutFolder.c_str() : "(none)");
+  for (const std::string& m : harness.Missing()) std::printf("missing %s\n", m.c_str());
   return 0;
 }

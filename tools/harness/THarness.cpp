@@ -23,6 +23,37 @@ void THarness::Trace(const std::string& kind, const std::string& details) {
   if (TraceOut) *TraceOut << line << '\n' << std::flush;
 }
 
+void THarness::Miss(const std::string& what) {
+  if (Misses.insert(what).second) Trace("missing", what);
+}
+
+// The splash draws a few main pictures (the screen dust) while the main folder is still
+// loading; those arrive late by design and are no miss.
+void THarness::MissPicture(const std::string& name, int pattern) {
+  if (TImageListItem* item = Game->OmegaImageList1.Find(name)) {
+    Miss("pattern " + name + " " + std::to_string(pattern) + " of " +
+         std::to_string(item->Columns() * item->Rows()));
+    return;
+  }
+  if (!MainLoadDone && (TFileSystem::FileExists(ImagesFolder + name + ".png") ||
+                        TFileSystem::FileExists(ImagesFolder + name + ".jpg")))
+    return;
+  Miss("picture " + name);
+}
+
+// The shell may replace a player (voice groups); hook whichever is current.
+void THarness::WatchSounds() {
+  auto hook = [this](TSoundSlotPlayer* player, const void*& watched) {
+    if (!player || player == watched) return;
+    watched = player;
+    player->OnMissing = [this](const std::string& kind, const std::string& name) {
+      Miss(kind + " " + name);
+    };
+  };
+  hook(Game->SFXPlayer.get(), WatchedEffects);
+  hook(Game->VoicePlayer.get(), WatchedVoices);
+}
+
 bool THarness::Start(std::string& error) {
   // Clock-based reseeding becomes a function of the seed and the frame.
   std::uint32_t seed = Options.Seed;
@@ -33,7 +64,7 @@ bool THarness::Start(std::string& error) {
   TShellServices s;
   // Sound runs for real on SDL's dummy driver, so the players' logic is exercised.
   setenv("SDL_AUDIODRIVER", "dummy", 0);
-  s.Backend = &Frames;
+  s.Backend = Options.Backend ? Options.Backend : &Frames;
   s.Audio = &Audio;
   s.Window = &NullWindow;
   s.Clock = &Clock;
@@ -45,16 +76,22 @@ bool THarness::Start(std::string& error) {
   s.Terminate = [](int code) { std::exit(code); };
   s.Trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
   Game = std::make_unique<TFormMain>(s);
+  ImagesFolder = s.ExeFolder + "Images/";
+  Game->OmegaImageList1.OnMissingPicture = [this](const std::string& name, int pattern) {
+    MissPicture(name, pattern);
+  };
   if (!Game->FormCreate()) {
     error = Boxes.Shown.empty() ? "the game did not start" : Boxes.Shown.back().Text;
     return false;
   }
+  WatchSounds();
   Game->FormShow();
   Game->CheatMode = Options.Cheat;
   if (Options.Island > 0 && !Game->EnterLevelDirectly(Options.Island, Options.Level, Options.Relaxed)) {
     error = "no such level";
     return false;
   }
+  MainLoadDone = Game->LoadStarted;
   return true;
 }
 
@@ -69,9 +106,15 @@ void THarness::Step(const THarnessScript& script) {
   // Exactly one frame period per harness frame: the real frame clock fires once.
   Clock.Advance(Clock.Frequency() / 33 + 1);
   Game->Idle();
+  WatchSounds();
+  // The main folder loads within one frame; everything of it is there from the next.
+  MainLoadDone = Game->LoadStarted;
 }
 
-void THarness::Send(const TPlatformEvent& event) { Game->HandleEvent(event); }
+void THarness::Send(const TPlatformEvent& event) {
+  Game->HandleEvent(event);
+  WatchSounds();
+}
 
 bool THarness::WriteScreenshot(const std::string& file, std::string& error) {
   TPicture picture;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ class THarness {
     bool Cheat = false;  // the cheat keys work, as after the cheat name
     // Pixels only for the frames a screenshot is taken of (the game runs the same).
     bool RenderShotsOnly = false;
+    // Draws into this back end instead of the offscreen renderer (no screenshots then).
+    IRenderBackend* Backend = nullptr;
   };
 
   explicit THarness(const TOptions& options);
@@ -53,9 +56,16 @@ class THarness {
   void SetDrawing(bool on) { Frames.Skipping = !on; }
   // An input event as the window would deliver it, before the next frame.
   void Send(const TPlatformEvent& event);
+  // Every picture drawn and sound played that had nothing loaded, as "picture NAME",
+  // "pattern NAME N" (past the picture's grid), "sound NAME" or "voice NAME"; each is also
+  // traced once as a "missing" line.
+  const std::set<std::string>& Missing() const { return Misses; }
 
  private:
   void Trace(const std::string& kind, const std::string& details);
+  void Miss(const std::string& what);
+  void MissPicture(const std::string& name, int pattern);
+  void WatchSounds();
 
   TOptions Options;
   TOffscreenBackend Backend;
@@ -68,4 +78,9 @@ class THarness {
   std::unique_ptr<std::ostream> TraceOut;
   std::vector<std::string> Lines;
   long CurrentFrame = 0;
+  std::set<std::string> Misses;
+  std::string ImagesFolder;
+  bool MainLoadDone = false;
+  const void* WatchedEffects = nullptr;
+  const void* WatchedVoices = nullptr;
 };

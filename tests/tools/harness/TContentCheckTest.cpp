@@ -1,0 +1,130 @@
+// Every picture the game draws and every sound it plays must exist in the installed content:
+// the harness plays through the scenes and lists what it looked for and did not find.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "TBoardDemo.h"
+#include "THarness.h"
+#include "THarnessScript.h"
+#include "audio/TSoundShortcuts.h"
+#include "shell/TFormMain.h"
+#include "support/TempDir.h"
+
+namespace {
+std::string ReadScript(const char* name) {
+  std::ifstream in(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/" + name);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// What was looked for and not found, less what is so by design: one tool highlight serves
+// every element, drawn as the last pattern of its one.
+std::vector<std::string> Unexpected(const std::set<std::string>& missing) {
+  std::vector<std::string> left;
+  for (const std::string& m : missing)
+    if (m.rfind("pattern ToolHighlight ", 0) != 0) left.push_back(m);
+  return left;
+}
+
+std::string Listed(const std::vector<std::string>& missing) {
+  std::string all;
+  for (const std::string& m : missing) all += "\n  missing " + m;
+  return all;
+}
+
+void ExpectNothingMissing(const THarness& h) {
+  std::vector<std::string> left = Unexpected(h.Missing());
+  EXPECT_TRUE(left.empty()) << Listed(left);
+}
+
+// A run on the installed content with its own save folder; the pixels are left out.
+class ContentCheck : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("XDG_DATA_HOME", Data.Path.c_str(), 1);
+    Cwd = std::filesystem::current_path();
+  }
+  void TearDown() override { std::filesystem::current_path(Cwd); }
+
+  std::unique_ptr<THarness> Start(THarness::TOptions o) {
+    o.RenderShotsOnly = true;
+    auto h = std::make_unique<THarness>(o);
+    std::string err;
+    EXPECT_TRUE(h->Start(err)) << err;
+    return h;
+  }
+  void Play(THarness& h, const std::string& text, int frames) {
+    THarnessScript script;
+    std::string err;
+    ASSERT_TRUE(script.Parse(text, err)) << err;
+    for (int i = 0; i < frames && !h.Form().Closed(); ++i) h.Step(script);
+  }
+
+  TempDir Data;
+  std::filesystem::path Cwd;
+};
+}  // namespace
+
+TEST_F(ContentCheck, MenuTourFindsEverything) {
+  auto h = Start({});
+  Play(*h, ReadScript("menu-tour.txt"), 1500);
+  EXPECT_TRUE(h->Form().Closed());
+  ExpectNothingMissing(*h);
+}
+
+TEST_F(ContentCheck, LevelWonThroughResultAndHubFindsEverything) {
+  auto h = Start({});
+  Play(*h, ReadScript("level-win.txt"), 1500);
+  bool next = false;
+  for (const std::string& line : h->TraceLines()) next |= line.find(" level 1 2 ") != std::string::npos;
+  EXPECT_TRUE(next);
+  ExpectNothingMissing(*h);
+}
+
+// Moves, cascades, spiders and every tool on a busy level of the fourth island.
+TEST_F(ContentCheck, BoardMovesAndEveryToolFindEverything) {
+  THarness::TOptions o;
+  o.Island = 4;
+  o.Level = 14;
+  o.Cheat = true;
+  auto h = Start(o);
+  TBoardDemo demo(*h, false);
+  THarnessScript none;
+  for (long f = 1; f <= 1500; ++f) {
+    h->Step(none);
+    demo.Drive(f);
+  }
+  EXPECT_GE(demo.Moves(), 10);
+  EXPECT_EQ(demo.ToolsUsed(), 6);
+  ExpectNothingMissing(*h);
+}
+
+TEST_F(ContentCheck, LostLevelAndItsQuestionFindEverything) {
+  THarness::TOptions o;
+  o.Island = 1;
+  o.Level = 6;
+  auto h = Start(o);
+  Play(*h, "", 3800);
+  EXPECT_EQ(h->Form().Scene(), gsConfirmWindow);
+  ExpectNothingMissing(*h);
+}
+
+// The check itself: a name with nothing behind it is caught and listed once.
+TEST_F(ContentCheck, UnknownNamesAreListedOnce) {
+  auto h = Start({});
+  Play(*h, "", 3);
+  h->Form().OmegaImageList1.DrawImage("NoSuchPicture", 0, 0, 0);
+  h->Form().OmegaImageList1.DrawImageColor("NoSuchPicture", 0, 0, 0, 255, 255, 255, 255);
+  h->Form().OmegaImageList1.DrawImage(h->Form().OmegaImageList1.Item(0).Name, 0, 0, 0);
+  TSoundShortcuts::PlaySFX("NoSuchSound");
+  TSoundShortcuts::PlayVoice("NoSuchVoice");
+  EXPECT_EQ(h->Missing(),
+            (std::set<std::string>{"picture NoSuchPicture", "sound NoSuchSound",
+                                   "voice NoSuchVoice"}));
+  int traced = 0;
+  for (const std::string& line : h->TraceLines())
+    traced += line.find(" missing picture NoSuchPicture") != std::string::npos;
+  EXPECT_EQ(traced, 1);
+}
