@@ -7,6 +7,7 @@
 
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
+#include "levels/TResultMedal.h"
 #include "platform/TFileSystem.h"
 
 TLevelParams::TLevelParams() { ResetReplayMemory(); }
@@ -90,9 +91,6 @@ TPoint TLevelParams::BoardPlacement(const TBoardData& board) {
           RoundHalfEven((13 - lastRow - firstRow) / 2.0 * 52 + 95)};
 }
 
-int TLevelParams::SilverReqTime(int time) { return RoundHalfEven(time * 0.65); }
-
-int TLevelParams::GoldReqTime(int time) { return RoundHalfEven(time * 0.4); }
 
 TLevelSetup TLevelParams::Setup(bool goldTileUpgradeOwned, bool potionUpgradeOwned) const {
   const TLevelFileRecord& r = CurrentRecord;
@@ -134,8 +132,8 @@ TLevelSetup TLevelParams::Setup(bool goldTileUpgradeOwned, bool potionUpgradeOwn
   s.BoardPlacement = BoardPlacement(r.Board);
 
   s.Time = r.Time;
-  s.SilverReqTime = SilverReqTime(r.Time);
-  s.GoldReqTime = GoldReqTime(r.Time);
+  s.SilverReqTime = TResultMedal::SilverTimeFor(r.Time);
+  s.GoldReqTime = TResultMedal::GoldTimeFor(r.Time);
 
   s.FruitsInterval = r.FruitsInterval;
   s.MaxSpidersOnBoard = r.MaxSpidersOnBoard;

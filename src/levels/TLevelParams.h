@@ -46,9 +46,6 @@ class TLevelParams : public TComponent {
   static std::string LevelFileName(int island, int number);
   // Centres the used part of a board (cells that are not holes) on the play area.
   static TPoint BoardPlacement(const TBoardData& board);
-  // Medal times from the time limit, rounded half to even (300 -> 195 and 120).
-  static int SilverReqTime(int time);
-  static int GoldReqTime(int time);
 
   static constexpr std::uint8_t LastLevelOfIsland[IslandCount + 1] = {0, 12, 13, 15, 16, 18};
   static constexpr std::uint8_t FirstReplayLevelOfIsland[IslandCount + 1] = {0, 9, 10, 12, 13,

@@ -173,10 +173,6 @@ TEST(LevelParams, PlacementCentresTheUsedPartAndMedalTimesRoundHalvesToEven) {
   TLevelFileRecord r = MakeLevel(5, 10, 5, 10);
   r.Board.At(16, 12).BackgroundVariant = 1;  // a decorative empty tile is board area
   EXPECT_EQ(at(r), (TPoint{162, -9}));
-
-  EXPECT_EQ(TLevelParams::SilverReqTime(300), 195);
-  EXPECT_EQ(TLevelParams::GoldReqTime(300), 120);
-  EXPECT_EQ(TLevelParams::SilverReqTime(250), 162);  // 162.5
 }
 
 TEST(LevelParams, SetupCountsGoldAndPotionsIntoTheTargetsTheUpgradesChoose) {

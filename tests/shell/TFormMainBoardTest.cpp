@@ -3,42 +3,10 @@
 #include <filesystem>
 
 #include "board/BoardRig.h"
-#include "engine/TRecordingBackend.h"
-#include "platform/TNullWindow.h"
-#include "platform/TRecordedMessageBoxes.h"
-#include "platform/TVirtualClock.h"
-#include "shell/TFormMain.h"
-#include "support/GameContent.h"
-#include "support/TempDir.h"
+#include "shell/ShellRig.h"
 
 namespace {
-struct BoardShellRig {
-  TempDir exe, data;
-  TRecordingBackend backend;
-  TNullWindow window;
-  TVirtualClock clock{1000000};
-  TRecordedMessageBoxes boxes;
-  std::filesystem::path cwd = std::filesystem::current_path();
-  std::unique_ptr<TFormMain> form;
-
-  BoardShellRig() {
-    boxes.Print = false;
-    CopyGameTexts(exe.Path);
-    TShellServices s;
-    s.Backend = &backend;
-    s.Window = &window;
-    s.Clock = &clock;
-    s.MessageBoxes = &boxes;
-    s.ExeFolder = exe.Str();
-    s.SaveRoot = data.Path.string();
-    s.DisplayModes = {{1366, 768}};
-    form = std::make_unique<TFormMain>(s);
-    form->FormCreate();
-  }
-  ~BoardShellRig() {
-    form.reset();
-    std::filesystem::current_path(cwd);
-  }
+struct BoardShellRig : ShellRig {
   // The board's share of one level frame.
   void Frame() const {
     form->DrawBoard();

@@ -7,14 +7,8 @@
 #include <fstream>
 
 #include "board/BoardRig.h"
-#include "engine/TRecordingBackend.h"
 #include "levels/TLevelFileRecord.h"
-#include "platform/TNullWindow.h"
-#include "platform/TRecordedMessageBoxes.h"
-#include "platform/TVirtualClock.h"
-#include "shell/TFormMain.h"
-#include "support/GameContent.h"
-#include "support/TempDir.h"
+#include "shell/ShellRig.h"
 
 namespace {
 // A gathering level on a full board: a few apples to gather in `time` seconds.
@@ -43,45 +37,18 @@ void WriteLevel(const std::filesystem::path& folder, int island, int level,
   out.write(reinterpret_cast<const char*>(&r), sizeof r);
 }
 
-struct RoundRig {
-  TempDir exe, data;
-  TRecordingBackend backend;
-  TNullWindow window;
-  TVirtualClock clock{1000000};
-  TRecordedMessageBoxes boxes;
-  std::vector<std::string> trace;
-  std::filesystem::path cwd = std::filesystem::current_path();
-  std::unique_ptr<TFormMain> form;
-
-  explicit RoundRig(int time = 300) {
-    boxes.Print = false;
-    CopyGameTexts(exe.Path);
-    for (int level = 1; level <= 11; ++level)
-      WriteLevel(exe.Path / "Levels", 1, level, GatheringLevel(time));
-    WriteLevel(exe.Path / "Levels", 2, 1, GatheringLevel(time));
-    TLevelFileRecord boss = GatheringLevel(time);
-    boss.GameObjective = goBossMode;
-    boss.Energy = 100;
-    boss.HitsToCancelAbsorbAttempt = 1;
-    WriteLevel(exe.Path / "Levels", 1, 12, boss);
-    TShellServices s;
-    s.Backend = &backend;
-    s.Window = &window;
-    s.Clock = &clock;
-    s.MessageBoxes = &boxes;
-    s.ExeFolder = exe.Str();
-    s.SaveRoot = data.Path.string();
-    s.DisplayModes = {{1366, 768}};
-    s.Trace = [this](const std::string& kind, const std::string& details) {
-      trace.push_back(details.empty() ? kind : kind + " " + details);
-    };
-    form = std::make_unique<TFormMain>(s);
-    form->FormCreate();
-  }
-  ~RoundRig() {
-    form.reset();
-    std::filesystem::current_path(cwd);
-  }
+struct RoundRig : ShellRig {
+  explicit RoundRig(int time = 300)
+      : ShellRig([time](const std::filesystem::path& exe) {
+          for (int level = 1; level <= 11; ++level)
+            WriteLevel(exe / "Levels", 1, level, GatheringLevel(time));
+          WriteLevel(exe / "Levels", 2, 1, GatheringLevel(time));
+          TLevelFileRecord boss = GatheringLevel(time);
+          boss.GameObjective = goBossMode;
+          boss.Energy = 100;
+          boss.HitsToCancelAbsorbAttempt = 1;
+          WriteLevel(exe / "Levels", 1, 12, boss);
+        }) {}
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::string& l) {
       return l.rfind(prefix, 0) == 0;

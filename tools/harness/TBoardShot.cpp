@@ -1,10 +1,8 @@
 #include "TBoardShot.h"
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
-#include "board/TElementSet.h"
 #include "board/TGameBoard.h"
 #include "engine/TGameRandom.h"
 #include "engine/TImageLoader.h"
@@ -12,6 +10,7 @@
 #include "engine/TOmegaScreen.h"
 #include "engine/TPictureEncoder.h"
 #include "engine/TSpriteTileCount.h"
+#include "levels/TLevelFileRecord.h"
 #include "platform/TFileSystem.h"
 #include "platform/TOffscreenBackend.h"
 
@@ -24,9 +23,12 @@ bool TBoardShot::Run(const std::string& folder, const std::string& level, int fr
   }
   char name[64];
   std::snprintf(name, sizeof(name), "Levels/Level%d-%02d.eil", island, number);
-  std::string bytes;
-  if (!TFileSystem::ReadFile(folder + name, bytes) || bytes.size() != 4572) {
-    error = std::string("cannot read ") + folder + name;
+  std::string bytes, problem;
+  TLevelFileRecord record = TLevelFileRecord::Blank();
+  if (!TFileSystem::ReadFile(folder + name, bytes) ||
+      !record.FromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(),
+                        problem)) {
+    error = std::string("cannot read ") + folder + name + (problem.empty() ? "" : ": " + problem);
     return false;
   }
   TOffscreenBackend backend;
@@ -48,12 +50,8 @@ bool TBoardShot::Run(const std::string& folder, const std::string& level, int fr
   TGameRandom::SetSeed(seed);
   auto board = std::make_unique<TGameBoard>();
   board->OmgImgList = &images;
-  TElementSet set;
-  std::memcpy(set.Bits, bytes.data() + 56, 32);
-  board->SetAvailableElements(set);
-  TBoardData data;
-  data.FromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()) + 92, TBoardData::ByteSize);
-  board->LoadBoard(data);
+  board->SetAvailableElements(record.ElementSet);
+  board->LoadBoard(record.Board);
   board->FillRandom();
   // A level starts from a board without runs, as the game deals it.
   TBoardData dealt = board->BoardData();

@@ -1,0 +1,50 @@
+#pragma once
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/TRecordingBackend.h"
+#include "platform/TNullWindow.h"
+#include "platform/TRecordedMessageBoxes.h"
+#include "platform/TVirtualClock.h"
+#include "shell/TFormMain.h"
+#include "support/GameContent.h"
+#include "support/TempDir.h"
+
+// A created main window over the game's texts in a temporary folder, drawing into a
+// recording back end; `prepare` may put more content beside the fake executable first.
+struct ShellRig {
+  TempDir exe, data;
+  TRecordingBackend backend;
+  TNullWindow window;
+  TVirtualClock clock{1000000};
+  TRecordedMessageBoxes boxes;
+  std::vector<std::string> trace;  // "kind details"
+  std::filesystem::path cwd = std::filesystem::current_path();
+  std::unique_ptr<TFormMain> form;
+
+  explicit ShellRig(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
+    boxes.Print = false;
+    CopyGameTexts(exe.Path);
+    if (prepare) prepare(exe.Path);
+    TShellServices s;
+    s.Backend = &backend;
+    s.Window = &window;
+    s.Clock = &clock;
+    s.MessageBoxes = &boxes;
+    s.ExeFolder = exe.Str();
+    s.SaveRoot = data.Path.string();
+    s.DisplayModes = {{1366, 768}};
+    s.Trace = [this](const std::string& kind, const std::string& details) {
+      trace.push_back(details.empty() ? kind : kind + " " + details);
+    };
+    form = std::make_unique<TFormMain>(s);
+    form->FormCreate();
+  }
+  ~ShellRig() {
+    form.reset();
+    std::filesystem::current_path(cwd);
+  }
+};
