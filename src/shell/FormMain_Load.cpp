@@ -1,4 +1,6 @@
 // Folders, picture loading and the loading schedule.
+#include <algorithm>
+
 #include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 #include "shell/TSaveFolders.h"
@@ -38,7 +40,7 @@ std::string TFormMain::GroupFolder(int group) const {
     case 4: return CloudCoverFolder;
     case 5: return StoryFolder;
     case 6: return EndingFolder;
-    case 7: return CreatureFolders[0];  // the island's creature folder comes with the levels
+    case 7: return CreatureFolders[std::clamp(CreatureIsland, 1, 5) - 1];
     case 8: return MenuFolder;
     case 9: return BoardFolder;
     case 10: return PracticeWindowFolder;

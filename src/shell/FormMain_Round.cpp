@@ -141,6 +141,14 @@ void TFormMain::StartLevel() {
     ElementGather->HidePanel();
   }
 
+  // 12. The creature's pictures: only a boss round needs them.
+  LoadedImages.Unload(3, OmegaImageList1);
+  if (GameObjective == goBossMode) {
+    CreatureIsland = LevelSetup.BossIsland;
+    LoadFolderPngs(7);
+    LoadFolderJpegs(7);
+  }
+
   // 13. The island of the map gives the background.
   BackgroundIdx = std::clamp(MapIslands->SelectedIsland(), 1, 5);
   for (int i = 1; i <= 5; ++i)

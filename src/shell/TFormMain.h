@@ -278,6 +278,7 @@ class TFormMain {
   bool LevelRecordLoaded = false;
   int LevelScore = 0;
   int BackgroundIdx = 1;
+  int CreatureIsland = 1;  // whose creature folder the boss round loads
   int GatherLevelCount = 4;  // the first gathering level plays track 2
   TElementsCount OwnedElements, RoundGains;
   TLevelSetup LevelSetup;
