@@ -6,6 +6,7 @@
 #include <string>
 
 #include "TBalance.h"
+#include "TBench.h"
 #include "TBenchDraw.h"
 #include "TBot.h"
 #include "TBoardDemo.h"
@@ -23,6 +24,8 @@ int Usage() {
                "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
                " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
                "      [--level I-L [--relaxed]] [--cheat] [--fast]\n"
+               "  wendmoor-harness bench [--level I-L] [--seed S] [--frames N] [--render-frames N]"
+               " [--content DIR]\n"
                "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
                "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n"
                "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
@@ -257,6 +260,7 @@ int main(int argc, char** argv) {
   std::string command = argv[1];
   if (command == "run") return Run(argc, argv);
   if (command == "board-demo") return BoardDemo(argc, argv);
+  if (command == "bench") return TBench::Main(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
