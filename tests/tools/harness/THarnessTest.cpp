@@ -219,3 +219,33 @@ TEST(Harness, ALevelRunsOutOfTimeAndNoLeadsToTheMenu) {
   }
   std::filesystem::current_path(cwd);
 }
+
+// The in-game menu through the mouse: options and back, help and back, resume, then leaving
+// for the menu through its question, which charges the level's ingredients.
+TEST(Harness, TheInGameMenuLeadsToOptionsHelpAndTheMenu) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    o.Island = 1;
+    o.Level = 5;
+    THarness h(o);
+    std::string err;
+    ASSERT_TRUE(h.Start(err)) << err;
+    THarnessScript script;
+    ASSERT_TRUE(script.Parse(
+        ReadText(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/ingame-menu.txt"), err))
+        << err;
+    for (int i = 0; i < 1100; ++i) h.Step(script);
+    ExpectInOrder(RoundEvents(h),
+                  {"scene gsMainGame gsInGameMenu", "scene gsInGameMenu gsInGameOptions",
+                   "scene gsInGameOptions gsMainGame", "scene gsMainGame gsInGameMenu",
+                   "scene gsInGameMenu gsHelp", "scene gsHelp gsMainGame",
+                   "scene gsMainGame gsInGameMenu", "scene gsInGameMenu gsMainGame",
+                   "scene gsMainGame gsInGameMenu", "confirm 7",
+                   "scene gsConfirmWindow gsMainGame", "charge 1 5", "scene gsMainGame gsMenu"});
+  }
+  std::filesystem::current_path(cwd);
+}
