@@ -211,3 +211,21 @@ TEST(FormMainRound, AMissingFirstLevelLeavesThePlayerOnTheMap) {
   EXPECT_NE(r.form->Scene(), gsObjectiveInfo);
   EXPECT_FALSE(r.boxes.Shown.empty());
 }
+
+TEST(FormMainRound, ClosingDuringALevelAsksFirstAndChargesTheLevelOnOK) {
+  RoundRig r;
+  r.Play(1, 2);
+  r.form->RequestClose();
+  EXPECT_FALSE(r.form->Closed());
+  EXPECT_EQ(r.form->Scene(), gsConfirmWindow);
+  EXPECT_TRUE(r.form->GamePaused);
+  r.form->ConfirmWindow->NegativeButton().OnClick(r.form->ConfirmWindow->NegativeButton());
+  ASSERT_TRUE(r.RunTo(gsMainGame));
+  EXPECT_FALSE(r.form->GamePaused);
+  r.form->RequestClose();
+  r.form->ConfirmWindow->PositiveButton().OnClick(r.form->ConfirmWindow->PositiveButton());
+  for (int i = 0; i < 200 && !r.form->Closed(); ++i) r.form->OmegaTimer1Timer();
+  EXPECT_TRUE(r.form->Closed());
+  EXPECT_EQ(r.Count("charge 1 2"), 1);
+  EXPECT_EQ(r.Count("save PLAYER.sav"), 1);
+}
