@@ -249,3 +249,195 @@ TEST(Harness, TheInGameMenuLeadsToOptionsHelpAndTheMenu) {
   }
   std::filesystem::current_path(cwd);
 }
+
+// ---- the bot ----
+#include "TBalance.h"
+#include "TBot.h"
+#include "TBotPlanner.h"
+
+namespace {
+// Rows from the top-left corner: '.' a hole, '1'..'9' an element of that code, 'p' the
+// first potion; everything else of the board stays a hole.
+TBotPlanner::TView ViewOf(std::initializer_list<const char*> rows) {
+  TBotPlanner::TView v;
+  int y = 1;
+  for (const char* row : rows) {
+    for (int x = 1; row[x - 1] != 0; ++x) {
+      char c = row[x - 1];
+      if (c == '.') continue;
+      TBoardTile& t = v.Board.At(x, y);
+      t.ObjectKind = okFruit;
+      t.Element = c == 'p' ? ecPotion1 : static_cast<std::uint8_t>(c - '0');
+    }
+    ++y;
+  }
+  return v;
+}
+}  // namespace
+
+TEST(BotPlanner, RunsFollowTheBoardsLayers) {
+  TBotPlanner::TView v = ViewOf({"1114", "2225"});
+  v.Board.At(4, 1).Element = 1;
+  v.Board.At(4, 1).WormState = wsEaten;  // an eaten fruit is in no run
+  v.Board.At(1, 2).ObjectKind = okLocker;
+  v.Board.At(1, 2).LockerColor = 2;  // a locker does not line up with elements
+  TSimpleObjectArray runs = TBotPlanner::AllRuns(v.Board);
+  EXPECT_EQ(runs.Count(), 3);
+  EXPECT_TRUE(runs.IsSet(3, 1));
+  EXPECT_FALSE(runs.IsSet(4, 1));
+  EXPECT_FALSE(runs.IsSet(2, 2));
+  EXPECT_EQ(TBotPlanner::SlotOfCode(1), ieFruit1);
+  EXPECT_EQ(TBotPlanner::SlotOfCode(16), ieFlower4);
+  EXPECT_EQ(TBotPlanner::SlotOfCode(18), iePotion2);
+  EXPECT_EQ(TBotPlanner::SlotOfCode(10), -1);
+}
+
+TEST(BotPlanner, SwapsThatGatherWhatIsNeededComeFirst) {
+  // Swapping (4,1)-(4,2) lines up three 1s on the top row; (1,4)-(2,4) three 2s below.
+  TBotPlanner::TView v = ViewOf({"1135", "3416", "5623", "2322", "6543"});
+  v.Needed[ieFruit2] = 10;
+  TBotPlanner p(v);
+  EXPECT_LT(p.RateSwap({1, 1}, {1, 2}), 0);  // lines nothing up
+  double ones = p.RateSwap({3, 1}, {3, 2});
+  double twos = p.RateSwap({1, 4}, {2, 4});
+  ASSERT_GE(ones, 0);
+  EXPECT_GT(twos, ones + 2.5);
+  // What is still missing caps the worth: one more 2 is worth one element.
+  v.Needed[ieFruit2] = 1;
+  EXPECT_NEAR(TBotPlanner(v).RateSwap({1, 4}, {2, 4}), ones + 1, 0.2);
+  EXPECT_EQ(TBotPlanner(v).OutstandingValue(), 1);
+}
+
+TEST(BotPlanner, CascadesGoldSpidersAndPotionsAddToASwap) {
+  // The run of 2s goes from columns 1-3 only; what drops lines up three 1s with column 4.
+  TBotPlanner::TView v = ViewOf({"4546", "6115", "2231", "3424"});
+  v.Needed[ieFruit1] = 3;
+  double cascade = TBotPlanner(v).RateSwap({3, 3}, {3, 4});
+  v.Board.At(4, 3).Element = 6;  // no second run any more
+  double single = TBotPlanner(v).RateSwap({3, 3}, {3, 4});
+  EXPECT_GT(cascade, single + 1.5);
+
+  TBotPlanner::TView g = ViewOf({"3456", "1121", "4563"});
+  double plain = TBotPlanner(g).RateSwap({3, 2}, {4, 2});
+  g.Gold[1][1] = 2;  // a double frame under the run
+  g.Needed[ieGoldTile1] = 5;
+  g.Spiders.push_back({1, 1});  // above the run: it falls with its tile
+  g.Needed[ieSpider] = 1;
+  EXPECT_NEAR(TBotPlanner(g).RateSwap({3, 2}, {4, 2}), plain + 1 + 2, 0.01);
+
+  // A potion comes down when tiles below it go, and is taken at the bottom.
+  TBotPlanner::TView q = ViewOf({"456", "p21", "114"});
+  double without = TBotPlanner(q).RateSwap({3, 3}, {3, 2});
+  q.Needed[iePotion1] = 1;
+  double with = TBotPlanner(q).RateSwap({3, 3}, {3, 2});
+  EXPECT_GT(with, without + 1.5);
+}
+
+TEST(BotPlanner, ToolsAimWhereTheyTakeMostOfWhatIsNeeded) {
+  TBotPlanner::TView v = ViewOf({"3131p", "1313p", "2222p", "4545p"});
+  v.Needed[ieFruit3] = 6;
+  TBotPlanner p(v);
+  TBotPlanner::TToolChoice blaster = p.BestToolTarget(tlBlaster);
+  ASSERT_TRUE(InBoardGrid(blaster.Tile));
+  EXPECT_EQ(v.Board.At(blaster.Tile).Element, 3);
+  EXPECT_LT(p.RateTool(tlHammer, {5, 1}), 0);   // a potion is no hammer target
+  EXPECT_LT(p.RateTool(tlBomb, {9, 9}), 0);     // nor is a hole a bomb target
+  EXPECT_GT(p.RateTool(tlHammer, {1, 1}), 0.9);
+  // A horizontal strike over the row of 3s and 1s beats the row of 2s.
+  EXPECT_GT(p.RateTool(tlHorzLightning, {1, 1}), p.RateTool(tlHorzLightning, {1, 3}) + 1.5);
+  // Chained tiles go with a blast, and a blast knocks off the spider it covers.
+  v.Board.At(1, 4).ChainLevel = 2;
+  v.Spiders.push_back({2, 4});
+  v.Needed[ieSpider] = 1;
+  EXPECT_NEAR(TBotPlanner(v).RateTool(tlBomb, {1, 3}), p.RateTool(tlBomb, {1, 3}) + 2, 0.3);
+}
+
+TEST(Bot, ResultLinesReadBack) {
+  TBot::TResult r;
+  r.Island = 4;
+  r.Level = 5;
+  r.Seed = 7;
+  r.Result = "won";
+  r.Medal = "silver";
+  r.Seconds = 120;
+  r.TimeLimit = 300;
+  r.LevelScore = 5400;
+  r.Moves = 61;
+  r.Tools = 4;
+  r.Shuffles = 1;
+  r.LongestWait = 2.5;
+  std::string line = TBot::ToJson(r);
+  EXPECT_EQ(line.rfind("{\"level\":\"4-05\",\"seed\":7,\"result\":\"won\",\"medal\":\"silver\"", 0), 0u)
+      << line;
+  TBot::TResult back;
+  ASSERT_TRUE(TBot::FromJson(line, back));
+  EXPECT_EQ(TBot::ToJson(back), line);
+  r.Result = "error";
+  r.Error = "no \"such\" level\n";
+  ASSERT_TRUE(TBot::FromJson(TBot::ToJson(r), back));
+  EXPECT_EQ(back.Result, "error");
+  EXPECT_FALSE(TBot::FromJson("", back));
+  EXPECT_FALSE(TBot::FromJson("{\"level\":\"4-05\"}", back));
+  EXPECT_FALSE(TBot::FromJson("Segmentation fault", back));
+}
+
+TEST(Balance, TheReportCountsEachLevelAndNamesItsTrouble) {
+  auto game = [](int level, const char* result, const char* medal, int seconds) {
+    TBot::TResult r;
+    r.Island = 2;
+    r.Level = level;
+    r.Result = result;
+    r.Medal = medal;
+    r.Seconds = seconds;
+    r.TimeLimit = 200;
+    r.Moves = 10;
+    return r;
+  };
+  std::vector<TBot::TResult> games = {
+      game(1, "won", "gold", 60),  game(1, "won", "silver", 100), game(1, "lost", "none", 200),
+      game(2, "won", "gold", 50),  game(2, "lost", "none", 200),  game(13, "boss", "none", 0),
+      game(3, "crash", "none", 0), game(3, "won", "bronze", 190),  game(3, "won", "gold", 70)};
+  auto rows = TBalance::Summarise(games);
+  ASSERT_EQ(rows.size(), 4u);
+  EXPECT_EQ(rows[0].Won, 2);
+  EXPECT_EQ(rows[0].Gold, 1);
+  EXPECT_EQ(rows[0].Silver, 1);
+  EXPECT_DOUBLE_EQ(rows[0].MeanSeconds, 80);  // of the games won only
+  EXPECT_EQ(rows[0].MaxSeconds, 100);
+  EXPECT_EQ(rows[0].Note, "");
+  EXPECT_EQ(rows[1].Note, "not won in most games");  // one in two is not most
+  EXPECT_EQ(rows[2].Note, "crashed in 1 game(s)");
+  EXPECT_TRUE(rows[3].Boss);
+  EXPECT_EQ(rows[3].Note, "boss level: creature not built yet");
+  std::string md = TBalance::Markdown(rows, "three games");
+  EXPECT_NE(md.find("| 2 | 3 | 8 | 5 | 63 % | 3 | 1 | 1 |"), std::string::npos) << md;
+  EXPECT_NE(md.find("| 2-01 | 3 | 2 | 67 % | 1 | 1 | 0 | 80.0 | 100 | 200 | 40 % |"),
+            std::string::npos)
+      << md;
+  std::string csv = TBalance::Csv(rows);
+  EXPECT_NE(csv.find("\n2-02,gather,2,1,0.50,1,0,0,50.0,50,200,0.25,10.0,0.0,not won in most games\n"),
+            std::string::npos)
+      << csv;
+  EXPECT_NE(csv.find("\n2-13,boss,1,0,0.00"), std::string::npos) << csv;
+  EXPECT_EQ(TBalance::AllLevels().size(), 74u);
+}
+
+// The first level, won by the bot through the mouse alone on the installed content.
+TEST(Bot, WinsTheFirstLevelThroughTheMouse) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  TBot::TOptions o;
+  o.Seed = 3;
+  TBot::TResult r = TBot::Play(o);
+  std::filesystem::current_path(cwd);
+  EXPECT_EQ(r.Result, "won") << TBot::ToJson(r);
+  EXPECT_EQ(r.TimeLimit, 55);
+  EXPECT_GT(r.Moves, 0);
+  EXPECT_GT(r.Seconds, 0);
+  EXPECT_LT(r.Seconds, r.TimeLimit);
+  EXPECT_GT(r.LevelScore, 0);
+  EXPECT_NE(r.Medal, "none");
+  // The bot's own player folder is gone and the caller's setting is back.
+  EXPECT_EQ(std::string(std::getenv("XDG_DATA_HOME")), data.Path.string());
+}
