@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "TBoardDemo.h"
+#include "TBot.h"
 #include "THarness.h"
 #include "THarnessScript.h"
 #include "audio/TSoundShortcuts.h"
@@ -108,6 +109,27 @@ TEST_F(ContentCheck, LostLevelAndItsQuestionFindEverything) {
   auto h = Start(o);
   Play(*h, "", 3800);
   EXPECT_EQ(h->Form().Scene(), gsConfirmWindow);
+  ExpectNothingMissing(*h);
+}
+
+// A whole level as a player would play it, to its end and the screen after.
+TEST_F(ContentCheck, BotGameFindsEverything) {
+  THarness::TOptions o;
+  o.Island = 2;
+  o.Level = 4;
+  auto h = Start(o);
+  TBot bot(*h, 3);
+  THarnessScript none;
+  long after = -1;
+  for (long f = 0; f < 6000 && after != 0; ++f) {
+    h->Step(none);
+    TGameSceneValues scene = h->Form().Scene();
+    if (after < 0 && (scene == gsRoundClear || scene == gsTimeUp)) after = 150;
+    if (after > 0) --after;
+    if (after < 0) bot.AfterFrame();
+  }
+  EXPECT_EQ(after, 0) << "the level did not end";
+  EXPECT_GE(bot.Moves(), 5);
   ExpectNothingMissing(*h);
 }
 
