@@ -1,0 +1,60 @@
+// Shared by every fuzz target: the scratch folder and writing the seeds for libFuzzer.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "FuzzTarget.h"
+
+namespace {
+std::string ScratchFolder;
+
+void RemoveScratchFolder() {
+  std::error_code ec;
+  std::filesystem::remove_all(ScratchFolder, ec);
+}
+
+std::string MakeScratchFolder() {
+  std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
+                                   ? std::filesystem::path("/dev/shm")
+                                   : std::filesystem::temp_directory_path();
+  std::string name = (base / "wendmoor-fuzz-XXXXXX").string();
+  if (!mkdtemp(name.data())) {
+    std::perror("mkdtemp");
+    std::abort();
+  }
+  ScratchFolder = name;
+  // Removed at a normal exit; a crash leaves it, with the files of the crash.
+  std::atexit(RemoveScratchFolder);
+  return name + "/";
+}
+}  // namespace
+
+const std::string& FuzzScratchFolder() {
+  static const std::string folder = MakeScratchFolder();
+  return folder;
+}
+
+void FuzzWriteFile(const std::string& path, const std::uint8_t* data, std::size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  if (!out) {
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    std::abort();
+  }
+}
+
+// libFuzzer calls this before it reads the corpus. WENDMOOR_FUZZ_SEEDS_TO=DIR writes the
+// seeds of the target into DIR and ends the process: scripts/fuzz.sh starts every corpus so.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  const char* to = std::getenv("WENDMOOR_FUZZ_SEEDS_TO");
+  if (!to || !*to) return 0;
+  std::filesystem::create_directories(to);
+  int n = 0;
+  for (const std::string& seed : FuzzSeeds()) {
+    std::string path = std::string(to) + "/seed-" + std::to_string(n++);
+    FuzzWriteFile(path, reinterpret_cast<const std::uint8_t*>(seed.data()), seed.size());
+  }
+  std::printf("%d seeds written to %s\n", n, to);
+  std::exit(0);
+}
