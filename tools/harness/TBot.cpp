@@ -106,10 +106,14 @@ void TBot::AfterFrame() {
     if (Frame == ToolFrame + kToolCarryFrames / 2) {
       MoveMouse(TileCentre(ToolTile));
     } else if (Frame >= ToolFrame + kToolCarryFrames) {
-      if (tool && tool->Held()) Click(TileCentre(ToolTile));
-      // Refused (the tile changed under it): a right click sends it back.
-      if (tool && tool->Held()) Click(TileCentre(ToolTile), false);
-      else ++ToolCount;
+      if (tool && tool->Held()) {
+        Click(TileCentre(ToolTile));
+        // Refused (the tile changed under it): a right click sends it back.
+        if (tool->Held())
+          Click(TileCentre(ToolTile), false);
+        else
+          ++ToolCount;
+      }
       ToolKind = tlNone;
       NextAction = Frame + kAfterToolFrames;
     }
