@@ -108,6 +108,9 @@ TSpriteTileCount::TSpriteTileCount() {
       {"FairyDot", 2, 1},
       {"WalkingOrc", 5, 1},
       {"WalkingSoldier", 4, 1},
+      // The level announcement's second pattern is the boss round's.
+      {"ObjInfoLogo", 1, 2},
+      {"ObjInfoTitle", 1, 2},
   };
 }
 

@@ -49,9 +49,12 @@ void ExpectUV(const TRenderVertex& v, float u, float vv) {
 
 TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
   TSpriteTileCount t;
-  ASSERT_EQ(t.GetEntries().size(), 105u);
+  // The original table, then the announcement's boss-round patterns after it.
+  ASSERT_EQ(t.GetEntries().size(), 107u);
   EXPECT_EQ(t.GetEntries().front().Name, "ResultMedals");
-  EXPECT_EQ(t.GetEntries().back().Name, "WalkingSoldier");
+  EXPECT_EQ(t.GetEntries()[104].Name, "WalkingSoldier");
+  EXPECT_EQ(t.GetEntries().back().Name, "ObjInfoTitle");
+  EXPECT_EQ(t.Peek("ObjInfoLogo").Rows, 2);
   auto board = t.Lookup("BoardBorder");
   EXPECT_EQ(board.Columns, 4);
   EXPECT_EQ(board.Rows, 6);

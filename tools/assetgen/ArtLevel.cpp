@@ -402,12 +402,16 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
   }
 }
 
-// Word art. Param: 0 the label, 1 combo words, 2 energy bonus, 3 label in gold.
+// Word art. Param: 0 the label, 1 combo words, 2 energy bonus, 3 the level goal's label (its
+// second pattern names the boss round).
 void PaintWordArt(TCanvas& c, const TAssetSpec& s) {
   const char* combos[4] = {"Good!", "Great!", "Super!", "Amazing!"};
   const char* energy[3] = {"+ Energy", "++ Energy", "+++ Energy"};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    std::string text = s.Param == 1 ? combos[p % 4] : s.Param == 2 ? energy[p % 3] : s.Label;
+    std::string text = s.Param == 1   ? combos[p % 4]
+                       : s.Param == 2 ? energy[p % 3]
+                       : s.Param == 3 && p == 1 ? std::string("Boss fight")
+                                                : s.Label;
     std::uint32_t fill = s.Param == 2 ? 0xb8ff8a : s.Param == 1 ? 0xffd84a : 0xfff4d8;
     std::uint32_t outline = s.Param == 2 ? 0x1f4a22 : 0x6a2a10;
     double size = h * 0.62;
@@ -430,10 +434,9 @@ void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s) {
   cairo_fill(cr);
 }
 
-void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s) {
-  cairo_t* cr = c.Cr();
-  double w = s.Width(), h = s.Height();
-  // A basket of fruit.
+namespace {
+// A basket of fruit: the gathering rounds.
+void PaintGatherLogo(cairo_t* cr, double w, double h) {
   cairo_move_to(cr, 14, 56);
   cairo_line_to(cr, w - 14, 56);
   cairo_line_to(cr, w - 30, h - 6);
@@ -459,6 +462,55 @@ void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s) {
   cairo_set_source_rgba(cr, 0.45, 0.25, 0.08, 0.6);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
+}
+
+// A crowned shield: the boss rounds.
+void PaintBossLogo(cairo_t* cr, double w, double h) {
+  double cx = w / 2, top = 34, bottom = h - 6, half = 40;
+  auto shield = [&] {
+    cairo_move_to(cr, cx - half, top);
+    cairo_line_to(cr, cx + half, top);
+    cairo_curve_to(cr, cx + half, top + 40, cx + half * 0.6, bottom - 14, cx, bottom);
+    cairo_curve_to(cr, cx - half * 0.6, bottom - 14, cx - half, top + 40, cx - half, top);
+    cairo_close_path(cr);
+  };
+  shield();
+  FillGlossy(cr, cx - half, top, cx + half, bottom, Hex(0x8a2a4a), 2.5);
+  // Two crossed swords' blades on the shield.
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_source_rgba(cr, 0.92, 0.92, 0.96, 0.95);
+  cairo_set_line_width(cr, 5);
+  cairo_move_to(cr, cx - 22, top + 14);
+  cairo_line_to(cr, cx + 20, bottom - 22);
+  cairo_move_to(cr, cx + 22, top + 14);
+  cairo_line_to(cr, cx - 20, bottom - 22);
+  cairo_stroke(cr);
+  // The crown above.
+  cairo_move_to(cr, cx - 30, top + 2);
+  cairo_line_to(cr, cx - 34, 8);
+  cairo_line_to(cr, cx - 15, 20);
+  cairo_line_to(cr, cx, 4);
+  cairo_line_to(cr, cx + 15, 20);
+  cairo_line_to(cr, cx + 34, 8);
+  cairo_line_to(cr, cx + 30, top + 2);
+  cairo_close_path(cr);
+  FillGlossy(cr, cx - 34, 4, cx + 34, top + 2, Hex(0xf0c040), 2);
+  for (double dx : {-34.0, 0.0, 34.0}) {
+    Ellipse(cr, cx + dx, dx == 0 ? 5 : 9, 4, 4);
+    cairo_set_source_rgb(cr, 0.95, 0.3, 0.35);
+    cairo_fill(cr);
+  }
+}
+}  // namespace
+
+// Pattern 0 for gathering rounds, 1 for boss rounds.
+void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    if (p == 1)
+      PaintBossLogo(cr, w, h);
+    else
+      PaintGatherLogo(cr, w, h);
+  });
 }
 
 void PaintSlotDone(TCanvas& c, const TAssetSpec& s) {

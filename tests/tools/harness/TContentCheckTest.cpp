@@ -133,6 +133,16 @@ TEST_F(ContentCheck, BotGameFindsEverything) {
   ExpectNothingMissing(*h);
 }
 
+// A boss round announces itself with the second pattern of the announcement's pictures.
+TEST_F(ContentCheck, BossRoundAnnouncementFindsEverything) {
+  THarness::TOptions o;
+  o.Island = 1;
+  o.Level = 12;
+  auto h = Start(o);
+  Play(*h, "", 200);
+  ExpectNothingMissing(*h);
+}
+
 // The check itself: a name with nothing behind it is caught and listed once.
 TEST_F(ContentCheck, UnknownNamesAreListedOnce) {
   auto h = Start({});
