@@ -438,6 +438,28 @@ TEST(Bot, WinsTheFirstLevelThroughTheMouse) {
   EXPECT_LT(r.Seconds, r.TimeLimit);
   EXPECT_GT(r.LevelScore, 0);
   EXPECT_NE(r.Medal, "none");
+  // No quicker than a hand: a move takes at least 20 frames.
+  EXPECT_LE(r.Moves, r.Seconds * 33 / 20 + 1);
   // The bot's own player folder is gone and the caller's setting is back.
   EXPECT_EQ(std::string(std::getenv("XDG_DATA_HOME")), data.Path.string());
+}
+
+// Tools are taken off the panel and carried to the board by the mouse; a boss level is
+// left at once while its creature is missing.
+TEST(Bot, CarriesToolsFromThePanelAndLeavesBossLevels) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  TBot::TOptions o;
+  o.Level = 3;
+  o.Seed = 3;
+  TBot::TResult r = TBot::Play(o);
+  EXPECT_EQ(r.Result, "won") << TBot::ToJson(r);
+  EXPECT_GT(r.Tools, 0) << TBot::ToJson(r);
+  o.Level = 12;
+  r = TBot::Play(o);
+  EXPECT_EQ(r.Result, "boss");
+  EXPECT_EQ(r.Moves, 0);
+  EXPECT_EQ(r.TimeLimit, 115);
+  std::filesystem::current_path(cwd);
 }
