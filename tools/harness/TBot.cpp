@@ -1,5 +1,6 @@
 #include "TBot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
