@@ -9,7 +9,6 @@ void TSdlRendererBackend::DestroyAllTextures() {
   for (SDL_Texture* t : Textures)
     if (t) SDL_DestroyTexture(t);
   Textures.clear();
-  Opaque.clear();
   Bound = 0;
 }
 
@@ -71,18 +70,13 @@ TTextureId TSdlRendererBackend::CreateTexture(const std::uint8_t* rgba, int widt
   SDL_SetTextureBlendMode(t, SDL_BLENDMODE_BLEND);
   texW = width;
   texH = height;
-  bool opaque = true;
-  const std::size_t bytes = static_cast<std::size_t>(width) * height * 4;
-  for (std::size_t i = 3; i < bytes && opaque; i += 4) opaque = rgba[i] == 255;
   for (std::size_t i = 0; i < Textures.size(); ++i) {
     if (!Textures[i]) {
       Textures[i] = t;
-      Opaque[i] = opaque;
       return static_cast<TTextureId>(i + 1);
     }
   }
   Textures.push_back(t);
-  Opaque.push_back(opaque);
   return static_cast<TTextureId>(Textures.size());
 }
 
@@ -206,12 +200,7 @@ bool TSdlRendererBackend::DrawAsRect(SDL_Texture* tex, const TRenderVertex c[4])
   auto level = [](std::uint8_t v) -> std::uint8_t { return v == 254 ? 255 : v; };
   SDL_SetTextureColorMod(tex, level(c[0].R), level(c[0].G), level(c[0].B));
   SDL_SetTextureAlphaMod(tex, level(c[0].A));
-  // An opaque picture at full alpha over normal blending is a plain copy; software blits
-  // copy several times faster than they blend (the backgrounds fill the whole screen).
-  bool copy = Blend == SDL_BLENDMODE_BLEND && level(c[0].A) == 255 && Opaque[Bound - 1];
-  if (copy) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_NONE);
   int rc = SDL_RenderCopyF(Renderer, tex, &src, &dst);
-  if (copy) SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
   SDL_SetTextureColorMod(tex, 255, 255, 255);
   SDL_SetTextureAlphaMod(tex, 255);
   return rc == 0;

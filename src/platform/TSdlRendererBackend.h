@@ -34,7 +34,6 @@ class TSdlRendererBackend : public IRenderBackend {
 
   SDL_Renderer* Renderer = nullptr;
   std::vector<SDL_Texture*> Textures;  // index = id - 1
-  std::vector<bool> Opaque;            // every texel of the texture has alpha 255
   TTextureId Bound = 0;
   SDL_BlendMode Blend = SDL_BLENDMODE_BLEND;
   bool Linear = true;
