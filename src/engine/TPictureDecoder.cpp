@@ -37,6 +37,19 @@ bool EndsWithNoCase(const std::string& s, const char* suffix) {
   return true;
 }
 
+// The header alone decides whether a picture may be decoded: a few bytes claiming a huge
+// picture must not make us set aside (and clear) gigabytes first. The game's largest
+// pictures are a screen wide; the limits leave ample room above that.
+constexpr unsigned MaxPictureSide = 16384;
+constexpr unsigned long long MaxPicturePixels = 4096ull * 4096ull;
+// libjpeg's own working memory (whole-picture buffers of progressive files) stays below this.
+constexpr long JpegWorkingMemory = 256l * 1024 * 1024;
+
+bool AcceptableSize(unsigned long long w, unsigned long long h) {
+  return w >= 1 && h >= 1 && w <= MaxPictureSide && h <= MaxPictureSide &&
+         w * h <= MaxPicturePixels;
+}
+
 // ---- PNG -------------------------------------------------------------------
 
 struct PngSource {
@@ -114,7 +127,7 @@ bool TPictureDecoder::DecodePngMemory(const void* data, std::size_t size, TPictu
   png_read_info(png, info);
   png_uint_32 w = png_get_image_width(png, info);
   png_uint_32 h = png_get_image_height(png, info);
-  if (w == 0 || h == 0 || w > 16384 || h > 16384) png_error(png, "unsupported picture size");
+  if (!AcceptableSize(w, h)) png_error(png, "picture too large or empty");
   int colorType = png_get_color_type(png, info);
   int depth = png_get_bit_depth(png, info);
   if (depth == 16) png_set_strip_16(png);
@@ -159,11 +172,17 @@ bool TPictureDecoder::DecodeJpegMemory(const void* data, std::size_t size, TPict
   }
   jpeg_create_decompress(&cinfo);
   jpeg_mem_src(&cinfo, static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
+  cinfo.mem->max_memory_to_use = JpegWorkingMemory;
   jpeg_read_header(&cinfo, TRUE);
+  if (!AcceptableSize(cinfo.image_width, cinfo.image_height)) {
+    jpeg_destroy_decompress(&cinfo);
+    error = "corrupt JPEG: picture too large or empty";
+    return false;
+  }
   cinfo.out_color_space = JCS_RGB;
   jpeg_start_decompress(&cinfo);
-  if (cinfo.output_width == 0 || cinfo.output_height == 0 || cinfo.output_width > 16384 ||
-      cinfo.output_height > 16384 || cinfo.output_components != 3) {
+  if (!AcceptableSize(cinfo.output_width, cinfo.output_height) ||
+      cinfo.output_components != 3) {
     jpeg_destroy_decompress(&cinfo);
     error = "unsupported JPEG layout";
     return false;
