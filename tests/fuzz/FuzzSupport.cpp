@@ -15,18 +15,18 @@ void RemoveScratchFolder() {
 }
 
 std::string MakeScratchFolder() {
-  std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
-                                   ? std::filesystem::path("/dev/shm")
-                                   : std::filesystem::temp_directory_path();
-  std::string name = (base / "wendmoor-fuzz-XXXXXX").string();
-  if (!mkdtemp(name.data())) {
-    std::perror("mkdtemp");
-    std::abort();
+  // /dev/shm when it takes a folder, else the ordinary temporary folder.
+  for (const std::filesystem::path& base :
+       {std::filesystem::path("/dev/shm"), std::filesystem::temp_directory_path()}) {
+    std::string name = (base / "wendmoor-fuzz-XXXXXX").string();
+    if (!mkdtemp(name.data())) continue;
+    ScratchFolder = name;
+    // Removed at a normal exit; a crash leaves it, with the files of the crash.
+    std::atexit(RemoveScratchFolder);
+    return name + "/";
   }
-  ScratchFolder = name;
-  // Removed at a normal exit; a crash leaves it, with the files of the crash.
-  std::atexit(RemoveScratchFolder);
-  return name + "/";
+  std::perror("mkdtemp");
+  std::abort();
 }
 }  // namespace
 
