@@ -1,6 +1,7 @@
 #include "TBench.h"
 
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -23,6 +24,13 @@ double MsSince(TClock::time_point t) {
   return std::chrono::duration<double, std::milli>(TClock::now() - t).count();
 }
 
+// CPU time of the calling thread: steadier than the wall clock on a shared machine.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
 double PeakResidentMb() {
   std::ifstream in("/proc/self/status");
   std::string line;
@@ -33,8 +41,8 @@ double PeakResidentMb() {
 
 struct TLevelRun {
   int Frames = 0;
-  double TotalMs = 0, WorstMs = 0;
-  long Quads = 0;
+  double TotalMs = 0, WorstMs = 0, CpuMs = 0;
+  long Quads = 0, Invisible = 0;
   int Moves = 0, Tools = 0, SpiderFrames = 0;
 };
 
@@ -66,12 +74,19 @@ bool PlayLevel(const TBench::TOptions& o, IRenderBackend* backend, TRecordingBac
   for (int i = 0; i < frames && !game.Closed(); ++i) {
     if (recording) recording->Quads.clear();
     auto t = TClock::now();
+    double cpu = ThreadCpuMs();
     harness.Step(none);
     demo.Drive(++f);
+    run.CpuMs += ThreadCpuMs() - cpu;
     double ms = MsSince(t);
     run.TotalMs += ms;
     if (ms > run.WorstMs) run.WorstMs = ms;
-    if (recording) run.Quads += static_cast<long>(recording->Quads.size());
+    if (recording) {
+      run.Quads += static_cast<long>(recording->Quads.size());
+      for (const auto& q : recording->Quads)
+        run.Invisible += q.Corners[0].A == 0 && q.Corners[1].A == 0 && q.Corners[2].A == 0 &&
+                         q.Corners[3].A == 0 && (q.BlendMode == 0 || q.BlendMode == 2);
+    }
     if (game.Spiders->ActiveCount() > 0) ++run.SpiderFrames;
     ++run.Frames;
   }
@@ -90,11 +105,13 @@ TBench::TResult TBench::Measure(const TOptions& o) {
     h.Seed = o.Seed;
     THarness harness(h);
     if (!harness.Start(r.Error)) return r;
+    r.StartCpuMs = ThreadCpuMs();
     THarnessScript skip;
     std::string err;
     skip.Parse("2 click 600 400\n", err);
     harness.Step(skip);
     r.FirstFrameMs = MsSince(ProcessStart);
+    r.FirstFrameCpuMs = ThreadCpuMs();
     while (!harness.Form().LoadStarted && harness.Frame() < 1000) {
       auto t = TClock::now();
       harness.Step(skip);
@@ -105,6 +122,7 @@ TBench::TResult TBench::Measure(const TOptions& o) {
       return r;
     }
     r.MainLoadEndMs = MsSince(ProcessStart);
+    r.MainLoadEndCpuMs = ThreadCpuMs();
   }
   TLevelRun logic, render;
   TRecordingBackend recording;
@@ -114,11 +132,14 @@ TBench::TResult TBench::Measure(const TOptions& o) {
   r.LogicMeanMs = logic.TotalMs / std::max(1, logic.Frames);
   r.LogicFps = 1000.0 / r.LogicMeanMs;
   r.LogicWorstMs = logic.WorstMs;
+  r.LogicCpuMs = logic.CpuMs / std::max(1, logic.Frames);
   r.QuadsPerFrame = static_cast<double>(logic.Quads) / std::max(1, logic.Frames);
+  r.InvisibleQuadsPerFrame = static_cast<double>(logic.Invisible) / std::max(1, logic.Frames);
   r.RenderFrames = render.Frames;
   r.RenderMeanMs = render.TotalMs / std::max(1, render.Frames);
   r.RenderFps = 1000.0 / r.RenderMeanMs;
   r.RenderWorstMs = render.WorstMs;
+  r.RenderCpuMs = render.CpuMs / std::max(1, render.Frames);
   r.Moves = logic.Moves;
   r.Tools = logic.Tools;
   r.SpiderFrames = logic.SpiderFrames;
@@ -128,7 +149,7 @@ TBench::TResult TBench::Measure(const TOptions& o) {
 }
 
 std::string TBench::Json(const TOptions& o, const TResult& r) {
-  char buf[1024];
+  char buf[2048];
   std::snprintf(
       buf, sizeof buf,
       "{\n"
@@ -138,13 +159,18 @@ std::string TBench::Json(const TOptions& o, const TResult& r) {
       "  \"logic_fps\": %.1f,\n"
       "  \"logic_frame_ms_mean\": %.3f,\n"
       "  \"logic_frame_ms_worst\": %.3f,\n"
+      "  \"logic_frame_cpu_ms_mean\": %.3f,\n"
       "  \"quads_per_frame\": %.1f,\n"
+      "  \"invisible_quads_per_frame\": %.1f,\n"
       "  \"software_frames\": %d,\n"
       "  \"software_fps_1366x768\": %.1f,\n"
       "  \"software_frame_ms_mean\": %.3f,\n"
       "  \"software_frame_ms_worst\": %.3f,\n"
+      "  \"software_frame_cpu_ms_mean\": %.3f,\n"
       "  \"start_to_first_frame_ms\": %.1f,\n"
+      "  \"start_to_first_frame_cpu_ms\": %.1f,\n"
       "  \"start_to_main_load_end_ms\": %.1f,\n"
+      "  \"start_to_main_load_end_cpu_ms\": %.1f,\n"
       "  \"main_load_frame_ms\": %.1f,\n"
       "  \"peak_resident_mb\": %.1f,\n"
       "  \"moves\": %d,\n"
@@ -152,8 +178,9 @@ std::string TBench::Json(const TOptions& o, const TResult& r) {
       "  \"frames_with_spiders\": %d\n"
       "}\n",
       o.Island, o.Level, o.Seed, r.LogicFrames, r.LogicFps, r.LogicMeanMs, r.LogicWorstMs,
-      r.QuadsPerFrame, r.RenderFrames, r.RenderFps, r.RenderMeanMs, r.RenderWorstMs,
-      r.FirstFrameMs, r.MainLoadEndMs, r.MainLoadMs, r.PeakResidentMb, r.Moves, r.Tools,
+      r.LogicCpuMs, r.QuadsPerFrame, r.InvisibleQuadsPerFrame, r.RenderFrames, r.RenderFps,
+      r.RenderMeanMs, r.RenderWorstMs, r.RenderCpuMs, r.FirstFrameMs, r.FirstFrameCpuMs,
+      r.MainLoadEndMs, r.MainLoadEndCpuMs, r.MainLoadMs, r.PeakResidentMb, r.Moves, r.Tools,
       r.SpiderFrames);
   return buf;
 }

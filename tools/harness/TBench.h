@@ -17,11 +17,14 @@ class TBench {
     double FirstFrameMs = 0;     // process start to the first presented frame
     double MainLoadEndMs = 0;    // process start to the end of the main picture load
     double MainLoadMs = 0;       // the frame that loads the main pictures
+    // CPU time of the game's thread at those two moments (the statics before main excluded).
+    double StartCpuMs = 0, FirstFrameCpuMs = 0, MainLoadEndCpuMs = 0;
     int LogicFrames = 0;
-    double LogicFps = 0, LogicMeanMs = 0, LogicWorstMs = 0;
+    double LogicFps = 0, LogicMeanMs = 0, LogicWorstMs = 0, LogicCpuMs = 0;
     double QuadsPerFrame = 0;
+    double InvisibleQuadsPerFrame = 0;  // alpha 0 in normal or additive blending
     int RenderFrames = 0;
-    double RenderFps = 0, RenderMeanMs = 0, RenderWorstMs = 0;
+    double RenderFps = 0, RenderMeanMs = 0, RenderWorstMs = 0, RenderCpuMs = 0;
     double PeakResidentMb = 0;   // VmHWM
     int Moves = 0, Tools = 0, SpiderFrames = 0;
     bool Ok = false;
