@@ -10,6 +10,7 @@
 #include "TBenchDraw.h"
 #include "TBot.h"
 #include "TBoardDemo.h"
+#include "TSoak.h"
 #include "TBoardShot.h"
 #include "TTextDemo.h"
 #include "THarness.h"
@@ -32,7 +33,8 @@ int Usage() {
                " [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
-               " [--level I-L]... [--content DIR]\n");
+               " [--level I-L]... [--content DIR]\n"
+               "  wendmoor-harness soak [--levels N] [--seed S] [--content DIR]\n");
   return 2;
 }
 
@@ -253,6 +255,24 @@ int Balance(int argc, char** argv) {
   if (argc % 2 != 0) return Usage();
   return TBalance::Run(o);
 }
+// soak: many levels in a row in one game; exits 1 on an error or when memory grows.
+int Soak(int argc, char** argv) {
+  TSoak::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i + 1 < argc; i += 2) {
+    std::string a = argv[i], v = argv[i + 1];
+    long n;
+    if (a == "--levels" && ParseLong(v, n) && n >= 1) o.Levels = static_cast<int>(n);
+    else if (a == "--seed" && ParseLong(v, n)) o.Seed = static_cast<std::uint32_t>(n);
+    else if (a == "--content") o.Content = v.back() == '/' ? v : v + "/";
+    else return Usage();
+  }
+  if (argc % 2 != 0) return Usage();
+  TSoak::TResult r = TSoak::Run(o);
+  std::printf("%s\n", TSoak::ToJson(r).c_str());
+  // A few MiB of slack: fonts and caches settle in the first levels.
+  return r.Error.empty() && TSoak::Growth(r) < 8 * 1024 ? 0 : 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -266,5 +286,6 @@ int main(int argc, char** argv) {
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
+  if (command == "soak") return Soak(argc, argv);
   return Usage();
 }
