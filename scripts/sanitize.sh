@@ -15,6 +15,19 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWENDMOOR_SANITIZE=ON 
   -DWENDMOOR_SKIP_TOOLS="assetgen;contentgen;soundgen" "${launcher[@]}" >/dev/null
 nice cmake --build "$build" -j"$(nproc)"
 
+# The harness tests play the real game and need its generated content. Generating it with
+# sanitizers on would be slow and check nothing more: borrow the folders of the test or
+# release build (./test.sh or ./run.sh makes them).
+for from in build/test/bin build/release/bin; do
+  if [ -d "$from/Images" ] && [ -d "$from/Levels" ] && [ -d "$from/Texts" ]; then
+    for d in Images Levels Texts Sounds Music Voices SlotPrices.dat HiddenIngrds.dat; do
+      [ -e "$from/$d" ] && ln -sfn "$PWD/$from/$d" "$build/bin/$d"
+    done
+    break
+  fi
+done
+[ -d "$build/bin/Images" ] || echo "No generated content yet (run ./test.sh once): the harness tests will fail."
+
 export SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
 export XDG_DATA_HOME="$(mktemp -d)"
 trap 'rm -rf "$XDG_DATA_HOME"' EXIT
