@@ -101,6 +101,7 @@ std::vector<TBalance::TRow> TBalance::Summarise(const std::vector<TBot::TResult>
     r.Crashed += g.Result == "crash";
     r.MeanMoves += g.Moves;
     r.MeanTools += g.Tools;
+    r.MeanShuffles += g.Shuffles;
     if (g.Result != "won") continue;
     ++r.Won;
     r.Gold += g.Medal == "gold";
@@ -115,6 +116,7 @@ std::vector<TBalance::TRow> TBalance::Summarise(const std::vector<TBot::TResult>
     if (r.Games > 0) {
       r.MeanMoves /= r.Games;
       r.MeanTools /= r.Games;
+      r.MeanShuffles /= r.Games;
     }
     if (r.Boss)
       r.Note = kBossNote;
@@ -150,12 +152,12 @@ std::string TBalance::Markdown(const std::vector<TRow>& rows, const std::string&
           std::to_string(bronze) + " |\n";
   }
   md += "\n| Level | Games | Won | Win rate | Gold | Silver | Bronze | Mean s (won) | Max s | "
-        "Limit s | Time used | Moves | Tools | Note |\n"
-        "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+        "Limit s | Time used | Moves | Tools | Shuffles | Note |\n"
+        "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
   for (const TRow& r : rows) {
     md += "| " + LevelName(r.Island, r.Level) + " | " + std::to_string(r.Games) + " | ";
     if (r.Boss) {
-      md += "- | - | - | - | - | - | - | " + std::to_string(r.TimeLimit) + " | - | - | - | " +
+      md += "- | - | - | - | - | - | - | " + std::to_string(r.TimeLimit) + " | - | - | - | - | " +
             r.Note + " |\n";
       continue;
     }
@@ -166,7 +168,8 @@ std::string TBalance::Markdown(const std::vector<TRow>& rows, const std::string&
           (any ? std::to_string(r.MaxSeconds) : "-") + " | " + std::to_string(r.TimeLimit) +
           " | " +
           (any && r.TimeLimit > 0 ? Fixed(100 * r.MeanSeconds / r.TimeLimit, 0) + " %" : "-") +
-          " | " + Fixed(r.MeanMoves, 1) + " | " + Fixed(r.MeanTools, 1) + " | " + r.Note + " |\n";
+          " | " + Fixed(r.MeanMoves, 1) + " | " + Fixed(r.MeanTools, 1) + " | " +
+          Fixed(r.MeanShuffles, 1) + " | " + r.Note + " |\n";
   }
   return md;
 }
@@ -174,7 +177,7 @@ std::string TBalance::Markdown(const std::vector<TRow>& rows, const std::string&
 std::string TBalance::Csv(const std::vector<TRow>& rows) {
   std::string csv =
       "level,kind,games,won,win_rate,gold,silver,bronze,mean_seconds_won,max_seconds,"
-      "time_limit,time_used,mean_moves,mean_tools,note\n";
+      "time_limit,time_used,mean_moves,mean_tools,mean_shuffles,note\n";
   for (const TRow& r : rows) {
     bool any = r.Won > 0 && !r.Boss;
     csv += LevelName(r.Island, r.Level) + "," + (r.Boss ? "boss" : "gather") + "," +
@@ -184,7 +187,8 @@ std::string TBalance::Csv(const std::vector<TRow>& rows) {
            std::to_string(r.Bronze) + "," + (any ? Fixed(r.MeanSeconds, 1) : "") + "," +
            (any ? std::to_string(r.MaxSeconds) : "") + "," + std::to_string(r.TimeLimit) + "," +
            (any && r.TimeLimit > 0 ? Fixed(r.MeanSeconds / r.TimeLimit, 2) : "") + "," +
-           Fixed(r.MeanMoves, 1) + "," + Fixed(r.MeanTools, 1) + "," + r.Note + "\n";
+           Fixed(r.MeanMoves, 1) + "," + Fixed(r.MeanTools, 1) + "," +
+           Fixed(r.MeanShuffles, 1) + "," + r.Note + "\n";
   }
   return csv;
 }
@@ -250,8 +254,9 @@ int TBalance::Run(const TOptions& o) {
       ", played by `wendmoor-harness bot` through the mouse on the virtual clock (" +
       Fixed(minutes, 1) + " minutes with " + std::to_string(o.Jobs) +
       " games at once). Times are the tube's seconds of the games won; \"Time used\" is their "
-      "mean against the limit; medals follow each level's own gold and silver times. Moves and tools count "
-      "every game.";
+      "mean against the limit; medals follow each level's own gold and silver times. Moves, "
+      "tools and shuffles count every game; the game shuffles a board that has had no move "
+      "for 20 s.";
   std::vector<TRow> rows = Summarise(results);
   std::error_code ec;
   std::filesystem::create_directories(o.OutFolder, ec);

@@ -25,7 +25,7 @@ class TBalance {
     int Games = 0, Won = 0, Gold = 0, Silver = 0, Bronze = 0, Crashed = 0;
     int TimeLimit = 0, MaxSeconds = 0;
     double MeanSeconds = 0;  // of the games won
-    double MeanMoves = 0, MeanTools = 0;
+    double MeanMoves = 0, MeanTools = 0, MeanShuffles = 0;
     std::string Note;
   };
 

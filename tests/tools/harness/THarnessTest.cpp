@@ -415,7 +415,7 @@ TEST(Balance, TheReportCountsEachLevelAndNamesItsTrouble) {
             std::string::npos)
       << md;
   std::string csv = TBalance::Csv(rows);
-  EXPECT_NE(csv.find("\n2-02,gather,2,1,0.50,1,0,0,50.0,50,200,0.25,10.0,0.0,not won in most games\n"),
+  EXPECT_NE(csv.find("\n2-02,gather,2,1,0.50,1,0,0,50.0,50,200,0.25,10.0,0.0,0.0,not won in most games\n"),
             std::string::npos)
       << csv;
   EXPECT_NE(csv.find("\n2-13,boss,1,0,0.00"), std::string::npos) << csv;
