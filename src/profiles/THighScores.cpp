@@ -35,6 +35,7 @@ std::string THighScores::EncodeRecord() const {
 }
 
 void THighScores::DecodeRecord(const std::string& bytes) {
+  if (bytes.size() < RecordSize) return;  // only whole records are read
   for (int i = 0; i < RowCount; ++i) {
     std::size_t len = static_cast<unsigned char>(bytes[256 * i]);
     Names[i] = bytes.substr(256 * i + 1, len);  // a length byte never exceeds 255

@@ -47,6 +47,7 @@ std::string TNameList::EncodeRecord() const {
 }
 
 void TNameList::DecodeRecord(const std::string& bytes) {
+  if (bytes.size() < RecordSize) return;  // only whole records are read
   for (int i = 0; i < SlotCount; ++i) {
     std::string name = ReadShortString(bytes, 17 * i, 17);
     Slots[i] = IsValidName(name) ? name : "";

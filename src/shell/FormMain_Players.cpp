@@ -49,7 +49,8 @@ void TFormMain::ApplyPlayerSave() {
   ScoreCounter->SetAll(CurrentSave.Score);
   // A save from before any level (or a damaged one) starts on the first island.
   IslandIdx = NextUncompletedIslandIdx = std::clamp<int>(CurrentSave.NextUncompletedIslandIdx, 1, 5);
-  LevelIdx = NextUncompletedLevelIdx = std::max(1, CurrentSave.NextUncompletedLevelIdx);
+  // Far beyond any island's levels a level number only replays upper levels.
+  LevelIdx = NextUncompletedLevelIdx = std::clamp(CurrentSave.NextUncompletedLevelIdx, 1, 9999);
   for (int i = 0; i < 5; ++i) {
     float v = CurrentSave.Stocks[i];
     OwnedElements.Amount[i] = std::isfinite(v) && v > 0 ? v : 0;

@@ -149,6 +149,7 @@ TEST_F(ContentCheck, UnknownNamesAreListedOnce) {
   Play(*h, "", 3);
   h->Form().OmegaImageList1.DrawImage("NoSuchPicture", 0, 0, 0);
   h->Form().OmegaImageList1.DrawImageColor("NoSuchPicture", 0, 0, 0, 255, 255, 255, 255);
+  ASSERT_GT(h->Form().OmegaImageList1.Count(), 0);
   h->Form().OmegaImageList1.DrawImage(h->Form().OmegaImageList1.Item(0).Name, 0, 0, 0);
   TSoundShortcuts::PlaySFX("NoSuchSound");
   TSoundShortcuts::PlayVoice("NoSuchVoice");

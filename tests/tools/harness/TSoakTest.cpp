@@ -24,6 +24,9 @@ TEST(Soak, LevelsFollowOneAnotherWithRestartsAndMenuTripsWithoutGrowing) {
   EXPECT_GE(r.Won, 3);
   EXPECT_GE(r.Restarts, 2);
   EXPECT_GE(r.MenuTrips, 1);
+#if !defined(__SANITIZE_ADDRESS__)
+  // Under the address sanitizer freed memory is held back a while: resident size says nothing.
   EXPECT_LT(TSoak::Growth(r), 8 * 1024);
+#endif
   EXPECT_TRUE(std::filesystem::exists(data.Path / "Wendmoor - Vessary" / "PLAYER.sav"));
 }
