@@ -67,14 +67,13 @@ TAudioStream TMixerAudioBackend::OpenStream(const std::string& path, TStreamKind
     e.Music = Mix_LoadMUS(path.c_str());
     if (!e.Music) return 0;
   } else {
-    e.Chunk = Decode(path);
-    if (!e.Chunk) return 0;
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (!file) return 0;
+    SDL_RWclose(file);
+    e.Path = path;
     e.Channel = Channels;
     Channels = Mix_AllocateChannels(Channels + 1);
-    if (Channels <= e.Channel) {
-      Release(e.Chunk);
-      return 0;
-    }
+    if (Channels <= e.Channel) return 0;
     Mix_Volume(e.Channel, MixerVolume(e.Volume));
   }
   TAudioStream handle = NextHandle++;
@@ -89,6 +88,10 @@ bool TMixerAudioBackend::Play(TAudioStream stream) {
     CurrentMusic = stream;
     Mix_VolumeMusic(MixerVolume(e->Volume));
     return Mix_PlayMusic(e->Music, e->Loop ? -1 : 1) == 0;
+  }
+  if (!e->Chunk) {
+    e->Chunk = Decode(e->Path);
+    if (!e->Chunk) return false;
   }
   // Playing on the stream's own channel cuts what it was playing: a restart.
   return Mix_PlayChannel(e->Channel, e->Chunk, e->Loop ? -1 : 0) == e->Channel;
@@ -133,7 +136,7 @@ void TMixerAudioBackend::FreeStream(TAudioStream stream) {
     Mix_FreeMusic(e->Music);
   } else {
     Mix_HaltChannel(e->Channel);
-    Release(e->Chunk);
+    if (e->Chunk) Release(e->Chunk);
   }
   Entries.erase(stream);
 }

@@ -33,6 +33,8 @@ class TMixerAudioBackend : public IAudioBackend {
   struct TEntry {
     TStreamKind Kind;
     bool Loop;
+    std::string Path;
+    // Decoded at the first play: start-up only checks that the file can be opened.
     Mix_Chunk* Chunk = nullptr;
     Mix_Music* Music = nullptr;
     int Channel = -1;

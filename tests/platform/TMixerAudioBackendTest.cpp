@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <cmath>
 #include <cstdint>
 #include <fstream>
@@ -47,6 +49,14 @@ TEST(MixerAudioBackend, PlaysStopsAndFreesOnTheDummyDriver) {
   EXPECT_EQ(audio.OpenStream(dir.File("Missing.ogg"), IAudioBackend::TStreamKind::Sample, false),
             0u);
   EXPECT_EQ(audio.OpenStream(dir.File("Missing.ogg"), IAudioBackend::TStreamKind::Music, true), 0u);
+  // Effects are decoded when first played: a file that is no sound fails then, quietly.
+  std::FILE* junk = std::fopen(dir.File("Junk.ogg").c_str(), "wb");
+  std::fputs("not a sound at all", junk);
+  std::fclose(junk);
+  TAudioStream j = audio.OpenStream(dir.File("Junk.ogg"), IAudioBackend::TStreamKind::Sample, false);
+  ASSERT_NE(j, 0u);
+  EXPECT_FALSE(audio.Play(j));
+  audio.FreeStream(j);
 
   // Two copies of one sound play side by side, each on a channel of its own.
   EXPECT_TRUE(audio.Play(a));
