@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "FuzzTarget.h"
+#include "engine/TPicture.h"
 
 namespace {
 std::string ScratchFolder;
@@ -57,4 +58,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   }
   std::printf("%d seeds written to %s\n", n, to);
   std::exit(0);
+}
+
+void FuzzCheckDecodedPicture(bool decoded, const TPicture& picture, const std::string& error) {
+  if (!decoded) {
+    FUZZ_CHECK(!error.empty());
+    FUZZ_CHECK(picture.Empty() && picture.Pixels.empty());
+    return;
+  }
+  FUZZ_CHECK(picture.Width >= 1 && picture.Width <= 16384);
+  FUZZ_CHECK(picture.Height >= 1 && picture.Height <= 16384);
+  FUZZ_CHECK(picture.Pixels.size() == static_cast<std::size_t>(picture.Width) * picture.Height * 4);
 }

@@ -19,6 +19,10 @@ std::vector<std::string> FuzzSeeds();
 const std::string& FuzzScratchFolder();
 void FuzzWriteFile(const std::string& path, const std::uint8_t* data, std::size_t size);
 
+struct TPicture;
+// A decoder's promise: a whole picture of a sane size, or an error and nothing.
+void FuzzCheckDecodedPicture(bool decoded, const TPicture& picture, const std::string& error);
+
 // A broken promise of a reader: report it and abort so that the fuzzer keeps the input.
 #define FUZZ_CHECK(cond)                                                                  \
   do {                                                                                    \
