@@ -77,6 +77,8 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         MenuPanel->Show();
         WelcomePanel->Show();
       }
+      // Another player meets the replayed levels afresh.
+      if (oldScene == gsPlayerSelect && !samePlayer) LevelParams->ResetReplayMemory();
       LastPlayerName = NameList->CurrentName();
       // The sticker book takes the pending stickers when it exists.
       StickersPending = false;

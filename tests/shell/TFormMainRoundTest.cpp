@@ -229,3 +229,14 @@ TEST(FormMainRound, ClosingDuringALevelAsksFirstAndChargesTheLevelOnOK) {
   EXPECT_EQ(r.Count("charge 1 2"), 1);
   EXPECT_EQ(r.Count("save PLAYER.sav"), 1);
 }
+
+TEST(FormMainRound, AnotherPlayerMeetsTheReplayedLevelsAfresh) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->LevelParams->LoadLevel(1, 30);  // past the island's levels: a replay is picked
+  ASSERT_NE(r.form->LevelParams->LastReplayPick(1), 0);
+  r.form->SetScene(gsPlayerSelect);
+  r.form->NameList->Add("BRAM");
+  r.form->SetScene(gsMenu);
+  EXPECT_EQ(r.form->LevelParams->LastReplayPick(1), 0);
+}
