@@ -166,88 +166,68 @@ void ExpectInOrder(const std::vector<std::string>& events, const std::vector<std
     ++at;
   }
 }
+
+// Runs a script for some frames in a fresh save folder, straight into a level when one is
+// given, and returns the round's events.
+std::vector<std::string> RunRound(const std::string& scriptText, int frames, int island = 0,
+                                  int level = 0) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  std::vector<std::string> events;
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    o.Island = island;
+    o.Level = level;
+    THarness h(o);
+    std::string err;
+    THarnessScript script;
+    EXPECT_TRUE(h.Start(err)) << err;
+    EXPECT_TRUE(script.Parse(scriptText, err)) << err;
+    if (err.empty())
+      for (int i = 0; i < frames; ++i) h.Step(script);
+    events = RoundEvents(h);
+  }
+  std::filesystem::current_path(cwd);
+  return events;
+}
+
+std::string Script(const char* name) {
+  return ReadText(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/" + name);
+}
 }  // namespace
 
 // The round flow on the installed content: menu, the relaxed question, the map, a level won
 // with the cheat key, its result, the hub and the next level.
 TEST(Harness, ALevelIsWonFromTheMenuAndTheHubLeadsToTheNext) {
-  TempDir data;
-  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    THarness h(o);
-    std::string err;
-    ASSERT_TRUE(h.Start(err)) << err;
-    THarnessScript script;
-    ASSERT_TRUE(script.Parse(
-        ReadText(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/level-win.txt"), err))
-        << err;
-    for (int i = 0; i < 1500; ++i) h.Step(script);
-    ExpectInOrder(RoundEvents(h),
-                  {"scene gsOpeningStory gsMenu", "confirm 9", "scene gsMenu gsMap",
-                   "level 1 1 Level1-01.eil", "scene gsMap gsObjectiveInfo",
-                   "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsRoundClear", "won gold",
-                   "scene gsRoundClear gsStageResult", "scene gsStageResult gsStickerBook",
-                   "level 1 2 Level1-02.eil", "scene gsStickerBook gsObjectiveInfo"});
-  }
-  std::filesystem::current_path(cwd);
+  ExpectInOrder(RunRound(Script("level-win.txt"), 1500),
+                {"scene gsOpeningStory gsMenu", "confirm 9", "scene gsMenu gsMap",
+                 "level 1 1 Level1-01.eil", "scene gsMap gsObjectiveInfo",
+                 "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsRoundClear", "won gold",
+                 "scene gsRoundClear gsStageResult", "scene gsStageResult gsStickerBook",
+                 "level 1 2 Level1-02.eil", "scene gsStickerBook gsObjectiveInfo"});
 }
 
 // Time runs out on the shortest level of the first island; No leaves for the menu.
 TEST(Harness, ALevelRunsOutOfTimeAndNoLeadsToTheMenu) {
-  TempDir data;
-  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = 1;
-    o.Level = 6;
-    THarness h(o);
-    std::string err;
-    ASSERT_TRUE(h.Start(err)) << err;
-    THarnessScript script;
-    ASSERT_TRUE(script.Parse("3700 click 770 447\n", err)) << err;
-    for (int i = 0; i < 3800; ++i) h.Step(script);
-    ExpectInOrder(RoundEvents(h),
-                  {"level 1 6 Level1-06.eil", "scene gsSplash gsObjectiveInfo",
-                   "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsTimeUp", "lost",
-                   "charge 1 6", "confirm 0", "scene gsTimeUp gsConfirmWindow",
-                   "scene gsConfirmWindow gsMainGame", "scene gsMainGame gsMenu"});
-  }
-  std::filesystem::current_path(cwd);
+  ExpectInOrder(RunRound("3700 click 770 447\n", 3800, 1, 6),
+                {"level 1 6 Level1-06.eil", "scene gsSplash gsObjectiveInfo",
+                 "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsTimeUp", "lost",
+                 "charge 1 6", "confirm 0", "scene gsTimeUp gsConfirmWindow",
+                 "scene gsConfirmWindow gsMainGame", "scene gsMainGame gsMenu"});
 }
 
 // The in-game menu through the mouse: options and back, help and back, resume, then leaving
 // for the menu through its question, which charges the level's ingredients.
 TEST(Harness, TheInGameMenuLeadsToOptionsHelpAndTheMenu) {
-  TempDir data;
-  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = 1;
-    o.Level = 5;
-    THarness h(o);
-    std::string err;
-    ASSERT_TRUE(h.Start(err)) << err;
-    THarnessScript script;
-    ASSERT_TRUE(script.Parse(
-        ReadText(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/ingame-menu.txt"), err))
-        << err;
-    for (int i = 0; i < 1100; ++i) h.Step(script);
-    ExpectInOrder(RoundEvents(h),
-                  {"scene gsMainGame gsInGameMenu", "scene gsInGameMenu gsInGameOptions",
-                   "scene gsInGameOptions gsMainGame", "scene gsMainGame gsInGameMenu",
-                   "scene gsInGameMenu gsHelp", "scene gsHelp gsMainGame",
-                   "scene gsMainGame gsInGameMenu", "scene gsInGameMenu gsMainGame",
-                   "scene gsMainGame gsInGameMenu", "confirm 7",
-                   "scene gsConfirmWindow gsMainGame", "charge 1 5", "scene gsMainGame gsMenu"});
-  }
-  std::filesystem::current_path(cwd);
+  ExpectInOrder(RunRound(Script("ingame-menu.txt"), 1100, 1, 5),
+                {"scene gsMainGame gsInGameMenu", "scene gsInGameMenu gsInGameOptions",
+                 "scene gsInGameOptions gsMainGame", "scene gsMainGame gsInGameMenu",
+                 "scene gsInGameMenu gsHelp", "scene gsHelp gsMainGame",
+                 "scene gsMainGame gsInGameMenu", "scene gsInGameMenu gsMainGame",
+                 "scene gsMainGame gsInGameMenu", "confirm 7", "scene gsConfirmWindow gsMainGame",
+                 "charge 1 5", "scene gsMainGame gsMenu"});
 }
 
 // ---- the bot ----
