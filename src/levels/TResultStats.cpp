@@ -31,6 +31,7 @@ void TResultStats::SetBonusElementCount(int count) {
 }
 
 void TResultStats::Clear() {
+  ExtraPoints = 0;
   FShownScore = FShownBonus = 0;
   FScoreHighlight = FBonusHighlight = 0;
   GapTimer = 0;
@@ -75,6 +76,10 @@ void TResultStats::Update() {
   Draw();
 }
 
+std::string TResultStats::ExtraPointsText(int points) {
+  return points > 0 ? "+" + std::to_string(points) + " bonus points" : std::string();
+}
+
 void TResultStats::Draw() {
   const float x = static_cast<float>(Left);
   const float y0 = static_cast<float>(Top);
@@ -91,8 +96,13 @@ void TResultStats::Draw() {
   }
   if (!GlobGameText) return;
   GlobGameText->DrawText(x, y0, TextColour, 0, 255, 0, TextScale, TimeText(PlayingTime));
-  GlobGameText->DrawText(x, y1, TextColour, 0, 255, 0, TextScale,
-                         std::to_string(RoundHalfEven(FShownScore)));
+  const std::string score = std::to_string(RoundHalfEven(FShownScore));
+  GlobGameText->DrawText(x, y1, TextColour, 0, 255, 0, TextScale, score);
+  if (ExtraPoints > 0 && FShownScore == FLevelScore) {
+    const float after = x + static_cast<float>(GlobGameText->TextWidth(score, 0, TextScale)) + 10;
+    GlobGameText->DrawText(after, y1 + 8, TextColour, 0, 255, 0, TextScale * 0.6,
+                           ExtraPointsText(ExtraPoints));
+  }
   GlobGameText->DrawText(
       x, y2, TextColour, 0, 255, 0, TextScale,
       FBonusCount < 1 ? std::string("0") : std::to_string(RoundHalfEven(FShownBonus)));

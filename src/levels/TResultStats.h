@@ -37,6 +37,11 @@ class TResultStats : public TComponent {
   void SetBonusElementKind(TElementKind kind) { FBonusKind = kind; }
   int BonusElementCount() const { return FBonusCount; }
   void SetBonusElementCount(int count);
+  // Points the counter gained in the level beyond the level score (combos, gold layers,
+  // potions): shown beside it, so that the two numbers a player watched add up.
+  int ExtraPoints = 0;
+  // "+66 bonus points", or nothing without extra points.
+  static std::string ExtraPointsText(int points);
 
   void Clear();
   void Update();

@@ -219,7 +219,7 @@ void TFormMain::WireBoardEffects() {
                                                     std::uint8_t level) {
     FlowingElements->StartToken(tile, level);
     CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
-    ScoreCounter->SetValue(ScoreCounter->Value() + TScoreRules::GoldLayerPoints);
+    AddBonusPoints(TScoreRules::GoldLayerPoints);
   };
   FlowingElements->OnSlotPosRequest = [this](TFlowingElements&, TIndividualElementKind kind,
                                              TPoint& slot) { slot = GatherSlotPosition(kind); };
@@ -237,7 +237,7 @@ void TFormMain::WireBoardEffects() {
     ShowBookFoundComment(e.AcquiredFlowerIdx);
   };
   NewDiamond->OnStretchingFinished = [this](TNewDiamondEffect&) {
-    ScoreCounter->SetValue(ScoreCounter->Value() + TScoreRules::NeededPotionPoints);
+    AddBonusPoints(TScoreRules::NeededPotionPoints);
   };
   NewDiamond->OnFlowerArrivedOnRoot = [this](TNewDiamondEffect& e) {
     CollectPotion(e.AcquiredFlowerIdx == 8 ? 2 : 1);

@@ -294,6 +294,11 @@ void TFormMain::WireComponents() {
   };
   OptionsWindow->OnHidingComplete = [this](TGameMenuWindow&) { OptionsHidden(); };
   OptionsCreditsButton->OnClick = [this](TGameButton&) {
+    // The credits lead back past the options: keep the edits as OK would, but leave the
+    // display as it is, since its question cannot be asked from there.
+    StoreOptionWidgets();
+    CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+    ApplyOptions();
     CreditsCaller = Scene();
     CreditLines->Restart();
     InfoWindow->Show();

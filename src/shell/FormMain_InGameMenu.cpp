@@ -38,7 +38,7 @@ void TFormMain::CreateInGameMenu() {
   InGameRestartButton->OnClick = [this](TGameButton&) {
     InGameMenuWindow->Tag = "RESTART_GAME";
     InGameMenuWindow->Hide();
-    ChargeLevelIngredients();
+    AbandonRound();
   };
   InGameOptionsButton->OnClick = [this](TGameButton&) {
     LoadOptionWidgets();
@@ -63,6 +63,7 @@ void TFormMain::OpenInGameMenu() {
   if (Scene() == gsTutorial) StopTutorial();
   if (Scene() == gsTutorialToolTip) CloseToolTip();
   ReturnScene = Scene();
+  GameBoard->SetMouseHeld(false);
   InGameRestartButton->Enabled = true;
   WasPaused = GamePaused;
   if (Scene() == gsMainGame || Scene() == gsObjectiveInfo) SetPaused(true);
@@ -72,6 +73,7 @@ void TFormMain::OpenInGameMenu() {
 }
 
 void TFormMain::SetPaused(bool paused) {
+  if (paused != GamePaused) Trace("pause", paused ? "on" : "off");
   GamePaused = paused;
   ApplyPause();
 }

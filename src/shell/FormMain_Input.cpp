@@ -98,6 +98,9 @@ void TFormMain::RouteMainGameMouse(TMouseKind kind, int x, int y, bool left) {
       if (t->Held() || t->Working()) return true;
     return false;
   };
+  // The release reaches the board first: the menu button may open the menu on it, and a
+  // board still held afterwards would swap tiles on a mere move after Resume.
+  if (kind == TMouseKind::Up && left) b.SetMouseHeld(false);
   Forward(*InGameMenuButton, kind, x, y, left);
   if (Scene() != gsMainGame) return;  // the menu button opened the in-game menu
   switch (kind) {
@@ -114,9 +117,7 @@ void TFormMain::RouteMainGameMouse(TMouseKind kind, int x, int y, bool left) {
       // Dragging from a pressed tile onto its neighbour swaps them.
       if (b.MouseHeld() && !carriedInUse() && !AnyToolHeld()) b.MouseDown(x, y, TMouseButton::Left);
       break;
-    case TMouseKind::Up:
-      if (left) b.SetMouseHeld(false);
-      break;
+    case TMouseKind::Up: break;
   }
 }
 

@@ -253,9 +253,12 @@ void TFormMain::FormClose() {
   if (VoicePlayer) VoicePlayer->StopAll();
   if (Services.Audio) Services.Audio->Shutdown();
   if (HighScores) SubmitHighScore();
-  if (Scene() == gsMainGame || Scene() == gsInGameMenu || Scene() == gsInGameOptions)
-    ChargeLevelIngredients();
-  if (PlayerLoaded) SavePlayerSave(true);
+  // A level left unfinished keeps none of its gains, from whatever scene over it.
+  AbandonRound();
+  if (PlayerLoaded) {
+    SavePlayerSave(true);
+    NameList->Save();
+  }
   OmegaTimer1.SetEnabled(false);
   if (HighScores) {
     std::string error;

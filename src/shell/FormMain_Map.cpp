@@ -38,6 +38,7 @@ void TFormMain::EnterMap() {
 void TFormMain::SceneMap() {
   MapLeftPanel->Update();
   MapRightPanel->Update();
+  LogoSwing.Step();
   if (!OmegaImageList1.Find("MapBG")) LoadImageFile(2, "MapBG.jpg", true, true);
   OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
   WorldMapObjects->UpdateAndDraw();

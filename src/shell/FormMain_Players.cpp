@@ -106,12 +106,17 @@ bool TFormMain::SavePlayerSave(bool withStickers) {
     return false;
   }
   Trace("save", name + ".sav");
+  std::string stocks = name;
+  for (float v : CurrentSave.Stocks) stocks += " " + std::to_string(RoundHalfEven(v));
+  Trace("stocks", stocks + " score " + std::to_string(CurrentSave.Score));
   return true;
 }
 
 void TFormMain::SubmitHighScore() {
-  if (NameList && !NameList->CurrentName().empty())
-    HighScores->Submit(NameList->CurrentName(), CurrentSave.Score);
+  // The live score: the save's copy is only refreshed when the save is written.
+  if (!PlayerLoaded || !NameList || NameList->CurrentName().empty()) return;
+  CurrentSave.Score = ScoreCounter->Value();
+  HighScores->Submit(NameList->CurrentName(), CurrentSave.Score);
 }
 
 void TFormMain::UpdateNameListButtons() {
@@ -176,6 +181,8 @@ void TFormMain::PlayerListOK() {
     SavePlayerSave(false);
   }
   NameListWindow->Hide();
+  // The next start greets the player chosen here.
+  NameList->Save();
   LoadPlayerSave();
   if (NameList->CurrentName() != LastPlayerName) {
     StickersPending = true;
@@ -249,6 +256,8 @@ void TFormMain::ConfirmHidden(int result) {
         NameInput->SetText("");
         AddNameCancelButton->Enabled = true;
         AddNameWindow->Show();
+        // The name window sits on the veil, which the question took away.
+        ScreenDarkener->ShowFull();
         SetScene(gsAddPlayer);
       } else {
         ScreenDarkener->ShowFull();
@@ -267,7 +276,7 @@ void TFormMain::ConfirmHidden(int result) {
       SetScene(gsMainGame);
       if (result == 1) {
         SubmitHighScore();
-        ChargeLevelIngredients();
+        AbandonRound();
         InGameMenuWindow->HideNow();
         SwitchScene(gsMenu);
       } else {

@@ -62,10 +62,13 @@ void TFormMain::StartLevel() {
 
   // 1. Everything of the previous level goes.
   LevelScore = 0;
+  BonusPoints = 0;
+  EnergyBonusPopper.Reset();
   RoundEnding = false;
   SceneTransition->Cancel();
   ScreenDarkener->Hide();
   ScreenDust->Reset();
+  TubeAllowed = false;
   TubeTimer->Reset();
   TubeBubbles->Reset();
   ObjectiveInfo->Reset();
@@ -88,6 +91,7 @@ void TFormMain::StartLevel() {
   ApplyPause();
   WasPaused = false;
   RoundGains = {};
+  RoundInProgress = true;
 
   // 3. The level file, applied in its order.
   LevelSetup = LevelParams->Setup(GoldTileUpgradeOwned(), false);
@@ -95,8 +99,8 @@ void TFormMain::StartLevel() {
                      LevelParams->LoadedFileName());
   ApplyLevelSetup();
   TubeTimer->GameObjective = GameObjective;
-  TubeTimer->Paused = true;
   RoundOver = false;
+  UpdateTubeClock();
   GameBoard->ActiveMode = amNormal;
   GameBoard->Reset();
   GameBoard->SetAvailableElements(LevelSetup.ElementSet);
@@ -156,8 +160,8 @@ void TFormMain::StartLevel() {
   if (!OmegaImageList1.Find("GameBG" + std::to_string(BackgroundIdx)))
     LoadImageFile(2, "GameBG" + std::to_string(BackgroundIdx) + ".jpg", true, true);
 
-  // 15. The announcement.
-  SetScene(gsObjectiveInfo);
+  // 15. The announcement, through the wipe.
+  SwitchScene(gsObjectiveInfo);
   ObjectiveInfo->Show(GameObjective);
 }
 
@@ -203,14 +207,30 @@ void TFormMain::ApplyLevelSetup() {
 
 void TFormMain::ObjectiveShown() {
   SetScene(gsMainGame);
-  TubeTimer->Paused = false;
+  TubeAllowed = true;
+  UpdateTubeClock();
+}
+
+void TFormMain::UpdateTubeClock() {
+  const bool run = TubeAllowed && !GamePaused && !RoundOver;
+  if (TubeTimer->Paused != run) return;
+  TubeTimer->Paused = !run;
+  Trace("tube", (run ? "run " : "stop ") + std::to_string(TubeTimer->ElapsedSeconds()));
+}
+
+void TFormMain::AbandonRound() {
+  if (!RoundInProgress) return;
+  RoundInProgress = false;
+  TScoreRules::TakeBackRoundGains(OwnedElements, RoundGains);
+  ChargeLevelIngredients();
 }
 
 void TFormMain::WinRound() {
   if (RoundOver) return;
   RoundOver = true;
   RoundEnding = true;
-  TubeTimer->Paused = true;
+  RoundInProgress = false;
+  UpdateTubeClock();
   GameBoard->CanMatch = false;
   CloseToolTip();
   PutAllToolsBack();
@@ -228,6 +248,7 @@ void TFormMain::WinRound() {
   ResultStats->CountingPaused = true;
   ResultStats->PlayingTime = seconds;
   ResultStats->SetLevelScore(LevelScore);
+  ResultStats->ExtraPoints = BonusPoints;
   TScoreRules::TWinBonus bonus =
       TScoreRules::WinBonus(medal, LevelSetup.BonusElementKind, LevelSetup.BonusElementCount);
   ResultStats->SetBonusElementKind(bonus.Kind);
@@ -238,7 +259,6 @@ void TFormMain::WinRound() {
   MusicBox->Request(6);
   GameComments->ShowComment(GameObjective == goBossMode ? TGameCommentType::coBossVictory
                                                         : TGameCommentType::coGameRoundClear);
-  CurrentSave.Score = ScoreCounter->Value();
   SubmitHighScore();
   if (GameObjective == goBossMode) {
     NextUncompletedIslandIdx = std::min(IslandIdx + 1, 5);
@@ -256,8 +276,11 @@ void TFormMain::WinRound() {
 
 void TFormMain::LoseRound() {
   if (RoundOver || Scene() == gsTimeUp) return;
+  // The round ends here: whatever lands after the time is up counts for nothing.
+  RoundOver = true;
+  UpdateTubeClock();
   SetScene(gsTimeUp);
-  Trace("lost", "");
+  Trace("lost", std::to_string(TubeTimer->ElapsedSeconds()));
   Spiders->SendAllAway();
   BoardBorder->Vanish();
   LockerFrames->FlyOut();
@@ -266,10 +289,8 @@ void TFormMain::LoseRound() {
   LostBoard->UniFruitColorIndex = GameBoard->UniColorIndex();
   LostBoard->Start(GameBoard->BoardData());
   GameComments->ShowComment(TGameCommentType::coTimeUp);
-  CurrentSave.Score = ScoreCounter->Value();
   SubmitHighScore();
-  TScoreRules::TakeBackRoundGains(OwnedElements, RoundGains);
-  ChargeLevelIngredients();
+  AbandonRound();
 }
 
 void TFormMain::ShowStageResult() {
@@ -309,7 +330,7 @@ void TFormMain::CheatToolsAndEnergy() {
 }
 
 void TFormMain::ApplyPauseToRound() {
-  if (GamePaused) TubeTimer->Paused = true;
+  UpdateTubeClock();
   Combos->Visible = CombosConveyer->Visible = SlotDone->Visible = AbsorbedEnergy->Visible =
       ObjectiveInfo->Visible = !GamePaused;
   for (TCarriedTool* t : CarriedTools()) t->Accessible = !GamePaused;
@@ -351,6 +372,7 @@ void TFormMain::DrawMainGame() {
   MannaEnergy->Update();
   Combos->Update();
   CombosConveyer->Update();
+  DrawEnergyBonusPopup();
   ElementGather->Update();
   SlotDone->UpdateAndDraw();
   DrawBoardOverlays();
@@ -402,6 +424,9 @@ bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
   MapIslands->MarkVisited();
   IslandIdx = island;
   LevelIdx = level;
+  // The wipe into the level shows the level screen, as a restart does: the logos and the
+  // splash have gone with their pictures.
+  SetScene(gsMainGame);
   StartLevel();
   return true;
 }

@@ -128,9 +128,13 @@ void TFormMain::WireRoundComponents() {
     if (!RoundEnding) CombosConveyer->Launch(count, pos);
   };
   CombosConveyer->OnAComboArrives = [this](TCombosConveyer&, std::uint8_t count) {
+    if (!RoundInProgress) return;
     TScoreRules::TComboBonus bonus = TScoreRules::ComboBonus(count);
     for (int i = 0; i < bonus.EnergyUnits; ++i) MannaEnergy->AddOne();
-    ScoreCounter->SetValue(ScoreCounter->Value() + bonus.Score);
+    AddBonusPoints(bonus.Score);
+    EnergyBonusPattern = bonus.BonusTextPattern;
+    EnergyBonusPopper.Pop(122, 639);
+    Sound("BonusEnergy");
   };
 
   // The announcement: its hiding starts the level.
@@ -210,12 +214,30 @@ bool TFormMain::IsStillNeeded(TIndividualElementKind kind) const {
 }
 
 void TFormMain::CreditOwned(TElementKind kind, float amount) {
+  if (!RoundInProgress) return;
   TScoreRules::AddOwned(OwnedElements, RoundGains, kind, amount);
 }
 
 void TFormMain::AddPoints(int points) {
+  if (!RoundInProgress) return;
   ScoreCounter->SetValue(ScoreCounter->Value() + points);
   LevelScore += points;
+}
+
+void TFormMain::AddBonusPoints(int points) {
+  if (!RoundInProgress) return;
+  ScoreCounter->SetValue(ScoreCounter->Value() + points);
+  BonusPoints += points;
+}
+
+void TFormMain::DrawEnergyBonusPopup() {
+  if (!EnergyBonusPopper.Running()) return;
+  EnergyBonusPopper.Update();
+  const float r = EnergyBonusPopper.Ratio();
+  OmegaImageList1.DrawImageColor("EnergyBonusText", EnergyBonusPopper.X(), EnergyBonusPopper.Y(),
+                                 EnergyBonusPattern, 255, 255, 255,
+                                 static_cast<std::uint8_t>(EnergyBonusPopper.Alpha()), r, r, 0.5f,
+                                 0.5f);
 }
 
 void TFormMain::CountEnergyElement() { MannaEnergy->AddOne(); }
@@ -227,11 +249,13 @@ TPoint TFormMain::GatherSlotPosition(TIndividualElementKind kind) const {
 }
 
 void TFormMain::CollectArrived(TElementKind kind, std::uint8_t index) {
+  if (!RoundInProgress) return;
   ElementGather->Collect(kind, index);
   Trace("collect", std::to_string(static_cast<int>(kind)) + " " + std::to_string(index));
 }
 
 void TFormMain::CollectPotion(int index) {
+  if (!RoundInProgress) return;
   ElementGather->Collect(elPotion, static_cast<std::uint8_t>(index));
   Trace("collect", std::to_string(static_cast<int>(elPotion)) + " " + std::to_string(index));
 }

@@ -48,7 +48,10 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         GoingToMap = false;
       }
       break;
-    case gsOpeningStory: LoadedImages.Unload(0, OmegaImageList1); break;
+    case gsOpeningStory:
+      CollectorEffect->Reset();
+      LoadedImages.Unload(0, OmegaImageList1);
+      break;
     case gsEndingStory: LoadedImages.Unload(1, OmegaImageList1); break;
     default: break;
   }
@@ -89,6 +92,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
     case gsStageResult: CloseToolTip(); break;
     case gsStickerBook:
       MusicBox->Request(7);
+      if (CheatMode) OwnedElements.Amount.fill(9999);
       HubPlayButton->Visible = true;
       break;
     case gsHelp:

@@ -138,7 +138,8 @@ void TFormMain::DrawSplashScene() {
   OmegaImageList1.DrawImage("SplashBG", 0, 0, 0);
   if (LoadingBar->LoadingMinusOneFinished() && !LoadingBar->LoadingFinished())
     LoadingBar->ImageLoaded();
-  LoadingBar->Draw();
+  // "Click to play!" has been answered once the name window is up.
+  if (Scene() == gsSplash) LoadingBar->Draw();
   ScreenDust->UpdateAndDraw();
 }
 

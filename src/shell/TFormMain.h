@@ -35,6 +35,7 @@
 #include "effects/TStarsEffect.h"
 #include "effects/TUniBubbleEffect.h"
 #include "effects/TShuffleButtonShine.h"
+#include "effects/TSpritePopper.h"
 #include "effects/TTubeBubbleEffect.h"
 #include "levels/TAbsorbedEnergy.h"
 #include "levels/TCombos.h"
@@ -273,10 +274,20 @@ class TFormMain {
   int NextUncompletedIslandIdx = 1, NextUncompletedLevelIdx = 1;
   TGameObjective GameObjective = goNormalMode;
   bool RoundOver = false, RoundEnding = false, WasPaused = false;
+  // The tube may run: from the end of the announcement until the round ends.
+  bool TubeAllowed = false;
+  // A level is being played and has neither been won nor given up: its gains are still
+  // provisional and its ingredients not yet charged.
+  bool RoundInProgress = false;
   // The level's tiles have all dropped in: the tools may be taken.
   bool LevelFilled = false;
   bool LevelRecordLoaded = false;
   int LevelScore = 0;
+  // Points of the level outside its level score: combos, gold layers, needed potions.
+  int BonusPoints = 0;
+  // The "EnergyBonusText" pop-up of a combo's arrival and its pattern.
+  TSpritePopper EnergyBonusPopper;
+  int EnergyBonusPattern = 0;
   int BackgroundIdx = 1;
   int CreatureIsland = 1;  // whose creature folder the boss round loads
   int GatherLevelCount = 4;  // the first gathering level plays track 2
@@ -364,6 +375,11 @@ class TFormMain {
   void OpenInGameMenu();
   void ApplyPause();
   void SetPaused(bool paused);
+  // The tube runs exactly when the round allows it and nothing pauses it.
+  void UpdateTubeClock();
+  // Ends a round that was not won (lost, restarted, left, closed): the level's gains are
+  // taken back and its ingredients charged, once.
+  void AbandonRound();
   // Unpauses a level unless it was paused when the menu or question opened.
   void ResumeUnlessPausedBefore();
   // Which of the six tools a level of an island offers.
@@ -432,6 +448,7 @@ class TFormMain {
   bool IsStillNeeded(TIndividualElementKind kind) const;
   void CreditOwned(TElementKind kind, float amount);
   void AddPoints(int points);
+  void AddBonusPoints(int points);
   void CountEnergyElement();
   void SpendToolEnergy(TNewToolKind kind);
   TPoint GatherSlotPosition(TIndividualElementKind kind) const;
@@ -489,6 +506,7 @@ class TFormMain {
   void DrawPausedWord();
   void DrawInGameMenu();
   void DrawLevelPanels();
+  void DrawEnergyBonusPopup();
   // The level screen, drawn under every scene that shows the level.
   void DrawMainGame();
   void ScenePlaceholder();

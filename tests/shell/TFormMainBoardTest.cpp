@@ -86,6 +86,7 @@ struct ToolRig : BoardShellRig {
     b.Top = 50;
     form->PlaceBoardEffects();
     form->SetScene(gsMainGame);
+    form->RoundInProgress = true;  // what a level counts is counted while it is played
     for (auto& t : form->Tools) {
       t->Accessible = true;
       t->SetEnabled(true);

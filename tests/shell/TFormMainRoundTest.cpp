@@ -8,66 +8,7 @@
 
 #include "board/BoardRig.h"
 #include "levels/TLevelFileRecord.h"
-#include "shell/ShellRig.h"
-
-namespace {
-// A gathering level on a full board: a few apples to gather in `time` seconds.
-TLevelFileRecord GatheringLevel(int time) {
-  TLevelFileRecord r = TLevelFileRecord::Blank();
-  r.GameObjective = goNormalMode;
-  r.TargetApples = 5;
-  r.ElementSet = TElementSet::Range(1, 6);
-  r.Time = time;
-  r.Board = MakeBoard({});
-  r.FruitsInterval = 60;
-  r.MaxSpidersOnBoard = 2;
-  r.MaxWebs = 3;
-  r.OneWebEveryProb = 15;
-  r.FullRequiredFruits = 200;
-  r.OneUniFruitEveryInterval = 100;
-  r.BonusElementKind = elFruit;
-  r.BonusElementCount = 20;
-  return r;
-}
-
-void WriteLevel(const std::filesystem::path& folder, int island, int level,
-                const TLevelFileRecord& r) {
-  std::filesystem::create_directories(folder);
-  std::ofstream out(folder / TLevelParams::LevelFileName(island, level), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&r), sizeof r);
-}
-
-struct RoundRig : ShellRig {
-  explicit RoundRig(int time = 300)
-      : ShellRig([time](const std::filesystem::path& exe) {
-          for (int level = 1; level <= 11; ++level)
-            WriteLevel(exe / "Levels", 1, level, GatheringLevel(time));
-          WriteLevel(exe / "Levels", 2, 1, GatheringLevel(time));
-          TLevelFileRecord boss = GatheringLevel(time);
-          boss.GameObjective = goBossMode;
-          boss.Energy = 100;
-          boss.HitsToCancelAbsorbAttempt = 1;
-          WriteLevel(exe / "Levels", 1, 12, boss);
-        }) {}
-  int Count(const std::string& prefix) const {
-    return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::string& l) {
-      return l.rfind(prefix, 0) == 0;
-    }));
-  }
-  void Frames(int n) {
-    for (int i = 0; i < n; ++i) form->OmegaTimer1Timer();
-  }
-  // Frames until the scene is reached, at most `limit`.
-  bool RunTo(TGameSceneValues scene, int limit = 600) {
-    for (int i = 0; i < limit && form->Scene() != scene; ++i) form->OmegaTimer1Timer();
-    return form->Scene() == scene;
-  }
-  void Play(int island, int level) {
-    ASSERT_TRUE(form->EnterLevelDirectly(island, level, false));
-    ASSERT_TRUE(RunTo(gsMainGame));
-  }
-};
-}  // namespace
+#include "shell/RoundRig.h"
 
 TEST(FormMainRound, ToolsFollowTheIslandAndLevel) {
   auto offered = [](int island, int level) {

@@ -1,8 +1,11 @@
 #include "TSoak.h"
 
+#include <SDL_keycode.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "TBot.h"
@@ -50,16 +53,30 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
   TFormMain& game = harness.Form();
   THarnessScript none;
   auto bot = std::make_unique<TBot>(harness, o.Seed);
+  std::mt19937 random(o.Seed);
+  auto between = [&](long lo, long hi) { return std::uniform_int_distribution<long>(lo, hi)(random); };
   TGameSceneValues scene = gsCompanyLogos;
   long sceneFrames = 0, levelFrames = 0;
   bool restartPlanned = false, tripPlanned = false;
-  enum { wantNothing, wantRestart, wantMenu } wanted = wantNothing;
+  // The pause routes, and what a visit to the in-game menu is for.
+  enum TWant { wantNothing, wantRestart, wantMenu, wantResume, wantOptions, wantHelp,
+               wantMenuCancelled, wantCloseCancelled };
+  TWant wanted = wantNothing;
+  long leaveAt = 0, pauseAt = 0;
+  // After a pause: the tube's seconds when play came back, and the frames since.
+  int tubeAtResume = -1;
+  long framesSinceResume = 0;
+  bool pausing = false;
   auto levelStarted = [&] {
     ++r.LevelsStarted;
     r.ResidentKiB.push_back(ResidentKiB());
     levelFrames = 0;
     restartPlanned = o.RestartEvery > 0 && r.LevelsStarted % o.RestartEvery == 0;
     tripPlanned = o.MenuTripEvery > 0 && r.LevelsStarted % o.MenuTripEvery == 0;
+    leaveAt = between(150, 450);
+    pauseAt = o.Pauses ? between(120, 360) : -1;
+    tubeAtResume = -1;
+    pausing = false;
     bot = std::make_unique<TBot>(harness, o.Seed + static_cast<std::uint32_t>(r.LevelsStarted));
   };
   levelStarted();
@@ -85,31 +102,79 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
           ++r.BossesSkipped;
           ++game.LevelIdx;
           game.StartLevel();
-        } else if (levelFrames > 400 && (restartPlanned || tripPlanned) && !game.AnyToolHeld()) {
+        } else if (pausing) {
+          // Back from a pause: the tube must be running again.
+          pausing = false;
+          tubeAtResume = game.TubeTimer->ElapsedSeconds();
+          framesSinceResume = 0;
+        } else if (levelFrames > leaveAt && (restartPlanned || tripPlanned) && !game.AnyToolHeld()) {
           wanted = restartPlanned ? wantRestart : wantMenu;
           restartPlanned = tripPlanned = false;
           Press(harness, *game.InGameMenuButton);
+        } else if (pauseAt > 0 && levelFrames > pauseAt && !game.AnyToolHeld()) {
+          pauseAt = -1;
+          pausing = true;
+          ++r.Pauses;
+          wanted = static_cast<TWant>(between(wantResume, wantCloseCancelled));
+          if (wanted == wantCloseCancelled) {
+            TPlatformEvent close;
+            close.Kind = TPlatformEventKind::CloseRequest;
+            harness.Send(close);
+          } else if (between(0, 1) == 0) {
+            TPlatformEvent escape;
+            escape.Kind = TPlatformEventKind::KeyDown;
+            escape.Key = SDLK_ESCAPE;
+            harness.Send(escape);
+          } else {
+            Press(harness, *game.InGameMenuButton);
+          }
         } else {
           bot->AfterFrame();
+          if (tubeAtResume >= 0 && ++framesSinceResume == 100) {
+            if (game.TubeTimer->ElapsedSeconds() <= tubeAtResume) {
+              r.Error = "the tube stood still after a pause";
+              return r;
+            }
+            ++r.TubeChecks;
+            tubeAtResume = -1;
+          }
         }
         break;
       case gsInGameMenu:
         if (sceneFrames == 40) {
-          if (wanted == wantRestart) {
-            ++r.Restarts;
-            Press(harness, *game.InGameRestartButton);
-          } else if (wanted == wantMenu) {
-            ++r.MenuTrips;
-            Press(harness, *game.InGameToMenuButton);
-          } else {
-            Press(harness, *game.InGameResumeButton);
-          }
+          TWant now = wanted;
           wanted = wantNothing;
+          switch (now) {
+            case wantRestart:
+              ++r.Restarts;
+              Press(harness, *game.InGameRestartButton);
+              break;
+            case wantMenu:
+            case wantMenuCancelled:
+              if (now == wantMenu) ++r.MenuTrips;
+              wanted = now;
+              Press(harness, *game.InGameToMenuButton);
+              break;
+            case wantOptions: Press(harness, *game.InGameOptionsButton); break;
+            case wantHelp: Press(harness, *game.InGameHelpButton); break;
+            default: Press(harness, *game.InGameResumeButton); break;
+          }
         }
         break;
+      case gsInGameOptions:
+        if (sceneFrames == 40) Press(harness, *game.OptionsOKButton);
+        break;
+      case gsHelp:
+        if (sceneFrames == 40) Press(harness, *game.HelpDoneButton);
+        break;
       case gsConfirmWindow:
-        // To the menu: OK; after time up: try again.
-        if (sceneFrames == 40) Press(harness, game.ConfirmWindow->PositiveButton());
+        // To the menu: OK; after time up: try again; the pauses' questions: Cancel.
+        if (sceneFrames == 40) {
+          const bool cancel = wanted == wantMenuCancelled || wanted == wantCloseCancelled;
+          wanted = wantNothing;
+          Press(harness, cancel ? game.ConfirmWindow->NegativeButton()
+                                : game.ConfirmWindow->PositiveButton());
+        }
         break;
       case gsTimeUp:
         if (sceneFrames == 1) ++r.Lost;
@@ -158,10 +223,11 @@ std::string TSoak::ToJson(const TResult& r) {
   std::snprintf(line, sizeof line,
                 "{\"levels\":%d,\"won\":%d,\"lost\":%d,\"restarts\":%d,\"menu_trips\":%d,"
                 "\"bosses_skipped\":%d,\"frames\":%ld,\"rss_first_kib\":%ld,\"rss_last_kib\":%ld,"
-                "\"rss_growth_kib\":%ld",
+                "\"rss_growth_kib\":%ld,\"pauses\":%d,\"tube_checks\":%d",
                 r.LevelsStarted, r.Won, r.Lost, r.Restarts, r.MenuTrips, r.BossesSkipped,
                 r.Frames, r.ResidentKiB.empty() ? 0 : r.ResidentKiB.front(),
-                r.ResidentKiB.empty() ? 0 : r.ResidentKiB.back(), Growth(r));
+                r.ResidentKiB.empty() ? 0 : r.ResidentKiB.back(), Growth(r), r.Pauses,
+                r.TubeChecks);
   std::string s = line;
   if (!r.Error.empty()) s += ",\"error\":\"" + r.Error + "\"";
   return s + "}";

@@ -212,7 +212,7 @@ TEST(Harness, ALevelIsWonFromTheMenuAndTheHubLeadsToTheNext) {
 // Time runs out on the shortest level of the first island; No leaves for the menu.
 TEST(Harness, ALevelRunsOutOfTimeAndNoLeadsToTheMenu) {
   ExpectInOrder(RunRound("3700 click 770 447\n", 3800, 1, 6),
-                {"level 1 6 Level1-06.eil", "scene gsSplash gsObjectiveInfo",
+                {"level 1 6 Level1-06.eil", "scene gsMainGame gsObjectiveInfo",
                  "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsTimeUp", "lost",
                  "charge 1 6", "confirm 0", "scene gsTimeUp gsConfirmWindow",
                  "scene gsConfirmWindow gsMainGame", "scene gsMainGame gsMenu"});

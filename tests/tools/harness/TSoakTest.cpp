@@ -8,7 +8,8 @@
 
 // A short evening on the installed content: levels won through the mouse and saved, one
 // restarted from the in-game menu, one left for the main menu and started again from the
-// map, and the resident memory steady from level to level.
+// map, every level paused once by some route with its tube running again afterwards, and
+// the resident memory steady from level to level.
 TEST(Soak, LevelsFollowOneAnotherWithRestartsAndMenuTripsWithoutGrowing) {
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
@@ -24,6 +25,8 @@ TEST(Soak, LevelsFollowOneAnotherWithRestartsAndMenuTripsWithoutGrowing) {
   EXPECT_GE(r.Won, 3);
   EXPECT_GE(r.Restarts, 2);
   EXPECT_GE(r.MenuTrips, 1);
+  EXPECT_GE(r.Pauses, 6);
+  EXPECT_GE(r.TubeChecks, r.Pauses - 2);  // a level may end before its check
 #if !defined(__SANITIZE_ADDRESS__)
   // Under the address sanitizer freed memory is held back a while: resident size says nothing.
   EXPECT_LT(TSoak::Growth(r), 8 * 1024);

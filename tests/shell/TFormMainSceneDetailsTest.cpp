@@ -1,0 +1,81 @@
+// Small things a player meets between the scenes: the wipe into a level, the options kept
+// through the credits, the cheat stocks of the hub, the swinging logo of the map.
+#include <gtest/gtest.h>
+
+#include "shell/RoundRig.h"
+
+namespace {
+void Click(TGameButton& b) { b.OnClick(b); }
+}  // namespace
+
+TEST(FormMainSceneDetails, ALevelIsEnteredThroughTheWipe) {
+  RoundRig r;
+  ASSERT_TRUE(r.form->EnterLevelDirectly(1, 1, false));
+  EXPECT_TRUE(r.form->SceneTransition->IsActive());
+  EXPECT_NE(r.form->Scene(), gsObjectiveInfo);
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 100));
+  // A restart wipes too.
+  ASSERT_TRUE(r.RunTo(gsMainGame));
+  r.form->OpenInGameMenu();
+  Click(*r.form->InGameRestartButton);
+  ASSERT_TRUE(r.RunTo(gsMainGame, 100));
+  EXPECT_TRUE(r.form->SceneTransition->IsActive());
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 100));
+}
+
+TEST(FormMainSceneDetails, OptionEditsSurviveATripToTheCredits) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->OpenInGameMenu();
+  Click(*r.form->InGameOptionsButton);
+  const int volume = r.form->CurrentSave.SoundVolume;
+  Click(*r.form->SoundMinusButton);
+  Click(*r.form->SoundMinusButton);
+  r.form->MusicCheck->Checked = !r.form->MusicCheck->Checked;
+  const bool music = r.form->MusicCheck->Checked;
+  Click(*r.form->OptionsCreditsButton);
+  ASSERT_EQ(r.form->Scene(), gsCredits);
+  Click(*r.form->CreditsDoneButton);
+  ASSERT_TRUE(r.RunTo(gsMainGame, 200));
+  EXPECT_LT(r.form->CurrentSave.SoundVolume, volume);
+  EXPECT_EQ(r.form->CurrentSave.MusicOn, music);
+  // The options open again with the edits.
+  r.form->OpenInGameMenu();
+  Click(*r.form->InGameOptionsButton);
+  EXPECT_EQ(r.form->SoundBar->GetPosition(), r.form->CurrentSave.SoundVolume);
+}
+
+TEST(FormMainSceneDetails, TheHubFillsTheStocksInCheatModeAndTheMapLogoSwings) {
+  RoundRig r;
+  r.form->CheatMode = true;
+  r.Play(1, 1);
+  r.form->CheatWinLevel();
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  r.Frames(60);
+  Click(*r.form->StageResultOKButton);
+  ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
+  for (float amount : r.form->OwnedElements.Amount) EXPECT_FLOAT_EQ(amount, 9999.0f);
+
+  r.form->GoToMap();
+  ASSERT_TRUE(r.RunTo(gsMap, 200));
+  const float angle = r.form->LogoSwing.Value;
+  r.Frames(5);
+  EXPECT_NE(r.form->LogoSwing.Value, angle);
+}
+
+TEST(FormMainSceneDetails, TheVeilComesBackWithTheNameWindowAfterANameIsRefused) {
+  RoundRig r;
+  r.Play(1, 1);  // "PLAYER" exists now
+  r.form->SetScene(gsPlayerSelect);
+  Click(*r.form->NameListNewButton);
+  r.Frames(20);
+  r.form->NameInput->SetText("PLAYER");
+  Click(*r.form->AddNameOKButton);
+  ASSERT_TRUE(r.RunTo(gsConfirmWindow, 200));
+  r.Frames(20);
+  Click(r.form->ConfirmWindow->PositiveButton());
+  ASSERT_TRUE(r.RunTo(gsAddPlayer, 200));
+  r.Frames(20);
+  EXPECT_TRUE(r.form->ScreenDarkener->IsActive());
+  EXPECT_EQ(r.form->ScreenDarkener->GetAlpha(), r.form->ScreenDarkener->MaxAlpha);
+}
