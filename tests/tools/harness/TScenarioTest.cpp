@@ -15,6 +15,7 @@
 #include "engine/TRecordingBackend.h"
 #include "platform/TAtomicFile.h"
 #include "profiles/THighScores.h"
+#include "profiles/TNameList.h"
 #include "profiles/TPlayerSave.h"
 #include "shell/TFormMain.h"
 #include "support/TempDir.h"
@@ -199,13 +200,25 @@ TEST(Scenario, ClosingDuringALevelSavesTheLiveScoreWithoutTheGains) {
 // the next start of the program greets the first player.
 TEST(Scenario, TheChosenPlayerIsTheOneTheNextStartGreets) {
   SaveFolder folder;
+  // Who "Players.dat" names as the current player, read as the next start would.
+  auto listed = [&] {
+    TNameList list;
+    list.FileName = (folder.Folder() / "Players.dat").string();
+    list.Load();
+    return list.CurrentName();
+  };
+  std::string chosen;
   TRun first = Play(
       "30 click 600 400\n250 click 600 400\n260 text wynnet\n265 key Return\n"
       "820 click 60 64\n850 click 540 540\n870 text bram\n875 key Return\n"
       "900 click 600 320\n910 click 760 540\n"              // bram chosen: his story, the menu
       "1030 click 60 64\n1060 click 600 285\n1065 click 760 540\n"  // wynnet again
       "1200 click 1190 732\n1230 click 590 445\n",          // exit, OK
-      1400);
+      1400, 0, 0, [&](THarness& h) {
+        if (h.Frame() == 1150) chosen = listed();  // saved when chosen, before any close
+        return true;
+      });
+  EXPECT_EQ(chosen, "WYNNET");
   ASSERT_EQ(first.Count("close", ""), 1);
   EXPECT_EQ(first.Count("scene", "gsPlayerSelect gsOpeningStory"), 1);
   std::string greeted;
