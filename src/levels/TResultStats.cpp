@@ -77,7 +77,7 @@ void TResultStats::Update() {
 }
 
 std::string TResultStats::ExtraPointsText(int points) {
-  return points > 0 ? "+" + std::to_string(points) + " bonus points" : std::string();
+  return points > 0 ? "Combos and extras: +" + std::to_string(points) : std::string();
 }
 
 void TResultStats::Draw() {
@@ -98,11 +98,10 @@ void TResultStats::Draw() {
   GlobGameText->DrawText(x, y0, TextColour, 0, 255, 0, TextScale, TimeText(PlayingTime));
   const std::string score = std::to_string(RoundHalfEven(FShownScore));
   GlobGameText->DrawText(x, y1, TextColour, 0, 255, 0, TextScale, score);
-  if (ExtraPoints > 0 && FShownScore == FLevelScore) {
-    const float after = x + static_cast<float>(GlobGameText->TextWidth(score, 0, TextScale)) + 10;
-    GlobGameText->DrawText(after, y1 + 8, TextColour, 0, 255, 0, TextScale * 0.6,
-                           ExtraPointsText(ExtraPoints));
-  }
+  // Under the lines, from the captions' column, once the level score has been counted.
+  if (ExtraPoints > 0 && FShownScore == FLevelScore)
+    GlobGameText->DrawText(x - ExtraLineIndent, y2 + LineSpacing + 4, TextColour, 0, 255, 0,
+                           TextScale * 0.8, ExtraPointsText(ExtraPoints));
   GlobGameText->DrawText(
       x, y2, TextColour, 0, 255, 0, TextScale,
       FBonusCount < 1 ? std::string("0") : std::to_string(RoundHalfEven(FShownBonus)));

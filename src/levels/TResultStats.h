@@ -40,7 +40,8 @@ class TResultStats : public TComponent {
   // Points the counter gained in the level beyond the level score (combos, gold layers,
   // potions): shown beside it, so that the two numbers a player watched add up.
   int ExtraPoints = 0;
-  // "+66 bonus points", or nothing without extra points.
+  static constexpr int ExtraLineIndent = 184;  // from the numbers back to the captions
+  // "Combos and extras: +66", or nothing without extra points.
   static std::string ExtraPointsText(int points);
 
   void Clear();
