@@ -157,6 +157,12 @@ void TFormMain::WireBoard() {
   b.OnAcquiredBroomsQuestion = [this](TGameBoard&, int& n) { n = Broom->Count(); };
   b.OnAcquiredAerosolsQuestion = [this](TGameBoard&, int& n) { n = Aerosol->Count(); };
   b.OnNoMoreMoves = [this](TGameBoard&) { StartShuffle(); };
+  // Presses wait while a hammer swings, struck tiles fly or the blaster spins: the tiles
+  // those are about to take must not be swapped away from under them.
+  b.OnClickAllowedQuestion = [this](TGameBoard&, bool& allowed) {
+    allowed = !HammerItemEffect->Active() && !HammerToolEffect->Active() &&
+              !HammeredObjects->Active() && !CollectorEffect->Busy();
+  };
 
   // Grouped tiles shiver for a moment, then each is answered on its own.
   b.OnGroupedElementsEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask,
