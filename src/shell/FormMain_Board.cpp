@@ -223,6 +223,7 @@ void TFormMain::WireBoardEffects() {
   // Frames worn away send a token to the panel and pay for the gold tile.
   LockerFrames->OnLockerFrameEffectRequest = [this](TLockerFrames&, TPoint tile,
                                                     std::uint8_t level) {
+    Sound("TileClear");
     FlowingElements->StartToken(tile, level);
     CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
     ScoreCounter->SetValue(ScoreCounter->Value() + TScoreRules::GoldLayerPoints);

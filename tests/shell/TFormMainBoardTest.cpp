@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "board/BoardRig.h"
+#include "board/SoundCatcher.h"
 #include "shell/ShellRig.h"
 
 namespace {
@@ -244,4 +245,24 @@ TEST(FormMainBoard, BoardPressesWaitWhileTheHammerOrTheBlasterIsAtWork) {
   r.PressTile({10, 2});
   r.PressTile({11, 2});
   EXPECT_TRUE(r.form->SwapEffect->Running());
+}
+
+TEST(FormMainBoard, AGoldFrameThatLosesALevelChimes) {
+  ToolRig r;
+  SoundCatcher sounds;
+  TGameBoard& b = *r.form->GameBoard;
+  TSimpleObjectArray levels{};
+  levels.At(2, 1) = 2;
+  r.form->LockerFrames->Load(levels);
+  auto chimes = [&] {
+    int n = 0;
+    for (const auto& s : sounds.played) n += s == "TileClear";
+    return n;
+  };
+  for (int run = 1; run <= 3; ++run) {
+    b.LoadBoard(MakeBoard({"111"}));
+    b.CheckElementMatches();
+    // Level 2, then level 1; the third run finds no frame left.
+    EXPECT_EQ(chimes(), std::min(run, 2)) << run;
+  }
 }
