@@ -235,7 +235,7 @@ void TFormMain::WireBoardEffects() {
     CollectArrived(kind, index);
   };
   GlobalShine->OnCanDrawConfirm = [this](TGlobalShine&, bool& canDraw) {
-    canDraw = Scene() == gsMainGame && !GamePaused;
+    canDraw = GameBoard->CanDraw && Scene() == gsMainGame && !GamePaused;
   };
   NewDiamond->OnStretchingStarsEffectRequest = [this](TNewDiamondEffect& e) {
     Sound("PowerUp");

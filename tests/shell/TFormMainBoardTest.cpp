@@ -266,3 +266,26 @@ TEST(FormMainBoard, AGoldFrameThatLosesALevelChimes) {
     EXPECT_EQ(chimes(), std::min(run, 2)) << run;
   }
 }
+
+TEST(FormMainBoard, WhileAShuffleHidesTheBoardToolsStayInHandAndTheShineWaits) {
+  ToolRig r;
+  TCollectorBombTool& hammer = *r.form->Tool(tlHammer);
+  r.Press(hammer.RectLeft + 10, hammer.RectTop + 10);
+  ASSERT_TRUE(hammer.Held());
+  r.form->StartShuffle();
+  r.form->GlobalShine->MakeDue();
+  r.Frame();
+  EXPECT_FALSE(r.form->GlobalShine->Sweeping());
+  r.PressTile({5, 5});
+  EXPECT_TRUE(hammer.Held());
+  EXPECT_FALSE(r.form->HammerToolEffect->Active());
+
+  int frames = 0;
+  while (r.form->ShuffleAway->Running() && frames++ < 600) r.Frame();
+  ASSERT_LT(frames, 600);
+  r.Frame();
+  EXPECT_TRUE(r.form->GlobalShine->Sweeping());  // due all along
+  r.PressTile({5, 5});
+  EXPECT_FALSE(hammer.Held());
+  EXPECT_TRUE(r.form->HammerToolEffect->Active());
+}
