@@ -28,6 +28,9 @@ void TGameBoard::MarkFalling() {
       for (int w = y; w >= 1; --w) {
         TTileState& s = StateAt(x, w);
         if (s == tsNoTile || s == tsAnchored) break;
+        // A swapping or opening tile keeps its content: what rests on it waits there
+        // rather than sliding into it and snapping back.
+        if (s == tsSwapping || s == tsOpening) break;
         // A blocker is not carried down (it has no content); it holds the column.
         if (Board.At(x, w).ObjectKind == okBlocker) break;
         if (s == tsIdle) {

@@ -186,7 +186,8 @@ void TGameBoard::CheckNoMoreMoves() {
 }
 
 void TGameBoard::DrawHint() {
-  if (!HintShown) return;
+  // Hidden with the board (paused, shuffling, taken away) and held where it was.
+  if (!HintShown || !CanDraw || !Visible) return;
   HintSpread += HintSpreadDir;
   if (HintSpread >= 8) {
     HintSpread = 8;

@@ -75,6 +75,11 @@ bool TGameBoard::AnyMatch(const TBoardData& board, const TStates& states) {
 
 void TGameBoard::MouseDown(int x, int y, TMouseButton button) {
   if (!CanDraw || !Visible) return;
+  // A tile swapped away now would escape the wave or strike that is about to take it.
+  if (BlasterWaveHoldsClicks()) return;
+  bool allowed = true;
+  if (OnClickAllowedQuestion) OnClickAllowedQuestion(*this, allowed);
+  if (!allowed) return;
   TPoint p = ScreenToTile(x, y);
   if (button == TMouseButton::Right || !InBoardGrid(p) || Board.At(p).ObjectKind == okUnused) {
     SelectionActiveFlag = false;

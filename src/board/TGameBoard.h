@@ -114,6 +114,8 @@ class TGameBoard : public TComponent {
   std::function<void(TGameBoard& sender, bool& canAddFlower)> OnCanAddFlowerQuestion;
   std::function<void(TGameBoard& sender, TFlowerIdxSet& flowerIdxSet)>
       OnUnobtainedFlowerIdxSetRequest;
+  // Asked on every press and drag: the shell refuses while its effects still work on tiles.
+  std::function<void(TGameBoard& sender, bool& allowed)> OnClickAllowedQuestion;
   // Sounds the board starts by name; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
 

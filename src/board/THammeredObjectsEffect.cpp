@@ -37,6 +37,12 @@ void THammeredObjectsEffect::Start(const TBoardData& board, const TSimpleObjectA
       ++next;
     }
   Finished = false;
+  // No neighbour was struck: nothing shakes, so nothing would ever end the strike and the
+  // struck tile would hold its column for good.
+  if (next == 0) {
+    Finished = true;
+    if (OnFinish) OnFinish(*this);
+  }
 }
 
 void THammeredObjectsEffect::Reset() {

@@ -157,6 +157,12 @@ void TFormMain::WireBoard() {
   b.OnAcquiredBroomsQuestion = [this](TGameBoard&, int& n) { n = Broom->Count(); };
   b.OnAcquiredAerosolsQuestion = [this](TGameBoard&, int& n) { n = Aerosol->Count(); };
   b.OnNoMoreMoves = [this](TGameBoard&) { StartShuffle(); };
+  // Presses wait while a hammer swings, struck tiles fly or the blaster spins: the tiles
+  // those are about to take must not be swapped away from under them.
+  b.OnClickAllowedQuestion = [this](TGameBoard&, bool& allowed) {
+    allowed = !HammerItemEffect->Active() && !HammerToolEffect->Active() &&
+              !HammeredObjects->Active() && !CollectorEffect->Busy();
+  };
 
   // Grouped tiles shiver for a moment, then each is answered on its own.
   b.OnGroupedElementsEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask,
@@ -217,6 +223,7 @@ void TFormMain::WireBoardEffects() {
   // Frames worn away send a token to the panel and pay for the gold tile.
   LockerFrames->OnLockerFrameEffectRequest = [this](TLockerFrames&, TPoint tile,
                                                     std::uint8_t level) {
+    Sound("TileClear");
     FlowingElements->StartToken(tile, level);
     CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
     AddBonusPoints(TScoreRules::GoldLayerPoints);
@@ -228,7 +235,7 @@ void TFormMain::WireBoardEffects() {
     CollectArrived(kind, index);
   };
   GlobalShine->OnCanDrawConfirm = [this](TGlobalShine&, bool& canDraw) {
-    canDraw = Scene() == gsMainGame && !GamePaused;
+    canDraw = GameBoard->CanDraw && Scene() == gsMainGame && !GamePaused;
   };
   NewDiamond->OnStretchingStarsEffectRequest = [this](TNewDiamondEffect& e) {
     Sound("PowerUp");

@@ -106,7 +106,9 @@ void TFormMain::WireTools() {
     t.OnObjectOpenableAsk = [this](TCollectorBombTool& s, TPoint tile, bool& openable,
                                    bool& blank) {
       blank = GameBoard->IsHoleOrOutside(tile);
-      openable = TCollectorBombTool::IsValidTarget(s.ToolKind, *GameBoard, tile);
+      // While a shuffle hides the board its tiles are about to be replaced: nothing to aim at.
+      openable = GameBoard->CanDraw &&
+                 TCollectorBombTool::IsValidTarget(s.ToolKind, *GameBoard, tile);
     };
     t.OnTilePosChange = [this](TCollectorBombTool& s, TPoint tile, bool valid, int& colour) {
       GameBoard->SetSelection(tile, valid ? 0 : 1);

@@ -16,7 +16,8 @@ struct SoundCatcher {
   std::vector<std::string> played;
   SoundCatcher() {
     for (const char* n : {"PickingTool", "DisabledTile", "Hammer", "Bomb", "Lightning",
-                          "LockerBounce", "ToolAcquired", "Key", "ItemActivated", "Collector"})
+                          "LockerBounce", "ToolAcquired", "Key", "ItemActivated", "Collector",
+                          "TileClear"})
       std::ofstream(dir.File(std::string(n) + ".ogg")) << "x";
     player.Path = dir.Str();
     player.LoadAll();

@@ -103,6 +103,34 @@ TEST(BoardGravity, FrozenStopsMovingButNotMarking) {
   EXPECT_EQ(r.elementChecks, 1);
 }
 
+TEST(BoardGravity, TilesAboveASwappingTileWaitUntilItsSwapHasEnded) {
+  BoardRig r;
+  r.Load({});
+  TBoardData before = r.board.BoardData();
+  // (5, 6) and (6, 6) swap while the tile under (5, 6) is emptied.
+  r.board.TileClick({5, 6});
+  r.board.TileClick({6, 6});
+  ASSERT_EQ(r.S(5, 6), tsSwapping);
+  r.board.RemoveGrouped(Mask({{5, 7}}));
+  // For as long as the swap runs (forth and back), nothing above it slides.
+  int firstMoved = 0;
+  for (int frame = 1; frame <= 17 && firstMoved == 0; ++frame) {
+    r.Frames(1);
+    for (int y = 1; y <= 5; ++y)
+      if (r.S(5, y) != tsIdle || r.T(5, y).FallOffset != 0 ||
+          r.T(5, y).Element != before.At(5, y).Element)
+        firstMoved = frame;
+  }
+  EXPECT_EQ(firstMoved, 0);
+  // The swap has gone forth and back: the whole column above the gap drops one row.
+  r.board.ClearSwapStates({5, 6}, {6, 6});
+  r.Frames(1);
+  for (int y = 1; y <= 7; ++y) EXPECT_EQ(r.S(5, y), tsFalling) << y;
+  r.Frames(5);
+  for (int y = 1; y <= 6; ++y) EXPECT_EQ(r.T(5, y + 1).Element, before.At(5, y).Element) << y;
+  for (int y = 1; y <= 12; ++y) EXPECT_EQ(r.S(5, y), tsIdle) << y;
+}
+
 TEST(BoardSpawning, UniBubbleEveryHundredNewElementsWhileUnderTheCap) {
   BoardRig r;
   r.Load({});

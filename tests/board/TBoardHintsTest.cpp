@@ -147,6 +147,27 @@ TEST(BoardHints, HintAppearsAfterTheIntervalAndGoesAfterItsTime) {
   EXPECT_EQ(r.board.HintIntervalTimer(), 0);
 }
 
+TEST(BoardHints, HintIsNotDrawnWhileTheBoardIsHiddenOrPaused) {
+  DrawRig draw;
+  BoardRig r;
+  r.board.OmgImgList = &draw.images;
+  r.Load(kOneMove);
+  r.board.ShowHint({3, 1}, {3, 2});
+  draw.Take();
+  r.board.CanDraw = false;  // a shuffle or the end of the round has taken the board away
+  for (int i = 0; i < 100; ++i) r.board.DrawHint();
+  EXPECT_TRUE(draw.Take().empty());
+  r.board.CanDraw = true;
+  r.board.Visible = false;  // paused
+  for (int i = 0; i < 100; ++i) r.board.DrawHint();
+  EXPECT_TRUE(draw.Take().empty());
+  // Shown again with the board, for the rest of its time.
+  r.board.Visible = true;
+  ASSERT_TRUE(r.board.HintShowing());
+  r.board.DrawHint();
+  EXPECT_EQ(draw.Take().size(), 4u);
+}
+
 TEST(BoardHints, NoMoreMovesIsReportedOnceAndOnlyOnAnIdleBoard) {
   BoardRig r;
   auto rows = NoMoveRows();

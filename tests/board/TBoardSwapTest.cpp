@@ -112,6 +112,36 @@ TEST(BoardSwap, AcceptedSwapReportsTheRealTilesAndWhetherItMatches) {
   EXPECT_FALSE(r.board.MouseHeld());
 }
 
+TEST(BoardSwap, PressesWaitForAnUnclearedWaveAndForTheShell) {
+  BoardRig r;
+  r.Load(kOneMove);
+  r.board.Left = 0;
+  r.board.Top = 0;
+  auto swapByPresses = [&] {
+    r.board.MouseDown(52 * 3 - 26, 26, TMouseButton::Left);
+    r.board.MouseDown(52 * 3 - 26, 52 + 26, TMouseButton::Left);
+  };
+  // Until the wave has cleared its colour, a tile swapped away would escape it.
+  r.board.StartBlasterWave({8, 8});
+  swapByPresses();
+  EXPECT_TRUE(r.swaps.empty());
+  EXPECT_FALSE(r.board.SelectionActive());
+  r.Frames(16);
+  ASSERT_FALSE(r.board.BlasterWaveHoldsClicks());
+  swapByPresses();
+  EXPECT_EQ(r.swaps.size(), 1u);
+
+  // The shell holds presses while its own effects work on tiles.
+  r.Load(kOneMove);
+  bool allowed = false;
+  r.board.OnClickAllowedQuestion = [&](TGameBoard&, bool& a) { a = allowed; };
+  swapByPresses();
+  EXPECT_EQ(r.swaps.size(), 1u);
+  allowed = true;
+  swapByPresses();
+  EXPECT_EQ(r.swaps.size(), 2u);
+}
+
 TEST(BoardSwap, ClickedItemsActivateOnlyOnASelectingClick) {
   BoardRig r;
   r.Load({"U1H"});

@@ -94,3 +94,31 @@ TEST(HammeredObjectsEffect, NeighboursShakeFlyAndBounceWhileTheBoardEmptiesThem)
   for (const auto& s : sounds.played) bounces += s == "LockerBounce";
   EXPECT_EQ(bounces, 3);  // the swallowed one never lands
 }
+
+TEST(HammeredObjectsEffect, AStrikeWithoutNeighboursFinishesAtOnce) {
+  BoardRig r;
+  r.Load({"**.*************",  //
+          "*.H.************",  //
+          "**.*************"});
+  THammeredObjectsEffect objects;
+  int finishes = 0;
+  objects.OnFinish = [&](THammeredObjectsEffect&) {
+    ++finishes;
+    r.board.FinishHammered();
+  };
+  r.board.OnHammeredObjectsEffectRequest = [&](TGameBoard&, TBoardData b, TSimpleObjectArray m) {
+    objects.Start(b, m);
+  };
+  r.board.TileClick({3, 2});
+  ASSERT_EQ(r.S(3, 2), tsStruck);
+  r.board.HammerHit({3, 2});
+  EXPECT_EQ(finishes, 1);
+  EXPECT_FALSE(objects.Active());
+  // The struck tile is emptied and, held by the holes around it, refilled in place.
+  r.Frames(6);
+  EXPECT_EQ(r.S(3, 2), tsIdle);
+  EXPECT_EQ(r.T(3, 2).ObjectKind, okFruit);
+  EXPECT_NE(r.T(3, 2).Element, ecHammer);
+  for (int i = 0; i < 30; ++i) objects.UpdateAndDraw();
+  EXPECT_EQ(finishes, 1);
+}

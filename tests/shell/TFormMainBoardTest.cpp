@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "board/BoardRig.h"
+#include "board/SoundCatcher.h"
 #include "shell/ShellRig.h"
 
 namespace {
@@ -92,13 +93,20 @@ struct ToolRig : BoardShellRig {
       t->SetEnabled(true);
     }
   }
-  void Press(int x, int y) { form->FormMouseDown(TMouseButton::Left, x, y); }
+  void Press(int x, int y) {
+    form->FormMouseDown(TMouseButton::Left, x, y);
+    form->FormMouseUp(TMouseButton::Left, x, y);
+  }
+  static int TileX(TPoint tile) { return 100 + 52 * (tile.X - 1) + 26; }
+  static int TileY(TPoint tile) { return 50 + 52 * (tile.Y - 1) + 26; }
+  void PressTile(TPoint tile) { Press(TileX(tile), TileY(tile)); }
   // Picks a tool off the panel (inside its rectangle) and releases it on a tile.
   void Use(TNewToolKind kind, TPoint tile) {
     TCollectorBombTool& t = *form->Tool(kind);
     Press(t.RectLeft + 10, t.RectTop + 10);
     ASSERT_TRUE(t.Held());
-    Press(100 + 52 * (tile.X - 1) + 26, 50 + 52 * (tile.Y - 1) + 26);
+    form->FormMouseMove(TileX(tile), TileY(tile));  // aimed: the target shows selected
+    PressTile(tile);
   }
   int RunUntilIdle(int limit) {
     int frames = 0;
@@ -201,4 +209,84 @@ TEST(FormMainBoard, TheLevelFillAndAShuffleHideTheBoardUntilTheirEffectsEnd) {
     for (int y = 1; y <= BoardRows; ++y) moved += b.Tile({x, y}).Element != before.At(x, y).Element;
   EXPECT_GT(moved, 0);
   EXPECT_TRUE(b.HasMove());
+}
+
+TEST(FormMainBoard, BoardPressesWaitWhileTheHammerOrTheBlasterIsAtWork) {
+  ToolRig r;
+  TGameBoard& b = *r.form->GameBoard;
+  // The hammer's target stays selected while it swings: a press on a neighbour would
+  // swap the target away from under it, and the energy would be spent for nothing.
+  r.Use(tlHammer, {5, 5});
+  ASSERT_TRUE(r.form->HammerToolEffect->Active());
+  r.PressTile({6, 5});
+  EXPECT_FALSE(r.form->SwapEffect->Running());
+  EXPECT_EQ(b.TileState({6, 5}), tsIdle);
+  EXPECT_LT(r.RunUntilIdle(400), 400);
+  EXPECT_GT(r.Fruits(), 0.99f);  // the target was struck
+
+  // The blaster's spin outlasts its wave; presses wait for both.
+  r.Use(tlBlaster, {8, 8});
+  for (int i = 0; i < 20; ++i) r.Frame();
+  ASSERT_FALSE(b.BlasterWaveHoldsClicks());
+  ASSERT_TRUE(r.form->CollectorEffect->Busy());
+  TPoint pair[2] = {};
+  for (int y = 1; y <= BoardRows && pair[0].X == 0; ++y)
+    for (int x = 1; x < BoardColumns && pair[0].X == 0; ++x)
+      if (b.TileState({x, y}) == tsIdle && b.TileState({x + 1, y}) == tsIdle) {
+        pair[0] = {x, y};
+        pair[1] = {x + 1, y};
+      }
+  ASSERT_NE(pair[0].X, 0);
+  r.PressTile(pair[0]);
+  r.PressTile(pair[1]);
+  EXPECT_FALSE(r.form->SwapEffect->Running());
+  int frames = 0;
+  while ((r.form->CollectorEffect->Busy() || !r.Idle()) && frames++ < 600) r.Frame();
+  ASSERT_LT(frames, 600);
+  r.PressTile({10, 2});
+  r.PressTile({11, 2});
+  EXPECT_TRUE(r.form->SwapEffect->Running());
+}
+
+TEST(FormMainBoard, AGoldFrameThatLosesALevelChimes) {
+  ToolRig r;
+  SoundCatcher sounds;
+  TGameBoard& b = *r.form->GameBoard;
+  TSimpleObjectArray levels{};
+  levels.At(2, 1) = 2;
+  r.form->LockerFrames->Load(levels);
+  auto chimes = [&] {
+    int n = 0;
+    for (const auto& s : sounds.played) n += s == "TileClear";
+    return n;
+  };
+  for (int run = 1; run <= 3; ++run) {
+    b.LoadBoard(MakeBoard({"111"}));
+    b.CheckElementMatches();
+    // Level 2, then level 1; the third run finds no frame left.
+    EXPECT_EQ(chimes(), std::min(run, 2)) << run;
+  }
+}
+
+TEST(FormMainBoard, WhileAShuffleHidesTheBoardToolsStayInHandAndTheShineWaits) {
+  ToolRig r;
+  TCollectorBombTool& hammer = *r.form->Tool(tlHammer);
+  r.Press(hammer.RectLeft + 10, hammer.RectTop + 10);
+  ASSERT_TRUE(hammer.Held());
+  r.form->StartShuffle();
+  r.form->GlobalShine->MakeDue();
+  r.Frame();
+  EXPECT_FALSE(r.form->GlobalShine->Sweeping());
+  r.PressTile({5, 5});
+  EXPECT_TRUE(hammer.Held());
+  EXPECT_FALSE(r.form->HammerToolEffect->Active());
+
+  int frames = 0;
+  while (r.form->ShuffleAway->Running() && frames++ < 600) r.Frame();
+  ASSERT_LT(frames, 600);
+  r.Frame();
+  EXPECT_TRUE(r.form->GlobalShine->Sweeping());  // due all along
+  r.PressTile({5, 5});
+  EXPECT_FALSE(hammer.Held());
+  EXPECT_TRUE(r.form->HammerToolEffect->Active());
 }
