@@ -61,6 +61,8 @@ struct RoundRig : ShellRig {
   }
   void Play(int island, int level) {
     ASSERT_TRUE(form->EnterLevelDirectly(island, level, false));
+    // Through the wipe (over the level screen) and the announcement.
+    ASSERT_TRUE(RunTo(gsObjectiveInfo));
     ASSERT_TRUE(RunTo(gsMainGame));
   }
 };
