@@ -1,9 +1,12 @@
 #include "TBot.h"
 
+#include <SDL_keycode.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -212,6 +215,21 @@ TBot::TResult TBot::Play(const TOptions& o) {
   return r;
 }
 
+void TBot::Press(THarness& harness, const TGameButton& b) {
+  auto send = [&](TPlatformEventKind kind, int x, int y) {
+    TPlatformEvent e;
+    e.Kind = kind;
+    e.X = x;
+    e.Y = y;
+    e.Button = TMouseButton::Left;
+    harness.Send(e);
+  };
+  const int x = b.Left + b.Width() / 2, y = b.Top + b.Height() / 2;
+  send(TPlatformEventKind::MouseMove, x, y);
+  send(TPlatformEventKind::MouseDown, x, y);
+  send(TPlatformEventKind::MouseUp, x, y);
+}
+
 TBot::TResult TBot::PlayHere(const TOptions& o) {
   TResult r;
   r.Island = o.Island;
@@ -232,8 +250,14 @@ TBot::TResult TBot::PlayHere(const TOptions& o) {
     r.Result = "boss";
     return r;
   }
-  TBot bot(harness, o.Seed, o.ActionFrames);
+  auto bot = std::make_unique<TBot>(harness, o.Seed, o.ActionFrames);
   THarnessScript none;
+  // Interruptions: the next one's frame, and the tube's seconds when play came back.
+  std::mt19937 random(o.Seed * 7919u + 1);
+  auto between = [&](long lo, long hi) { return std::uniform_int_distribution<long>(lo, hi)(random); };
+  long nextInterruption = o.Interruptions ? between(150, 600) : -1, resumedAt = -1;
+  int tubeAtResume = 0;
+  bool restart = false;
   // The announcement, the whole tube and the way out; relaxed levels get four tubes.
   const long frames = (static_cast<long>(r.TimeLimit) * (o.Relaxed ? 4 : 1) + 60) * kFramesPerSecond;
   r.Result = "unfinished";
@@ -248,14 +272,49 @@ TBot::TResult TBot::PlayHere(const TOptions& o) {
       r.Result = "lost";
       break;
     }
-    bot.AfterFrame();
+    if (nextInterruption >= 0) {
+      if (game.Scene() == gsInGameMenu && f >= nextInterruption + 30) {
+        Press(harness, restart ? *game.InGameRestartButton : *game.InGameResumeButton);
+        restart ? ++r.Restarts : ++r.Pauses;
+        if (restart) bot = std::make_unique<TBot>(harness, o.Seed + 1, o.ActionFrames);
+        resumedAt = f;
+        nextInterruption = f + between(200, 700);
+        continue;
+      }
+      if (game.Scene() == gsMainGame && f >= nextInterruption && !bot->Holding()) {
+        // A restart now and then, more often a pause; Escape or the menu button.
+        restart = r.Restarts == 0 && between(0, 3) == 0;
+        if (between(0, 1) == 0) {
+          TPlatformEvent escape;
+          escape.Kind = TPlatformEventKind::KeyDown;
+          escape.Key = SDLK_ESCAPE;
+          harness.Send(escape);
+        } else {
+          Press(harness, *game.InGameMenuButton);
+        }
+        nextInterruption = f;
+        resumedAt = -1;
+        continue;
+      }
+      if (resumedAt >= 0 && game.Scene() == gsMainGame && f == resumedAt + 1)
+        tubeAtResume = game.TubeTimer->ElapsedSeconds();
+      if (resumedAt >= 0 && game.Scene() == gsMainGame && f == resumedAt + 150) {
+        if (!restart && game.TubeTimer->ElapsedSeconds() <= tubeAtResume) {
+          r.Result = "error";
+          r.Error = "the tube stood still after a pause";
+          return r;
+        }
+        resumedAt = -1;
+      }
+    }
+    bot->AfterFrame();
   }
   r.Seconds = game.TubeTimer->ElapsedSeconds();
   r.LevelScore = game.LevelScore;
-  r.Moves = bot.Moves();
-  r.Tools = bot.ToolsUsed();
-  r.Shuffles = bot.Shuffles();
-  r.LongestWait = bot.LongestWaitSeconds();
+  r.Moves = bot->Moves();
+  r.Tools = bot->ToolsUsed();
+  r.Shuffles = bot->Shuffles();
+  r.LongestWait = bot->LongestWaitSeconds();
   return r;
 }
 

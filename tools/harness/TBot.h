@@ -9,6 +9,7 @@
 
 class THarness;
 class TFormMain;
+class TGameButton;
 
 // A player that is a program. It reads what a player sees (the tiles, the gathering panel,
 // the flask and the tools) and acts only through mouse events at window pixels, no faster
@@ -21,6 +22,9 @@ class TBot {
     std::uint32_t Seed = 1;
     bool Relaxed = false;
     int ActionFrames = 20;  // at least this many frames between two actions
+    // The player is interrupted at random moments: paused from the in-game menu (or by
+    // Escape) and resumed, or restarts the level; the tube must run again each time.
+    bool Interruptions = false;
   };
   // One game's outcome; Result is won, lost, boss, unfinished or error.
   struct TResult {
@@ -31,6 +35,7 @@ class TBot {
     int Seconds = 0, TimeLimit = 0, LevelScore = 0;
     int Moves = 0, Tools = 0, Shuffles = 0;
     double LongestWait = 0;  // seconds the board was not settled enough to play, at most
+    int Pauses = 0, Restarts = 0;  // the interruptions made
     std::string Error;
   };
 
@@ -41,11 +46,15 @@ class TBot {
   int Moves() const { return MoveCount; }
   int ToolsUsed() const { return ToolCount; }
   int Shuffles() const { return ShuffleCount; }
+  // A tool is on its way from the panel to the board.
+  bool Holding() const { return ToolKind != tlNone; }
   double LongestWaitSeconds() const { return LongestWait / 33.0; }
 
   // Plays one level from its start to its end, in a fresh player folder.
   static TResult Play(const TOptions& options);
   static std::string ToJson(const TResult& r);
+  // A click in the middle of a button, between two frames, as a hand makes it.
+  static void Press(THarness& harness, const TGameButton& button);
   // Reads a line ToJson wrote; false when it is not one.
   static bool FromJson(const std::string& line, TResult& r);
 

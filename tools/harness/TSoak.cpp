@@ -22,22 +22,6 @@ long ResidentKiB() {
   return 0;
 }
 
-TPlatformEvent Mouse(TPlatformEventKind kind, int x, int y) {
-  TPlatformEvent e;
-  e.Kind = kind;
-  e.X = x;
-  e.Y = y;
-  e.Button = TMouseButton::Left;
-  return e;
-}
-
-// A click in the middle of a button, as a hand would make it.
-void Press(THarness& h, const TGameButton& b) {
-  int x = b.Left + b.Width() / 2, y = b.Top + b.Height() / 2;
-  h.Send(Mouse(TPlatformEventKind::MouseMove, x, y));
-  h.Send(Mouse(TPlatformEventKind::MouseDown, x, y));
-  h.Send(Mouse(TPlatformEventKind::MouseUp, x, y));
-}
 }  // namespace
 
 TSoak::TResult TSoak::Run(const TOptions& o) {
@@ -110,7 +94,7 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
         } else if (levelFrames > leaveAt && (restartPlanned || tripPlanned) && !game.AnyToolHeld()) {
           wanted = restartPlanned ? wantRestart : wantMenu;
           restartPlanned = tripPlanned = false;
-          Press(harness, *game.InGameMenuButton);
+          TBot::Press(harness, *game.InGameMenuButton);
         } else if (pauseAt > 0 && levelFrames > pauseAt && !game.AnyToolHeld()) {
           pauseAt = -1;
           pausing = true;
@@ -126,7 +110,7 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
             escape.Key = SDLK_ESCAPE;
             harness.Send(escape);
           } else {
-            Press(harness, *game.InGameMenuButton);
+            TBot::Press(harness, *game.InGameMenuButton);
           }
         } else {
           bot->AfterFrame();
@@ -147,32 +131,32 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
           switch (now) {
             case wantRestart:
               ++r.Restarts;
-              Press(harness, *game.InGameRestartButton);
+              TBot::Press(harness, *game.InGameRestartButton);
               break;
             case wantMenu:
             case wantMenuCancelled:
               if (now == wantMenu) ++r.MenuTrips;
               wanted = now;
-              Press(harness, *game.InGameToMenuButton);
+              TBot::Press(harness, *game.InGameToMenuButton);
               break;
-            case wantOptions: Press(harness, *game.InGameOptionsButton); break;
-            case wantHelp: Press(harness, *game.InGameHelpButton); break;
-            default: Press(harness, *game.InGameResumeButton); break;
+            case wantOptions: TBot::Press(harness, *game.InGameOptionsButton); break;
+            case wantHelp: TBot::Press(harness, *game.InGameHelpButton); break;
+            default: TBot::Press(harness, *game.InGameResumeButton); break;
           }
         }
         break;
       case gsInGameOptions:
-        if (sceneFrames == 40) Press(harness, *game.OptionsOKButton);
+        if (sceneFrames == 40) TBot::Press(harness, *game.OptionsOKButton);
         break;
       case gsHelp:
-        if (sceneFrames == 40) Press(harness, *game.HelpDoneButton);
+        if (sceneFrames == 40) TBot::Press(harness, *game.HelpDoneButton);
         break;
       case gsConfirmWindow:
         // To the menu: OK; after time up: try again; the pauses' questions: Cancel.
         if (sceneFrames == 40) {
           const bool cancel = wanted == wantMenuCancelled || wanted == wantCloseCancelled;
           wanted = wantNothing;
-          Press(harness, cancel ? game.ConfirmWindow->NegativeButton()
+          TBot::Press(harness, cancel ? game.ConfirmWindow->NegativeButton()
                                 : game.ConfirmWindow->PositiveButton());
         }
         break;
@@ -183,16 +167,16 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
         if (sceneFrames == 1) ++r.Won;
         break;
       case gsStageResult:
-        if (sceneFrames == 150) Press(harness, *game.StageResultOKButton);
+        if (sceneFrames == 150) TBot::Press(harness, *game.StageResultOKButton);
         break;
       case gsStickerBook:
-        if (sceneFrames == 60) Press(harness, *game.HubPlayButton);
+        if (sceneFrames == 60) TBot::Press(harness, *game.HubPlayButton);
         break;
       case gsMenu:
-        if (sceneFrames == 80) Press(harness, *game.PlayButton);
+        if (sceneFrames == 80) TBot::Press(harness, *game.PlayButton);
         break;
       case gsMap:
-        if (sceneFrames == 80) Press(harness, *game.MapPlayButton);
+        if (sceneFrames == 80) TBot::Press(harness, *game.MapPlayButton);
         break;
       default: break;
     }

@@ -31,7 +31,7 @@ int Usage() {
                "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n"
                "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
                " [--content DIR]\n"
-               "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--content DIR]\n"
+               "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
                "  wendmoor-harness soak [--levels N] [--seed S] [--max-growth KIB] [--content DIR]\n");
@@ -212,6 +212,10 @@ int Bot(int argc, char** argv) {
     long n;
     if (a == "--relaxed") {
       o.Relaxed = true;
+      continue;
+    }
+    if (a == "--interruptions") {
+      o.Interruptions = true;
       continue;
     }
     if (i + 1 >= argc) return Usage();

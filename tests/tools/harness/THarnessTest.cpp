@@ -426,6 +426,25 @@ TEST(Bot, WinsTheFirstLevelThroughTheMouse) {
 
 // Tools are taken off the panel and carried to the board by the mouse; a boss level is
 // left at once while its creature is missing.
+// Interrupted at random moments (paused from the menu or by Escape, or restarted), the bot
+// still plays its levels to an end: the tube runs again after every pause.
+TEST(Bot, InterruptedGamesStillEnd) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  TBot::TOptions o;
+  o.Interruptions = true;
+  int interruptions = 0;
+  for (int level : {5, 9}) {
+    o.Level = level;
+    TBot::TResult r = TBot::Play(o);
+    EXPECT_TRUE(r.Result == "won" || r.Result == "lost") << TBot::ToJson(r);
+    interruptions += r.Pauses + r.Restarts;
+  }
+  EXPECT_GE(interruptions, 2);
+  std::filesystem::current_path(cwd);
+}
+
 TEST(Bot, CarriesToolsFromThePanelAndLeavesBossLevels) {
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
