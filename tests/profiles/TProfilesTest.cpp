@@ -93,6 +93,22 @@ TEST(PlayerSave, AHandBuiltRecordReadsBackFieldByField) {
   EXPECT_EQ(untouched.Score, 9);
 }
 
+TEST(PlayerSave, AFileLongerThanOneRecordIsReadByItsFirstRecord) {
+  TPlayerSave played;
+  played.Score = 4321;
+  played.NextUncompletedIslandIdx = 4;
+  played.NextUncompletedLevelIdx = 9;
+  played.RelaxedMode = rmYes;
+  auto rec = played.Encode();
+  std::string bytes(rec.begin(), rec.end());
+  // A copy tool or an older build left bytes behind the record: the progress is still there.
+  TPlayerSave read;
+  ASSERT_TRUE(read.Decode(bytes + std::string(64, '\xAB')));
+  EXPECT_EQ(read, played);
+  ASSERT_TRUE(read.Decode(bytes + "\n"));
+  EXPECT_EQ(read, played);
+}
+
 TEST(NameList, AddSelectDeleteFollowTheSlotRules) {
   TempDir dir;
   TNameList list;
@@ -183,6 +199,26 @@ TEST(NameList, FileRoundTripStartupAndCraftedNames) {
   EXPECT_EQ(crafted.CurrentName(), "GOOD NAME");
   EXPECT_FALSE(TNameList::IsValidName("A/B"));
   EXPECT_FALSE(TNameList::IsValidName("lower"));
+}
+
+TEST(NameList, AFileShorterThanARecordIsLeftAloneUntilTheNextSave) {
+  TempDir dir;
+  std::string path = dir.File("Players.dat");
+  std::string cut = std::string("\x04ANNA") + std::string(200, '\0');  // a record cut short
+  std::ofstream(path, std::ios::binary) << cut;
+  TNameList list;
+  list.FileName = path;
+  list.Load();
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_EQ(ReadAll(path), cut);  // start-up reads, it does not write
+  list.Startup();
+  EXPECT_EQ(ReadAll(path), cut);
+  list.Add("BEA");
+  EXPECT_EQ(std::filesystem::file_size(path), 358u);
+  TNameList reread;
+  reread.FileName = path;
+  reread.Load();
+  EXPECT_EQ(reread.Name(1), "BEA");
 }
 
 TEST(NameList, MouseRowsAndHover) {
@@ -309,7 +345,7 @@ TEST(AtomicFile, AWriteStoppedBeforeItsRenameLeavesTheOldFile) {
   // The player list goes through it too.
   TNameList list;
   list.FileName = path;
-  list.Load();  // "new content" is too short to be a record: an empty list, an empty file
+  list.Load();  // "new content" is too short to be a record: an empty list
   EXPECT_TRUE(list.IsEmpty());
   list.Add("KEEP");
   TAtomicFile::BeforeRename = [](const std::string&) { return false; };
