@@ -204,7 +204,7 @@ TEST(NameList, FileRoundTripStartupAndCraftedNames) {
 TEST(NameList, AFileShorterThanARecordIsLeftAloneUntilTheNextSave) {
   TempDir dir;
   std::string path = dir.File("Players.dat");
-  std::string cut = std::string("\x04ANNA") + std::string(200, '\0');  // a record cut short
+  std::string cut = std::string("\x04") + "ANNA" + std::string(200, '\0');  // a record cut short
   std::ofstream(path, std::ios::binary) << cut;
   TNameList list;
   list.FileName = path;
