@@ -9,11 +9,16 @@ std::string TImageLoader::ImageNameOf(const std::string& fileName) {
   return fileName.size() > 4 ? fileName.substr(0, fileName.size() - 4) : fileName;
 }
 
+void TImageLoader::Report(const std::string& message) {
+  if (OnError) OnError(message);
+  Images.ReportError(message);
+}
+
 std::string TImageLoader::LoadFile(const std::string& folder, const std::string& fileName) {
   TPicture picture;
   std::string error;
   if (!TPictureDecoder::DecodeFile(folder + fileName, picture, error)) {
-    if (OnError) OnError("Cannot load picture " + error);
+    Report("Cannot load picture " + error);
     return "";
   }
   std::string name = ImageNameOf(fileName);
@@ -23,8 +28,8 @@ std::string TImageLoader::LoadFile(const std::string& folder, const std::string&
   item.SetTileWidth(item.PictureWidth() / (grid.Columns > 0 ? grid.Columns : 1));
   item.SetTileHeight(item.PictureHeight() / (grid.Rows > 0 ? grid.Rows : 1));
   if (!item.CreateTexture() && Images.Backend()) {
-    if (OnError) OnError("Error creating texture " + name);
-    Images.Remove(name);
+    Report("Error creating texture " + name);
+    Images.Remove(&item);
     return "";
   }
   return name;

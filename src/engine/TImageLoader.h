@@ -6,7 +6,9 @@ class TOmegaImageList;
 class TSpriteTileCount;
 
 // Loads one picture file into the image list: named after the file without its extension,
-// its grid from the tile-count table, its texture built. A bad file is reported, never fatal.
+// its grid from the tile-count table, its texture built. A file that cannot be decoded or
+// uploaded is reported (OnError, and the list's error box), never fatal: the game draws
+// nothing for that name and runs on.
 class TImageLoader {
  public:
   TImageLoader(TOmegaImageList& images, TSpriteTileCount& tileCounts)
@@ -19,6 +21,8 @@ class TImageLoader {
   static std::string ImageNameOf(const std::string& fileName);
 
  private:
+  void Report(const std::string& message);
+
   TOmegaImageList& Images;
   TSpriteTileCount& TileCounts;
 };

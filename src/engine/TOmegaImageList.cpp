@@ -1,6 +1,9 @@
 #include "engine/TOmegaImageList.h"
 
+#include <cstdio>
+
 #include "engine/TOmegaScreen.h"
+#include "platform/IMessageBoxes.h"
 
 TOmegaImageList::TOmegaImageList(TOmegaScreen* screen) { SetScreen(screen); }
 
@@ -39,6 +42,16 @@ bool TOmegaImageList::Remove(const std::string& name) {
   return true;
 }
 
+bool TOmegaImageList::Remove(const TImageListItem* item) {
+  for (auto it = Items.begin(); it != Items.end(); ++it) {
+    if (it->get() != item) continue;
+    Items.erase(it);
+    Reindex();
+    return true;
+  }
+  return false;
+}
+
 void TOmegaImageList::Clear() {
   Items.clear();
   Index.clear();
@@ -50,7 +63,19 @@ void TOmegaImageList::Reindex() {
 }
 
 void TOmegaImageList::CreateAllTextures() {
-  for (auto& item : Items) item->CreateTexture();
+  for (auto& item : Items) {
+    bool hasPicture = !item->GetPicture().Empty() || !item->Filepath.empty();
+    if (!item->CreateTexture() && hasPicture && Backend())
+      ReportError("Error creating texture " + item->Name);
+  }
+}
+
+void TOmegaImageList::ReportError(const std::string& message) {
+  if (!Reported.insert(message).second) return;
+  if (MessageBoxes)
+    MessageBoxes->Show("Error", message, TMessageButtons::Ok, true);
+  else
+    std::fprintf(stderr, "Error: %s\n", message.c_str());
 }
 
 TImageListItem* TOmegaImageList::FindToDraw(const std::string& name, int pattern) {

@@ -10,6 +10,27 @@
 #include "platform/TFileSystem.h"
 
 std::function<bool(const std::string&)> TAtomicFile::BeforeRename;
+std::function<int(int)> TAtomicFile::Sync;
+
+namespace {
+int SyncFd(int fd) { return TAtomicFile::Sync ? TAtomicFile::Sync(fd) : ::fsync(fd); }
+
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The rename lives in the folder's entries: until they reach the disk a power cut can
+// bring the old file back. Some file systems cannot sync a folder; the file is in place
+// anyway, so that is no failure.
+void SyncFolderOf(const std::string& path) {
+  int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  SyncFd(dir);
+  ::close(dir);
+}
+}  // namespace
 
 bool TAtomicFile::Write(const std::string& path, const void* data, std::size_t size,
                         std::string& error) {
@@ -33,8 +54,11 @@ bool TAtomicFile::Write(const std::string& path, const void* data, std::size_t s
     p += n;
     left -= static_cast<std::size_t>(n);
   }
-  if (::fsync(fd) != 0 || ::close(fd) != 0) {
-    error = "cannot write \"" + temp + "\": " + std::strerror(errno);
+  // The descriptor is closed whatever the sync says.
+  int syncError = SyncFd(fd) != 0 ? errno : 0;
+  int closeError = ::close(fd) != 0 ? errno : 0;
+  if (syncError != 0 || closeError != 0) {
+    error = "cannot write \"" + temp + "\": " + std::strerror(syncError ? syncError : closeError);
     ::unlink(temp.c_str());
     return false;
   }
@@ -47,6 +71,7 @@ bool TAtomicFile::Write(const std::string& path, const void* data, std::size_t s
     ::unlink(temp.c_str());
     return false;
   }
+  SyncFolderOf(path);
   return true;
 }
 

@@ -71,9 +71,15 @@ TAudioStream TMixerAudioBackend::OpenStream(const std::string& path, TStreamKind
     if (!file) return 0;
     SDL_RWclose(file);
     e.Path = path;
-    e.Channel = Channels;
-    Channels = Mix_AllocateChannels(Channels + 1);
-    if (Channels <= e.Channel) return 0;
+    // Voice groups come and go: reuse a channel before growing the mixer.
+    if (!FreeChannels.empty()) {
+      e.Channel = *FreeChannels.begin();
+      FreeChannels.erase(FreeChannels.begin());
+    } else {
+      e.Channel = Channels;
+      Channels = Mix_AllocateChannels(Channels + 1);
+      if (Channels <= e.Channel) return 0;
+    }
     Mix_Volume(e.Channel, MixerVolume(e.Volume));
   }
   TAudioStream handle = NextHandle++;
@@ -137,6 +143,7 @@ void TMixerAudioBackend::FreeStream(TAudioStream stream) {
   } else {
     Mix_HaltChannel(e->Channel);
     if (e->Chunk) Release(e->Chunk);
+    FreeChannels.insert(e->Channel);
   }
   Entries.erase(stream);
 }
@@ -148,6 +155,8 @@ void TMixerAudioBackend::Shutdown() {
     Mix_Quit();
     Opened = false;
   }
+  Channels = 0;
+  FreeChannels.clear();
   if (OwnsSubsystem) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     OwnsSubsystem = false;

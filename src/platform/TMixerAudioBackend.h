@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/IAudioBackend.h"
@@ -7,10 +8,11 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-// Sound through SDL2_mixer. Effects and voices are decoded at open time and each stream
-// gets a mixer channel of its own (streams of one file share the decoded sound); music
-// tracks stream from disk on the mixer's music channel, one at a time. If the output cannot be opened every stream fails to open and the game
-// stays silent.
+// Sound through SDL2_mixer. Effects and voices are decoded when first played and each
+// stream gets a mixer channel of its own (streams of one file share the decoded sound); a
+// freed stream gives its channel back for the next one. Music tracks stream from disk on
+// the mixer's music channel, one at a time. If the output cannot be opened every stream
+// fails to open and the game stays silent.
 class TMixerAudioBackend : public IAudioBackend {
  public:
   TMixerAudioBackend() = default;
@@ -26,6 +28,8 @@ class TMixerAudioBackend : public IAudioBackend {
   void Shutdown() override;
 
   bool IsOpen() const { return Opened; }
+  // Mixer channels allocated so far: the most effect and voice streams open at once.
+  int ChannelCount() const { return Channels; }
   // The game's 0..100 on the mixer's 0..128.
   static int MixerVolume(int volume);
 
@@ -52,6 +56,7 @@ class TMixerAudioBackend : public IAudioBackend {
   bool Opened = false;
   bool OwnsSubsystem = false;
   int Channels = 0;
+  std::set<int> FreeChannels;  // allocated, but their stream was freed
   TAudioStream NextHandle = 1;
   TAudioStream CurrentMusic = 0;  // the track last started on the music channel
   std::map<TAudioStream, TEntry> Entries;

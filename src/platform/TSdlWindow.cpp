@@ -1,10 +1,12 @@
 #include "platform/TSdlWindow.h"
 
+#include "platform/TTextEncoding.h"
 #include "platform/TWindowGeometry.h"
 
 TSdlWindow::TSdlWindow(const std::string& title, int width, int height) {
-  Window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
-                            height, SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
+  Window = SDL_CreateWindow(TTextEncoding::ForSystem(title).c_str(), SDL_WINDOWPOS_CENTERED,
+                            SDL_WINDOWPOS_CENTERED, width, height,
+                            SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS);
   ArrowCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   HandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   BufferW = width;
@@ -18,7 +20,7 @@ TSdlWindow::~TSdlWindow() {
 }
 
 void TSdlWindow::SetTitle(const std::string& title) {
-  if (Window) SDL_SetWindowTitle(Window, title.c_str());
+  if (Window) SDL_SetWindowTitle(Window, TTextEncoding::ForSystem(title).c_str());
 }
 void TSdlWindow::SetBordered(bool bordered) {
   if (Window) SDL_SetWindowBordered(Window, bordered ? SDL_TRUE : SDL_FALSE);

@@ -21,14 +21,13 @@ void TNameInput::Update() {
     BlinkCounter = 0;
     CursorShown = !CursorShown;
   }
+  // The front of a long name makes way, so the end being typed and the caret stay in view.
+  // The caret's room is kept while it blinks off, so the letters do not jump.
   DisplayText = Text;
   if (MeasureText) {
-    std::size_t cuts = 0;
-    while (!DisplayText.empty() && cuts < Text.size() &&
-           MeasureText(DisplayText, LetterSizeRatio) > MaxPrintEntryPixelLength) {
+    while (!DisplayText.empty() &&
+           MeasureText(DisplayText + Caret, LetterSizeRatio) > MaxPrintEntryPixelLength)
       DisplayText.erase(0, 1);
-      ++cuts;
-    }
   }
-  if (CursorShown) DisplayText += "|";
+  if (CursorShown) DisplayText += Caret;
 }

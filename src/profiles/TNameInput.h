@@ -8,13 +8,15 @@
 class TNameInput : public TComponent {
  public:
   static constexpr int MaxLength = 16;
+  static constexpr const char* Caret = "|";
 
   int Left = 0, Top = 0;
   int BlinkInterval = 350;
   float LetterSizeRatio = 0.85f;
   int MaxPrintEntryPixelLength = 327;
   std::function<void(TNameInput& sender)> OnEntryConfirmed;
-  // Width in pixels of a text in the input's font at the given scale.
+  // Width in pixels of a text in the input's font at the given scale. The shell draws the
+  // display text at LetterSizeRatio, cut at MaxPrintEntryPixelLength.
   std::function<float(const std::string& text, float scale)> MeasureText;
 
   void SetText(const std::string& s) { Text = s; }

@@ -66,13 +66,11 @@ void TNameList::Load() {
     CreateEmpty();
     return;
   }
-  if (bytes.empty()) {
+  // Less than a whole record holds no names, but it stays on disk until the next save
+  // replaces it: start-up only reads.
+  if (bytes.size() < RecordSize) {
     Slots.fill("");
     Current.clear();
-    return;
-  }
-  if (bytes.size() < RecordSize) {
-    CreateEmpty();
     return;
   }
   DecodeRecord(bytes.substr(0, RecordSize));

@@ -44,7 +44,9 @@ std::array<std::uint8_t, TPlayerSave::RecordSize> TPlayerSave::Encode() const {
 }
 
 bool TPlayerSave::Decode(const std::string& in) {
-  if (in.size() != RecordSize) return false;
+  // A longer file is still the player's progress: refusing it would let the next save
+  // overwrite it with a new player's defaults.
+  if (in.size() < RecordSize) return false;
   TPlayerSave s;
   Get(in, 0, s.Score);
   for (int i = 0; i < 5; ++i) Get(in, 4 + 4 * i, s.Stocks[i]);

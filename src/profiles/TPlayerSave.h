@@ -33,7 +33,8 @@ struct TPlayerSave {
   std::int32_t RestoMoney = 0;
 
   std::array<std::uint8_t, RecordSize> Encode() const;
-  // False (and the record untouched) unless exactly one whole record is given.
+  // Reads the first record; bytes past it are ignored. False (and the record untouched)
+  // when the bytes are shorter than one record.
   bool Decode(const std::string& bytes);
 
   bool operator==(const TPlayerSave&) const = default;

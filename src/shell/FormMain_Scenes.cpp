@@ -2,6 +2,7 @@
 #include "engine/Rounding.h"
 #include "engine/TMotion.h"
 #include "shell/TFormMain.h"
+#include "ui/TTextFit.h"
 
 void TFormMain::OmegaTimer1Timer() {
   try {
@@ -185,8 +186,11 @@ void TFormMain::DrawMenuScene() {
                                  static_cast<float>(menu.Y - 172), 0, 255, 255, 255, 255, 1, 1,
                                  0.5f, -50, LogoSwing.Value);
   std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
+  // A long name shrinks the line rather than losing its end.
+  double greetingScale = TTextFit::ScaleToFit(GlobGameText.FontKind, greeting, 340, 0,
+                                              0.85 * NameInput->LetterSizeRatio);
   GlobGameText.DrawText(static_cast<float>(welcome.X + 24), static_cast<float>(welcome.Y + 33), 0,
-                        340, 250, 0, 0.85 * NameInput->LetterSizeRatio, greeting);
+                        340, 250, 0, greetingScale, greeting);
   ScreenDust->UpdateAndDraw();
   if (IsWindows8OrLater) {
     TMotion::ApproachInt(NoticeAlpha, 25, NoticeTarget);

@@ -9,6 +9,7 @@
 #include "engine/TPictureEncoder.h"
 #include "engine/TRecordingBackend.h"
 #include "engine/TSpriteTileCount.h"
+#include "platform/TRecordedMessageBoxes.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -117,6 +118,72 @@ TEST(ImageList, BadFilesAreReportedAndLeaveNoPicture) {
   r.images.DrawImage("Broken", 0, 0, 0);
   r.images.DrawImageColor("Missing", 0, 0, 0, 255, 255, 255, 255);
   EXPECT_TRUE(r.backend.Quads.empty());
+}
+
+TEST(ImageList, PicturesThatFailAreShownInAnErrorBoxOnceAndLogged) {
+  TempDir dir, other;
+  std::string err;
+  std::ofstream(dir.File("Broken.png")) << "not a png";
+  ASSERT_TRUE(TPictureEncoder::WriteJpegFile(dir.File("MenuBG.jpg"), Solid(64, 48), 90, err));
+  ASSERT_TRUE(TPictureEncoder::WriteJpegFile(other.File("MenuBG.jpg"), Solid(32, 32), 90, err));
+  ListRig r;
+  TRecordedMessageBoxes boxes;
+  boxes.Print = false;
+  r.images.MessageBoxes = &boxes;
+  std::vector<std::string> log;
+  r.loader.OnError = [&](const std::string& m) { log.push_back(m); };
+
+  // Cannot be decoded: an error box naming the file.
+  EXPECT_EQ(r.loader.LoadFile(dir.Str(), "Broken.png"), "");
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Caption, "Error");
+  EXPECT_NE(boxes.Shown[0].Text.find("Broken.png"), std::string::npos);
+  // The group is loaded again later: logged again, but the player is not asked twice.
+  EXPECT_EQ(r.loader.LoadFile(dir.Str(), "Broken.png"), "");
+  EXPECT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(log.size(), 2u);
+
+  // Cannot be uploaded: the failed copy goes, an earlier picture of that name stays.
+  ASSERT_EQ(r.loader.LoadFile(dir.Str(), "MenuBG.jpg"), "MenuBG");
+  r.backend.FailTextures = true;
+  EXPECT_EQ(r.loader.LoadFile(other.Str(), "MenuBG.jpg"), "");
+  ASSERT_EQ(boxes.Shown.size(), 2u);
+  EXPECT_EQ(boxes.Shown[1].Text, "Error creating texture MenuBG");
+  EXPECT_EQ(r.images.Count(), 1);
+  ASSERT_NE(r.images.Find("MenuBG"), nullptr);
+  EXPECT_NE(r.images.Find("MenuBG")->Texture(), 0u);
+  EXPECT_EQ(r.images.Find("MenuBG")->PictureWidth(), 64);
+}
+
+TEST(ImageList, ATextureThatCannotBeMadeWhenTheScreenOpensIsReported) {
+  TRecordingBackend backend;
+  TOmegaScreen screen{&backend};
+  TOmegaImageList images{&screen};
+  TRecordedMessageBoxes boxes;
+  boxes.Print = false;
+  images.MessageBoxes = &boxes;
+  images.Add("Early").SetPicture(Solid(8, 8));  // loaded before the screen had a device
+  images.Add("Empty");                           // nothing to upload, nothing to say
+  backend.FailTextures = true;
+  screen.Width = 1366;
+  screen.Height = 768;
+  ASSERT_TRUE(screen.Initialize());
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Text, "Error creating texture Early");
+  EXPECT_EQ(images.Find("Early")->Texture(), 0u);
+  images.DrawImage("Early", 0, 0, 0);  // draws nothing
+  EXPECT_TRUE(backend.Quads.empty());
+
+  // Without boxes the message still reaches the log.
+  images.MessageBoxes = nullptr;
+  images.Add("Late").SetPicture(Solid(8, 8));
+  testing::internal::CaptureStderr();
+  screen.Reset();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Error creating texture Late\n");
+  backend.FailTextures = false;
+  screen.Reset();
+  EXPECT_NE(images.Find("Early")->Texture(), 0u);
+  EXPECT_EQ(boxes.Shown.size(), 1u);
 }
 
 TEST(ImageList, TextureCoordinatesAddressThePictureInsideALargerTexture) {

@@ -1,5 +1,5 @@
-// A player's ".sav" file: anything but one whole record is refused, and a record read is
-// one the game writes back the same way.
+// A player's ".sav" file: less than one whole record is refused, a longer file is read by
+// its first record, and a record read is one the game writes back the same way.
 #include "FuzzTarget.h"
 #include "profiles/TPlayerSave.h"
 
@@ -29,11 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   save.Score = 77;
   const TPlayerSave before = save;
   if (!save.Decode(bytes)) {
-    FUZZ_CHECK(size != TPlayerSave::RecordSize);
+    FUZZ_CHECK(size < TPlayerSave::RecordSize);
     FUZZ_CHECK(save == before);
     return 0;
   }
-  FUZZ_CHECK(size == TPlayerSave::RecordSize);
+  FUZZ_CHECK(size >= TPlayerSave::RecordSize);
+  // Whatever follows the first record changes nothing.
+  TPlayerSave first;
+  FUZZ_CHECK(first.Decode(bytes.substr(0, TPlayerSave::RecordSize)));
+  FUZZ_CHECK(first.Encode() == save.Encode());
   FUZZ_CHECK(save.RelaxedMode == rmNotInitialized || save.RelaxedMode == rmYes ||
              save.RelaxedMode == rmNo);
   // Written back and read again, the record is the same bytes (gaps and flags normalised

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <fstream>
 
+#include "audio/TVoicePlayer.h"
 #include "platform/TMixerAudioBackend.h"
 #include "support/TempDir.h"
 
@@ -80,6 +81,38 @@ TEST(MixerAudioBackend, PlaysStopsAndFreesOnTheDummyDriver) {
   audio.Shutdown();
   EXPECT_FALSE(audio.IsOpen());
   EXPECT_FALSE(audio.Play(a));
+}
+
+TEST(MixerAudioBackend, AFreedVoiceGroupGivesItsChannelsBack) {
+  TMixerAudioBackend audio;
+  if (!audio.Init()) GTEST_SKIP() << "no audio output here, not even the dummy one";
+  TempDir story, ending;
+  for (const char* n : {"StoryOpening1.ogg", "StoryOpening2.ogg", "StoryOpening3.ogg"})
+    WriteTone(story.File(n), 0.2);
+  for (const char* n : {"StoryEnding1.ogg", "StoryEnding2.ogg"}) WriteTone(ending.File(n), 0.2);
+  // The shell changes groups by replacing the voice player, again and again over a game.
+  for (int round = 0; round < 4; ++round) {
+    {
+      TVoicePlayer voices(audio);
+      voices.LoadGroup(story.Str());
+      ASSERT_EQ(voices.Count(), 3);
+      voices.Play("StoryOpening3");
+      EXPECT_TRUE(audio.IsPlaying(voices.SlotStream(2)));
+    }
+    TVoicePlayer voices(audio);
+    voices.LoadGroup(ending.Str());
+    ASSERT_EQ(voices.Count(), 2);
+    voices.Play("StoryEnding1");
+    EXPECT_TRUE(audio.IsPlaying(voices.SlotStream(0)));
+    EXPECT_FALSE(audio.IsPlaying(voices.SlotStream(1)));
+  }
+  EXPECT_EQ(audio.ChannelCount(), 3);  // never more than one group's worth
+  TAudioStream s = audio.OpenStream(story.File("StoryOpening1.ogg"),
+                                    IAudioBackend::TStreamKind::Sample, false);
+  EXPECT_TRUE(audio.Play(s));
+  EXPECT_EQ(audio.ChannelCount(), 3);
+  audio.Shutdown();
+  EXPECT_EQ(audio.ChannelCount(), 0);
 }
 
 TEST(MixerAudioBackend, WithoutOutputEveryStreamFailsQuietly) {

@@ -10,6 +10,7 @@
 #include "profiles/TNameList.h"
 #include "profiles/TPlayerSave.h"
 #include "support/TempDir.h"
+#include "text/TGameFont.h"
 
 namespace {
 std::string ReadAll(const std::string& path) {
@@ -91,6 +92,22 @@ TEST(PlayerSave, AHandBuiltRecordReadsBackFieldByField) {
   untouched.Score = 9;
   EXPECT_FALSE(untouched.Decode(b.substr(0, 171)));
   EXPECT_EQ(untouched.Score, 9);
+}
+
+TEST(PlayerSave, AFileLongerThanOneRecordIsReadByItsFirstRecord) {
+  TPlayerSave played;
+  played.Score = 4321;
+  played.NextUncompletedIslandIdx = 4;
+  played.NextUncompletedLevelIdx = 9;
+  played.RelaxedMode = rmYes;
+  auto rec = played.Encode();
+  std::string bytes(rec.begin(), rec.end());
+  // A copy tool or an older build left bytes behind the record: the progress is still there.
+  TPlayerSave read;
+  ASSERT_TRUE(read.Decode(bytes + std::string(64, '\xAB')));
+  EXPECT_EQ(read, played);
+  ASSERT_TRUE(read.Decode(bytes + "\n"));
+  EXPECT_EQ(read, played);
 }
 
 TEST(NameList, AddSelectDeleteFollowTheSlotRules) {
@@ -185,6 +202,26 @@ TEST(NameList, FileRoundTripStartupAndCraftedNames) {
   EXPECT_FALSE(TNameList::IsValidName("lower"));
 }
 
+TEST(NameList, AFileShorterThanARecordIsLeftAloneUntilTheNextSave) {
+  TempDir dir;
+  std::string path = dir.File("Players.dat");
+  std::string cut = std::string("\x04") + "ANNA" + std::string(200, '\0');  // a record cut short
+  std::ofstream(path, std::ios::binary) << cut;
+  TNameList list;
+  list.FileName = path;
+  list.Load();
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_EQ(ReadAll(path), cut);  // start-up reads, it does not write
+  list.Startup();
+  EXPECT_EQ(ReadAll(path), cut);
+  list.Add("BEA");
+  EXPECT_EQ(std::filesystem::file_size(path), 358u);
+  TNameList reread;
+  reread.FileName = path;
+  reread.Load();
+  EXPECT_EQ(reread.Name(1), "BEA");
+}
+
 TEST(NameList, MouseRowsAndHover) {
   TNameList list;
   list.FileName = "/nonexistent-folder/Players.dat";
@@ -223,15 +260,56 @@ TEST(NameInput, TypesOnlyNameCharactersAndScrollsLongText) {
   in.SetText("   ");
   EXPECT_TRUE(in.AllBlanks());
 
-  // Letters 25.5 pixels wide at 0.85: twelve fit in 327 pixels, so the front is cut until
-  // the rest fits; the cursor blinks every 350 ms.
+  // Letters (and the caret) 25.5 pixels wide at 0.85: twelve fit in 327 pixels, so the
+  // front is cut until the rest and the caret fit; the cursor blinks every 350 ms.
   in.MeasureText = [](const std::string& t, float scale) { return 30.0f * scale * t.size(); };
   in.SetText("ABCDEFGHIJKLMNOP");
   in.Update();
-  EXPECT_EQ(in.GetDisplayText(), "EFGHIJKLMNOP|");
+  EXPECT_EQ(in.GetDisplayText(), "FGHIJKLMNOP|");
   for (int i = 0; i < 11; ++i) in.Update();
   EXPECT_FALSE(in.IsCursorShown());  // the 12th update reaches 360 ms
-  EXPECT_EQ(in.GetDisplayText(), "EFGHIJKLMNOP");
+  EXPECT_EQ(in.GetDisplayText(), "FGHIJKLMNOP");
+}
+
+TEST(NameInput, TheEndOfALongNameAndTheCaretAreAlwaysDrawn) {
+  // Measured as the shell draws it: the bitmap font at 0.85, cut at 327 pixels.
+  TNameInput in;
+  in.MeasureText = [](const std::string& t, float scale) {
+    return static_cast<float>(TGameFont::TextWidth(TGameFontKind::fkAirstripNormal, t, 0, scale));
+  };
+  auto drawnWidth = [&] {
+    return TGameFont::TextWidth(TGameFontKind::fkAirstripNormal, in.GetDisplayText(), 0, 0.85);
+  };
+  for (const char* typed : {"WWWWMMMMWWWWMMMM", "WWWWWWWWWWWWWWWW", "MMMMMMMMMMMMMMMM",
+                            "AB CD EF GH IJ K", "WYNNET"}) {
+    in.SetText("");
+    for (const char* c = typed; *c; ++c) in.KeyPress(*c);
+    std::string text = in.GetText();
+    for (int frame = 0; frame < 30; ++frame) {
+      in.Update();
+      std::string shown = in.GetDisplayText();
+      if (in.IsCursorShown()) {
+        ASSERT_EQ(shown.back(), '|') << typed;
+        shown.pop_back();
+      }
+      EXPECT_LE(drawnWidth(), 327) << typed;  // nothing is cut off at the end
+      ASSERT_FALSE(shown.empty());
+      EXPECT_EQ(text.substr(text.size() - shown.size()), shown) << typed;
+    }
+  }
+  // A name that fits is shown whole; the caret blinking off does not move the letters.
+  in.SetText("WWWWMMMMWWWWMMMM");
+  in.Update();
+  std::string a = in.GetDisplayText();
+  for (int i = 0; i < 12; ++i) in.Update();
+  std::string b = in.GetDisplayText();
+  EXPECT_NE(a.back() == '|', b.back() == '|');
+  if (a.back() == '|') a.pop_back();
+  if (b.back() == '|') b.pop_back();
+  EXPECT_EQ(a, b);
+  in.SetText("WYNNET");
+  for (int i = 0; i < 24; ++i) in.Update();
+  EXPECT_EQ(in.GetDisplayText().substr(0, 6), "WYNNET");
 }
 
 TEST(HighScores, MergeRules) {
@@ -309,7 +387,7 @@ TEST(AtomicFile, AWriteStoppedBeforeItsRenameLeavesTheOldFile) {
   // The player list goes through it too.
   TNameList list;
   list.FileName = path;
-  list.Load();  // "new content" is too short to be a record: an empty list, an empty file
+  list.Load();  // "new content" is too short to be a record: an empty list
   EXPECT_TRUE(list.IsEmpty());
   list.Add("KEEP");
   TAtomicFile::BeforeRename = [](const std::string&) { return false; };
