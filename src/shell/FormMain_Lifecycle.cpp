@@ -32,6 +32,7 @@ TFormMain::TFormMain(const TShellServices& services)
     if (Services.Terminate) Services.Terminate(1);
   };
   ImageLoader.OnError = [this](const std::string& message) { Trace("error", message); };
+  OmegaImageList1.MessageBoxes = Services.MessageBoxes;
   GameScene.OnChanged = [this](TGameScene&, TGameSceneValues o, TGameSceneValues n) {
     OnSceneChanged(o, n);
   };
