@@ -1,0 +1,103 @@
+// The whole trace of three runs (every scene, sound, save and count, frame by frame) is
+// kept in tests/tools/harness/golden: a change to how the game is built inside must leave
+// what it does unchanged. A change that means to alter behaviour rewrites the files with
+// WENDMOOR_WRITE_GOLDEN=1 and shows the difference in review.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "THarness.h"
+#include "THarnessScript.h"
+#include "shell/TFormMain.h"
+#include "support/TempDir.h"
+
+namespace {
+std::string Folder() { return std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/"; }
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find('\n', at);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return lines;
+}
+
+// Plays the first move the board lists every 45 frames, through the mouse.
+void PlayFirstMoves(THarness& h) {
+  TFormMain& f = h.Form();
+  if (f.Scene() != gsMainGame || h.Frame() % 45 != 0) return;
+  auto moves = f.GameBoard->ListMoves();
+  if (moves.empty()) return;
+  for (TPoint tile : {moves[0].first, moves[0].second})
+    for (TPlatformEventKind kind : {TPlatformEventKind::MouseDown, TPlatformEventKind::MouseUp}) {
+      TPlatformEvent e;
+      e.Kind = kind;
+      e.Button = TMouseButton::Left;
+      e.X = f.GameBoard->Left + 52 * (tile.X - 1) + 26;
+      e.Y = f.GameBoard->Top + 52 * (tile.Y - 1) + 26;
+      h.Send(e);
+    }
+}
+
+void CheckGolden(const std::string& name, const std::string& scriptText, int frames,
+                 int island = 0, int level = 0, bool play = false) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  std::vector<std::string> trace;
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    o.Island = island;
+    o.Level = level;
+    THarness h(o);
+    std::string err;
+    THarnessScript script;
+    ASSERT_TRUE(h.Start(err)) << err;
+    ASSERT_TRUE(script.Parse(scriptText, err)) << err;
+    for (int i = 0; i < frames && !h.Form().Closed(); ++i) {
+      h.Step(script);
+      if (play) PlayFirstMoves(h);
+    }
+    trace = h.TraceLines();
+  }
+  std::filesystem::current_path(cwd);
+  const std::string file = Folder() + "golden/" + name + ".trace";
+  if (std::getenv("WENDMOOR_WRITE_GOLDEN")) {
+    std::ofstream out(file, std::ios::trunc);
+    for (const std::string& l : trace) out << l << '\n';
+    return;
+  }
+  std::vector<std::string> kept = Lines(ReadFile(file));
+  ASSERT_FALSE(kept.empty()) << "no golden trace " << file;
+  for (std::size_t i = 0; i < std::min(kept.size(), trace.size()); ++i)
+    ASSERT_EQ(trace[i], kept[i]) << name << ": the runs part at line " << i + 1;
+  EXPECT_EQ(trace.size(), kept.size()) << name;
+}
+}  // namespace
+
+TEST(GoldenTrace, MenuTour) { CheckGolden("menu-tour", ReadFile(Folder() + "menu-tour.txt"), 1500); }
+
+TEST(GoldenTrace, LevelWonFromTheMenu) {
+  CheckGolden("level-win", ReadFile(Folder() + "level-win.txt"), 1500);
+}
+
+TEST(GoldenTrace, LevelLostAndLeftForTheMenu) {
+  CheckGolden("level-lost", "3700 click 770 447\n", 3800, 1, 6);
+}
+
+TEST(GoldenTrace, BoardPlayWithWebsSpidersAndPotions) {
+  CheckGolden("board-play", "", 1500, 4, 14, true);
+}
