@@ -151,3 +151,19 @@ TEST(PictureRules, ContactSheetsAndMockScreensAreReadablePictures) {
   }
   EXPECT_FALSE(WriteMockScreen("attic", dir.File("x.png"), Manifest(), error));
 }
+
+TEST(PictureRules, EachElementHasItsOwnToolHighlight) {
+  // The board picks the pattern by element (code - 1), so the sheet holds every element
+  // up to the second potion, each lit in its own outline.
+  const TAssetSpec& s = *assetgen_test::Find(Manifest(), "ToolHighlight");
+  ASSERT_EQ(s.Patterns(), 18);
+  TPicture p = RenderPicture(s);
+  for (int a = 0; a < s.Patterns(); ++a) {
+    int ox = a * s.TileWidth;
+    // Lit in the middle of the element, clear in the tile's corner gap.
+    EXPECT_GT(Alpha(p, ox + s.TileWidth / 2, s.TileHeight / 2), 40) << "element " << a + 1;
+    EXPECT_EQ(Alpha(p, ox, 0), 0) << "element " << a + 1;
+    for (int b = a + 1; b < s.Patterns(); ++b)
+      EXPECT_GT(PatternDifference(p, s, a, b), 20000) << "elements " << a + 1 << ", " << b + 1;
+  }
+}
