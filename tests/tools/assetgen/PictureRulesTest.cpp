@@ -167,3 +167,46 @@ TEST(PictureRules, EachElementHasItsOwnToolHighlight) {
       EXPECT_GT(PatternDifference(p, s, a, b), 20000) << "elements " << a + 1 << ", " << b + 1;
   }
 }
+
+namespace {
+double Brightness(const TPicture& p, int x, int y) {
+  const std::uint8_t* px = p.Row(y) + x * 4;
+  return (0.2126 * px[0] + 0.7152 * px[1] + 0.0722 * px[2]) / 255.0;
+}
+}  // namespace
+
+TEST(PictureRules, LevelBackgroundsHaveNoPanelEdgeAroundTheBoard) {
+  // Boards are placed per level; the widest spans x 256..1108 and y 84..730 with its frame.
+  // A straight edge running along the board's sides or over it cuts through the scenery
+  // whatever the board's size: no column beside the board, and no row above it, may step
+  // in brightness over most of its length.
+  for (int island = 1; island <= 5; ++island) {
+    const std::string name = "GameBG" + std::to_string(island);
+    TPicture p = Render(name);
+    auto steps = [&](int x0, int y0, int x1, int y1, int dx, int dy) {
+      int n = 0;
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += std::abs(Brightness(p, x, y) - Brightness(p, x - dx, y - dy)) > 0.02;
+      return n;
+    };
+    for (int x = 160; x < 256; ++x)
+      EXPECT_LT(steps(x, 100, x + 1, 700, 1, 0), 200) << name << " column " << x;
+    for (int x = 1109; x < 1200; ++x)
+      EXPECT_LT(steps(x, 100, x + 1, 700, 1, 0), 200) << name << " column " << x;
+    for (int y = 40; y < 84; ++y)
+      EXPECT_LT(steps(256, y, 1108, y + 1, 0, 1), 300) << name << " row " << y;
+  }
+}
+
+TEST(PictureRules, NothingOfTheResultHeroineIsCutAtTheTop) {
+  // The result screen draws her from the picture's top-left corner down; whatever reaches
+  // the top row is cut off flat there (the hat was).
+  const TAssetSpec& s = *assetgen_test::Find(Manifest(), "CharScoringBody");
+  TPicture p = RenderPicture(s);
+  int inked = 0;
+  for (int x = 0; x < s.Width(); ++x) inked += Alpha(p, x, 0) > 0;
+  EXPECT_EQ(inked, 0);
+  // Nor at the left; on the right the arm runs under the elbow's puff, which is drawn
+  // over the picture's edge.
+  for (int y = 0; y < s.Height(); ++y) EXPECT_EQ(Alpha(p, 0, y), 0) << "row " << y;
+}
