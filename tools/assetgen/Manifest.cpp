@@ -115,10 +115,8 @@ void AddWindows(TBuilder& b) {
   b.Add("VolumeMinusButton", "", Png, 36, 36, PaintVolumeButton, Done, "-");
   b.Add("VolumePlusButton", "", Png, 36, 36, PaintVolumeButton, Done, "+");
   // Check boxes carry their label; widths are the clickable widths of the options window.
-  b.Add("CheckBoxSound", "", Png, 78, 31, PaintCheckBox, Done, "Sound");
-  b.Add("CheckBoxMusic", "", Png, 95, 31, PaintCheckBox, Done, "Music");
-  b.Add("CheckBoxFullscreen", "", Png, 146, 31, PaintCheckBox, Done, "Full screen");
-  b.Add("CheckBoxTutorial", "", Png, 118, 31, PaintCheckBox, Done, "Tutorial");
+  for (const TCheckBoxLabel& l : CheckBoxLabels())
+    b.Add(l.Image, "", Png, l.Width, 31, PaintCheckBox, Done, l.Text);
   b.Add("VolumeFill", "", Png, 123, 22, PaintVolumeFill, Done);
   b.Add("VolumeGlass", "", Png, 125, 11, PaintBarGlass, Done);
   b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done, "", 1);

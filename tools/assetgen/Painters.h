@@ -1,5 +1,7 @@
 #pragma once
 // Painter entry points, grouped by the file that holds them.
+#include <vector>
+
 #include "Manifest.h"
 #include "Paint.h"
 
@@ -45,6 +47,12 @@ void PaintMapTransports(TCanvas& c, const TAssetSpec& s);
 void PaintMapClouds(TCanvas& c, const TAssetSpec& s);
 
 // ArtWidgets.cpp: buttons, windows, panels, bars.
+struct TCheckBoxLabel {
+  const char* Image;
+  const char* Text;
+  int Width;  // the click width the options window gives the box
+};
+const std::vector<TCheckBoxLabel>& CheckBoxLabels();
 void PaintButton(TCanvas& c, const TAssetSpec& s);
 void PaintLink(TCanvas& c, const TAssetSpec& s);
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s);

@@ -210,3 +210,36 @@ TEST(PictureRules, NothingOfTheResultHeroineIsCutAtTheTop) {
   // over the picture's edge.
   for (int y = 0; y < s.Height(); ++y) EXPECT_EQ(Alpha(p, 0, y), 0) << "row " << y;
 }
+
+TEST(PictureRules, CheckBoxLabelsShareOneSize) {
+  // The options window shows the four check boxes together: each label's first capital
+  // (unchecked, so no tick reaches into it) stands as tall as the others.
+  std::vector<int> heights;
+  for (const char* name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial"}) {
+    const TAssetSpec& s = *assetgen_test::Find(Manifest(), name);
+    TPicture p = RenderPicture(s);
+    auto inked = [&](int x) {
+      for (int y = 0; y < s.TileHeight; ++y)
+        if (Alpha(p, x, y) > 128) return true;
+      return false;
+    };
+    int x0 = (s.TileHeight - 10) / 2;  // inside the box: past it, then to the label
+    while (x0 < s.TileWidth && inked(x0)) ++x0;
+    while (x0 < s.TileWidth && !inked(x0)) ++x0;
+    int x1 = x0;
+    while (x1 < s.TileWidth && inked(x1)) ++x1;
+    int top = s.TileHeight, bottom = -1;
+    for (int y = 0; y < s.TileHeight; ++y)
+      for (int x = x0; x < x1; ++x)
+        if (Alpha(p, x, y) > 128) {
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    ASSERT_GE(bottom, top) << name;
+    // The label fits the box it is clicked by.
+    EXPECT_LT(x1, s.TileWidth) << name;
+    heights.push_back(bottom - top + 1);
+    EXPECT_LT(heights.back(), 20) << name << ": a capital, not the box";
+  }
+  for (int h : heights) EXPECT_NEAR(h, heights[0], 1) << "against the Sound label";
+}
