@@ -99,6 +99,10 @@ void PaintElementsFlash(TCanvas& c, const TAssetSpec& s);
 void PaintTileShine(TCanvas& c, const TAssetSpec& s);
 
 // ArtLevel.cpp: the level's panels, gauges, digits, tools and result pictures.
+// Digit cells: the game sets a number's digits one cell apart, and the panels hold them.
+constexpr int kGatherDigitWidth = 15, kGatherDigitHeight = 22;  // "ElementGatherNumber"
+constexpr int kScoreDigitWidth = 18, kScoreDigitHeight = 24;    // "Score"
+constexpr int kLevelDigitWidth = 13, kLevelDigitHeight = 22;    // "LevelInfoDigit"
 void PaintElementPanel(TCanvas& c, const TAssetSpec& s);
 void PaintDigits(TCanvas& c, const TAssetSpec& s);
 void PaintDigitBlur(TCanvas& c, const TAssetSpec& s);
