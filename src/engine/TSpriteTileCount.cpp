@@ -111,6 +111,8 @@ TSpriteTileCount::TSpriteTileCount() {
       // The level announcement's second pattern is the boss round's.
       {"ObjInfoLogo", 1, 2},
       {"ObjInfoTitle", 1, 2},
+      // The board marks a tool's targets with the highlight of each element (code - 1).
+      {"ToolHighlight", 18, 1},
   };
 }
 

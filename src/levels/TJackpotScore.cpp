@@ -115,6 +115,7 @@ void TJackpotScore::Update() {
       const char old = b >= 0 ? before[b] : '0';
       if (old != after[i]) {
         Roll[i].Active = true;
+        Roll[i].Rising = FShown > FPrevious;
         Roll[i].Anim = TAnimData(RollSequence, false);
       }
     }
@@ -129,9 +130,13 @@ void TJackpotScore::Update() {
     TRoll& r = Roll[i];
     if (r.Active) {
       const int pattern = r.Anim.Frame();  // the roll runs whether or not anything is drawn
-      if (OmgImgList)
+      if (OmgImgList) {
         OmgImgList->DrawImageColor(DigitBlurImg, x, static_cast<float>(blurTop), pattern, 255,
                                    255, 255, BlurAlpha);
+        if (i >= hidden)
+          OmgImgList->DrawImage(DigitImg, x, static_cast<float>(Top + SlideOffset(r)),
+                                text[i] - '0');
+      }
       if (r.Anim.AtEnd())
         r.Active = false;
       else
@@ -141,4 +146,13 @@ void TJackpotScore::Update() {
     if (i < hidden) continue;
     if (OmgImgList) OmgImgList->DrawImage(DigitImg, x, static_cast<float>(Top), text[i] - '0');
   }
+}
+
+// A quarter of the digit's height on the roll's first update, closing in evenly to its
+// place; below it when counting up, above when counting down.
+int TJackpotScore::SlideOffset(const TRoll& r) const {
+  const int length = std::max(1, static_cast<int>(r.Anim.GetSeq().size()));
+  const int left = length - r.Anim.GetPosition() + 1;  // frames of the roll still to show
+  const int offset = RoundHalfEven(DigitHeight * left / (4.0 * length));
+  return r.Rising ? offset : -offset;
 }

@@ -10,8 +10,9 @@
 class TOmegaImageList;
 
 // A number that rolls towards its value digit by digit: each changing digit spins through a
-// blurred sequence before the next step is taken. Used for the total score and the
-// gathering counters.
+// blurred sequence before the next step is taken, the digit it rolls to sliding into its
+// place over the blur so the number can be read all the while. Used for the total score and
+// the gathering counters.
 class TJackpotScore : public TComponent {
  public:
   static constexpr int MaxDigits = 6;
@@ -58,8 +59,11 @@ class TJackpotScore : public TComponent {
  private:
   struct TRoll {
     bool Active = false;
+    bool Rising = false;  // counting up: the new digit comes up from below
     TAnimData Anim;
   };
+  // How far the digit a roll goes to still stands from its place.
+  int SlideOffset(const TRoll& r) const;
   std::string Format(int v) const;
   int HiddenDigits(const std::string& text) const;
   void RaiseDigitsTo(int v);

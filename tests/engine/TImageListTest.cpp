@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "board/TBoardTile.h"
 #include "engine/TImageLoader.h"
 #include "engine/TLoadedImageList.h"
 #include "engine/TOmegaImageList.h"
@@ -50,11 +51,12 @@ void ExpectUV(const TRenderVertex& v, float u, float vv) {
 
 TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
   TSpriteTileCount t;
-  // The original table, then the announcement's boss-round patterns after it.
-  ASSERT_EQ(t.GetEntries().size(), 107u);
+  // The original table, then the announcement's boss-round patterns and the tool
+  // highlight's elements after it.
+  ASSERT_EQ(t.GetEntries().size(), 108u);
   EXPECT_EQ(t.GetEntries().front().Name, "ResultMedals");
   EXPECT_EQ(t.GetEntries()[104].Name, "WalkingSoldier");
-  EXPECT_EQ(t.GetEntries().back().Name, "ObjInfoTitle");
+  EXPECT_EQ(t.GetEntries()[106].Name, "ObjInfoTitle");
   EXPECT_EQ(t.Peek("ObjInfoLogo").Rows, 2);
   auto board = t.Lookup("BoardBorder");
   EXPECT_EQ(board.Columns, 4);
@@ -68,6 +70,16 @@ TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
   int used = 0;
   for (const auto& e : t.GetEntries()) used += e.Used;
   EXPECT_EQ(used, 2);
+}
+
+TEST(SpriteTileCount, EveryElementAToolMarksHasItsHighlightPattern) {
+  // The board draws "ToolHighlight" over a marked element with pattern element - 1, for
+  // every element from the first fruit to the second potion; a pattern past the grid
+  // would draw the last element's highlight instead.
+  TSpriteTileCount t;
+  TSpriteTileCount::TLookup grid = t.Peek("ToolHighlight");
+  for (int code = 1; code <= ecPotion2; ++code)
+    EXPECT_LT(code - 1, grid.Columns * grid.Rows) << "element " << code;
 }
 
 TEST(ImageList, LoaderTakesTheGridFromTheTable) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "text/FontRig.h"
 #include "levels/TJackpotScore.h"
 #include "support/SoundTrace.h"
@@ -15,7 +17,8 @@ struct CounterRig : FontRig {
     score.DigitBlurImg = "ScoreBlur";
     score.Prepare();
   }
-  // One update's digits left to right: still ones as themselves, rolling ones as '~'.
+  // One update's pictures left to right: digits as themselves, the blur of a rolling one as
+  // '~' (the digit it rolls to follows it).
   std::string Frame() {
     score.Update();
     std::string s;
@@ -51,8 +54,8 @@ TEST(JackpotScore, ChangedDigitsRollBeforeTheNextStep) {
     ASSERT_LT(frames.size(), 100u);
   }
   // 0 -> 9 -> 18 -> 24, each step held while its three blur patterns play.
-  EXPECT_EQ(frames, (std::vector<std::string>{"00~", "00~", "00~", "0~~", "0~~", "0~~", "0~~",
-                                              "0~~", "0~~"}));
+  EXPECT_EQ(frames, (std::vector<std::string>{"00~9", "00~9", "00~9", "0~1~8", "0~1~8", "0~1~8",
+                                              "0~2~4", "0~2~4", "0~2~4"}));
   EXPECT_EQ(r.Frame(), "024");
 }
 
@@ -75,10 +78,51 @@ TEST(JackpotScore, HiddenLeadingZerosCentreTheNumber) {
   r.score.SetValue(2);
   r.score.Update();
   auto rolling = r.Take();
-  ASSERT_EQ(rolling.size(), 1u);
+  ASSERT_EQ(rolling.size(), 2u);
   EXPECT_EQ(rolling[0].Image, "ScoreBlur");
   EXPECT_NEAR(rolling[0].Y, 50 - 3, 1);
   EXPECT_EQ(rolling[0].A, FontRig::Through(150));
+  EXPECT_EQ(rolling[1].Image, "Score");
+  EXPECT_EQ(rolling[1].Pattern, 2);
+  EXPECT_NEAR(rolling[1].X, rolling[0].X, 0.01);
+}
+
+TEST(JackpotScore, ARollingNumberReadsAsItsValueAllTheWay) {
+  // A busy roll: at every update the digits drawn spell the shown value, each within a
+  // quarter of its height of its place, sliding in from below while counting up and from
+  // above while counting down.
+  CounterRig r;
+  r.score.Left = 100;
+  r.score.Top = 50;
+  r.score.SetDigits(6);
+  r.score.ShowLeadingZeros = false;
+  r.score.AutoCentered = true;
+  r.score.Increment = 9;
+  const int quarter = FontRig::Tile / 4;
+  auto check = [&](int target, int direction) {
+    r.score.SetValue(target);
+    bool slid = false;
+    int n = 0;
+    for (; n < 1000 && (r.score.ShownValue() != target || r.score.AnyRolling()); ++n) {
+      r.score.Update();
+      std::string digits;
+      for (const auto& d : r.Take()) {
+        if (d.Image != "Score") continue;
+        digits += char('0' + d.Pattern);
+        float off = d.Y - 50;
+        EXPECT_LE(std::abs(off), quarter) << target;
+        if (off != 0) {
+          slid = true;
+          EXPECT_EQ(off > 0 ? 1 : -1, direction) << target;
+        }
+      }
+      EXPECT_EQ(digits, std::to_string(r.score.ShownValue())) << "update " << n;
+    }
+    EXPECT_LT(n, 1000);
+    EXPECT_TRUE(slid);
+  };
+  check(1234, 1);
+  check(987, -1);
 }
 
 TEST(JackpotScore, CountingSoundPlaysEverySecondUpdateUntilCaughtUp) {

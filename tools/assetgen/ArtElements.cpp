@@ -646,15 +646,41 @@ void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
+// A tool's targets: pattern n lights element n + 1 (drawn 2 pixels up and left of its
+// tile) with a warm rim around its own silhouette and a golden wash over it, so the
+// marked pieces stand out from their unmarked neighbours of the same kind.
 void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
-  ForEachPattern(c, s, [&](cairo_t* cr, int, double w, double h) {
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RoundedRect(cr, 2, 2, w - 4, h - 4, 10);
     cairo_pattern_t* g = cairo_pattern_create_radial(w / 2, h / 2, 4, w / 2, h / 2, w / 2);
-    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.7, 0.1);
+    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.7, 0);
     cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.75, 0.3, 0.75);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
+
+    cairo_push_group(cr);
+    cairo_translate(cr, 2, 2);
+    DrawElement(cr, p + 1, 52);
+    cairo_pattern_t* shape = cairo_pop_group(cr);
+    // The rim: the silhouette stamped around itself, less the silhouette.
+    cairo_push_group(cr);
+    for (double r : {4.0, 2.5})
+      for (int k = 0; k < 16; ++k) {
+        cairo_save(cr);
+        cairo_translate(cr, r * std::cos(k * kPi / 8), r * std::sin(k * kPi / 8));
+        cairo_set_source_rgba(cr, 1, r > 3 ? 0.6 : 0.72, r > 3 ? 0.05 : 0.12, r > 3 ? 0.7 : 1.0);
+        cairo_mask(cr, shape);
+        cairo_restore(cr);
+      }
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+    cairo_set_source_rgba(cr, 0, 0, 0, 1);
+    cairo_mask(cr, shape);
+    cairo_pop_group_to_source(cr);
+    cairo_paint(cr);
+    cairo_set_source_rgba(cr, 1, 0.98, 0.85, 0.3);
+    cairo_mask(cr, shape);
+    cairo_pattern_destroy(shape);
   });
 }
 

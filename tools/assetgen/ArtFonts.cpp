@@ -1,5 +1,6 @@
-// The two bitmap fonts: white glyphs with a dark outline and a soft shadow, so
-// that the game can tint them and they read on any background.
+// The two bitmap fonts: light glyphs inside a thick dark outline with a shadow below
+// right, so that the game can tint them and they read on any background, cream
+// parchment and pale tiles included, down to the half size the game draws them at.
 #include <cmath>
 #include <cstring>
 
@@ -10,7 +11,7 @@ namespace assetgen {
 
 namespace {
 
-const TFontLayout kNormal{"GlobalFontWhite", 28, 3, 68, 44, 34, 3};
+const TFontLayout kNormal{"GlobalFontWhite", 28, 3, 68, 48, 34, 4};
 const TFontLayout kComment{"CommentFont", 14, 3, 56, 60, 4, 4};
 
 struct TAdvanceGroup {
@@ -48,7 +49,11 @@ struct TGlyphStyle {
   double Outline;
   double ShadowX, ShadowY;
   double Embolden;
-  double Margin;  // ink is kept this much narrower than the advance
+  // Ink is kept this much narrower than the advance. The game draws a line glyph by
+  // glyph, each over the one before, so the gap between two bodies must hold the next
+  // glyph's outline or it would eat into the previous letter.
+  double Margin;
+  TColor BodyTop, BodyBottom;
 };
 
 // Draws one glyph into its cell: caps centred vertically, ink centred in its
@@ -90,21 +95,21 @@ void DrawGlyph(cairo_t* cr, const TFontLayout& L, int pattern, char ch, int adva
     cairo_restore(cr);
   };
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  // Shadow.
+  // Shadow: the outline again, offset down and right, so the dark ring is widest where
+  // the next glyph does not overlap it.
   path(st.ShadowX, st.ShadowY);
-  cairo_set_source_rgba(cr, 0.05, 0.02, 0.0, 0.4);
+  cairo_set_source_rgba(cr, 0.08, 0.04, 0.02, 0.85);
   cairo_set_line_width(cr, st.Outline * 2);
   cairo_stroke_preserve(cr);
   cairo_fill(cr);
-  // Outline.
+  // Outline, opaque: a half-transparent one thins to grey when the game scales it down.
   path(0, 0);
-  cairo_set_source_rgba(cr, 0.16, 0.09, 0.05, 0.9);
+  cairo_set_source_rgb(cr, 0.13, 0.07, 0.03);
   cairo_set_line_width(cr, st.Outline * 2);
   cairo_stroke_preserve(cr);
-  // White body with a faint warm shade toward the bottom, so tints keep some depth.
   cairo_pattern_t* g = cairo_pattern_create_linear(0, baseline - st.CapHeight, 0, baseline);
-  cairo_pattern_add_color_stop_rgb(g, 0, 1, 1, 1);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.9, 0.9, 0.9);
+  cairo_pattern_add_color_stop_rgb(g, 0, st.BodyTop.R, st.BodyTop.G, st.BodyTop.B);
+  cairo_pattern_add_color_stop_rgb(g, 1, st.BodyBottom.R, st.BodyBottom.G, st.BodyBottom.B);
   cairo_set_source(cr, g);
   // A thin stroke of the body colour makes the strokes a little heavier, so the text
   // still reads when the game draws it at half size.
@@ -139,12 +144,16 @@ const std::string& CommentGlyphOrder() {
 int NormalAdvance(char c) { return Lookup(kNormalAdvances, c); }
 int CommentAdvance(char c) { return Lookup(kCommentAdvances, c); }
 
+// White with a faint warm shade toward the bottom, so tints keep some depth.
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
-  PaintFont(c, kNormal, NormalGlyphOrder(), NormalAdvance, {21, 2, 1, 1, 0.9, 1.0});
+  PaintFont(c, kNormal, NormalGlyphOrder(), NormalAdvance,
+            {21, 3.5, 1, 1.5, 0.9, 4.0, Hex(0xffffff), Hex(0xe6e6e6)});
 }
 
+// Comments are never tinted: white warming to gold at the foot of the letters.
 void PaintFontComment(TCanvas& c, const TAssetSpec&) {
-  PaintFont(c, kComment, CommentGlyphOrder(), CommentAdvance, {38, 3, 1, 1.5, 1.4, 4.0});
+  PaintFont(c, kComment, CommentGlyphOrder(), CommentAdvance,
+            {38, 4.5, 1.5, 2.5, 1.4, 6.0, Hex(0xffffff), Hex(0xffe89a)});
 }
 
 }  // namespace assetgen

@@ -67,46 +67,138 @@ void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
     RoundedRect(cr, x0 + 6, -14, x1 - x0 - 12, h - 14 + 14, 16);
     VerticalGradient(cr, 0, h, Hex(0xfff2d8), Hex(0xf2d8a8));
     cairo_fill(cr);
-    // A dark well under each counter.
+    // A dark well under each counter, centred on its digits: one or two of them stand
+    // centred on a + 15 + a digit's width (the counter's place on the slot).
     double a = roundLeft ? 40 : 31;
-    Inset(cr, a + 2, 58, 48, 22, 9);
+    double mid = a + 15 + kGatherDigitWidth, top = 56, high = kGatherDigitHeight;
+    Inset(cr, mid - 24, top - 2, 48, high + 4, 9);
   });
 }
 
-// Digit strips. Param: 0 gathering counters, 1 score, 2 island and level numbers.
+namespace {
+const std::uint32_t kDigitFills[3] = {0xffffff, 0xffd84a, 0xfff4d8};
+const std::uint32_t kDigitOutlines[3] = {0x4a2410, 0x5a2e0a, 0x3a1e0a};
+
+// How the digits of a strip are drawn: one size, and one ink width that every digit is
+// brought to, so any two digits set side by side leave the same gap.
+struct TDigitStyle {
+  double Size = 0;
+  double InkWidth = 0;  // of the body, without the outline
+  double Outline = 0;
+};
+
+// Digits stand in dark wells, so a thin outline is enough; a thick one would only widen
+// the gap between two digits' bodies.
+double DigitOutline(double h) { return std::max(1.0, h / 20); }
+
+// The largest digits whose outlined ink leaves a pixel free on either side of a w x h cell.
+TDigitStyle DigitStyle(cairo_t* cr, double w, double h) {
+  TDigitStyle st;
+  st.Outline = DigitOutline(h);
+  st.InkWidth = w - 2 - 2 * st.Outline;
+  for (st.Size = h; st.Size > 6; st.Size -= 0.25) {
+    UseDisplayFont(cr, st.Size, true);
+    cairo_text_extents_t zero;
+    cairo_text_extents(cr, "0", &zero);
+    if (zero.height + 2 * st.Outline <= h - 2 && zero.width <= st.InkWidth) {
+      st.InkWidth = zero.width;  // when the height is what limits the size
+      break;
+    }
+  }
+  return st;
+}
+
+// One digit's path with its ink centred on (cx, baseline): digits wider than the strip's
+// ink width are narrowed to it. The face's "1" is a bare stem; it gets a foot of that width,
+// or "12" would read as "1 2".
+void DigitPath(cairo_t* cr, int digit, const TDigitStyle& st, double cx) {
+  UseDisplayFont(cr, st.Size, true);
+  char text[2] = {static_cast<char>('0' + digit), 0};
+  cairo_text_extents_t e;
+  cairo_text_extents(cr, text, &e);
+  cairo_new_path(cr);
+  if (digit == 1) {
+    double stemW = st.Size * 0.13, foot = stemW * 0.9;
+    double stemX = cx + st.InkWidth * 0.12;  // the stem a little right of the middle
+    cairo_move_to(cr, stemX + stemW / 2 - (e.x_bearing + e.width), 0);
+    cairo_text_path(cr, text);
+    RoundedRect(cr, cx - st.InkWidth / 2, -foot, st.InkWidth, foot, foot / 2);
+    return;
+  }
+  double sx = std::min(1.0, st.InkWidth / e.width);
+  cairo_save(cr);
+  cairo_translate(cr, cx - (e.x_bearing + e.width / 2) * sx, 0);
+  cairo_scale(cr, sx, 1);
+  cairo_move_to(cr, 0, 0);
+  cairo_text_path(cr, text);
+  cairo_restore(cr);
+}
+
+// Draws a digit character ('0'..'9', or '-') centred on (cx, cy): the digits' height
+// centred vertically, in the strip's colours.
+void DrawDigit(cairo_t* cr, char ch, double cx, double cy, const TDigitStyle& st, int param) {
+  cairo_save(cr);
+  UseDisplayFont(cr, st.Size, true);
+  cairo_text_extents_t zero;
+  cairo_text_extents(cr, "0", &zero);
+  double middle = zero.y_bearing + zero.height / 2;  // of the ink, from the baseline
+  cairo_translate(cr, 0, cy - middle);
+  if (ch == '-') {
+    // A dash half as wide as a digit, at the digits' middle height.
+    double len = st.InkWidth * 0.55, thick = st.Size * 0.13;
+    cairo_new_path(cr);
+    RoundedRect(cr, cx - len / 2, middle - thick / 2, len, thick, thick / 2);
+  } else {
+    DigitPath(cr, ch - '0', st, cx);
+  }
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  SetColor(cr, Hex(kDigitOutlines[param]));
+  cairo_set_line_width(cr, st.Outline * 2);
+  cairo_stroke_preserve(cr);
+  SetColor(cr, Hex(kDigitFills[param]));
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+}  // namespace
+
+// Digit strips. Param: 0 gathering counters, 1 score, 2 island and level numbers. The game
+// sets the digits of a number one pattern apart, so every digit is drawn at one size and
+// fills its pattern.
 void PaintDigits(TCanvas& c, const TAssetSpec& s) {
-  const std::uint32_t fills[3] = {0xffffff, 0xffd84a, 0xfff4d8};
-  const std::uint32_t outlines[3] = {0x4a2410, 0x5a2e0a, 0x3a1e0a};
+  const TDigitStyle st = DigitStyle(c.Cr(), s.TileWidth, s.TileHeight);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    TTextStyle st = Word(h * 0.8, fills[s.Param], outlines[s.Param]);
-    st.OutlineWidth = std::max(1.5, h / 12);
-    st.Shadow = false;
-    std::string d(1, static_cast<char>('0' + p));
-    double tw = TextWidth(cr, d, st.Size);
-    if (tw > w - 2 * st.OutlineWidth - 1) st.Size *= (w - 2 * st.OutlineWidth - 1) / tw;
-    DrawText(cr, d, w / 2, h / 2, st);
+    DrawDigit(cr, static_cast<char>('0' + p), w / 2, h / 2, st, s.Param);
   });
 }
 
-// Rolling digits: three frames of a vertical blur.
+// Rolling digits: three frames of a soft vertical streak in the digits' colour. The game
+// slides the digit a counter rolls to over it, so the streak only hints at the motion and
+// must not hide the digit.
 void PaintDigitBlur(TCanvas& c, const TAssetSpec& s) {
-  const std::uint32_t fills[3] = {0xffffff, 0xffd84a, 0xfff4d8};
-  TColor col = Hex(fills[s.Param]);
+  TColor col = Hex(kDigitFills[s.Param]);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     for (int i = 0; i < 3; ++i) {
-      double y = h * (0.2 + 0.3 * i) + p * 3;
-      RoundedRect(cr, w * 0.22, y - h * 0.12, w * 0.56, h * 0.24, 3);
-      cairo_set_source_rgba(cr, col.R, col.G, col.B, 0.55 - 0.12 * i);
+      double x = w * (0.3 + 0.2 * i), len = h * (0.5 + 0.15 * ((i + p) % 3));
+      double y0 = (h - len) / 2 + (p - 1) * h * 0.08;
+      cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + len);
+      cairo_pattern_add_color_stop_rgba(g, 0, col.R, col.G, col.B, 0);
+      cairo_pattern_add_color_stop_rgba(g, 0.5, col.R, col.G, col.B, 0.45);
+      cairo_pattern_add_color_stop_rgba(g, 1, col.R, col.G, col.B, 0);
+      cairo_set_source(cr, g);
+      RoundedRect(cr, x - 1.2, y0, 2.4, len, 1.2);
       cairo_fill(cr);
+      cairo_pattern_destroy(g);
     }
   });
 }
 
-// Top panel (placed at (2, 0)): score digits at (1050, 25), island at (1200, 25) and
-// level at (1228, 25); the middle stays clear for the gathering panel.
+// Top panel (placed at (2, 0)): the game sets six score digits from x 1050, the island
+// number from 1200 and the level number from 1228, all from y 25 (screen pixels); the
+// middle stays clear for the gathering panel.
 void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   double w = s.Width();
+  const double px = -2;  // screen to picture
   // Right plaque.
   cairo_move_to(cr, 960, 0);
   cairo_line_to(cr, w - 60, 0);
@@ -116,13 +208,13 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
   cairo_close_path(cr);
   PathShadow(cr, 0, 3, 0.35);
   FillGlossy(cr, 960, 0, w - 60, 62, Hex(0x8a5a30), 3);
-  Inset(cr, 1044, 20, 120, 34, 10);
-  Inset(cr, 1192, 20, 58, 34, 10);
-  cairo_move_to(cr, 1218, 37);
-  cairo_line_to(cr, 1224, 37);
-  cairo_set_source_rgb(cr, 1, 0.95, 0.8);
-  cairo_set_line_width(cr, 3);
-  cairo_stroke(cr);
+  const double scoreMid = 1050 + 3 * kScoreDigitWidth + px;
+  Inset(cr, scoreMid - 60, 20, 120, 34, 10);
+  // Island and level: "1-12" at most, the dash in the digits' style between them.
+  const double digitsMid = 25 + kLevelDigitHeight / 2.0;
+  Inset(cr, 1194 + px, digitsMid - 17, 1260 - 1194, 34, 10);
+  DrawDigit(cr, '-', (1200 + kLevelDigitWidth + 1228) / 2.0 + px, digitsMid,
+            DigitStyle(cr, kLevelDigitWidth, kLevelDigitHeight), 2);
   DrawText(cr, "Score", 1004, 36, Word(15, 0xfff2c8, 0x3a1e0a));
   // Left garland.
   cairo_move_to(cr, 0, 8);

@@ -93,23 +93,32 @@ void DrawHeroine(cairo_t* cr, bool wandArm) {
   cairo_set_line_width(cr, 3);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
-  // Hat.
+  // Hat: a soft crown whose tip flops over to her right. It stays below y 84, so the
+  // result screen's smaller copy (which starts at y 78 of this drawing) keeps all of it.
   cairo_move_to(cr, 318, 140);
   cairo_curve_to(cr, 360, 120, 460, 118, 505, 140);
   cairo_curve_to(cr, 470, 155, 350, 155, 318, 140);
   cairo_close_path(cr);
   FillGlossy(cr, 318, 118, 505, 155, Hex(0x2f6e3c), 2.5);
-  cairo_move_to(cr, 355, 135);
-  cairo_curve_to(cr, 380, 80, 400, 40, 470, 10);
-  cairo_curve_to(cr, 450, 50, 450, 90, 465, 132);
+  cairo_move_to(cr, 358, 134);
+  cairo_curve_to(cr, 362, 118, 372, 106, 386, 104);
+  cairo_curve_to(cr, 364, 104, 342, 110, 322, 124);
+  cairo_curve_to(cr, 338, 96, 372, 84, 414, 86);
+  cairo_curve_to(cr, 446, 88, 462, 108, 464, 132);
   cairo_close_path(cr);
-  FillGlossy(cr, 355, 10, 470, 135, Hex(0x3a8048), 2.5);
+  FillGlossy(cr, 322, 84, 464, 134, Hex(0x3a8048), 2.5);
+  // The fold where the tip bends over.
+  cairo_move_to(cr, 386, 104);
+  cairo_curve_to(cr, 396, 98, 410, 96, 424, 98);
+  cairo_set_source_rgba(cr, 0.1, 0.3, 0.15, 0.6);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
   cairo_move_to(cr, 360, 128);
   cairo_curve_to(cr, 400, 118, 440, 118, 464, 126);
   cairo_set_source_rgb(cr, 0.95, 0.7, 0.25);
   cairo_set_line_width(cr, 7);
   cairo_stroke(cr);
-  Sparkle(cr, 468, 12, 12, Hex(0xfff2a0));
+  Sparkle(cr, 324, 122, 11, Hex(0xfff2a0));
 }
 
 // Eyes in a 104 x 40 box: 0 open, 1 half closed, 2 closed, 3 smiling.
@@ -475,10 +484,20 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
     }
   else
     FlowerBed(cr, 1366, 690, 768, 40 + s.Param);
-  // Soft light behind the board so the tiles stand out.
-  RoundedRect(cr, 250, 80, 866, 656, 40);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
-  cairo_fill(cr);
+  // Soft light behind the board so the tiles stand out. Boards differ in size from level
+  // to level, so the light has no edge: it fades out from the board's middle, mostly
+  // under the board, and dies away before the trees.
+  cairo_save(cr);
+  cairo_translate(cr, 683, 407);
+  cairo_scale(cr, 1.3, 1.0);
+  cairo_pattern_t* light = cairo_pattern_create_radial(0, 0, 0, 0, 0, 400);
+  cairo_pattern_add_color_stop_rgba(light, 0, 1, 1, 1, 0.2);
+  cairo_pattern_add_color_stop_rgba(light, 0.6, 1, 1, 1, 0.14);
+  cairo_pattern_add_color_stop_rgba(light, 1, 1, 1, 1, 0);
+  cairo_set_source(cr, light);
+  cairo_paint(cr);
+  cairo_pattern_destroy(light);
+  cairo_restore(cr);
 }
 
 void PaintMapBG(TCanvas& c, const TAssetSpec&) {

@@ -1,4 +1,5 @@
 // Buttons, check boxes, windows, panels and bars of the interface.
+#include <algorithm>
 #include <cmath>
 
 #include "Painters.h"
@@ -72,6 +73,29 @@ void PaintLink(TCanvas& c, const TAssetSpec& s) {
 }
 
 // 0 unchecked, 1 unchecked under the mouse, 2 checked, 3 checked under the mouse.
+const std::vector<TCheckBoxLabel>& CheckBoxLabels() {
+  static const std::vector<TCheckBoxLabel> labels = {{"CheckBoxSound", "Sound", 78},
+                                                     {"CheckBoxMusic", "Music", 95},
+                                                     {"CheckBoxFullscreen", "Full screen", 146},
+                                                     {"CheckBoxTutorial", "Tutorial", 118}};
+  return labels;
+}
+
+namespace {
+// The box's side in a check box of height h, and where its label starts.
+double CheckSide(double h) { return h - 10; }
+double LabelLeft(double h) { return CheckSide(h) + 6; }
+
+// The options window shows its check boxes together, so they share one label size: the
+// largest at which every label fits its box.
+double CheckLabelSize(cairo_t* cr, double h) {
+  double size = 17;
+  for (const TCheckBoxLabel& l : CheckBoxLabels())
+    size = std::min(size, FitTextSize(cr, l.Text, l.Width - LabelLeft(h) - 2, 17));
+  return size;
+}
+}  // namespace
+
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool checked = p >= 2, hover = p % 2 == 1;
@@ -80,7 +104,7 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
       cairo_set_source_rgba(cr, 1, 0.9, 0.5, 0.35);
       cairo_fill(cr);
     }
-    double b = h - 10;
+    double b = CheckSide(h);
     RoundedRect(cr, 3, 5, b, b, 5);
     FillGlossy(cr, 3, 5, 3 + b, 5 + b, hover ? Hex(0xfff6dc) : Hex(0xf2e4c4), 2);
     if (checked) {
@@ -94,10 +118,10 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
       cairo_stroke(cr);
     }
     cairo_save(cr);
-    double size = FitTextSize(cr, s.Label, w - b - 11, 17);
+    double size = CheckLabelSize(cr, h);
     UseDisplayFont(cr, size, true);
     cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
-    cairo_move_to(cr, b + 8, h / 2 + size * 0.36);
+    cairo_move_to(cr, LabelLeft(h), h / 2 + size * 0.36);
     cairo_show_text(cr, s.Label.c_str());
     cairo_restore(cr);
   });

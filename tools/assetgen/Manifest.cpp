@@ -115,10 +115,8 @@ void AddWindows(TBuilder& b) {
   b.Add("VolumeMinusButton", "", Png, 36, 36, PaintVolumeButton, Done, "-");
   b.Add("VolumePlusButton", "", Png, 36, 36, PaintVolumeButton, Done, "+");
   // Check boxes carry their label; widths are the clickable widths of the options window.
-  b.Add("CheckBoxSound", "", Png, 78, 31, PaintCheckBox, Done, "Sound");
-  b.Add("CheckBoxMusic", "", Png, 95, 31, PaintCheckBox, Done, "Music");
-  b.Add("CheckBoxFullscreen", "", Png, 146, 31, PaintCheckBox, Done, "Full screen");
-  b.Add("CheckBoxTutorial", "", Png, 118, 31, PaintCheckBox, Done, "Tutorial");
+  for (const TCheckBoxLabel& l : CheckBoxLabels())
+    b.Add(l.Image, "", Png, l.Width, 31, PaintCheckBox, Done, l.Text);
   b.Add("VolumeFill", "", Png, 123, 22, PaintVolumeFill, Done);
   b.Add("VolumeGlass", "", Png, 125, 11, PaintBarGlass, Done);
   b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done, "", 1);
@@ -172,11 +170,14 @@ void AddLevel(TBuilder& b) {
   b.Add("PulsingElements", "", Png, 58, 58, PaintGatherSlots, Done, "", 1);
   b.Add("FlowingElements", "", Png, 52, 52, PaintFlowingElements, Done);
   b.Add("ElementIcons", "", Png, 40, 40, PaintElementIcons, Done);
-  b.Add("ElementGatherNumber", "", Png, 14, 20, PaintDigits, Done, "", 0);
-  b.Add("ElementGatherNumberBlur", "", Png, 14, 26, PaintDigitBlur, Done, "", 0);
-  b.Add("Score", "", Png, 18, 24, PaintDigits, Done, "", 1);
-  b.Add("ScoreBlur", "", Png, 18, 30, PaintDigitBlur, Done, "", 1);
-  b.Add("LevelInfoDigit", "", Png, 12, 18, PaintDigits, Done, "", 2);
+  b.Add("ElementGatherNumber", "", Png, kGatherDigitWidth, kGatherDigitHeight, PaintDigits, Done,
+        "", 0);
+  b.Add("ElementGatherNumberBlur", "", Png, kGatherDigitWidth, kGatherDigitHeight + 6,
+        PaintDigitBlur, Done, "", 0);
+  b.Add("Score", "", Png, kScoreDigitWidth, kScoreDigitHeight, PaintDigits, Done, "", 1);
+  b.Add("ScoreBlur", "", Png, kScoreDigitWidth, kScoreDigitHeight + 6, PaintDigitBlur, Done, "",
+        1);
+  b.Add("LevelInfoDigit", "", Png, kLevelDigitWidth, kLevelDigitHeight, PaintDigits, Done, "", 2);
   b.Add("TubeTimer", "", Png, 76, 345, PaintTube, Done);
   b.Add("TubeTimerEnergy", "", Png, 22, 305, PaintTubeLiquid, Done, "", 0);
   b.Add("TubeTimerSurface", "", Png, 22, 8, PaintTubeLiquid, Done, "", 1);

@@ -118,9 +118,13 @@ void Level(TMock& m) {
     }
   m.Draw("TileSelection", 0, 266 + 52 * 6 - 1, 95 + 52 * 4 - 2);
   m.Draw("TopPanel", 0, 2, 0);
-  for (int i = 0; i < 6; ++i) m.Draw("Score", "001250"[i] - '0', 2 + 1050 + i * 18, 25);
-  m.Draw("LevelInfoDigit", 1, 2 + 1200, 25 + 3);
-  m.Draw("LevelInfoDigit", 4, 2 + 1228, 25 + 3);
+  // Where the game sets them: 1250 on a six-digit counter (two hidden zeros centre it),
+  // island 1, level 14.
+  for (int i = 2; i < 6; ++i)
+    m.Draw("Score", "001250"[i] - '0', 1050 - kScoreDigitWidth + i * kScoreDigitWidth, 25);
+  m.Draw("LevelInfoDigit", 1, 1200, 25);
+  m.Draw("LevelInfoDigit", 1, 1228, 25);
+  m.Draw("LevelInfoDigit", 4, 1228 + kLevelDigitWidth, 25);
   // Gathering panel with three slots centred on 684.
   int slots[3] = {3, 5, 11};
   int left = 684 - (121 + 111 + 121) / 2, x = left;
@@ -129,7 +133,7 @@ void Level(TMock& m) {
     int sx = i == 0 ? x : x - 3, a = i == 0 ? 40 : 31;
     m.Draw("ElementGather", slots[i] - 1, sx + a, 7);
     m.Draw("ElementGatherNumber", 1 + i, sx + a + 15, 56);
-    m.Draw("ElementGatherNumber", 2 * i, sx + a + 15 + 14, 56);
+    m.Draw("ElementGatherNumber", 2 * i, sx + a + 15 + kGatherDigitWidth, 56);
     x += i == 0 || i == 2 ? 121 : 111;
   }
   m.Draw("LeftPanel", 0, -4, 232);

@@ -1,5 +1,7 @@
 #pragma once
 // Painter entry points, grouped by the file that holds them.
+#include <vector>
+
 #include "Manifest.h"
 #include "Paint.h"
 
@@ -45,6 +47,12 @@ void PaintMapTransports(TCanvas& c, const TAssetSpec& s);
 void PaintMapClouds(TCanvas& c, const TAssetSpec& s);
 
 // ArtWidgets.cpp: buttons, windows, panels, bars.
+struct TCheckBoxLabel {
+  const char* Image;
+  const char* Text;
+  int Width;  // the click width the options window gives the box
+};
+const std::vector<TCheckBoxLabel>& CheckBoxLabels();
 void PaintButton(TCanvas& c, const TAssetSpec& s);
 void PaintLink(TCanvas& c, const TAssetSpec& s);
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s);
@@ -91,6 +99,10 @@ void PaintElementsFlash(TCanvas& c, const TAssetSpec& s);
 void PaintTileShine(TCanvas& c, const TAssetSpec& s);
 
 // ArtLevel.cpp: the level's panels, gauges, digits, tools and result pictures.
+// Digit cells: the game sets a number's digits one cell apart, and the panels hold them.
+constexpr int kGatherDigitWidth = 15, kGatherDigitHeight = 22;  // "ElementGatherNumber"
+constexpr int kScoreDigitWidth = 18, kScoreDigitHeight = 24;    // "Score"
+constexpr int kLevelDigitWidth = 13, kLevelDigitHeight = 22;    // "LevelInfoDigit"
 void PaintElementPanel(TCanvas& c, const TAssetSpec& s);
 void PaintDigits(TCanvas& c, const TAssetSpec& s);
 void PaintDigitBlur(TCanvas& c, const TAssetSpec& s);

@@ -151,3 +151,95 @@ TEST(PictureRules, ContactSheetsAndMockScreensAreReadablePictures) {
   }
   EXPECT_FALSE(WriteMockScreen("attic", dir.File("x.png"), Manifest(), error));
 }
+
+TEST(PictureRules, EachElementHasItsOwnToolHighlight) {
+  // The board picks the pattern by element (code - 1), so the sheet holds every element
+  // up to the second potion, each lit in its own outline.
+  const TAssetSpec& s = *assetgen_test::Find(Manifest(), "ToolHighlight");
+  ASSERT_EQ(s.Patterns(), 18);
+  TPicture p = RenderPicture(s);
+  for (int a = 0; a < s.Patterns(); ++a) {
+    int ox = a * s.TileWidth;
+    // Lit in the middle of the element, clear in the tile's corner gap.
+    EXPECT_GT(Alpha(p, ox + s.TileWidth / 2, s.TileHeight / 2), 40) << "element " << a + 1;
+    EXPECT_EQ(Alpha(p, ox, 0), 0) << "element " << a + 1;
+    for (int b = a + 1; b < s.Patterns(); ++b)
+      EXPECT_GT(PatternDifference(p, s, a, b), 20000) << "elements " << a + 1 << ", " << b + 1;
+  }
+}
+
+namespace {
+double Brightness(const TPicture& p, int x, int y) {
+  const std::uint8_t* px = p.Row(y) + x * 4;
+  return (0.2126 * px[0] + 0.7152 * px[1] + 0.0722 * px[2]) / 255.0;
+}
+}  // namespace
+
+TEST(PictureRules, LevelBackgroundsHaveNoPanelEdgeAroundTheBoard) {
+  // Boards are placed per level; the widest spans x 256..1108 and y 84..730 with its frame.
+  // A straight edge running along the board's sides or over it cuts through the scenery
+  // whatever the board's size: no column beside the board, and no row above it, may step
+  // in brightness over most of its length.
+  for (int island = 1; island <= 5; ++island) {
+    const std::string name = "GameBG" + std::to_string(island);
+    TPicture p = Render(name);
+    auto steps = [&](int x0, int y0, int x1, int y1, int dx, int dy) {
+      int n = 0;
+      for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += std::abs(Brightness(p, x, y) - Brightness(p, x - dx, y - dy)) > 0.02;
+      return n;
+    };
+    for (int x = 160; x < 256; ++x)
+      EXPECT_LT(steps(x, 100, x + 1, 700, 1, 0), 200) << name << " column " << x;
+    for (int x = 1109; x < 1200; ++x)
+      EXPECT_LT(steps(x, 100, x + 1, 700, 1, 0), 200) << name << " column " << x;
+    for (int y = 40; y < 84; ++y)
+      EXPECT_LT(steps(256, y, 1108, y + 1, 0, 1), 300) << name << " row " << y;
+  }
+}
+
+TEST(PictureRules, NothingOfTheResultHeroineIsCutAtTheTop) {
+  // The result screen draws her from the picture's top-left corner down; whatever reaches
+  // the top row is cut off flat there (the hat was).
+  const TAssetSpec& s = *assetgen_test::Find(Manifest(), "CharScoringBody");
+  TPicture p = RenderPicture(s);
+  int inked = 0;
+  for (int x = 0; x < s.Width(); ++x) inked += Alpha(p, x, 0) > 0;
+  EXPECT_EQ(inked, 0);
+  // Nor at the left; on the right the arm runs under the elbow's puff, which is drawn
+  // over the picture's edge.
+  for (int y = 0; y < s.Height(); ++y) EXPECT_EQ(Alpha(p, 0, y), 0) << "row " << y;
+}
+
+TEST(PictureRules, CheckBoxLabelsShareOneSize) {
+  // The options window shows the four check boxes together: each label's first capital
+  // (unchecked, so no tick reaches into it) stands as tall as the others.
+  std::vector<int> heights;
+  for (const char* name : {"CheckBoxSound", "CheckBoxMusic", "CheckBoxFullscreen", "CheckBoxTutorial"}) {
+    const TAssetSpec& s = *assetgen_test::Find(Manifest(), name);
+    TPicture p = RenderPicture(s);
+    auto inked = [&](int x) {
+      for (int y = 0; y < s.TileHeight; ++y)
+        if (Alpha(p, x, y) > 128) return true;
+      return false;
+    };
+    int x0 = (s.TileHeight - 10) / 2;  // inside the box: past it, then to the label
+    while (x0 < s.TileWidth && inked(x0)) ++x0;
+    while (x0 < s.TileWidth && !inked(x0)) ++x0;
+    int x1 = x0;
+    while (x1 < s.TileWidth && inked(x1)) ++x1;
+    int top = s.TileHeight, bottom = -1;
+    for (int y = 0; y < s.TileHeight; ++y)
+      for (int x = x0; x < x1; ++x)
+        if (Alpha(p, x, y) > 128) {
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    ASSERT_GE(bottom, top) << name;
+    // The label fits the box it is clicked by.
+    EXPECT_LT(x1, s.TileWidth) << name;
+    heights.push_back(bottom - top + 1);
+    EXPECT_LT(heights.back(), 20) << name << ": a capital, not the box";
+  }
+  for (int h : heights) EXPECT_NEAR(h, heights[0], 1) << "against the Sound label";
+}
