@@ -22,7 +22,7 @@ class TResultStats : public TComponent {
   bool CountingPaused = false;
   int CountingGapTime = 300;
   int MaxHighlightAlpha = 100, HighlightAlphaInc = 30, HighlightAlphaDec = 2;
-  int TextColour = TGlobalGameText::tcBlack;  // reads best on the parchment
+  int TextColour = TGlobalGameText::tcWhite;  // the font's dark outline carries it on parchment
   // Where the lines sit on the result window ("StageResultWindow", 440 x 440): beside the
   // medal, in the window's upper panel.
   static constexpr int WindowOffsetX = 250, WindowOffsetY = 118;

@@ -116,8 +116,8 @@ bool TTextDemo::Snapshot(const std::string& contentFolder, const std::string& fi
                         "White: The Quick Brown Fox Jumps Over 13 Lazy Dogs!");
   writer.DrawText(60, 120, TGlobalGameText::tcYellow, 0, 255, 0, 1.0,
                   "Yellow: #1 $5 (50%) & *more* + = ; : ' \" , . / ? |");
-  writer.DrawText(60, 175, TGlobalGameText::tcBlack, 0, 255, 0, 1.0,
-                  "Black on light: caf\xE9 cr\xE8me dropped letters");
+  writer.DrawText(60, 175, TGlobalGameText::tcWhite, 0, 255, 0, 1.0,
+                  "Outlined: caf\xE9 cr\xE8me dropped letters");
   writer.DrawText(60, 235, TGlobalGameText::tcRed, 0, 255, 0, 1.0, "Red: Time Running Out");
   writer.DrawShadowText(60, 290, TGlobalGameText::tcYellow, 0, 255, -1, 0.6,
                         "Small shadow text at scale 0.6, spacing -1");
