@@ -1,6 +1,8 @@
 // Mouse and keys: mapped to the logical screen and routed to the components of the scene.
 #include <SDL_keycode.h>
 
+#include <cstdlib>
+
 #include "engine/Rounding.h"
 #include "shell/TFormMain.h"
 #include "ui/TCursorRequest.h"
@@ -20,8 +22,72 @@ void TFormMain::Forward(TGameButton& b, TMouseKind kind, int x, int y, bool left
   }
 }
 
+std::vector<TGameButton*> TFormMain::SceneButtons() const {
+  switch (Scene()) {
+    case gsMenu:
+      return {ChangePlayerLink.get(), PlayButton.get(), OptionsButton.get(),
+              HighScoresButton.get(), ExitButton.get(), HelpButton.get()};
+    case gsPlayerSelect:
+      return {NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()};
+    case gsMap: return {MapMenuButton.get(), MapPlayButton.get()};
+    case gsMainGame:
+    case gsTutorial:
+    case gsTutorialToolTip: return {InGameMenuButton.get()};
+    case gsInGameMenu: {
+      auto menu = InGameMenuButtons();
+      return {menu.begin(), menu.end()};
+    }
+    case gsStageResult: return {StageResultOKButton.get()};
+    case gsStickerBook: return {HubPlayButton.get()};
+    case gsOptions:
+    case gsInGameOptions:
+      return {OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
+              SoundPlusButton.get(), MusicMinusButton.get(), MusicPlusButton.get()};
+    case gsHighScores: return {HighScoresOKButton.get()};
+    case gsHelp: return {HelpDoneButton.get()};
+    case gsAddPlayer:
+    case gsAddInitialPlayer: return {AddNameOKButton.get(), AddNameCancelButton.get()};
+    case gsCredits: return {CreditsDoneButton.get()};
+    case gsOpeningStory:
+    case gsEndingStory: return {StorySkipButton.get()};
+    default: return {};
+  }
+}
+
+bool TFormMain::FindWidget(const std::string& widget, TWidgetRect& rect) {
+  // "NAME#N": the n-th widget of the scene drawn from that picture (the two volume bars'
+  // buttons share theirs).
+  std::string image = widget;
+  int wanted = 1;
+  if (auto hash = widget.find('#'); hash != std::string::npos) {
+    image = widget.substr(0, hash);
+    wanted = std::atoi(widget.c_str() + hash + 1);
+  }
+  auto found = [&](int left, int top, int width, int height) {
+    if (--wanted > 0) return false;
+    rect = {left, top, width, height};
+    return true;
+  };
+  std::vector<TGameButton*> shown = SceneButtons();
+  if (Scene() == gsConfirmWindow)
+    shown = {&ConfirmWindow->PositiveButton(), &ConfirmWindow->NegativeButton()};
+  for (TGameButton* b : shown)
+    if (b->Visible && b->ImageName == image && found(b->Left, b->Top, b->Width(), b->Height()))
+      return true;
+  if (Scene() == gsOptions || Scene() == gsInGameOptions)
+    for (TGameCheckBox* c :
+         {SoundCheck.get(), MusicCheck.get(), FullScreenCheck.get(), TutorialCheck.get()})
+      if (c->ImageName == image && found(c->Left, c->Top, c->Width, c->Height)) return true;
+  if (Scene() == gsMainGame)
+    for (auto& t : Tools)
+      if (t->Accessible && t->Available && t->ImgName == image &&
+          found(t->RectLeft, t->RectTop, t->RectWidth, t->RectHeight))
+        return true;
+  return false;
+}
+
 void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
-  auto buttons = [&](std::initializer_list<TGameButton*> list) {
+  auto buttons = [&](const std::vector<TGameButton*>& list) {
     for (TGameButton* b : list) Forward(*b, kind, x, y, left);
   };
   switch (Scene()) {
@@ -42,51 +108,30 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
         }
       }
       break;
-    case gsMenu:
-      buttons({ChangePlayerLink.get(), PlayButton.get(), OptionsButton.get(),
-               HighScoresButton.get(), ExitButton.get(), HelpButton.get()});
-      break;
     case gsPlayerSelect:
       if (kind == TMouseKind::Down) NameList->MouseDown(x, y, left);
       if (kind == TMouseKind::Move) NameList->MouseMove(x, y);
-      buttons({NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()});
+      buttons(SceneButtons());
       break;
-    case gsMap: buttons({MapMenuButton.get(), MapPlayButton.get()}); break;
     case gsMainGame: RouteMainGameMouse(kind, x, y, left); break;
-    case gsInGameMenu:
-      buttons({InGameResumeButton.get(), InGameRestartButton.get(), InGameOptionsButton.get(),
-               InGameHelpButton.get(), InGameToMenuButton.get()});
-      break;
     case gsObjectiveInfo:
       if (kind == TMouseKind::Down) ObjectiveInfo->Click();
       break;
-    case gsTutorial:
-    case gsTutorialToolTip: buttons({InGameMenuButton.get()}); break;
-    case gsStageResult: buttons({StageResultOKButton.get()}); break;
-    case gsStickerBook: buttons({HubPlayButton.get()}); break;
     case gsOptions:
     case gsInGameOptions:
-      buttons({OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
-               SoundPlusButton.get(), MusicMinusButton.get(), MusicPlusButton.get()});
+      buttons(SceneButtons());
       for (TGameCheckBox* c :
            {SoundCheck.get(), MusicCheck.get(), FullScreenCheck.get(), TutorialCheck.get()}) {
         if (kind == TMouseKind::Down) c->MouseDown(x, y, left);
         if (kind == TMouseKind::Move) c->MouseMove(x, y);
       }
       break;
-    case gsHighScores: buttons({HighScoresOKButton.get()}); break;
-    case gsHelp: buttons({HelpDoneButton.get()}); break;
     case gsConfirmWindow:
       if (kind == TMouseKind::Down) ConfirmWindow->MouseDown(x, y, left);
       if (kind == TMouseKind::Move) ConfirmWindow->MouseMove(x, y);
       if (kind == TMouseKind::Up) ConfirmWindow->MouseUp(x, y);
       break;
-    case gsAddPlayer:
-    case gsAddInitialPlayer: buttons({AddNameOKButton.get(), AddNameCancelButton.get()}); break;
-    case gsCredits: buttons({CreditsDoneButton.get()}); break;
-    case gsOpeningStory:
-    case gsEndingStory: buttons({StorySkipButton.get()}); break;
-    default: break;
+    default: buttons(SceneButtons()); break;
   }
 }
 

@@ -283,7 +283,8 @@ void TFormMain::Idle() {
     OmegaTimer1.Tick();
     if (Timer1.Due(*Services.Clock)) Timer1Timer();
   } catch (...) {
-    // Whatever reaches the loop is discarded.
+    // Whatever reaches the loop is discarded; the trace keeps it.
+    TraceException("idle");
   }
 }
 
@@ -318,6 +319,21 @@ void TFormMain::HandleEvent(const TPlatformEvent& e) {
       case TPlatformEventKind::Minimized: break;
     }
   } catch (...) {
-    // Handlers never take the game down.
+    // Handlers never take the game down; the trace keeps what they threw.
+    TraceException("event");
+  }
+}
+
+void TFormMain::TraceException(const char* where) {
+  std::string what = "unknown";
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    what = e.what();
+  } catch (...) {
+  }
+  try {
+    Trace("exception", std::string(where) + " " + what);
+  } catch (...) {
   }
 }

@@ -18,7 +18,8 @@ void TFormMain::OmegaTimer1Timer() {
       GlobGameText.DrawText(20, 10, 0, 0, 255, 0, 0.8, std::to_string(OmegaTimer1.FPS) + " fps");
     OmegaScreen1.EndScene();
   } catch (...) {
-    // A frame that fails is simply lost; the next one starts afresh.
+    // A frame that fails is simply lost; the next one starts afresh. The trace keeps it.
+    TraceException("frame");
     if (OmegaScreen1.InScene()) OmegaScreen1.EndScene();
   }
 }

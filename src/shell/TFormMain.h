@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/TAnimData.h"
 #include "engine/TImageLoader.h"
@@ -155,6 +156,13 @@ class TFormMain {
   void FormKeyPress(const std::string& text);
   // Window pixel to logical pixel, halves to even.
   void WindowToLogical(double wx, double wy, int& lx, int& ly);
+  // Where a widget the current scene shows and takes input for lies, found by its picture
+  // name (buttons, the question's buttons, check boxes, the tools), "NAME#2" for the second
+  // of a picture; false when none is shown.
+  struct TWidgetRect {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+  };
+  bool FindWidget(const std::string& image, TWidgetRect& rect);
 
   // ---- components and state the rest of the game reads ----
   TOmegaScreen OmegaScreen1;
@@ -514,6 +522,8 @@ class TFormMain {
   enum class TMouseKind { Down, Move, Up };
   void RouteMouse(TMouseKind kind, int x, int y, bool left);
   void RouteMainGameMouse(TMouseKind kind, int x, int y, bool left);
+  // The buttons that take the mouse in the current scene.
+  std::vector<TGameButton*> SceneButtons() const;
 
   // Start-up steps that later components fill in.
   void BuildFolderPaths();
@@ -534,6 +544,8 @@ class TFormMain {
   void Forward(TGameButton& b, TMouseKind kind, int x, int y, bool left);
   void OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
   void Trace(const std::string& kind, const std::string& details);
+  // Inside a catch block: traces "exception <where> <what>" for what was caught.
+  void TraceException(const char* where);
 
   TShellServices Services;
   std::unique_ptr<IAudioBackend> OwnedAudio;

@@ -2,6 +2,8 @@
 // through the credits, the cheat stocks of the hub, the swinging logo of the map.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "shell/RoundRig.h"
 
 namespace {
@@ -78,4 +80,31 @@ TEST(FormMainSceneDetails, TheVeilComesBackWithTheNameWindowAfterANameIsRefused)
   r.Frames(20);
   EXPECT_TRUE(r.form->ScreenDarkener->IsActive());
   EXPECT_EQ(r.form->ScreenDarkener->GetAlpha(), r.form->ScreenDarkener->MaxAlpha);
+}
+
+TEST(FormMainSceneDetails, WhatAFrameOrAnEventThrowsReachesTheTrace) {
+  RoundRig r;
+  r.Play(1, 1);
+  // No pictures are loaded here: every picture a frame draws is missing, and now throws.
+  r.form->OmegaImageList1.OnMissingPicture = [](const std::string& name, int) {
+    throw std::runtime_error("no " + name);
+  };
+  r.Frames(1);
+  r.form->OmegaImageList1.OnMissingPicture = {};
+  EXPECT_EQ(r.Count("exception frame no "), 1);
+  r.Frames(1);  // the next frame runs as ever
+  EXPECT_EQ(r.Count("exception"), 1);
+  EXPECT_FALSE(r.form->OmegaScreen1.InScene());
+
+  r.form->InGameMenuButton->OnClick = [](TGameButton&) { throw 42; };
+  const TGameButton& b = *r.form->InGameMenuButton;
+  for (TPlatformEventKind kind : {TPlatformEventKind::MouseDown, TPlatformEventKind::MouseUp}) {
+    TPlatformEvent e;
+    e.Kind = kind;
+    e.Button = TMouseButton::Left;
+    e.X = b.Left + 5;
+    e.Y = b.Top + 5;
+    r.form->HandleEvent(e);
+  }
+  EXPECT_EQ(r.Count("exception event unknown"), 1);
 }

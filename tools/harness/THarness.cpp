@@ -20,6 +20,7 @@ void THarness::Trace(const std::string& kind, const std::string& details) {
   std::string line = std::to_string(CurrentFrame) + " " + kind;
   if (!details.empty()) line += " " + details;
   Lines.push_back(line);
+  if (kind == "exception") Faults.push_back(line);
   if (TraceOut) *TraceOut << line << '\n' << std::flush;
 }
 
@@ -102,13 +103,39 @@ void THarness::Step(const THarnessScript& script) {
     for (const TShot& shot : Options.Shots)
       if (shot.Frame == CurrentFrame) Frames.Skipping = false;
   }
+  std::vector<TPlatformEvent> ups;
+  ups.swap(PendingUps);
+  for (const TPlatformEvent& e : ups) Game->HandleEvent(e);
   for (const TPlatformEvent& e : script.EventsAt(CurrentFrame)) Game->HandleEvent(e);
+  for (const auto& action : script.WidgetActionsAt(CurrentFrame)) PlayWidgetAction(action);
   // Exactly one frame period per harness frame: the real frame clock fires once.
   Clock.Advance(Clock.Frequency() / 33 + 1);
   Game->Idle();
   WatchSounds();
   // The main folder loads within one frame; everything of it is there from the next.
   MainLoadDone = Game->LoadStarted;
+}
+
+void THarness::PlayWidgetAction(const THarnessScript::TWidgetAction& action) {
+  TFormMain::TWidgetRect r;
+  if (!Game->FindWidget(action.Name, r)) {
+    const std::string error = "frame " + std::to_string(CurrentFrame) + ": no widget \"" +
+                              action.Name + "\" is shown in " + TGameScene::Name(Game->Scene());
+    Faults.push_back(error);
+    Trace("script-error", error);
+    return;
+  }
+  TPlatformEvent e;
+  e.Button = TMouseButton::Left;
+  e.X = r.Left + r.Width / 2;
+  e.Y = r.Top + r.Height / 2;
+  // A hand moves there first when it means to hover; a click lands as a click.
+  e.Kind = action.Click ? TPlatformEventKind::MouseDown : TPlatformEventKind::MouseMove;
+  Game->HandleEvent(e);
+  if (action.Click) {
+    e.Kind = TPlatformEventKind::MouseUp;
+    PendingUps.push_back(e);
+  }
 }
 
 void THarness::Send(const TPlatformEvent& event) {

@@ -60,6 +60,9 @@ class THarness {
   // "pattern NAME N" (past the picture's grid), "sound NAME" or "voice NAME"; each is also
   // traced once as a "missing" line.
   const std::set<std::string>& Missing() const { return Misses; }
+  // What went wrong that a run must not hide: exceptions the game swallowed ("exception …"
+  // trace lines) and script lines that could not be played (a widget not shown).
+  const std::vector<std::string>& Errors() const { return Faults; }
 
  private:
   void Trace(const std::string& kind, const std::string& details);
@@ -79,6 +82,10 @@ class THarness {
   std::vector<std::string> Lines;
   long CurrentFrame = 0;
   std::set<std::string> Misses;
+  std::vector<std::string> Faults;
+  // The release of a widget click, one frame after its press, where the press was.
+  std::vector<TPlatformEvent> PendingUps;
+  void PlayWidgetAction(const THarnessScript::TWidgetAction& action);
   std::string ImagesFolder;
   bool MainLoadDone = false;
   const void* WatchedEffects = nullptr;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -16,6 +17,7 @@ bool ParseButton(const std::string& s, TMouseButton& b) {
 
 bool THarnessScript::Parse(const std::string& text, std::string& error) {
   Events.clear();
+  WidgetActions.clear();
   std::istringstream lines(text);
   std::string line;
   int number = 0;
@@ -53,6 +55,10 @@ bool THarnessScript::Parse(const std::string& text, std::string& error) {
         e.Kind = verb == "down" ? TPlatformEventKind::MouseDown : TPlatformEventKind::MouseUp;
         Events[frame].push_back(e);
       }
+    } else if (verb == "click-widget" || verb == "hover-widget") {
+      std::string name;
+      if (!(in >> name)) return fail("expected a picture name");
+      WidgetActions[frame].push_back({name, verb == "click-widget"});
     } else if (verb == "key") {
       std::string name;
       std::getline(in, name);
@@ -86,6 +92,19 @@ bool THarnessScript::Parse(const std::string& text, std::string& error) {
     }
   }
   return true;
+}
+
+long THarnessScript::LastFrame() const {
+  long last = Events.empty() ? 0 : Events.rbegin()->first;
+  if (!WidgetActions.empty()) last = std::max(last, WidgetActions.rbegin()->first + 1);
+  return last;
+}
+
+const std::vector<THarnessScript::TWidgetAction>& THarnessScript::WidgetActionsAt(
+    long frame) const {
+  static const std::vector<TWidgetAction> kNone;
+  auto it = WidgetActions.find(frame);
+  return it == WidgetActions.end() ? kNone : it->second;
 }
 
 const std::vector<TPlatformEvent>& THarnessScript::EventsAt(long frame) const {

@@ -12,8 +12,17 @@ class THarnessScript {
   // naming the line on the first bad line.
   bool Parse(const std::string& text, std::string& error);
   const std::vector<TPlatformEvent>& EventsAt(long frame) const;
-  long LastFrame() const { return Events.empty() ? 0 : Events.rbegin()->first; }
+  long LastFrame() const;
+
+  // "click-widget NAME" and "hover-widget NAME": a widget found by its picture name when the
+  // frame comes, so that a script follows a button that moves.
+  struct TWidgetAction {
+    std::string Name;
+    bool Click = true;  // false: the mouse only moves over it
+  };
+  const std::vector<TWidgetAction>& WidgetActionsAt(long frame) const;
 
  private:
   std::map<long, std::vector<TPlatformEvent>> Events;
+  std::map<long, std::vector<TWidgetAction>> WidgetActions;
 };

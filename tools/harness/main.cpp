@@ -114,7 +114,8 @@ int Run(int argc, char** argv) {
     }
     if (harness.Form().Closed()) break;
   }
-  return status;
+  for (const std::string& e : harness.Errors()) std::fprintf(stderr, "%s\n", e.c_str());
+  return harness.Errors().empty() ? status : 1;
 }
 
 int BoardShot(int argc, char** argv) {

@@ -72,6 +72,7 @@ void CheckGolden(const std::string& name, const std::string& scriptText, int fra
       if (play) PlayFirstMoves(h);
     }
     trace = h.TraceLines();
+    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
   }
   std::filesystem::current_path(cwd);
   const std::string file = Folder() + "golden/" + name + ".trace";
@@ -95,7 +96,7 @@ TEST(GoldenTrace, LevelWonFromTheMenu) {
 }
 
 TEST(GoldenTrace, LevelLostAndLeftForTheMenu) {
-  CheckGolden("level-lost", "3700 click 770 447\n", 3800, 1, 6);
+  CheckGolden("level-lost", "3700 click-widget WindowNoButton\n", 3800, 1, 6);
 }
 
 TEST(GoldenTrace, BoardPlayWithWebsSpidersAndPotions) {

@@ -41,6 +41,52 @@ TEST(HarnessScript, ReadsEveryEventKind) {
   EXPECT_TRUE(s.EventsAt(12).empty());
 }
 
+TEST(HarnessScript, WidgetsAreNamedByTheirPicture) {
+  THarnessScript s;
+  std::string err;
+  ASSERT_TRUE(s.Parse("4 click-widget PlayButton\n6 hover-widget VolumeMinusButton#2\n", err))
+      << err;
+  ASSERT_EQ(s.WidgetActionsAt(4).size(), 1u);
+  EXPECT_EQ(s.WidgetActionsAt(4)[0].Name, "PlayButton");
+  EXPECT_TRUE(s.WidgetActionsAt(4)[0].Click);
+  EXPECT_FALSE(s.WidgetActionsAt(6)[0].Click);
+  EXPECT_EQ(s.LastFrame(), 7);  // the click's release
+  EXPECT_FALSE(s.Parse("4 click-widget\n", err));
+  EXPECT_NE(err.find("line 1"), std::string::npos);
+}
+
+// A widget that is not shown fails the run by name instead of clicking empty space; the
+// second of two buttons with one picture is reached with "#2".
+TEST(Harness, AWidgetThatIsNotShownFailsTheRunClearly) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    o.Island = 1;
+    o.Level = 5;
+    THarness h(o);
+    std::string err;
+    ASSERT_TRUE(h.Start(err)) << err;
+    THarnessScript script;
+    ASSERT_TRUE(script.Parse("200 click-widget PlayButton\n"
+                             "210 click-widget InGameMenuButton\n"
+                             "250 click-widget InGameOptionsButton\n"
+                             "300 click-widget VolumeMinusButton#2\n",
+                             err));
+    const int music = h.Form().CurrentSave.MusicVolume;
+    for (int i = 0; i < 320; ++i) h.Step(script);
+    ASSERT_EQ(h.Errors().size(), 1u);
+    EXPECT_NE(h.Errors()[0].find("frame 200: no widget \"PlayButton\" is shown in gsMainGame"),
+              std::string::npos)
+        << h.Errors()[0];
+    EXPECT_EQ(h.Form().Scene(), gsInGameOptions);
+    EXPECT_LT(h.Form().MusicBar->GetPosition(), music);  // the music's minus, not the sound's
+  }
+  std::filesystem::current_path(cwd);
+}
+
 TEST(HarnessScript, BadLinesAreNamed) {
   THarnessScript s;
   std::string err;
@@ -187,6 +233,7 @@ std::vector<std::string> RunRound(const std::string& scriptText, int frames, int
     EXPECT_TRUE(script.Parse(scriptText, err)) << err;
     if (err.empty())
       for (int i = 0; i < frames; ++i) h.Step(script);
+    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
     events = RoundEvents(h);
   }
   std::filesystem::current_path(cwd);
@@ -211,7 +258,7 @@ TEST(Harness, ALevelIsWonFromTheMenuAndTheHubLeadsToTheNext) {
 
 // Time runs out on the shortest level of the first island; No leaves for the menu.
 TEST(Harness, ALevelRunsOutOfTimeAndNoLeadsToTheMenu) {
-  ExpectInOrder(RunRound("3700 click 770 447\n", 3800, 1, 6),
+  ExpectInOrder(RunRound("3700 click-widget WindowNoButton\n", 3800, 1, 6),
                 {"level 1 6 Level1-06.eil", "scene gsMainGame gsObjectiveInfo",
                  "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsTimeUp", "lost",
                  "charge 1 6", "confirm 0", "scene gsTimeUp gsConfirmWindow",

@@ -63,6 +63,7 @@ TRun Play(const std::string& scriptText, long frames, int island = 0, int level 
         h.Step(script);
         if (each && !each(h)) break;
       }
+    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
     for (const std::string& line : h.TraceLines()) {
       std::istringstream in(line);
       TLine l;
@@ -116,12 +117,16 @@ TEST(Scenario, EveryPauseRouteLetsTheTimeRunOut) {
   TRun plain = Play("", 4000, 1, 6, [](THarness& h) { return h.Form().Scene() != gsTimeUp; });
   ASSERT_EQ(plain.Of("lost").size(), 1u);
   const std::string script =
-      "300 key Escape\n340 click 683 266\n"                                    // resume
-      "600 click 1290 738\n640 click 683 390\n720 click 761 405\n"             // options, OK
-      "900 click 1290 738\n940 click 683 452\n1040 click 680 700\n"            // help, done
-      "1200 click 1290 738\n1240 click 683 514\n1300 click 770 447\n"          // to menu? no
-      "1500 close\n1540 click 770 447\n"                                       // close? no
-      "1700 click 1290 738\n1740 click 683 390\n1800 click 600 400\n1860 click 680 550\n";  // credits
+      "300 key Escape\n340 click-widget InGameResumeButton\n"
+      "600 click-widget InGameMenuButton\n640 click-widget InGameOptionsButton\n"
+      "720 click-widget WindowOKButton\n"
+      "900 click-widget InGameMenuButton\n940 click-widget InGameHelpButton\n"
+      "1040 click-widget WindowDoneButton\n"
+      "1200 click-widget InGameMenuButton\n1240 click-widget InGameToMenuButton\n"
+      "1300 click-widget WindowCancelButton\n"
+      "1500 close\n1540 click-widget WindowCancelButton\n"
+      "1700 click-widget InGameMenuButton\n1740 click-widget InGameOptionsButton\n"
+      "1800 click-widget CreditsButton\n1860 click-widget WindowDoneButton\n";
   TRun paused = Play(script, 5000, 1, 6, [](THarness& h) { return h.Form().Scene() != gsTimeUp; });
   EXPECT_EQ(paused.Count("pause", "on"), 6);
   EXPECT_EQ(paused.Count("pause", "off"), 6);
@@ -145,8 +150,8 @@ TEST(Scenario, RestartAndToMenuKeepNoGainsInTheSave) {
   auto playing = BotBetween(bot, {{100, 760}, {1000, 1560}});
   float gainedFirst = 0, gainedSecond = 0;
   TRun run = Play(
-      "800 key Escape\n840 click 683 304\n"                        // restart
-      "1600 key Escape\n1640 click 683 514\n1700 click 640 447\n"  // to menu, OK
+      "800 key Escape\n840 click-widget InGameRestartButton\n"
+      "1600 key Escape\n1640 click-widget InGameToMenuButton\n1700 click-widget WindowOKButton\n"
       "1900 close\n",
       2000, 1, 5, [&](THarness& h) {
         playing(h);
@@ -172,7 +177,7 @@ TEST(Scenario, ClosingDuringALevelSavesTheLiveScoreWithoutTheGains) {
   auto playing = BotBetween(bot, {{100, 760}});
   int score = 0;
   float gained = 0;
-  TRun run = Play("800 close\n840 click 640 447\n", 1000, 1, 5, [&](THarness& h) {
+  TRun run = Play("800 close\n840 click-widget WindowOKButton\n", 1000, 1, 5, [&](THarness& h) {
     playing(h);
     if (h.Frame() == 799) {
       score = h.Form().ScoreCounter->Value();
@@ -210,10 +215,12 @@ TEST(Scenario, TheChosenPlayerIsTheOneTheNextStartGreets) {
   std::string chosen;
   TRun first = Play(
       "30 click 600 400\n250 click 600 400\n260 text wynnet\n265 key Return\n"
-      "820 click 60 64\n850 click 540 540\n870 text bram\n875 key Return\n"
-      "900 click 600 320\n910 click 760 540\n"              // bram chosen: his story, the menu
-      "1030 click 60 64\n1060 click 600 285\n1065 click 760 540\n"  // wynnet again
-      "1200 click 1190 732\n1230 click 590 445\n",          // exit, OK
+      "820 click-widget ChangePlayerLink\n850 click-widget NameListNewButton\n"
+      "870 text bram\n875 key Return\n"
+      "900 click 600 320\n910 click-widget WindowOKButton\n"  // bram chosen: his story, the menu
+      "1030 click-widget ChangePlayerLink\n1060 click 600 285\n"
+      "1065 click-widget WindowOKButton\n"                     // wynnet again
+      "1200 click-widget ExitButton\n1230 click-widget WindowOKButton\n",
       1400, 0, 0, [&](THarness& h) {
         if (h.Frame() == 1150) chosen = listed();  // saved when chosen, before any close
         return true;
@@ -235,7 +242,8 @@ TEST(Scenario, AfterTheMenuButtonAMouseMoveSwapsNothing) {
   SaveFolder folder;
   TBoardData before{};
   bool swapped = false;
-  Play("300 click 1290 738\n360 click 683 266\n", 520, 1, 5, [&](THarness& h) {
+  Play("300 click-widget InGameMenuButton\n360 click-widget InGameResumeButton\n", 520, 1, 5,
+       [&](THarness& h) {
     TFormMain& f = h.Form();
     if (h.Frame() == 450) {
       before = f.GameBoard->BoardData();
