@@ -20,9 +20,10 @@ void TFormMain::CreateInGameMenu() {
     }
   };
   InGameMenuWindow->OnStartShowing = [this](TGameMenuWindow&) { ScreenDarkener->FadeIn(); };
-  InGameMenuWindow->OnStartHiding = [this](TGameMenuWindow&) {
+  InGameMenuWindow->OnStartHiding = [this](TGameMenuWindow& w) {
     ScreenDarkener->FadeOut();
-    if (Scene() == gsInGameMenu && !WasPaused) SetPaused(false);
+    // A restart starts the level afresh: the old one is not shown or timed again meanwhile.
+    if (Scene() == gsInGameMenu && !WasPaused && w.Tag != "RESTART_GAME") SetPaused(false);
   };
   InGameMenuWindow->OnHidingComplete = [this](TGameMenuWindow& w) {
     if (Scene() != gsInGameMenu) return;
@@ -63,7 +64,6 @@ void TFormMain::OpenInGameMenu() {
   if (Scene() == gsTutorial) StopTutorial();
   if (Scene() == gsTutorialToolTip) CloseToolTip();
   ReturnScene = Scene();
-  GameBoard->SetMouseHeld(false);
   InGameRestartButton->Enabled = true;
   WasPaused = GamePaused;
   if (Scene() == gsMainGame || Scene() == gsObjectiveInfo) SetPaused(true);
@@ -74,6 +74,8 @@ void TFormMain::OpenInGameMenu() {
 
 void TFormMain::SetPaused(bool paused) {
   if (paused != GamePaused) Trace("pause", paused ? "on" : "off");
+  // A press held on the board when the pause came would swap tiles on a mere move after it.
+  if (paused && GameBoard) GameBoard->SetMouseHeld(false);
   GamePaused = paused;
   ApplyPause();
 }

@@ -96,6 +96,7 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
       break;
     case gsSplash:
       if (kind == TMouseKind::Down && LoadingBar->LoadingFinished()) {
+        SplashAnswered = true;
         if (NoPlayersYet) {
           NameInput->SetText("");
           AddNameCancelButton->Enabled = false;
@@ -220,7 +221,9 @@ void TFormMain::FormKeyUp(const TPlatformEvent&) {}
 
 void TFormMain::FormKeyPress(const std::string& text) {
   if (Scene() == gsMainGame && text == "\x1b") {
-    if (InGameMenuButton->Enabled && InGameMenuButton->Visible) OpenInGameMenu();
+    // Not while a wipe leads elsewhere: the pause would outlive the level it was made for.
+    if (InGameMenuButton->Enabled && InGameMenuButton->Visible && !SceneTransition->IsActive())
+      OpenInGameMenu();
     return;
   }
   if (Scene() != gsAddPlayer && Scene() != gsAddInitialPlayer) return;

@@ -199,6 +199,8 @@ void TFormMain::ReturnToFullScreenIfWanted() {
 
 void TFormMain::AppDeactivate() {
   if (ConfirmBlocksActivation()) return;
+  // The release of a press held when the focus went never arrives.
+  if (GameBoard) GameBoard->SetMouseHeld(false);
   PauseAll();
   ResumeOnActivate = true;
   if (OmegaScreen1.FullScreen && GameScene.GetValue() != gsCompanyLogos && !Timer1.IsEnabled()) {
@@ -239,6 +241,8 @@ bool TFormMain::FormCloseQuery() {
   if (Scene() == gsTutorial) StopTutorial();
   if (Scene() == gsTutorialToolTip) CloseToolTip();
   if (Scene() == gsMainGame) {
+    // During a wipe the level is about to change: the request is dropped, the next counts.
+    if (SceneTransition && SceneTransition->IsActive()) return false;
     WasPaused = GamePaused;
     SetPaused(true);
     AskConfirmation(8, pbOK, nbCancel);

@@ -212,7 +212,7 @@ void TFormMain::ObjectiveShown() {
 }
 
 void TFormMain::UpdateTubeClock() {
-  const bool run = TubeAllowed && !GamePaused && !RoundOver;
+  const bool run = TubeAllowed && RoundInProgress && !GamePaused && !RoundOver;
   if (TubeTimer->Paused != run) return;
   TubeTimer->Paused = !run;
   Trace("tube", (run ? "run " : "stop ") + std::to_string(TubeTimer->ElapsedSeconds()));
@@ -275,7 +275,7 @@ void TFormMain::WinRound() {
 }
 
 void TFormMain::LoseRound() {
-  if (RoundOver || Scene() == gsTimeUp) return;
+  if (RoundOver || !RoundInProgress || Scene() == gsTimeUp) return;
   // The round ends here: whatever lands after the time is up counts for nothing.
   RoundOver = true;
   UpdateTubeClock();

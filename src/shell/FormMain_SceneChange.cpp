@@ -62,7 +62,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
   if (newScene == gsOptions || newScene == gsHighScores || newScene == gsCredits ||
       newScene == gsPlayerSelect)
     ScreenDarkener->FadeIn();
-  else if (newScene == gsMenu)
+  else if (newScene == gsMenu || newScene == gsMainGame)
     ScreenDarkener->Hide();
   switch (newScene) {
     case gsMenu: {

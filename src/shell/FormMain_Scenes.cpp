@@ -140,8 +140,8 @@ void TFormMain::DrawSplashScene() {
   OmegaImageList1.DrawImage("SplashBG", 0, 0, 0);
   if (LoadingBar->LoadingMinusOneFinished() && !LoadingBar->LoadingFinished())
     LoadingBar->ImageLoaded();
-  // "Click to play!" has been answered once the name window is up.
-  if (Scene() == gsSplash) LoadingBar->Draw();
+  // "Click to play!" goes with the click that answers it.
+  if (!SplashAnswered) LoadingBar->Draw();
   ScreenDust->UpdateAndDraw();
 }
 

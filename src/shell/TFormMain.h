@@ -320,6 +320,7 @@ class TFormMain {
   bool CheatMode = false;
   bool LoadStarted = false;
   int SplashFrames = 0;
+  bool SplashAnswered = false;  // the splash's "Click to play!" has had its click
   int NoticeCounter = 0, NoticeTarget = 255, NoticeAlpha = 0;
   long long FrameCounter = 0;
   int ConfirmKind = 0;  // the question the confirmation window asks

@@ -55,6 +55,23 @@ std::vector<PauseRoute> PauseRoutes() {
          r.Frames(20);
          Click(r.form->ConfirmWindow->NegativeButton());
        }},
+      {"options with another display, its question cancelled", [=](RoundRig& r) {
+         menu(r);
+         Click(*r.form->InGameOptionsButton);
+         r.Frames(20);
+         r.form->FullScreenCheck->Checked = !r.form->FullScreenCheck->Checked;
+         Click(*r.form->OptionsOKButton);
+         ASSERT_TRUE(r.RunTo(gsConfirmWindow, 100));
+         r.Frames(20);
+         Click(r.form->ConfirmWindow->NegativeButton());
+       }},
+      {"focus lost and back", [](RoundRig& r) {
+         TPlatformEvent e;
+         e.Kind = TPlatformEventKind::FocusLost;
+         r.form->HandleEvent(e);
+         e.Kind = TPlatformEventKind::FocusGained;
+         r.form->HandleEvent(e);
+       }},
   };
 }
 
@@ -232,4 +249,66 @@ TEST(FormMainRoundEnds, ComboBonusPopsAndAddsUpOnTheResult) {
   EXPECT_EQ(r.form->ResultStats->ExtraPoints, 15);
   EXPECT_EQ(r.form->ResultStats->LevelScore() + r.form->ResultStats->ExtraPoints,
             r.form->ScoreCounter->Value() - start);
+}
+
+TEST(FormMainRoundEnds, EscapeAndCloseWaitForTheWipeOfARestart) {
+  RoundRig r;
+  r.Play(1, 2);
+  r.form->OpenInGameMenu();
+  Click(*r.form->InGameRestartButton);
+  ASSERT_TRUE(r.RunTo(gsMainGame, 100));
+  ASSERT_TRUE(r.form->SceneTransition->IsActive());  // the wipe into the new start
+  r.form->FormKeyPress("\x1b");
+  r.form->RequestClose();
+  EXPECT_EQ(r.form->Scene(), gsMainGame);
+  EXPECT_FALSE(r.form->GamePaused);
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 100));
+  r.form->ObjectiveInfo->Click();
+  ASSERT_TRUE(r.RunTo(gsMainGame));
+  EXPECT_FALSE(r.form->TubeTimer->Paused);
+}
+
+TEST(FormMainRoundEnds, EveryPauseLetsGoOfTheBoard) {
+  RoundRig r;
+  r.Play(1, 2);
+  r.Frames(60);
+  const int x = r.form->GameBoard->Left + 5 * 52 + 26, y = r.form->GameBoard->Top + 5 * 52 + 26;
+  r.form->FormMouseDown(TMouseButton::Left, x, y);
+  ASSERT_TRUE(r.form->GameBoard->MouseHeld());
+  r.form->RequestClose();
+  r.Frames(20);
+  Click(r.form->ConfirmWindow->NegativeButton());
+  ASSERT_TRUE(r.RunTo(gsMainGame, 100));
+  EXPECT_FALSE(r.form->GameBoard->MouseHeld());
+
+  r.form->FormMouseDown(TMouseButton::Left, x, y);
+  ASSERT_TRUE(r.form->GameBoard->MouseHeld());
+  TPlatformEvent lost;
+  lost.Kind = TPlatformEventKind::FocusLost;
+  r.form->HandleEvent(lost);
+  EXPECT_FALSE(r.form->GameBoard->MouseHeld());
+}
+
+TEST(FormMainRoundEnds, ARestartInTheLastFramesRestartsAndLosesNothing) {
+  RoundRig r(4);
+  r.Play(1, 2);
+  while (r.form->TubeTimer->ElapsedSeconds() < 4 && r.form->Scene() == gsMainGame) {
+    r.Frames(1);
+    if (r.form->TubeTimer->PercentLeft() <= 5) break;
+  }
+  ASSERT_EQ(r.form->Scene(), gsMainGame);
+  r.form->OpenInGameMenu();
+  Click(*r.form->InGameRestartButton);
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
+  EXPECT_EQ(r.Count("lost"), 0);
+  EXPECT_EQ(r.Count("charge"), 1);
+  EXPECT_EQ(r.Count("level 1 2"), 2);
+}
+
+TEST(FormMainRoundEnds, BackFromTheOptionsTheVeilIsGone) {
+  RoundRig r;
+  r.Play(1, 2);
+  PauseRoutes()[1].Go(r);  // the options, OK
+  ASSERT_TRUE(r.RunTo(gsMainGame, 200));
+  EXPECT_FALSE(r.form->ScreenDarkener->IsActive());
 }
