@@ -289,22 +289,6 @@ TEST(FormMainRoundEnds, EveryPauseLetsGoOfTheBoard) {
   EXPECT_FALSE(r.form->GameBoard->MouseHeld());
 }
 
-TEST(FormMainRoundEnds, ARestartInTheLastFramesRestartsAndLosesNothing) {
-  RoundRig r(4);
-  r.Play(1, 2);
-  while (r.form->TubeTimer->ElapsedSeconds() < 4 && r.form->Scene() == gsMainGame) {
-    r.Frames(1);
-    if (r.form->TubeTimer->PercentLeft() <= 5) break;
-  }
-  ASSERT_EQ(r.form->Scene(), gsMainGame);
-  r.form->OpenInGameMenu();
-  Click(*r.form->InGameRestartButton);
-  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
-  EXPECT_EQ(r.Count("lost"), 0);
-  EXPECT_EQ(r.Count("charge"), 1);
-  EXPECT_EQ(r.Count("level 1 2"), 2);
-}
-
 TEST(FormMainRoundEnds, BackFromTheOptionsTheVeilIsGone) {
   RoundRig r;
   r.Play(1, 2);

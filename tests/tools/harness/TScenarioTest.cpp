@@ -142,6 +142,21 @@ TEST(Scenario, EveryPauseRouteLetsTheTimeRunOut) {
   EXPECT_NEAR(paused.Of("lost")[0].Frame, plain.Of("lost")[0].Frame + still, 3);
 }
 
+// Restart chosen with the last frames of the tube left: the level starts again, it is not
+// lost while the menu slides away.
+TEST(Scenario, ARestartInTheLastFramesRestarts) {
+  SaveFolder folder;
+  TRun plain = Play("", 4000, 1, 6, [](THarness& h) { return h.Form().Scene() != gsTimeUp; });
+  ASSERT_EQ(plain.Of("lost").size(), 1u);
+  const long end = plain.Of("lost")[0].Frame;
+  TRun restarted = Play("" + std::to_string(end - 6) + " key Escape\n" + std::to_string(end + 50) +
+                            " click-widget InGameRestartButton\n",
+                        end + 200, 1, 6);
+  EXPECT_EQ(restarted.Count("lost", ""), 0);
+  EXPECT_EQ(restarted.Count("level", "1 6"), 2);
+  EXPECT_EQ(restarted.Count("charge", "1 6"), 1);
+}
+
 // A level played for a while, restarted, played again and left for the menu: the save keeps
 // none of what was gathered, and each abandoned start is charged once.
 TEST(Scenario, RestartAndToMenuKeepNoGainsInTheSave) {
