@@ -1,14 +1,7 @@
 // Falling, settling, spawning, the uni-bubble colour and potions on the bottom.
+#include "board/TBoardRules.h"
 #include "board/TGameBoard.h"
 #include "engine/TGameRandom.h"
-
-namespace {
-// Tiles that hold a column: gravity neither passes nor moves them.
-bool HoldsColumn(const TBoardTile& t) {
-  return t.ObjectKind == okUnused || t.ObjectKind == okBlocker ||
-         (t.IsLockerOrElement() && t.ChainLevel > 0);
-}
-}  // namespace
 
 void TGameBoard::AdvanceUniColour() {
   UniColorTimer += TickMilliseconds;
@@ -42,16 +35,11 @@ void TGameBoard::MarkFalling() {
 }
 
 bool TGameBoard::CanFallFurther(int x, int y) const {
-  for (int w = y + 1; w <= BoardRows; ++w) {
-    const TBoardTile& t = Board.At(x, w);
-    if (t.ObjectKind == okTempBlank) return true;
-    if (HoldsColumn(t)) return false;
-  }
-  return false;
+  return TBoardRules::CanFallFurther(Board, x, y);
 }
 
 bool TGameBoard::IsSegmentTop(int x, int y) const {
-  return y == 1 || HoldsColumn(Board.At(x, y - 1));
+  return TBoardRules::SegmentTop(Board, x, y) == y;
 }
 
 void TGameBoard::MoveFalling() {
@@ -106,21 +94,7 @@ void TGameBoard::AdvanceSettleTimer() {
 }
 
 int TGameBoard::RandomColour() const {
-  bool a = AvailableElements.HasAnyIn(1, 12);
-  bool b = AvailableElements.HasAnyIn(ecFirstFlower, ecLastColour);
-  bool flowers;
-  if (a && b)
-    flowers = TGameRandom::Random(37) >= 34;
-  else if (a || b)
-    flowers = b;
-  else
-    return 1;
-  int code = 1;
-  for (int i = 0; i < 100; ++i) {
-    code = flowers ? ecFirstFlower + TGameRandom::Random(4) : 1 + TGameRandom::Random(12);
-    if (AvailableElements.Has(code)) break;
-  }
-  return code;
+  return TBoardRules::RandomColour(AvailableElements, TGameRandom::Random);
 }
 
 int TGameBoard::CountOnBoard(int element) const {
@@ -194,8 +168,5 @@ void TGameBoard::SpawnElement(int x, int y) {
 }
 
 bool TGameBoard::PotionOnBottom(TPoint p) const {
-  if (!InBoardGrid(p) || !IsPotionCode(Board.At(p).Element)) return false;
-  if (p.Y == BoardRows) return true;
-  const TBoardTile& below = Board.At(p.X, p.Y + 1);
-  return below.ObjectKind == okTempBlank || below.ObjectKind == okBlocker || below.IsHole();
+  return TBoardRules::PotionOnBottom(Board, p);
 }

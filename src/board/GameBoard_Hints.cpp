@@ -2,49 +2,12 @@
 #include <utility>
 #include <vector>
 
+#include "board/TBoardRules.h"
 #include "board/TGameBoard.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
 
 namespace {
-using TStates = TTileState[BoardColumns][BoardRows];
-
-bool IsRunColour(const TBoardTile& t, int& key) {
-  if (t.ObjectKind == okLocker && t.LockerColor >= 1 && t.LockerColor <= 3) {
-    key = 1000 + t.LockerColor;
-    return true;
-  }
-  if (t.ObjectKind == okFruit && t.WormState != wsEaten && t.Element >= 1 &&
-      t.Element <= ecPotion2) {
-    key = t.Element;
-    return true;
-  }
-  return false;
-}
-
-int KeyAt(const TBoardData& b, int x, int y) {
-  int key = -1;
-  return IsRunColour(b.At(x, y), key) ? key : -1;
-}
-
-// Whether the tile lies in a horizontal or vertical run of three of its own colour;
-// every locker and element tile counts as resting (the generated board is loaded afresh).
-bool InRun(const TBoardData& b, int x, int y) {
-  int key = KeyAt(b, x, y);
-  if (key < 0) return false;
-  int h = 1, v = 1;
-  for (int i = x - 1; i >= 1 && KeyAt(b, i, y) == key; --i) ++h;
-  for (int i = x + 1; i <= BoardColumns && KeyAt(b, i, y) == key; ++i) ++h;
-  for (int j = y - 1; j >= 1 && KeyAt(b, x, j) == key; --j) ++v;
-  for (int j = y + 1; j <= BoardRows && KeyAt(b, x, j) == key; ++j) ++v;
-  return h >= 3 || v >= 3;
-}
-
-const TStates& AllResting() {
-  static TStates states = {};  // tsIdle everywhere
-  return states;
-}
-
 int RandomColumnRow(int& y) {
   int x = 1 + TGameRandom::Random(BoardColumns);
   y = 1 + TGameRandom::Random(BoardRows);
@@ -73,33 +36,8 @@ void TGameBoard::AdvanceNoMoreMovesTimer() {
   }
 }
 
-bool TGameBoard::IsHintable(const TBoardTile& t) const {
-  if (!t.IsLockerOrElement() || t.Web != 0 || t.ChainLevel != 0) return false;
-  if (t.ObjectKind == okFruit && (t.Element == ecUniBubble || t.Element == ecHammer ||
-                                  t.Element == ecFoundFlower || t.Element == ecMultiBubble))
-    return false;
-  return true;
-}
-
-bool TGameBoard::PairIsMove(TPoint tp, TPoint np) const {
-  if (!InBoardGrid(tp) || !InBoardGrid(np)) return false;
-  const TBoardTile& t = Board.At(tp);
-  const TBoardTile& n = Board.At(np);
-  if (t.ObjectKind != n.ObjectKind || !IsHintable(t) || !IsHintable(n)) return false;
-  TBoardData copy = Board;
-  std::swap(copy.At(tp), copy.At(np));
-  const TBoardTile& moved = copy.At(np);
-  bool lockers = moved.ObjectKind == okLocker;
-  return FindRuns(copy, TileStates, lockers, moved.MatchColour()).Any();
-}
-
 std::vector<std::pair<TPoint, TPoint>> TGameBoard::ListMoves() const {
-  std::vector<std::pair<TPoint, TPoint>> moves;
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows; ++y)
-      for (TPoint nb : {TPoint{x + 1, y}, TPoint{x, y + 1}})
-        if (PairIsMove({x, y}, nb) || PairIsMove(nb, {x, y})) moves.push_back({{x, y}, nb});
-  return moves;
+  return TBoardRules::ListMoves(Board, TileStates);
 }
 
 bool TGameBoard::SearchMove(TPoint& p1, TPoint& p2) const {
@@ -115,7 +53,7 @@ bool TGameBoard::SearchMove(TPoint& p1, TPoint& p2) const {
     if (!Board.At(x, y).IsLockerOrElement()) continue;
     for (int d = 0; d < 4; ++d) {
       TPoint nb{x + Dx[d], y + Dy[d]};
-      if (PairIsMove({x, y}, nb)) {
+      if (TBoardRules::PairIsMove(Board, TileStates, {x, y}, nb)) {
         p1 = {x, y};
         p2 = nb;
         return true;
@@ -270,7 +208,7 @@ void TGameBoard::GenerateShuffledBoard(TBoardData& out) {
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
       TBoardTile& t = copy.At(x, y);
-      if (!t.IsLockerOrElement() || !InRun(copy, x, y)) continue;
+      if (!t.IsLockerOrElement() || !TBoardRules::InRun(copy, x, y)) continue;
       (t.ObjectKind == okLocker ? t.LockerColor : t.Element) = ecUnassigned;
     }
 
@@ -286,12 +224,12 @@ void TGameBoard::GenerateShuffledBoard(TBoardData& out) {
         bool element = t.ObjectKind == okFruit && t.Element == ecUnassigned;
         if (!locker && !element) continue;
         // The unassigned tile is in no run, so runs elsewhere rule out every colour.
-        bool runsElsewhere = AnyMatch(copy, AllResting());
+        bool runsElsewhere = TBoardRules::AnyMatch(copy, TBoardRules::AllResting());
         if (locker) {
           bool placed = false;
           for (int c = 1; c <= 3 && !placed && !runsElsewhere; ++c) {
             t.LockerColor = static_cast<std::uint8_t>(c);
-            placed = !InRun(copy, x, y);
+            placed = !TBoardRules::InRun(copy, x, y);
           }
           if (!placed) {
             t.LockerColor = ecUnassigned;
@@ -304,7 +242,7 @@ void TGameBoard::GenerateShuffledBoard(TBoardData& out) {
         for (int j = 1; j <= ecPotion2 && !placed && !runsElsewhere; ++j) {
           if (!AvailableElements.Has(j)) continue;
           t.Element = static_cast<std::uint8_t>(j);
-          placed = !InRun(copy, x, y);
+          placed = !TBoardRules::InRun(copy, x, y);
         }
         // An unassigned code would never be drawn or matched; a set without any
         // code 1..18 still gives a plain first element.

@@ -2,75 +2,19 @@
 #include <cstdlib>
 #include <utility>
 
+#include "board/TBoardRules.h"
 #include "board/TGameBoard.h"
 #include "engine/TGameRandom.h"
 
-namespace {
-using TStates = TTileState[BoardColumns][BoardRows];
-
-// The layer and colour a tile takes part in runs with, or -1: lockers are 1000 + colour.
-int MatchKey(const TBoardData& b, const TStates& states, int x, int y) {
-  if (!IsRestingState(states[x - 1][y - 1])) return -1;
-  const TBoardTile& t = b.At(x, y);
-  if (t.ObjectKind == okLocker) return 1000 + t.LockerColor;
-  if (t.ObjectKind == okFruit && t.WormState != wsEaten) return t.Element;
-  return -1;
-}
-
-bool IsMatchingKey(int key) {
-  return (key >= 1 && key <= ecPotion2) || (key >= 1001 && key <= 1003);
-}
-
-// Calls mark(x, y) for every tile of a run of three or more equal keys accepted by want.
-template <typename Want, typename Mark>
-void ScanRuns(const TBoardData& b, const TStates& states, Want want, Mark mark) {
-  int keys[BoardColumns + 1][BoardRows + 1];
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows; ++y) {
-      int k = MatchKey(b, states, x, y);
-      keys[x][y] = want(k) ? k : -1;
-    }
-  for (int y = 1; y <= BoardRows; ++y)
-    for (int x = 1; x <= BoardColumns;) {
-      int k = keys[x][y], end = x;
-      while (end + 1 <= BoardColumns && keys[end + 1][y] == k) ++end;
-      if (k >= 0 && end - x + 1 >= 3)
-        for (int i = x; i <= end; ++i)
-          if (!mark(i, y)) return;
-      x = end + 1;
-    }
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows;) {
-      int k = keys[x][y], end = y;
-      while (end + 1 <= BoardRows && keys[x][end + 1] == k) ++end;
-      if (k >= 0 && end - y + 1 >= 3)
-        for (int i = y; i <= end; ++i)
-          if (!mark(x, i)) return;
-      y = end + 1;
-    }
-}
-}  // namespace
-
-TSimpleObjectArray TGameBoard::FindRuns(const TBoardData& board, const TStates& states,
+TSimpleObjectArray TGameBoard::FindRuns(const TBoardData& board,
+                                        const TTileState (&states)[BoardColumns][BoardRows],
                                         bool lockers, int colour) {
-  TSimpleObjectArray out;
-  int wanted = lockers ? 1000 + colour : colour;
-  ScanRuns(
-      board, states, [wanted](int k) { return k == wanted; },
-      [&out](int x, int y) {
-        out.Set(x, y);
-        return true;
-      });
-  return out;
+  return TBoardRules::FindRuns(board, states, lockers, colour);
 }
 
-bool TGameBoard::AnyMatch(const TBoardData& board, const TStates& states) {
-  bool found = false;
-  ScanRuns(board, states, IsMatchingKey, [&found](int, int) {
-    found = true;
-    return false;
-  });
-  return found;
+bool TGameBoard::AnyMatch(const TBoardData& board,
+                          const TTileState (&states)[BoardColumns][BoardRows]) {
+  return TBoardRules::AnyMatch(board, states);
 }
 
 void TGameBoard::MouseDown(int x, int y, TMouseButton button) {
@@ -237,7 +181,7 @@ void TGameBoard::CheckLockerMatches() {
         if (!runs.IsSet(x, y) || !IsRestingState(StateAt(x, y))) continue;
         touched = true;
         const TBoardTile& t = Board.At(x, y);
-        if (t.Web == 0 && t.ChainLevel == 0) {
+        if (!t.AbsorbsHits()) {
           lockersToOpen.Set(x, y);
           StateAt(x, y) = tsOpening;
         } else {
@@ -291,7 +235,7 @@ void TGameBoard::CheckElementMatches() {
         if (!hits.IsSet(x, y) && !extras.IsSet(x, y)) continue;
         if (!IsRestingState(StateAt(x, y))) continue;
         const TBoardTile& t = Board.At(x, y);
-        if (t.Web == 0 && t.ChainLevel == 0) {
+        if (!t.AbsorbsHits()) {
           StateAt(x, y) = tsGrouping;
           grouped.Set(x, y);
         } else {

@@ -1,30 +1,13 @@
 // What the player's tools and the board's items do to the tiles.
 #include <cstdlib>
 
+#include "board/TBoardRules.h"
 #include "board/TGameBoard.h"
 #include "engine/TGameRandom.h"
 
-namespace {
-bool IsColourElement(const TBoardTile& t) {
-  return t.ObjectKind == okFruit && t.Element >= 1 && t.Element <= ecLastColour;
-}
-}  // namespace
+TSimpleObjectArray TGameBoard::SmallBombShape(TPoint p) { return TBoardRules::SmallBombShape(p); }
 
-TSimpleObjectArray TGameBoard::SmallBombShape(TPoint p) {
-  TSimpleObjectArray m;
-  for (auto [dx, dy] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}})
-    if (InBoardGrid(p.X + dx, p.Y + dy)) m.Set(p.X + dx, p.Y + dy);
-  return m;
-}
-
-TSimpleObjectArray TGameBoard::BigBombShape(TPoint p) {
-  TSimpleObjectArray m;
-  for (int dy = -3; dy <= 3; ++dy)
-    for (int dx = -3; dx <= 3; ++dx)
-      if (!(std::abs(dx) == 3 && std::abs(dy) == 3) && InBoardGrid(p.X + dx, p.Y + dy))
-        m.Set(p.X + dx, p.Y + dy);
-  return m;
-}
+TSimpleObjectArray TGameBoard::BigBombShape(TPoint p) { return TBoardRules::BigBombShape(p); }
 
 void TGameBoard::SetSelection(TPoint p, int style) {
   if (InBoardGrid(p) && Board.At(p).IsLockerOrElement()) {
@@ -51,34 +34,14 @@ void TGameBoard::HighlightToolTarget(TPoint p, TNewToolKind tool) {
   ClearToolHighlight();
   ToolHighlightAlpha = -20;
   if (!InBoardGrid(p) || !Board.At(p).IsLockerOrElement()) return;
-  TSimpleObjectArray area;
-  switch (tool) {
-    case tlHammer:
-      area.Set(p);
-      break;
-    case tlBomb:
-      area = SmallBombShape(p);
-      break;
-    case tlBigBomb:
-      area = BigBombShape(p);
-      break;
-    case tlHorzLightning:
-      for (int x = 1; x <= BoardColumns; ++x) area.Set(x, p.Y);
-      break;
-    case tlVertLightning:
-      for (int y = 1; y <= BoardRows; ++y) area.Set(p.X, y);
-      break;
-    case tlBlaster: {
-      int target = Board.At(p).Element;
-      if (target == ecUniBubble || IsPotionCode(target)) break;
+  TSimpleObjectArray area = TBoardRules::ToolArea(tool, p);
+  if (tool == tlBlaster) {
+    int target = Board.At(p).Element;
+    if (target != ecUniBubble && !IsPotionCode(target))
       for (int x = 1; x <= BoardColumns; ++x)
         for (int y = 1; y <= BoardRows; ++y)
           if (Board.At(x, y).IsLockerOrElement() && Board.At(x, y).Element == target)
             area.Set(x, y);
-      break;
-    }
-    case tlNone:
-      break;
   }
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y)
@@ -128,7 +91,7 @@ void TGameBoard::Blast(const TSimpleObjectArray& shape) {
     for (int y = 1; y <= BoardRows; ++y) {
       if (!shape.IsSet(x, y)) continue;
       TBoardTile& t = Board.At(x, y);
-      if (!IsColourElement(t) || !IsRestingState(StateAt(x, y))) continue;
+      if (!t.IsColourElement() || !IsRestingState(StateAt(x, y))) continue;
       BreakCompletely({x, y});
       t.WormState = wsNone;
       t.ObjectKind = okTempBlank;
@@ -181,7 +144,7 @@ void TGameBoard::LightningStrike(TPoint p, TLightningType direction) {
   TSimpleObjectArray grouped;
   for (int i = 1; i <= (direction == ltHorizontal ? BoardColumns : BoardRows); ++i) {
     TPoint q = direction == ltHorizontal ? TPoint{i, p.Y} : TPoint{p.X, i};
-    if (!IsColourElement(Board.At(q)) || !IsRestingState(StateAt(q.X, q.Y))) continue;
+    if (!Board.At(q).IsColourElement() || !IsRestingState(StateAt(q.X, q.Y))) continue;
     BreakCompletely(q);
     StateAt(q.X, q.Y) = tsGrouping;
     grouped.Set(q);
@@ -265,7 +228,7 @@ void TGameBoard::ClearColor(int colour) {
       const TBoardTile& t = Board.At(x, y);
       if (t.ObjectKind != okFruit || t.Element != colour || t.WormState == wsEaten) continue;
       if (!IsRestingState(StateAt(x, y))) continue;
-      if (t.Web == 0 && t.ChainLevel == 0) {
+      if (!t.AbsorbsHits()) {
         StateAt(x, y) = tsGrouping;
         grouped.Set(x, y);
       } else {

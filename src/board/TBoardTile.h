@@ -51,6 +51,12 @@ struct TBoardTile {
   bool IsLocker() const { return ObjectKind == okLocker; }
   bool IsElement() const { return ObjectKind == okFruit; }
   bool IsLockerOrElement() const { return ObjectKind == okLocker || ObjectKind == okFruit; }
+  // An open element of a colour 1..16: what matches, blasts and strikes take.
+  bool IsColourElement() const {
+    return ObjectKind == okFruit && Element >= 1 && Element <= ecLastColour;
+  }
+  // A web or a chain takes a hit instead of the tile under it.
+  bool AbsorbsHits() const { return Web != 0 || ChainLevel != 0; }
   // Items and bubbles; looks at the element and the bomb only, whatever the kind.
   bool IsSpecial() const {
     return Element == ecUniBubble || (Element >= ecHammer && Element <= ecAerosol) ||

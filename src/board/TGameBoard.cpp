@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "board/TBoardRules.h"
 #include "engine/TGameRandom.h"
 
 TGameBoard::TGameBoard() {
@@ -134,41 +135,16 @@ bool TGameBoard::IsOpenElement(TPoint p) const {
 
 int TGameBoard::ElementAt(TPoint p) const { return InBoardGrid(p) ? Board.At(p).Element : 0; }
 
-namespace {
-// First and last used column (or row) of a board; used means not a hole.
-void UsedRange(const TBoardData& b, bool columns, int& first, int& last) {
-  first = 0;
-  last = 0;
-  int n = columns ? BoardColumns : BoardRows;
-  int m = columns ? BoardRows : BoardColumns;
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= m; ++j) {
-      const TBoardTile& t = columns ? b.At(i, j) : b.At(j, i);
-      if (!t.IsHole()) {
-        if (first == 0) first = i;
-        last = i;
-        break;
-      }
-    }
-}
-}  // namespace
-
 void TGameBoard::CentreUsedArea() {
-  int c, d, e, f;
-  UsedRange(Board, true, c, d);
-  UsedRange(Board, false, e, f);
-  if (c == 0) {  // nothing used: keep the full-board place
-    c = 1, d = BoardColumns;
-  }
-  if (e == 0) e = 1, f = BoardRows;
-  Left = 266 + 26 * (17 - c - d);
-  Top = 95 + 26 * (13 - e - f);
+  TPoint origin = TBoardRules::CentredOrigin(Board);
+  Left = origin.X;
+  Top = origin.Y;
 }
 
 TPoint TGameBoard::UsedAreaOrigin() const {
   int c, d, e, f;
-  UsedRange(Board, true, c, d);
-  UsedRange(Board, false, e, f);
+  TBoardRules::UsedRange(Board, true, c, d);
+  TBoardRules::UsedRange(Board, false, e, f);
   if (c == 0) c = BoardColumns;
   if (e == 0) e = BoardRows;
   return {Left + 52 * c - 62, Top + 52 * e - 63};

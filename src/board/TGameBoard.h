@@ -31,10 +31,12 @@ using TFlowerIdxSet = std::uint8_t;
 // One class over several files, by concern:
 //   TGameBoard.cpp           data, loading, filling, placement, the frame routine
 //   GameBoard_Draw.cpp       drawing, ripples, landing bounces
-//   GameBoard_Swap.cpp       clicks, swaps, run search, match checks
+//   GameBoard_Swap.cpp       clicks, swaps, match checks
 //   GameBoard_Gravity.cpp    falling, settling, spawning, uni bubbles, potions
 //   GameBoard_Hints.cpp      hints, no-more-moves, the run-free board generator
 //   GameBoard_Tools.cpp      what tools and items do to the board
+// The rules themselves (runs, moves, what holds a column, new colours, tool areas) are
+// functions of a snapshot in TBoardRules, shared with the programs that play ahead.
 class TGameBoard : public TComponent {
  public:
   TGameBoard();
@@ -317,8 +319,6 @@ class TGameBoard : public TComponent {
 
   // hints
   bool SearchMove(TPoint& p1, TPoint& p2) const;
-  bool IsHintable(const TBoardTile& t) const;
-  bool PairIsMove(TPoint t, TPoint n) const;
 
   TBoardData Board{};
   TElementSet AvailableElements = TElementSet::Range(1, 8);

@@ -2,35 +2,30 @@
 
 #include <chrono>
 
+#include "engine/TLcgRandom.h"
+
 namespace {
-std::uint32_t gSeed = 0;
+constinit TLcgRandom gRandom;
 std::function<std::uint32_t()> gClockSource;
 }  // namespace
 
-std::uint32_t TGameRandom::Seed() { return gSeed; }
-void TGameRandom::SetSeed(std::uint32_t seed) { gSeed = seed; }
+std::uint32_t TGameRandom::Seed() { return gRandom.Seed(); }
+void TGameRandom::SetSeed(std::uint32_t seed) { gRandom.SetSeed(seed); }
 
-std::uint32_t TGameRandom::Step() {
-  gSeed = gSeed * 134775813u + 1u;
-  return gSeed;
-}
+std::uint32_t TGameRandom::Step() { return gRandom.Step(); }
 
-int TGameRandom::Random(int n) {
-  std::uint32_t s = Step();
-  if (n <= 0) return 0;
-  return static_cast<int>((static_cast<std::uint64_t>(s) * static_cast<std::uint32_t>(n)) >> 32);
-}
+int TGameRandom::Random(int n) { return gRandom.Random(n); }
 
-double TGameRandom::RandomFraction() { return Step() * (1.0 / 4294967296.0); }
+double TGameRandom::RandomFraction() { return gRandom.RandomFraction(); }
 
 void TGameRandom::Randomize() {
   if (gClockSource) {
-    gSeed = gClockSource();
+    gRandom.SetSeed(gClockSource());
     return;
   }
   auto now = std::chrono::steady_clock::now().time_since_epoch();
-  gSeed = static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+  gRandom.SetSeed(static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
 }
 
 void TGameRandom::SetClockSeedSource(std::function<std::uint32_t()> source) {

@@ -2,6 +2,7 @@
 
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
+#include "engine/TLcgRandom.h"
 #include "engine/TMotion.h"
 
 TEST(GameRandom, ReproducesTheGeneratorsExactSequence) {
@@ -23,6 +24,18 @@ TEST(GameRandom, ReproducesTheGeneratorsExactSequence) {
   TGameRandom::SetSeed(42);
   EXPECT_EQ(TGameRandom::Random(0), 0);
   EXPECT_EQ(TGameRandom::Seed(), 1365616851u);
+}
+
+TEST(GameRandom, AnInstanceOfItsOwnDrawsTheSameSequenceApart) {
+  TGameRandom::SetSeed(42);
+  TLcgRandom own(42);
+  for (int n : {100, 37, 1, 0, 12, 1000000}) EXPECT_EQ(own.Random(n), TGameRandom::Random(n)) << n;
+  EXPECT_DOUBLE_EQ(own.RandomFraction(), TGameRandom::RandomFraction());
+  EXPECT_EQ(own.Seed(), TGameRandom::Seed());
+  // Drawing from the instance leaves the game's generator where it was.
+  const std::uint32_t before = TGameRandom::Seed();
+  own.Random(5);
+  EXPECT_EQ(TGameRandom::Seed(), before);
 }
 
 TEST(GameRandom, ClockReseedingCanBeMadeDeterministic) {

@@ -8,6 +8,8 @@
 #include <map>
 #include <sstream>
 
+#include "board/TBoardRules.h"
+
 namespace contentgen {
 
 namespace {
@@ -163,17 +165,8 @@ int flowerCount(const TLevelFileRecord& level) {
 }
 
 Placement boardPlacement(const TLevelFileRecord& level) {
-  int firstCol = 0, lastCol = 0, firstRow = 0, lastRow = 0;
-  for (int x = 1; x <= BoardCols; ++x)
-    for (int y = 1; y <= BoardRows; ++y)
-      if (isUsedCell(level, x, y)) {
-        if (!firstCol) firstCol = x;
-        lastCol = x;
-        if (!firstRow || y < firstRow) firstRow = y;
-        lastRow = std::max(lastRow, y);
-      }
-  // Half tiles land on whole pixels (26 per half), so no rounding is involved.
-  return {266 + 26 * (17 - lastCol - firstCol), 95 + 26 * (13 - lastRow - firstRow)};
+  TPoint origin = TBoardRules::CentredOrigin(level.Board);
+  return {origin.X, origin.Y};
 }
 
 std::string levelFileName(int island, int level) {

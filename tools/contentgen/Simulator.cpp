@@ -7,69 +7,87 @@
 #include <vector>
 
 #include "Levels.h"
+#include "board/TBoardRules.h"
+#include "engine/TLcgRandom.h"
 
 namespace contentgen {
 
 namespace {
 
-// The game's random source: seed := seed * 134775813 + 1.
-struct Rng {
-  std::uint32_t seed;
-  int below(int n) {
-    seed = seed * 134775813u + 1u;
-    return static_cast<int>((static_cast<std::uint64_t>(seed) * static_cast<std::uint64_t>(n)) >> 32);
-  }
-};
-
 constexpr int W = BoardCols, H = BoardRows;
-constexpr int Potion = 17;
+constexpr std::uint8_t Potion = ecPotion1;
 constexpr double CascadeSeconds = 0.6;
-
-struct Cell {
-  bool tile = false;
-  bool decorative = false;
-  std::uint8_t elem = 0;  // 0 empty, 1..16 colours, 17 potion
-  std::uint8_t chain = 0;
-  bool web = false;
-  std::uint8_t gold = 0;
-  bool spider = false;
-};
-
-struct Move {
-  int x1, y1, x2, y2;
-};
 
 // Walking range of each island's creature (left end, right end).
 constexpr int CreatureLeft[5] = {225, 225, 225, 225, 200};
 constexpr int CreatureRight[5] = {855, 965, 910, 885, 880};
 
+// A tile that can hold an element: emptied tiles wait for gravity, holes and decorative
+// tiles never hold one.
+bool isTile(const TBoardTile& t) { return t.ObjectKind == okFruit || t.ObjectKind == okTempBlank; }
+
+}  // namespace
+
+std::vector<Swap> matchingSwaps(const TBoardData& board) {
+  // Any element can be swapped, potions included (that is how they travel sideways and
+  // down), unless a web or chain holds it; a swap counts when it lines up colours through
+  // one of its two tiles.
+  TBoardData b = board;
+  auto movable = [&b](TPoint p) {
+    const TBoardTile& t = b.At(p);
+    return t.IsElement() && t.Element >= 1 && t.Element <= Potion && !t.AbsorbsHits();
+  };
+  auto inRun = [&b](TPoint p) { return b.At(p).IsColourElement() && TBoardRules::InRun(b, p.X, p.Y); };
+  std::vector<Swap> moves;
+  for (int x = 1; x <= W; ++x)
+    for (int y = 1; y <= H; ++y) {
+      const TPoint p{x, y};
+      if (!movable(p)) continue;
+      for (TPoint n : {TPoint{x + 1, y}, TPoint{x, y + 1}}) {
+        if (!InBoardGrid(n) || !movable(n) || b.At(p).Element == b.At(n).Element) continue;
+        std::swap(b.At(p).Element, b.At(n).Element);
+        if (inRun(p) || inRun(n)) moves.push_back({p, n});
+        std::swap(b.At(p).Element, b.At(n).Element);
+      }
+    }
+  return moves;
+}
+
+namespace {
+
 class Game {
  public:
   Game(const TLevelFileRecord& level, int island, const PlayerStyle& style, std::uint32_t seed)
-      : L(level), island_(island), style_(style), rng_{seed} {
+      : L(level), island_(island), style_(style), rng_(seed) {
     boss_ = L.GameObjective == goBossMode;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) {
-        const TBoardTile& t = L.Board.Tiles[x][y];
-        Cell& c = cell(x, y);
-        c.tile = t.ObjectKind == okFruit;
-        c.decorative = t.ObjectKind == okUnused && t.BackgroundVariant != 0;
-        c.chain = c.tile ? t.ChainLevel : 0;
-        c.gold = c.tile ? L.GoldTileLayers.Cells[x][y] : 0;
-        goldLeft_ += c.gold;
+    // Only what the players need: element tiles with their chains, and holes and
+    // decorative tiles that hold the columns.
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) {
+        const TBoardTile& src = L.Board.At(x, y);
+        TBoardTile& t = board_.At(x, y);
+        t = TBoardTile{};
+        if (src.ObjectKind == okFruit) {
+          t.ObjectKind = okFruit;
+          t.ChainLevel = src.ChainLevel;
+          gold_.At(x, y) = L.GoldTileLayers.At(x, y);
+          goldLeft_ += gold_.At(x, y);
+        } else {
+          t.BackgroundVariant = src.ObjectKind == okUnused ? src.BackgroundVariant : 0;
+        }
       }
     for (int code = 1; code <= 16; ++code) need_[code] = std::max(targetFor(L, code), 0);
     spidersNeeded_ = std::max(L.TargetSpiders, 0);
     fillRunFree();
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) {
-        Cell& c = cell(x, y);
-        if (!c.tile) continue;
-        if (L.PotionCells.Cells[x][y]) {
-          c.elem = Potion;
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) {
+        TBoardTile& t = board_.At(x, y);
+        if (!isTile(t)) continue;
+        if (L.PotionCells.At(x, y)) {
+          t.Element = Potion;
           ++potionsLeft_;
         }
-        if (L.Board.Tiles[x][y].Web && c.elem >= 1 && c.elem <= 12) c.web = true;
+        if (L.Board.At(x, y).Web && t.Element >= 1 && t.Element <= 12) t.Web = 1;
       }
     boardLeft_ = boardPlacement(L).left;
     creatureX_ = CreatureRight[island_ - 1];
@@ -81,7 +99,7 @@ class Game {
     settle();
     result_.seconds = 4;  // the first look at the board
     while (result_.moves < maxMoves && !won()) {
-      std::vector<Move> moves = validMoves();
+      std::vector<Swap> moves = matchingSwaps(board_);
       if (moves.empty()) {
         shuffle();
         result_.seconds += 3;
@@ -102,10 +120,10 @@ class Game {
       for (int c = 1; c <= 16; ++c)
         if (need_[c] > 0) std::fprintf(stderr, " %d:%d", c, need_[c]);
       std::fprintf(stderr, "\n");
-      for (int y = 0; y < H; ++y) {
-        for (int x = 0; x < W; ++x) {
-          const Cell& c = cells_[x][y];
-          std::fprintf(stderr, "%c", !c.tile ? (c.decorative ? '_' : '.') : c.gold ? 'G' : c.chain ? 'c' : c.web ? 'w' : c.elem == Potion ? 'p' : "0123456789abcdefg"[c.elem]);
+      for (int y = 1; y <= H; ++y) {
+        for (int x = 1; x <= W; ++x) {
+          const TBoardTile& t = board_.At(x, y);
+          std::fprintf(stderr, "%c", !isTile(t) ? (t.BackgroundVariant ? '_' : '.') : gold_.At(x, y) ? 'G' : t.ChainLevel ? 'c' : t.Web ? 'w' : t.Element == Potion ? 'p' : "0123456789abcdefg"[t.Element]);
         }
         std::fprintf(stderr, "\n");
       }
@@ -114,50 +132,33 @@ class Game {
   }
 
  private:
-  Cell& cell(int x, int y) { return cells_[x][y]; }
-  bool inside(int x, int y) const { return x >= 0 && x < W && y >= 0 && y < H; }
-  bool colour(int x, int y) const {
-    return inside(x, y) && cells_[x][y].tile && cells_[x][y].elem >= 1 && cells_[x][y].elem <= 16;
-  }
+  // Only colours 1..16 are grouped; potions in a line stay.
+  bool inRun(int x, int y) const { return board_.At(x, y).IsColourElement() && TBoardRules::InRun(board_, x, y); }
 
   int randomColour() {
-    bool a = false, b = false;
-    for (int c = 1; c <= 12; ++c) a = a || hasElement(L, c);
-    for (int c = 13; c <= 16; ++c) b = b || hasElement(L, c);
-    int group;
-    if (a && b) group = rng_.below(37) < 34 ? 1 : 2;
-    else if (a) group = 1;
-    else if (b) group = 2;
-    else return 1;
-    int code = 1;
-    for (int i = 0; i < 100; ++i) {
-      code = group == 1 ? 1 + rng_.below(12) : 13 + rng_.below(4);
-      if (hasElement(L, code)) break;
-    }
-    return code;
+    return TBoardRules::RandomColour(L.ElementSet, [this](int n) { return rng_.Random(n); });
   }
 
-  int runLength(int x, int y, int dx, int dy) const {
-    int e = cells_[x][y].elem, n = 1;
-    for (int k = 1; colour(x + dx * k, y + dy * k) && cells_[x + dx * k][y + dy * k].elem == e; ++k) ++n;
-    for (int k = 1; colour(x - dx * k, y - dy * k) && cells_[x - dx * k][y - dy * k].elem == e; ++k) ++n;
-    return n;
-  }
-
-  bool inRun(int x, int y) const {
-    return colour(x, y) && (runLength(x, y, 1, 0) >= 3 || runLength(x, y, 0, 1) >= 3);
+  // Empties a tile; gravity closes the gap.
+  void empty(int x, int y) {
+    board_.At(x, y).ObjectKind = okTempBlank;
+    board_.At(x, y).Element = 0;
   }
 
   void fillRunFree() {
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y)
-        if (cells_[x][y].tile && cells_[x][y].elem != Potion) cells_[x][y].elem = static_cast<std::uint8_t>(randomColour());
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) {
+        TBoardTile& t = board_.At(x, y);
+        if (!isTile(t) || t.Element == Potion) continue;
+        t.ObjectKind = okFruit;
+        t.Element = static_cast<std::uint8_t>(randomColour());
+      }
     for (int pass = 0; pass < 20; ++pass) {
       bool any = false;
-      for (int x = 0; x < W; ++x)
-        for (int y = 0; y < H; ++y)
+      for (int x = 1; x <= W; ++x)
+        for (int y = 1; y <= H; ++y)
           if (inRun(x, y)) {
-            cells_[x][y].elem = static_cast<std::uint8_t>(randomColour());
+            board_.At(x, y).Element = static_cast<std::uint8_t>(randomColour());
             any = true;
           }
       if (!any) break;
@@ -165,81 +166,56 @@ class Game {
   }
 
   void shuffle() {
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) cells_[x][y].web = false;  // a shuffle clears every web
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) board_.At(x, y).Web = 0;  // a shuffle clears every web
     fillRunFree();
   }
 
-  // Any element can be swapped, potions included (that is how they travel
-  // sideways and down), unless a web or chain holds it.
-  bool movable(int x, int y) const {
-    const Cell& c = cells_[x][y];
-    return c.tile && c.elem >= 1 && c.elem <= Potion && c.chain == 0 && !c.web;
-  }
-
   // Cells a swap would match, gathered through the two swapped places.
-  void matchedBy(const Move& m, std::vector<std::pair<int, int>>& out) const {
-    out.clear();
-    for (auto [x, y] : {std::pair{m.x1, m.y1}, std::pair{m.x2, m.y2}}) {
-      for (auto [dx, dy] : {std::pair{1, 0}, std::pair{0, 1}}) {
-        if (runLength(x, y, dx, dy) < 3) continue;
-        int e = cells_[x][y].elem;
-        out.emplace_back(x, y);
-        for (int s : {1, -1})
-          for (int k = 1; colour(x + s * dx * k, y + s * dy * k) && cells_[x + s * dx * k][y + s * dy * k].elem == e; ++k)
-            out.emplace_back(x + s * dx * k, y + s * dy * k);
-      }
+  TSimpleObjectArray matchedBy(const Swap& m) const {
+    TSimpleObjectArray out;
+    for (TPoint p : {m.first, m.second}) {
+      if (!board_.At(p).IsColourElement()) continue;
+      TSimpleObjectArray runs = TBoardRules::RunsThrough(board_, p.X, p.Y);
+      for (int x = 1; x <= W; ++x)
+        for (int y = 1; y <= H; ++y)
+          if (runs.IsSet(x, y)) out.Set(x, y);
     }
-  }
-
-  std::vector<Move> validMoves() {
-    std::vector<Move> moves;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) {
-        if (!movable(x, y)) continue;
-        for (auto [dx, dy] : {std::pair{1, 0}, std::pair{0, 1}}) {
-          int x2 = x + dx, y2 = y + dy;
-          if (!inside(x2, y2) || !movable(x2, y2) || cells_[x][y].elem == cells_[x2][y2].elem) continue;
-          std::swap(cells_[x][y].elem, cells_[x2][y2].elem);
-          if (inRun(x, y) || inRun(x2, y2)) moves.push_back({x, y, x2, y2});
-          std::swap(cells_[x][y].elem, cells_[x2][y2].elem);
-        }
-      }
-    return moves;
+    return out;
   }
 
   bool potionAbove(int x, int y) const {
-    for (int yy = y - 1; yy >= 0 && cells_[x][yy].tile && cells_[x][yy].chain == 0; --yy)
-      if (cells_[x][yy].elem == Potion) return true;
+    for (int yy = y - 1; yy >= TBoardRules::SegmentTop(board_, x, y); --yy)
+      if (board_.At(x, yy).IsElement() && board_.At(x, yy).Element == Potion) return true;
     return false;
   }
 
   bool overCreature(int x) const {
-    double cx = boardLeft_ + 52 * x + 26;
+    double cx = boardLeft_ + 52 * (x - 1) + 26;
     return cx >= std::round(creatureX_) + 15 - 53 && cx <= std::round(creatureX_) + 242;
   }
 
-  double score(const Move& m) {
-    std::swap(cells_[m.x1][m.y1].elem, cells_[m.x2][m.y2].elem);
-    matchedBy(m, scratch_);
-    std::sort(scratch_.begin(), scratch_.end());
-    scratch_.erase(std::unique(scratch_.begin(), scratch_.end()), scratch_.end());
+  double score(const Swap& m) {
+    std::swap(board_.At(m.first).Element, board_.At(m.second).Element);
+    TSimpleObjectArray matched = matchedBy(m);
     double s = 0;
-    if (cells_[m.x2][m.y2].elem == Potion && m.y2 > m.y1) s += 4;  // the swap moved a potion down
-    for (auto [x, y] : scratch_) {
-      const Cell& c = cells_[x][y];
-      if (c.gold) s += 4;
-      if (c.spider) s += spidersNeeded_ > 0 ? 5 : 2;
-      if (c.web || c.chain) {
-        s += 2.5;
-        continue;
+    if (board_.At(m.second).Element == Potion && m.second.Y > m.first.Y) s += 4;  // the swap moved a potion down
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) {
+        if (!matched.IsSet(x, y)) continue;
+        const TBoardTile& t = board_.At(x, y);
+        if (gold_.At(x, y)) s += 4;
+        if (spider_.At(x, y)) s += spidersNeeded_ > 0 ? 5 : 2;
+        if (t.AbsorbsHits()) {
+          s += 2.5;
+          continue;
+        }
+        if (boss_) s += overCreature(x) ? 3 : 1;
+        else s += need_[t.Element] > 0 ? 3 : 1;
+        if (potionAbove(x, y)) s += 2.5;
+        s += 0.03 * (y - 1);  // low matches stir more of the board
       }
-      if (boss_) s += overCreature(x) ? 3 : 1;
-      else s += need_[c.elem] > 0 ? 3 : 1;
-      if (potionAbove(x, y)) s += 2.5;
-      s += 0.03 * y;  // low matches stir more of the board
-    }
-    std::swap(cells_[m.x1][m.y1].elem, cells_[m.x2][m.y2].elem);
+    std::swap(board_.At(m.first).Element, board_.At(m.second).Element);
     return s;
   }
 
@@ -249,22 +225,22 @@ class Game {
     return true;
   }
 
-  Move choose(const std::vector<Move>& moves) {
+  Swap choose(const std::vector<Swap>& moves) {
     // Once only the odd potion, gold tile or spider is left, even a casual
     // player looks for the moves that reach it.
     double randomShare = style_.randomShare * (!boss_ && elementsDone() ? 0.5 : 1.0);
-    if (randomShare > 0 && rng_.below(1000) < randomShare * 1000)
-      return moves[rng_.below(static_cast<int>(moves.size()))];
+    if (randomShare > 0 && rng_.Random(1000) < randomShare * 1000)
+      return moves[rng_.Random(static_cast<int>(moves.size()))];
     double best = -1;
-    Move chosen = moves.front();
+    Swap chosen = moves.front();
     int ties = 0;
-    for (const Move& m : moves) {
+    for (const Swap& m : moves) {
       double s = score(m);
       if (s > best + 1e-9) {
         best = s;
         chosen = m;
         ties = 1;
-      } else if (std::abs(s - best) <= 1e-9 && rng_.below(++ties) == 0) {
+      } else if (std::abs(s - best) <= 1e-9 && rng_.Random(++ties) == 0) {
         chosen = m;
       }
     }
@@ -272,23 +248,26 @@ class Game {
   }
 
   // Returns the number of match rounds (the move's own and its cascades).
-  int apply(const Move& m) {
-    std::swap(cells_[m.x1][m.y1].elem, cells_[m.x2][m.y2].elem);
+  int apply(const Swap& m) {
+    std::swap(board_.At(m.first).Element, board_.At(m.second).Element);
     return cascade();
   }
 
   int cascade() {
     int rounds = 0;
     for (; rounds < 50; ++rounds) {
-      bool mask[W][H] = {};
+      TSimpleObjectArray mask;
       bool any = false;
-      for (int x = 0; x < W; ++x)
-        for (int y = 0; y < H; ++y)
-          if (inRun(x, y)) mask[x][y] = any = true;
+      for (int x = 1; x <= W; ++x)
+        for (int y = 1; y <= H; ++y)
+          if (inRun(x, y)) {
+            mask.Set(x, y);
+            any = true;
+          }
       if (!any) break;
-      for (int x = 0; x < W; ++x)
-        for (int y = 0; y < H; ++y)
-          if (mask[x][y]) group(x, y);
+      for (int x = 1; x <= W; ++x)
+        for (int y = 1; y <= H; ++y)
+          if (mask.IsSet(x, y)) group(x, y);
       settle();
     }
     return rounds;
@@ -299,44 +278,50 @@ class Game {
   // removed element.
   bool useTool() {
     if (boss_) return false;
-    if (style_.randomShare > 0 && rng_.below(2) == 0) return false;  // not every player reaches for them
+    if (style_.randomShare > 0 && rng_.Random(2) == 0) return false;  // not every player reaches for them
     const double full = std::max(L.FullRequiredFruits, 1);
     if (energy_ >= 0.56 * full && useCollector()) {
       energy_ -= 0.56 * full;
       return true;
     }
     if (goldLeft_ <= 0 && potionsLeft_ <= 0 && chainsLeft() == 0) return false;
-    int bestX = -1, bestY = -1, bestValue = 0;
+    TPoint best;
+    int bestValue = 0;
     bool bomb = energy_ >= 0.32 * full;
     if (!bomb && energy_ < 0.15 * full) return false;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) {
-        if (!cells_[x][y].tile) continue;
+    // The tiles the tool covers from p: the tile itself, or the bomb's square of four.
+    const TNewToolKind tool = bomb ? tlBomb : tlHammer;
+    auto covered = [this, tool](TPoint p) {
+      TSimpleObjectArray area = TBoardRules::ToolArea(tool, p);
+      std::vector<TPoint> tiles;
+      for (int x = p.X; x <= std::min(p.X + 1, W); ++x)
+        for (int y = p.Y; y <= std::min(p.Y + 1, H); ++y)
+          if (area.IsSet(x, y) && isTile(board_.At(x, y))) tiles.push_back({x, y});
+      return tiles;
+    };
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) {
+        if (!isTile(board_.At(x, y))) continue;
         int value = 0;
-        for (int dx = 0; dx <= (bomb ? 1 : 0); ++dx)
-          for (int dy = 0; dy <= (bomb ? 1 : 0); ++dy)
-            if (inside(x + dx, y + dy) && cells_[x + dx][y + dy].tile) {
-              const Cell& c = cells_[x + dx][y + dy];
-              value += c.gold + c.chain;
-              if (c.elem != Potion && y + dy > 0 && cells_[x + dx][y + dy - 1].elem == Potion) value += 2;
-            }
+        for (TPoint c : covered({x, y})) {
+          const TBoardTile& t = board_.At(c);
+          value += gold_.At(c.X, c.Y) + t.ChainLevel;
+          if (t.Element != Potion && c.Y > 1 && board_.At(c.X, c.Y - 1).Element == Potion) value += 2;
+        }
         if (value > bestValue) {
           bestValue = value;
-          bestX = x;
-          bestY = y;
+          best = {x, y};
         }
       }
     if (bestValue < (bomb ? 2 : 1)) return false;
     energy_ -= (bomb ? 0.32 : 0.15) * full;
-    for (int dx = 0; dx <= (bomb ? 1 : 0); ++dx)
-      for (int dy = 0; dy <= (bomb ? 1 : 0); ++dy) {
-        int x = bestX + dx, y = bestY + dy;
-        if (!inside(x, y) || !cells_[x][y].tile) continue;
-        cells_[x][y].chain = 0;  // a strike breaks a chain at once
-        cells_[x][y].web = false;
-        if (cells_[x][y].elem == Potion) continue;
-        group(x, y);
-      }
+    for (TPoint c : covered(best)) {
+      TBoardTile& t = board_.At(c);
+      t.ChainLevel = 0;  // a strike breaks a chain at once
+      t.Web = 0;
+      if (t.Element == Potion) continue;
+      group(c.X, c.Y);
+    }
     settle();
     cascade();
     return true;
@@ -346,9 +331,9 @@ class Game {
   // it for a needed flower or a big pile of a needed fruit.
   bool useCollector() {
     int counts[17] = {};
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y)
-        if (colour(x, y)) ++counts[cells_[x][y].elem];
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y)
+        if (board_.At(x, y).IsColourElement()) ++counts[board_.At(x, y).Element];
     int best = 0;
     double bestValue = 0;
     for (int code = 1; code <= 16; ++code) {
@@ -361,9 +346,9 @@ class Game {
     }
     if (bestValue < 6) return false;
     collecting_ = true;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y)
-        if (colour(x, y) && cells_[x][y].elem == best) group(x, y);
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y)
+        if (board_.At(x, y).IsColourElement() && board_.At(x, y).Element == best) group(x, y);
     collecting_ = false;
     settle();
     cascade();
@@ -372,36 +357,36 @@ class Game {
 
   int chainsLeft() const {
     int n = 0;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) n += cells_[x][y].chain;
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) n += board_.At(x, y).ChainLevel;
     return n;
   }
 
-  void knockSpider(Cell& c) {
-    if (!c.spider) return;
-    c.spider = false;
+  void knockSpider(int x, int y) {
+    if (!spider_.At(x, y)) return;
+    spider_.At(x, y) = 0;
     ++result_.spiders;
     if (spidersNeeded_ > 0) --spidersNeeded_;
   }
 
   void group(int x, int y) {
-    Cell& c = cell(x, y);
-    if (c.gold) {
-      --c.gold;
+    TBoardTile& t = board_.At(x, y);
+    if (gold_.At(x, y)) {
+      --gold_.At(x, y);
       --goldLeft_;
       ++result_.goldCleared;
     }
-    knockSpider(c);
-    if (c.web) {
-      c.web = false;
+    knockSpider(x, y);
+    if (t.Web) {
+      t.Web = 0;
       return;
     }
-    if (c.chain) {
-      --c.chain;
+    if (t.ChainLevel) {
+      --t.ChainLevel;
       return;
     }
-    int code = c.elem;
-    c.elem = 0;
+    int code = t.Element;
+    empty(x, y);
     ++result_.removed;
     ++result_.removedByCode[code];
     if (!collecting_) energy_ = std::min(energy_ + 1.0, static_cast<double>(L.FullRequiredFruits));
@@ -420,61 +405,45 @@ class Game {
     }
   }
 
-  // Falling and refilling: columns split at unused and chained tiles; within a
-  // stretch everything above an empty tile falls (and any spider on it drops off).
+  // Falling and refilling by the board's rules: columns split at unused and chained
+  // tiles; within a stretch everything above an emptied tile falls (and any spider on it
+  // drops off), and new elements fill the top.
   void gravity() {
-    for (int x = 0; x < W; ++x) {
-      int y = H - 1;
-      while (y >= 0) {
-        if (!cells_[x][y].tile || cells_[x][y].chain) {
-          --y;
-          continue;
-        }
-        int bottom = y;
-        while (y >= 0 && cells_[x][y].tile && cells_[x][y].chain == 0) --y;
-        int top = y + 1;
-        int lowestEmpty = -1;
-        for (int k = bottom; k >= top; --k)
-          if (cells_[x][k].elem == 0) {
-            lowestEmpty = k;
+    TSimpleObjectArray emptied;
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y)
+        if (board_.At(x, y).ObjectKind == okTempBlank) emptied.Set(x, y);
+    if (!emptied.Any()) return;
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) {
+        if (!spider_.At(x, y) || TBoardRules::HoldsColumn(board_.At(x, y))) continue;
+        const int bottom = TBoardRules::SegmentBottom(board_, x, y);
+        for (int r = y + 1; r <= bottom; ++r)
+          if (emptied.IsSet(x, r)) {
+            knockSpider(x, y);
             break;
           }
-        if (lowestEmpty < 0) continue;
-        for (int k = lowestEmpty - 1; k >= top; --k) knockSpider(cells_[x][k]);
-        int write = bottom;
-        for (int k = bottom; k >= top; --k) {
-          if (cells_[x][k].elem == 0) continue;
-          if (write != k) {
-            cells_[x][write].elem = cells_[x][k].elem;
-            cells_[x][write].web = cells_[x][k].web;
-            cells_[x][k].elem = 0;
-            cells_[x][k].web = false;
-          }
-          --write;
-        }
-        for (int k = write; k >= top; --k) {
-          cells_[x][k].elem = static_cast<std::uint8_t>(randomColour());
-          cells_[x][k].web = false;
-        }
       }
-    }
+    TBoardRules::Collapse(board_, emptied, [this] {
+      TBoardTile fresh;
+      fresh.ObjectKind = okFruit;
+      fresh.Element = static_cast<std::uint8_t>(randomColour());
+      return fresh;
+    });
   }
 
   void settle() {
     for (int round = 0; round < 20; ++round) {
       gravity();
       bool collected = false;
-      for (int x = 0; x < W; ++x)
-        for (int y = 0; y < H; ++y) {
-          Cell& c = cell(x, y);
-          if (c.elem != Potion) continue;
-          bool onBottom = y == H - 1 || (!cells_[x][y + 1].tile && !cells_[x][y + 1].decorative);
-          if (onBottom) {
-            c.elem = 0;
-            --potionsLeft_;
-            ++result_.potions;
-            collected = true;
-          }
+      for (int x = 1; x <= W; ++x)
+        for (int y = 1; y <= H; ++y) {
+          const TBoardTile& t = board_.At(x, y);
+          if (!t.IsElement() || t.Element != Potion || !TBoardRules::PotionOnBottom(board_, {x, y})) continue;
+          empty(x, y);
+          --potionsLeft_;
+          ++result_.potions;
+          collected = true;
         }
       if (!collected) return;
     }
@@ -482,8 +451,8 @@ class Game {
 
   int countWebs() const {
     int n = 0;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y) n += cells_[x][y].web;
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y) n += board_.At(x, y).Web != 0;
     return n;
   }
 
@@ -492,15 +461,13 @@ class Game {
       grouped_ = 0;
       budget_ = L.MaxWebs - countWebs();
       websMade_ = 0;
-      int active = 0;
-      for (int x = 0; x < W; ++x)
-        for (int y = 0; y < H; ++y) active += cells_[x][y].spider;
+      int active = spider_.Count();
       for (int i = active; i < L.MaxSpidersOnBoard && websMade_ < budget_; ++i) {
         for (int tries = 0; tries < 100; ++tries) {
-          int x = rng_.below(W), y = 0;
-          while (y < H && !colour(x, y)) ++y;
-          if (y < H && !cells_[x][y].spider) {
-            cells_[x][y].spider = true;
+          int x = 1 + rng_.Random(W), y = 1;
+          while (y <= H && !board_.At(x, y).IsColourElement()) ++y;
+          if (y <= H && !spider_.At(x, y)) {
+            spider_.Set(x, y);
             break;
           }
         }
@@ -509,33 +476,32 @@ class Game {
     // Spiders wander about a tile every 0.9 s and now and then spin a web.
     int steps = std::max(1, static_cast<int>(style_.secondsPerMove / 0.9));
     double webChance = style_.secondsPerMove / (0.8 * L.OneWebEveryProb + 6.0);
-    std::vector<std::pair<int, int>> spiders;
-    for (int x = 0; x < W; ++x)
-      for (int y = 0; y < H; ++y)
-        if (cells_[x][y].spider) spiders.emplace_back(x, y);
-    for (auto [x, y] : spiders) {
-      cells_[x][y].spider = false;
+    std::vector<TPoint> spiders;
+    for (int x = 1; x <= W; ++x)
+      for (int y = 1; y <= H; ++y)
+        if (spider_.At(x, y)) spiders.push_back({x, y});
+    for (TPoint p : spiders) {
+      spider_.At(p.X, p.Y) = 0;
       if (websMade_ >= budget_) continue;  // its wave's webs are spun: it leaves
       for (int s = 0; s < steps; ++s) {
         static const int dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, 1, -1};
-        int d = rng_.below(4);
-        if (inside(x + dx[d], y + dy[d]) && cells_[x + dx[d]][y + dy[d]].tile) {
-          x += dx[d];
-          y += dy[d];
-        }
+        int d = rng_.Random(4);
+        TPoint n{p.X + dx[d], p.Y + dy[d]};
+        if (InBoardGrid(n) && isTile(board_.At(n))) p = n;
       }
-      Cell& c = cell(x, y);
-      if (rng_.below(1000) < webChance * 1000 && c.elem >= 1 && c.elem <= 12 && !c.web && c.chain == 0) {
-        c.web = true;
+      TBoardTile& t = board_.At(p);
+      if (rng_.Random(1000) < webChance * 1000 && t.IsElement() && t.Element >= 1 && t.Element <= 12 &&
+          !t.AbsorbsHits()) {
+        t.Web = 1;
         ++websMade_;
       }
-      c.spider = true;
+      spider_.Set(p);
     }
   }
 
   int attemptInterval() {
     int r = L.RefTimeForAbsorbAttempt;
-    return r + static_cast<int>(std::lround(r * rng_.below(5) / 10.0));
+    return r + static_cast<int>(std::lround(r * rng_.Random(5) / 10.0));
   }
 
   // The creature walks one pixel a frame, and tries to absorb now and then:
@@ -589,9 +555,11 @@ class Game {
   const TLevelFileRecord& L;
   int island_;
   PlayerStyle style_;
-  Rng rng_;
+  TLcgRandom rng_;
   bool boss_ = false;
-  Cell cells_[W][H];
+  TBoardData board_{};
+  TSimpleObjectArray gold_;     // layers of gold left under each tile
+  TSimpleObjectArray spider_;   // a spider stands on the tile
   int need_[19] = {};
   int goldLeft_ = 0, potionsLeft_ = 0, spidersNeeded_ = 0;
   int grouped_ = 0, budget_ = 0, websMade_ = 0;
@@ -601,7 +569,6 @@ class Game {
   double energy_ = 0;
   bool collecting_ = false;
   int bossEnergy_ = 0, phase_ = 0, phaseMs_ = 0, walked_ = 0, nextAttempt_ = 0, prepHits_ = 0;
-  std::vector<std::pair<int, int>> scratch_;
   PlayResult result_;
 };
 

@@ -1,8 +1,9 @@
 #include "TBotPlanner.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
+
+#include "board/TBoardRules.h"
 
 namespace {
 // A refilled tile: the bot cannot know what drops in, so it never matches.
@@ -11,23 +12,11 @@ constexpr std::uint8_t kUnknown = 250;
 constexpr double kCascadeWeight = 0.6;
 constexpr int kCascadeDepth = 3;
 
-// Gravity neither passes nor moves these.
-bool HoldsColumn(const TBoardTile& t) {
-  return t.ObjectKind == okUnused || t.ObjectKind == okBlocker ||
-         (t.IsLockerOrElement() && t.ChainLevel > 0);
-}
-
-int RunKey(const TBoardTile& t) {
-  if (t.ObjectKind == okLocker && t.LockerColor >= 1 && t.LockerColor <= 3)
-    return 1000 + t.LockerColor;
-  if (t.ObjectKind == okFruit && t.WormState != wsEaten && t.Element >= 1 &&
-      t.Element <= ecPotion2)
-    return t.Element;
-  return -1;
-}
-
-bool IsColourElement(const TBoardTile& t) {
-  return t.ObjectKind == okFruit && t.Element >= 1 && t.Element <= ecLastColour;
+TBoardTile UnknownTile() {
+  TBoardTile fresh;
+  fresh.ObjectKind = okFruit;
+  fresh.Element = kUnknown;
+  return fresh;
 }
 
 // Splits a run's tiles into the removed ones and those whose web or chain takes the hit.
@@ -36,18 +25,11 @@ void SplitRun(const TBoardData& b, const TSimpleObjectArray& run, TSimpleObjectA
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
       if (!run.IsSet(x, y)) continue;
-      const TBoardTile& t = b.At(x, y);
-      if (t.Web != 0 || t.ChainLevel != 0)
+      if (b.At(x, y).AbsorbsHits())
         hits.Set(x, y);
       else
         removed.Set(x, y);
     }
-}
-
-// The lowest row of the column's segment that holds (x, y).
-int SegmentBottom(const TBoardData& b, int x, int y) {
-  while (y < BoardRows && !HoldsColumn(b.At(x, y + 1))) ++y;
-  return y;
 }
 }  // namespace
 
@@ -65,26 +47,7 @@ int TBotPlanner::SlotOfCode(int code) {
   return -1;
 }
 
-TSimpleObjectArray TBotPlanner::AllRuns(const TBoardData& b) {
-  TSimpleObjectArray out;
-  for (int y = 1; y <= BoardRows; ++y)
-    for (int x = 1; x <= BoardColumns;) {
-      int k = RunKey(b.At(x, y)), end = x;
-      while (end + 1 <= BoardColumns && RunKey(b.At(end + 1, y)) == k) ++end;
-      if (k >= 0 && end - x >= 2)
-        for (int i = x; i <= end; ++i) out.Set(i, y);
-      x = end + 1;
-    }
-  for (int x = 1; x <= BoardColumns; ++x)
-    for (int y = 1; y <= BoardRows;) {
-      int k = RunKey(b.At(x, y)), end = y;
-      while (end + 1 <= BoardRows && RunKey(b.At(x, end + 1)) == k) ++end;
-      if (k >= 0 && end - y >= 2)
-        for (int i = y; i <= end; ++i) out.Set(x, i);
-      y = end + 1;
-    }
-  return out;
-}
+TSimpleObjectArray TBotPlanner::AllRuns(const TBoardData& b) { return TBoardRules::AllRuns(b); }
 
 double TBotPlanner::OutstandingValue() const {
   double v = 0;
@@ -125,7 +88,8 @@ double TBotPlanner::Score(const TBoardData& b, const TSimpleObjectArray& removed
   for (auto it = st.Spiders.begin(); it != st.Spiders.end();) {
     TPoint s = *it;
     bool hit = removed.IsSet(s) || banned.IsSet(s);
-    for (int y = s.Y + 1; !hit && y <= SegmentBottom(b, s.X, s.Y); ++y) hit = removed.IsSet(s.X, y);
+    const int bottom = TBoardRules::SegmentBottom(b, s.X, s.Y);
+    for (int y = s.Y + 1; !hit && y <= bottom; ++y) hit = removed.IsSet(s.X, y);
     if (!hit) {
       ++it;
       continue;
@@ -140,7 +104,7 @@ double TBotPlanner::Score(const TBoardData& b, const TSimpleObjectArray& removed
       if (!t.IsElement() || !IsPotionCode(t.Element) || removed.IsSet(x, y)) continue;
       int slot = SlotOfCode(t.Element);
       if (st.Need[slot] <= 0) continue;
-      int bottom = SegmentBottom(b, x, y), drop = 0;
+      int bottom = TBoardRules::SegmentBottom(b, x, y), drop = 0;
       for (int r = y + 1; r <= bottom; ++r) drop += removed.IsSet(x, r);
       int below = bottom - y;
       if (below <= 0 || drop == 0) continue;
@@ -172,28 +136,7 @@ double TBotPlanner::Play(TBoardData b, TSimpleObjectArray removed, TSimpleObject
           --t.ChainLevel;
       }
     // Each column segment closes up from the bottom; its top fills with unknown tiles.
-    for (int x = 1; x <= BoardColumns; ++x) {
-      for (int y = BoardRows; y >= 1;) {
-        if (HoldsColumn(b.At(x, y))) {
-          --y;
-          continue;
-        }
-        int top = y;
-        while (top > 1 && !HoldsColumn(b.At(x, top - 1))) --top;
-        std::vector<TBoardTile> kept;
-        for (int r = y; r >= top; --r)
-          if (!removed.IsSet(x, r)) kept.push_back(b.At(x, r));
-        int r = y;
-        for (const TBoardTile& t : kept) b.At(x, r--) = t;
-        for (; r >= top; --r) {
-          TBoardTile fresh;
-          fresh.ObjectKind = okFruit;
-          fresh.Element = kUnknown;
-          b.At(x, r) = fresh;
-        }
-        y = top - 1;
-      }
-    }
+    TBoardRules::Collapse(b, removed, UnknownTile);
     TSimpleObjectArray run = AllRuns(b);
     if (!run.Any()) break;
     removed = {};
@@ -221,27 +164,10 @@ double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
   const TBoardTile& target = b.At(p);
   if (target.ObjectKind != okFruit) return -1;
   const bool open = target.Element != ecUniBubble && !IsPotionCode(target.Element);
-  TSimpleObjectArray shape, removed, hits, banned;
+  TSimpleObjectArray removed, hits, banned;
   switch (kind) {
     case tlHammer:
       if (!open) return -1;
-      shape.Set(p);
-      break;
-    case tlBomb:
-    case tlBigBomb:
-      for (int dx = -3; dx <= 3; ++dx)
-        for (int dy = -3; dy <= 3; ++dy) {
-          bool in = kind == tlBomb ? (dx == 0 || dx == 1) && (dy == 0 || dy == 1)
-                                   : !(std::abs(dx) == 3 && std::abs(dy) == 3);
-          if (in && InBoardGrid(p.X + dx, p.Y + dy)) shape.Set(p.X + dx, p.Y + dy);
-        }
-      banned = shape;
-      break;
-    case tlHorzLightning:
-      for (int x = 1; x <= BoardColumns; ++x) shape.Set(x, p.Y);
-      break;
-    case tlVertLightning:
-      for (int y = 1; y <= BoardRows; ++y) shape.Set(p.X, y);
       break;
     case tlBlaster:
       if (!open) return -1;
@@ -251,7 +177,7 @@ double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
           const TBoardTile& t = b.At(x, y);
           if (t.ObjectKind != okFruit || t.Element != target.Element || t.WormState == wsEaten)
             continue;
-          if (t.Web != 0 || t.ChainLevel != 0)
+          if (t.AbsorbsHits())
             hits.Set(x, y);
           else
             removed.Set(x, y);
@@ -259,12 +185,20 @@ double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
       return Play(b, removed, hits, banned);
     case tlNone:
       return -1;
+    case tlBomb:
+    case tlBigBomb:
+    case tlHorzLightning:
+    case tlVertLightning:
+      break;
   }
+  const TSimpleObjectArray shape = TBoardRules::ToolArea(kind, p);
+  // A blast knocks off the spiders it covers.
+  if (kind == tlBomb || kind == tlBigBomb) banned = shape;
   // Hammer, bombs and lightning break webs and chains and take the tile with them.
   TBoardData cleared = b;
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
-      if (!shape.IsSet(x, y) || !IsColourElement(b.At(x, y))) continue;
+      if (!shape.IsSet(x, y) || !b.At(x, y).IsColourElement()) continue;
       cleared.At(x, y).Web = 0;
       cleared.At(x, y).ChainLevel = 0;
       removed.Set(x, y);

@@ -10,7 +10,8 @@
 
 // The bot's judgement: what a swap or a tool would take off a copy of the board, and what
 // that is worth to the level. It only reads; it plays out runs, gravity and the cascades
-// it can foresee (new tiles are unknown and never match).
+// it can foresee by the board's own rules (TBoardRules); new tiles are unknown and never
+// match.
 class TBotPlanner {
  public:
   static constexpr int SlotCount = 17;  // gathering slots, in TIndividualElementKind order

@@ -8,6 +8,8 @@
 #include "Economy.h"
 #include "Levels.h"
 #include "Simulator.h"
+#include "board/TBoardRules.h"
+#include "engine/TLcgRandom.h"
 
 using namespace contentgen;
 
@@ -93,6 +95,47 @@ TEST(Simulator, FeedsTheCreatureUntilItIsFull) {
   // Elements that miss the creature fall past it.
   EXPECT_GT(average.removed, average.bossHits);
   EXPECT_LT(good.seconds, average.seconds);
+}
+
+// The players list their swaps with a quick look at the two swapped tiles; on every board
+// they see (no runs left) that must be the game's own list of moves.
+TEST(Simulator, ItsSwapsAreTheGamesMovesOnBoardsWithoutRuns) {
+  TLcgRandom random(9);
+  int compared = 0, moves = 0;
+  for (int round = 0; round < 400; ++round) {
+    const int colours = 3 + round % 5;
+    TBoardData b{};
+    for (int x = 1; x <= BoardColumns; ++x)
+      for (int y = 1; y <= BoardRows; ++y) {
+        TBoardTile& t = b.At(x, y);
+        if (random.Random(100) < 8) {
+          t.ObjectKind = okUnused;
+          t.BackgroundVariant = static_cast<std::uint8_t>(random.Random(2));
+          continue;
+        }
+        t.ObjectKind = okFruit;
+        t.Element = static_cast<std::uint8_t>(1 + random.Random(colours));
+        if (random.Random(10) == 0) t.ChainLevel = static_cast<std::uint8_t>(1 + random.Random(2));
+        if (random.Random(10) == 0) t.Web = 1;
+      }
+    // The players' potions: never three of them, so they line nothing up.
+    for (int i = random.Random(3); i > 0; --i) {
+      TBoardTile& t = b.At(1 + random.Random(BoardColumns), 1 + random.Random(BoardRows));
+      if (t.IsElement()) t.Element = ecPotion1;
+    }
+    for (int pass = 0; pass < 50 && TBoardRules::AnyMatch(b, TBoardRules::AllResting()); ++pass)
+      for (int x = 1; x <= BoardColumns; ++x)
+        for (int y = 1; y <= BoardRows; ++y)
+          if (b.At(x, y).IsColourElement() && TBoardRules::InRun(b, x, y))
+            b.At(x, y).Element = static_cast<std::uint8_t>(1 + random.Random(colours));
+    if (TBoardRules::AnyMatch(b, TBoardRules::AllResting())) continue;
+    ++compared;
+    std::vector<Swap> mine = matchingSwaps(b);
+    moves += static_cast<int>(mine.size());
+    ASSERT_EQ(mine, TBoardRules::ListMoves(b, TBoardRules::AllResting())) << round;
+  }
+  EXPECT_GT(compared, 350);
+  EXPECT_GT(moves, 1000);
 }
 
 TEST(Economy, AnAverageWinPaysForWhatItRemoved) {
