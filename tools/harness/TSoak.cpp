@@ -51,6 +51,9 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
   int tubeAtResume = -1;
   long framesSinceResume = 0;
   bool pausing = false;
+  // A level left alone after its pause: its time must run out.
+  bool idle = false;
+  long idleSince = -1;
   auto levelStarted = [&] {
     ++r.LevelsStarted;
     r.ResidentKiB.push_back(ResidentKiB());
@@ -59,6 +62,9 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
     tripPlanned = o.MenuTripEvery > 0 && r.LevelsStarted % o.MenuTripEvery == 0;
     leaveAt = between(150, 450);
     pauseAt = o.Pauses ? between(120, 360) : -1;
+    idle = o.TimeOutEvery > 0 && r.LevelsStarted % o.TimeOutEvery == 0 && !restartPlanned &&
+           !tripPlanned;
+    idleSince = -1;
     tubeAtResume = -1;
     pausing = false;
     bot = std::make_unique<TBot>(harness, o.Seed + static_cast<std::uint32_t>(r.LevelsStarted));
@@ -113,7 +119,6 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
             TBot::Press(harness, *game.InGameMenuButton);
           }
         } else {
-          bot->AfterFrame();
           if (tubeAtResume >= 0 && ++framesSinceResume == 100) {
             if (game.TubeTimer->ElapsedSeconds() <= tubeAtResume) {
               r.Error = "the tube stood still after a pause";
@@ -121,6 +126,15 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
             }
             ++r.TubeChecks;
             tubeAtResume = -1;
+          }
+          if (!idle || pauseAt > 0) {
+            bot->AfterFrame();
+          } else {
+            if (idleSince < 0) idleSince = levelFrames;
+            if (levelFrames - idleSince > (game.TubeTimer->Time + 30) * 33L) {
+              r.Error = "the time never ran out after a pause";
+              return r;
+            }
           }
         }
         break;
@@ -161,7 +175,11 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
         }
         break;
       case gsTimeUp:
-        if (sceneFrames == 1) ++r.Lost;
+        if (sceneFrames == 1) {
+          ++r.Lost;
+          if (idle) ++r.TimeOuts;
+          idle = false;
+        }
         break;
       case gsRoundClear:
         if (sceneFrames == 1) ++r.Won;
@@ -207,11 +225,11 @@ std::string TSoak::ToJson(const TResult& r) {
   std::snprintf(line, sizeof line,
                 "{\"levels\":%d,\"won\":%d,\"lost\":%d,\"restarts\":%d,\"menu_trips\":%d,"
                 "\"bosses_skipped\":%d,\"frames\":%ld,\"rss_first_kib\":%ld,\"rss_last_kib\":%ld,"
-                "\"rss_growth_kib\":%ld,\"pauses\":%d,\"tube_checks\":%d",
+                "\"rss_growth_kib\":%ld,\"pauses\":%d,\"tube_checks\":%d,\"time_outs\":%d",
                 r.LevelsStarted, r.Won, r.Lost, r.Restarts, r.MenuTrips, r.BossesSkipped,
                 r.Frames, r.ResidentKiB.empty() ? 0 : r.ResidentKiB.front(),
                 r.ResidentKiB.empty() ? 0 : r.ResidentKiB.back(), Growth(r), r.Pauses,
-                r.TubeChecks);
+                r.TubeChecks, r.TimeOuts);
   std::string s = line;
   if (!r.Error.empty()) s += ",\"error\":\"" + r.Error + "\"";
   return s + "}";

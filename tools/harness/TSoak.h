@@ -18,10 +18,12 @@ class TSoak {
     int RestartEvery = 5;   // every n-th level is restarted once from the in-game menu
     int MenuTripEvery = 7;  // every n-th level is left for the menu and started again
     bool Pauses = true;     // each level is paused once, by a route chosen at random
+    int TimeOutEvery = 4;   // every n-th level is left alone after its pause to run out
   };
   struct TResult {
     int LevelsStarted = 0, Won = 0, Lost = 0, Restarts = 0, MenuTrips = 0, BossesSkipped = 0;
     int Pauses = 0, TubeChecks = 0;  // pauses made, and the tube seen running after them
+    int TimeOuts = 0;                // levels left alone that ran out of time as they must
     std::vector<long> ResidentKiB;  // at each level start
     long Frames = 0;
     std::string Error;  // empty when the soak ran to its end

@@ -1,5 +1,6 @@
 // wendmoor-harness: the real game, headless, on a virtual clock.
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -63,7 +64,7 @@ int Run(int argc, char** argv) {
     } else if (a == "--input" && value(v)) {
       inputFile = v;
     } else if (a == "--trace" && value(v)) {
-      options.TraceFile = v;
+      options.TraceFile = std::filesystem::absolute(v).string();
     } else if (a == "--content" && value(v)) {
       options.ExeFolder = v.back() == '/' ? v : v + "/";
     } else if (a == "--level" && value(v)) {
@@ -77,7 +78,8 @@ int Run(int argc, char** argv) {
     } else if (a == "--shot" && value(v)) {
       auto colon = v.find(':');
       if (colon == std::string::npos || !ParseLong(v.substr(0, colon), n)) return Usage();
-      options.Shots.push_back({n, v.substr(colon + 1)});
+      // The game works from its own folder: a relative path means the caller's.
+      options.Shots.push_back({n, std::filesystem::absolute(v.substr(colon + 1)).string()});
     } else {
       return Usage();
     }
