@@ -5,6 +5,7 @@
 
 #include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
+#include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
 
 namespace {
@@ -28,22 +29,6 @@ void TFormMain::GoToMap() {
   GoingToMap = true;
   MapIslands->SelectUpTo(IslandIdx);
   SwitchScene(gsMap);
-}
-
-bool TFormMain::ToolAvailable(TNewToolKind kind, int island, int level) {
-  if (island == 1) {
-    switch (kind) {
-      case tlHammer: return level >= 2;
-      case tlBomb: return level >= 3;
-      case tlBlaster: return level >= 5;
-      case tlHorzLightning: return level >= 7;
-      case tlVertLightning: return level >= 8;
-      case tlBigBomb: return false;
-      case tlNone: return false;
-    }
-  }
-  if (island == 2 && level == 1) return kind != tlBigBomb && kind != tlNone;
-  return kind != tlNone;
 }
 
 int TFormMain::NextGatherMusicTrack() {
@@ -130,7 +115,7 @@ void TFormMain::StartLevel() {
   IslandDigit->SetValue(IslandIdx);
   LevelDigit->SetValue(LevelIdx);
   for (auto& t : Tools) {
-    t->Available = ToolAvailable(t->ToolKind, IslandIdx, LevelIdx);
+    t->Available = TToolUnlocks::Available(t->ToolKind, IslandIdx, LevelIdx);
     t->SetEnabled(false);
   }
 

@@ -382,8 +382,6 @@ class TFormMain {
   void AbandonRound();
   // Unpauses a level unless it was paused when the menu or question opened.
   void ResumeUnlessPausedBefore();
-  // Which of the six tools a level of an island offers.
-  static bool ToolAvailable(TNewToolKind kind, int island, int level);
   // The music track of the next gathering level, advancing the rotation.
   int NextGatherMusicTrack();
   // Straight from start-up into a level of a fresh or the current player, as the map's
