@@ -387,8 +387,7 @@ class TFormMain {
   // Straight from start-up into a level of a fresh or the current player, as the map's
   // Play would start it; the harness uses it. False for a level that does not exist.
   bool EnterLevelDirectly(int island, int level, bool relaxed);
-  // What the stocks gain when an island's upgrades are complete.
-  static TElementsCount IslandReward(int island);
+  // Pays an island's reward into the stocks when its upgrades are complete.
   void AddIslandReward(int island);
   // The F2 and F3 cheats.
   void CheatWinLevel();
