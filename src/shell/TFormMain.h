@@ -361,7 +361,6 @@ class TFormMain {
   // Hangs the tools on the left panel at its current position.
   void PlaceTools(TPoint leftPanel);
   TCollectorBombTool* Tool(TNewToolKind kind) const;
-  static bool IndividualKindOf(int code, TIndividualElementKind& kind);
   // The answer to a finished grouping or a blast (the grouping answer's steps a-g).
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
                           bool grouped, bool triggeredByBlaster);
