@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "platform/TFileSystem.h"
+#include "profiles/TPlayerOptions.h"
 #include "shell/TDisplayModeChooser.h"
 #include "shell/TFormMain.h"
 #include "shell/TSaveFolders.h"
@@ -116,7 +117,7 @@ bool TFormMain::FormCreate() {
   CreateComponents();
   // 15-16.
   GatherPlayerSave(DefaultSave);
-  SetDefaultOptions(DefaultSave);
+  TPlayerOptions::SetDefaults(DefaultSave);
   ApplyOptions();
   // 18-19.
   StartFullScreen = ReadStartFullScreenOption();

@@ -27,16 +27,6 @@ void TFormMain::GatherPlayerSave(TPlayerSave& save) {
   save.RelaxedMode = TubeTimer->RelaxedMode;
 }
 
-void TFormMain::SetDefaultOptions(TPlayerSave& save) {
-  save.SoundOn = true;
-  save.MusicOn = true;
-  save.FullScreen = true;
-  save.TutorialOn = true;
-  save.SoundVolume = 70;
-  save.MusicVolume = 50;
-  save.RelaxedMode = rmNotInitialized;
-}
-
 void TFormMain::ApplyOptions() {
   int sound = CurrentSave.SoundOn ? CurrentSave.SoundVolume : 0;
   if (SFXPlayer) SFXPlayer->SetVolume(sound);

@@ -515,7 +515,6 @@ class TFormMain {
   void BuildFolderPaths();
   void CreateComponents();
   void GatherPlayerSave(TPlayerSave& save);
-  static void SetDefaultOptions(TPlayerSave& save);
   void ApplyOptions();
   bool ReadStartFullScreenOption();
   bool ConfirmBlocksActivation() const;
