@@ -535,4 +535,6 @@ class TFormMain {
   TImageLoader ImageLoader;
   bool IsClosed = false;
   bool Created = false;
+  // The cursor the trace last reported.
+  TCursorKind ShownCursor = TCursorKind::Arrow;
 };
