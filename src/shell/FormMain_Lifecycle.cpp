@@ -172,7 +172,8 @@ void TFormMain::FormResize() {
 }
 
 bool TFormMain::ConfirmBlocksActivation() const {
-  return GameScene.GetValue() == gsConfirmWindow && (ConfirmKind == 3 || ConfirmKind == 4);
+  return GameScene.GetValue() == gsConfirmWindow &&
+         (ConfirmKind == ckDisplayFromMenu || ConfirmKind == ckDisplayInGame);
 }
 
 void TFormMain::PauseAll() {
@@ -242,7 +243,7 @@ bool TFormMain::FormCloseQuery() {
   if (Scene() == gsMainGame) {
     WasPaused = GamePaused;
     SetPaused(true);
-    AskConfirmation(8, pbOK, nbCancel);
+    AskConfirmation(ckCloseDuringLevel, pbOK, nbCancel);
     return false;
   }
   return true;

@@ -142,7 +142,7 @@ void TFormMain::AddNameConfirmed() {
 void TFormMain::AddNameHidden() {
   if (Scene() == gsAddPlayer) {
     if (NameExists) {
-      AskConfirmation(6, pbOK, nbCancel);
+      AskConfirmation(ckNameTaken, pbOK, nbCancel);
     } else {
       ScreenDarkener->ShowFull();
       SetScene(gsPlayerSelect);
@@ -195,24 +195,24 @@ void TFormMain::ChangePlayer() {
   NameListWindow->Show();
 }
 
-void TFormMain::AskConfirmation(int kind, TPositiveButtonKind positive,
+void TFormMain::AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
                                 TNegativeButtonKind negative) {
   ConfirmKind = kind;
-  Trace("confirm", std::to_string(kind));
+  Trace("confirm", std::to_string(static_cast<int>(kind)));
   SetScene(gsConfirmWindow);
   ConfirmWindow->Ask(kind, positive, negative);
 }
 
 void TFormMain::ConfirmPositive() {
   switch (ConfirmKind) {
-    case 2:
+    case ckDeletePlayer:
       if (TFileSystem::FileExists(SaveFileName(NameList->CurrentName())))
         std::remove(SaveFileName(NameList->CurrentName()).c_str());
       NameList->DeleteSelected();
       UpdateNameListButtons();
       break;
-    case 3:
-    case 4:
+    case ckDisplayFromMenu:
+    case ckDisplayInGame:
       ResumeOnActivate = true;
       SetFullScreen(CurrentSave.FullScreen, true);
       break;
@@ -221,27 +221,27 @@ void TFormMain::ConfirmPositive() {
 }
 
 void TFormMain::ConfirmHidden(int result) {
-  int kind = ConfirmKind;
+  const TConfirmKind kind = ConfirmKind;
   switch (kind) {
-    case 1:
+    case ckQuitGame:
       SetScene(gsMenu);
       if (result == 1) RequestClose();
       break;
-    case 2:
+    case ckDeletePlayer:
       SetScene(gsPlayerSelect);
       ScreenDarkener->ShowFull();
       break;
-    case 3:
-    case 4:
+    case ckDisplayFromMenu:
+    case ckDisplayInGame:
       if (result != 1) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
-      if (kind == 3)
+      if (kind == ckDisplayFromMenu)
         SetScene(gsMenu);
       else {
         SetScene(ReturnScene);
         ResumeUnlessPausedBefore();
       }
       break;
-    case 6:
+    case ckNameTaken:
       if (result == 1) {
         NameInput->SetText("");
         AddNameCancelButton->Enabled = true;
@@ -254,7 +254,7 @@ void TFormMain::ConfirmHidden(int result) {
         SetScene(gsPlayerSelect);
       }
       break;
-    case 0:
+    case ckTryAgain:
       if (result == 1) {
         StartLevel();
       } else {
@@ -262,7 +262,7 @@ void TFormMain::ConfirmHidden(int result) {
         SwitchScene(gsMenu);
       }
       break;
-    case 7:
+    case ckLeaveLevel:
       SetScene(gsMainGame);
       if (result == 1) {
         SubmitHighScore();
@@ -273,7 +273,7 @@ void TFormMain::ConfirmHidden(int result) {
         ResumeUnlessPausedBefore();
       }
       break;
-    case 8:
+    case ckCloseDuringLevel:
       if (result == 1) {
         // Closing from the level charges what it has used, as any close during play does.
         SetScene(gsMainGame);
@@ -283,7 +283,7 @@ void TFormMain::ConfirmHidden(int result) {
         ResumeUnlessPausedBefore();
       }
       break;
-    case 9:
+    case ckRelaxedMode:
       SetScene(gsMenu);
       CurrentSave.RelaxedMode = result == 1 ? rmYes : rmNo;
       TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;

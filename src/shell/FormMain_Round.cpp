@@ -16,7 +16,7 @@ void TFormMain::PlayFromMenu() {
   NoticeTarget = 0;
   TubeTimer->RelaxedMode = rmNo;
   if (CurrentSave.RelaxedMode == rmNotInitialized) {
-    AskConfirmation(9, pbYes, nbNo);
+    AskConfirmation(ckRelaxedMode, pbYes, nbNo);
     return;
   }
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;

@@ -268,7 +268,7 @@ void TFormMain::ShowNoMoreMovesComment() {
 
 void TFormMain::LevelFillFinished() { LevelFilled = true; }
 
-void TFormMain::AskTryAgain() { AskConfirmation(0, pbYes, nbNo); }
+void TFormMain::AskTryAgain() { AskConfirmation(ckTryAgain, pbYes, nbNo); }
 
 void TFormMain::CheckMonsterHit(TPoint, bool& hitting, bool& absorbing) {
   // No creature on the board yet: falling elements pass by.

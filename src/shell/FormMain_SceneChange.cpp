@@ -42,7 +42,7 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
     case gsHelp: HelpPages->FreeImages(); break;
     case gsMenu:
     case gsConfirmWindow:
-      if (GoingToMap && (oldScene == gsMenu || ConfirmKind == 9)) {
+      if (GoingToMap && (oldScene == gsMenu || ConfirmKind == ckRelaxedMode)) {
         LoadedImages.Unload(4, OmegaImageList1);
         LoadedImages.Unload(2, OmegaImageList1);
         GoingToMap = false;
@@ -67,7 +67,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
   switch (newScene) {
     case gsMenu: {
       if (oldScene == gsCredits) break;
-      if (oldScene == gsConfirmWindow && ConfirmKind != 1 && ConfirmKind != 5 && ConfirmKind != 9)
+      if (oldScene == gsConfirmWindow && ConfirmKind != ckQuitGame && ConfirmKind != ckRelaxedMode)
         break;
       if (!LoadedImages.IsLoaded(4)) {
         LoadFolderJpegs(8);

@@ -86,12 +86,11 @@ void TFormMain::RunScene() {
       break;
     case gsConfirmWindow:
       switch (ConfirmKind) {
-        case 1:
-        case 3:
-        case 5:
-        case 9: DrawMenuScene(); break;
-        case 2:
-        case 6: DrawPlayerSelectScene(); break;
+        case ckQuitGame:
+        case ckDisplayFromMenu:
+        case ckRelaxedMode: DrawMenuScene(); break;
+        case ckDeletePlayer:
+        case ckNameTaken: DrawPlayerSelectScene(); break;
         default: DrawMainGame(); break;
       }
       ScreenDarkener->Draw();

@@ -80,6 +80,7 @@
 #include "profiles/TNameInput.h"
 #include "profiles/TNameList.h"
 #include "shell/TCompanyLogos.h"
+#include "shell/TConfirmKind.h"
 #include "shell/TSceneTransition.h"
 #include "shell/TScreenDarkener.h"
 #include "text/TGlobalGameText.h"
@@ -314,7 +315,7 @@ class TFormMain {
   int SplashFrames = 0;
   int NoticeCounter = 0, NoticeTarget = 255, NoticeAlpha = 0;
   long long FrameCounter = 0;
-  int ConfirmKind = 0;  // the question the confirmation window asks
+  TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
   TGameSceneValues ReturnScene = gsMainGame;
   TGameSceneValues CreditsCaller = gsOptions;
   TGameSceneValues HelpCaller = gsMenu;
@@ -336,7 +337,8 @@ class TFormMain {
   void SetScene(TGameSceneValues scene);
   void SwitchScene(TGameSceneValues scene);
   TGameSceneValues Scene() const { return GameScene.GetValue(); }
-  void AskConfirmation(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
+  void AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
+                       TNegativeButtonKind negative);
 
   // ---- the board ----
   // Moves every board effect to the board's current place.
