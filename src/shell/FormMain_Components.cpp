@@ -247,7 +247,7 @@ void TFormMain::WireComponents() {
     if (Scene() == gsCredits && CreditsCaller == gsInGameOptions) ResumeUnlessPausedBefore();
   };
   HelpPages->OnLoadAnImage = [this](THelpPages&, const std::string& file) {
-    LoadImageFile(2, file, true, true);
+    LoadImageFile(igMain, file, srLateLoad, ifJpeg);
   };
   StorySkipButton->OnClick = [this](TGameButton&) {
     if (VoicePlayer) VoicePlayer->StopAll();

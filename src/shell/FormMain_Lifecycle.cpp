@@ -112,7 +112,7 @@ bool TFormMain::FormCreate() {
   }
   // 12. The tile-count table is a member. 13.
   OmegaImageList1.SetExecutableFolder(ExeFolder);
-  LoadFolderJpegs(0);
+  LoadFolderJpegs(igLogo);
   // 14.
   CreateComponents();
   // 15-16.

@@ -40,7 +40,7 @@ void TFormMain::SceneMap() {
   MapLeftPanel->Update();
   MapRightPanel->Update();
   LogoSwing.Step();
-  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(2, "MapBG.jpg", true, true);
+  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(igMain, "MapBG.jpg", srLateLoad, ifJpeg);
   OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
   WorldMapObjects->UpdateAndDraw();
   OmegaImageList1.DrawImageColor("GameLogo", -20, 20, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f,

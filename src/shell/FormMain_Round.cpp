@@ -131,11 +131,11 @@ void TFormMain::StartLevel() {
   }
 
   // 12. The creature's pictures: only a boss round needs them.
-  LoadedImages.Unload(3, OmegaImageList1);
+  UnloadGroup(igCreature);
   if (GameObjective == goBossMode) {
     CreatureIsland = LevelSetup.BossIsland;
-    LoadFolderPngs(7);
-    LoadFolderJpegs(7);
+    LoadFolderPngs(igCreature);
+    LoadFolderJpegs(igCreature);
   }
 
   // 13. The island of the map gives the background.
@@ -143,7 +143,7 @@ void TFormMain::StartLevel() {
   for (int i = 1; i <= 5; ++i)
     if (i != BackgroundIdx) OmegaImageList1.Remove("GameBG" + std::to_string(i));
   if (!OmegaImageList1.Find("GameBG" + std::to_string(BackgroundIdx)))
-    LoadImageFile(2, "GameBG" + std::to_string(BackgroundIdx) + ".jpg", true, true);
+    LoadImageFile(igMain, "GameBG" + std::to_string(BackgroundIdx) + ".jpg", srLateLoad, ifJpeg);
 
   // 15. The announcement, through the wipe.
   SwitchScene(gsObjectiveInfo);
@@ -392,8 +392,8 @@ bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
   CompanyLogos.SetLogoCount(1);
   if (!LoadStarted) {
     LoadStarted = true;
-    LoadFolderJpegs(2);
-    LoadFolderPngs(2);
+    LoadFolderJpegs(igMain);
+    LoadFolderPngs(igMain);
     PrepareAfterMainLoad();
   }
   FreeLogoAndLoadingPictures();

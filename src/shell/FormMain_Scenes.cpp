@@ -127,8 +127,8 @@ void TFormMain::SceneCompanyLogos() {
   if (CompanyLogos.Finished()) {
     MusicBox->SetVolume(50);
     MusicBox->Request(0);
-    LoadFolderJpegs(1);
-    LoadFolderPngs(1);
+    LoadFolderJpegs(igSplash);
+    LoadFolderPngs(igSplash);
     LoadingBar->ReloadSize();
     SetScene(gsSplash);
   }
@@ -149,8 +149,8 @@ void TFormMain::SceneSplash() {
     ++SplashFrames;
     if (SplashFrames >= 33) {
       LoadStarted = true;
-      LoadFolderJpegs(2);
-      LoadFolderPngs(2);
+      LoadFolderJpegs(igMain);
+      LoadFolderPngs(igMain);
       PrepareAfterMainLoad();
     }
   }

@@ -97,6 +97,7 @@
 #include "ui/TVolumeBar.h"
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
+#include "shell/TImageGroup.h"
 #include "shell/TShellServices.h"
 #include "shell/TWindowTimer.h"
 
@@ -402,10 +403,14 @@ class TFormMain {
   void SubmitHighScore();
 
   // ---- picture loading ----
-  bool LoadImageFile(int group, const std::string& fileName, bool fromLateLoad, bool isJpeg);
-  void LoadFolderJpegs(int group);
-  void LoadFolderPngs(int group);
-  std::string GroupFolder(int group) const;
+  bool LoadImageFile(TImageGroup group, const std::string& fileName, TImageSource source,
+                     TImageFormat format);
+  void LoadFolderJpegs(TImageGroup group);
+  void LoadFolderPngs(TImageGroup group);
+  std::string GroupFolder(TImageGroup group) const;
+  // Frees a group loaded by scene, and tells whether it is loaded.
+  void UnloadGroup(TImageGroup group);
+  bool GroupLoaded(TImageGroup group) const;
 
  private:
   // Components and their wiring.
