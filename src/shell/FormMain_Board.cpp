@@ -163,7 +163,7 @@ void TFormMain::WireBoard() {
   };
   GroupedElements->OnGroupingEffectComplete = [this](TGroupedElementsEffect&, TBoardData data,
                                                      TSimpleObjectArray mask, bool byBlaster) {
-    AnswerRemovedTiles(data, mask, true, byBlaster);
+    AnswerRemovedTiles(data, mask, byBlaster ? trGroupedByBlaster : trGrouped);
   };
   GroupedElements->OnNewFlowerAcquired = [this](TGroupedElementsEffect&, TPoint tile) {
     GameBoard->RemoveGrouped(OneTile(tile));
@@ -181,7 +181,7 @@ void TFormMain::WireBoard() {
 
   // Blasted tiles are already empty: only the answer's credits and flights remain.
   b.OnFallingElementsEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask) {
-    AnswerRemovedTiles(data, mask, false, false);
+    AnswerRemovedTiles(data, mask, trBlasted);
   };
 }
 
@@ -264,7 +264,9 @@ void TFormMain::WireSpiders() {
 }
 
 void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
-                                   bool grouped, bool triggeredByBlaster) {
+                                   TTileRemoval removal) {
+  const bool grouped = removal != trBlasted;
+  const bool triggeredByBlaster = removal == trGroupedByBlaster;
   if (grouped) {
     GameBoard->RemoveGrouped(mask);
     GameBoard->ExplodeFruitBombs(mask);

@@ -138,7 +138,7 @@ void TFormMain::FormShow() {
   OmegaTimer1.SetEnabled(true);
 }
 
-void TFormMain::SetFullScreen(bool value, bool remember) {
+void TFormMain::SetFullScreen(bool value, TDisplayChoice choice) {
   if (OmegaScreen1.FullScreen == value) return;
   IWindow& w = *Services.Window;
   if (!OmegaScreen1.FullScreen) w.GetPosition(WindowedLeft, WindowedTop);
@@ -162,7 +162,7 @@ void TFormMain::SetFullScreen(bool value, bool remember) {
     w.SetPosition(WindowedLeft, WindowedTop);
     w.SetClientSize(OmegaScreen1.Width, OmegaScreen1.Height);
   }
-  if (remember) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+  if (choice == dcRemember) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
   Trace("display", OmegaScreen1.FullScreen ? "fullscreen" : "windowed");
 }
 
@@ -196,7 +196,7 @@ void TFormMain::ResumeAll() {
 
 void TFormMain::ReturnToFullScreenIfWanted() {
   if (GameScene.GetValue() != gsCompanyLogos && CurrentSave.FullScreen && !OmegaScreen1.FullScreen)
-    SetFullScreen(true, false);
+    SetFullScreen(true, dcForNow);
 }
 
 void TFormMain::AppDeactivate() {
@@ -234,7 +234,7 @@ void TFormMain::AppRestore() {
 void TFormMain::Timer1Timer() {
   Timer1.Stop();
   MinimizeOnSwitch = true;
-  SetFullScreen(false, false);
+  SetFullScreen(false, dcForNow);
 }
 
 bool TFormMain::FormCloseQuery() {

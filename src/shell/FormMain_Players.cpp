@@ -214,7 +214,7 @@ void TFormMain::ConfirmPositive() {
     case ckDisplayFromMenu:
     case ckDisplayInGame:
       ResumeOnActivate = true;
-      SetFullScreen(CurrentSave.FullScreen, true);
+      SetFullScreen(CurrentSave.FullScreen, dcRemember);
       break;
     default: break;
   }

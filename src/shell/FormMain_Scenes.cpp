@@ -121,7 +121,7 @@ void TFormMain::RunScene() {
 void TFormMain::SceneCompanyLogos() {
   if (StartFullScreen && !FullScreenSwitchDone) {
     FullScreenSwitchDone = true;
-    SetFullScreen(true, true);
+    SetFullScreen(true, dcRemember);
   }
   CompanyLogos.UpdateAndDraw();
   if (CompanyLogos.Finished()) {

@@ -127,7 +127,9 @@ class TFormMain {
   // False when start-up could not complete (the reason has been shown).
   bool FormCreate();
   void FormShow();
-  void SetFullScreen(bool value, bool remember);
+  // A switch the player chose is kept in the save; one the focus forced lasts until it returns.
+  enum TDisplayChoice : std::uint8_t { dcForNow, dcRemember };
+  void SetFullScreen(bool value, TDisplayChoice choice);
   void FormResize();
   void AppDeactivate();
   void AppActivate();
@@ -364,9 +366,10 @@ class TFormMain {
   // Hangs the tools on the left panel at its current position.
   void PlaceTools(TPoint leftPanel);
   TCollectorBombTool* Tool(TNewToolKind kind) const;
-  // The answer to a finished grouping or a blast (the grouping answer's steps a-g).
+  // The answer to a finished grouping (a match, or the blaster's colour wave) or a blast.
+  enum TTileRemoval : std::uint8_t { trGrouped, trGroupedByBlaster, trBlasted };
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
-                          bool grouped, bool triggeredByBlaster);
+                          TTileRemoval removal);
 
   // ---- the round ----
   void PlayFromMenu();
