@@ -259,7 +259,7 @@ void TFormMain::FormClose() {
   // A level left unfinished keeps none of its gains, from whatever scene over it.
   AbandonRound();
   if (PlayerLoaded) {
-    SavePlayerSave(true);
+    SavePlayerSave(ssGather);
     NameList->Save();
   }
   OmegaTimer1.SetEnabled(false);

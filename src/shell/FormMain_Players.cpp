@@ -81,10 +81,10 @@ void TFormMain::LoadPlayerSave() {
   PlayerLoaded = true;
 }
 
-bool TFormMain::SavePlayerSave(bool withStickers) {
+bool TFormMain::SavePlayerSave(TSaveStickers stickers) {
   TPlayerSave gathered = CurrentSave;
   GatherPlayerSave(gathered);
-  if (!withStickers) gathered.Stickers = CurrentSave.Stickers;
+  if (stickers == ssKeep) gathered.Stickers = CurrentSave.Stickers;
   gathered.FullScreen = OmegaScreen1.FullScreen;
   CurrentSave = gathered;
   const std::string& name = NameList->CurrentName();
@@ -134,7 +134,7 @@ void TFormMain::AddNameConfirmed() {
   if (!NameList->IsFull() && !NameExists && !TNameList::Trim(NameInput->GetText()).empty()) {
     NameList->Add(NameInput->GetText());
     LoadPlayerSave();
-    SavePlayerSave(false);
+    SavePlayerSave(ssKeep);
   }
   UpdateNameListButtons();
 }
@@ -168,7 +168,7 @@ void TFormMain::PlayerListOK() {
   if (NameList->CurrentName().empty()) {
     NameList->Add(DefaultPlayerName);
     LoadPlayerSave();
-    SavePlayerSave(false);
+    SavePlayerSave(ssKeep);
   }
   NameListWindow->Hide();
   // The next start greets the player chosen here.
@@ -186,7 +186,7 @@ void TFormMain::PlayerListOK() {
 
 void TFormMain::ChangePlayer() {
   SubmitHighScore();
-  SavePlayerSave(true);
+  SavePlayerSave(ssGather);
   NameList->Startup();
   ScreenDarkener->FadeIn();
   SetScene(gsPlayerSelect);

@@ -253,7 +253,7 @@ void TFormMain::WinRound() {
     NextUncompletedLevelIdx = LevelIdx + 1;
   }
   RoundGains = {};
-  SavePlayerSave(true);
+  SavePlayerSave(ssGather);
   static const char* kMedalNames[] = {"bronze", "silver", "gold", "none"};
   Trace("won", std::string(kMedalNames[medal]) + " " + std::to_string(seconds) + " " +
                    std::to_string(LevelScore));

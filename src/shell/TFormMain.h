@@ -401,7 +401,9 @@ class TFormMain {
   // ---- players ----
   std::string SaveFileName(const std::string& name) const;
   void LoadPlayerSave();
-  bool SavePlayerSave(bool withStickers);
+  // The sticker block comes from the sticker book, or stays as the save holds it.
+  enum TSaveStickers : std::uint8_t { ssKeep, ssGather };
+  bool SavePlayerSave(TSaveStickers stickers);
   void ApplyPlayerSave();
   void SubmitHighScore();
 
