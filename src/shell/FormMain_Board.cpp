@@ -1,24 +1,13 @@
 // The board and the effects that animate its changes: the board raises an event with a copy
 // of its data, the shell starts the effect, and the effect's end calls the board back.
 #include "audio/TSoundShortcuts.h"
+#include "board/TElementCodes.h"
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
 namespace {
 void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
 }  // namespace
-
-bool TFormMain::IndividualKindOf(int code, TIndividualElementKind& kind) {
-  if (code >= 1 && code <= 8)
-    kind = static_cast<TIndividualElementKind>(ieFruit1 + code - 1);
-  else if (code >= 13 && code <= 16)
-    kind = static_cast<TIndividualElementKind>(ieFlower1 + code - 13);
-  else if (code == 17 || code == 18)
-    kind = static_cast<TIndividualElementKind>(iePotion1 + code - 17);
-  else
-    return false;
-  return true;
-}
 
 void TFormMain::CreateBoardComponents() {
   GameBoard = std::make_unique<TGameBoard>();
@@ -174,7 +163,7 @@ void TFormMain::WireBoard() {
   };
   GroupedElements->OnGroupingEffectComplete = [this](TGroupedElementsEffect&, TBoardData data,
                                                      TSimpleObjectArray mask, bool byBlaster) {
-    AnswerRemovedTiles(data, mask, true, byBlaster);
+    AnswerRemovedTiles(data, mask, byBlaster ? trGroupedByBlaster : trGrouped);
   };
   GroupedElements->OnNewFlowerAcquired = [this](TGroupedElementsEffect&, TPoint tile) {
     GameBoard->RemoveGrouped(OneTile(tile));
@@ -192,7 +181,7 @@ void TFormMain::WireBoard() {
 
   // Blasted tiles are already empty: only the answer's credits and flights remain.
   b.OnFallingElementsEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask) {
-    AnswerRemovedTiles(data, mask, false, false);
+    AnswerRemovedTiles(data, mask, trBlasted);
   };
 }
 
@@ -275,7 +264,9 @@ void TFormMain::WireSpiders() {
 }
 
 void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
-                                   bool grouped, bool triggeredByBlaster) {
+                                   TTileRemoval removal) {
+  const bool grouped = removal != trBlasted;
+  const bool triggeredByBlaster = removal == trGroupedByBlaster;
   if (grouped) {
     GameBoard->RemoveGrouped(mask);
     GameBoard->ExplodeFruitBombs(mask);
@@ -292,7 +283,7 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
       TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, CurrentIslandIdx());
       if (gain.Any) CreditOwned(gain.Kind, gain.Amount);
       TIndividualElementKind individual;
-      bool needed = IndividualKindOf(code, individual) && IsStillNeeded(individual);
+      bool needed = TElementCodes::IndividualKindOf(code, individual) && IsStillNeeded(individual);
       if (needed && (code == 17 || code == 18)) {
         // Potions travel on their own, through the middle of the screen.
         StartPotionFlight({x, y}, code == 17 ? 7 : 8);

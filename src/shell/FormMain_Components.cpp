@@ -220,7 +220,7 @@ void TFormMain::WireComponents() {
     HighScoreWindow->Show();
     SetScene(gsHighScores);
   };
-  ExitButton->OnClick = [this](TGameButton&) { AskConfirmation(1, pbOK, nbCancel); };
+  ExitButton->OnClick = [this](TGameButton&) { AskConfirmation(ckQuitGame, pbOK, nbCancel); };
   HelpButton->OnClick = [this](TGameButton&) {
     HelpCaller = gsMenu;
     SwitchScene(gsHelp);
@@ -247,7 +247,7 @@ void TFormMain::WireComponents() {
     if (Scene() == gsCredits && CreditsCaller == gsInGameOptions) ResumeUnlessPausedBefore();
   };
   HelpPages->OnLoadAnImage = [this](THelpPages&, const std::string& file) {
-    LoadImageFile(2, file, true, true);
+    LoadImageFile(igMain, file, srLateLoad, ifJpeg);
   };
   StorySkipButton->OnClick = [this](TGameButton&) {
     if (VoicePlayer) VoicePlayer->StopAll();
@@ -312,7 +312,9 @@ void TFormMain::WireComponents() {
     AddNameWindow->Show();
     SetScene(gsAddPlayer);
   };
-  NameListDeleteButton->OnClick = [this](TGameButton&) { AskConfirmation(2, pbYes, nbNo); };
+  NameListDeleteButton->OnClick = [this](TGameButton&) {
+    AskConfirmation(ckDeletePlayer, pbYes, nbNo);
+  };
   NameListOKButton->OnClick = [this](TGameButton&) { PlayerListOK(); };
   NameListWindow->OnHidingComplete = [this](TGameMenuWindow&) {
     // A new player leaves through the transition already on its way.
@@ -391,7 +393,7 @@ void TFormMain::OptionsHidden() {
     }
     return;
   }
-  AskConfirmation(fromMenu ? 3 : 4, pbOK, nbCancel);
+  AskConfirmation(fromMenu ? ckDisplayFromMenu : ckDisplayInGame, pbOK, nbCancel);
 }
 
 void TFormMain::ReloadButtonSizes() {

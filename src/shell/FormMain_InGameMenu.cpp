@@ -52,7 +52,9 @@ void TFormMain::CreateInGameMenu() {
     HelpCaller = gsMainGame;
     SetScene(gsHelp);
   };
-  InGameToMenuButton->OnClick = [this](TGameButton&) { AskConfirmation(7, pbOK, nbCancel); };
+  InGameToMenuButton->OnClick = [this](TGameButton&) {
+    AskConfirmation(ckLeaveLevel, pbOK, nbCancel);
+  };
 }
 
 std::array<TGameButton*, 5> TFormMain::InGameMenuButtons() const {

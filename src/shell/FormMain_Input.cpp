@@ -183,10 +183,9 @@ void TFormMain::FormMouseMove(double wx, double wy) {
   RouteMouse(TMouseKind::Move, x, y, false);
   TCursorKind wanted = TCursorRequest::Current();
   HoverCursor = wanted;
-  static TCursorKind shown = TCursorKind::Arrow;
   Services.Window->SetCursor(HoverCursor);
-  if (wanted != shown) {
-    shown = wanted;
+  if (wanted != ShownCursor) {
+    ShownCursor = wanted;
     Trace("cursor", wanted == TCursorKind::Hand ? "hand" : "arrow");
   }
 }

@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "platform/TFileSystem.h"
+#include "profiles/TPlayerOptions.h"
 #include "shell/TDisplayModeChooser.h"
 #include "shell/TFormMain.h"
 #include "shell/TSaveFolders.h"
@@ -111,12 +112,12 @@ bool TFormMain::FormCreate() {
   }
   // 12. The tile-count table is a member. 13.
   OmegaImageList1.SetExecutableFolder(ExeFolder);
-  LoadFolderJpegs(0);
+  LoadFolderJpegs(igLogo);
   // 14.
   CreateComponents();
   // 15-16.
   GatherPlayerSave(DefaultSave);
-  SetDefaultOptions(DefaultSave);
+  TPlayerOptions::SetDefaults(DefaultSave);
   ApplyOptions();
   // 18-19.
   StartFullScreen = ReadStartFullScreenOption();
@@ -137,7 +138,7 @@ void TFormMain::FormShow() {
   OmegaTimer1.SetEnabled(true);
 }
 
-void TFormMain::SetFullScreen(bool value, bool remember) {
+void TFormMain::SetFullScreen(bool value, TDisplayChoice choice) {
   if (OmegaScreen1.FullScreen == value) return;
   IWindow& w = *Services.Window;
   if (!OmegaScreen1.FullScreen) w.GetPosition(WindowedLeft, WindowedTop);
@@ -161,7 +162,7 @@ void TFormMain::SetFullScreen(bool value, bool remember) {
     w.SetPosition(WindowedLeft, WindowedTop);
     w.SetClientSize(OmegaScreen1.Width, OmegaScreen1.Height);
   }
-  if (remember) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+  if (choice == dcRemember) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
   Trace("display", OmegaScreen1.FullScreen ? "fullscreen" : "windowed");
 }
 
@@ -171,7 +172,8 @@ void TFormMain::FormResize() {
 }
 
 bool TFormMain::ConfirmBlocksActivation() const {
-  return GameScene.GetValue() == gsConfirmWindow && (ConfirmKind == 3 || ConfirmKind == 4);
+  return GameScene.GetValue() == gsConfirmWindow &&
+         (ConfirmKind == ckDisplayFromMenu || ConfirmKind == ckDisplayInGame);
 }
 
 void TFormMain::PauseAll() {
@@ -194,7 +196,7 @@ void TFormMain::ResumeAll() {
 
 void TFormMain::ReturnToFullScreenIfWanted() {
   if (GameScene.GetValue() != gsCompanyLogos && CurrentSave.FullScreen && !OmegaScreen1.FullScreen)
-    SetFullScreen(true, false);
+    SetFullScreen(true, dcForNow);
 }
 
 void TFormMain::AppDeactivate() {
@@ -234,7 +236,7 @@ void TFormMain::AppRestore() {
 void TFormMain::Timer1Timer() {
   Timer1.Stop();
   MinimizeOnSwitch = true;
-  SetFullScreen(false, false);
+  SetFullScreen(false, dcForNow);
 }
 
 bool TFormMain::FormCloseQuery() {
@@ -245,7 +247,7 @@ bool TFormMain::FormCloseQuery() {
     if (SceneTransition && SceneTransition->IsActive()) return false;
     WasPaused = GamePaused;
     SetPaused(true);
-    AskConfirmation(8, pbOK, nbCancel);
+    AskConfirmation(ckCloseDuringLevel, pbOK, nbCancel);
     return false;
   }
   return true;
@@ -261,7 +263,7 @@ void TFormMain::FormClose() {
   // A level left unfinished keeps none of its gains, from whatever scene over it.
   AbandonRound();
   if (PlayerLoaded) {
-    SavePlayerSave(true);
+    SavePlayerSave(ssGather);
     NameList->Save();
   }
   OmegaTimer1.SetEnabled(false);

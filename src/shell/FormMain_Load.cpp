@@ -32,52 +32,56 @@ void TFormMain::BuildFolderPaths() {
   ChatVoicesFolder = ExeFolder + "Voices/Chats/";
 }
 
-std::string TFormMain::GroupFolder(int group) const {
+std::string TFormMain::GroupFolder(TImageGroup group) const {
   switch (group) {
-    case 0: return LogoFolder;
-    case 1: return SplashFolder;
-    case 3: return UpgradesFolder;
-    case 4: return CloudCoverFolder;
-    case 5: return StoryFolder;
-    case 6: return EndingFolder;
-    case 7: return CreatureFolders[std::clamp(CreatureIsland, 1, 5) - 1];
-    case 8: return MenuFolder;
-    case 9: return BoardFolder;
-    case 10: return PracticeWindowFolder;
+    case igLogo: return LogoFolder;
+    case igSplash: return SplashFolder;
+    case igUpgrades: return UpgradesFolder;
+    case igCloudCover: return CloudCoverFolder;
+    case igStory: return StoryFolder;
+    case igEnding: return EndingFolder;
+    case igCreature: return CreatureFolders[std::clamp(CreatureIsland, 1, 5) - 1];
+    case igMenu: return MenuFolder;
+    case igBoard: return BoardFolder;
+    case igPracticeWindow: return PracticeWindowFolder;
     default: return ImagesFolder;
   }
 }
 
-bool TFormMain::LoadImageFile(int group, const std::string& fileName, bool fromLateLoad, bool) {
-  std::string folder = fromLateLoad ? LateLoadFolder : GroupFolder(group);
+// The decoder follows the file's extension; the format is the caller's expectation.
+bool TFormMain::LoadImageFile(TImageGroup group, const std::string& fileName, TImageSource source,
+                              TImageFormat) {
+  const bool lateLoad = source == srLateLoad;
+  std::string folder = lateLoad ? LateLoadFolder : GroupFolder(group);
   std::string name = ImageLoader.LoadFile(folder, fileName);
-  if (!name.empty()) {
-    // Groups that are loaded and freed on demand remember their pictures.
-    switch (group) {
-      case 3: LoadedImages.Add(2, name); break;
-      case 5: LoadedImages.Add(0, name); break;
-      case 6: LoadedImages.Add(1, name); break;
-      case 7: LoadedImages.Add(3, name); break;
-      case 8: LoadedImages.Add(4, name); break;
-      default: break;
-    }
-  }
+  // Groups that are loaded and freed on demand remember their pictures.
+  const int list = LoadedListOf(group);
+  if (!name.empty() && list >= 0) LoadedImages.Add(list, name);
   // The main load holds the thread: run a whole frame so the bar keeps moving.
-  if (group == 2 && !fromLateLoad && LoadingBar) {
+  if (group == igMain && !lateLoad && LoadingBar) {
     LoadingBar->ImageLoaded();
     OmegaTimer1Timer();
   }
   return !name.empty();
 }
 
-void TFormMain::LoadFolderJpegs(int group) {
+void TFormMain::LoadFolderJpegs(TImageGroup group) {
   for (const std::string& f : TFileSystem::ListFiles(GroupFolder(group), ".jpg"))
-    LoadImageFile(group, f, false, true);
+    LoadImageFile(group, f, srGroupFolder, ifJpeg);
 }
 
-void TFormMain::LoadFolderPngs(int group) {
+void TFormMain::LoadFolderPngs(TImageGroup group) {
   for (const std::string& f : TFileSystem::ListFiles(GroupFolder(group), ".png"))
-    LoadImageFile(group, f, false, false);
+    LoadImageFile(group, f, srGroupFolder, ifPng);
+}
+
+void TFormMain::UnloadGroup(TImageGroup group) {
+  if (const int list = LoadedListOf(group); list >= 0) LoadedImages.Unload(list, OmegaImageList1);
+}
+
+bool TFormMain::GroupLoaded(TImageGroup group) const {
+  const int list = LoadedListOf(group);
+  return list >= 0 && LoadedImages.IsLoaded(list);
 }
 
 void TFormMain::CountMainImages() {

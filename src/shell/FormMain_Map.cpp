@@ -1,6 +1,7 @@
 // The world map with its islands, stamps and travellers, and the plain hub between levels
 // whose Play button leads on to the island's next level.
 #include "audio/TSoundShortcuts.h"
+#include "metagame/TIslandRewards.h"
 #include "shell/TFormMain.h"
 
 void TFormMain::CreateMapComponents() {
@@ -39,7 +40,7 @@ void TFormMain::SceneMap() {
   MapLeftPanel->Update();
   MapRightPanel->Update();
   LogoSwing.Step();
-  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(2, "MapBG.jpg", true, true);
+  if (!OmegaImageList1.Find("MapBG")) LoadImageFile(igMain, "MapBG.jpg", srLateLoad, ifJpeg);
   OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
   WorldMapObjects->UpdateAndDraw();
   OmegaImageList1.DrawImageColor("GameLogo", -20, 20, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f,
@@ -84,20 +85,4 @@ void TFormMain::HubPlay() {
   StartLevel();
 }
 
-TElementsCount TFormMain::IslandReward(int island) {
-  // Paid into the stocks when an island's upgrades are complete.
-  static const float kRewards[5][5] = {{155, 0, 0, 0, 8},
-                                       {105, 0, 0, 0, 12},
-                                       {110, 20, 0, 0, 9},
-                                       {144, 41, 0, 0, 5},
-                                       {153, 21, 1, 0, 14}};
-  TElementsCount reward;
-  if (island < 1 || island > 5) return reward;
-  for (int k = 0; k < 5; ++k) reward.Amount[k] = kRewards[island - 1][k];
-  return reward;
-}
-
-void TFormMain::AddIslandReward(int island) {
-  TElementsCount reward = IslandReward(island);
-  for (int k = 0; k < 5; ++k) OwnedElements.Amount[k] += reward.Amount[k];
-}
+void TFormMain::AddIslandReward(int island) { TIslandRewards::AddTo(OwnedElements, island); }

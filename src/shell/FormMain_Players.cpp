@@ -27,16 +27,6 @@ void TFormMain::GatherPlayerSave(TPlayerSave& save) {
   save.RelaxedMode = TubeTimer->RelaxedMode;
 }
 
-void TFormMain::SetDefaultOptions(TPlayerSave& save) {
-  save.SoundOn = true;
-  save.MusicOn = true;
-  save.FullScreen = true;
-  save.TutorialOn = true;
-  save.SoundVolume = 70;
-  save.MusicVolume = 50;
-  save.RelaxedMode = rmNotInitialized;
-}
-
 void TFormMain::ApplyOptions() {
   int sound = CurrentSave.SoundOn ? CurrentSave.SoundVolume : 0;
   if (SFXPlayer) SFXPlayer->SetVolume(sound);
@@ -91,10 +81,10 @@ void TFormMain::LoadPlayerSave() {
   PlayerLoaded = true;
 }
 
-bool TFormMain::SavePlayerSave(bool withStickers) {
+bool TFormMain::SavePlayerSave(TSaveStickers stickers) {
   TPlayerSave gathered = CurrentSave;
   GatherPlayerSave(gathered);
-  if (!withStickers) gathered.Stickers = CurrentSave.Stickers;
+  if (stickers == ssKeep) gathered.Stickers = CurrentSave.Stickers;
   gathered.FullScreen = OmegaScreen1.FullScreen;
   CurrentSave = gathered;
   const std::string& name = NameList->CurrentName();
@@ -144,7 +134,7 @@ void TFormMain::AddNameConfirmed() {
   if (!NameList->IsFull() && !NameExists && !TNameList::Trim(NameInput->GetText()).empty()) {
     NameList->Add(NameInput->GetText());
     LoadPlayerSave();
-    SavePlayerSave(false);
+    SavePlayerSave(ssKeep);
   }
   UpdateNameListButtons();
 }
@@ -152,7 +142,7 @@ void TFormMain::AddNameConfirmed() {
 void TFormMain::AddNameHidden() {
   if (Scene() == gsAddPlayer) {
     if (NameExists) {
-      AskConfirmation(6, pbOK, nbCancel);
+      AskConfirmation(ckNameTaken, pbOK, nbCancel);
     } else {
       ScreenDarkener->ShowFull();
       SetScene(gsPlayerSelect);
@@ -178,7 +168,7 @@ void TFormMain::PlayerListOK() {
   if (NameList->CurrentName().empty()) {
     NameList->Add(DefaultPlayerName);
     LoadPlayerSave();
-    SavePlayerSave(false);
+    SavePlayerSave(ssKeep);
   }
   NameListWindow->Hide();
   // The next start greets the player chosen here.
@@ -196,7 +186,7 @@ void TFormMain::PlayerListOK() {
 
 void TFormMain::ChangePlayer() {
   SubmitHighScore();
-  SavePlayerSave(true);
+  SavePlayerSave(ssGather);
   NameList->Startup();
   ScreenDarkener->FadeIn();
   SetScene(gsPlayerSelect);
@@ -205,53 +195,53 @@ void TFormMain::ChangePlayer() {
   NameListWindow->Show();
 }
 
-void TFormMain::AskConfirmation(int kind, TPositiveButtonKind positive,
+void TFormMain::AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
                                 TNegativeButtonKind negative) {
   ConfirmKind = kind;
-  Trace("confirm", std::to_string(kind));
+  Trace("confirm", std::to_string(static_cast<int>(kind)));
   SetScene(gsConfirmWindow);
   ConfirmWindow->Ask(kind, positive, negative);
 }
 
 void TFormMain::ConfirmPositive() {
   switch (ConfirmKind) {
-    case 2:
+    case ckDeletePlayer:
       if (TFileSystem::FileExists(SaveFileName(NameList->CurrentName())))
         std::remove(SaveFileName(NameList->CurrentName()).c_str());
       NameList->DeleteSelected();
       UpdateNameListButtons();
       break;
-    case 3:
-    case 4:
+    case ckDisplayFromMenu:
+    case ckDisplayInGame:
       ResumeOnActivate = true;
-      SetFullScreen(CurrentSave.FullScreen, true);
+      SetFullScreen(CurrentSave.FullScreen, dcRemember);
       break;
     default: break;
   }
 }
 
 void TFormMain::ConfirmHidden(int result) {
-  int kind = ConfirmKind;
+  const TConfirmKind kind = ConfirmKind;
   switch (kind) {
-    case 1:
+    case ckQuitGame:
       SetScene(gsMenu);
       if (result == 1) RequestClose();
       break;
-    case 2:
+    case ckDeletePlayer:
       SetScene(gsPlayerSelect);
       ScreenDarkener->ShowFull();
       break;
-    case 3:
-    case 4:
+    case ckDisplayFromMenu:
+    case ckDisplayInGame:
       if (result != 1) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
-      if (kind == 3)
+      if (kind == ckDisplayFromMenu)
         SetScene(gsMenu);
       else {
         SetScene(ReturnScene);
         ResumeUnlessPausedBefore();
       }
       break;
-    case 6:
+    case ckNameTaken:
       if (result == 1) {
         NameInput->SetText("");
         AddNameCancelButton->Enabled = true;
@@ -264,7 +254,7 @@ void TFormMain::ConfirmHidden(int result) {
         SetScene(gsPlayerSelect);
       }
       break;
-    case 0:
+    case ckTryAgain:
       if (result == 1) {
         StartLevel();
       } else {
@@ -272,7 +262,7 @@ void TFormMain::ConfirmHidden(int result) {
         SwitchScene(gsMenu);
       }
       break;
-    case 7:
+    case ckLeaveLevel:
       SetScene(gsMainGame);
       if (result == 1) {
         SubmitHighScore();
@@ -283,7 +273,7 @@ void TFormMain::ConfirmHidden(int result) {
         ResumeUnlessPausedBefore();
       }
       break;
-    case 8:
+    case ckCloseDuringLevel:
       if (result == 1) {
         // Closing from the level charges what it has used, as any close during play does.
         SetScene(gsMainGame);
@@ -293,7 +283,7 @@ void TFormMain::ConfirmHidden(int result) {
         ResumeUnlessPausedBefore();
       }
       break;
-    case 9:
+    case ckRelaxedMode:
       SetScene(gsMenu);
       CurrentSave.RelaxedMode = result == 1 ? rmYes : rmNo;
       TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;

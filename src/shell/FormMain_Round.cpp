@@ -5,6 +5,7 @@
 
 #include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
+#include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
 
 namespace {
@@ -15,7 +16,7 @@ void TFormMain::PlayFromMenu() {
   NoticeTarget = 0;
   TubeTimer->RelaxedMode = rmNo;
   if (CurrentSave.RelaxedMode == rmNotInitialized) {
-    AskConfirmation(9, pbYes, nbNo);
+    AskConfirmation(ckRelaxedMode, pbYes, nbNo);
     return;
   }
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
@@ -28,22 +29,6 @@ void TFormMain::GoToMap() {
   GoingToMap = true;
   MapIslands->SelectUpTo(IslandIdx);
   SwitchScene(gsMap);
-}
-
-bool TFormMain::ToolAvailable(TNewToolKind kind, int island, int level) {
-  if (island == 1) {
-    switch (kind) {
-      case tlHammer: return level >= 2;
-      case tlBomb: return level >= 3;
-      case tlBlaster: return level >= 5;
-      case tlHorzLightning: return level >= 7;
-      case tlVertLightning: return level >= 8;
-      case tlBigBomb: return false;
-      case tlNone: return false;
-    }
-  }
-  if (island == 2 && level == 1) return kind != tlBigBomb && kind != tlNone;
-  return kind != tlNone;
 }
 
 int TFormMain::NextGatherMusicTrack() {
@@ -130,7 +115,7 @@ void TFormMain::StartLevel() {
   IslandDigit->SetValue(IslandIdx);
   LevelDigit->SetValue(LevelIdx);
   for (auto& t : Tools) {
-    t->Available = ToolAvailable(t->ToolKind, IslandIdx, LevelIdx);
+    t->Available = TToolUnlocks::Available(t->ToolKind, IslandIdx, LevelIdx);
     t->SetEnabled(false);
   }
 
@@ -146,11 +131,11 @@ void TFormMain::StartLevel() {
   }
 
   // 12. The creature's pictures: only a boss round needs them.
-  LoadedImages.Unload(3, OmegaImageList1);
+  UnloadGroup(igCreature);
   if (GameObjective == goBossMode) {
     CreatureIsland = LevelSetup.BossIsland;
-    LoadFolderPngs(7);
-    LoadFolderJpegs(7);
+    LoadFolderPngs(igCreature);
+    LoadFolderJpegs(igCreature);
   }
 
   // 13. The island of the map gives the background.
@@ -158,7 +143,7 @@ void TFormMain::StartLevel() {
   for (int i = 1; i <= 5; ++i)
     if (i != BackgroundIdx) OmegaImageList1.Remove("GameBG" + std::to_string(i));
   if (!OmegaImageList1.Find("GameBG" + std::to_string(BackgroundIdx)))
-    LoadImageFile(2, "GameBG" + std::to_string(BackgroundIdx) + ".jpg", true, true);
+    LoadImageFile(igMain, "GameBG" + std::to_string(BackgroundIdx) + ".jpg", srLateLoad, ifJpeg);
 
   // 15. The announcement, through the wipe.
   SwitchScene(gsObjectiveInfo);
@@ -268,7 +253,7 @@ void TFormMain::WinRound() {
     NextUncompletedLevelIdx = LevelIdx + 1;
   }
   RoundGains = {};
-  SavePlayerSave(true);
+  SavePlayerSave(ssGather);
   static const char* kMedalNames[] = {"bronze", "silver", "gold", "none"};
   Trace("won", std::string(kMedalNames[medal]) + " " + std::to_string(seconds) + " " +
                    std::to_string(LevelScore));
@@ -407,8 +392,8 @@ bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
   CompanyLogos.SetLogoCount(1);
   if (!LoadStarted) {
     LoadStarted = true;
-    LoadFolderJpegs(2);
-    LoadFolderPngs(2);
+    LoadFolderJpegs(igMain);
+    LoadFolderPngs(igMain);
     PrepareAfterMainLoad();
   }
   FreeLogoAndLoadingPictures();

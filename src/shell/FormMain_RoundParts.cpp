@@ -2,15 +2,11 @@
 // stage-result window, and what the shell does with their events.
 #include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
+#include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
 
 namespace {
 void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-
-// The tool that each energy threshold (1..6) unlocks.
-constexpr TNewToolKind kToolOfThreshold[7] = {tlNone,          tlHammer,        tlBomb,
-                                              tlHorzLightning, tlVertLightning, tlBlaster,
-                                              tlBigBomb};
 }  // namespace
 
 void TFormMain::CreateRoundComponents() {
@@ -120,7 +116,7 @@ void TFormMain::WireRoundComponents() {
   };
   MannaEnergy->OnBelowEnergyFactor = [this](TMannaEnergy&, std::uint8_t level) {
     for (int n = level; n <= TMannaEnergy::FactorCount; ++n)
-      if (TCollectorBombTool* t = Tool(kToolOfThreshold[n])) t->SetEnabled(false);
+      if (TCollectorBombTool* t = Tool(TToolUnlocks::OfThreshold(n))) t->SetEnabled(false);
   };
 
   // Combos: shown over the board, then carried to the flask unless the round is over.
@@ -198,8 +194,8 @@ void TFormMain::PrepareRoundAfterMainLoad() {
 
 void TFormMain::EnergyFactorReached(int level) {
   for (int n = 1; n <= level; ++n)
-    if (TCollectorBombTool* t = Tool(kToolOfThreshold[n])) t->SetEnabled(true);
-  TCollectorBombTool* tool = Tool(kToolOfThreshold[level]);
+    if (TCollectorBombTool* t = Tool(TToolUnlocks::OfThreshold(n))) t->SetEnabled(true);
+  TCollectorBombTool* tool = Tool(TToolUnlocks::OfThreshold(level));
   if (!tool || !tool->Available) return;
   ShuffleButtonShine->Start();
   Sound(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
@@ -272,7 +268,7 @@ void TFormMain::ShowNoMoreMovesComment() {
 
 void TFormMain::LevelFillFinished() { LevelFilled = true; }
 
-void TFormMain::AskTryAgain() { AskConfirmation(0, pbYes, nbNo); }
+void TFormMain::AskTryAgain() { AskConfirmation(ckTryAgain, pbYes, nbNo); }
 
 void TFormMain::CheckMonsterHit(TPoint, bool& hitting, bool& absorbing) {
   // No creature on the board yet: falling elements pass by.

@@ -42,17 +42,17 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
     case gsHelp: HelpPages->FreeImages(); break;
     case gsMenu:
     case gsConfirmWindow:
-      if (GoingToMap && (oldScene == gsMenu || ConfirmKind == 9)) {
-        LoadedImages.Unload(4, OmegaImageList1);
-        LoadedImages.Unload(2, OmegaImageList1);
+      if (GoingToMap && (oldScene == gsMenu || ConfirmKind == ckRelaxedMode)) {
+        UnloadGroup(igMenu);
+        UnloadGroup(igUpgrades);
         GoingToMap = false;
       }
       break;
     case gsOpeningStory:
       CollectorEffect->Reset();
-      LoadedImages.Unload(0, OmegaImageList1);
+      UnloadGroup(igStory);
       break;
-    case gsEndingStory: LoadedImages.Unload(1, OmegaImageList1); break;
+    case gsEndingStory: UnloadGroup(igEnding); break;
     default: break;
   }
 }
@@ -67,11 +67,11 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
   switch (newScene) {
     case gsMenu: {
       if (oldScene == gsCredits) break;
-      if (oldScene == gsConfirmWindow && ConfirmKind != 1 && ConfirmKind != 5 && ConfirmKind != 9)
+      if (oldScene == gsConfirmWindow && ConfirmKind != ckQuitGame && ConfirmKind != ckRelaxedMode)
         break;
-      if (!LoadedImages.IsLoaded(4)) {
-        LoadFolderJpegs(8);
-        LoadFolderPngs(8);
+      if (!GroupLoaded(igMenu)) {
+        LoadFolderJpegs(igMenu);
+        LoadFolderPngs(igMenu);
       }
       PlayButton->ReloadSize();
       if (oldScene == gsOptions || oldScene == gsHighScores) break;
@@ -100,17 +100,17 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       HelpPages->LoadImages();
       break;
     case gsOpeningStory:
-      if (!LoadedImages.IsLoaded(0)) {
-        LoadFolderJpegs(5);
-        LoadFolderPngs(5);
+      if (!GroupLoaded(igStory)) {
+        LoadFolderJpegs(igStory);
+        LoadFolderPngs(igStory);
       }
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
       MusicBox->Request(1);
       break;
     case gsEndingStory:
-      if (!LoadedImages.IsLoaded(1)) {
-        LoadFolderJpegs(6);
-        LoadFolderPngs(6);
+      if (!GroupLoaded(igEnding)) {
+        LoadFolderJpegs(igEnding);
+        LoadFolderPngs(igEnding);
       }
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
       MusicBox->Request(1);

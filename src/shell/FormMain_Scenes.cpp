@@ -87,12 +87,11 @@ void TFormMain::RunScene() {
       break;
     case gsConfirmWindow:
       switch (ConfirmKind) {
-        case 1:
-        case 3:
-        case 5:
-        case 9: DrawMenuScene(); break;
-        case 2:
-        case 6: DrawPlayerSelectScene(); break;
+        case ckQuitGame:
+        case ckDisplayFromMenu:
+        case ckRelaxedMode: DrawMenuScene(); break;
+        case ckDeletePlayer:
+        case ckNameTaken: DrawPlayerSelectScene(); break;
         default: DrawMainGame(); break;
       }
       ScreenDarkener->Draw();
@@ -123,14 +122,14 @@ void TFormMain::RunScene() {
 void TFormMain::SceneCompanyLogos() {
   if (StartFullScreen && !FullScreenSwitchDone) {
     FullScreenSwitchDone = true;
-    SetFullScreen(true, true);
+    SetFullScreen(true, dcRemember);
   }
   CompanyLogos.UpdateAndDraw();
   if (CompanyLogos.Finished()) {
     MusicBox->SetVolume(50);
     MusicBox->Request(0);
-    LoadFolderJpegs(1);
-    LoadFolderPngs(1);
+    LoadFolderJpegs(igSplash);
+    LoadFolderPngs(igSplash);
     LoadingBar->ReloadSize();
     SetScene(gsSplash);
   }
@@ -151,8 +150,8 @@ void TFormMain::SceneSplash() {
     ++SplashFrames;
     if (SplashFrames >= 33) {
       LoadStarted = true;
-      LoadFolderJpegs(2);
-      LoadFolderPngs(2);
+      LoadFolderJpegs(igMain);
+      LoadFolderPngs(igMain);
       PrepareAfterMainLoad();
     }
   }

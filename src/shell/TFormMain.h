@@ -81,6 +81,7 @@
 #include "profiles/TNameInput.h"
 #include "profiles/TNameList.h"
 #include "shell/TCompanyLogos.h"
+#include "shell/TConfirmKind.h"
 #include "shell/TSceneTransition.h"
 #include "shell/TScreenDarkener.h"
 #include "text/TGlobalGameText.h"
@@ -97,6 +98,7 @@
 #include "ui/TVolumeBar.h"
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
+#include "shell/TImageGroup.h"
 #include "shell/TShellServices.h"
 #include "shell/TWindowTimer.h"
 
@@ -126,7 +128,9 @@ class TFormMain {
   // False when start-up could not complete (the reason has been shown).
   bool FormCreate();
   void FormShow();
-  void SetFullScreen(bool value, bool remember);
+  // A switch the player chose is kept in the save; one the focus forced lasts until it returns.
+  enum TDisplayChoice : std::uint8_t { dcForNow, dcRemember };
+  void SetFullScreen(bool value, TDisplayChoice choice);
   void FormResize();
   void AppDeactivate();
   void AppActivate();
@@ -323,7 +327,7 @@ class TFormMain {
   bool SplashAnswered = false;  // the splash's "Click to play!" has had its click
   int NoticeCounter = 0, NoticeTarget = 255, NoticeAlpha = 0;
   long long FrameCounter = 0;
-  int ConfirmKind = 0;  // the question the confirmation window asks
+  TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
   TGameSceneValues ReturnScene = gsMainGame;
   TGameSceneValues CreditsCaller = gsOptions;
   TGameSceneValues HelpCaller = gsMenu;
@@ -345,7 +349,8 @@ class TFormMain {
   void SetScene(TGameSceneValues scene);
   void SwitchScene(TGameSceneValues scene);
   TGameSceneValues Scene() const { return GameScene.GetValue(); }
-  void AskConfirmation(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
+  void AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
+                       TNegativeButtonKind negative);
 
   // ---- the board ----
   // Moves every board effect to the board's current place.
@@ -370,10 +375,10 @@ class TFormMain {
   // Hangs the tools on the left panel at its current position.
   void PlaceTools(TPoint leftPanel);
   TCollectorBombTool* Tool(TNewToolKind kind) const;
-  static bool IndividualKindOf(int code, TIndividualElementKind& kind);
-  // The answer to a finished grouping or a blast (the grouping answer's steps a-g).
+  // The answer to a finished grouping (a match, or the blaster's colour wave) or a blast.
+  enum TTileRemoval : std::uint8_t { trGrouped, trGroupedByBlaster, trBlasted };
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
-                          bool grouped, bool triggeredByBlaster);
+                          TTileRemoval removal);
 
   // ---- the round ----
   void PlayFromMenu();
@@ -391,15 +396,12 @@ class TFormMain {
   void AbandonRound();
   // Unpauses a level unless it was paused when the menu or question opened.
   void ResumeUnlessPausedBefore();
-  // Which of the six tools a level of an island offers.
-  static bool ToolAvailable(TNewToolKind kind, int island, int level);
   // The music track of the next gathering level, advancing the rotation.
   int NextGatherMusicTrack();
   // Straight from start-up into a level of a fresh or the current player, as the map's
   // Play would start it; the harness uses it. False for a level that does not exist.
   bool EnterLevelDirectly(int island, int level, bool relaxed);
-  // What the stocks gain when an island's upgrades are complete.
-  static TElementsCount IslandReward(int island);
+  // Pays an island's reward into the stocks when its upgrades are complete.
   void AddIslandReward(int island);
   // The F2 and F3 cheats.
   void CheatWinLevel();
@@ -408,15 +410,21 @@ class TFormMain {
   // ---- players ----
   std::string SaveFileName(const std::string& name) const;
   void LoadPlayerSave();
-  bool SavePlayerSave(bool withStickers);
+  // The sticker block comes from the sticker book, or stays as the save holds it.
+  enum TSaveStickers : std::uint8_t { ssKeep, ssGather };
+  bool SavePlayerSave(TSaveStickers stickers);
   void ApplyPlayerSave();
   void SubmitHighScore();
 
   // ---- picture loading ----
-  bool LoadImageFile(int group, const std::string& fileName, bool fromLateLoad, bool isJpeg);
-  void LoadFolderJpegs(int group);
-  void LoadFolderPngs(int group);
-  std::string GroupFolder(int group) const;
+  bool LoadImageFile(TImageGroup group, const std::string& fileName, TImageSource source,
+                     TImageFormat format);
+  void LoadFolderJpegs(TImageGroup group);
+  void LoadFolderPngs(TImageGroup group);
+  std::string GroupFolder(TImageGroup group) const;
+  // Frees a group loaded by scene, and tells whether it is loaded.
+  void UnloadGroup(TImageGroup group);
+  bool GroupLoaded(TImageGroup group) const;
 
  private:
   // Components and their wiring.
@@ -530,7 +538,6 @@ class TFormMain {
   void BuildFolderPaths();
   void CreateComponents();
   void GatherPlayerSave(TPlayerSave& save);
-  static void SetDefaultOptions(TPlayerSave& save);
   void ApplyOptions();
   bool ReadStartFullScreenOption();
   bool ConfirmBlocksActivation() const;
@@ -553,4 +560,6 @@ class TFormMain {
   TImageLoader ImageLoader;
   bool IsClosed = false;
   bool Created = false;
+  // The cursor the trace last reported.
+  TCursorKind ShownCursor = TCursorKind::Arrow;
 };

@@ -182,7 +182,7 @@ TEST(FormMainLifecycle, ReturningWithinTheDelayCancelsTheSwitch) {
   EXPECT_EQ(r.window.MinimizeCount, 0);
   EXPECT_TRUE(r.form->OmegaTimer1.GetEnabled());
   // Windowed deactivation only pauses.
-  r.form->SetFullScreen(false, true);
+  r.form->SetFullScreen(false, TFormMain::dcRemember);
   r.form->AppDeactivate();
   EXPECT_FALSE(r.form->Timer1.IsEnabled());
   EXPECT_FALSE(r.form->OmegaTimer1.GetEnabled());
@@ -202,8 +202,8 @@ TEST(FormMainLifecycle, TheNewerSystemsAskAndKeepTheWindowBorderless) {
   EXPECT_FALSE(r.form->StartFullScreen);
   EXPECT_TRUE(r.form->DefaultSave.FullScreen);  // the saved option is left alone
   EXPECT_EQ(r.form->StoryFolder, r.exe.Str() + "Images/StoryW10/");
-  r.form->SetFullScreen(true, false);
-  r.form->SetFullScreen(false, false);
+  r.form->SetFullScreen(true, TFormMain::dcForNow);
+  r.form->SetFullScreen(false, TFormMain::dcForNow);
   EXPECT_FALSE(r.window.Bordered);
 }
 

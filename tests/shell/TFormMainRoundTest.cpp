@@ -10,25 +10,7 @@
 #include "levels/TLevelFileRecord.h"
 #include "shell/RoundRig.h"
 
-TEST(FormMainRound, ToolsFollowTheIslandAndLevel) {
-  auto offered = [](int island, int level) {
-    std::string s;
-    for (TNewToolKind k : {tlHammer, tlBomb, tlHorzLightning, tlVertLightning, tlBlaster, tlBigBomb})
-      s += TFormMain::ToolAvailable(k, island, level) ? '1' : '0';
-    return s;
-  };
-  EXPECT_EQ(offered(1, 1), "000000");
-  EXPECT_EQ(offered(1, 4), "110000");
-  EXPECT_EQ(offered(1, 8), "111110");
-  EXPECT_EQ(offered(2, 1), "111110");
-  EXPECT_EQ(offered(2, 2), "111111");
-  EXPECT_EQ(offered(3, 1), "111111");
-}
-
-TEST(FormMainRound, IslandRewardsFollowTheirTable) {
-  EXPECT_EQ(TFormMain::IslandReward(1).Amount, (std::array<float, 5>{155, 0, 0, 0, 8}));
-  EXPECT_EQ(TFormMain::IslandReward(5).Amount, (std::array<float, 5>{153, 21, 1, 0, 14}));
-  EXPECT_EQ(TFormMain::IslandReward(6).Amount, (std::array<float, 5>{}));
+TEST(FormMainRound, AnIslandRewardGoesIntoThePlayersStocks) {
   RoundRig r;
   r.form->OwnedElements[elFruit] = 1;
   r.form->AddIslandReward(3);
