@@ -130,8 +130,8 @@ void TJackpotScore::Update() {
     if (r.Active) {
       const int pattern = r.Anim.Frame();  // the roll runs whether or not anything is drawn
       if (OmgImgList)
-        OmgImgList->DrawImageColor(DigitBlurImg, x, static_cast<float>(blurTop), pattern, 255,
-                                   255, 255, BlurAlpha);
+        OmgImgList->DrawImage(DigitBlurImg, x, static_cast<float>(blurTop), pattern,
+                              {.A = BlurAlpha});
       if (r.Anim.AtEnd())
         r.Active = false;
       else
