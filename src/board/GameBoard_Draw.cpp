@@ -95,8 +95,8 @@ void TGameBoard::DrawBackgroundTiles() {
 void TGameBoard::DrawElementImage(const TBoardTile& t, float x, float y) {
   if (t.Element == ecUniBubble) {
     float s = UniSquash.Value;
-    OmgImgList->DrawImageColor("BubbleInside", x, y, UniColorIdx - 1, 255, 255, 255, 255,
-                               1 + s, 1 - s, 0.5f, 0.5f);
+    OmgImgList->DrawImage("BubbleInside", x, y, UniColorIdx - 1,
+                          {.ScaleX = 1 + s, .ScaleY = 1 - s, .CenterX = 0.5f, .CenterY = 0.5f});
   } else if (t.Element >= 1 && t.Element <= ecPotion2) {
     OmgImgList->DrawImage("ElementsInside", x, y, t.Element - 1);
   }
@@ -128,12 +128,12 @@ void TGameBoard::DrawElements() {
       }
       DrawElementImage(t, px, py);
       if (IsPotionCode(t.Element))
-        OmgImgList->DrawImageColor("ElementsInside", px, py, t.Element - 1, 255, 255, 0,
-                                   static_cast<std::uint8_t>(glow), 1, 1, 0, 0, 0, 2);
+        OmgImgList->DrawImage("ElementsInside", px, py, t.Element - 1,
+                              {.B = 0, .A = static_cast<std::uint8_t>(glow), .Blend = bmAdditive});
       if (ToolMarks[x - 1][y - 1] && ToolHighlightAlpha >= 0 && t.Element >= 1 &&
           t.Element <= ecPotion2)
-        OmgImgList->DrawImageColor("ToolHighlight", px - 2, py - 2, t.Element - 1, 255, 255,
-                                   255, static_cast<std::uint8_t>(ToolHighlightAlpha));
+        OmgImgList->DrawImage("ToolHighlight", px - 2, py - 2, t.Element - 1,
+                              {.A = static_cast<std::uint8_t>(ToolHighlightAlpha)});
     }
 }
 
@@ -182,6 +182,6 @@ void TGameBoard::DrawSelection() {
   if (!SelectionActiveFlag || !OmgImgList || !InBoardGrid(SelectedPosition)) return;
   TPoint pos = TileScreenPos(SelectedPosition);
   int py = pos.Y + BounceOffset(SelectedPosition);
-  OmgImgList->DrawImageColor("TileSelection", pos.X - 1, py - 2, SelectionStyleValue, 255, 255,
-                             255, static_cast<std::uint8_t>(SelectionAlpha.RoundedValue()));
+  OmgImgList->DrawImage("TileSelection", pos.X - 1, py - 2, SelectionStyleValue,
+                        {.A = static_cast<std::uint8_t>(SelectionAlpha.RoundedValue())});
 }

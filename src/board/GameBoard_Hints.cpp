@@ -143,10 +143,11 @@ void TGameBoard::DrawHint() {
       TPoint s = TileScreenPos(p);
       float x = s.X + shift + (p.X > partner.X ? HintSpread : p.X < partner.X ? -HintSpread : 0);
       float y = s.Y + shift + (p.Y > partner.Y ? HintSpread : p.Y < partner.Y ? -HintSpread : 0);
-      OmgImgList->DrawImageColor("ElementsInside", x + 2, y + 5, colour - 1, 0, 0, 0, 80, 1.15f,
-                                 1.15f, 0.5f, 0.5f);
-      OmgImgList->DrawImageColor("ElementsInside", x, y, colour - 1, 255, 255, 255, 255, 1.15f,
-                                 1.15f, 0.5f, 0.5f);
+      OmgImgList->DrawImage("ElementsInside", x + 2, y + 5, colour - 1,
+                            {.R = 0, .G = 0, .B = 0, .A = 80, .ScaleX = 1.15f, .ScaleY = 1.15f,
+                             .CenterX = 0.5f, .CenterY = 0.5f});
+      OmgImgList->DrawImage("ElementsInside", x, y, colour - 1,
+                            {.ScaleX = 1.15f, .ScaleY = 1.15f, .CenterX = 0.5f, .CenterY = 0.5f});
     };
     draw(HintP1, HintP2);
     draw(HintP2, HintP1);

@@ -43,7 +43,7 @@ void TAerosol::DrawWork() {
   // The cloud: the general shine, tinted green, as large as the sprayed square.
   const TSprayRect r = SprayRect();
   const int w = std::max(1, OmgImgList->TileWidthOf("GeneralShine"));
-  OmgImgList->DrawImageColor("GeneralShine", static_cast<float>(r.Left), static_cast<float>(r.Top),
-                             0, 170, 255, 150, 150, static_cast<float>(Size) / w,
-                             static_cast<float>(Size) / w, 0, 0, 0, 2);
+  OmgImgList->DrawImage("GeneralShine", static_cast<float>(r.Left), static_cast<float>(r.Top), 0,
+                        {.R = 170, .B = 150, .A = 150, .ScaleX = static_cast<float>(Size) / w,
+                         .ScaleY = static_cast<float>(Size) / w, .Blend = bmAdditive});
 }

@@ -55,8 +55,9 @@ void TBombEffect::UpdateAndDraw() {
       continue;
     }
     if (OmgImgList)
-      OmgImgList->DrawImageColor("BombParticle", p.X, p.Y, p.Pattern, 255, 255, 255,
-                                 static_cast<std::uint8_t>(RoundHalfEven(p.Alpha)), p.Scale,
-                                 p.Scale, 0.5f, 0.5f, p.Angle, 2);
+      OmgImgList->DrawImage("BombParticle", p.X, p.Y, p.Pattern,
+                            {.A = static_cast<std::uint8_t>(RoundHalfEven(p.Alpha)),
+                             .ScaleX = p.Scale, .ScaleY = p.Scale, .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = p.Angle, .Blend = bmAdditive});
   }
 }

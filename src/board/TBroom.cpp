@@ -29,7 +29,7 @@ void TBroom::DrawWork() {
   // Three strokes across the tile, the broom leaning into each.
   const float phase = static_cast<float>(SweepFrame) / SweepFrames * 3 * 2 * 3.14159265f;
   const float dx = SweepSwing * std::sin(phase);
-  OmgImgList->DrawImageColor(ImgName, BoardLeft + 52.0f * (SweptTile.X - 1) + dx - 4,
-                             BoardTop + 52.0f * (SweptTile.Y - 1) - 20, 2, 255, 255, 255, 255, 1,
-                             1, 0.5f, 0.9f, dx);
+  OmgImgList->DrawImage(ImgName, BoardLeft + 52.0f * (SweptTile.X - 1) + dx - 4,
+                        BoardTop + 52.0f * (SweptTile.Y - 1) - 20, 2,
+                        {.CenterX = 0.5f, .CenterY = 0.9f, .Angle = dx});
 }

@@ -92,7 +92,7 @@ void TCarriedTool::UpdateAndDraw() {
   if (HeldFlag || ReturningFlag)
     OmgImgList->DrawImage(ImgName, X, Y, 2);
   else
-    OmgImgList->DrawImageColor(ImgName, static_cast<float>(HangingPosX),
-                               static_cast<float>(HangingPosY), Stock > 0 ? 0 : 3, 255, 255, 255,
-                               Available ? 255 : 100);
+    OmgImgList->DrawImage(ImgName, static_cast<float>(HangingPosX), static_cast<float>(HangingPosY),
+                          Stock > 0 ? 0 : 3,
+                          {.A = static_cast<std::uint8_t>(Available ? 255 : 100)});
 }

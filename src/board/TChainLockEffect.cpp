@@ -20,9 +20,9 @@ void TChainLockEffect::UpdateAndDraw() {
     if (!OmgImgList) continue;
     const int pattern = FirstPattern(s.Level) + (s.Counter - 1) / FramesPerPattern;
     const int alpha = 255 - 120 * s.Counter / Duration;
-    OmgImgList->DrawImageColor("ChainLock", static_cast<float>(BoardLeft + 52 * (s.Tile.X - 1) - 2),
-                               static_cast<float>(BoardTop + 52 * (s.Tile.Y - 1) - 2), pattern,
-                               255, 255, 255, static_cast<std::uint8_t>(alpha));
+    OmgImgList->DrawImage("ChainLock", static_cast<float>(BoardLeft + 52 * (s.Tile.X - 1) - 2),
+                          static_cast<float>(BoardTop + 52 * (s.Tile.Y - 1) - 2), pattern,
+                          {.A = static_cast<std::uint8_t>(alpha)});
   }
 }
 

@@ -169,9 +169,8 @@ void TCollectorBombTool::UpdateAndDraw() {
   if (!Visible || !OmgImgList || ImgName.empty()) return;
   if (!HeldFlag && !ReturningFlag) {
     const std::uint8_t alpha = Available ? 255 : 100;
-    OmgImgList->DrawImageColor(ImgName, static_cast<float>(HangingPosX),
-                               static_cast<float>(HangingPosY), HangingFrame(), 255, 255, 255,
-                               alpha);
+    OmgImgList->DrawImage(ImgName, static_cast<float>(HangingPosX), static_cast<float>(HangingPosY),
+                          HangingFrame(), {.A = alpha});
     return;
   }
   OmgImgList->DrawImage(ImgName, X, Y, 2);
@@ -179,11 +178,10 @@ void TCollectorBombTool::UpdateAndDraw() {
   const float w = static_cast<float>(OmgImgList->TileWidthOf(ImgName));
   const float h = static_cast<float>(OmgImgList->TileHeightOf(ImgName));
   if (ToolKind == tlBlaster && FruitColIdx >= 1 && FruitColIdx <= 18) {
-    OmgImgList->DrawImageColor("ElementsInside", X + w / 2 - 26, Y + h / 2 - 26, FruitColIdx - 1,
-                               255, 255, 255, 255, 0.9f, 0.9f, 0.5f, 0.5f);
+    OmgImgList->DrawImage("ElementsInside", X + w / 2 - 26, Y + h / 2 - 26, FruitColIdx - 1,
+                          {.ScaleX = 0.9f, .ScaleY = 0.9f, .CenterX = 0.5f, .CenterY = 0.5f});
   } else if (ToolKind == tlBomb) {
     // Sparks at the fuse, top right of the bomb.
-    OmgImgList->DrawImageColor("BombSparks", X + w * 0.62f, Y - 6, SparkFrame, 255, 255, 255,
-                               255, 1, 1, 0, 0, 0, 2);
+    OmgImgList->DrawImage("BombSparks", X + w * 0.62f, Y - 6, SparkFrame, {.Blend = bmAdditive});
   }
 }

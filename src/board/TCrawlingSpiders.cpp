@@ -279,9 +279,10 @@ void TCrawlingSpiders::Draw(TSpider& s) {
     cy = 0.65f;
     angle = s.Angle;
   }
-  OmgImgList->DrawImageColor(name, x + shadowX, y + shadowY, pattern, 0, 0, 0,
-                             static_cast<std::uint8_t>(ShadowAlpha), 1, 1, cx, cy, angle);
-  OmgImgList->DrawImageColor(name, x, y, pattern, 255, 255, 255, 255, 1, 1, cx, cy, angle);
+  OmgImgList->DrawImage(name, x + shadowX, y + shadowY, pattern,
+                        {.R = 0, .G = 0, .B = 0, .A = static_cast<std::uint8_t>(ShadowAlpha),
+                         .CenterX = cx, .CenterY = cy, .Angle = angle});
+  OmgImgList->DrawImage(name, x, y, pattern, {.CenterX = cx, .CenterY = cy, .Angle = angle});
 }
 
 void TCrawlingSpiders::UpdateAndDraw() {

@@ -154,10 +154,10 @@ void TFallingElements::UpdateAndDraw() {
       }
     }
     if (e.State == fsFree || !OmgImgList) continue;
-    OmgImgList->DrawImageColor("ElementsInside", static_cast<float>(RoundHalfEven(e.X) + AdjustX),
-                               static_cast<float>(RoundHalfEven(e.Y) + AdjustY), e.Code - 1, 255,
-                               255, 255, static_cast<std::uint8_t>(e.Alpha), e.Scale, e.Scale,
-                               0.5f, 0.5f, e.Angle);
+    OmgImgList->DrawImage("ElementsInside", static_cast<float>(RoundHalfEven(e.X) + AdjustX),
+                          static_cast<float>(RoundHalfEven(e.Y) + AdjustY), e.Code - 1,
+                          {.A = static_cast<std::uint8_t>(e.Alpha), .ScaleX = e.Scale,
+                           .ScaleY = e.Scale, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = e.Angle});
   }
 }
 

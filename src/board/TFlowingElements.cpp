@@ -155,10 +155,11 @@ void TFlowingElements::UpdateAndDraw() {
       if (f.Angle <= 0) f.Angle += 360;
     }
     if (OmgImgList)
-      OmgImgList->DrawImageColor("FlowingElements",
-                                 static_cast<float>(RoundHalfEven(f.X + f.SwingOffset)),
-                                 static_cast<float>(RoundHalfEven(f.Y)), f.Pattern, 255, 255, 255,
-                                 255, f.Scale, f.Scale, 0.5f, 0.5f, f.Angle);
+      OmgImgList->DrawImage("FlowingElements",
+                            static_cast<float>(RoundHalfEven(f.X + f.SwingOffset)),
+                            static_cast<float>(RoundHalfEven(f.Y)), f.Pattern,
+                            {.ScaleX = f.Scale, .ScaleY = f.Scale, .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = f.Angle});
   }
 }
 

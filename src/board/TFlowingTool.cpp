@@ -47,6 +47,7 @@ void TFlowingTool::UpdateAndDraw() {
     }
     if (!OmgImgList || ImgName.empty()) continue;
     const float scale = 1.0f + 0.25f * std::sin(f.Age * 0.35f);
-    OmgImgList->DrawImageColor(ImgName, f.X, f.Y, 0, 255, 255, 255, 255, scale, scale, 0.5f, 0.5f);
+    OmgImgList->DrawImage(ImgName, f.X, f.Y, 0,
+                          {.ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f});
   }
 }

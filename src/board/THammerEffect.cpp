@@ -54,9 +54,10 @@ void THammerEffect::UpdateAndDraw() {
   }
   if (!OmgImgList) return;
   // Swinging back turns the head away from the board; zero is the strike.
-  OmgImgList->DrawImageColor("HammerHitting",
-                             static_cast<float>(BoardLeft + 52 * Tile.X + PointerAdjustX - 27),
-                             static_cast<float>(BoardTop + 52 * Tile.Y + PointerAdjustY - 82), 0,
-                             255, 255, 255, static_cast<std::uint8_t>(CurrentAlpha), CurrentScale,
-                             CurrentScale, 0.4f, 0.8f, -SwingAngle);
+  OmgImgList->DrawImage("HammerHitting",
+                        static_cast<float>(BoardLeft + 52 * Tile.X + PointerAdjustX - 27),
+                        static_cast<float>(BoardTop + 52 * Tile.Y + PointerAdjustY - 82), 0,
+                        {.A = static_cast<std::uint8_t>(CurrentAlpha), .ScaleX = CurrentScale,
+                         .ScaleY = CurrentScale, .CenterX = 0.4f, .CenterY = 0.8f,
+                         .Angle = -SwingAngle});
 }

@@ -126,12 +126,15 @@ void THammeredObjectsEffect::Draw(const TSlot& s, float x, float y) const {
     return;
   }
   if (t.Element == ecUniBubble)
-    OmgImgList->DrawImageColor("BubbleInside", x, y, 0, 255, 255, 255, alpha, 1.15f, 1.15f, 0.5f,
-                               0.5f);
+    OmgImgList->DrawImage(
+        "BubbleInside", x, y, 0,
+        {.A = alpha, .ScaleX = 1.15f, .ScaleY = 1.15f, .CenterX = 0.5f, .CenterY = 0.5f});
   else if (t.Element >= 1 && t.Element <= ecPotion2)
-    OmgImgList->DrawImageColor("ElementsInside", x, y, t.Element - 1, 255, 255, 255, alpha, 1.15f,
-                               1.15f, 0.5f, 0.5f);
+    OmgImgList->DrawImage(
+        "ElementsInside", x, y, t.Element - 1,
+        {.A = alpha, .ScaleX = 1.15f, .ScaleY = 1.15f, .CenterX = 0.5f, .CenterY = 0.5f});
   if (t.Web != 0)
-    OmgImgList->DrawImageColor("Web", x - 1, y - 2, 0, 255, 255, 255, alpha, 1.15f, 1.15f, 0.5f,
-                               0.5f);
+    OmgImgList->DrawImage(
+        "Web", x - 1, y - 2, 0,
+        {.A = alpha, .ScaleX = 1.15f, .ScaleY = 1.15f, .CenterX = 0.5f, .CenterY = 0.5f});
 }

@@ -43,15 +43,15 @@ void TLightningEffect::UpdateAndDraw() {
   if (Type == ltHorizontal) {
     const float x = static_cast<float>(BoardLeft + 52 * (First - 1));
     const float y = static_cast<float>(BoardTop + 52 * (Tile.Y - 1) + 26) - across;
-    OmgImgList->DrawImageColor("LightningEffect", x, y, pattern, 255, 255, 255,
-                               static_cast<std::uint8_t>(alpha), length / sheetWidth, 1, 0, 0.5f,
-                               0, 2);
+    OmgImgList->DrawImage("LightningEffect", x, y, pattern,
+                          {.A = static_cast<std::uint8_t>(alpha), .ScaleX = length / sheetWidth,
+                           .CenterY = 0.5f, .Blend = bmAdditive});
   } else {
     // The strip turned upright about its left end, which lies on the column's middle.
     const float x = static_cast<float>(BoardLeft + 52 * (Tile.X - 1) + 26);
     const float y = static_cast<float>(BoardTop + 52 * (First - 1)) - across;
-    OmgImgList->DrawImageColor("LightningEffect", x, y, pattern, 255, 255, 255,
-                               static_cast<std::uint8_t>(alpha), length / sheetWidth, 1, 0, 0.5f,
-                               90, 2);
+    OmgImgList->DrawImage("LightningEffect", x, y, pattern,
+                          {.A = static_cast<std::uint8_t>(alpha), .ScaleX = length / sheetWidth,
+                           .CenterY = 0.5f, .Angle = 90, .Blend = bmAdditive});
   }
 }

@@ -97,16 +97,16 @@ void TLockerFrames::Draw(const TFrame& f) {
   if (moving) {
     static const std::uint8_t TrailAlpha[3] = {120, 90, 60};
     for (int i = 0; i < 3; ++i)
-      OmgImgList->DrawImageColor("BrownTile", static_cast<float>(RoundHalfEven(f.PrevX[i])),
-                                 static_cast<float>(RoundHalfEven(f.PrevY[i])), 0, 255, 255, 255,
-                                 TrailAlpha[i], 1, 1, 0, 0, 0, 2);
+      OmgImgList->DrawImage("BrownTile", static_cast<float>(RoundHalfEven(f.PrevX[i])),
+                            static_cast<float>(RoundHalfEven(f.PrevY[i])), 0,
+                            {.A = TrailAlpha[i], .Blend = bmAdditive});
   }
   const int pattern = f.Level - 1 + (TileKind == tkUpgraded ? 2 : 0);
   const bool turning = f.Angle > 0;
-  OmgImgList->DrawImageColor("BrownTile", static_cast<float>(RoundHalfEven(f.X)),
-                             static_cast<float>(RoundHalfEven(f.Y)), pattern, 255, 255, 255, 255,
-                             turning ? 1.2f : 1, turning ? 1.2f : 1, 0.5f, 0.5f,
-                             turning ? f.Angle : 0);
+  OmgImgList->DrawImage("BrownTile", static_cast<float>(RoundHalfEven(f.X)),
+                        static_cast<float>(RoundHalfEven(f.Y)), pattern,
+                        {.ScaleX = turning ? 1.2f : 1, .ScaleY = turning ? 1.2f : 1,
+                         .CenterX = 0.5f, .CenterY = 0.5f, .Angle = turning ? f.Angle : 0});
 }
 
 void TLockerFrames::UpdateAndDraw() {

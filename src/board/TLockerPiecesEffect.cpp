@@ -43,10 +43,11 @@ void TLockerPiecesEffect::UpdateAndDraw() {
       continue;
     }
     if (OmgImgList)
-      OmgImgList->DrawImageColor("BrownTile", static_cast<float>(RoundHalfEven(p.X)),
-                                 static_cast<float>(RoundHalfEven(p.Y)), p.Pattern, 255, 255, 255,
-                                 static_cast<std::uint8_t>(p.Alpha), p.Scale, p.Scale, 0.5f, 0.5f,
-                                 p.Angle);
+      OmgImgList->DrawImage("BrownTile", static_cast<float>(RoundHalfEven(p.X)),
+                            static_cast<float>(RoundHalfEven(p.Y)), p.Pattern,
+                            {.A = static_cast<std::uint8_t>(p.Alpha), .ScaleX = p.Scale,
+                             .ScaleY = p.Scale, .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = p.Angle});
   }
 }
 

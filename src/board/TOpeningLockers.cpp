@@ -49,11 +49,13 @@ void TOpeningLockers::Draw(TPoint p, const TTile& t) {
   }
   const auto a = static_cast<std::uint8_t>(alpha);
   if (t.Element == ecUniBubble)
-    OmgImgList->DrawImageColor("BubbleInside", x, y, UniFruitColorIndex - 1, 255, 255, 255, a,
-                               scale, scale, 0.5f, 0.5f);
+    OmgImgList->DrawImage(
+        "BubbleInside", x, y, UniFruitColorIndex - 1,
+        {.A = a, .ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f});
   else if (t.Element >= 1 && t.Element <= ecPotion2)
-    OmgImgList->DrawImageColor("ElementsInside", x, y, t.Element - 1, 255, 255, 255, a, scale,
-                               scale, 0.5f, 0.5f);
+    OmgImgList->DrawImage(
+        "ElementsInside", x, y, t.Element - 1,
+        {.A = a, .ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f});
 }
 
 void TOpeningLockers::Clear() {

@@ -65,10 +65,11 @@ void TSwapEffect::DrawSlot(const TSlot& s) {
     if (m.Kind != okFruit || m.Colour < 1 || m.Colour > ecPotion2) continue;
     float x = BoardLeft + 52.0f * (m.From.X - 1) + dx * m.Dir * s.Progress;
     float y = BoardTop + 52.0f * (m.From.Y - 1) + dy * m.Dir * s.Progress;
-    OmgImgList->DrawImageColor("ElementsInside", x + 2, y + 5, m.Colour - 1, 0, 0, 0, 80, 1.15f,
-                               1.15f, 0.5f, 0.5f);
-    OmgImgList->DrawImageColor("ElementsInside", x, y, m.Colour - 1, 255, 255, 255, 255, 1.15f,
-                               1.15f, 0.5f, 0.5f);
+    OmgImgList->DrawImage("ElementsInside", x + 2, y + 5, m.Colour - 1,
+                          {.R = 0, .G = 0, .B = 0, .A = 80, .ScaleX = 1.15f, .ScaleY = 1.15f,
+                           .CenterX = 0.5f, .CenterY = 0.5f});
+    OmgImgList->DrawImage("ElementsInside", x, y, m.Colour - 1,
+                          {.ScaleX = 1.15f, .ScaleY = 1.15f, .CenterX = 0.5f, .CenterY = 0.5f});
     if (s.MatchOccurs && m.Worm != wsEaten) {
       // The element moving forward leads; its flash trails 19 pixels behind it.
       float back = m.Dir == 1 ? -19.0f : 0.0f;

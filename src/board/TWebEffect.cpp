@@ -21,9 +21,9 @@ void TWebEffect::UpdateAndDraw() {
     // Drawn where the board draws a whole web, sagging a pixel a frame.
     const float x = static_cast<float>(BoardLeft + 52 * (s.Tile.X - 1) - 1);
     const float y = static_cast<float>(BoardTop + 52 * (s.Tile.Y - 1) - 2 + s.Counter);
-    OmgImgList->DrawImageColor("Web", x, y, pattern, 255, 255, 255,
-                               static_cast<std::uint8_t>(alpha), 1 + 0.01f * s.Counter,
-                               1 + 0.01f * s.Counter, 0.5f, 0.5f);
+    OmgImgList->DrawImage("Web", x, y, pattern,
+                          {.A = static_cast<std::uint8_t>(alpha), .ScaleX = 1 + 0.01f * s.Counter,
+                           .ScaleY = 1 + 0.01f * s.Counter, .CenterX = 0.5f, .CenterY = 0.5f});
   }
 }
 

@@ -100,9 +100,9 @@ void TBoardBorder::UpdateAndDraw() {
         StepAlpha(alpha);
         int pattern = Patterns[x - 1][y - 1][h];
         if (pattern == 0 || alpha == 0 || !OmgImgList) continue;
-        OmgImgList->DrawImageColor("BoardBorder", static_cast<float>(BoardLeft + 52 * (x - 1) - 11),
-                                   static_cast<float>(BoardTop + 52 * (y - 1) - 12), pattern - 1,
-                                   255, 255, 255, static_cast<std::uint8_t>(alpha));
+        OmgImgList->DrawImage("BoardBorder", static_cast<float>(BoardLeft + 52 * (x - 1) - 11),
+                              static_cast<float>(BoardTop + 52 * (y - 1) - 12), pattern - 1,
+                              {.A = static_cast<std::uint8_t>(alpha)});
       }
     }
 }

@@ -80,16 +80,20 @@ void TCollectorEffect::UpdateAndDraw() {
     }
     const float alpha = r.Alpha * RingAlphaFactor;
     if (alpha <= 10 || !OmgImgList) continue;
-    OmgImgList->DrawImageColor(
-        "CollectorWave", static_cast<float>(RoundHalfEven(X - 44 - 140.0 * r.Scale)),
-        static_cast<float>(Y - 51), WavePattern - 1, static_cast<std::uint8_t>(red),
-        static_cast<std::uint8_t>(green), static_cast<std::uint8_t>(blue),
-        static_cast<std::uint8_t>(std::min(255, RoundHalfEven(alpha))), r.Scale, r.Scale,
-        0.5f + 1.4f * r.Scale, 0.5f, r.Angle, 2);
+    OmgImgList->DrawImage("CollectorWave",
+                          static_cast<float>(RoundHalfEven(X - 44 - 140.0 * r.Scale)),
+                          static_cast<float>(Y - 51), WavePattern - 1,
+                          {.R = static_cast<std::uint8_t>(red),
+                           .G = static_cast<std::uint8_t>(green),
+                           .B = static_cast<std::uint8_t>(blue),
+                           .A = static_cast<std::uint8_t>(std::min(255, RoundHalfEven(alpha))),
+                           .ScaleX = r.Scale, .ScaleY = r.Scale, .CenterX = 0.5f + 1.4f * r.Scale,
+                           .CenterY = 0.5f, .Angle = r.Angle, .Blend = bmAdditive});
   }
   if (BlurAlphaValue > 10 && OmgImgList)
-    OmgImgList->DrawImageColor("CollectorBlur", static_cast<float>(X), static_cast<float>(Y),
-                               std::max(0, Colour - 1), 255, 255, 255,
-                               static_cast<std::uint8_t>(RoundHalfEven(BlurAlphaValue)),
-                               BlurScaleValue, BlurScaleValue, 0.5f, 0.5f, BlurAngle);
+    OmgImgList->DrawImage("CollectorBlur", static_cast<float>(X), static_cast<float>(Y),
+                          std::max(0, Colour - 1),
+                          {.A = static_cast<std::uint8_t>(RoundHalfEven(BlurAlphaValue)),
+                           .ScaleX = BlurScaleValue, .ScaleY = BlurScaleValue, .CenterX = 0.5f,
+                           .CenterY = 0.5f, .Angle = BlurAngle});
 }

@@ -50,9 +50,9 @@ void TGlobalShine::UpdateAndDraw() {
       int& f = Frame[x - 1][y - 1];
       if (f < 0) continue;
       if (Area[x - 1][y - 1] && OmgImgList)
-        OmgImgList->DrawImageColor("TileShine", static_cast<float>(BoardLeft + 52 * (x - 1)),
-                                   static_cast<float>(BoardTop + 52 * (y - 1)), f, 255, 255, 255,
-                                   static_cast<std::uint8_t>(ShineAlpha), 1, 1, 0, 0, 0, 2);
+        OmgImgList->DrawImage("TileShine", static_cast<float>(BoardLeft + 52 * (x - 1)),
+                              static_cast<float>(BoardTop + 52 * (y - 1)), f,
+                              {.A = static_cast<std::uint8_t>(ShineAlpha), .Blend = bmAdditive});
       if (++f >= ShineFrameCount) f = -1;
     }
 }

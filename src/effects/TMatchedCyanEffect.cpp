@@ -62,10 +62,11 @@ void TMatchedCyanEffect::UpdateAndDraw() {
     int size = RoundHalfEven(p.Size);
     int alpha = RoundHalfEven(p.Alpha);
     if (alpha <= 0) continue;
-    OmgImgList->DrawImageColor("CyanParticle", static_cast<float>(RoundHalfEven(p.X) - size / 2),
-                               static_cast<float>(RoundHalfEven(p.Y) - size / 2), p.Pattern - 1,
-                               255, 255, 255, static_cast<std::uint8_t>(alpha > 255 ? 255 : alpha),
-                               p.Size / OrigParticleWidth, p.Size / OrigParticleHeight, 0, 0, 0, 2);
+    OmgImgList->DrawImage("CyanParticle", static_cast<float>(RoundHalfEven(p.X) - size / 2),
+                          static_cast<float>(RoundHalfEven(p.Y) - size / 2), p.Pattern - 1,
+                          {.A = static_cast<std::uint8_t>(alpha > 255 ? 255 : alpha),
+                           .ScaleX = p.Size / OrigParticleWidth,
+                           .ScaleY = p.Size / OrigParticleHeight, .Blend = bmAdditive});
   }
 }
 

@@ -117,19 +117,22 @@ void TNewDiamondEffect::Draw() {
     }
     int a = std::clamp(RoundHalfEven(alpha), 0, 255);
     if (a == 0) continue;
-    OmgImgList->DrawImageColor("DiamondShine", rx, ry, 0, 255, 255, 255,
-                               static_cast<std::uint8_t>(a),
-                               (extra + CurrentSize) / OrigFlowerShineWidth,
-                               (extra + CurrentSize) / OrigFlowerShineHeight, 0.5f, 0.5f,
-                               ray.Angle, 2);
+    OmgImgList->DrawImage("DiamondShine", rx, ry, 0,
+                          {.A = static_cast<std::uint8_t>(a),
+                           .ScaleX = (extra + CurrentSize) / OrigFlowerShineWidth,
+                           .ScaleY = (extra + CurrentSize) / OrigFlowerShineHeight, .CenterX = 0.5f,
+                           .CenterY = 0.5f, .Angle = ray.Angle, .Blend = bmAdditive});
   }
   if (Phase == 4) return;
   const int pattern = std::max(0, AcquiredFlowerIdx - 7);
   const float sx = CurrentSize / OrigBigFlowerWidth, sy = CurrentSize / OrigBigFlowerHeight;
   const float left = x - OrigBigFlowerWidth / 2, top = y - OrigBigFlowerHeight / 2;
   const float angle = Swing.Value;
-  OmgImgList->DrawImageColor("DiamondsBig", left + 10, top + 13, pattern, 0, 0, 0,
-                             static_cast<std::uint8_t>(ShadowAlpha), sx, sy, 0.5f, 0.5f, angle);
-  OmgImgList->DrawImageColor("DiamondsBig", left, top, pattern, 255, 255, 255, 255, sx, sy, 0.5f,
-                             0.5f, angle);
+  OmgImgList->DrawImage("DiamondsBig", left + 10, top + 13, pattern,
+                        {.R = 0, .G = 0, .B = 0, .A = static_cast<std::uint8_t>(ShadowAlpha),
+                         .ScaleX = sx, .ScaleY = sy, .CenterX = 0.5f, .CenterY = 0.5f,
+                         .Angle = angle});
+  OmgImgList->DrawImage(
+      "DiamondsBig", left, top, pattern,
+      {.ScaleX = sx, .ScaleY = sy, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = angle});
 }

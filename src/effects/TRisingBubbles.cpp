@@ -48,9 +48,9 @@ void TRisingBubbles::Draw(TOmegaImageList& images, const std::string& name, int 
                           int originY, int alpha) const {
   for (const TBubble& b : Slots) {
     if (!b.Active) continue;
-    images.DrawImageColor(name, static_cast<float>(originX + RoundHalfEven(b.X)),
-                          static_cast<float>(originY + RoundHalfEven(b.Y)), b.Bursting ? 1 : 0,
-                          255, 255, 255, static_cast<std::uint8_t>(alpha), 1, 1, 0, 0, 0, 2);
+    images.DrawImage(name, static_cast<float>(originX + RoundHalfEven(b.X)),
+                     static_cast<float>(originY + RoundHalfEven(b.Y)), b.Bursting ? 1 : 0,
+                     {.A = static_cast<std::uint8_t>(alpha), .Blend = bmAdditive});
   }
 }
 

@@ -65,9 +65,9 @@ void TScreenDustEffect::UpdateAndDraw() {
     if (m.X < AreaLeft || m.X > AreaRight || m.Y < AreaTop || m.Y > AreaBottom) m.Active = false;
     int a = RoundHalfEven(m.Alpha);
     a = a < 0 ? 0 : (a > 255 ? 255 : a);
-    OmgImgList.DrawImageColor("ScreenDustEffect", static_cast<float>(RoundHalfEven(m.X)),
-                              static_cast<float>(RoundHalfEven(m.Y)), m.Kind - 1, 255, 255, 255,
-                              static_cast<std::uint8_t>(a), m.Size / DustOrigWidth,
-                              m.Size / DustOrigHeight, 0, 0, 0, 2);
+    OmgImgList.DrawImage("ScreenDustEffect", static_cast<float>(RoundHalfEven(m.X)),
+                         static_cast<float>(RoundHalfEven(m.Y)), m.Kind - 1,
+                         {.A = static_cast<std::uint8_t>(a), .ScaleX = m.Size / DustOrigWidth,
+                          .ScaleY = m.Size / DustOrigHeight, .Blend = bmAdditive});
   }
 }

@@ -42,9 +42,9 @@ void TShineEffect::UpdateAndDraw() {
   }
   if (fading) CurrentAlpha = std::max(0, CurrentAlpha - AlphaDecrement);
   if (!OmgImgList || CurrentAlpha == 0) return;
-  OmgImgList->DrawImageColor("ShineEffect", static_cast<float>(X + PosAdjustX - CurrentSize / 2),
-                             static_cast<float>(Y + PosAdjustY - CurrentSize / 2), 0, 255, 255, 255,
-                             static_cast<std::uint8_t>(std::min(255, CurrentAlpha)),
-                             CurrentSize / OrigShineWidth, CurrentSize / OrigShineHeight, 0, 0, 0,
-                             2);
+  OmgImgList->DrawImage("ShineEffect", static_cast<float>(X + PosAdjustX - CurrentSize / 2),
+                        static_cast<float>(Y + PosAdjustY - CurrentSize / 2), 0,
+                        {.A = static_cast<std::uint8_t>(std::min(255, CurrentAlpha)),
+                         .ScaleX = CurrentSize / OrigShineWidth,
+                         .ScaleY = CurrentSize / OrigShineHeight, .Blend = bmAdditive});
 }

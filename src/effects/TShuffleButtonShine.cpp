@@ -32,10 +32,10 @@ void TShuffleButtonShine::UpdateAndDraw() {
   for (const TRaySet::TRay& ray : Rays.Rays()) {
     float alpha = ray.Alpha - FadeAmount;
     if (alpha < MinGlobalAlpha) continue;
-    OmgImgList->DrawImageColor("MannaShine", static_cast<float>(Left), static_cast<float>(Top), 0,
-                               255, 255, 255,
-                               static_cast<std::uint8_t>(std::min(255, RoundHalfEven(alpha))),
-                               ray.Size / OrigShineWidth, ray.Size / OrigShineHeight, 0.5f, 0.5f,
-                               ray.Angle, 2);
+    OmgImgList->DrawImage("MannaShine", static_cast<float>(Left), static_cast<float>(Top), 0,
+                          {.A = static_cast<std::uint8_t>(std::min(255, RoundHalfEven(alpha))),
+                           .ScaleX = ray.Size / OrigShineWidth,
+                           .ScaleY = ray.Size / OrigShineHeight, .CenterX = 0.5f, .CenterY = 0.5f,
+                           .Angle = ray.Angle, .Blend = bmAdditive});
   }
 }

@@ -40,9 +40,9 @@ void TSnowEffect::UpdateAndDraw(int interval, float alphaFactor) {
   for (const TFlake& f : Flakes) {
     if (!f.Active) continue;
     int a = RoundHalfEven(f.Alpha * alphaFactor);
-    OmgImgList.DrawImageColor("Snow", static_cast<float>(RoundHalfEven(f.X)),
-                              static_cast<float>(RoundHalfEven(f.Y)), 0, 255, 255, 255,
-                              static_cast<std::uint8_t>(a > 255 ? 255 : a), f.Size, f.Size);
+    OmgImgList.DrawImage(
+        "Snow", static_cast<float>(RoundHalfEven(f.X)), static_cast<float>(RoundHalfEven(f.Y)), 0,
+        {.A = static_cast<std::uint8_t>(a > 255 ? 255 : a), .ScaleX = f.Size, .ScaleY = f.Size});
   }
 }
 

@@ -52,8 +52,8 @@ void TStarsEffect::UpdateAndDraw() {
       s.Timer += TickMilliseconds;
       if (s.Timer >= s.Lifetime) s.Active = false;  // drawn this last time
       if (OmgImgList)
-        OmgImgList->DrawImageColor("LittleStars", s.X, s.Y, s.Pattern - 1, 255, 255, 255,
-                                   static_cast<std::uint8_t>(s.Alpha), 1, 1, 0, 0, 0, 2);
+        OmgImgList->DrawImage("LittleStars", s.X, s.Y, s.Pattern - 1,
+                              {.A = static_cast<std::uint8_t>(s.Alpha), .Blend = bmAdditive});
     }
 }
 

@@ -68,8 +68,14 @@ void TImageListItem::ReleaseTexture() {
   }
 }
 
-void TImageListItem::Draw(float x, float y, int pattern) {
-  DrawPattern(nullptr, x, y, 0, pattern, false, false, 0xFFFFFFFF, 1, 1, 0, 0, 0);
+void TImageListItem::Draw(float x, float y, int pattern, const TDrawStyle& style) {
+  DrawPattern(nullptr, x, y, style.Blend, pattern, style.Mirror, style.Flip, style.Argb(),
+              style.ScaleX, style.ScaleY, style.CenterX, style.CenterY, style.Angle);
+}
+
+void TImageListItem::DrawRect(const TSourceRect& src, float x, float y, const TDrawStyle& style) {
+  DrawPattern(&src, x, y, style.Blend, 0, style.Mirror, style.Flip, style.Argb(), style.ScaleX,
+              style.ScaleY, style.CenterX, style.CenterY, style.Angle);
 }
 
 void TImageListItem::DrawColor(float x, float y, int blendMode, int pattern, std::uint8_t r,

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/TDrawStyle.h"
 #include "engine/TPicture.h"
 #include "platform/IRenderBackend.h"
 
@@ -43,7 +44,9 @@ class TImageListItem {
   bool CreateTexture();
   void ReleaseTexture();
 
-  void Draw(float x, float y, int pattern);
+  void Draw(float x, float y, int pattern, const TDrawStyle& style = {});
+  // A rectangle of the picture in pixels instead of a pattern.
+  void DrawRect(const TSourceRect& src, float x, float y, const TDrawStyle& style = {});
   void DrawColor(float x, float y, int blendMode, int pattern, std::uint8_t r, std::uint8_t g,
                  std::uint8_t b, std::uint8_t a, float scaleX, float scaleY, float centerX,
                  float centerY, float angle);

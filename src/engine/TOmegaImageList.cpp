@@ -85,8 +85,9 @@ TImageListItem* TOmegaImageList::FindToDraw(const std::string& name, int pattern
   return item;
 }
 
-void TOmegaImageList::DrawImage(const std::string& name, float x, float y, int pattern) {
-  if (TImageListItem* item = FindToDraw(name, pattern)) item->Draw(x, y, pattern);
+void TOmegaImageList::DrawImage(const std::string& name, float x, float y, int pattern,
+                                const TDrawStyle& style) {
+  if (TImageListItem* item = FindToDraw(name, pattern)) item->Draw(x, y, pattern, style);
 }
 
 void TOmegaImageList::DrawImageColor(const std::string& name, float x, float y, int pattern,

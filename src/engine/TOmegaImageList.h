@@ -49,7 +49,8 @@ class TOmegaImageList : public TComponent {
   void ReportError(const std::string& message);
 
   // The game draws by name through these.
-  void DrawImage(const std::string& name, float x, float y, int pattern);
+  void DrawImage(const std::string& name, float x, float y, int pattern,
+                 const TDrawStyle& style = {});
   void DrawImageColor(const std::string& name, float x, float y, int pattern, std::uint8_t r,
                       std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX = 1,
                       float scaleY = 1, float centerX = 0, float centerY = 0, float angle = 0,

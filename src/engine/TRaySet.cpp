@@ -48,7 +48,9 @@ void TRaySet::Draw(TOmegaImageList& images, const std::string& name, float x, fl
     int a = RoundHalfEven(r.Alpha * strength);
     if (a < 0) a = 0;
     if (a > 255) a = 255;
-    images.DrawImageColor(name, x, y, 0, 255, 255, 255, static_cast<std::uint8_t>(a),
-                          r.Size * scaleX, r.Size * scaleY, 0.5f, 0.5f, r.Angle, 2);
+    images.DrawImage(name, x, y, 0,
+                     {.A = static_cast<std::uint8_t>(a), .ScaleX = r.Size * scaleX,
+                      .ScaleY = r.Size * scaleY, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = r.Angle,
+                      .Blend = bmAdditive});
   }
 }

@@ -115,10 +115,13 @@ void TAbsorbedEnergy::Draw() {
   for (const TParticle& p : Ring) {
     if (!p.Active) continue;
     const float gs = p.Size / static_cast<float>(glowW);
-    OmgImgList->DrawImageColor("CyanParticle", p.X - glowW / 2.0f, p.Y - glowW / 2.0f,
-                               p.Pattern - 1, r, g, b, 40, gs, gs, 0.5f, 0.5f, p.Angle, 2);
+    OmgImgList->DrawImage("CyanParticle", p.X - glowW / 2.0f, p.Y - glowW / 2.0f, p.Pattern - 1,
+                          {.R = r, .G = g, .B = b, .A = 40, .ScaleX = gs, .ScaleY = gs,
+                           .CenterX = 0.5f, .CenterY = 0.5f, .Angle = p.Angle,
+                           .Blend = bmAdditive});
     const float cs = p.Scale * 0.6f;
-    OmgImgList->DrawImageColor("ScreenDustEffect", p.X - coreW / 2.0f, p.Y - coreW / 2.0f, 0, r,
-                               g, b, 110, cs, cs, 0.5f, 0.5f, 0, 2);
+    OmgImgList->DrawImage("ScreenDustEffect", p.X - coreW / 2.0f, p.Y - coreW / 2.0f, 0,
+                          {.R = r, .G = g, .B = b, .A = 110, .ScaleX = cs, .ScaleY = cs,
+                           .CenterX = 0.5f, .CenterY = 0.5f, .Blend = bmAdditive});
   }
 }

@@ -72,11 +72,12 @@ void TCombos::Update() {
     }
     if (OmgImgList) {
       const float scale = s.Pop * FBreath.Value;
-      OmgImgList->DrawImageColor("ComboText", static_cast<float>(s.Pos.X + TextOffsetX),
-                                 static_cast<float>(s.Pos.Y + TextOffsetY),
-                                 std::clamp(s.MatchCount - 4, 0, 3), 255, 255, 255,
-                                 static_cast<std::uint8_t>(s.Alpha), scale, scale, 0.5f, 0.5f,
-                                 FWobble.Value / 3);
+      OmgImgList->DrawImage("ComboText", static_cast<float>(s.Pos.X + TextOffsetX),
+                            static_cast<float>(s.Pos.Y + TextOffsetY),
+                            std::clamp(s.MatchCount - 4, 0, 3),
+                            {.A = static_cast<std::uint8_t>(s.Alpha), .ScaleX = scale,
+                             .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = FWobble.Value / 3});
     }
     if (TMotion::TimerTick(s.Timer, ShowingTime)) {
       s.Active = false;

@@ -69,11 +69,13 @@ void TCombosConveyer::Update() {
     }
     if (OmgImgList) {
       const float s = static_cast<float>(it.Scale);
-      OmgImgList->DrawImageColor(
-          "ComboText", static_cast<float>(RoundHalfEven(it.X) + TCombos::TextOffsetX),
-          static_cast<float>(RoundHalfEven(it.Y) + TCombos::TextOffsetY),
-          std::clamp(it.MatchCount - 4, 0, 3), 255, 255, 255,
-          static_cast<std::uint8_t>(it.Alpha), s, s, 0.5f, 0.5f, static_cast<float>(it.Angle));
+      OmgImgList->DrawImage("ComboText",
+                            static_cast<float>(RoundHalfEven(it.X) + TCombos::TextOffsetX),
+                            static_cast<float>(RoundHalfEven(it.Y) + TCombos::TextOffsetY),
+                            std::clamp(it.MatchCount - 4, 0, 3),
+                            {.A = static_cast<std::uint8_t>(it.Alpha), .ScaleX = s, .ScaleY = s,
+                             .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = static_cast<float>(it.Angle)});
     }
   }
 }

@@ -199,14 +199,14 @@ void TElementGather::Draw() {
     const int a = IconOffset(i);
     const TPulse& p = Pulses[s];
     if (!p.Active) {
-      OmgImgList->DrawImageColor("ElementGather", static_cast<float>(o.X + a),
-                                 static_cast<float>(o.Y + 7), s, 255, 255, 255,
-                                 Counters[s].Value() == 0 ? 125 : 255);
+      OmgImgList->DrawImage("ElementGather", static_cast<float>(o.X + a),
+                            static_cast<float>(o.Y + 7), s,
+                            {.A = static_cast<std::uint8_t>(Counters[s].Value() == 0 ? 125 : 255)});
     } else {
       const float scale = static_cast<float>(p.Size / std::max(1, OrigPulsingFruitWidth));
-      OmgImgList->DrawImageColor("PulsingElements", static_cast<float>(o.X + a - 3),
-                                 static_cast<float>(o.Y + 4), s, 255, 255, 255, 255, scale, scale,
-                                 0.5f, 0.5f);
+      OmgImgList->DrawImage("PulsingElements", static_cast<float>(o.X + a - 3),
+                            static_cast<float>(o.Y + 4), s,
+                            {.ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f});
     }
     // The last one still rolls down to its 0 (and is heard); a 0 itself is not shown.
     TJackpotScore& c = Counters[s];

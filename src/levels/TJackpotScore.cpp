@@ -131,8 +131,8 @@ void TJackpotScore::Update() {
     if (r.Active) {
       const int pattern = r.Anim.Frame();  // the roll runs whether or not anything is drawn
       if (OmgImgList) {
-        OmgImgList->DrawImageColor(DigitBlurImg, x, static_cast<float>(blurTop), pattern, 255,
-                                   255, 255, BlurAlpha);
+        OmgImgList->DrawImage(DigitBlurImg, x, static_cast<float>(blurTop), pattern,
+                              {.A = BlurAlpha});
         if (i >= hidden)
           OmgImgList->DrawImage(DigitImg, x, static_cast<float>(Top + SlideOffset(r)),
                                 text[i] - '0');

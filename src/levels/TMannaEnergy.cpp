@@ -126,14 +126,13 @@ void TMannaEnergy::Draw() {
   const float surface = y + static_cast<float>(MaxPixelProgress + LiquidAdjustY - c);
   if (c > 0) {
     if (TImageListItem* liquid = OmgImgList->Find("MannaEnergyLiquid"))
-      liquid->DrawRect({0, MaxPixelProgress - c, EnergyWidth, EnergyHeight}, x, surface, 0, false,
-                       false, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+      liquid->DrawRect({0, MaxPixelProgress - c, EnergyWidth, EnergyHeight}, x, surface);
   }
   if (Shown > 0) {
     const float sx = 36.0f / static_cast<float>(std::max(1, OrigWaveWidth));
     const float sy = 7.0f / static_cast<float>(std::max(1, OrigWaveHeight));
     for (int i = 0; i < 3; ++i)
-      OmgImgList->DrawImageColor("MannaEnergyWave", x + 27.0f * static_cast<float>(i), surface - 4,
-                                 Waves[i].Frame(), 255, 255, 255, 130, sx, sy);
+      OmgImgList->DrawImage("MannaEnergyWave", x + 27.0f * static_cast<float>(i), surface - 4,
+                            Waves[i].Frame(), {.A = 130, .ScaleX = sx, .ScaleY = sy});
   }
 }

@@ -131,16 +131,17 @@ void TObjectiveInfo::Draw() {
   const int pattern = Objective == goBossMode ? 1 : 0;
   float x, y;
   at(0, 0, x, y);
-  OmgImgList->DrawImageColor("ObjInfoShadow", x, y, 0, 255, 255, 255, a, whole, whole);
+  OmgImgList->DrawImage("ObjInfoShadow", x, y, 0, {.A = a, .ScaleX = whole, .ScaleY = whole});
   // The logo and the title pop about their own middles.
   at(254, 27, x, y);
   float s = whole * Pops[0].Ratio;
   float ox = OmgImgList->TileWidthOf("ObjInfoLogo") * whole * (Pops[0].Ratio - 1) / 2;
   float oy = OmgImgList->TileHeightOf("ObjInfoLogo") * whole * (Pops[0].Ratio - 1) / 2;
-  OmgImgList->DrawImageColor("ObjInfoLogo", x - ox, y - oy, pattern, 255, 255, 255, a, s, s);
+  OmgImgList->DrawImage("ObjInfoLogo", x - ox, y - oy, pattern, {.A = a, .ScaleX = s, .ScaleY = s});
   at(208, 143, x, y);
   s = whole * Pops[1].Ratio;
   ox = OmgImgList->TileWidthOf("ObjInfoTitle") * whole * (Pops[1].Ratio - 1) / 2;
   oy = OmgImgList->TileHeightOf("ObjInfoTitle") * whole * (Pops[1].Ratio - 1) / 2;
-  OmgImgList->DrawImageColor("ObjInfoTitle", x - ox, y - oy, pattern, 255, 255, 255, a, s, s);
+  OmgImgList->DrawImage("ObjInfoTitle", x - ox, y - oy, pattern,
+                        {.A = a, .ScaleX = s, .ScaleY = s});
 }

@@ -42,8 +42,9 @@ void TPigeonScoring::Update() {
   const int x = RoundHalfEven(FX), y = RoundHalfEven(FY);
   if (OmgImgList) {
     const float s = static_cast<float>(1.25 * FScale);
-    OmgImgList->DrawImageColor("Birdie", static_cast<float>(x), static_cast<float>(y), 0, 255,
-                               255, 255, 255, s, s, 0.5f, 0.5f, static_cast<float>(Angle()));
+    OmgImgList->DrawImage("Birdie", static_cast<float>(x), static_cast<float>(y), 0,
+                          {.ScaleX = s, .ScaleY = s, .CenterX = 0.5f, .CenterY = 0.5f,
+                           .Angle = static_cast<float>(Angle())});
   }
   if (OnPosUpdate) OnPosUpdate(*this, x, y);
   if (OnSparkleRequest)

@@ -57,22 +57,22 @@ void TPlusOneBigHeart::Step() {
   }
 }
 
-void TPlusOneBigHeart::DrawFrame(int pattern, int alpha, double size, int blendMode) {
+void TPlusOneBigHeart::DrawFrame(int pattern, int alpha, double size, TBlendMode blend) {
   if (!OmgImgList) return;
   const float w = static_cast<float>(OmgImgList->TileWidthOf(PlusOneBigHeartImg));
   const float h = static_cast<float>(OmgImgList->TileHeightOf(PlusOneBigHeartImg));
   const float s = static_cast<float>(size);
-  OmgImgList->DrawImageColor(PlusOneBigHeartImg, Left - w / 2, Top - h / 2, pattern, 255, 255,
-                             255, static_cast<std::uint8_t>(std::clamp(alpha, 0, 255)), s, s,
-                             0.5f, 0.5f, 0, blendMode);
+  OmgImgList->DrawImage(PlusOneBigHeartImg, Left - w / 2, Top - h / 2, pattern,
+                        {.A = static_cast<std::uint8_t>(std::clamp(alpha, 0, 255)), .ScaleX = s,
+                         .ScaleY = s, .CenterX = 0.5f, .CenterY = 0.5f, .Blend = blend});
 }
 
 void TPlusOneBigHeart::Update() {
   Step();
   if (FPhase == TPhase::Landing || FPhase == TPhase::Attached || FPhase == TPhase::Leaving)
-    DrawFrame(MainFrameIdx, FAlpha, FSize, 0);
+    DrawFrame(MainFrameIdx, FAlpha, FSize, bmNormal);
   if (FShineOn) {
-    DrawFrame(ShineFrameIdx, FShineAlpha, FShineSize, 2);
+    DrawFrame(ShineFrameIdx, FShineAlpha, FShineSize, bmAdditive);
     FShineAlpha -= ShineAlphaStep;
     FShineSize += ShineSizeStep;
     if (FShineAlpha <= ShineEndAlpha) FShineOn = false;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/TBlendMode.h"
 #include "engine/TComponent.h"
 
 class TOmegaImageList;
@@ -38,7 +39,7 @@ class TPlusOneBigHeart : public TComponent {
 
  private:
   void Step();
-  void DrawFrame(int pattern, int alpha, double size, int blendMode);
+  void DrawFrame(int pattern, int alpha, double size, TBlendMode blend);
 
   TPhase FPhase = TPhase::Off;
   int Delay = 0, Timer = 0;

@@ -86,12 +86,12 @@ void TResultStats::Draw() {
   const float y1 = y0 + LineSpacing;
   const float y2 = y1 + LineSpacing;
   if (OmgImgList) {
-    OmgImgList->DrawImageColor("ResultStatsHighlight", x - 48, y1 - 28, 0, 255, 255, 255,
-                               static_cast<std::uint8_t>(FScoreHighlight));
+    OmgImgList->DrawImage("ResultStatsHighlight", x - 48, y1 - 28, 0,
+                          {.A = static_cast<std::uint8_t>(FScoreHighlight)});
     if (FBonusCount >= 1) {
       OmgImgList->DrawImage("ElementIcons", x - 46, y0 + 70, static_cast<int>(FBonusKind));
-      OmgImgList->DrawImageColor("ResultStatsHighlight", x - 79, y2 - 28, 0, 255, 255, 255,
-                                 static_cast<std::uint8_t>(FBonusHighlight));
+      OmgImgList->DrawImage("ResultStatsHighlight", x - 79, y2 - 28, 0,
+                            {.A = static_cast<std::uint8_t>(FBonusHighlight)});
     }
   }
   if (!GlobGameText) return;

@@ -69,12 +69,12 @@ void TSlotDoneEffect::Draw(const TBadge& b) {
   if (!OmgImgList || b.Phase == bpFree) return;
   const float x = static_cast<float>(b.X), y = static_cast<float>(b.Y);
   const float scale = b.Pop * b.Breath.Value;
-  OmgImgList->DrawImageColor("SlotDoneShine", x - 30, y - 28, 0, 255, 255, 255,
-                             static_cast<std::uint8_t>(std::min(b.Alpha, 165)), scale, scale, 0.5f,
-                             0.5f, b.ShineAngle);
-  OmgImgList->DrawImageColor("SlotDone", x, y, 0, 255, 255, 255,
-                             static_cast<std::uint8_t>(b.Alpha), scale, scale, 0.5f, 0.5f,
-                             b.Swing.Value);
+  OmgImgList->DrawImage("SlotDoneShine", x - 30, y - 28, 0,
+                        {.A = static_cast<std::uint8_t>(std::min(b.Alpha, 165)), .ScaleX = scale,
+                         .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = b.ShineAngle});
+  OmgImgList->DrawImage("SlotDone", x, y, 0,
+                        {.A = static_cast<std::uint8_t>(b.Alpha), .ScaleX = scale, .ScaleY = scale,
+                         .CenterX = 0.5f, .CenterY = 0.5f, .Angle = b.Swing.Value});
 }
 
 void TSlotDoneEffect::UpdateAndDraw() {

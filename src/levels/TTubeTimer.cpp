@@ -118,7 +118,6 @@ void TTubeTimer::Draw() {
     if (TImageListItem* liquid = OmgImgList->Find("TubeTimerEnergy"))
       liquid->DrawRect({0, FLiquidOffset, EnergyWidth, EnergyHeight},
                        x + static_cast<float>(EnergyAdjustX),
-                       y + static_cast<float>(EnergyAdjustY + FLiquidOffset), 0, false, false, 255,
-                       255, 255, 255, 1, 1, 0, 0, 0);
+                       y + static_cast<float>(EnergyAdjustY + FLiquidOffset));
   }
 }

@@ -42,10 +42,10 @@ void TWynnetScoring::Update() {
   if (!OmgImgList) return;
   const auto a = static_cast<std::uint8_t>(FAlpha);
   const float x = static_cast<float>(Left), y = static_cast<float>(Top);
-  OmgImgList->DrawImageColor("CharScoringBody", x, y, 0, 255, 255, 255, a);
-  OmgImgList->DrawImageColor("CharScoringEyes", x + 160, y + 66, eyes, 255, 255, 255, a);
+  OmgImgList->DrawImage("CharScoringBody", x, y, 0, {.A = a});
+  OmgImgList->DrawImage("CharScoringEyes", x + 160, y + 66, eyes, {.A = a});
   // The arm turns about its elbow, which the sleeve cover hides.
-  OmgImgList->DrawImageColor("CharScoringHand", x + 273, y + 48, 0, 255, 255, 255, a, 1, 1,
-                             0.5f, 0.92f, HandAngle());
-  OmgImgList->DrawImageColor("CharScoringHandCover", x + 300, y + 269, 0, 255, 255, 255, a);
+  OmgImgList->DrawImage("CharScoringHand", x + 273, y + 48, 0,
+                        {.A = a, .CenterX = 0.5f, .CenterY = 0.92f, .Angle = HandAngle()});
+  OmgImgList->DrawImage("CharScoringHandCover", x + 300, y + 269, 0, {.A = a});
 }

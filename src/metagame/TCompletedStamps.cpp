@@ -41,9 +41,10 @@ void TCompletedStamps::Draw() {
     const TPoint p = Stamps[island - 1];
     const float x = static_cast<float>(p.X), y = static_cast<float>(p.Y);
     if (island == Animated)
-      OmgImgList->DrawImageColor("CompletedStamp", x, y, 0, 255, 255, 255,
-                                 static_cast<std::uint8_t>(StampAlpha), StampSize, StampSize,
-                                 0.5f, 0.5f, StampAngle);
+      OmgImgList->DrawImage("CompletedStamp", x, y, 0,
+                            {.A = static_cast<std::uint8_t>(StampAlpha), .ScaleX = StampSize,
+                             .ScaleY = StampSize, .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = StampAngle});
     else
       OmgImgList->DrawImage("CompletedStamp", x, y, 0);
   }

@@ -91,8 +91,8 @@ void TMapIslands::Draw() {
   if (!OmgImgList) return;
   for (int n = 1; n <= IslandCount; ++n) {
     const TPoint p = Pictures[n - 1];
-    OmgImgList->DrawImageColor("MapRoom" + std::to_string(n), static_cast<float>(p.X),
-                               static_cast<float>(p.Y), 0, 255, 255, 255,
-                               Opened(n) ? 255 : ClosedAlpha);
+    OmgImgList->DrawImage("MapRoom" + std::to_string(n), static_cast<float>(p.X),
+                          static_cast<float>(p.Y), 0,
+                          {.A = static_cast<std::uint8_t>(Opened(n) ? 255 : ClosedAlpha)});
   }
 }

@@ -32,10 +32,10 @@ void TWorldMapObjects::UpdateAndDraw() {
   if (!OmgImgList) return;
   for (int v = 0; v < VehicleCount; ++v) {
     const TJourney& j = Journeys[Journey[v]];
-    OmgImgList->DrawImageColor("WorldMapTransports", j.X, j.Y, j.Pattern, 255, 255, 255, 255, 1,
-                               1, j.CenterX, j.CenterY, Angle[v]);
+    OmgImgList->DrawImage("WorldMapTransports", j.X, j.Y, j.Pattern,
+                          {.CenterX = j.CenterX, .CenterY = j.CenterY, .Angle = Angle[v]});
   }
   for (float a : Cloud)
-    OmgImgList->DrawImageColor("WorldMapClouds", CloudX, CloudY, 0, 255, 255, 255, 255, 1, 1,
-                               CloudCenterX, CloudCenterY, a);
+    OmgImgList->DrawImage("WorldMapClouds", CloudX, CloudY, 0,
+                          {.CenterX = CloudCenterX, .CenterY = CloudCenterY, .Angle = a});
 }

@@ -108,9 +108,8 @@ void TFormMain::ApplyPause() {
 
 void TFormMain::DrawPausedWord() {
   PausedPulse.Step();
-  OmegaImageList1.DrawImageColor("Paused", 603, 354, 0, 255, 255, 255,
-                                 static_cast<std::uint8_t>(std::min(255.0f, PausedPulse.Value)),
-                                 1, 1, 0, 0, 0);
+  OmegaImageList1.DrawImage("Paused", 603, 354, 0,
+                            {.A = static_cast<std::uint8_t>(std::min(255.0f, PausedPulse.Value))});
 }
 
 void TFormMain::DrawInGameMenu() {

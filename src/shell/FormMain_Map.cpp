@@ -43,8 +43,8 @@ void TFormMain::SceneMap() {
   if (!OmegaImageList1.Find("MapBG")) LoadImageFile(igMain, "MapBG.jpg", srLateLoad, ifJpeg);
   OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
   WorldMapObjects->UpdateAndDraw();
-  OmegaImageList1.DrawImageColor("GameLogo", -20, 20, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f,
-                                 LogoSwing.Value);
+  OmegaImageList1.DrawImage("GameLogo", -20, 20, 0,
+                            {.CenterX = 0.5f, .CenterY = 0.5f, .Angle = LogoSwing.Value});
   MapIslands->Draw();
   CompletedStamps->Draw();
   ChapterEntryComment->UpdateAndDraw();

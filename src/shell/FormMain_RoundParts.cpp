@@ -230,10 +230,10 @@ void TFormMain::DrawEnergyBonusPopup() {
   if (!EnergyBonusPopper.Running()) return;
   EnergyBonusPopper.Update();
   const float r = EnergyBonusPopper.Ratio();
-  OmegaImageList1.DrawImageColor("EnergyBonusText", EnergyBonusPopper.X(), EnergyBonusPopper.Y(),
-                                 EnergyBonusPattern, 255, 255, 255,
-                                 static_cast<std::uint8_t>(EnergyBonusPopper.Alpha()), r, r, 0.5f,
-                                 0.5f);
+  OmegaImageList1.DrawImage("EnergyBonusText", EnergyBonusPopper.X(), EnergyBonusPopper.Y(),
+                            EnergyBonusPattern,
+                            {.A = static_cast<std::uint8_t>(EnergyBonusPopper.Alpha()), .ScaleX = r,
+                             .ScaleY = r, .CenterX = 0.5f, .CenterY = 0.5f});
 }
 
 void TFormMain::CountEnergyElement() { MannaEnergy->AddOne(); }

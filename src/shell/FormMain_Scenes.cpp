@@ -167,8 +167,9 @@ void TFormMain::DrawMenuScene() {
   OmegaImageList1.DrawImage("MenuBG", 0, 0, 0);
   int eyes = MenuBlink.Frame();
   if (eyes != TAnimData::Hidden) OmegaImageList1.DrawImage("CharEyes", 359, 162, eyes);
-  OmegaImageList1.DrawImageColor("CharWand", 569, 132, 0, 255, 255, 255, 255, 1, 1, 0.99226004f,
-                                 0.08370044f, WandSwing.Value * 0.059f);
+  OmegaImageList1.DrawImage(
+      "CharWand", 569, 132, 0,
+      {.CenterX = 0.99226004f, .CenterY = 0.08370044f, .Angle = WandSwing.Value * 0.059f});
   OmegaImageList1.DrawImage("CharWandCover", 580, 457, 0);
   Snow->UpdateAndDraw(24, 0.75f);
   TPoint welcome = WelcomePanel->Position();
@@ -182,9 +183,9 @@ void TFormMain::DrawMenuScene() {
   HighScoresButton->Draw();
   ExitButton->Draw();
   HelpButton->Draw();
-  OmegaImageList1.DrawImageColor("GameLogo", static_cast<float>(menu.X - 90),
-                                 static_cast<float>(menu.Y - 172), 0, 255, 255, 255, 255, 1, 1,
-                                 0.5f, -50, LogoSwing.Value);
+  OmegaImageList1.DrawImage("GameLogo", static_cast<float>(menu.X - 90),
+                            static_cast<float>(menu.Y - 172), 0,
+                            {.CenterX = 0.5f, .CenterY = -50, .Angle = LogoSwing.Value});
   std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
   // A long name shrinks the line rather than losing its end.
   double greetingScale = TTextFit::ScaleToFit(GlobGameText.FontKind, greeting, 340, 0,
@@ -195,8 +196,8 @@ void TFormMain::DrawMenuScene() {
   if (IsWindows8OrLater) {
     TMotion::ApproachInt(NoticeAlpha, 25, NoticeTarget);
     if (NoticeAlpha > 0)
-      OmegaImageList1.DrawImageColor("Win8Notice", 606, 641, 0, 255, 255, 255,
-                                     static_cast<std::uint8_t>(NoticeAlpha));
+      OmegaImageList1.DrawImage("Win8Notice", 606, 641, 0,
+                                {.A = static_cast<std::uint8_t>(NoticeAlpha)});
   }
 }
 
@@ -209,10 +210,9 @@ void TFormMain::DrawPlayerSelectScene() {
   NameListWindow->Draw();
   if (NameListWindow->IsHidden()) return;
   const TNameList& list = *NameList;
-  OmegaImageList1.DrawImageColor("NameListSelection", static_cast<float>(list.Left - 13),
-                                 static_cast<float>((list.Selected() - 1) * list.VertGap +
-                                                    list.Top - 10),
-                                 0, 255, 255, 255, 150);
+  OmegaImageList1.DrawImage(
+      "NameListSelection", static_cast<float>(list.Left - 13),
+      static_cast<float>((list.Selected() - 1) * list.VertGap + list.Top - 10), 0, {.A = 150});
   for (int i = 1; i <= TNameList::SlotCount; ++i) {
     if (list.Name(i).empty()) continue;
     bool selected = i == list.Selected();

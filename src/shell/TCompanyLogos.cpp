@@ -14,7 +14,8 @@ void TCompanyLogos::Skip() {
 }
 
 void TCompanyLogos::UpdateAndDraw() {
-  if (CurrentLogo <= LogoCount) OmgImgList.DrawImageColor("WhiteRect", 0, 0, 0, 255, 255, 255, 255, 2, 2);
+  if (CurrentLogo <= LogoCount)
+    OmgImgList.DrawImage("WhiteRect", 0, 0, 0, {.ScaleX = 2, .ScaleY = 2});
   for (int n = 1; n <= LogoCount; ++n) {
     int& alpha = Alphas[n - 1];
     if (n == CurrentLogo) {
@@ -34,7 +35,7 @@ void TCompanyLogos::UpdateAndDraw() {
   }
   for (int n = CurrentLogo - 1; n <= CurrentLogo; ++n) {
     if (n < 1 || n > LogoCount) continue;
-    OmgImgList.DrawImageColor("CompanyLogo" + std::to_string(n), 0, 0, 0, 255, 255, 255,
-                              static_cast<unsigned char>(Alphas[n - 1]));
+    OmgImgList.DrawImage("CompanyLogo" + std::to_string(n), 0, 0, 0,
+                         {.A = static_cast<unsigned char>(Alphas[n - 1])});
   }
 }

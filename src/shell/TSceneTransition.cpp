@@ -44,11 +44,13 @@ void TSceneTransition::DrawFrame() {
   while (Angle >= 360) Angle -= 360;
   auto a = static_cast<std::uint8_t>(Alpha);
   float scale = SizeAdd + 2;
-  OmgImgList.DrawImageColor("TransDark", 252, -46, 0, 255, 255, 255, a, scale, scale, 0.5f, 0.5f,
-                            Angle);
+  OmgImgList.DrawImage(
+      "TransDark", 252, -46, 0,
+      {.A = a, .ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = Angle});
   float spin = scale * 0.29f / 2;
-  OmgImgList.DrawImageColor("TransSpin", 455, 158, 0, 255, 255, 255, a, spin, spin, 0.5f, 0.5f,
-                            Angle);
+  OmgImgList.DrawImage(
+      "TransSpin", 455, 158, 0,
+      {.A = a, .ScaleX = spin, .ScaleY = spin, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = Angle});
   if (SizeAdd <= 6) {
     const std::string& line = TextStringsComp.GameTexts[30];
     int w = GlobGameText.TextWidth(line, 0, 0.6);

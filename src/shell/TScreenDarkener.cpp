@@ -29,6 +29,6 @@ void TScreenDarkener::Draw() {
     Alpha -= AlphaStep;
     if (Alpha < 0) Alpha = 0;
   }
-  OmgImgList.DrawImageColor("BlackRect", 0, 0, 0, 255, 255, 255, static_cast<std::uint8_t>(Alpha),
-                            2, 2);
+  OmgImgList.DrawImage("BlackRect", 0, 0, 0,
+                       {.A = static_cast<std::uint8_t>(Alpha), .ScaleX = 2, .ScaleY = 2});
 }

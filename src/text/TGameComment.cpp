@@ -218,7 +218,7 @@ void TGameComment::UpdateAndDraw() {
     l.WavePhase = l.WavePhase % 8 + 1;
     float x = static_cast<float>(RoundHalfEven(l.X));
     float y = static_cast<float>(RoundHalfEven(l.Y + WaveOffset(ShiftAdjListKind, l.WavePhase)));
-    OmgImgList->DrawImageColor(LettersImg, x, y, TGameFont::PatternOf(FontKind, l.Char), 255, 255,
-                               255, static_cast<std::uint8_t>(l.Alpha), s, s);
+    OmgImgList->DrawImage(LettersImg, x, y, TGameFont::PatternOf(FontKind, l.Char),
+                          {.A = static_cast<std::uint8_t>(l.Alpha), .ScaleX = s, .ScaleY = s});
   }
 }

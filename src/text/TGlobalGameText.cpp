@@ -26,8 +26,8 @@ void TGlobalGameText::DrawText(float x, float y, int colour, int maxWidth, std::
     unsigned char c = static_cast<unsigned char>(ch);
     int advance = TGameFont::Advance(FontKind, c, extraSpacing, scale);
     if (maxWidth > 0 && advanced + advance > maxWidth) break;
-    OmgImgList->DrawImageColor(image, x + advanced - halfW, y - halfH,
-                               TGameFont::PatternOf(FontKind, c), r, g, b, alpha, s, s);
+    OmgImgList->DrawImage(image, x + advanced - halfW, y - halfH, TGameFont::PatternOf(FontKind, c),
+                          {.R = r, .G = g, .B = b, .A = alpha, .ScaleX = s, .ScaleY = s});
     advanced += advance;
   }
 }

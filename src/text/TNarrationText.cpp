@@ -101,9 +101,11 @@ void TNarrationText::Draw() {
       const int a = Alphas[l][i];
       const int x = X + advanced;
       if (a > 0 && OmgImgList)
-        OmgImgList->DrawImageColor(image, static_cast<float>(x), static_cast<float>(y),
-                                   TGameFont::PatternOf(FontKind, c), Red, Green, Blue,
-                                   static_cast<std::uint8_t>(std::min(a, 255)), s, s);
+        OmgImgList->DrawImage(image, static_cast<float>(x), static_cast<float>(y),
+                              TGameFont::PatternOf(FontKind, c),
+                              {.R = Red, .G = Green, .B = Blue,
+                               .A = static_cast<std::uint8_t>(std::min(a, 255)), .ScaleX = s,
+                               .ScaleY = s});
       if (JustReached[l][i] && OnTailPosUpdate)
         OnTailPosUpdate(*this, TPoint{x, y});
       advanced += TGameFont::Advance(FontKind, c, HorzSpaceAdd, FontRatio);

@@ -61,10 +61,11 @@ void TGameButton::Draw(std::uint8_t alpha) {
   if (!Visible) return;
   int pattern = Enabled ? 0 : 1;
   float scale = (Hover && IsPressed) ? PushedSizeRatio : 1.0f;
-  OmgImgList.DrawImageColor(ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern,
-                            255, 255, 255, alpha, scale, scale, 0.5f, 0.5f, 0);
+  OmgImgList.DrawImage(
+      ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern,
+      {.A = alpha, .ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f});
   if (Hover)
-    OmgImgList.DrawImageColor(ImageName, static_cast<float>(Left), static_cast<float>(Top),
-                              pattern, 255, 255, 0, static_cast<std::uint8_t>(HighlightAlpha),
-                              scale, scale, 0.5f, 0.5f, 0, 2);
+    OmgImgList.DrawImage(ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern,
+                         {.B = 0, .A = static_cast<std::uint8_t>(HighlightAlpha), .ScaleX = scale,
+                          .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f, .Blend = bmAdditive});
 }

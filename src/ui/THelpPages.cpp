@@ -24,7 +24,7 @@ void THelpPages::Draw() {
     else
       a = a - AlphaStep < 0 ? 0 : a - AlphaStep;
     if (a > 10)
-      OmgImgList.DrawImageColor("Help" + std::to_string(p), 0, 0, 0, 255, 255, 255,
-                                static_cast<std::uint8_t>(a));
+      OmgImgList.DrawImage("Help" + std::to_string(p), 0, 0, 0,
+                           {.A = static_cast<std::uint8_t>(a)});
   }
 }

@@ -27,17 +27,16 @@ void TLoadingBar::Draw() {
   int w = RoundHalfEven(static_cast<double>(Loaded) / count * FillWidth);
   if (w > 0) {
     if (TImageListItem* fill = OmgImgList.Find("LoadingBarFill"))
-      fill->DrawRect({0, 0, w, FillHeight}, x + 22, y + 22, 0, false, false, 255, 255, 255, 255, 1,
-                     1, 0, 0, 0);
+      fill->DrawRect({0, 0, w, FillHeight}, x + 22, y + 22);
   }
   OmgImgList.DrawImage("LoadingBarGlass", x + 23, y + 22, 0);
   if (LoadingFinished()) {
     FinishedAlpha.Step();
-    OmgImgList.DrawImageColor("LoadingBarText", x + 93, y + 23, 1, 255, 255, 255,
-                              static_cast<std::uint8_t>(FinishedAlpha.RoundedValue()));
+    OmgImgList.DrawImage("LoadingBarText", x + 93, y + 23, 1,
+                         {.A = static_cast<std::uint8_t>(FinishedAlpha.RoundedValue())});
   } else {
     LoadingAlpha.Step();
-    OmgImgList.DrawImageColor("LoadingBarText", x + 93, y + 23, 0, 255, 255, 255,
-                              static_cast<std::uint8_t>(LoadingAlpha.RoundedValue()));
+    OmgImgList.DrawImage("LoadingBarText", x + 93, y + 23, 0,
+                         {.A = static_cast<std::uint8_t>(LoadingAlpha.RoundedValue())});
   }
 }

@@ -31,7 +31,7 @@ void TVolumeBar::Draw() {
     if (fill) {
       int top = Enabled ? FillHeight : 0;
       fill->DrawRect({0, top, Displayed, top + FillHeight}, static_cast<float>(Left),
-                     static_cast<float>(Top), 0, false, false, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+                     static_cast<float>(Top));
     }
   }
   OmgImgList.DrawImage("VolumeGlass", static_cast<float>(Left - 1), static_cast<float>(Top), 0);

@@ -128,7 +128,7 @@ TEST(ImageList, BadFilesAreReportedAndLeaveNoPicture) {
   EXPECT_EQ(r.images.Find("Broken"), nullptr);
   // Drawing a name that is not loaded draws nothing.
   r.images.DrawImage("Broken", 0, 0, 0);
-  r.images.DrawImageColor("Missing", 0, 0, 0, 255, 255, 255, 255);
+  r.images.DrawImage("Missing", 0, 0, 0);
   EXPECT_TRUE(r.backend.Quads.empty());
 }
 
@@ -218,12 +218,12 @@ TEST(ImageList, PatternRules) {
   ExpectUV(r.Last().Corners[0], 16 * 52 / 1024.0f, 0);
   std::size_t before = r.backend.Quads.size();
   int blendChanges = r.backend.BlendChanges;
-  strip.DrawColor(0, 0, 2, TImageListItem::NoPattern, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  strip.Draw(0, 0, TImageListItem::NoPattern, {.Blend = bmAdditive});
   EXPECT_EQ(r.backend.Quads.size(), before);  // nothing drawn
   EXPECT_EQ(r.backend.BlendChanges, blendChanges);  // and nothing changed
 
   // Mirror and flip together turn the pattern by half a turn.
-  strip.DrawEx(0, 0, 1, true, true, 0xFFFFFFFF, 1, 1, 0, 0, 0);
+  strip.Draw(0, 0, 1, {.Mirror = true, .Flip = true});
   const auto& q = r.Last();
   ExpectUV(q.Corners[0], 2 * 52 / 1024.0f, 1 * 52 / 64.0f);
   ExpectUV(q.Corners[2], 1 * 52 / 1024.0f, 0);
@@ -233,16 +233,16 @@ TEST(ImageList, ScaleAndTurnAboutTheCentreFactors) {
   ListRig r;
   TImageListItem& item = r.Add("Square", 100, 50);
   // Scale 0 counts as 1.
-  item.DrawColor(10, 10, 0, 0, 255, 255, 255, 255, 0, 0, 0, 0, 0);
+  item.Draw(10, 10, 0, {.ScaleX = 0, .ScaleY = 0});
   EXPECT_FLOAT_EQ(r.Last().Corners[2].X, 110);
   EXPECT_FLOAT_EQ(r.Last().Corners[2].Y, 60);
   // Scale 2 about the top-left corner.
-  item.DrawColor(10, 10, 0, 0, 255, 255, 255, 255, 2, 3, 0, 0, 0);
+  item.Draw(10, 10, 0, {.ScaleX = 2, .ScaleY = 3});
   EXPECT_FLOAT_EQ(r.Last().Corners[0].X, 10);
   EXPECT_FLOAT_EQ(r.Last().Corners[2].X, 210);
   EXPECT_FLOAT_EQ(r.Last().Corners[2].Y, 160);
   // A quarter turn clockwise about the middle: the top-left corner goes to the top-right.
-  item.DrawColor(0, 0, 0, 0, 255, 255, 255, 255, 1, 1, 0.5f, 0.5f, 90);
+  item.Draw(0, 0, 0, {.CenterX = 0.5f, .CenterY = 0.5f, .Angle = 90});
   const auto& q = r.Last();
   EXPECT_NEAR(q.Corners[0].X, 75, 1e-4);
   EXPECT_NEAR(q.Corners[0].Y, -25, 1e-4);
@@ -254,10 +254,10 @@ TEST(ImageList, BlendModeIsSetOnlyWhenItChanges) {
   ListRig r;
   TImageListItem& item = r.Add("Glow", 16, 16);
   int base = r.backend.BlendChanges;
-  item.DrawColor(0, 0, 2, 0, 255, 255, 255, 255, 1, 1, 0, 0, 0);
-  item.DrawColor(0, 0, 2, 0, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  item.Draw(0, 0, 0, {.Blend = bmAdditive});
+  item.Draw(0, 0, 0, {.Blend = bmAdditive});
   EXPECT_EQ(r.backend.BlendChanges, base + 1);
-  item.DrawColor(0, 0, -1, 0, 255, 255, 255, 255, 1, 1, 0, 0, 0);
+  item.Draw(0, 0, 0, {.Blend = bmUnchanged});
   EXPECT_EQ(r.screen.GetBlendMode(), 2);
   EXPECT_EQ(r.Last().BlendMode, 2);
   item.Draw(0, 0, 0);

@@ -138,7 +138,7 @@ std::array<int, 3> BlendPixel(int mode, std::array<std::uint8_t, 4> src,
   screen.SetFiltering(false);
   screen.Clear(dst[0], dst[1], dst[2], 255);
   screen.BeginScene();
-  item.DrawColor(0, 0, mode, 0, 255, 255, 255, 255, 4, 4, 0, 0, 0);
+  item.Draw(0, 0, 0, {.ScaleX = 4, .ScaleY = 4, .Blend = static_cast<TBlendMode>(mode)});
   screen.EndScene();
   TPicture out;
   EXPECT_TRUE(screen.ReadBackBuffer(out));

@@ -68,13 +68,17 @@ struct TBenchScene {
       if (kind < 5) {
         Images->DrawImage("Elements", x, y, i % 18);
       } else if (kind < 7) {
-        Images->DrawImageColor("Glow", x, y, 0, 255, 240, 200, 160, 0.6f + (i % 5) * 0.2f,
-                               0.6f + (i % 5) * 0.2f, 0.5f, 0.5f, angle, 2);
+        Images->DrawImage("Glow", x, y, 0,
+                          {.G = 240, .B = 200, .A = 160, .ScaleX = 0.6f + (i % 5) * 0.2f,
+                           .ScaleY = 0.6f + (i % 5) * 0.2f, .CenterX = 0.5f, .CenterY = 0.5f,
+                           .Angle = angle, .Blend = bmAdditive});
       } else if (kind < 9) {
-        Images->DrawImageColor("Particles", x, y, i % 21, 255, 255, 255, 200, 0.5f, 0.5f, 0.5f,
-                               0.5f, angle, i % 2 == 0 ? 2 : 0);
+        Images->DrawImage("Particles", x, y, i % 21,
+                          {.A = 200, .ScaleX = 0.5f, .ScaleY = 0.5f, .CenterX = 0.5f,
+                           .CenterY = 0.5f, .Angle = angle,
+                           .Blend = i % 2 == 0 ? bmAdditive : bmNormal});
       } else {
-        Images->DrawImageColor("Panel", x, y, 0, 255, 255, 255, 230, 0.8f, 0.8f, 0, 0, 0, 0);
+        Images->DrawImage("Panel", x, y, 0, {.A = 230, .ScaleX = 0.8f, .ScaleY = 0.8f});
       }
     }
     Screen->EndScene();

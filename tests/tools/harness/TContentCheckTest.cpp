@@ -144,7 +144,7 @@ TEST_F(ContentCheck, UnknownNamesAreListedOnce) {
   auto h = Start({});
   Play(*h, "", 3);
   h->Form().OmegaImageList1.DrawImage("NoSuchPicture", 0, 0, 0);
-  h->Form().OmegaImageList1.DrawImageColor("NoSuchPicture", 0, 0, 0, 255, 255, 255, 255);
+  h->Form().OmegaImageList1.DrawImage("NoSuchPicture", 0, 0, 0, {.A = 128});
   ASSERT_GT(h->Form().OmegaImageList1.Count(), 0);
   h->Form().OmegaImageList1.DrawImage(h->Form().OmegaImageList1.Item(0).Name, 0, 0, 0);
   TSoundShortcuts::PlaySFX("NoSuchSound");
