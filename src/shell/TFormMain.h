@@ -475,9 +475,6 @@ class TFormMain {
   bool GoldTileUpgradeOwned() const;
   void PrepareAfterMainLoad();
   void ReloadButtonSizes();
-  std::unique_ptr<TGameButton> MakeButton(const std::string& image, int left, int top);
-  std::unique_ptr<TGameMenuWindow> MakeWindow(const std::string& image, int left, int top,
-                                              int hideX, int hideY, int step, TShowDir dir);
   void PlaceMenuButtons(TPoint panel);
   void PlaceOptionWidgets(TPoint window);
   void LoadOptionWidgets();
