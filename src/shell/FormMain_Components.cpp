@@ -9,7 +9,7 @@
 void TFormMain::CreateComponents() {
   auto trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
   const TWidgetMaker make(OmegaImageList1);
-  LoadingBar = std::make_unique<TLoadingBar>(OmegaImageList1);
+  TShellParts::Create(IsWindows8OrLater);
 
   // Sound: a missing or broken audio output leaves the game silent, never stopped.
   if (Services.Audio) Services.Audio->Init();
@@ -70,9 +70,6 @@ void TFormMain::CreateComponents() {
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
   CreditLines = std::make_unique<TCreditLines>(GlobGameText, TextStrings);
-  Snow = std::make_unique<TSnowEffect>(OmegaImageList1);
-  ScreenDust = std::make_unique<TScreenDustEffect>(OmegaImageList1);
-  ScreenDust->IsWindows8OrLater = IsWindows8OrLater;
 
   // The shell's buttons and windows.
   StorySkipButton = make.Button("StorySkipButton", 1259, 728);
