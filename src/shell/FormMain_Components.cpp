@@ -3,33 +3,13 @@
 #include "platform/TFileSystem.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "shell/TFormMain.h"
+#include "shell/TWidgetMaker.h"
 #include "ui/TCursorRequest.h"
-
-std::unique_ptr<TGameButton> TFormMain::MakeButton(const std::string& image, int left, int top) {
-  auto b = std::make_unique<TGameButton>(OmegaImageList1);
-  b->ImageName = image;
-  b->SetPosition(left, top);
-  return b;
-}
-
-std::unique_ptr<TGameMenuWindow> TFormMain::MakeWindow(const std::string& image, int left, int top,
-                                                       int hideX, int hideY, int step,
-                                                       TShowDir dir) {
-  auto w = std::make_unique<TGameMenuWindow>(OmegaImageList1);
-  w->WindowImg = image;
-  w->Left = left;
-  w->Top = top;
-  w->HidingXPos = hideX;
-  w->HidingYPos = hideY;
-  w->MoveStep = step;
-  w->ShowDir = dir;
-  w->HideNow();
-  return w;
-}
 
 void TFormMain::CreateComponents() {
   auto trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
-  LoadingBar = std::make_unique<TLoadingBar>(OmegaImageList1);
+  const TWidgetMaker make(OmegaImageList1);
+  TShellParts::Create(IsWindows8OrLater);
 
   // Sound: a missing or broken audio output leaves the game silent, never stopped.
   if (Services.Audio) Services.Audio->Init();
@@ -90,40 +70,37 @@ void TFormMain::CreateComponents() {
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
   CreditLines = std::make_unique<TCreditLines>(GlobGameText, TextStrings);
-  Snow = std::make_unique<TSnowEffect>(OmegaImageList1);
-  ScreenDust = std::make_unique<TScreenDustEffect>(OmegaImageList1);
-  ScreenDust->IsWindows8OrLater = IsWindows8OrLater;
 
   // The shell's buttons and windows.
-  StorySkipButton = MakeButton("StorySkipButton", 1259, 728);
-  HelpDoneButton = MakeButton("WindowDoneButton", 626, 675);
+  StorySkipButton = make.Button("StorySkipButton", 1259, 728);
+  HelpDoneButton = make.Button("WindowDoneButton", 626, 675);
   HelpPages = std::make_unique<THelpPages>(OmegaImageList1);
-  NameListWindow = MakeWindow("NameListWindow", 449, 191, -470, 191, 100, sdToRight);
-  InfoWindow = MakeWindow("InfoWindow", 480, 187, 480, -400, 85, sdToDown);
-  HighScoreWindow = MakeWindow("InfoWindow", 480, 187, 1366, 187, 100, sdToLeft);
-  AddNameWindow = MakeWindow("AddNameWindow", 450, 271, -470, 271, 100, sdToRight);
-  OptionsWindow = MakeWindow("OptionsWindow", 460, 187, -450, 187, 100, sdToRight);
-  CreditsDoneButton = MakeButton("WindowDoneButton", -999, -999);
-  NameListNewButton = MakeButton("NameListNewButton", -999, -999);
-  NameListDeleteButton = MakeButton("NameListDeleteButton", -999, -999);
-  NameListOKButton = MakeButton("WindowOKButton", -999, -999);
-  AddNameOKButton = MakeButton("WindowOKButton", -999, -999);
-  AddNameCancelButton = MakeButton("WindowCancelButton", -999, -999);
-  ChangePlayerLink = MakeButton("ChangePlayerLink", -999, -999);
-  PlayButton = MakeButton("PlayButton", -999, -999);
-  OptionsButton = MakeButton("OptionsButton", -999, -999);
-  HighScoresButton = MakeButton("HighScoresButton", -999, -999);
-  ExitButton = MakeButton("ExitButton", -999, -999);
-  HelpButton = MakeButton("HelpButton", -999, -999);
-  MapMenuButton = MakeButton("MapMenuButton", -999, -999);
-  MapPlayButton = MakeButton("MapPlayButton", -999, -999);
-  OptionsCreditsButton = MakeButton("CreditsButton", -999, -999);
-  OptionsOKButton = MakeButton("WindowOKButton", -999, -999);
-  SoundMinusButton = MakeButton("VolumeMinusButton", -999, -999);
-  SoundPlusButton = MakeButton("VolumePlusButton", -999, -999);
-  MusicMinusButton = MakeButton("VolumeMinusButton", -999, -999);
-  MusicPlusButton = MakeButton("VolumePlusButton", -999, -999);
-  HighScoresOKButton = MakeButton("WindowOKButton", -999, -999);
+  NameListWindow = make.Window("NameListWindow", 449, 191, -470, 191, 100, sdToRight);
+  InfoWindow = make.Window("InfoWindow", 480, 187, 480, -400, 85, sdToDown);
+  HighScoreWindow = make.Window("InfoWindow", 480, 187, 1366, 187, 100, sdToLeft);
+  AddNameWindow = make.Window("AddNameWindow", 450, 271, -470, 271, 100, sdToRight);
+  OptionsWindow = make.Window("OptionsWindow", 460, 187, -450, 187, 100, sdToRight);
+  CreditsDoneButton = make.Button("WindowDoneButton", -999, -999);
+  NameListNewButton = make.Button("NameListNewButton", -999, -999);
+  NameListDeleteButton = make.Button("NameListDeleteButton", -999, -999);
+  NameListOKButton = make.Button("WindowOKButton", -999, -999);
+  AddNameOKButton = make.Button("WindowOKButton", -999, -999);
+  AddNameCancelButton = make.Button("WindowCancelButton", -999, -999);
+  ChangePlayerLink = make.Button("ChangePlayerLink", -999, -999);
+  PlayButton = make.Button("PlayButton", -999, -999);
+  OptionsButton = make.Button("OptionsButton", -999, -999);
+  HighScoresButton = make.Button("HighScoresButton", -999, -999);
+  ExitButton = make.Button("ExitButton", -999, -999);
+  HelpButton = make.Button("HelpButton", -999, -999);
+  MapMenuButton = make.Button("MapMenuButton", -999, -999);
+  MapPlayButton = make.Button("MapPlayButton", -999, -999);
+  OptionsCreditsButton = make.Button("CreditsButton", -999, -999);
+  OptionsOKButton = make.Button("WindowOKButton", -999, -999);
+  SoundMinusButton = make.Button("VolumeMinusButton", -999, -999);
+  SoundPlusButton = make.Button("VolumePlusButton", -999, -999);
+  MusicMinusButton = make.Button("VolumeMinusButton", -999, -999);
+  MusicPlusButton = make.Button("VolumePlusButton", -999, -999);
+  HighScoresOKButton = make.Button("WindowOKButton", -999, -999);
 
   MenuPanel = std::make_unique<TPanelMover>();
   MenuPanel->Setup(1014, 234, 1014, 270, 0, 1);
@@ -136,18 +113,10 @@ void TFormMain::CreateComponents() {
 
   SoundBar = std::make_unique<TVolumeBar>(OmegaImageList1);
   MusicBar = std::make_unique<TVolumeBar>(OmegaImageList1);
-  auto check = [this](const char* image, int width) {
-    auto c = std::make_unique<TGameCheckBox>(OmegaImageList1);
-    c->ImageName = image;
-    c->Width = width;
-    c->Height = 31;
-    c->Left = c->Top = -999;
-    return c;
-  };
-  SoundCheck = check("CheckBoxSound", 78);
-  MusicCheck = check("CheckBoxMusic", 95);
-  FullScreenCheck = check("CheckBoxFullscreen", 146);
-  TutorialCheck = check("CheckBoxTutorial", 118);
+  SoundCheck = make.CheckBox("CheckBoxSound", 78, 31);
+  MusicCheck = make.CheckBox("CheckBoxMusic", 95, 31);
+  FullScreenCheck = make.CheckBox("CheckBoxFullscreen", 146, 31);
+  TutorialCheck = make.CheckBox("CheckBoxTutorial", 118, 31);
   TutorialCheck->Checked = true;
 
   // The menu's small motions: a blink now and then, a gently swinging wand and logo.

@@ -1,15 +1,17 @@
 // Pausing a level: the in-game menu and its five buttons, the "Paused" word, and the
 // bookkeeping that brings a level back exactly as paused or running as it was.
 #include "shell/TFormMain.h"
+#include "shell/TWidgetMaker.h"
 
 void TFormMain::CreateInGameMenu() {
-  InGameMenuButton = MakeButton("InGameMenuButton", 1236, 718);
-  InGameMenuWindow = MakeWindow("InGameMenuWindow", 555, 172, 555, -420, 85, sdToDown);
-  InGameResumeButton = MakeButton("InGameResumeButton", -999, -999);
-  InGameRestartButton = MakeButton("InGameRestartButton", -999, -999);
-  InGameOptionsButton = MakeButton("InGameOptionsButton", -999, -999);
-  InGameHelpButton = MakeButton("InGameHelpButton", -999, -999);
-  InGameToMenuButton = MakeButton("InGameToMenuButton", -999, -999);
+  const TWidgetMaker make(OmegaImageList1);
+  InGameMenuButton = make.Button("InGameMenuButton", 1236, 718);
+  InGameMenuWindow = make.Window("InGameMenuWindow", 555, 172, 555, -420, 85, sdToDown);
+  InGameResumeButton = make.Button("InGameResumeButton", -999, -999);
+  InGameRestartButton = make.Button("InGameRestartButton", -999, -999);
+  InGameOptionsButton = make.Button("InGameOptionsButton", -999, -999);
+  InGameHelpButton = make.Button("InGameHelpButton", -999, -999);
+  InGameToMenuButton = make.Button("InGameToMenuButton", -999, -999);
   PausedPulse = TValueUpDown{120, 300, 6, 6};
 
   InGameMenuWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {

@@ -7,13 +7,7 @@
 #include "shell/TFormMain.h"
 #include "shell/TSaveFolders.h"
 
-TFormMain::TFormMain(const TShellServices& services)
-    : OmegaScreen1(services.Backend),
-      OmegaImageList1(&OmegaScreen1),
-      OmegaTimer1(*services.Clock),
-      CompanyLogos(OmegaImageList1),
-      Services(services),
-      ImageLoader(OmegaImageList1, SpriteTileCount) {
+TFormMain::TFormMain(const TShellServices& services) : TShellParts(services), Services(services) {
   // The values of the form resource.
   OmegaScreen1.Width = 1366;
   OmegaScreen1.Height = 768;

@@ -75,14 +75,6 @@ void TFormMain::LoadFolderPngs(TImageGroup group) {
     LoadImageFile(group, f, srGroupFolder, ifPng);
 }
 
-void TFormMain::UnloadGroup(TImageGroup group) {
-  if (const int list = LoadedListOf(group); list >= 0) LoadedImages.Unload(list, OmegaImageList1);
-}
-
-bool TFormMain::GroupLoaded(TImageGroup group) const {
-  const int list = LoadedListOf(group);
-  return list >= 0 && LoadedImages.IsLoaded(list);
-}
 
 void TFormMain::CountMainImages() {
   int count = static_cast<int>(TFileSystem::ListFiles(ImagesFolder, ".jpg").size() +

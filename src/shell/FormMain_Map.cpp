@@ -3,8 +3,10 @@
 #include "audio/TSoundShortcuts.h"
 #include "metagame/TIslandRewards.h"
 #include "shell/TFormMain.h"
+#include "shell/TWidgetMaker.h"
 
 void TFormMain::CreateMapComponents() {
+  const TWidgetMaker make(OmegaImageList1);
   MapIslands = std::make_unique<TMapIslands>();
   CompletedStamps = std::make_unique<TCompletedStamps>();
   WorldMapObjects = std::make_unique<TWorldMapObjects>();
@@ -12,7 +14,7 @@ void TFormMain::CreateMapComponents() {
       &OmegaImageList1;
   MapIslands->TextStringsComp = &TextStrings;
   CompletedStamps->PlaySound = [](const std::string& name) { TSoundShortcuts::PlaySFX(name); };
-  HubPlayButton = MakeButton("BookPlayButton", 1122, 651);
+  HubPlayButton = make.Button("BookPlayButton", 1122, 651);
   HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
 }
 

@@ -4,12 +4,14 @@
 #include "levels/TScoreRules.h"
 #include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
+#include "shell/TWidgetMaker.h"
 
 namespace {
 void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
 }  // namespace
 
 void TFormMain::CreateRoundComponents() {
+  const TWidgetMaker make(OmegaImageList1);
   LevelParams = std::make_unique<TLevelParams>();
   LevelParams->LevelFilesPath = LevelsFolder;
   ElementGather = std::make_unique<TElementGather>();
@@ -77,8 +79,8 @@ void TFormMain::CreateRoundComponents() {
   ElementsPanelMover->Setup(1225, 73, 1355, 73, 1, 0);
   ElementsPanelMover->HideNow();
 
-  StageResultWindow = MakeWindow("StageResultWindow", 480, 161, 480, -460, 85, sdToDown);
-  StageResultOKButton = MakeButton("WindowOKButton", -999, -999);
+  StageResultWindow = make.Window("StageResultWindow", 480, 161, 480, -460, 85, sdToDown);
+  StageResultOKButton = make.Button("WindowOKButton", -999, -999);
   CreateInGameMenu();
   WireRoundComponents();
 }

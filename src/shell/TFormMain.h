@@ -84,6 +84,7 @@
 #include "shell/TConfirmKind.h"
 #include "shell/TSceneTransition.h"
 #include "shell/TScreenDarkener.h"
+#include "shell/TShellParts.h"
 #include "text/TGlobalGameText.h"
 #include "text/TSettingLoader.h"
 #include "text/TTextStrings.h"
@@ -117,7 +118,7 @@
 //   FormMain_RoundParts.cpp  the level's panels, counters and result window, and their events
 //   FormMain_InGameMenu.cpp  pausing a level and the in-game menu
 //   FormMain_Map.cpp         the world map and the hub between levels
-class TFormMain {
+class TFormMain : public TShellParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
@@ -169,24 +170,10 @@ class TFormMain {
   bool FindWidget(const std::string& image, TWidgetRect& rect);
 
   // ---- components and state the rest of the game reads ----
-  TOmegaScreen OmegaScreen1;
-  TOmegaImageList OmegaImageList1;
-  TOmegaTimer OmegaTimer1;
-  TWindowTimer Timer1{100};
-  TSpriteTileCount SpriteTileCount;
-  TLoadedImageList LoadedImages;
   TGameScene GameScene;
-  TCompanyLogos CompanyLogos;
   TFormWin10Confirm Win10Confirm;
 
   // ---- components created at start-up (in this order) ----
-  std::unique_ptr<TLoadingBar> LoadingBar;
-  std::unique_ptr<TMusicBox> MusicBox;
-  std::unique_ptr<TSFXPlayer> SFXPlayer;
-  std::unique_ptr<TVoicePlayer> VoicePlayer;
-  TSettingLoader SettingLoader;
-  TGlobalGameText GlobGameText;
-  TTextStrings TextStrings;
   std::unique_ptr<TNameList> NameList;
   std::unique_ptr<TNameInput> NameInput;
   std::unique_ptr<THighScores> HighScores;
@@ -195,8 +182,6 @@ class TFormMain {
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
   std::unique_ptr<TCreditLines> CreditLines;
   std::unique_ptr<THelpPages> HelpPages;
-  std::unique_ptr<TSnowEffect> Snow;
-  std::unique_ptr<TScreenDustEffect> ScreenDust;
   // Buttons of the shell's own scenes.
   std::unique_ptr<TGameButton> StorySkipButton, HelpDoneButton, CreditsDoneButton,
       NameListNewButton, NameListDeleteButton, NameListOKButton, AddNameOKButton,
@@ -309,12 +294,6 @@ class TFormMain {
   float FeatureShineAngle = 0;
 
   bool IsWindows8OrLater = false;
-  std::string ExeFolder, LevelsFolder, TextsFolder, SaveRoot, SaveFolder;
-  std::string ImagesFolder, LogoFolder, SplashFolder, LateLoadFolder, UpgradesFolder,
-      CloudCoverFolder, StoryFolder, EndingFolder, MenuFolder, BoardFolder, PracticeWindowFolder;
-  std::string CreatureFolders[5];
-  std::string SoundsFolder, MusicFolder, StoryVoicesFolder, EndingVoicesFolder,
-      TutorialVoicesFolder, ChatVoicesFolder;
   TCursorKind HoverCursor = TCursorKind::Arrow;
 
   bool StartFullScreen = false;
@@ -422,9 +401,6 @@ class TFormMain {
   void LoadFolderJpegs(TImageGroup group);
   void LoadFolderPngs(TImageGroup group);
   std::string GroupFolder(TImageGroup group) const;
-  // Frees a group loaded by scene, and tells whether it is loaded.
-  void UnloadGroup(TImageGroup group);
-  bool GroupLoaded(TImageGroup group) const;
 
  private:
   // Components and their wiring.
@@ -484,9 +460,6 @@ class TFormMain {
   bool GoldTileUpgradeOwned() const;
   void PrepareAfterMainLoad();
   void ReloadButtonSizes();
-  std::unique_ptr<TGameButton> MakeButton(const std::string& image, int left, int top);
-  std::unique_ptr<TGameMenuWindow> MakeWindow(const std::string& image, int left, int top,
-                                              int hideX, int hideY, int step, TShowDir dir);
   void PlaceMenuButtons(TPoint panel);
   void PlaceOptionWidgets(TPoint window);
   void LoadOptionWidgets();
@@ -556,8 +529,6 @@ class TFormMain {
   void TraceException(const char* where);
 
   TShellServices Services;
-  std::unique_ptr<IAudioBackend> OwnedAudio;
-  TImageLoader ImageLoader;
   bool IsClosed = false;
   bool Created = false;
   // The cursor the trace last reported.
