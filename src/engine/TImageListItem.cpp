@@ -69,52 +69,22 @@ void TImageListItem::ReleaseTexture() {
 }
 
 void TImageListItem::Draw(float x, float y, int pattern, const TDrawStyle& style) {
-  DrawPattern(nullptr, x, y, style.Blend, pattern, style.Mirror, style.Flip, style.Argb(),
-              style.ScaleX, style.ScaleY, style.CenterX, style.CenterY, style.Angle);
+  DrawPattern(nullptr, x, y, pattern, style);
 }
 
 void TImageListItem::DrawRect(const TSourceRect& src, float x, float y, const TDrawStyle& style) {
-  DrawPattern(&src, x, y, style.Blend, 0, style.Mirror, style.Flip, style.Argb(), style.ScaleX,
-              style.ScaleY, style.CenterX, style.CenterY, style.Angle);
+  DrawPattern(&src, x, y, 0, style);
 }
 
-void TImageListItem::DrawColor(float x, float y, int blendMode, int pattern, std::uint8_t r,
-                               std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX,
-                               float scaleY, float centerX, float centerY, float angle) {
-  std::uint32_t argb = (std::uint32_t(a) << 24) | (std::uint32_t(r) << 16) |
-                       (std::uint32_t(g) << 8) | std::uint32_t(b);
-  DrawPattern(nullptr, x, y, blendMode, pattern, false, false, argb, scaleX, scaleY, centerX,
-              centerY, angle);
-}
-
-void TImageListItem::DrawEx(float x, float y, int pattern, bool mirror, bool flip,
-                            std::uint32_t argb, float scaleX, float scaleY, float centerX,
-                            float centerY, float angle) {
-  DrawPattern(nullptr, x, y, 0, pattern, mirror, flip, argb, scaleX, scaleY, centerX, centerY,
-              angle);
-}
-
-void TImageListItem::DrawRect(const TSourceRect& src, float x, float y, int blendMode, bool mirror,
-                              bool flip, std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                              std::uint8_t a, float scaleX, float scaleY, float centerX,
-                              float centerY, float angle) {
-  std::uint32_t argb = (std::uint32_t(a) << 24) | (std::uint32_t(r) << 16) |
-                       (std::uint32_t(g) << 8) | std::uint32_t(b);
-  DrawPattern(&src, x, y, blendMode, 0, mirror, flip, argb, scaleX, scaleY, centerX, centerY,
-              angle);
-}
-
-void TImageListItem::DrawPattern(const TSourceRect* src, float x, float y, int blendMode,
-                                 int pattern, bool mirror, bool flip, std::uint32_t argb,
-                                 float scaleX, float scaleY, float centerX, float centerY,
-                                 float angle) {
+void TImageListItem::DrawPattern(const TSourceRect* src, float x, float y, int pattern,
+                                 const TDrawStyle& style) {
   if (pattern == NoPattern) return;
   TOmegaScreen* screen = Owner.Screen();
   if (!screen || TextureId == 0) return;
-  screen->SetBlendMode(blendMode);
+  screen->SetBlendMode(style.Blend);
 
   TOmegaRenderer& q = Owner.Renderer();
-  q.SetColor(argb);
+  q.SetColor(style.Argb());
   const float tw = static_cast<float>(TexWidth), th = static_cast<float>(TexHeight);
   float w, h;
   if (src) {
@@ -136,14 +106,15 @@ void TImageListItem::DrawPattern(const TSourceRect* src, float x, float y, int b
     w = static_cast<float>(TileWidth);
     h = static_cast<float>(TileHeight);
   }
-  q.Mirror = mirror;
-  q.Flip = flip;
+  q.Mirror = style.Mirror;
+  q.Flip = style.Flip;
   q.ApplyMirrorFlip();
   q.SetRect(x, y, w, h);
   // The whole picture turns about a point of the whole picture, not of one tile.
   float cw = (pattern == WholePicture && !src) ? static_cast<float>(PicWidth) : w;
   float ch = (pattern == WholePicture && !src) ? static_cast<float>(PicHeight) : h;
-  q.Transform(x + centerX * cw, y + centerY * ch, scaleX, scaleY, angle);
+  q.Transform(x + style.CenterX * cw, y + style.CenterY * ch, style.ScaleX, style.ScaleY,
+              style.Angle);
   screen->BindTexture(TextureId);
   screen->SubmitQuad(q.Corners, 4);
 }

@@ -47,19 +47,9 @@ class TImageListItem {
   void Draw(float x, float y, int pattern, const TDrawStyle& style = {});
   // A rectangle of the picture in pixels instead of a pattern.
   void DrawRect(const TSourceRect& src, float x, float y, const TDrawStyle& style = {});
-  void DrawColor(float x, float y, int blendMode, int pattern, std::uint8_t r, std::uint8_t g,
-                 std::uint8_t b, std::uint8_t a, float scaleX, float scaleY, float centerX,
-                 float centerY, float angle);
-  void DrawEx(float x, float y, int pattern, bool mirror, bool flip, std::uint32_t argb,
-              float scaleX, float scaleY, float centerX, float centerY, float angle);
-  void DrawRect(const TSourceRect& src, float x, float y, int blendMode, bool mirror, bool flip,
-                std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX,
-                float scaleY, float centerX, float centerY, float angle);
 
  private:
-  void DrawPattern(const TSourceRect* src, float x, float y, int blendMode, int pattern,
-                   bool mirror, bool flip, std::uint32_t argb, float scaleX, float scaleY,
-                   float centerX, float centerY, float angle);
+  void DrawPattern(const TSourceRect* src, float x, float y, int pattern, const TDrawStyle& style);
   void RecountGrid();
 
   TOmegaImageList& Owner;

@@ -90,21 +90,6 @@ void TOmegaImageList::DrawImage(const std::string& name, float x, float y, int p
   if (TImageListItem* item = FindToDraw(name, pattern)) item->Draw(x, y, pattern, style);
 }
 
-void TOmegaImageList::DrawImageColor(const std::string& name, float x, float y, int pattern,
-                                     std::uint8_t r, std::uint8_t g, std::uint8_t b,
-                                     std::uint8_t a, float scaleX, float scaleY, float centerX,
-                                     float centerY, float angle, int blendMode) {
-  if (TImageListItem* item = FindToDraw(name, pattern))
-    item->DrawColor(x, y, blendMode, pattern, r, g, b, a, scaleX, scaleY, centerX, centerY, angle);
-}
-
-void TOmegaImageList::DrawImageEx(const std::string& name, float x, float y, int pattern,
-                                  bool mirror, bool flip, std::uint32_t argb, float scaleX,
-                                  float scaleY, float centerX, float centerY, float angle) {
-  if (TImageListItem* item = FindToDraw(name, pattern))
-    item->DrawEx(x, y, pattern, mirror, flip, argb, scaleX, scaleY, centerX, centerY, angle);
-}
-
 int TOmegaImageList::TileWidthOf(const std::string& name) const {
   TImageListItem* item = Find(name);
   return item ? item->GetTileWidth() : 0;

@@ -51,13 +51,6 @@ class TOmegaImageList : public TComponent {
   // The game draws by name through these.
   void DrawImage(const std::string& name, float x, float y, int pattern,
                  const TDrawStyle& style = {});
-  void DrawImageColor(const std::string& name, float x, float y, int pattern, std::uint8_t r,
-                      std::uint8_t g, std::uint8_t b, std::uint8_t a, float scaleX = 1,
-                      float scaleY = 1, float centerX = 0, float centerY = 0, float angle = 0,
-                      int blendMode = 0);
-  void DrawImageEx(const std::string& name, float x, float y, int pattern, bool mirror, bool flip,
-                   std::uint32_t argb, float scaleX = 1, float scaleY = 1, float centerX = 0,
-                   float centerY = 0, float angle = 0);
   int TileWidthOf(const std::string& name) const;
   int TileHeightOf(const std::string& name) const;
 
