@@ -537,10 +537,10 @@ void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// ElementGather (Param 0) and PulsingElements (Param 1): the 17 slots in slot order.
-void PaintGatherSlots(TCanvas& c, const TAssetSpec& s) {
+// ElementGather (still) and PulsingElements (glowing): the 17 slots in slot order.
+void PaintGatherSlots(TCanvas& c, const TAssetSpec& s, TSlotGlow glow) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
-    if (s.Param == 1) RadialGlow(cr, w / 2, w / 2, w / 2, Hex(0xfff2a0, 0.8));
+    if (glow == TSlotGlow::Pulsing) RadialGlow(cr, w / 2, w / 2, w / 2, Hex(0xfff2a0, 0.8));
     DrawSlotIcon(cr, p + 1, w);
   });
 }
@@ -884,8 +884,8 @@ void PaintBoardBorder(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Swap flashes: a bright streak in the element's colour, one per element.
-void PaintElementsFlash(TCanvas& c, const TAssetSpec& s) {
-  bool vertical = s.Param == 1;
+void PaintElementsFlash(TCanvas& c, const TAssetSpec& s, TFlashDirection direction) {
+  bool vertical = direction == TFlashDirection::Vertical;
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TColor col = ElementColor(p + 1);
     cairo_save(cr);

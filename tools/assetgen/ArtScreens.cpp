@@ -294,19 +294,18 @@ void DrawIsland(cairo_t* cr, double w, double h, int island) {
 }
 }  // namespace
 
-void PaintFlat(TCanvas& c, const TAssetSpec& s) {
-  SetColor(c.Cr(), Hex(static_cast<std::uint32_t>(s.Param)));
+void PaintFlat(TCanvas& c, const TAssetSpec&, TColor colour) {
+  SetColor(c.Cr(), colour);
   cairo_paint(c.Cr());
 }
 
 // Three studio logos on white, each with its own emblem.
-void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
+void PaintCompanyLogo(TCanvas& c, const TAssetSpec&, TLogoEmblem emblem) {
   cairo_t* cr = c.Cr();
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
   double cx = 683, cy = 340;
-  if (s.Param == 1) {
-    // A lantern.
+  if (emblem == TLogoEmblem::Lantern) {
     RadialGlow(cr, cx, cy, 150, Hex(0xffd870, 0.6));
     RoundedRect(cr, cx - 50, cy - 70, 100, 130, 24);
     FillGlossy(cr, cx - 50, cy - 70, cx + 50, cy + 60, Hex(0xffcf5a), 4);
@@ -321,8 +320,7 @@ void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
     Ellipse(cr, cx, cy, 16, 30);
     FillGlossy(cr, cx - 16, cy - 30, cx + 16, cy + 30, Hex(0xff7a2a), 2);
     DrawText(cr, "Quorrin Games", cx, cy + 170, Title(64, 0xf2a93b, 0x5a2e12));
-  } else if (s.Param == 2) {
-    // An open book with a quill.
+  } else if (emblem == TLogoEmblem::BookAndQuill) {
     for (int side = -1; side <= 1; side += 2) {
       cairo_move_to(cr, cx, cy + 50);
       cairo_curve_to(cr, cx + side * 60, cy + 20, cx + side * 120, cy + 30, cx + side * 160, cy + 50);
@@ -337,8 +335,7 @@ void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
     cairo_close_path(cr);
     FillGlossy(cr, cx + 40, cy - 190, cx + 210, cy - 40, Hex(0x6aa8e8), 3);
     DrawText(cr, "Tall Tale Press", cx, cy + 170, Title(64, 0x6aa8e8, 0x1e3a6a));
-  } else {
-    // A heart made of leaves.
+  } else {  // a heart made of leaves
     for (int i = 0; i < 12; ++i) {
       double t = i * 2 * kPi / 12;
       double hx = 16 * std::pow(std::sin(t), 3), hy = -(13 * std::cos(t) - 5 * std::cos(2 * t) -
@@ -400,7 +397,8 @@ void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
 }
 
 // Level backgrounds: one mood per island; the board covers the middle.
-void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
+void PaintGameBG(TCanvas& c, const TAssetSpec&, TIsland island) {
+  const int number = island.Number;
   cairo_t* cr = c.Cr();
   struct TMood {
     std::uint32_t SkyTop, SkyBottom, Near, Far, Leaves;
@@ -410,10 +408,9 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
                           {0x6ad0f0, 0xfff4d0, 0xe8cf8a, 0x4ab8d8, 0x4aa84a},
                           {0x9ab8e0, 0xf4f8ff, 0xe8f0ff, 0xb8c8e8, 0x2f6e5a},
                           {0x7a5aa8, 0xffb88a, 0x8a5a4a, 0xb0705a, 0x6a8a3a}};
-  const TMood& m = moods[(s.Param - 1) % 5];
-  SkyAndHills(cr, 1366, 768, Hex(m.SkyTop), Hex(m.SkyBottom), Hex(m.Near), Hex(m.Far),
-              31 + s.Param);
-  TNoise n(s.Param * 7);
+  const TMood& m = moods[(number - 1) % 5];
+  SkyAndHills(cr, 1366, 768, Hex(m.SkyTop), Hex(m.SkyBottom), Hex(m.Near), Hex(m.Far), 31 + number);
+  TNoise n(number * 7);
   // Each island has its own trees at the screen's sides (the board hides the middle).
   auto pine = [&](double x, double y, double k, bool snowy) {
     cairo_save(cr);
@@ -461,11 +458,14 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
   for (int i = 0; i < 6; ++i) {
     double x = i < 3 ? n.Range(20, 230) : n.Range(1120, 1340);
     double y = n.Range(600, 760), k = n.Range(1.0, 1.6);
-    if (s.Param == 3) palm(x, y, k * 0.9);
-    else if (s.Param == 2 || s.Param == 4) pine(x, y, k, s.Param == 4);
-    else Tree(cr, x, y, k, Hex(m.Leaves));
+    if (number == 3)
+      palm(x, y, k * 0.9);
+    else if (number == 2 || number == 4)
+      pine(x, y, k, number == 4);
+    else
+      Tree(cr, x, y, k, Hex(m.Leaves));
   }
-  if (s.Param == 5) {
+  if (number == 5) {
     // A smoking volcano far behind, left of the board.
     cairo_move_to(cr, 20, 470);
     cairo_line_to(cr, 150, 250);
@@ -476,14 +476,14 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
     RadialGlow(cr, 175, 245, 60, Hex(0xffa040, 0.8));
     for (int i = 0; i < 4; ++i) Cloud(cr, 175 + i * 30, 200 - i * 40, 0.35 + i * 0.1, 0.5);
   }
-  if (s.Param == 4)
+  if (number == 4)
     for (int i = 0; i < 120; ++i) {
       cairo_arc(cr, n.Range(0, 1366), n.Range(0, 768), n.Range(1, 3), 0, 2 * kPi);
       cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
       cairo_fill(cr);
     }
   else
-    FlowerBed(cr, 1366, 690, 768, 40 + s.Param);
+    FlowerBed(cr, 1366, 690, 768, 40 + number);
   // Soft light behind the board so the tiles stand out. Boards differ in size from level
   // to level, so the light has no edge: it fades out from the board's middle, mostly
   // under the board, and dies away before the trees.
@@ -640,8 +640,8 @@ void PaintGameLogo(TCanvas& c, const TAssetSpec& s) {
 // Blink strips: open, half closed, closed (and smiling for the result screen). Each
 // pattern repeats the face behind the eyes exactly as the picture under it has it, so
 // a closed eye hides the open one without a visible patch.
-void PaintCharEyes(TCanvas& c, const TAssetSpec& s) {
-  bool scoring = s.Name != "CharEyes";
+void PaintCharEyes(TCanvas& c, const TAssetSpec& s, THeroineScene scene) {
+  bool scoring = scene == THeroineScene::Result;
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double, double) {
     cairo_save(cr);
     if (scoring) {
@@ -774,10 +774,10 @@ void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s) {
   cairo_stroke(cr);
 }
 
-void PaintMapRoom(TCanvas& c, const TAssetSpec& s) {
-  DrawIsland(c.Cr(), s.Width(), s.Height(), s.Param);
+void PaintMapRoom(TCanvas& c, const TAssetSpec& s, TIsland island) {
+  DrawIsland(c.Cr(), s.Width(), s.Height(), island.Number);
   TTextStyle st = Title(22);
-  DrawText(c.Cr(), std::to_string(s.Param), s.Width() * 0.84, s.Height() * 0.2, st);
+  DrawText(c.Cr(), std::to_string(island.Number), s.Width() * 0.84, s.Height() * 0.2, st);
 }
 
 void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s) {

@@ -1,6 +1,7 @@
 #pragma once
 // Every picture the game loads: its folder, format, pattern size and grid, and
 // the painter that draws it. The grid always comes from the game's tile-count table.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,14 @@ namespace assetgen {
 
 class TCanvas;
 struct TAssetSpec;
-using TPainter = void (*)(TCanvas& canvas, const TAssetSpec& asset);
+// Draws one picture. A painter that takes a value of its own (a colour, a button style, an
+// island...) is bound to it with With(), so the manifest can only hand it that kind of value.
+using TPainter = std::function<void(TCanvas& canvas, const TAssetSpec& asset)>;
+
+template <typename P>
+TPainter With(void (*paint)(TCanvas&, const TAssetSpec&, P), P value) {
+  return [paint, value](TCanvas& canvas, const TAssetSpec& asset) { paint(canvas, asset, value); };
+}
 
 enum class TFormat { Png, Jpeg };
 
@@ -23,7 +31,6 @@ struct TAssetSpec {
   TPainter Paint = nullptr;
   bool Finished = false;  // false: a simple stand-in still to be drawn properly
   std::string Label;      // button or panel text
-  int Param = 0;          // painter-specific (logo number, island, ...)
   std::vector<unsigned char> BoardMask;  // board pictures: 16 x 12 board-area flags, column-major
 
   int Width() const { return TileWidth * Columns; }
