@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Painters.h"
+#include "levels/TElementGather.h"
 
 namespace assetgen {
 
@@ -68,9 +69,10 @@ void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
     VerticalGradient(cr, 0, h, Hex(0xfff2d8), Hex(0xf2d8a8));
     cairo_fill(cr);
     // A dark well under each counter, centred on its digits: one or two of them stand
-    // centred on a + 15 + a digit's width (the counter's place on the slot).
-    double a = roundLeft ? 40 : 31;
-    double mid = a + 15 + kGatherDigitWidth, top = 56, high = kGatherDigitHeight;
+    // centred on a digit's width past the counter's place on the slot.
+    double a = roundLeft ? TElementGather::FirstIconLeft : TElementGather::NextIconLeft;
+    double mid = a + TElementGather::CounterLeft + kGatherDigitWidth;
+    double top = TElementGather::CounterTop, high = kGatherDigitHeight;
     Inset(cr, mid - 24, top - 2, 48, high + 4, 9);
   });
 }

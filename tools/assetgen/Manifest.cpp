@@ -8,6 +8,7 @@
 #include "FontTables.h"
 #include "Painters.h"
 #include "engine/TSpriteTileCount.h"
+#include "levels/TLevelFileRecord.h"
 
 namespace assetgen {
 
@@ -45,7 +46,7 @@ class TBuilder {
   }
 };
 
-// Sizes follow the places the game draws them: a board tile is 52 x 52, full-screen
+// Sizes follow the places the game draws them: board pieces fit its tiles, full-screen
 // pictures are 1366 x 768, windows hold their buttons at the offsets the shell uses.
 void AddStartup(TBuilder& b) {
   const TLogoEmblem emblems[3] = {TLogoEmblem::Lantern, TLogoEmblem::BookAndQuill,
@@ -145,22 +146,23 @@ void AddMap(TBuilder& b) {
 }
 
 void AddBoard(TBuilder& b) {
-  b.Add("ElementsInside", "", Png, 52, 52, PaintElementsInside, Done);
-  b.Add("BubbleInside", "", Png, 52, 52, PaintBubbleInside, Done);
-  b.Add("HiddenElements", "", Png, 52, 52, PaintHiddenElements, StandIn);
-  b.Add("BackgroundTile", "", Png, 56, 56, PaintBackgroundTile, Done);
-  b.Add("BrownTile", "", Png, 52, 52, PaintBrownTile, Done);
-  b.Add("TileSelection", "", Png, 56, 56, PaintTileSelection, Done);
-  b.Add("ToolHighlight", "", Png, 56, 56, PaintToolHighlight, Done);
-  b.Add("HintLamp", "", Png, 56, 56, PaintHintLamp, Done);
-  b.Add("ChainLock", "", Png, 56, 56, PaintChainLock, Done);
-  b.Add("Web", "", Png, 56, 56, PaintWeb, Done);
-  b.Add("BoardBorder", "", Png, 74, 76, PaintBoardBorder, Done);
-  b.Add("ElementsFlashHorz", "", Png, 90, 52, With(PaintElementsFlash, TFlashDirection::Horizontal),
+  const int tile = BoardTileSize, around = kTileSurround;
+  b.Add("ElementsInside", "", Png, tile, tile, PaintElementsInside, Done);
+  b.Add("BubbleInside", "", Png, tile, tile, PaintBubbleInside, Done);
+  b.Add("HiddenElements", "", Png, tile, tile, PaintHiddenElements, StandIn);
+  b.Add("BackgroundTile", "", Png, around, around, PaintBackgroundTile, Done);
+  b.Add("BrownTile", "", Png, tile, tile, PaintBrownTile, Done);
+  b.Add("TileSelection", "", Png, around, around, PaintTileSelection, Done);
+  b.Add("ToolHighlight", "", Png, around, around, PaintToolHighlight, Done);
+  b.Add("HintLamp", "", Png, around, around, PaintHintLamp, Done);
+  b.Add("ChainLock", "", Png, around, around, PaintChainLock, Done);
+  b.Add("Web", "", Png, around, around, PaintWeb, Done);
+  b.Add("BoardBorder", "", Png, kBorderPieceWidth, kBorderPieceHeight, PaintBoardBorder, Done);
+  b.Add("ElementsFlashHorz", "", Png, 90, tile,
+        With(PaintElementsFlash, TFlashDirection::Horizontal), Done);
+  b.Add("ElementsFlashVert", "", Png, tile, 90, With(PaintElementsFlash, TFlashDirection::Vertical),
         Done);
-  b.Add("ElementsFlashVert", "", Png, 52, 90, With(PaintElementsFlash, TFlashDirection::Vertical),
-        Done);
-  b.Add("TileShine", "", Png, 52, 52, PaintTileShine, Done);
+  b.Add("TileShine", "", Png, tile, tile, PaintTileShine, Done);
   b.Add("DiamondsBig", "", Png, 169, 172, PaintDiamondsBig, Done);
   b.Add("DiamondShine", "", Png, 259, 259, With(PaintRays, Hex(0xfff6c8)), Done);
 }
@@ -173,9 +175,10 @@ void AddLevel(TBuilder& b) {
   b.Add("LeftPanel", "", Png, 112, 500, PaintLeftPanel, Done);
   b.Add("ElementsPanel", "", Png, 146, 292, PaintElementsPanel, Done);
   b.Add("ElementPanel", "", Png, 121, 88, PaintElementPanel, Done);
-  b.Add("ElementGather", "", Png, 52, 52, With(PaintGatherSlots, TSlotGlow::Still), Done);
+  b.Add("ElementGather", "", Png, BoardTileSize, BoardTileSize,
+        With(PaintGatherSlots, TSlotGlow::Still), Done);
   b.Add("PulsingElements", "", Png, 58, 58, With(PaintGatherSlots, TSlotGlow::Pulsing), Done);
-  b.Add("FlowingElements", "", Png, 52, 52, PaintFlowingElements, Done);
+  b.Add("FlowingElements", "", Png, BoardTileSize, BoardTileSize, PaintFlowingElements, Done);
   b.Add("ElementIcons", "", Png, 40, 40, PaintElementIcons, Done);
   b.Add("ElementGatherNumber", "", Png, kGatherDigitWidth, kGatherDigitHeight,
         With(PaintDigits, TDigitStrip::Gather), Done);
@@ -335,17 +338,25 @@ void AddBoardPictures(TBuilder& b, const std::string& levelsDir) {
 }  // namespace
 
 bool ReadLevelBoardMask(const std::string& path, std::vector<unsigned char>& mask, bool& isBoss) {
+  // Read as the game reads it: a file the game would refuse gets no picture.
   std::ifstream in(path, std::ios::binary);
-  std::vector<unsigned char> data(4572);
-  if (!in.read(reinterpret_cast<char*>(data.data()), data.size())) return false;
-  isBoss = data[0] == 1;
-  mask.assign(16 * 12, 0);
-  for (int x = 0; x < 16; ++x)
-    for (int y = 0; y < 12; ++y) {
-      const unsigned char* tile = data.data() + 92 + x * 240 + y * 20;
-      bool unused = tile[0] == 4;
-      // 0 hole, 1 board tile, 2 decorative empty tile (background only).
-      mask[x * 12 + y] = unused ? (tile[1] ? 2 : 0) : (tile[1] ? 3 : 1);
+  std::vector<std::uint8_t> data(TLevelFileRecord::ByteSize);
+  if (!in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size())))
+    return false;
+  TLevelFileRecord level = TLevelFileRecord::Blank();
+  std::string problem;
+  if (!level.FromBytes(data.data(), data.size(), problem)) return false;
+  isBoss = level.GameObjective == goBossMode;
+  mask.assign(BoardColumns * BoardRows, 0);
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TBoardTile& tile = level.Board.At(x, y);
+      // 0 hole, 1 board tile, 2 decorative empty tile (background only), 3 board tile on a
+      // decorated background.
+      mask[(x - 1) * BoardRows + (y - 1)] = tile.IsHole()                 ? 0
+                                            : tile.BackgroundVariant == 0 ? 1
+                                            : tile.ObjectKind == okUnused ? 2
+                                                                          : 3;
     }
   return true;
 }

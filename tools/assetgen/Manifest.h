@@ -31,7 +31,9 @@ struct TAssetSpec {
   TPainter Paint = nullptr;
   bool Finished = false;  // false: a simple stand-in still to be drawn properly
   std::string Label;      // button or panel text
-  std::vector<unsigned char> BoardMask;  // board pictures: 16 x 12 board-area flags, column-major
+  // Board pictures: a board-area value per tile of the grid, column-major (see
+  // ReadLevelBoardMask).
+  std::vector<unsigned char> BoardMask;
 
   int Width() const { return TileWidth * Columns; }
   int Height() const { return TileHeight * Rows; }
@@ -44,7 +46,7 @@ struct TAssetSpec {
 // every level file found there adds its prepared board picture.
 std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir = "");
 
-// The board-area mask of a level file (okUnused with variant 0 is a hole), or false.
+// The board-area mask of a level file, or false when the game would not read it as a level.
 bool ReadLevelBoardMask(const std::string& path, std::vector<unsigned char>& mask,
                         bool& isBoss);
 

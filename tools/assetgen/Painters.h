@@ -4,6 +4,9 @@
 
 #include "Manifest.h"
 #include "Paint.h"
+#include "board/TBoardData.h"
+#include "board/TElementKind.h"
+#include "board/TIndividualElementKind.h"
 
 namespace assetgen {
 
@@ -91,8 +94,14 @@ void PaintFontNormal(TCanvas& c, const TAssetSpec& s);
 void PaintFontComment(TCanvas& c, const TAssetSpec& s);
 
 // ArtElements.cpp: elements, gathering icons, board pieces.
-void DrawElement(cairo_t* cr, int code, double size);   // code 1..18, box at the origin
-void DrawSlotIcon(cairo_t* cr, int slot, double size);  // gathering slot 1..17
+// A tile's pieces are drawn at the tile, or 2 pixels up and left of it and as far past it
+// (background, selection, locks); a frame piece 11 pixels left of and 12 above its tile.
+constexpr int kTileSurround = BoardTileSize + 4;
+constexpr int kBorderPieceLeft = 11, kBorderPieceTop = 12;
+constexpr int kBorderPieceWidth = BoardTileSize + 2 * kBorderPieceLeft;
+constexpr int kBorderPieceHeight = BoardTileSize + 2 * kBorderPieceTop;
+void DrawElement(cairo_t* cr, int code, double size);  // code 1..ecPotion2, box at the origin
+void DrawSlotIcon(cairo_t* cr, TIndividualElementKind kind, double size);
 TColor ElementColor(int code);
 bool BorderPatternPiece(int pattern, int& segment, int& kind);
 enum class TSlotGlow { Still, Pulsing };
