@@ -110,6 +110,25 @@ TEST(PictureRules, LevelFilesAreReadForTheirBoardArea) {
   EXPECT_FALSE(ReadLevelBoardMask(dir.File("missing.eil"), mask, boss));
 }
 
+TEST(PictureRules, FilesTheGameWouldNotPlayGetNoBoardPicture) {
+  // The level reader refuses an unknown objective and a board without a tile; a board
+  // picture for such a file would only be dead weight in the tree.
+  TempDir dir;
+  std::vector<std::string> rows(12, std::string(16, '#'));
+  assetgen_test::WriteLevel(dir.File("Level1-04.eil"), rows, false);
+  {
+    std::fstream f(dir.File("Level1-04.eil"), std::ios::in | std::ios::out | std::ios::binary);
+    f.put(7);  // the objective byte
+  }
+  assetgen_test::WriteLevel(dir.File("Level1-05.eil"),
+                            std::vector<std::string>(12, std::string(16, '.')), false);
+  std::vector<unsigned char> mask;
+  bool boss = false;
+  EXPECT_FALSE(ReadLevelBoardMask(dir.File("Level1-04.eil"), mask, boss));
+  EXPECT_FALSE(ReadLevelBoardMask(dir.File("Level1-05.eil"), mask, boss));
+  EXPECT_EQ(BuildManifest(dir.Str()).size(), Manifest().size());
+}
+
 TEST(PictureRules, DecorativeEmptyTilesGetABackgroundAndTheFrame) {
   // An unused tile with a background variant is drawn (frame 1) and counts as board
   // area; a hole is neither.
