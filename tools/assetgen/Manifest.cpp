@@ -74,7 +74,7 @@ void AddMenu(TBuilder& b) {
   b.Add("MenuBG", "Menu/", Jpg, 1366, 768, PaintMenuBG, Done);
   b.Add("MenuPanel", "Menu/", Png, 352, 534, PaintMenuPanel, Done);
   b.Add("WelcomePanel", "Menu/", Png, 404, 92, PaintWelcomePanel, Done);
-  b.Add("CharEyes", "Menu/", Png, 104, 40, With(PaintCharEyes, THeroineScene::Menu), Done);
+  b.Add("CharEyes", "Menu/", Png, 104, 40, With(PaintCharEyes, THeroinePose::HoldingWand), Done);
   b.Add("CharWand", "Menu/", Png, 240, 460, PaintCharWand, Done);
   b.Add("CharWandCover", "Menu/", Png, 120, 104, PaintCharWandCover, Done);
   b.Add("PlayButton", "Menu/", Png, 220, 150, Button(TButtonStyle::Play), Done, "Play");
@@ -221,7 +221,7 @@ void AddLevel(TBuilder& b) {
   b.Add("ResultStatsHighlight", "", Png, 160, 56, PaintStatsHighlight, Done);
   b.Add("FeatureShine", "", Png, 420, 420, With(PaintRays, Hex(0xfff4c0)), Done);
   b.Add("CharScoringBody", "", Png, 330, 430, PaintScoringBody, Done);
-  b.Add("CharScoringEyes", "", Png, 80, 30, With(PaintCharEyes, THeroineScene::Result), Done);
+  b.Add("CharScoringEyes", "", Png, 80, 30, With(PaintCharEyes, THeroinePose::Waving), Done);
   b.Add("CharScoringHand", "", Png, 90, 250, PaintScoringHand, Done);
   b.Add("CharScoringHandCover", "", Png, 60, 50, PaintScoringShoulder, Done);
   b.Add("Birdie", "", Png, 72, 52, PaintBirdie, Done);

@@ -26,14 +26,11 @@ void ForEachPattern(TCanvas& c, const TAssetSpec& s, F&& draw) {
   }
 }
 
-// ArtScreens.cpp: full-screen pictures, transition, menu figures, map.
+// ArtScreens.cpp: full-screen pictures, transition, map.
 enum class TLogoEmblem { Lantern, BookAndQuill, LeafHeart };  // one per studio logo
 struct TIsland {
   int Number;  // 1..5
 };
-// Where the heroine stands: beside the main menu holding her wand up, or on the result
-// screen waving.
-enum class THeroineScene { Menu, Result };
 void PaintFlat(TCanvas& c, const TAssetSpec& s, TColor colour);
 void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s, TLogoEmblem emblem);
 void PaintSplashBG(TCanvas& c, const TAssetSpec& s);
@@ -44,17 +41,27 @@ void PaintHelpPage(TCanvas& c, const TAssetSpec& s);
 void PaintTransDark(TCanvas& c, const TAssetSpec& s);
 void PaintTransSpin(TCanvas& c, const TAssetSpec& s);
 void PaintGameLogo(TCanvas& c, const TAssetSpec& s);
-void PaintCharEyes(TCanvas& c, const TAssetSpec& s, THeroineScene scene);
-void PaintCharWand(TCanvas& c, const TAssetSpec& s);
-void PaintCharWandCover(TCanvas& c, const TAssetSpec& s);
 void PaintMapRoom(TCanvas& c, const TAssetSpec& s, TIsland island);
-void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
-void PaintScoringHand(TCanvas& c, const TAssetSpec& s);
-void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s);
 void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s);
 void PaintMapWaves(TCanvas& c, const TAssetSpec& s);
 void PaintMapTransports(TCanvas& c, const TAssetSpec& s);
 void PaintMapClouds(TCanvas& c, const TAssetSpec& s);
+
+// ArtHeroine.cpp: the heroine and the pictures of her pieces.
+enum class THeroinePose {
+  HoldingWand,  // beside the main menu, life-size, her arm up to the wand
+  Waving,       // on the result screen, smaller, the upper arm out to the waving forearm
+};
+enum class THeroineEyes { Open, HalfClosed, Closed, Smiling };
+// Draws her as the picture of her pose has her: the menu background (at the screen's
+// origin) or "CharScoringBody".
+void DrawHeroine(cairo_t* cr, THeroinePose pose, THeroineEyes eyes);
+void PaintCharEyes(TCanvas& c, const TAssetSpec& s, THeroinePose pose);
+void PaintCharWand(TCanvas& c, const TAssetSpec& s);
+void PaintCharWandCover(TCanvas& c, const TAssetSpec& s);
+void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
+void PaintScoringHand(TCanvas& c, const TAssetSpec& s);
+void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s);
 
 // ArtWidgets.cpp: buttons, windows, panels, bars.
 struct TCheckBoxLabel {

@@ -262,3 +262,30 @@ TEST(PictureRules, CheckBoxLabelsShareOneSize) {
   }
   for (int h : heights) EXPECT_NEAR(h, heights[0], 1) << "against the Sound label";
 }
+
+TEST(PictureRules, BlinkStripsRepeatTheFaceTheyCover) {
+  // The game lays the open-eye pattern over the heroine's eyes (the menu's at (359, 162),
+  // the result screen's at (160, 66) of her body): where it covers the face it must be that
+  // very face, or she would twitch whenever the strip is drawn.
+  struct TCase {
+    const char* Strip;
+    const char* Under;
+    int X, Y;
+  };
+  for (const TCase& c : {TCase{"CharEyes", "MenuBG", 359, 162},
+                         TCase{"CharScoringEyes", "CharScoringBody", 160, 66}}) {
+    const TAssetSpec& strip = *assetgen_test::Find(Manifest(), c.Strip);
+    TPicture eyes = RenderPicture(strip), under = Render(c.Under);
+    int compared = 0, differing = 0;
+    for (int y = 0; y < strip.TileHeight; ++y)
+      for (int x = 0; x < strip.TileWidth; ++x) {
+        const std::uint8_t* e = eyes.Row(y) + x * 4;
+        const std::uint8_t* u = under.Row(c.Y + y) + (c.X + x) * 4;
+        if (e[3] < 255 || u[3] < 255) continue;
+        ++compared;
+        for (int k = 0; k < 3; ++k) differing += std::abs(e[k] - u[k]) > 2;
+      }
+    EXPECT_GT(compared, strip.TileWidth * strip.TileHeight / 2) << c.Strip;
+    EXPECT_EQ(differing, 0) << c.Strip;
+  }
+}
