@@ -9,6 +9,7 @@
 
 constexpr int BoardColumns = 16;
 constexpr int BoardRows = 12;
+constexpr int BoardTileSize = 52;  // pixels, on screen and in every tile picture
 
 inline bool InBoardGrid(int x, int y) {
   return x >= 1 && x <= BoardColumns && y >= 1 && y <= BoardRows;

@@ -4,40 +4,17 @@
 
 #include "engine/TOmegaImageList.h"
 
-namespace {
-struct THalf {
-  int SideX, SideY;  // the side the piece lies on
-  int DirX, DirY;    // its outer end
-  int Straight, Inner, Outer;
-};
-constexpr THalf Halves[TBoardBorder::HalfSegments] = {
-    {0, -1, -1, 0, 1, 9, 17}, {1, 0, 0, -1, 2, 18, 10}, {0, 1, -1, 0, 3, 19, 11},
-    {-1, 0, 0, -1, 4, 12, 20}, {0, -1, 1, 0, 5, 13, 21}, {1, 0, 0, 1, 6, 22, 14},
-    {0, 1, 1, 0, 7, 23, 15},  {-1, 0, 0, 1, 8, 16, 24},
-};
-}  // namespace
-
 void TBoardBorder::SetBoard(const TBoardData& board) {
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y) {
       Area[x - 1][y - 1] = !board.At(x, y).IsHole();
       Alphas[x - 1][y - 1] = 0;
     }
-  auto area = [this](int x, int y) { return InBoardGrid(x, y) && Area[x - 1][y - 1]; };
+  auto area = [this](int x, int y) { return Area[x - 1][y - 1]; };
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y)
-      for (int h = 0; h < HalfSegments; ++h) {
-        int& pattern = Patterns[x - 1][y - 1][h];
-        pattern = 0;
-        if (!area(x, y)) continue;
-        const THalf& s = Halves[h];
-        // Off the grid counts as "not board area", so a tile on the edge has that side.
-        if (area(x + s.SideX, y + s.SideY)) continue;
-        if (!InBoardGrid(x + s.DirX, y + s.DirY)) pattern = s.Outer;
-        else if (area(x + s.SideX + s.DirX, y + s.SideY + s.DirY)) pattern = s.Inner;
-        else if (!area(x + s.DirX, y + s.DirY)) pattern = s.Outer;
-        else pattern = s.Straight;
-      }
+      for (int h = 0; h < HalfSegments; ++h)
+        Patterns[x - 1][y - 1][h] = TBorderPieces::PatternOf(area, x, y, h);
 }
 
 int TBoardBorder::SegmentPattern(TPoint tile, int halfSegment) const {

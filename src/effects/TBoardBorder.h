@@ -1,5 +1,6 @@
 #pragma once
 #include "board/TBoardData.h"
+#include "effects/TBorderPieces.h"
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
 
@@ -10,9 +11,7 @@ class TOmegaImageList;
 class TBoardBorder : public TComponent {
  public:
   enum TState { bsIdle, bsAppearing, bsVanishing };
-  // Half-segments in drawing order: top-left, right-upper, bottom-left, left-upper,
-  // top-right, right-lower, bottom-right, left-lower.
-  static constexpr int HalfSegments = 8;
+  static constexpr int HalfSegments = TBorderPieces::HalfSegments;
 
   TOmegaImageList* OmgImgList = nullptr;
   bool Visible = true;

@@ -120,9 +120,9 @@ TPoint TElementGather::ShownSlotOrigin(int i, int y) const {
 
 TPoint TElementGather::SlotPosition(int slot0) const {
   const int i = ShownIndex(slot0);
-  if (i < 0) return {CenterPos, PosY + 56};  // not on the panel: its middle
+  if (i < 0) return {CenterPos, PosY + CounterTop};  // not on the panel: its middle
   TPoint o = ShownSlotOrigin(i, PosY);
-  return {o.X + IconOffset(i) + 15, o.Y + 56};
+  return {o.X + IconOffset(i) + CounterLeft, o.Y + CounterTop};
 }
 
 void TElementGather::ShowPanel() {
@@ -212,8 +212,8 @@ void TElementGather::Draw() {
     TJackpotScore& c = Counters[s];
     if (c.Value() > 0 || c.ShownValue() > 0 || c.AnyRolling()) {
       c.OmgImgList = OmgImgList;
-      c.Left = o.X + a + 15 - (c.Value() > 99 ? 5 : 0);
-      c.Top = o.Y + 56;
+      c.Left = o.X + a + CounterLeft - (c.Value() > 99 ? 5 : 0);
+      c.Top = o.Y + CounterTop;
       c.Update();
     }
     ++i;

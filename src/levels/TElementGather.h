@@ -15,6 +15,10 @@ class TOmegaImageList;
 class TElementGather : public TComponent {
  public:
   static constexpr int SlotCount = 17;  // in TIndividualElementKind order
+  // Within a shown slot: the icon stands this far in (in the first or only slot, else in the
+  // next ones), its counter's digits this far right of the icon and this far down.
+  static constexpr int FirstIconLeft = 40, NextIconLeft = 31;
+  static constexpr int CounterLeft = 15, CounterTop = 56;
   using TNotifyEvent = std::function<void(TElementGather& sender)>;
   using TSlotDoneEvent = std::function<void(TElementGather& sender, int slotX)>;
 
@@ -109,7 +113,7 @@ class TElementGather : public TComponent {
   void CountIdle();
   void Draw();
   // Offset of the icon inside the i-th shown slot.
-  int IconOffset(int i) const { return (i == 0 || Count == 1) ? 40 : 31; }
+  int IconOffset(int i) const { return (i == 0 || Count == 1) ? FirstIconLeft : NextIconLeft; }
   // Position of the shown slot among the shown ones, or -1.
   int ShownIndex(int slot0) const;
 

@@ -5,13 +5,8 @@
 
 namespace assetgen {
 
-namespace {
-TColor ParamColor(const TAssetSpec& s) { return Hex(static_cast<std::uint32_t>(s.Param)); }
-}  // namespace
-
 // A soft round glow; strips vary the size a little from pattern to pattern.
-void PaintGlow(TCanvas& c, const TAssetSpec& s) {
-  TColor col = ParamColor(s);
+void PaintGlow(TCanvas& c, const TAssetSpec& s, TColor col) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double r = std::min(w, h) / 2 * (1.0 - 0.08 * (p % 5));
     cairo_save(cr);
@@ -30,8 +25,7 @@ void PaintGlow(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Soft light rays around a bright core (shines drawn additively and turned by the game).
-void PaintRays(TCanvas& c, const TAssetSpec& s) {
-  TColor col = ParamColor(s);
+void PaintRays(TCanvas& c, const TAssetSpec& s, TColor col) {
   ForEachPattern(c, s, [&](cairo_t* cr, int, double w, double h) {
     double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2;
     TNoise n(HashName(s.Name));
@@ -54,25 +48,25 @@ void PaintRays(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// Star-like sparkles. Param: 0 four-point twinkle, 1 five-point star, 2 tiny glints,
-// 3 fuse sparks, 4 feather flower, 5 shiny dots.
-void PaintSparkles(TCanvas& c, const TAssetSpec& s) {
+// Star-like sparkles: a four-point twinkle, a five-point star, tiny glints, fuse sparks, a
+// feather flower or shiny dots.
+void PaintSparkles(TCanvas& c, const TAssetSpec& s, TSparkle kind) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 1;
-    switch (s.Param) {
-      case 0:
+    switch (kind) {
+      case TSparkle::Twinkle:
         Sparkle(cr, cx, cy, r, Hex(0xfff6c0));
         break;
-      case 1: {
+      case TSparkle::Star: {
         RadialGlow(cr, cx, cy, r, Hex(0xffe070, 0.6));
         StarPath(cr, cx, cy, r * 0.8, r * 0.36, 5);
         FillGlossy(cr, cx - r, cy - r, cx + r, cy + r, Hex(0xffc928), 1.5);
         break;
       }
-      case 2:
+      case TSparkle::Glints:
         Sparkle(cr, cx, cy, r, p == 0 ? Hex(0xffffff) : Hex(0xfff0a0));
         break;
-      case 3: {
+      case TSparkle::FuseSparks: {
         TNoise n(77 + p);
         for (int i = 0; i < 7; ++i) {
           double a = n.Range(0, 2 * M_PI), len = r * n.Range(0.4, 1.0);
@@ -85,7 +79,7 @@ void PaintSparkles(TCanvas& c, const TAssetSpec& s) {
         RadialGlow(cr, cx, cy, r * 0.6, Hex(0xfff4b0));
         break;
       }
-      case 4: {
+      case TSparkle::FeatherFlower: {
         for (int i = 0; i < 6; ++i) {
           cairo_save(cr);
           cairo_translate(cr, cx, cy);
@@ -98,7 +92,7 @@ void PaintSparkles(TCanvas& c, const TAssetSpec& s) {
         RadialGlow(cr, cx, cy, r * 0.3, Hex(0xffd0e8));
         break;
       }
-      default:
+      case TSparkle::ShinyDots:
         for (int i = 0; i < 5; ++i)
           Sparkle(cr, cx + std::cos(i * 1.3) * r * 0.55, cy + std::sin(i * 1.3) * r * 0.55,
                   r * (0.25 + 0.08 * i), Hex(0xfff8d8));
@@ -168,17 +162,17 @@ void PaintBubbleBurst(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// A round, friendly spider. Param: 0 walking, 1 anchoring, 2 weaving, 3 hit.
-void PaintSpider(TCanvas& c, const TAssetSpec& s) {
+// A round, friendly spider walking, anchoring its thread, weaving or hit.
+void PaintSpider(TCanvas& c, const TAssetSpec& s, TSpiderPose pose) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double cx = w / 2, cy = h / 2 + 2;
     double phase = p * 0.8;
-    if (s.Param == 3) {
+    if (pose == TSpiderPose::Hit) {
       cairo_translate(cr, cx, cy);
       cairo_rotate(cr, p * 0.5);
       cairo_translate(cr, -cx, -cy);
     }
-    if (s.Param == 1 || s.Param == 2) {
+    if (pose == TSpiderPose::Anchoring || pose == TSpiderPose::Weaving) {
       cairo_set_source_rgba(cr, 1, 1, 1, 0.8);
       cairo_set_line_width(cr, 1);
       cairo_move_to(cr, cx, 0);
@@ -205,7 +199,7 @@ void PaintSpider(TCanvas& c, const TAssetSpec& s) {
       cairo_arc(cr, cx + e * 3, cy - 10, 2.4, 0, 2 * M_PI);
       cairo_set_source_rgb(cr, 1, 1, 1);
       cairo_fill(cr);
-      cairo_arc(cr, cx + e * 3, cy - 9.5, s.Param == 3 ? 0.6 : 1.2, 0, 2 * M_PI);
+      cairo_arc(cr, cx + e * 3, cy - 9.5, pose == TSpiderPose::Hit ? 0.6 : 1.2, 0, 2 * M_PI);
       cairo_set_source_rgb(cr, 0, 0, 0);
       cairo_fill(cr);
     }
@@ -213,8 +207,7 @@ void PaintSpider(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Butterflies: wing beat over the strip's columns (rows repeat with a softer tint).
-void PaintButterfly(TCanvas& c, const TAssetSpec& s) {
-  TColor col = Hex(static_cast<std::uint32_t>(s.Param));
+void PaintButterfly(TCanvas& c, const TAssetSpec& s, TColor col) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     int frames = s.Columns > 1 ? s.Columns : s.Rows;
     int f = s.Columns > 1 ? p % s.Columns : p / s.Columns;
@@ -362,12 +355,12 @@ void PaintSmallFairy(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// Background walkers: a friendly round ogre (Param 0) and a toy soldier (Param 1).
-void PaintWalker(TCanvas& c, const TAssetSpec& s) {
+// Background walkers: a friendly round ogre and a toy soldier.
+void PaintWalker(TCanvas& c, const TAssetSpec& s, TWalker walker) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double swing = std::sin(p * 2 * M_PI / s.Columns) * 7;
     double cx = w / 2;
-    bool ogre = s.Param == 0;
+    bool ogre = walker == TWalker::Ogre;
     TColor legs = ogre ? Hex(0x6a4a2a) : Hex(0x2a3a6a);
     for (int side = -1; side <= 1; side += 2) {
       RoundedRect(cr, cx - 5 + side * 6 + side * swing * 0.5, h - 24, 10, 22, 4);

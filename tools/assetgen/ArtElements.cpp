@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "Painters.h"
+#include "effects/TBorderPieces.h"
+#include "engine/TSpriteTileCount.h"
 
 namespace assetgen {
 
@@ -451,7 +453,7 @@ void DrawGoldToken(cairo_t* cr, int level, bool upgraded) {
 // Draws element code 1..18 in a size x size box whose top-left is the current origin.
 void DrawElement(cairo_t* cr, int code, double size) {
   cairo_save(cr);
-  cairo_scale(cr, size / 52.0, size / 52.0);
+  cairo_scale(cr, size / BoardTileSize, size / BoardTileSize);
   switch (code) {
     case 1: DrawBanana(cr); break;
     case 2: DrawStrawberry(cr); break;
@@ -478,26 +480,28 @@ void DrawElement(cairo_t* cr, int code, double size) {
 
 // The main colour of an element (used for flashes, bubbles and effects).
 TColor ElementColor(int code) {
-  static const std::uint32_t colours[19] = {0xffffff, 0xffd83a, 0xee3344, 0x8ed14a, 0x9055d0,
-                                            0xff9a22, 0x3f6fe0, 0xf0508c, 0x2fbfa0, 0xd49a5a,
-                                            0xa8dcff, 0x1f9a56, 0xffb08a, 0xfdfcf4, 0xe8306a,
-                                            0x6a6cff, 0xff9ccc, 0xff4fa8, 0xffb830};
-  return Hex(colours[(code >= 0 && code <= 18) ? code : 0]);
+  static const std::uint32_t colours[ecPotion2 + 1] = {
+      0xffffff, 0xffd83a, 0xee3344, 0x8ed14a, 0x9055d0, 0xff9a22, 0x3f6fe0,
+      0xf0508c, 0x2fbfa0, 0xd49a5a, 0xa8dcff, 0x1f9a56, 0xffb08a, 0xfdfcf4,
+      0xe8306a, 0x6a6cff, 0xff9ccc, 0xff4fa8, 0xffb830};
+  return Hex(colours[(code >= 0 && code <= ecPotion2) ? code : ecUniBubble]);
 }
 
-// Gathering slot 1..17 (potions, fruits, flowers, spider, gold tiles) in a size box.
-void DrawSlotIcon(cairo_t* cr, int slot, double size) {
+// A gathering slot's icon (potions, fruits, flowers, spider, gold tiles) in a size box.
+void DrawSlotIcon(cairo_t* cr, TIndividualElementKind kind, double size) {
   cairo_save(cr);
-  if (slot <= 2) {
-    DrawElement(cr, 16 + slot, size);
-  } else if (slot <= 10) {
-    DrawElement(cr, slot - 2, size);
-  } else if (slot <= 14) {
-    DrawElement(cr, slot + 2, size);
+  if (kind <= iePotion2) {
+    DrawElement(cr, ecPotion1 + (kind - iePotion1), size);
+  } else if (kind <= ieFruit8) {
+    DrawElement(cr, 1 + (kind - ieFruit1), size);
+  } else if (kind <= ieFlower4) {
+    DrawElement(cr, ecFirstFlower + (kind - ieFlower1), size);
   } else {
-    cairo_scale(cr, size / 52.0, size / 52.0);
-    if (slot == 15) DrawSpiderIcon(cr);
-    else DrawGoldToken(cr, 1, slot == 17);
+    cairo_scale(cr, size / BoardTileSize, size / BoardTileSize);
+    if (kind == ieSpider)
+      DrawSpiderIcon(cr);
+    else
+      DrawGoldToken(cr, 1, kind == ieGoldTile2);
   }
   cairo_restore(cr);
 }
@@ -537,11 +541,11 @@ void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// ElementGather (Param 0) and PulsingElements (Param 1): the 17 slots in slot order.
-void PaintGatherSlots(TCanvas& c, const TAssetSpec& s) {
+// ElementGather (still) and PulsingElements (glowing): the slots in slot order.
+void PaintGatherSlots(TCanvas& c, const TAssetSpec& s, TSlotGlow glow) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
-    if (s.Param == 1) RadialGlow(cr, w / 2, w / 2, w / 2, Hex(0xfff2a0, 0.8));
-    DrawSlotIcon(cr, p + 1, w);
+    if (glow == TSlotGlow::Pulsing) RadialGlow(cr, w / 2, w / 2, w / 2, Hex(0xfff2a0, 0.8));
+    DrawSlotIcon(cr, static_cast<TIndividualElementKind>(p), w);
   });
 }
 
@@ -549,29 +553,34 @@ void PaintGatherSlots(TCanvas& c, const TAssetSpec& s) {
 // tokens (level 1, level 2, upgraded level 1, upgraded level 2).
 void PaintFlowingElements(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
-    if (p < 8) DrawElement(cr, p + 1, w);
-    else if (p < 12) DrawElement(cr, p + 5, w);
-    else if (p == 12) DrawSlotIcon(cr, 15, w);
-    else {
-      cairo_scale(cr, w / 52.0, w / 52.0);
+    if (p < 8) {
+      DrawElement(cr, p + 1, w);
+    } else if (p < 12) {
+      DrawElement(cr, ecFirstFlower + (p - 8), w);
+    } else if (p == 12) {
+      DrawSlotIcon(cr, ieSpider, w);
+    } else {
+      cairo_scale(cr, w / BoardTileSize, w / BoardTileSize);
       DrawGoldToken(cr, (p - 13) % 2 + 1, p >= 15);
     }
   });
 }
 
-// One icon per element kind: fruit, flower, potion, gold tile, spider.
+// One icon per element kind, in TElementKind order.
 void PaintElementIcons(TCanvas& c, const TAssetSpec& s) {
-  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
-    const int slots[5] = {5, 11, 1, 16, 15};
-    DrawSlotIcon(cr, slots[p], w);
-  });
+  static_assert(elFruit == 0 && elFlower == 1 && elPotion == 2 && elGoldTile == 3 &&
+                elSpider == 4);
+  const TIndividualElementKind icons[elSpider + 1] = {ieFruit3, ieFlower1, iePotion1,
+                                                      ieGoldTile1, ieSpider};
+  ForEachPattern(c, s,
+                 [&](cairo_t* cr, int p, double w, double) { DrawSlotIcon(cr, icons[p], w); });
 }
 
 void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RadialGlow(cr, w / 2, h / 2, w / 2, Hex(0xfff0c0, 0.5));
     cairo_translate(cr, (w - h) / 2, 0);
-    DrawElement(cr, 17 + p, h);
+    DrawElement(cr, ecPotion1 + p, h);
   });
 }
 
@@ -661,7 +670,7 @@ void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
 
     cairo_push_group(cr);
     cairo_translate(cr, 2, 2);
-    DrawElement(cr, p + 1, 52);
+    DrawElement(cr, p + 1, BoardTileSize);
     cairo_pattern_t* shape = cairo_pop_group(cr);
     // The rim: the silhouette stamped around itself, less the silhouette.
     cairo_push_group(cr);
@@ -809,25 +818,37 @@ double SegmentDistance(int kind, double u, double v) {
   }
 }
 
-struct THalfSegment {
-  int Straight, Inner, Outer;  // pattern numbers (1-based)
-};
-// Half-segment order: top-left, right-upper, bottom-left, left-upper,
-// top-right, right-lower, bottom-right, left-lower.
-const THalfSegment kSegments[8] = {{1, 9, 17},  {2, 18, 10}, {3, 19, 11}, {4, 12, 20},
-                                   {5, 13, 21}, {6, 22, 14}, {7, 23, 15}, {8, 16, 24}};
-
-// Maps tile coordinates (0..52 over the tile) to the half-segment's (u, v).
+// Maps tile coordinates (0..52 over the tile) to the half-segment's (u, v), in the game's
+// half-segment order (TBorderPieces).
 void ToSegmentFrame(int seg, double x, double y, double& u, double& v) {
+  const double t = BoardTileSize;
   switch (seg) {
     case 0: u = x; v = y; break;
-    case 4: u = 52 - x; v = y; break;
-    case 1: u = y; v = 52 - x; break;
-    case 5: u = 52 - y; v = 52 - x; break;
-    case 2: u = x; v = 52 - y; break;
-    case 6: u = 52 - x; v = 52 - y; break;
+    case 4:
+      u = t - x;
+      v = y;
+      break;
+    case 1:
+      u = y;
+      v = t - x;
+      break;
+    case 5:
+      u = t - y;
+      v = t - x;
+      break;
+    case 2:
+      u = x;
+      v = t - y;
+      break;
+    case 6:
+      u = t - x;
+      v = t - y;
+      break;
     case 3: u = y; v = x; break;
-    default: u = 52 - y; v = x; break;
+    default:
+      u = t - y;
+      v = x;
+      break;
   }
 }
 
@@ -835,16 +856,29 @@ void ToSegmentFrame(int seg, double x, double y, double& u, double& v) {
 
 // Pattern number (0-based) -> (half-segment, kind); used by the painter and tests.
 bool BorderPatternPiece(int pattern, int& segment, int& kind) {
-  for (int s = 0; s < 8; ++s) {
-    if (kSegments[s].Straight - 1 == pattern) { segment = s; kind = 0; return true; }
-    if (kSegments[s].Inner - 1 == pattern) { segment = s; kind = 1; return true; }
-    if (kSegments[s].Outer - 1 == pattern) { segment = s; kind = 2; return true; }
+  for (int s = 0; s < TBorderPieces::HalfSegments; ++s) {
+    const TBorderPieces::THalf& half = TBorderPieces::Halves[s];
+    if (half.Straight - 1 == pattern) {
+      segment = s;
+      kind = 0;
+      return true;
+    }
+    if (half.Inner - 1 == pattern) {
+      segment = s;
+      kind = 1;
+      return true;
+    }
+    if (half.Outer - 1 == pattern) {
+      segment = s;
+      kind = 2;
+      return true;
+    }
   }
   return false;
 }
 
 // Every pattern holds its piece where the game draws it: the pattern's origin is
-// 11 pixels left of and 12 above its tile's corner.
+// kBorderPieceLeft pixels left of and kBorderPieceTop above its tile's corner.
 void PaintBoardBorder(TCanvas& c, const TAssetSpec& s) {
   cairo_surface_flush(c.Surface());
   unsigned char* data = cairo_image_surface_get_data(c.Surface());
@@ -860,7 +894,8 @@ void PaintBoardBorder(TCanvas& c, const TAssetSpec& s) {
         double r = 0, g = 0, b = 0, a = 0;
         for (int sy = 0; sy < ss; ++sy)
           for (int sx = 0; sx < ss; ++sx) {
-            double x = px - 11 + (sx + 0.5) / ss, y = py - 12 + (sy + 0.5) / ss;
+            double x = px - kBorderPieceLeft + (sx + 0.5) / ss;
+            double y = py - kBorderPieceTop + (sy + 0.5) / ss;
             double u, v;
             ToSegmentFrame(seg, x, y, u, v);
             if (u < uMin || u > 26 || v < -12 || v > 26) continue;
@@ -884,8 +919,8 @@ void PaintBoardBorder(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Swap flashes: a bright streak in the element's colour, one per element.
-void PaintElementsFlash(TCanvas& c, const TAssetSpec& s) {
-  bool vertical = s.Param == 1;
+void PaintElementsFlash(TCanvas& c, const TAssetSpec& s, TFlashDirection direction) {
+  bool vertical = direction == TFlashDirection::Vertical;
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TColor col = ElementColor(p + 1);
     cairo_save(cr);
@@ -925,81 +960,67 @@ void PaintTileShine(TCanvas& c, const TAssetSpec& s) {
 // area's origin (10 pixels left of and 11 above the first used tile).
 void PaintBoardPicture(TCanvas& c, const TAssetSpec& s) {
   const auto& m = s.BoardMask;
-  auto area = [&](int x, int y) {  // 1-based, false outside the grid
-    return x >= 1 && x <= 16 && y >= 1 && y <= 12 && m[(x - 1) * 12 + (y - 1)] != 0;
-  };
-  int firstCol = 16, firstRow = 12;
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y)
+  auto value = [&](int x, int y) { return m[(x - 1) * BoardRows + (y - 1)]; };
+  auto area = [&](int x, int y) { return InBoardGrid(x, y) && value(x, y) != 0; };
+  int firstCol = BoardColumns, firstRow = BoardRows;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
       if (area(x, y)) {
         firstCol = std::min(firstCol, x);
         firstRow = std::min(firstRow, y);
       }
-  auto tileX = [&](int x) { return 10 + 52 * (x - firstCol); };
-  auto tileY = [&](int y) { return 11 + 52 * (y - firstRow); };
+  auto tileX = [&](int x) { return 10 + BoardTileSize * (x - firstCol); };
+  auto tileY = [&](int y) { return 11 + BoardTileSize * (y - firstRow); };
 
-  TAssetSpec tileSpec;
-  tileSpec.Name = "BackgroundTile";
-  tileSpec.TileWidth = 56;
-  tileSpec.TileHeight = 56;
-  tileSpec.Columns = 2;
-  TCanvas tiles(112, 56);
+  // The pieces as the manifest draws them, at their grids in the tile-count table.
+  auto piecesOf = [](const char* name, int tileW, int tileH) {
+    TAssetSpec spec;
+    spec.Name = name;
+    spec.TileWidth = tileW;
+    spec.TileHeight = tileH;
+    TSpriteTileCount::TLookup grid = TSpriteTileCount().Peek(name);
+    spec.Columns = grid.Columns;
+    spec.Rows = grid.Rows;
+    return spec;
+  };
+  const TAssetSpec tileSpec = piecesOf("BackgroundTile", kTileSurround, kTileSurround);
+  TCanvas tiles(tileSpec.Width(), tileSpec.Height());
   PaintBackgroundTile(tiles, tileSpec);
-  TAssetSpec borderSpec;
-  borderSpec.Name = "BoardBorder";
-  borderSpec.TileWidth = 74;
-  borderSpec.TileHeight = 76;
-  borderSpec.Columns = 4;
-  borderSpec.Rows = 6;
-  TCanvas border(296, 456);
+  const TAssetSpec borderSpec = piecesOf("BoardBorder", kBorderPieceWidth, kBorderPieceHeight);
+  TCanvas border(borderSpec.Width(), borderSpec.Height());
   PaintBoardBorder(border, borderSpec);
 
   cairo_t* cr = c.Cr();
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y) {
+  const int inset = (kTileSurround - BoardTileSize) / 2;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
       if (!area(x, y)) continue;
-      int frame = m[(x - 1) * 12 + (y - 1)] >= 2 ? 1 : 0;
+      int frame = value(x, y) >= 2 ? 1 : 0;
       cairo_save(cr);
-      cairo_rectangle(cr, tileX(x) - 2, tileY(y) - 2, 56, 56);
+      cairo_rectangle(cr, tileX(x) - inset, tileY(y) - inset, kTileSurround, kTileSurround);
       cairo_clip(cr);
-      cairo_set_source_surface(cr, tiles.Surface(), tileX(x) - 2 - frame * 56, tileY(y) - 2);
+      cairo_set_source_surface(cr, tiles.Surface(), tileX(x) - inset - frame * kTileSurround,
+                               tileY(y) - inset);
       cairo_paint(cr);
       cairo_restore(cr);
     }
-  // The frame, by the same rules the game uses to assemble it.
-  const int dx[8][2] = {{0, -1}, {1, 0}, {0, 1}, {-1, 0}, {0, -1}, {1, 0}, {0, 1}, {-1, 0}};
-  const int toward[8][2] = {{-1, 0}, {0, -1}, {-1, 0}, {0, -1}, {1, 0}, {0, 1}, {1, 0}, {0, 1}};
-  const int edge[8] = {0, 1, 2, 3, 0, 1, 2, 3};  // top, right, bottom, left
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y) {
-      if (!area(x, y)) continue;
-      for (int sgm = 0; sgm < 8; ++sgm) {
-        int sx = x + dx[sgm][0], sy = y + dx[sgm][1];
-        bool onEdge = (edge[sgm] == 0 && y == 1) || (edge[sgm] == 1 && x == 16) ||
-                      (edge[sgm] == 2 && y == 12) || (edge[sgm] == 3 && x == 1);
-        if (!onEdge && area(sx, sy)) continue;
-        int tx = x + toward[sgm][0], ty = y + toward[sgm][1];
-        bool gridEdgeD = tx < 1 || tx > 16 || ty < 1 || ty > 12;
-        int kind;
-        if (gridEdgeD) kind = 2;
-        else if (area(sx + toward[sgm][0], sy + toward[sgm][1]) &&
-                 sx + toward[sgm][0] >= 1 && sx + toward[sgm][0] <= 16 &&
-                 sy + toward[sgm][1] >= 1 && sy + toward[sgm][1] <= 12)
-          kind = 1;
-        else if (!area(tx, ty)) kind = 2;
-        else kind = 0;
-        int number = kind == 0 ? kSegments[sgm].Straight
-                               : kind == 1 ? kSegments[sgm].Inner : kSegments[sgm].Outer;
+  // The frame, by the rule the game assembles it with.
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
+      for (int half = 0; half < TBorderPieces::HalfSegments; ++half) {
+        int number = TBorderPieces::PatternOf(area, x, y, half);
+        if (number == 0) continue;
         int pat = number - 1;
-        double px = tileX(x) - 11, py = tileY(y) - 12;
+        double px = tileX(x) - kBorderPieceLeft, py = tileY(y) - kBorderPieceTop;
         cairo_save(cr);
-        cairo_rectangle(cr, px, py, 74, 76);
+        cairo_rectangle(cr, px, py, kBorderPieceWidth, kBorderPieceHeight);
         cairo_clip(cr);
-        cairo_set_source_surface(cr, border.Surface(), px - (pat % 4) * 74, py - (pat / 4) * 76);
+        cairo_set_source_surface(cr, border.Surface(),
+                                 px - (pat % borderSpec.Columns) * kBorderPieceWidth,
+                                 py - (pat / borderSpec.Columns) * kBorderPieceHeight);
         cairo_paint(cr);
         cairo_restore(cr);
       }
-    }
 }
 
 }  // namespace assetgen

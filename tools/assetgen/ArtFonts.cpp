@@ -2,46 +2,34 @@
 // right, so that the game can tint them and they read on any background, cream
 // parchment and pale tiles included, down to the half size the game draws them at.
 #include <cmath>
-#include <cstring>
+#include <string>
 
 #include "FontTables.h"
 #include "Painters.h"
+#include "engine/TSpriteTileCount.h"
 
 namespace assetgen {
 
 namespace {
 
-const TFontLayout kNormal{"GlobalFontWhite", 28, 3, 68, 48, 34, 4};
-const TFontLayout kComment{"CommentFont", 14, 3, 56, 60, 4, 4};
+// The cells are the generator's; image, grid and character tables come from the game.
+TFontLayout MakeLayout(TGameFontKind kind, int cellWidth, int cellHeight, int advanceLeft,
+                       int pad) {
+  const char* image = TGameFont::ImageName(kind);
+  TSpriteTileCount::TLookup grid = TSpriteTileCount().Peek(image);
+  return {kind, image, grid.Columns, grid.Rows, cellWidth, cellHeight, advanceLeft, pad};
+}
 
-struct TAdvanceGroup {
-  int Width;
-  const char* Chars;
-};
-
-// "@" stands for the double quote in these lists.
-const TAdvanceGroup kNormalAdvances[] = {
-    {7, "!Il|"},          {8, "'.i"},           {9, ":"},
-    {10, ",1;j"},         {11, "/J"},           {12, "s"},
-    {13, " fr"},          {14, "@()*-t"},       {15, "+c"},
-    {16, "$5=?Sxz"},      {17, "37hv"},         {18, "24689EFLZenoy"},
-    {19, "Tbdgkpu"},      {21, "0CPUVX"},       {22, "D"},
-    {23, "#GHN"},         {24, "&A"},           {25, "MOQw"},
-    {26, "%"},            {28, "m"},            {30, "W"},
-};
-
-const TAdvanceGroup kCommentAdvances[] = {
-    {12, " "},    {19, ":"},    {21, "!"},    {22, "-1I"},  {24, "23J"},  {26, "57FS"},
-    {27, "68EL"}, {28, "049"},  {30, "CNTZ"}, {31, "&ABPV"}, {32, "GQRY"}, {33, "DKOU"},
-    {34, "X"},    {35, "H"},    {37, "M"},    {44, "W"},
-};
-
-template <std::size_t N>
-int Lookup(const TAdvanceGroup (&groups)[N], char c) {
-  char key = (c == '"') ? '@' : c;
-  for (const auto& g : groups)
-    if (std::strchr(g.Chars, key) && key != '\0') return g.Width;
-  return 20;
+// Every character the game maps to a pattern, in pattern order.
+std::string GlyphOrder(TGameFontKind kind) {
+  std::string order;
+  for (int pattern = 0;; ++pattern) {
+    int found = -1;
+    for (int c = 1; c < 256 && found < 0; ++c)
+      if (TGameFont::PatternOf(kind, static_cast<unsigned char>(c)) == pattern) found = c;
+    if (found < 0) return order;
+    order.push_back(static_cast<char>(found));
+  }
 }
 
 struct TGlyphStyle {
@@ -128,31 +116,40 @@ void PaintFont(TCanvas& c, const TFontLayout& L, const std::string& order, int (
 
 }  // namespace
 
-const TFontLayout& NormalFontLayout() { return kNormal; }
-const TFontLayout& CommentFontLayout() { return kComment; }
+const TFontLayout& NormalFontLayout() {
+  static const TFontLayout layout = MakeLayout(TGameFontKind::fkAirstripNormal, 68, 48, 34, 4);
+  return layout;
+}
+const TFontLayout& CommentFontLayout() {
+  static const TFontLayout layout = MakeLayout(TGameFontKind::fkAirstripComment, 56, 60, 4, 4);
+  return layout;
+}
 
 const std::string& NormalGlyphOrder() {
-  static const std::string order =
-      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789!#$%&*()-+=;:'\",./?| ";
+  static const std::string order = GlyphOrder(TGameFontKind::fkAirstripNormal);
   return order;
 }
 const std::string& CommentGlyphOrder() {
-  static const std::string order = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789':!&- ";
+  static const std::string order = GlyphOrder(TGameFontKind::fkAirstripComment);
   return order;
 }
 
-int NormalAdvance(char c) { return Lookup(kNormalAdvances, c); }
-int CommentAdvance(char c) { return Lookup(kCommentAdvances, c); }
+int NormalAdvance(char c) {
+  return TGameFont::WidthOf(TGameFontKind::fkAirstripNormal, static_cast<unsigned char>(c));
+}
+int CommentAdvance(char c) {
+  return TGameFont::WidthOf(TGameFontKind::fkAirstripComment, static_cast<unsigned char>(c));
+}
 
 // White with a faint warm shade toward the bottom, so tints keep some depth.
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
-  PaintFont(c, kNormal, NormalGlyphOrder(), NormalAdvance,
+  PaintFont(c, NormalFontLayout(), NormalGlyphOrder(), NormalAdvance,
             {21, 3.5, 1, 1.5, 0.9, 4.0, Hex(0xffffff), Hex(0xe6e6e6)});
 }
 
 // Comments are never tinted: white warming to gold at the foot of the letters.
 void PaintFontComment(TCanvas& c, const TAssetSpec&) {
-  PaintFont(c, kComment, CommentGlyphOrder(), CommentAdvance,
+  PaintFont(c, CommentFontLayout(), CommentGlyphOrder(), CommentAdvance,
             {38, 4.5, 1.5, 2.5, 1.4, 6.0, Hex(0xffffff), Hex(0xffe89a)});
 }
 

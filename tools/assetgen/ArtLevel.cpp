@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Painters.h"
+#include "levels/TElementGather.h"
 
 namespace assetgen {
 
@@ -68,9 +69,10 @@ void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
     VerticalGradient(cr, 0, h, Hex(0xfff2d8), Hex(0xf2d8a8));
     cairo_fill(cr);
     // A dark well under each counter, centred on its digits: one or two of them stand
-    // centred on a + 15 + a digit's width (the counter's place on the slot).
-    double a = roundLeft ? 40 : 31;
-    double mid = a + 15 + kGatherDigitWidth, top = 56, high = kGatherDigitHeight;
+    // centred on a digit's width past the counter's place on the slot.
+    double a = roundLeft ? TElementGather::FirstIconLeft : TElementGather::NextIconLeft;
+    double mid = a + TElementGather::CounterLeft + kGatherDigitWidth;
+    double top = TElementGather::CounterTop, high = kGatherDigitHeight;
     Inset(cr, mid - 24, top - 2, 48, high + 4, 9);
   });
 }
@@ -136,7 +138,8 @@ void DigitPath(cairo_t* cr, int digit, const TDigitStyle& st, double cx) {
 
 // Draws a digit character ('0'..'9', or '-') centred on (cx, cy): the digits' height
 // centred vertically, in the strip's colours.
-void DrawDigit(cairo_t* cr, char ch, double cx, double cy, const TDigitStyle& st, int param) {
+void DrawDigit(cairo_t* cr, char ch, double cx, double cy, const TDigitStyle& st,
+               TDigitStrip strip) {
   cairo_save(cr);
   UseDisplayFont(cr, st.Size, true);
   cairo_text_extents_t zero;
@@ -152,30 +155,30 @@ void DrawDigit(cairo_t* cr, char ch, double cx, double cy, const TDigitStyle& st
     DigitPath(cr, ch - '0', st, cx);
   }
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetColor(cr, Hex(kDigitOutlines[param]));
+  SetColor(cr, Hex(kDigitOutlines[static_cast<int>(strip)]));
   cairo_set_line_width(cr, st.Outline * 2);
   cairo_stroke_preserve(cr);
-  SetColor(cr, Hex(kDigitFills[param]));
+  SetColor(cr, Hex(kDigitFills[static_cast<int>(strip)]));
   cairo_fill(cr);
   cairo_restore(cr);
 }
 }  // namespace
 
-// Digit strips. Param: 0 gathering counters, 1 score, 2 island and level numbers. The game
-// sets the digits of a number one pattern apart, so every digit is drawn at one size and
+// Digit strips of the gathering counters, the score, and the island and level numbers. The
+// game sets the digits of a number one pattern apart, so every digit is drawn at one size and
 // fills its pattern.
-void PaintDigits(TCanvas& c, const TAssetSpec& s) {
+void PaintDigits(TCanvas& c, const TAssetSpec& s, TDigitStrip strip) {
   const TDigitStyle st = DigitStyle(c.Cr(), s.TileWidth, s.TileHeight);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    DrawDigit(cr, static_cast<char>('0' + p), w / 2, h / 2, st, s.Param);
+    DrawDigit(cr, static_cast<char>('0' + p), w / 2, h / 2, st, strip);
   });
 }
 
 // Rolling digits: three frames of a soft vertical streak in the digits' colour. The game
 // slides the digit a counter rolls to over it, so the streak only hints at the motion and
 // must not hide the digit.
-void PaintDigitBlur(TCanvas& c, const TAssetSpec& s) {
-  TColor col = Hex(kDigitFills[s.Param]);
+void PaintDigitBlur(TCanvas& c, const TAssetSpec& s, TDigitStrip strip) {
+  TColor col = Hex(kDigitFills[static_cast<int>(strip)]);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     for (int i = 0; i < 3; ++i) {
       double x = w * (0.3 + 0.2 * i), len = h * (0.5 + 0.15 * ((i + p) % 3));
@@ -214,7 +217,7 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
   const double digitsMid = 25 + kLevelDigitHeight / 2.0;
   Inset(cr, 1194 + px, digitsMid - 17, 1260 - 1194, 34, 10);
   DrawDigit(cr, '-', (1200 + kLevelDigitWidth + 1228) / 2.0 + px, digitsMid,
-            DigitStyle(cr, kLevelDigitWidth, kLevelDigitHeight), 2);
+            DigitStyle(cr, kLevelDigitWidth, kLevelDigitHeight), TDigitStrip::LevelLabel);
   DrawText(cr, "Score", 1004, 36, Word(15, 0xfff2c8, 0x3a1e0a));
   // Left garland.
   cairo_move_to(cr, 0, 8);
@@ -307,17 +310,17 @@ void PaintTube(TCanvas& c, const TAssetSpec& s) {
   cairo_stroke(cr);
 }
 
-// Liquids. Param: 0 the tube's column, 1 its surface, 2 the flask's liquid (round).
-void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s) {
+// Liquids: the tube's column, its surface, and the flask's round liquid.
+void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s, TLiquid liquid) {
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
-  if (s.Param == 1) {
+  if (liquid == TLiquid::TubeSurface) {
     Ellipse(cr, w / 2, h / 2, w / 2, h / 2 - 1);
     cairo_set_source_rgba(cr, 0.85, 1, 0.9, 0.85);
     cairo_fill(cr);
     return;
   }
-  if (s.Param == 2) {
+  if (liquid == TLiquid::Flask) {
     cairo_arc(cr, 34, 39, 27, 0, 2 * kPi);
     cairo_clip(cr);
     VerticalGradient(cr, 0, h, Hex(0xa8ff6a), Hex(0x2fa84a));
@@ -390,17 +393,17 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Tools on the left panel: 0 ready, 1 under the mouse, 2 carried, 3 not available
-// (the blaster has a fifth, charged frame). Param: 0 blaster, 1 bomb, 2 hammer,
-// 3 horizontal lightning, 4 vertical lightning, 5 big bomb, 12 the hammer blow.
-void PaintTool(TCanvas& c, const TAssetSpec& s) {
+// (the blaster has a fifth, charged frame); and the hammer's blow on the board.
+void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool hover = p == 1 || p == 4;
     // On the panel the icon sits where the tool's click rectangle is (about 20 to 80
     // pixels below its hanging point); carried, it hangs just below-right of the mouse,
     // which is 15 and 14 pixels into the pattern.
     const double iconY[6] = {54, 45, 51, 51, 51, 50};
-    double cx = w / 2, cy = s.Param < 6 ? iconY[s.Param] : h / 2;
-    if (p == 2 && s.Param < 6) {
+    const bool onPanel = tool != TToolPicture::HammerBlow;
+    double cx = w / 2, cy = onPanel ? iconY[static_cast<int>(tool)] : h / 2;
+    if (p == 2 && onPanel) {
       cx = 38;
       cy = 38;
     }
@@ -411,8 +414,8 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
       cairo_translate(cr, -cx, -cy);
     }
     cairo_push_group(cr);
-    switch (s.Param) {
-      case 0: {
+    switch (tool) {
+      case TToolPicture::Blaster: {
         cairo_arc(cr, cx, cy, 22, 0, 2 * kPi);
         cairo_set_source_rgba(cr, 0.8, 0.95, 1, 0.5);
         cairo_fill(cr);
@@ -434,22 +437,22 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
         FillGlossy(cr, cx - 6, cy + 20, cx + 6, cy + 30, Hex(0xb07a42), 1.5);
         break;
       }
-      case 1:
+      case TToolPicture::Bomb:
         Bomb(cr, cx - 4, cy + 4, 17, Hex(0x3a3a48));
         break;
-      case 5:
+      case TToolPicture::BigBomb:
         Bomb(cr, cx - 6, cy + 4, 22, Hex(0xc0402a));
         StarPath(cr, cx - 6, cy + 4, 9, 4, 5);
         cairo_set_source_rgb(cr, 1, 0.9, 0.5);
         cairo_fill(cr);
         break;
-      case 2:
-      case 12: {
+      case TToolPicture::Hammer:
+      case TToolPicture::HammerBlow: {
         // The blow is turned about 0.4 of the width and 0.8 of the height: the grip
         // sits there and the head points up.
-        double k = s.Param == 12 ? 1.5 : 1.0;
+        double k = onPanel ? 1.0 : 1.5;
         cairo_save(cr);
-        if (s.Param == 12) {
+        if (!onPanel) {
           cairo_translate(cr, w * 0.4, h * 0.8 - 30 * k);
         } else {
           cairo_translate(cr, cx, cy);
@@ -462,8 +465,9 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
         cairo_restore(cr);
         break;
       }
-      default: {
-        bool horizontal = s.Param == 3;
+      case TToolPicture::HorzLightning:
+      case TToolPicture::VertLightning: {
+        bool horizontal = tool == TToolPicture::HorzLightning;
         Bolt(cr, cx, cy, 1.15, horizontal);
         FillGlossy(cr, cx - 24, cy - 24, cx + 24, cy + 24, Hex(0xffd83a), 2);
         Cloud(cr, horizontal ? cx - 24 : cx, horizontal ? cy : cy - 22, 0.22, 0.95);
@@ -494,18 +498,18 @@ void PaintTool(TCanvas& c, const TAssetSpec& s) {
   }
 }
 
-// Word art. Param: 0 the label, 1 combo words, 2 energy bonus, 3 the level goal's label (its
-// second pattern names the boss round).
-void PaintWordArt(TCanvas& c, const TAssetSpec& s) {
+void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art) {
   const char* combos[4] = {"Good!", "Great!", "Super!", "Amazing!"};
   const char* energy[3] = {"+ Energy", "++ Energy", "+++ Energy"};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    std::string text = s.Param == 1   ? combos[p % 4]
-                       : s.Param == 2 ? energy[p % 3]
-                       : s.Param == 3 && p == 1 ? std::string("Boss fight")
-                                                : s.Label;
-    std::uint32_t fill = s.Param == 2 ? 0xb8ff8a : s.Param == 1 ? 0xffd84a : 0xfff4d8;
-    std::uint32_t outline = s.Param == 2 ? 0x1f4a22 : 0x6a2a10;
+    std::string text = art == TWordArt::Combo                 ? combos[p % 4]
+                       : art == TWordArt::EnergyBonus         ? energy[p % 3]
+                       : art == TWordArt::LevelGoal && p == 1 ? std::string("Boss fight")
+                                                              : s.Label;
+    std::uint32_t fill = art == TWordArt::EnergyBonus ? 0xb8ff8a
+                         : art == TWordArt::Combo     ? 0xffd84a
+                                                      : 0xfff4d8;
+    std::uint32_t outline = art == TWordArt::EnergyBonus ? 0x1f4a22 : 0x6a2a10;
     double size = h * 0.62;
     while (size > 8 && TextWidth(cr, text, size) > w - size / 4 - 6) size -= 1;
     DrawText(cr, text, w / 2, h / 2, Word(size, fill, outline));

@@ -1,5 +1,5 @@
 // Full-screen pictures (logos, splash, menu, level and map backgrounds, help),
-// the scene transition, the menu's heroine pieces and the world map's pieces.
+// the scene transition and the world map's pieces.
 #include <cmath>
 
 #include "Painters.h"
@@ -16,157 +16,6 @@ TTextStyle Title(double size, std::uint32_t fill = 0xfff4d8, std::uint32_t outli
   st.Outline = Hex(outline);
   st.OutlineWidth = std::max(2.0, size / 12);
   return st;
-}
-
-// The heroine of the menu: a young cook-witch with copper hair and a green hat.
-// Her eyes are centred on (411, 182) where the blink overlay is drawn.
-void DrawHeroine(cairo_t* cr, bool wandArm) {
-  // Dress.
-  cairo_move_to(cr, 352, 262);
-  cairo_curve_to(cr, 300, 420, 270, 600, 250, 768);
-  cairo_line_to(cr, 580, 768);
-  cairo_curve_to(cr, 555, 600, 520, 420, 468, 262);
-  cairo_close_path(cr);
-  FillGlossy(cr, 250, 262, 580, 768, Hex(0x4f9a5a), 3);
-  // Apron.
-  cairo_move_to(cr, 372, 330);
-  cairo_curve_to(cr, 350, 470, 340, 600, 335, 768);
-  cairo_line_to(cr, 495, 768);
-  cairo_curve_to(cr, 490, 600, 470, 470, 448, 330);
-  cairo_close_path(cr);
-  FillGlossy(cr, 335, 330, 495, 768, Hex(0xfff4e0), 2.5);
-  for (int i = 0; i < 3; ++i) {
-    cairo_arc(cr, 410, 420 + i * 60, 6, 0, 2 * kPi);
-    FillGlossy(cr, 404, 414 + i * 60, 416, 426 + i * 60, Hex(0xf2a93b), 1.5);
-  }
-  // Belt.
-  cairo_move_to(cr, 338, 352);
-  cairo_curve_to(cr, 380, 366, 440, 366, 482, 352);
-  cairo_line_to(cr, 486, 372);
-  cairo_curve_to(cr, 440, 386, 380, 386, 334, 372);
-  cairo_close_path(cr);
-  FillGlossy(cr, 334, 352, 486, 386, Hex(0x8a5a30), 2);
-  RoundedRect(cr, 398, 358, 24, 22, 4);
-  FillGlossy(cr, 398, 358, 422, 380, Hex(0xf2c050), 1.5);
-  // Arm toward the wand hand at about (640, 505).
-  if (wandArm) {
-    cairo_move_to(cr, 455, 280);
-    cairo_curve_to(cr, 520, 330, 560, 420, 620, 480);
-    cairo_line_to(cr, 600, 515);
-    cairo_curve_to(cr, 540, 455, 480, 380, 430, 320);
-    cairo_close_path(cr);
-    FillGlossy(cr, 430, 280, 620, 515, Hex(0x468a50), 2.5);
-  }
-  // Hair behind the head and two locks over the shoulders.
-  Ellipse(cr, 410, 172, 84, 64);
-  FillGlossy(cr, 326, 108, 494, 236, Hex(0xc8602a), 3);
-  for (int side = -1; side <= 1; side += 2) {
-    double x = 410 + side * 66;
-    cairo_move_to(cr, x - 18, 170);
-    cairo_curve_to(cr, x - 24, 230, x - 20 + side * 6, 290, x + side * 4, 318);
-    cairo_curve_to(cr, x + 14, 300, x + 20, 230, x + 18, 170);
-    cairo_close_path(cr);
-    FillGlossy(cr, x - 24, 170, x + 20, 318, Hex(0xc8602a), 3);
-  }
-  // Neck, collar and face.
-  RoundedRect(cr, 392, 236, 36, 34, 10);
-  FillGlossy(cr, 392, 236, 428, 270, Hex(0xf6c9a4), 2);
-  cairo_move_to(cr, 372, 262);
-  cairo_curve_to(cr, 390, 290, 430, 290, 448, 262);
-  cairo_curve_to(cr, 430, 276, 390, 276, 372, 262);
-  cairo_close_path(cr);
-  FillGlossy(cr, 372, 262, 448, 290, Hex(0xfff4e0), 2);
-  Ellipse(cr, 411, 190, 64, 66);
-  FillGlossy(cr, 347, 124, 475, 256, Hex(0xffd9b8), 2.5);
-  // Fringe.
-  cairo_move_to(cr, 348, 180);
-  cairo_curve_to(cr, 350, 120, 470, 110, 476, 178);
-  cairo_curve_to(cr, 455, 150, 430, 145, 412, 158);
-  cairo_curve_to(cr, 392, 145, 365, 150, 348, 180);
-  cairo_close_path(cr);
-  FillGlossy(cr, 348, 120, 476, 180, Hex(0xd46a30), 2.5);
-  // Cheeks and smile.
-  RadialGlow(cr, 370, 212, 16, Hex(0xff8a8a, 0.55));
-  RadialGlow(cr, 452, 212, 16, Hex(0xff8a8a, 0.55));
-  cairo_arc(cr, 411, 214, 14, 0.25 * kPi, 0.75 * kPi);
-  cairo_set_source_rgb(cr, 0.55, 0.2, 0.15);
-  cairo_set_line_width(cr, 3);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_stroke(cr);
-  // Hat: a soft crown whose tip flops over to her right. It stays below y 84, so the
-  // result screen's smaller copy (which starts at y 78 of this drawing) keeps all of it.
-  cairo_move_to(cr, 318, 140);
-  cairo_curve_to(cr, 360, 120, 460, 118, 505, 140);
-  cairo_curve_to(cr, 470, 155, 350, 155, 318, 140);
-  cairo_close_path(cr);
-  FillGlossy(cr, 318, 118, 505, 155, Hex(0x2f6e3c), 2.5);
-  cairo_move_to(cr, 358, 134);
-  cairo_curve_to(cr, 362, 118, 372, 106, 386, 104);
-  cairo_curve_to(cr, 364, 104, 342, 110, 322, 124);
-  cairo_curve_to(cr, 338, 96, 372, 84, 414, 86);
-  cairo_curve_to(cr, 446, 88, 462, 108, 464, 132);
-  cairo_close_path(cr);
-  FillGlossy(cr, 322, 84, 464, 134, Hex(0x3a8048), 2.5);
-  // The fold where the tip bends over.
-  cairo_move_to(cr, 386, 104);
-  cairo_curve_to(cr, 396, 98, 410, 96, 424, 98);
-  cairo_set_source_rgba(cr, 0.1, 0.3, 0.15, 0.6);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-  cairo_move_to(cr, 360, 128);
-  cairo_curve_to(cr, 400, 118, 440, 118, 464, 126);
-  cairo_set_source_rgb(cr, 0.95, 0.7, 0.25);
-  cairo_set_line_width(cr, 7);
-  cairo_stroke(cr);
-  Sparkle(cr, 324, 122, 11, Hex(0xfff2a0));
-}
-
-// Eyes in a 104 x 40 box: 0 open, 1 half closed, 2 closed, 3 smiling.
-void DrawEyes(cairo_t* cr, double ox, double oy, int state) {
-  for (int e = -1; e <= 1; e += 2) {
-    double cx = ox + 52 + e * 24, cy = oy + 20;
-    if (state == 3) {  // smiling, eyes closed upward
-      cairo_arc(cr, cx, cy + 6, 10, 1.15 * kPi, 1.85 * kPi);
-      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      continue;
-    }
-    if (state == 2) {
-      cairo_arc(cr, cx, cy - 2, 10, 0.15 * kPi, 0.85 * kPi);
-      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      continue;
-    }
-    double ry = state == 1 ? 6 : 13;
-    Ellipse(cr, cx, cy, 10, ry);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_fill_preserve(cr);
-    cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    cairo_save(cr);
-    Ellipse(cr, cx, cy, 10, ry);
-    cairo_clip(cr);
-    cairo_arc(cr, cx + 1, cy + 2, 7, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 0.25, 0.55, 0.3);
-    cairo_fill(cr);
-    cairo_arc(cr, cx + 1, cy + 2, 3.5, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
-    cairo_fill(cr);
-    cairo_arc(cr, cx - 2, cy - 2, 2.5, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    if (state == 1) {
-      cairo_move_to(cr, cx - 11, cy - 5);
-      cairo_line_to(cr, cx + 11, cy - 5);
-      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
-      cairo_set_line_width(cr, 2.5);
-      cairo_stroke(cr);
-    }
-  }
 }
 
 void Cottage(cairo_t* cr, double x, double y, double s) {
@@ -294,19 +143,18 @@ void DrawIsland(cairo_t* cr, double w, double h, int island) {
 }
 }  // namespace
 
-void PaintFlat(TCanvas& c, const TAssetSpec& s) {
-  SetColor(c.Cr(), Hex(static_cast<std::uint32_t>(s.Param)));
+void PaintFlat(TCanvas& c, const TAssetSpec&, TColor colour) {
+  SetColor(c.Cr(), colour);
   cairo_paint(c.Cr());
 }
 
 // Three studio logos on white, each with its own emblem.
-void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
+void PaintCompanyLogo(TCanvas& c, const TAssetSpec&, TLogoEmblem emblem) {
   cairo_t* cr = c.Cr();
   cairo_set_source_rgb(cr, 1, 1, 1);
   cairo_paint(cr);
   double cx = 683, cy = 340;
-  if (s.Param == 1) {
-    // A lantern.
+  if (emblem == TLogoEmblem::Lantern) {
     RadialGlow(cr, cx, cy, 150, Hex(0xffd870, 0.6));
     RoundedRect(cr, cx - 50, cy - 70, 100, 130, 24);
     FillGlossy(cr, cx - 50, cy - 70, cx + 50, cy + 60, Hex(0xffcf5a), 4);
@@ -321,8 +169,7 @@ void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
     Ellipse(cr, cx, cy, 16, 30);
     FillGlossy(cr, cx - 16, cy - 30, cx + 16, cy + 30, Hex(0xff7a2a), 2);
     DrawText(cr, "Quorrin Games", cx, cy + 170, Title(64, 0xf2a93b, 0x5a2e12));
-  } else if (s.Param == 2) {
-    // An open book with a quill.
+  } else if (emblem == TLogoEmblem::BookAndQuill) {
     for (int side = -1; side <= 1; side += 2) {
       cairo_move_to(cr, cx, cy + 50);
       cairo_curve_to(cr, cx + side * 60, cy + 20, cx + side * 120, cy + 30, cx + side * 160, cy + 50);
@@ -337,8 +184,7 @@ void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s) {
     cairo_close_path(cr);
     FillGlossy(cr, cx + 40, cy - 190, cx + 210, cy - 40, Hex(0x6aa8e8), 3);
     DrawText(cr, "Tall Tale Press", cx, cy + 170, Title(64, 0x6aa8e8, 0x1e3a6a));
-  } else {
-    // A heart made of leaves.
+  } else {  // a heart made of leaves
     for (int i = 0; i < 12; ++i) {
       double t = i * 2 * kPi / 12;
       double hx = 16 * std::pow(std::sin(t), 3), hy = -(13 * std::cos(t) - 5 * std::cos(2 * t) -
@@ -395,12 +241,12 @@ void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
     DrawElement(cr, 1 + (i * 3) % 8, 56);
     cairo_restore(cr);
   }
-  DrawHeroine(cr, true);
-  DrawEyes(cr, 359, 162, 0);
+  DrawHeroine(cr, THeroinePose::HoldingWand, THeroineEyes::Open);
 }
 
 // Level backgrounds: one mood per island; the board covers the middle.
-void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
+void PaintGameBG(TCanvas& c, const TAssetSpec&, TIsland island) {
+  const int number = island.Number;
   cairo_t* cr = c.Cr();
   struct TMood {
     std::uint32_t SkyTop, SkyBottom, Near, Far, Leaves;
@@ -410,10 +256,9 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
                           {0x6ad0f0, 0xfff4d0, 0xe8cf8a, 0x4ab8d8, 0x4aa84a},
                           {0x9ab8e0, 0xf4f8ff, 0xe8f0ff, 0xb8c8e8, 0x2f6e5a},
                           {0x7a5aa8, 0xffb88a, 0x8a5a4a, 0xb0705a, 0x6a8a3a}};
-  const TMood& m = moods[(s.Param - 1) % 5];
-  SkyAndHills(cr, 1366, 768, Hex(m.SkyTop), Hex(m.SkyBottom), Hex(m.Near), Hex(m.Far),
-              31 + s.Param);
-  TNoise n(s.Param * 7);
+  const TMood& m = moods[(number - 1) % 5];
+  SkyAndHills(cr, 1366, 768, Hex(m.SkyTop), Hex(m.SkyBottom), Hex(m.Near), Hex(m.Far), 31 + number);
+  TNoise n(number * 7);
   // Each island has its own trees at the screen's sides (the board hides the middle).
   auto pine = [&](double x, double y, double k, bool snowy) {
     cairo_save(cr);
@@ -461,11 +306,14 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
   for (int i = 0; i < 6; ++i) {
     double x = i < 3 ? n.Range(20, 230) : n.Range(1120, 1340);
     double y = n.Range(600, 760), k = n.Range(1.0, 1.6);
-    if (s.Param == 3) palm(x, y, k * 0.9);
-    else if (s.Param == 2 || s.Param == 4) pine(x, y, k, s.Param == 4);
-    else Tree(cr, x, y, k, Hex(m.Leaves));
+    if (number == 3)
+      palm(x, y, k * 0.9);
+    else if (number == 2 || number == 4)
+      pine(x, y, k, number == 4);
+    else
+      Tree(cr, x, y, k, Hex(m.Leaves));
   }
-  if (s.Param == 5) {
+  if (number == 5) {
     // A smoking volcano far behind, left of the board.
     cairo_move_to(cr, 20, 470);
     cairo_line_to(cr, 150, 250);
@@ -476,14 +324,14 @@ void PaintGameBG(TCanvas& c, const TAssetSpec& s) {
     RadialGlow(cr, 175, 245, 60, Hex(0xffa040, 0.8));
     for (int i = 0; i < 4; ++i) Cloud(cr, 175 + i * 30, 200 - i * 40, 0.35 + i * 0.1, 0.5);
   }
-  if (s.Param == 4)
+  if (number == 4)
     for (int i = 0; i < 120; ++i) {
       cairo_arc(cr, n.Range(0, 1366), n.Range(0, 768), n.Range(1, 3), 0, 2 * kPi);
       cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
       cairo_fill(cr);
     }
   else
-    FlowerBed(cr, 1366, 690, 768, 40 + s.Param);
+    FlowerBed(cr, 1366, 690, 768, 40 + number);
   // Soft light behind the board so the tiles stand out. Boards differ in size from level
   // to level, so the light has no edge: it fades out from the board's middle, mostly
   // under the board, and dies away before the trees.
@@ -636,148 +484,10 @@ void PaintGameLogo(TCanvas& c, const TAssetSpec& s) {
   (void)h;
 }
 
-// Blink strip: open, half closed, closed (each over a patch of skin).
-// Blink strips: open, half closed, closed (and smiling for the result screen). Each
-// pattern repeats the face behind the eyes exactly as the picture under it has it, so
-// a closed eye hides the open one without a visible patch.
-void PaintCharEyes(TCanvas& c, const TAssetSpec& s) {
-  bool scoring = s.Name != "CharEyes";
-  ForEachPattern(c, s, [&](cairo_t* cr, int p, double, double) {
-    cairo_save(cr);
-    if (scoring) {
-      cairo_translate(cr, -160, -66);
-      cairo_save(cr);
-      cairo_translate(cr, -120.6, -61);
-      cairo_scale(cr, 0.78, 0.78);
-      DrawHeroine(cr, false);
-      cairo_restore(cr);
-      cairo_translate(cr, 160, 66);
-      cairo_scale(cr, 80.0 / 104, 30.0 / 40);
-    } else {
-      cairo_translate(cr, -359, -162);
-      DrawHeroine(cr, true);
-      cairo_translate(cr, 359, 162);
-    }
-    DrawEyes(cr, 0, 0, std::min(p, 3));
-    cairo_restore(cr);
-  });
-}
-
-// The wand, held at its lower end; the star tip is near the picture's top right.
-void PaintCharWand(TCanvas& c, const TAssetSpec&) {
-  cairo_t* cr = c.Cr();
-  cairo_move_to(cr, 30, 440);
-  cairo_line_to(cr, 212, 58);
-  cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
-  cairo_set_line_width(cr, 14);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_stroke(cr);
-  cairo_move_to(cr, 30, 440);
-  cairo_line_to(cr, 212, 58);
-  cairo_set_source_rgb(cr, 0.72, 0.45, 0.22);
-  cairo_set_line_width(cr, 9);
-  cairo_stroke(cr);
-  RadialGlow(cr, 214, 40, 36, Hex(0xfff2a0, 0.9));
-  StarPath(cr, 214, 40, 24, 10, 5);
-  FillGlossy(cr, 190, 16, 238, 64, Hex(0xffd040), 2.5);
-}
-
-// The hand in front of the wand (menu): a sleeve cuff and a small fist closed around
-// the wand, which passes at about x 46 at mid-height. Also the result screen's stand-in hand.
-void PaintCharWandCover(TCanvas& c, const TAssetSpec& s) {
-  cairo_t* cr = c.Cr();
-  double w = s.Width(), h = s.Height();
-  double k = std::min(w / 120, h / 104);
-  cairo_scale(cr, k, k);
-  cairo_move_to(cr, 2, 20);
-  cairo_curve_to(cr, 20, 8, 34, 14, 40, 30);
-  cairo_line_to(cr, 26, 70);
-  cairo_curve_to(cr, 16, 66, 6, 52, 2, 20);
-  cairo_close_path(cr);
-  FillGlossy(cr, 2, 8, 40, 70, Hex(0x468a50), 2.5);
-  Ellipse(cr, 50, 52, 24, 20);
-  FillGlossy(cr, 26, 32, 74, 72, Hex(0xffd9b8), 2.5);
-  for (int i = 0; i < 3; ++i) {
-    Ellipse(cr, 62, 40 + i * 11, 10, 6);
-    FillGlossy(cr, 52, 34 + i * 11, 72, 46 + i * 11, Hex(0xffd4b0), 1.5);
-  }
-}
-
-// The heroine on the result screen: body at (119, 151), eyes at (+160, +66), the waving
-// forearm at (+273, +48) rising from the elbow, and the elbow's puff at (+300, +269).
-void PaintScoringBody(TCanvas& c, const TAssetSpec& s) {
-  cairo_t* cr = c.Cr();
-  cairo_push_group(cr);
-  cairo_save(cr);
-  cairo_translate(cr, -120.6, -61);
-  cairo_scale(cr, 0.78, 0.78);
-  DrawHeroine(cr, false);
-  cairo_restore(cr);
-  // Upper arm from the shoulder out to the elbow.
-  cairo_move_to(cr, 232, 150);
-  cairo_curve_to(cr, 270, 180, 310, 240, 340, 282);
-  cairo_line_to(cr, 318, 306);
-  cairo_curve_to(cr, 290, 270, 250, 220, 214, 190);
-  cairo_close_path(cr);
-  FillGlossy(cr, 214, 150, 340, 306, Hex(0x468a50), 2.5);
-  cairo_save(cr);
-  cairo_translate(cr, 160, 66);
-  cairo_scale(cr, 80.0 / 104, 30.0 / 40);
-  DrawEyes(cr, 0, 0, 0);
-  cairo_restore(cr);
-  cairo_pop_group_to_source(cr);
-  // The figure fades out at the bottom instead of ending in a hard line.
-  double h = s.Height();
-  cairo_pattern_t* fade = cairo_pattern_create_linear(0, h - 90, 0, h);
-  cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
-  cairo_mask(cr, fade);
-  cairo_pattern_destroy(fade);
-}
-
-// The forearm, raised from the elbow (bottom) to the waving palm (top).
-void PaintScoringHand(TCanvas& c, const TAssetSpec& s) {
-  cairo_t* cr = c.Cr();
-  double w = s.Width(), h = s.Height();
-  cairo_move_to(cr, 30, h - 4);
-  cairo_curve_to(cr, 30, h * 0.6, 32, h * 0.45, 34, 70);
-  cairo_line_to(cr, 60, 70);
-  cairo_curve_to(cr, 62, h * 0.45, 64, h * 0.6, 62, h - 4);
-  cairo_close_path(cr);
-  FillGlossy(cr, 30, 70, 64, h - 4, Hex(0x468a50), 2.5);
-  RoundedRect(cr, 28, 64, 38, 14, 6);
-  FillGlossy(cr, 28, 64, 66, 78, Hex(0xfff4e0), 2);
-  Ellipse(cr, 47, 48, 19, 17);
-  FillGlossy(cr, 28, 31, 66, 65, Hex(0xffd9b8), 2);
-  for (int i = 0; i < 4; ++i) {
-    double fx = 30 + i * 9;
-    RoundedRect(cr, fx, 8 + std::abs(i - 1.5) * 4, 8, 30, 4);
-    FillGlossy(cr, fx, 8, fx + 8, 38, Hex(0xffd9b8), 1.5);
-  }
-  cairo_save(cr);
-  cairo_translate(cr, 24, 50);
-  cairo_rotate(cr, -0.7);
-  Ellipse(cr, 0, 0, 11, 6);
-  FillGlossy(cr, -11, -6, 11, 6, Hex(0xffd9b8), 1.5);
-  cairo_restore(cr);
-  (void)w;
-}
-
-void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s) {
-  cairo_t* cr = c.Cr();
-  double w = s.Width(), h = s.Height();
-  Ellipse(cr, w / 2, h / 2, w / 2 - 2, h / 2 - 2);
-  FillGlossy(cr, 2, 2, w - 2, h - 2, Hex(0x4f9a5a), 2.5);
-  cairo_arc(cr, w / 2, h / 2, h * 0.22, 0.1 * kPi, 0.9 * kPi);
-  cairo_set_source_rgba(cr, 0.2, 0.35, 0.15, 0.5);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-}
-
-void PaintMapRoom(TCanvas& c, const TAssetSpec& s) {
-  DrawIsland(c.Cr(), s.Width(), s.Height(), s.Param);
+void PaintMapRoom(TCanvas& c, const TAssetSpec& s, TIsland island) {
+  DrawIsland(c.Cr(), s.Width(), s.Height(), island.Number);
   TTextStyle st = Title(22);
-  DrawText(c.Cr(), std::to_string(s.Param), s.Width() * 0.84, s.Height() * 0.2, st);
+  DrawText(c.Cr(), std::to_string(island.Number), s.Width() * 0.84, s.Height() * 0.2, st);
 }
 
 void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s) {

@@ -9,13 +9,18 @@ namespace assetgen {
 namespace {
 const double kPi = M_PI;
 
-TColor ButtonColor(int style) {
+TColor ButtonColor(TButtonStyle style) {
   switch (style) {
-    case 1: return Hex(0xf5a623);  // the big play buttons
-    case 2: return Hex(0xd9604a);  // leaving, cancelling, deleting
-    case 3: return Hex(0x5a8fd0);  // small navigation buttons
-    default: return Hex(0x5fae4a);
+    case TButtonStyle::Play:
+      return Hex(0xf5a623);
+    case TButtonStyle::Leave:
+      return Hex(0xd9604a);
+    case TButtonStyle::Navigate:
+      return Hex(0x5a8fd0);
+    case TButtonStyle::Plain:
+      break;
   }
+  return Hex(0x5fae4a);
 }
 
 TColor Greyed(const TColor& c) {
@@ -30,9 +35,10 @@ double FitTextSize(cairo_t* cr, const std::string& text, double maxW, double siz
 }  // namespace
 
 // Pattern 0 enabled, pattern 1 (where the grid has one) disabled.
-void PaintButton(TCanvas& c, const TAssetSpec& s) {
+void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style) {
+  const bool play = style == TButtonStyle::Play;
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    TColor base = ButtonColor(s.Param);
+    TColor base = ButtonColor(style);
     bool disabled = p == 1;
     if (disabled) base = Greyed(base);
     double r = std::min(h * 0.45, 26.0);
@@ -44,12 +50,12 @@ void PaintButton(TCanvas& c, const TAssetSpec& s) {
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
     TTextStyle st;
-    st.Size = FitTextSize(cr, s.Label, w - 24, std::min(h * 0.5, s.Param == 1 ? 52.0 : 24.0));
+    st.Size = FitTextSize(cr, s.Label, w - 24, std::min(h * 0.5, play ? 52.0 : 24.0));
     st.Fill = disabled ? Hex(0xe8e2d8) : Hex(0xfffbf0);
     st.Outline = Darker(base, 0.6);
     st.OutlineWidth = std::max(1.5, st.Size / 10);
     DrawText(cr, s.Label, w / 2, h / 2 - 1, st);
-    if (s.Param == 1 && !disabled) {
+    if (play && !disabled) {
       Sparkle(cr, w - 22, 16, 10, Hex(0xfff6c0));
       Sparkle(cr, 20, h - 20, 7, Hex(0xfff6c0));
     }
@@ -145,9 +151,8 @@ void PaintVolumeButton(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// Windows: parchment inside a wooden frame; the game writes the titles itself.
-// Param: 1 player list, 2 add-name, 3 options, 4 stage result.
-void PaintWindow(TCanvas& c, const TAssetSpec& s) {
+// Windows: parchment inside a wooden frame, with the wells of their kind.
+void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 4, 4, w - 12, h - 12, 26, 14);
@@ -171,14 +176,18 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s) {
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
   };
-  switch (s.Param) {
-    case 1: inset(50, 62, w - 100, 260); break;           // the six names
-    case 2: inset(78, 94, 348, 40); break;               // the name input (327 wide)
-    case 3:
+  switch (kind) {
+    case TWindowKind::PlayerList:  // the six names
+      inset(50, 62, w - 100, 260);
+      break;
+    case TWindowKind::AddName:  // the name input (327 wide)
+      inset(78, 94, 348, 40);
+      break;
+    case TWindowKind::Options:
       inset(30, 56, w - 60, 40);
       inset(30, 102, w - 60, 40);
       break;
-    case 4: {
+    case TWindowKind::StageResult: {
       // The stage result: captions for the three counted rows, the medal lands lower right.
       inset(40, 60, w - 80, 220);
       TTextStyle st;
@@ -193,7 +202,8 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s) {
       }
       break;
     }
-    default: break;
+    case TWindowKind::Plain:
+      break;
   }
   Sparkle(cr, 30, 30, 8, Hex(0xfff2b0));
   Sparkle(cr, w - 34, h - 34, 8, Hex(0xfff2b0));
@@ -233,11 +243,11 @@ void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s) {
   cairo_fill(cr);
 }
 
-void PaintBarFill(TCanvas& c, const TAssetSpec& s) {
+void PaintBarFill(TCanvas& c, const TAssetSpec& s, TColor colour) {
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   cairo_rectangle(cr, 0, 0, w, h);
-  FillGlossy(cr, 0, 0, w, h, Hex(static_cast<std::uint32_t>(s.Param)), 0);
+  FillGlossy(cr, 0, 0, w, h, colour, 0);
   for (double x = -h; x < w; x += 18) {
     cairo_move_to(cr, x, h);
     cairo_line_to(cr, x + h, 0);
@@ -346,10 +356,10 @@ void PaintBanner(TCanvas& c, const TAssetSpec& s) {
 }
 
 // Map corner panels; the Menu button sits at (44, 30), Play at (37, 30).
-void PaintCornerPanel(TCanvas& c, const TAssetSpec& s) {
+void PaintCornerPanel(TCanvas& c, const TAssetSpec& s, TCornerSide side) {
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
-  bool right = s.Param == 1;
+  bool right = side == TCornerSide::Right;
   cairo_save(cr);
   if (right) {
     cairo_translate(cr, w, 0);

@@ -8,6 +8,7 @@
 #include "FontTables.h"
 #include "Painters.h"
 #include "engine/TSpriteTileCount.h"
+#include "levels/TLevelFileRecord.h"
 
 namespace assetgen {
 
@@ -18,14 +19,16 @@ constexpr TFormat Jpg = TFormat::Jpeg;
 constexpr bool Done = true;
 constexpr bool StandIn = false;
 
+TPainter Button(TButtonStyle style) { return With(PaintButton, style); }
+TPainter Window(TWindowKind kind) { return With(PaintWindow, kind); }
+
 class TBuilder {
  public:
   std::vector<TAssetSpec> List;
   TSpriteTileCount Grids;
 
   TAssetSpec& Add(const std::string& name, const std::string& folder, TFormat format, int tileW,
-                  int tileH, TPainter paint, bool finished, const std::string& label = "",
-                  int param = 0) {
+                  int tileH, TPainter paint, bool finished, const std::string& label = "") {
     TAssetSpec s;
     s.Name = name;
     s.Folder = folder;
@@ -38,26 +41,27 @@ class TBuilder {
     s.Paint = paint;
     s.Finished = finished;
     s.Label = label;
-    s.Param = param;
     List.push_back(s);
     return List.back();
   }
 };
 
-// Sizes follow the places the game draws them: a board tile is 52 x 52, full-screen
+// Sizes follow the places the game draws them: board pieces fit its tiles, full-screen
 // pictures are 1366 x 768, windows hold their buttons at the offsets the shell uses.
 void AddStartup(TBuilder& b) {
+  const TLogoEmblem emblems[3] = {TLogoEmblem::Lantern, TLogoEmblem::BookAndQuill,
+                                  TLogoEmblem::LeafHeart};
   for (int i = 1; i <= 3; ++i)
-    b.Add("CompanyLogo" + std::to_string(i), "Logo/", Jpg, 1366, 768, PaintCompanyLogo, Done, "",
-          i);
+    b.Add("CompanyLogo" + std::to_string(i), "Logo/", Jpg, 1366, 768,
+          With(PaintCompanyLogo, emblems[i - 1]), Done);
   // Drawn at scale 2 over the whole screen while the logos show, before any other folder.
-  b.Add("WhiteRect", "Logo/", Jpg, 683, 384, PaintFlat, Done, "", 0xffffff);
+  b.Add("WhiteRect", "Logo/", Jpg, 683, 384, With(PaintFlat, Hex(0xffffff)), Done);
   b.Add("SplashBG", "Splash/", Jpg, 1366, 768, PaintSplashBG, Done);
   b.Add("LoadingBarBG", "Splash/", Png, 320, 66, PaintLoadingBarBG, Done);
-  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, PaintBarFill, Done, "", 0xf2a93b);
+  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, With(PaintBarFill, Hex(0xf2a93b)), Done);
   b.Add("LoadingBarGlass", "Splash/", Png, 276, 22, PaintBarGlass, Done);
   b.Add("LoadingBarText", "Splash/", Png, 150, 22, PaintLoadingBarText, Done);
-  b.Add("BlackRect", "", Png, 683, 384, PaintFlat, Done, "", 0x000000);
+  b.Add("BlackRect", "", Png, 683, 384, With(PaintFlat, Hex(0x000000)), Done);
   b.Add("TransDark", "", Png, 862, 860, PaintTransDark, Done);
   b.Add("TransSpin", "", Png, 456, 452, PaintTransSpin, Done);
   b.Add("GlobalFontWhite", "", Png, NormalFontLayout().CellWidth, NormalFontLayout().CellHeight,
@@ -70,48 +74,49 @@ void AddMenu(TBuilder& b) {
   b.Add("MenuBG", "Menu/", Jpg, 1366, 768, PaintMenuBG, Done);
   b.Add("MenuPanel", "Menu/", Png, 352, 534, PaintMenuPanel, Done);
   b.Add("WelcomePanel", "Menu/", Png, 404, 92, PaintWelcomePanel, Done);
-  b.Add("CharEyes", "Menu/", Png, 104, 40, PaintCharEyes, Done);
+  b.Add("CharEyes", "Menu/", Png, 104, 40, With(PaintCharEyes, THeroinePose::HoldingWand), Done);
   b.Add("CharWand", "Menu/", Png, 240, 460, PaintCharWand, Done);
   b.Add("CharWandCover", "Menu/", Png, 120, 104, PaintCharWandCover, Done);
-  b.Add("PlayButton", "Menu/", Png, 220, 150, PaintButton, Done, "Play", 1);
+  b.Add("PlayButton", "Menu/", Png, 220, 150, Button(TButtonStyle::Play), Done, "Play");
   b.Add("Win8Notice", "Menu/", Png, 154, 40, PaintBanner, Done, "Simple display");
   // The map draws the logo too, after the menu folder is freed.
   b.Add("GameLogo", "", Png, 420, 190, PaintGameLogo, Done);
-  b.Add("OptionsButton", "", Png, 180, 54, PaintButton, Done, "Options");
-  b.Add("HighScoresButton", "", Png, 180, 54, PaintButton, Done, "High scores");
-  b.Add("HelpButton", "", Png, 180, 54, PaintButton, Done, "Help");
-  b.Add("ExitButton", "", Png, 180, 54, PaintButton, Done, "Exit", 2);
+  b.Add("OptionsButton", "", Png, 180, 54, Button(TButtonStyle::Plain), Done, "Options");
+  b.Add("HighScoresButton", "", Png, 180, 54, Button(TButtonStyle::Plain), Done, "High scores");
+  b.Add("HelpButton", "", Png, 180, 54, Button(TButtonStyle::Plain), Done, "Help");
+  b.Add("ExitButton", "", Png, 180, 54, Button(TButtonStyle::Leave), Done, "Exit");
   b.Add("ChangePlayerLink", "", Png, 200, 26, PaintLink, Done, "Not you? Change player");
 }
 
 // Windows whose title the game does not write carry it in the picture.
 void AddWindows(TBuilder& b) {
-  b.Add("ConfirmWindow", "", Png, 420, 200, PaintWindow, Done);
-  b.Add("NameListWindow", "", Png, 470, 400, PaintWindow, Done, "Players", 1);
+  b.Add("ConfirmWindow", "", Png, 420, 200, Window(TWindowKind::Plain), Done);
+  b.Add("NameListWindow", "", Png, 470, 400, Window(TWindowKind::PlayerList), Done, "Players");
   b.Add("NameListSelection", "", Png, 362, 40, PaintSelectionBar, Done);
-  b.Add("AddNameWindow", "", Png, 470, 240, PaintWindow, Done, "Your name", 2);
-  b.Add("InfoWindow", "", Png, 432, 400, PaintWindow, Done);
+  b.Add("AddNameWindow", "", Png, 470, 240, Window(TWindowKind::AddName), Done, "Your name");
+  b.Add("InfoWindow", "", Png, 432, 400, Window(TWindowKind::Plain), Done);
   b.Add("HighScoreLine", "", Png, 330, 26, PaintSeparator, Done);
-  b.Add("OptionsWindow", "", Png, 450, 262, PaintWindow, Done, "Options", 3);
-  b.Add("InGameMenuWindow", "", Png, 256, 400, PaintWindow, Done, "Game menu");
-  b.Add("StageResultWindow", "", Png, 440, 440, PaintWindow, Done, "Well done!", 4);
-  b.Add("WindowOKButton", "", Png, 124, 44, PaintButton, Done, "OK");
-  b.Add("WindowCancelButton", "", Png, 124, 44, PaintButton, Done, "Cancel", 2);
-  b.Add("WindowYesButton", "", Png, 124, 44, PaintButton, Done, "Yes");
-  b.Add("WindowNoButton", "", Png, 124, 44, PaintButton, Done, "No", 2);
-  b.Add("WindowDoneButton", "", Png, 140, 44, PaintButton, Done, "Done");
-  b.Add("NameListNewButton", "", Png, 100, 44, PaintButton, Done, "New");
-  b.Add("NameListDeleteButton", "", Png, 104, 44, PaintButton, Done, "Delete", 2);
-  b.Add("CreditsButton", "", Png, 150, 44, PaintButton, Done, "Credits");
-  b.Add("TutorialOKButton", "", Png, 124, 44, PaintButton, Done, "OK");
-  b.Add("StorySkipButton", "", Png, 100, 34, PaintButton, Done, "Skip", 3);
-  b.Add("BookPlayButton", "", Png, 150, 56, PaintButton, Done, "Play", 1);
-  b.Add("InGameMenuButton", "", Png, 120, 42, PaintButton, Done, "Menu", 3);
-  b.Add("InGameResumeButton", "", Png, 200, 50, PaintButton, Done, "Resume");
-  b.Add("InGameRestartButton", "", Png, 200, 50, PaintButton, Done, "Restart");
-  b.Add("InGameOptionsButton", "", Png, 200, 50, PaintButton, Done, "Options");
-  b.Add("InGameHelpButton", "", Png, 200, 50, PaintButton, Done, "Help");
-  b.Add("InGameToMenuButton", "", Png, 200, 50, PaintButton, Done, "Main menu", 2);
+  b.Add("OptionsWindow", "", Png, 450, 262, Window(TWindowKind::Options), Done, "Options");
+  b.Add("InGameMenuWindow", "", Png, 256, 400, Window(TWindowKind::Plain), Done, "Game menu");
+  b.Add("StageResultWindow", "", Png, 440, 440, Window(TWindowKind::StageResult), Done,
+        "Well done!");
+  b.Add("WindowOKButton", "", Png, 124, 44, Button(TButtonStyle::Plain), Done, "OK");
+  b.Add("WindowCancelButton", "", Png, 124, 44, Button(TButtonStyle::Leave), Done, "Cancel");
+  b.Add("WindowYesButton", "", Png, 124, 44, Button(TButtonStyle::Plain), Done, "Yes");
+  b.Add("WindowNoButton", "", Png, 124, 44, Button(TButtonStyle::Leave), Done, "No");
+  b.Add("WindowDoneButton", "", Png, 140, 44, Button(TButtonStyle::Plain), Done, "Done");
+  b.Add("NameListNewButton", "", Png, 100, 44, Button(TButtonStyle::Plain), Done, "New");
+  b.Add("NameListDeleteButton", "", Png, 104, 44, Button(TButtonStyle::Leave), Done, "Delete");
+  b.Add("CreditsButton", "", Png, 150, 44, Button(TButtonStyle::Plain), Done, "Credits");
+  b.Add("TutorialOKButton", "", Png, 124, 44, Button(TButtonStyle::Plain), Done, "OK");
+  b.Add("StorySkipButton", "", Png, 100, 34, Button(TButtonStyle::Navigate), Done, "Skip");
+  b.Add("BookPlayButton", "", Png, 150, 56, Button(TButtonStyle::Play), Done, "Play");
+  b.Add("InGameMenuButton", "", Png, 120, 42, Button(TButtonStyle::Navigate), Done, "Menu");
+  b.Add("InGameResumeButton", "", Png, 200, 50, Button(TButtonStyle::Plain), Done, "Resume");
+  b.Add("InGameRestartButton", "", Png, 200, 50, Button(TButtonStyle::Plain), Done, "Restart");
+  b.Add("InGameOptionsButton", "", Png, 200, 50, Button(TButtonStyle::Plain), Done, "Options");
+  b.Add("InGameHelpButton", "", Png, 200, 50, Button(TButtonStyle::Plain), Done, "Help");
+  b.Add("InGameToMenuButton", "", Png, 200, 50, Button(TButtonStyle::Leave), Done, "Main menu");
   b.Add("VolumeMinusButton", "", Png, 36, 36, PaintVolumeButton, Done, "-");
   b.Add("VolumePlusButton", "", Png, 36, 36, PaintVolumeButton, Done, "+");
   // Check boxes carry their label; widths are the clickable widths of the options window.
@@ -119,7 +124,7 @@ void AddWindows(TBuilder& b) {
     b.Add(l.Image, "", Png, l.Width, 31, PaintCheckBox, Done, l.Text);
   b.Add("VolumeFill", "", Png, 123, 22, PaintVolumeFill, Done);
   b.Add("VolumeGlass", "", Png, 125, 11, PaintBarGlass, Done);
-  b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done, "", 1);
+  b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done);
 }
 
 void AddMap(TBuilder& b) {
@@ -127,136 +132,147 @@ void AddMap(TBuilder& b) {
   const int roomW[] = {250, 260, 250, 250, 240};
   const int roomH[] = {200, 210, 200, 190, 200};
   for (int i = 1; i <= 5; ++i)
-    b.Add("MapRoom" + std::to_string(i), "", Png, roomW[i - 1], roomH[i - 1], PaintMapRoom, Done,
-          "", i);
+    b.Add("MapRoom" + std::to_string(i), "", Png, roomW[i - 1], roomH[i - 1],
+          With(PaintMapRoom, TIsland{i}), Done);
   b.Add("CompletedStamp", "", Png, 110, 110, PaintCompletedStamp, Done);
   b.Add("WorldMapWaves", "", Png, 44, 18, PaintMapWaves, Done);
   b.Add("WorldMapTransports", "", Png, 110, 80, PaintMapTransports, Done);
   b.Add("WorldMapClouds", "", Png, 620, 200, PaintMapClouds, Done);
-  b.Add("CornerLeftPanel", "", Png, 184, 118, PaintCornerPanel, Done, "", 0);
-  b.Add("CornerRightPanel", "", Png, 174, 118, PaintCornerPanel, Done, "", 1);
-  b.Add("MapMenuButton", "", Png, 110, 52, PaintButton, Done, "Menu", 3);
-  b.Add("MapPlayButton", "", Png, 110, 56, PaintButton, Done, "Play", 1);
-  b.Add("PlayShine", "", Png, 110, 110, PaintRays, Done, "", 0xfff2a0);
+  b.Add("CornerLeftPanel", "", Png, 184, 118, With(PaintCornerPanel, TCornerSide::Left), Done);
+  b.Add("CornerRightPanel", "", Png, 174, 118, With(PaintCornerPanel, TCornerSide::Right), Done);
+  b.Add("MapMenuButton", "", Png, 110, 52, Button(TButtonStyle::Navigate), Done, "Menu");
+  b.Add("MapPlayButton", "", Png, 110, 56, Button(TButtonStyle::Play), Done, "Play");
+  b.Add("PlayShine", "", Png, 110, 110, With(PaintRays, Hex(0xfff2a0)), Done);
 }
 
 void AddBoard(TBuilder& b) {
-  b.Add("ElementsInside", "", Png, 52, 52, PaintElementsInside, Done);
-  b.Add("BubbleInside", "", Png, 52, 52, PaintBubbleInside, Done);
-  b.Add("HiddenElements", "", Png, 52, 52, PaintHiddenElements, StandIn);
-  b.Add("BackgroundTile", "", Png, 56, 56, PaintBackgroundTile, Done);
-  b.Add("BrownTile", "", Png, 52, 52, PaintBrownTile, Done);
-  b.Add("TileSelection", "", Png, 56, 56, PaintTileSelection, Done);
-  b.Add("ToolHighlight", "", Png, 56, 56, PaintToolHighlight, Done);
-  b.Add("HintLamp", "", Png, 56, 56, PaintHintLamp, Done);
-  b.Add("ChainLock", "", Png, 56, 56, PaintChainLock, Done);
-  b.Add("Web", "", Png, 56, 56, PaintWeb, Done);
-  b.Add("BoardBorder", "", Png, 74, 76, PaintBoardBorder, Done);
-  b.Add("ElementsFlashHorz", "", Png, 90, 52, PaintElementsFlash, Done, "", 0);
-  b.Add("ElementsFlashVert", "", Png, 52, 90, PaintElementsFlash, Done, "", 1);
-  b.Add("TileShine", "", Png, 52, 52, PaintTileShine, Done);
+  const int tile = BoardTileSize, around = kTileSurround;
+  b.Add("ElementsInside", "", Png, tile, tile, PaintElementsInside, Done);
+  b.Add("BubbleInside", "", Png, tile, tile, PaintBubbleInside, Done);
+  b.Add("HiddenElements", "", Png, tile, tile, PaintHiddenElements, StandIn);
+  b.Add("BackgroundTile", "", Png, around, around, PaintBackgroundTile, Done);
+  b.Add("BrownTile", "", Png, tile, tile, PaintBrownTile, Done);
+  b.Add("TileSelection", "", Png, around, around, PaintTileSelection, Done);
+  b.Add("ToolHighlight", "", Png, around, around, PaintToolHighlight, Done);
+  b.Add("HintLamp", "", Png, around, around, PaintHintLamp, Done);
+  b.Add("ChainLock", "", Png, around, around, PaintChainLock, Done);
+  b.Add("Web", "", Png, around, around, PaintWeb, Done);
+  b.Add("BoardBorder", "", Png, kBorderPieceWidth, kBorderPieceHeight, PaintBoardBorder, Done);
+  b.Add("ElementsFlashHorz", "", Png, 90, tile,
+        With(PaintElementsFlash, TFlashDirection::Horizontal), Done);
+  b.Add("ElementsFlashVert", "", Png, tile, 90, With(PaintElementsFlash, TFlashDirection::Vertical),
+        Done);
+  b.Add("TileShine", "", Png, tile, tile, PaintTileShine, Done);
   b.Add("DiamondsBig", "", Png, 169, 172, PaintDiamondsBig, Done);
-  b.Add("DiamondShine", "", Png, 259, 259, PaintRays, Done, "", 0xfff6c8);
+  b.Add("DiamondShine", "", Png, 259, 259, With(PaintRays, Hex(0xfff6c8)), Done);
 }
 
 void AddLevel(TBuilder& b) {
   for (int i = 1; i <= 5; ++i)
-    b.Add("GameBG" + std::to_string(i), "LateLoad/", Jpg, 1366, 768, PaintGameBG, Done, "", i);
+    b.Add("GameBG" + std::to_string(i), "LateLoad/", Jpg, 1366, 768, With(PaintGameBG, TIsland{i}),
+          Done);
   b.Add("TopPanel", "", Png, 1362, 66, PaintTopPanel, Done);
   b.Add("LeftPanel", "", Png, 112, 500, PaintLeftPanel, Done);
   b.Add("ElementsPanel", "", Png, 146, 292, PaintElementsPanel, Done);
   b.Add("ElementPanel", "", Png, 121, 88, PaintElementPanel, Done);
-  b.Add("ElementGather", "", Png, 52, 52, PaintGatherSlots, Done, "", 0);
-  b.Add("PulsingElements", "", Png, 58, 58, PaintGatherSlots, Done, "", 1);
-  b.Add("FlowingElements", "", Png, 52, 52, PaintFlowingElements, Done);
+  b.Add("ElementGather", "", Png, BoardTileSize, BoardTileSize,
+        With(PaintGatherSlots, TSlotGlow::Still), Done);
+  b.Add("PulsingElements", "", Png, 58, 58, With(PaintGatherSlots, TSlotGlow::Pulsing), Done);
+  b.Add("FlowingElements", "", Png, BoardTileSize, BoardTileSize, PaintFlowingElements, Done);
   b.Add("ElementIcons", "", Png, 40, 40, PaintElementIcons, Done);
-  b.Add("ElementGatherNumber", "", Png, kGatherDigitWidth, kGatherDigitHeight, PaintDigits, Done,
-        "", 0);
+  b.Add("ElementGatherNumber", "", Png, kGatherDigitWidth, kGatherDigitHeight,
+        With(PaintDigits, TDigitStrip::Gather), Done);
   b.Add("ElementGatherNumberBlur", "", Png, kGatherDigitWidth, kGatherDigitHeight + 6,
-        PaintDigitBlur, Done, "", 0);
-  b.Add("Score", "", Png, kScoreDigitWidth, kScoreDigitHeight, PaintDigits, Done, "", 1);
-  b.Add("ScoreBlur", "", Png, kScoreDigitWidth, kScoreDigitHeight + 6, PaintDigitBlur, Done, "",
-        1);
-  b.Add("LevelInfoDigit", "", Png, kLevelDigitWidth, kLevelDigitHeight, PaintDigits, Done, "", 2);
+        With(PaintDigitBlur, TDigitStrip::Gather), Done);
+  b.Add("Score", "", Png, kScoreDigitWidth, kScoreDigitHeight,
+        With(PaintDigits, TDigitStrip::Score), Done);
+  b.Add("ScoreBlur", "", Png, kScoreDigitWidth, kScoreDigitHeight + 6,
+        With(PaintDigitBlur, TDigitStrip::Score), Done);
+  b.Add("LevelInfoDigit", "", Png, kLevelDigitWidth, kLevelDigitHeight,
+        With(PaintDigits, TDigitStrip::LevelLabel), Done);
   b.Add("TubeTimer", "", Png, 76, 345, PaintTube, Done);
-  b.Add("TubeTimerEnergy", "", Png, 22, 305, PaintTubeLiquid, Done, "", 0);
-  b.Add("TubeTimerSurface", "", Png, 22, 8, PaintTubeLiquid, Done, "", 1);
+  b.Add("TubeTimerEnergy", "", Png, 22, 305, With(PaintTubeLiquid, TLiquid::TubeColumn), Done);
+  b.Add("TubeTimerSurface", "", Png, 22, 8, With(PaintTubeLiquid, TLiquid::TubeSurface), Done);
   b.Add("TubeTimerMask", "", Png, 22, 305, PaintTubeMask, Done);
-  b.Add("TubeBubble", "", Png, 8, 8, PaintGlow, Done, "", 0xd8fff0);
+  b.Add("TubeBubble", "", Png, 8, 8, With(PaintGlow, Hex(0xd8fff0)), Done);
   b.Add("MannaEnergy", "", Png, 72, 76, PaintManna, Done);
-  b.Add("MannaEnergyLiquid", "", Png, 68, 62, PaintTubeLiquid, Done, "", 2);
+  b.Add("MannaEnergyLiquid", "", Png, 68, 62, With(PaintTubeLiquid, TLiquid::Flask), Done);
   b.Add("MannaEnergyWave", "", Png, 36, 13, PaintMannaWave, Done);
-  b.Add("MannaShine", "", Png, 110, 110, PaintRays, Done, "", 0xc8ffb0);
-  b.Add("CollectorTool", "", Png, 90, 84, PaintTool, Done, "", 0);
-  b.Add("BombTool", "", Png, 90, 84, PaintTool, Done, "", 1);
-  b.Add("HammerTool", "", Png, 90, 84, PaintTool, Done, "", 2);
-  b.Add("HorzLightningTool", "", Png, 90, 84, PaintTool, Done, "", 3);
-  b.Add("VertLightningTool", "", Png, 90, 84, PaintTool, Done, "", 4);
-  b.Add("BigBombTool", "", Png, 90, 84, PaintTool, Done, "", 5);
-  b.Add("Paused", "", Png, 160, 60, PaintWordArt, Done, "Paused");
-  b.Add("ComboText", "", Png, 126, 60, PaintWordArt, Done, "", 1);
-  b.Add("EnergyBonusText", "", Png, 160, 40, PaintWordArt, Done, "", 2);
+  b.Add("MannaShine", "", Png, 110, 110, With(PaintRays, Hex(0xc8ffb0)), Done);
+  b.Add("CollectorTool", "", Png, 90, 84, With(PaintTool, TToolPicture::Blaster), Done);
+  b.Add("BombTool", "", Png, 90, 84, With(PaintTool, TToolPicture::Bomb), Done);
+  b.Add("HammerTool", "", Png, 90, 84, With(PaintTool, TToolPicture::Hammer), Done);
+  b.Add("HorzLightningTool", "", Png, 90, 84, With(PaintTool, TToolPicture::HorzLightning), Done);
+  b.Add("VertLightningTool", "", Png, 90, 84, With(PaintTool, TToolPicture::VertLightning), Done);
+  b.Add("BigBombTool", "", Png, 90, 84, With(PaintTool, TToolPicture::BigBomb), Done);
+  b.Add("Paused", "", Png, 160, 60, With(PaintWordArt, TWordArt::Label), Done, "Paused");
+  b.Add("ComboText", "", Png, 126, 60, With(PaintWordArt, TWordArt::Combo), Done);
+  b.Add("EnergyBonusText", "", Png, 160, 40, With(PaintWordArt, TWordArt::EnergyBonus), Done);
   b.Add("ObjInfoShadow", "", Png, 648, 300, PaintObjInfoShadow, Done);
   b.Add("ObjInfoLogo", "", Png, 140, 110, PaintObjInfoLogo, Done);
-  b.Add("ObjInfoTitle", "", Png, 232, 60, PaintWordArt, Done, "Level goal", 3);
+  b.Add("ObjInfoTitle", "", Png, 232, 60, With(PaintWordArt, TWordArt::LevelGoal), Done,
+        "Level goal");
   b.Add("SlotDone", "", Png, 64, 64, PaintSlotDone, Done);
-  b.Add("SlotDoneShine", "", Png, 120, 120, PaintRays, Done, "", 0xfff0a0);
-  b.Add("ElementHighlight", "", Png, 64, 32, PaintGlow, Done, "", 0xffe070);
-  b.Add("ElementsPanelStar", "", Png, 40, 40, PaintSparkles, Done, "", 1);
+  b.Add("SlotDoneShine", "", Png, 120, 120, With(PaintRays, Hex(0xfff0a0)), Done);
+  b.Add("ElementHighlight", "", Png, 64, 32, With(PaintGlow, Hex(0xffe070)), Done);
+  b.Add("ElementsPanelStar", "", Png, 40, 40, With(PaintSparkles, TSparkle::Star), Done);
   // Stage result.
   b.Add("ResultMedals", "", Png, 120, 120, PaintMedals, Done);
   b.Add("ResultStatsHighlight", "", Png, 160, 56, PaintStatsHighlight, Done);
-  b.Add("FeatureShine", "", Png, 420, 420, PaintRays, Done, "", 0xfff4c0);
+  b.Add("FeatureShine", "", Png, 420, 420, With(PaintRays, Hex(0xfff4c0)), Done);
   b.Add("CharScoringBody", "", Png, 330, 430, PaintScoringBody, Done);
-  b.Add("CharScoringEyes", "", Png, 80, 30, PaintCharEyes, Done);
+  b.Add("CharScoringEyes", "", Png, 80, 30, With(PaintCharEyes, THeroinePose::Waving), Done);
   b.Add("CharScoringHand", "", Png, 90, 250, PaintScoringHand, Done);
   b.Add("CharScoringHandCover", "", Png, 60, 50, PaintScoringShoulder, Done);
   b.Add("Birdie", "", Png, 72, 52, PaintBirdie, Done);
 }
 
 void AddEffects(TBuilder& b) {
-  b.Add("CyanParticle", "", Png, 38, 38, PaintGlow, Done, "", 0x7ff8ff);
+  b.Add("CyanParticle", "", Png, 38, 38, With(PaintGlow, Hex(0x7ff8ff)), Done);
   b.Add("DustParticle", "", Png, 51, 45, PaintDustParticle, Done);
-  b.Add("ScreenDustEffect", "", Png, 27, 27, PaintGlow, Done, "", 0xfff6d0);
+  b.Add("ScreenDustEffect", "", Png, 27, 27, With(PaintGlow, Hex(0xfff6d0)), Done);
   b.Add("BurstingBubble", "", Png, 46, 46, PaintBubbleBurst, Done);
-  b.Add("LittleStars", "", Png, 16, 16, PaintSparkles, Done, "", 2);
-  b.Add("ShineEffect", "", Png, 180, 180, PaintGlow, Done, "", 0xfffbe0);
+  b.Add("LittleStars", "", Png, 16, 16, With(PaintSparkles, TSparkle::Glints), Done);
+  b.Add("ShineEffect", "", Png, 180, 180, With(PaintGlow, Hex(0xfffbe0)), Done);
   b.Add("CollectorWave", "", Png, 180, 100, PaintCollectorWave, Done);
   b.Add("CollectorBlur", "", Png, 80, 80, PaintCollectorBlur, Done);
-  b.Add("SpiderWalking", "", Png, 48, 48, PaintSpider, Done, "", 0);
-  b.Add("SpiderAnchoring", "", Png, 48, 48, PaintSpider, Done, "", 1);
-  b.Add("SpiderMakingWeb", "", Png, 48, 48, PaintSpider, Done, "", 2);
-  b.Add("SpiderHit", "", Png, 48, 48, PaintSpider, Done, "", 3);
+  b.Add("SpiderWalking", "", Png, 48, 48, With(PaintSpider, TSpiderPose::Walking), Done);
+  b.Add("SpiderAnchoring", "", Png, 48, 48, With(PaintSpider, TSpiderPose::Anchoring), Done);
+  b.Add("SpiderMakingWeb", "", Png, 48, 48, With(PaintSpider, TSpiderPose::Weaving), Done);
+  b.Add("SpiderHit", "", Png, 48, 48, With(PaintSpider, TSpiderPose::Hit), Done);
   b.Add("BombParticle", "", Png, 40, 40, PaintBombParticle, Done);
-  b.Add("BombSparks", "", Png, 32, 32, PaintSparkles, Done, "", 3);
+  b.Add("BombSparks", "", Png, 32, 32, With(PaintSparkles, TSparkle::FuseSparks), Done);
   b.Add("LightningEffect", "", Png, 832, 64, PaintLightning, Done);
-  b.Add("HammerHitting", "", Png, 100, 110, PaintTool, Done, "", 12);
-  b.Add("Sparkling", "", Png, 36, 36, PaintSparkles, Done, "", 0);
-  b.Add("ScoringDust", "", Png, 16, 16, PaintSparkles, Done, "", 2);
+  b.Add("HammerHitting", "", Png, 100, 110, With(PaintTool, TToolPicture::HammerBlow), Done);
+  b.Add("Sparkling", "", Png, 36, 36, With(PaintSparkles, TSparkle::Twinkle), Done);
+  b.Add("ScoringDust", "", Png, 16, 16, With(PaintSparkles, TSparkle::Glints), Done);
   b.Add("Confetti", "", Png, 24, 24, PaintConfetti, Done);
-  b.Add("Firework", "", Png, 16, 16, PaintGlow, Done, "", 0xfff0b0);
-  b.Add("GeneralShine", "", Png, 110, 110, PaintRays, Done, "", 0xfff8d0);
-  b.Add("StarEffect", "", Png, 32, 32, PaintSparkles, Done, "", 1);
+  b.Add("Firework", "", Png, 16, 16, With(PaintGlow, Hex(0xfff0b0)), Done);
+  b.Add("GeneralShine", "", Png, 110, 110, With(PaintRays, Hex(0xfff8d0)), Done);
+  b.Add("StarEffect", "", Png, 32, 32, With(PaintSparkles, TSparkle::Star), Done);
   b.Add("Snow", "", Png, 24, 24, PaintSnow, Done);
   b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
-  b.Add("PinkButterfly", "", Png, 44, 44, PaintButterfly, Done, "", 0xff8fc8);
-  b.Add("BlueButterfly", "", Png, 44, 44, PaintButterfly, Done, "", 0x7cc4ff);
+  b.Add("PinkButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0xff8fc8)), Done);
+  b.Add("BlueButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0x7cc4ff)), Done);
   for (int i = 1; i <= 3; ++i)
-    b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40, PaintButterfly, Done, "",
-          i == 1 ? 0xbff4ff : i == 2 ? 0xffe6a0 : 0xf0c8ff);
-  b.Add("FeatherFlower", "", Png, 48, 48, PaintSparkles, Done, "", 4);
-  b.Add("EffectShinyDots", "", Png, 64, 64, PaintSparkles, Done, "", 5);
-  b.Add("BookEffectShine", "", Png, 400, 300, PaintGlow, Done, "", 0xfff0c0);
+    b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40,
+          With(PaintButterfly, i == 1   ? Hex(0xbff4ff)
+                               : i == 2 ? Hex(0xffe6a0)
+                                        : Hex(0xf0c8ff)),
+          Done);
+  b.Add("FeatherFlower", "", Png, 48, 48, With(PaintSparkles, TSparkle::FeatherFlower), Done);
+  b.Add("EffectShinyDots", "", Png, 64, 64, With(PaintSparkles, TSparkle::ShinyDots), Done);
+  b.Add("BookEffectShine", "", Png, 400, 300, With(PaintGlow, Hex(0xfff0c0)), Done);
   b.Add("SmallFairy", "", Png, 48, 48, PaintSmallFairy, Done);
-  b.Add("FairyDot", "", Png, 16, 16, PaintGlow, Done, "", 0xfff8c0);
-  b.Add("WalkingOrc", "", Png, 60, 80, PaintWalker, Done, "", 0);
-  b.Add("WalkingSoldier", "", Png, 60, 80, PaintWalker, Done, "", 1);
+  b.Add("FairyDot", "", Png, 16, 16, With(PaintGlow, Hex(0xfff8c0)), Done);
+  b.Add("WalkingOrc", "", Png, 60, 80, With(PaintWalker, TWalker::Ogre), Done);
+  b.Add("WalkingSoldier", "", Png, 60, 80, With(PaintWalker, TWalker::Soldier), Done);
 }
 
 // Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,
 // story, tutorial, dialogue) are drawn later; they exist now at their grids.
 void AddLaterScenes(TBuilder& b) {
-  b.Add("BuySlotBuyButton", "", Png, 110, 40, PaintButton, StandIn, "Buy");
+  b.Add("BuySlotBuyButton", "", Png, 110, 40, Button(TButtonStyle::Plain), StandIn, "Buy");
   b.Add("BuySlotIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
   b.Add("RestoCountry", "", Png, 120, 40, PaintPlaceholder, StandIn);
   b.Add("RestoRatingStars", "", Png, 120, 24, PaintPlaceholder, StandIn);
@@ -322,17 +338,25 @@ void AddBoardPictures(TBuilder& b, const std::string& levelsDir) {
 }  // namespace
 
 bool ReadLevelBoardMask(const std::string& path, std::vector<unsigned char>& mask, bool& isBoss) {
+  // Read as the game reads it: a file the game would refuse gets no picture.
   std::ifstream in(path, std::ios::binary);
-  std::vector<unsigned char> data(4572);
-  if (!in.read(reinterpret_cast<char*>(data.data()), data.size())) return false;
-  isBoss = data[0] == 1;
-  mask.assign(16 * 12, 0);
-  for (int x = 0; x < 16; ++x)
-    for (int y = 0; y < 12; ++y) {
-      const unsigned char* tile = data.data() + 92 + x * 240 + y * 20;
-      bool unused = tile[0] == 4;
-      // 0 hole, 1 board tile, 2 decorative empty tile (background only).
-      mask[x * 12 + y] = unused ? (tile[1] ? 2 : 0) : (tile[1] ? 3 : 1);
+  std::vector<std::uint8_t> data(TLevelFileRecord::ByteSize);
+  if (!in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size())))
+    return false;
+  TLevelFileRecord level = TLevelFileRecord::Blank();
+  std::string problem;
+  if (!level.FromBytes(data.data(), data.size(), problem)) return false;
+  isBoss = level.GameObjective == goBossMode;
+  mask.assign(BoardColumns * BoardRows, 0);
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TBoardTile& tile = level.Board.At(x, y);
+      // 0 hole, 1 board tile, 2 decorative empty tile (background only), 3 board tile on a
+      // decorated background.
+      mask[(x - 1) * BoardRows + (y - 1)] = tile.IsHole()                 ? 0
+                                            : tile.BackgroundVariant == 0 ? 1
+                                            : tile.ObjectKind == okUnused ? 2
+                                                                          : 3;
     }
   return true;
 }

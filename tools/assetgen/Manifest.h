@@ -1,6 +1,7 @@
 #pragma once
 // Every picture the game loads: its folder, format, pattern size and grid, and
 // the painter that draws it. The grid always comes from the game's tile-count table.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -8,7 +9,14 @@ namespace assetgen {
 
 class TCanvas;
 struct TAssetSpec;
-using TPainter = void (*)(TCanvas& canvas, const TAssetSpec& asset);
+// Draws one picture. A painter that takes a value of its own (a colour, a button style, an
+// island...) is bound to it with With(), so the manifest can only hand it that kind of value.
+using TPainter = std::function<void(TCanvas& canvas, const TAssetSpec& asset)>;
+
+template <typename P>
+TPainter With(void (*paint)(TCanvas&, const TAssetSpec&, P), P value) {
+  return [paint, value](TCanvas& canvas, const TAssetSpec& asset) { paint(canvas, asset, value); };
+}
 
 enum class TFormat { Png, Jpeg };
 
@@ -23,8 +31,9 @@ struct TAssetSpec {
   TPainter Paint = nullptr;
   bool Finished = false;  // false: a simple stand-in still to be drawn properly
   std::string Label;      // button or panel text
-  int Param = 0;          // painter-specific (logo number, island, ...)
-  std::vector<unsigned char> BoardMask;  // board pictures: 16 x 12 board-area flags, column-major
+  // Board pictures: a board-area value per tile of the grid, column-major (see
+  // ReadLevelBoardMask).
+  std::vector<unsigned char> BoardMask;
 
   int Width() const { return TileWidth * Columns; }
   int Height() const { return TileHeight * Rows; }
@@ -37,7 +46,7 @@ struct TAssetSpec {
 // every level file found there adds its prepared board picture.
 std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir = "");
 
-// The board-area mask of a level file (okUnused with variant 0 is a hole), or false.
+// The board-area mask of a level file, or false when the game would not read it as a level.
 bool ReadLevelBoardMask(const std::string& path, std::vector<unsigned char>& mask,
                         bool& isBoss);
 

@@ -7,7 +7,9 @@
 #include "Generator.h"
 #include "Paint.h"
 #include "Painters.h"
+#include "effects/TBorderPieces.h"
 #include "engine/TPictureEncoder.h"
+#include "levels/TElementGather.h"
 
 namespace assetgen {
 
@@ -93,30 +95,31 @@ void Menu(TMock& m) {
 void Level(TMock& m) {
   m.Draw("GameBG1", 0, 0, 0);
   // A full board at (266, 95): tiles, frame and elements.
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y)
-      m.Draw("BackgroundTile", (x + y) % 2, 266 + 52 * (x - 1) - 2, 95 + 52 * (y - 1) - 2);
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y) {
-      double px = 266 + 52 * (x - 1) - 11, py = 95 + 52 * (y - 1) - 12;
-      auto piece = [&](int number) { m.Draw("BoardBorder", number - 1, px, py); };
-      if (y == 1) { piece(x == 1 ? 17 : 1); piece(x == 16 ? 21 : 5); }
-      if (x == 16) { piece(y == 1 ? 10 : 2); piece(y == 12 ? 14 : 6); }
-      if (y == 12) { piece(x == 1 ? 11 : 3); piece(x == 16 ? 15 : 7); }
-      if (x == 1) { piece(y == 1 ? 20 : 4); piece(y == 12 ? 24 : 8); }
-    }
+  auto tileX = [](int x) { return 266 + BoardTileSize * (x - 1); };
+  auto tileY = [](int y) { return 95 + BoardTileSize * (y - 1); };
+  const int around = (kTileSurround - BoardTileSize) / 2;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
+      m.Draw("BackgroundTile", (x + y) % 2, tileX(x) - around, tileY(y) - around);
+  auto wholeGrid = [](int, int) { return true; };
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y)
+      for (int half = 0; half < TBorderPieces::HalfSegments; ++half)
+        if (int number = TBorderPieces::PatternOf(wholeGrid, x, y, half))
+          m.Draw("BoardBorder", number - 1, tileX(x) - kBorderPieceLeft,
+                 tileY(y) - kBorderPieceTop);
   TNoise n(7);
-  for (int x = 1; x <= 16; ++x)
-    for (int y = 1; y <= 12; ++y) {
-      if ((x + y * 3) % 11 == 0) m.Draw("BrownTile", (x + y) % 2, 266 + 52 * (x - 1), 95 + 52 * (y - 1));
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      if ((x + y * 3) % 11 == 0) m.Draw("BrownTile", (x + y) % 2, tileX(x), tileY(y));
       int code = 1 + n.Int(8);
-      if (x == 5 && y == 6) code = 17;
-      if (x == 12 && y == 3) code = 13;
-      m.Draw("ElementsInside", code - 1, 266 + 52 * (x - 1), 95 + 52 * (y - 1));
-      if (x == 9 && y == 9) m.Draw("ChainLock", 0, 266 + 52 * (x - 1) - 2, 95 + 52 * (y - 1) - 2);
-      if (x == 3 && y == 10) m.Draw("Web", 0, 266 + 52 * (x - 1) - 1, 95 + 52 * (y - 1) - 2);
+      if (x == 5 && y == 6) code = ecPotion1;
+      if (x == 12 && y == 3) code = ecFirstFlower;
+      m.Draw("ElementsInside", code - 1, tileX(x), tileY(y));
+      if (x == 9 && y == 9) m.Draw("ChainLock", 0, tileX(x) - around, tileY(y) - around);
+      if (x == 3 && y == 10) m.Draw("Web", 0, tileX(x) - 1, tileY(y) - around);
     }
-  m.Draw("TileSelection", 0, 266 + 52 * 6 - 1, 95 + 52 * 4 - 2);
+  m.Draw("TileSelection", 0, tileX(7) - 1, tileY(5) - around);
   m.Draw("TopPanel", 0, 2, 0);
   // Where the game sets them: 1250 on a six-digit counter (two hidden zeros centre it),
   // island 1, level 14.
@@ -126,14 +129,16 @@ void Level(TMock& m) {
   m.Draw("LevelInfoDigit", 1, 1228, 25);
   m.Draw("LevelInfoDigit", 4, 1228 + kLevelDigitWidth, 25);
   // Gathering panel with three slots centred on 684.
-  int slots[3] = {3, 5, 11};
+  const TIndividualElementKind slots[3] = {ieFruit1, ieFruit3, ieFlower1};
   int left = 684 - (121 + 111 + 121) / 2, x = left;
   for (int i = 0; i < 3; ++i) {
     m.Draw("ElementPanel", i == 0 ? 0 : i == 2 ? 2 : 1, x, 0);
-    int sx = i == 0 ? x : x - 3, a = i == 0 ? 40 : 31;
-    m.Draw("ElementGather", slots[i] - 1, sx + a, 7);
-    m.Draw("ElementGatherNumber", 1 + i, sx + a + 15, 56);
-    m.Draw("ElementGatherNumber", 2 * i, sx + a + 15 + kGatherDigitWidth, 56);
+    int sx = i == 0 ? x : x - 3;
+    int a = i == 0 ? TElementGather::FirstIconLeft : TElementGather::NextIconLeft;
+    int counterX = sx + a + TElementGather::CounterLeft, counterY = TElementGather::CounterTop;
+    m.Draw("ElementGather", slots[i], sx + a, 7);
+    m.Draw("ElementGatherNumber", 1 + i, counterX, counterY);
+    m.Draw("ElementGatherNumber", 2 * i, counterX + kGatherDigitWidth, counterY);
     x += i == 0 || i == 2 ? 121 : 111;
   }
   m.Draw("LeftPanel", 0, -4, 232);

@@ -4,6 +4,9 @@
 
 #include "Manifest.h"
 #include "Paint.h"
+#include "board/TBoardData.h"
+#include "board/TElementKind.h"
+#include "board/TIndividualElementKind.h"
 
 namespace assetgen {
 
@@ -23,28 +26,42 @@ void ForEachPattern(TCanvas& c, const TAssetSpec& s, F&& draw) {
   }
 }
 
-// ArtScreens.cpp: full-screen pictures, transition, menu figures, map.
-void PaintFlat(TCanvas& c, const TAssetSpec& s);
-void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s);
+// ArtScreens.cpp: full-screen pictures, transition, map.
+enum class TLogoEmblem { Lantern, BookAndQuill, LeafHeart };  // one per studio logo
+struct TIsland {
+  int Number;  // 1..5
+};
+void PaintFlat(TCanvas& c, const TAssetSpec& s, TColor colour);
+void PaintCompanyLogo(TCanvas& c, const TAssetSpec& s, TLogoEmblem emblem);
 void PaintSplashBG(TCanvas& c, const TAssetSpec& s);
 void PaintMenuBG(TCanvas& c, const TAssetSpec& s);
-void PaintGameBG(TCanvas& c, const TAssetSpec& s);
+void PaintGameBG(TCanvas& c, const TAssetSpec& s, TIsland island);
 void PaintMapBG(TCanvas& c, const TAssetSpec& s);
 void PaintHelpPage(TCanvas& c, const TAssetSpec& s);
 void PaintTransDark(TCanvas& c, const TAssetSpec& s);
 void PaintTransSpin(TCanvas& c, const TAssetSpec& s);
 void PaintGameLogo(TCanvas& c, const TAssetSpec& s);
-void PaintCharEyes(TCanvas& c, const TAssetSpec& s);
-void PaintCharWand(TCanvas& c, const TAssetSpec& s);
-void PaintCharWandCover(TCanvas& c, const TAssetSpec& s);
-void PaintMapRoom(TCanvas& c, const TAssetSpec& s);
-void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
-void PaintScoringHand(TCanvas& c, const TAssetSpec& s);
-void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s);
+void PaintMapRoom(TCanvas& c, const TAssetSpec& s, TIsland island);
 void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s);
 void PaintMapWaves(TCanvas& c, const TAssetSpec& s);
 void PaintMapTransports(TCanvas& c, const TAssetSpec& s);
 void PaintMapClouds(TCanvas& c, const TAssetSpec& s);
+
+// ArtHeroine.cpp: the heroine and the pictures of her pieces.
+enum class THeroinePose {
+  HoldingWand,  // beside the main menu, life-size, her arm up to the wand
+  Waving,       // on the result screen, smaller, the upper arm out to the waving forearm
+};
+enum class THeroineEyes { Open, HalfClosed, Closed, Smiling };
+// Draws her as the picture of her pose has her: the menu background (at the screen's
+// origin) or "CharScoringBody".
+void DrawHeroine(cairo_t* cr, THeroinePose pose, THeroineEyes eyes);
+void PaintCharEyes(TCanvas& c, const TAssetSpec& s, THeroinePose pose);
+void PaintCharWand(TCanvas& c, const TAssetSpec& s);
+void PaintCharWandCover(TCanvas& c, const TAssetSpec& s);
+void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
+void PaintScoringHand(TCanvas& c, const TAssetSpec& s);
+void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s);
 
 // ArtWidgets.cpp: buttons, windows, panels, bars.
 struct TCheckBoxLabel {
@@ -53,35 +70,52 @@ struct TCheckBoxLabel {
   int Width;  // the click width the options window gives the box
 };
 const std::vector<TCheckBoxLabel>& CheckBoxLabels();
-void PaintButton(TCanvas& c, const TAssetSpec& s);
+enum class TButtonStyle {
+  Plain,
+  Play,      // the big play buttons
+  Leave,     // leaving, cancelling, deleting
+  Navigate,  // small navigation buttons
+};
+// Windows carry their inner wells; the game writes the titles itself.
+enum class TWindowKind { Plain, PlayerList, AddName, Options, StageResult };
+enum class TCornerSide { Left, Right };
+void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style);
 void PaintLink(TCanvas& c, const TAssetSpec& s);
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s);
 void PaintVolumeButton(TCanvas& c, const TAssetSpec& s);
-void PaintWindow(TCanvas& c, const TAssetSpec& s);
+void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind);
 void PaintSelectionBar(TCanvas& c, const TAssetSpec& s);
 void PaintSeparator(TCanvas& c, const TAssetSpec& s);
 void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s);
-void PaintBarFill(TCanvas& c, const TAssetSpec& s);
+void PaintBarFill(TCanvas& c, const TAssetSpec& s, TColor colour);
 void PaintBarGlass(TCanvas& c, const TAssetSpec& s);
 void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s);
 void PaintVolumeFill(TCanvas& c, const TAssetSpec& s);
 void PaintMenuPanel(TCanvas& c, const TAssetSpec& s);
 void PaintWelcomePanel(TCanvas& c, const TAssetSpec& s);
 void PaintBanner(TCanvas& c, const TAssetSpec& s);
-void PaintCornerPanel(TCanvas& c, const TAssetSpec& s);
+void PaintCornerPanel(TCanvas& c, const TAssetSpec& s, TCornerSide side);
 
 // ArtFonts.cpp: the two bitmap fonts.
 void PaintFontNormal(TCanvas& c, const TAssetSpec& s);
 void PaintFontComment(TCanvas& c, const TAssetSpec& s);
 
 // ArtElements.cpp: elements, gathering icons, board pieces.
-void DrawElement(cairo_t* cr, int code, double size);   // code 1..18, box at the origin
-void DrawSlotIcon(cairo_t* cr, int slot, double size);  // gathering slot 1..17
+// A tile's pieces are drawn at the tile, or 2 pixels up and left of it and as far past it
+// (background, selection, locks); a frame piece 11 pixels left of and 12 above its tile.
+constexpr int kTileSurround = BoardTileSize + 4;
+constexpr int kBorderPieceLeft = 11, kBorderPieceTop = 12;
+constexpr int kBorderPieceWidth = BoardTileSize + 2 * kBorderPieceLeft;
+constexpr int kBorderPieceHeight = BoardTileSize + 2 * kBorderPieceTop;
+void DrawElement(cairo_t* cr, int code, double size);  // code 1..ecPotion2, box at the origin
+void DrawSlotIcon(cairo_t* cr, TIndividualElementKind kind, double size);
 TColor ElementColor(int code);
 bool BorderPatternPiece(int pattern, int& segment, int& kind);
+enum class TSlotGlow { Still, Pulsing };
+enum class TFlashDirection { Horizontal, Vertical };
 void PaintElementsInside(TCanvas& c, const TAssetSpec& s);
 void PaintBubbleInside(TCanvas& c, const TAssetSpec& s);
-void PaintGatherSlots(TCanvas& c, const TAssetSpec& s);
+void PaintGatherSlots(TCanvas& c, const TAssetSpec& s, TSlotGlow glow);
 void PaintFlowingElements(TCanvas& c, const TAssetSpec& s);
 void PaintElementIcons(TCanvas& c, const TAssetSpec& s);
 void PaintHiddenElements(TCanvas& c, const TAssetSpec& s);
@@ -95,7 +129,7 @@ void PaintChainLock(TCanvas& c, const TAssetSpec& s);
 void PaintWeb(TCanvas& c, const TAssetSpec& s);
 void PaintBoardBorder(TCanvas& c, const TAssetSpec& s);
 void PaintBoardPicture(TCanvas& c, const TAssetSpec& s);
-void PaintElementsFlash(TCanvas& c, const TAssetSpec& s);
+void PaintElementsFlash(TCanvas& c, const TAssetSpec& s, TFlashDirection direction);
 void PaintTileShine(TCanvas& c, const TAssetSpec& s);
 
 // ArtLevel.cpp: the level's panels, gauges, digits, tools and result pictures.
@@ -103,19 +137,34 @@ void PaintTileShine(TCanvas& c, const TAssetSpec& s);
 constexpr int kGatherDigitWidth = 15, kGatherDigitHeight = 22;  // "ElementGatherNumber"
 constexpr int kScoreDigitWidth = 18, kScoreDigitHeight = 24;    // "Score"
 constexpr int kLevelDigitWidth = 13, kLevelDigitHeight = 22;    // "LevelInfoDigit"
+enum class TDigitStrip { Gather, Score, LevelLabel };           // counters, score, island and level
+enum class TLiquid { TubeColumn, TubeSurface, Flask };
+// The tools on the left panel, and the hammer's blow on the board.
+enum class TToolPicture {
+  Blaster,
+  Bomb,
+  Hammer,
+  HorzLightning,
+  VertLightning,
+  BigBomb,
+  HammerBlow
+};
+// Word art: the label itself, the combo words, the energy bonus, or the level goal's label
+// (whose second pattern names the boss round).
+enum class TWordArt { Label, Combo, EnergyBonus, LevelGoal };
 void PaintElementPanel(TCanvas& c, const TAssetSpec& s);
-void PaintDigits(TCanvas& c, const TAssetSpec& s);
-void PaintDigitBlur(TCanvas& c, const TAssetSpec& s);
+void PaintDigits(TCanvas& c, const TAssetSpec& s, TDigitStrip strip);
+void PaintDigitBlur(TCanvas& c, const TAssetSpec& s, TDigitStrip strip);
 void PaintTopPanel(TCanvas& c, const TAssetSpec& s);
 void PaintLeftPanel(TCanvas& c, const TAssetSpec& s);
 void PaintElementsPanel(TCanvas& c, const TAssetSpec& s);
 void PaintTube(TCanvas& c, const TAssetSpec& s);
-void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s);
+void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s, TLiquid liquid);
 void PaintTubeMask(TCanvas& c, const TAssetSpec& s);
 void PaintManna(TCanvas& c, const TAssetSpec& s);
 void PaintMannaWave(TCanvas& c, const TAssetSpec& s);
-void PaintTool(TCanvas& c, const TAssetSpec& s);
-void PaintWordArt(TCanvas& c, const TAssetSpec& s);
+void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool);
+void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art);
 void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s);
 void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s);
 void PaintSlotDone(TCanvas& c, const TAssetSpec& s);
@@ -124,14 +173,17 @@ void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s);
 void PaintBirdie(TCanvas& c, const TAssetSpec& s);
 
 // ArtEffects.cpp: particles, shines, small animated pieces and stand-ins.
-void PaintGlow(TCanvas& c, const TAssetSpec& s);
-void PaintRays(TCanvas& c, const TAssetSpec& s);
-void PaintSparkles(TCanvas& c, const TAssetSpec& s);
+enum class TSparkle { Twinkle, Star, Glints, FuseSparks, FeatherFlower, ShinyDots };
+enum class TSpiderPose { Walking, Anchoring, Weaving, Hit };
+enum class TWalker { Ogre, Soldier };
+void PaintGlow(TCanvas& c, const TAssetSpec& s, TColor colour);
+void PaintRays(TCanvas& c, const TAssetSpec& s, TColor colour);
+void PaintSparkles(TCanvas& c, const TAssetSpec& s, TSparkle kind);
 void PaintDustParticle(TCanvas& c, const TAssetSpec& s);
 void PaintConfetti(TCanvas& c, const TAssetSpec& s);
 void PaintBubbleBurst(TCanvas& c, const TAssetSpec& s);
-void PaintSpider(TCanvas& c, const TAssetSpec& s);
-void PaintButterfly(TCanvas& c, const TAssetSpec& s);
+void PaintSpider(TCanvas& c, const TAssetSpec& s, TSpiderPose pose);
+void PaintButterfly(TCanvas& c, const TAssetSpec& s, TColor colour);
 void PaintFog(TCanvas& c, const TAssetSpec& s);
 void PaintSnow(TCanvas& c, const TAssetSpec& s);
 void PaintLightning(TCanvas& c, const TAssetSpec& s);
@@ -139,7 +191,7 @@ void PaintCollectorWave(TCanvas& c, const TAssetSpec& s);
 void PaintBombParticle(TCanvas& c, const TAssetSpec& s);
 void PaintCollectorBlur(TCanvas& c, const TAssetSpec& s);
 void PaintSmallFairy(TCanvas& c, const TAssetSpec& s);
-void PaintWalker(TCanvas& c, const TAssetSpec& s);
+void PaintWalker(TCanvas& c, const TAssetSpec& s, TWalker walker);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
 }  // namespace assetgen

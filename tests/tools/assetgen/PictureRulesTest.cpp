@@ -110,6 +110,25 @@ TEST(PictureRules, LevelFilesAreReadForTheirBoardArea) {
   EXPECT_FALSE(ReadLevelBoardMask(dir.File("missing.eil"), mask, boss));
 }
 
+TEST(PictureRules, FilesTheGameWouldNotPlayGetNoBoardPicture) {
+  // The level reader refuses an unknown objective and a board without a tile; a board
+  // picture for such a file would only be dead weight in the tree.
+  TempDir dir;
+  std::vector<std::string> rows(12, std::string(16, '#'));
+  assetgen_test::WriteLevel(dir.File("Level1-04.eil"), rows, false);
+  {
+    std::fstream f(dir.File("Level1-04.eil"), std::ios::in | std::ios::out | std::ios::binary);
+    f.put(7);  // the objective byte
+  }
+  assetgen_test::WriteLevel(dir.File("Level1-05.eil"),
+                            std::vector<std::string>(12, std::string(16, '.')), false);
+  std::vector<unsigned char> mask;
+  bool boss = false;
+  EXPECT_FALSE(ReadLevelBoardMask(dir.File("Level1-04.eil"), mask, boss));
+  EXPECT_FALSE(ReadLevelBoardMask(dir.File("Level1-05.eil"), mask, boss));
+  EXPECT_EQ(BuildManifest(dir.Str()).size(), Manifest().size());
+}
+
 TEST(PictureRules, DecorativeEmptyTilesGetABackgroundAndTheFrame) {
   // An unused tile with a background variant is drawn (frame 1) and counts as board
   // area; a hole is neither.
@@ -242,4 +261,31 @@ TEST(PictureRules, CheckBoxLabelsShareOneSize) {
     EXPECT_LT(heights.back(), 20) << name << ": a capital, not the box";
   }
   for (int h : heights) EXPECT_NEAR(h, heights[0], 1) << "against the Sound label";
+}
+
+TEST(PictureRules, BlinkStripsRepeatTheFaceTheyCover) {
+  // The game lays the open-eye pattern over the heroine's eyes (the menu's at (359, 162),
+  // the result screen's at (160, 66) of her body): where it covers the face it must be that
+  // very face, or she would twitch whenever the strip is drawn.
+  struct TCase {
+    const char* Strip;
+    const char* Under;
+    int X, Y;
+  };
+  for (const TCase& c : {TCase{"CharEyes", "MenuBG", 359, 162},
+                         TCase{"CharScoringEyes", "CharScoringBody", 160, 66}}) {
+    const TAssetSpec& strip = *assetgen_test::Find(Manifest(), c.Strip);
+    TPicture eyes = RenderPicture(strip), under = Render(c.Under);
+    int compared = 0, differing = 0;
+    for (int y = 0; y < strip.TileHeight; ++y)
+      for (int x = 0; x < strip.TileWidth; ++x) {
+        const std::uint8_t* e = eyes.Row(y) + x * 4;
+        const std::uint8_t* u = under.Row(c.Y + y) + (c.X + x) * 4;
+        if (e[3] < 255 || u[3] < 255) continue;
+        ++compared;
+        for (int k = 0; k < 3; ++k) differing += std::abs(e[k] - u[k]) > 2;
+      }
+    EXPECT_GT(compared, strip.TileWidth * strip.TileHeight / 2) << c.Strip;
+    EXPECT_EQ(differing, 0) << c.Strip;
+  }
 }
