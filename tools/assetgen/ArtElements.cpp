@@ -974,14 +974,14 @@ void PaintBoardPicture(TCanvas& c, const TAssetSpec& s) {
 
   // The pieces as the manifest draws them, at their grids in the tile-count table.
   auto piecesOf = [](const char* name, int tileW, int tileH) {
-    TAssetSpec spec;
-    spec.Name = name;
-    spec.TileWidth = tileW;
-    spec.TileHeight = tileH;
+    TAssetSpec pieces;
+    pieces.Name = name;
+    pieces.TileWidth = tileW;
+    pieces.TileHeight = tileH;
     TSpriteTileCount::TLookup grid = TSpriteTileCount().Peek(name);
-    spec.Columns = grid.Columns;
-    spec.Rows = grid.Rows;
-    return spec;
+    pieces.Columns = grid.Columns;
+    pieces.Rows = grid.Rows;
+    return pieces;
   };
   const TAssetSpec tileSpec = piecesOf("BackgroundTile", kTileSurround, kTileSurround);
   TCanvas tiles(tileSpec.Width(), tileSpec.Height());
