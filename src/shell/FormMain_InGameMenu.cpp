@@ -3,8 +3,7 @@
 #include "shell/TFormMain.h"
 #include "shell/TWidgetMaker.h"
 
-void TFormMain::CreateInGameMenu() {
-  const TWidgetMaker make(OmegaImageList1);
+void TFormMain::CreateInGameMenu(const TWidgetMaker& make) {
   InGameMenuButton = make.Button("InGameMenuButton", 1236, 718);
   InGameMenuWindow = make.Window("InGameMenuWindow", 555, 172, 555, -420, 85, sdToDown);
   InGameResumeButton = make.Button("InGameResumeButton", -999, -999);

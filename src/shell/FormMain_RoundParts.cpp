@@ -10,8 +10,7 @@ namespace {
 void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
 }  // namespace
 
-void TFormMain::CreateRoundComponents() {
-  const TWidgetMaker make(OmegaImageList1);
+void TFormMain::CreateRoundComponents(const TWidgetMaker& make) {
   LevelParams = std::make_unique<TLevelParams>();
   LevelParams->LevelFilesPath = LevelsFolder;
   ElementGather = std::make_unique<TElementGather>();
@@ -81,7 +80,7 @@ void TFormMain::CreateRoundComponents() {
 
   StageResultWindow = make.Window("StageResultWindow", 480, 161, 480, -460, 85, sdToDown);
   StageResultOKButton = make.Button("WindowOKButton", -999, -999);
-  CreateInGameMenu();
+  CreateInGameMenu(make);
   WireRoundComponents();
 }
 
@@ -190,8 +189,6 @@ void TFormMain::PrepareRoundAfterMainLoad() {
   for (TGameButton* b : InGameMenuButtons()) b->ReloadSize();
   InGameMenuButton->ReloadSize();
   StageResultOKButton->ReloadSize();
-  HubPlayButton->ReloadSize();
-  MapPlayButton->ReloadSize();
 }
 
 void TFormMain::EnergyFactorReached(int level) {

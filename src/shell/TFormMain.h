@@ -99,6 +99,8 @@
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
 #include "shell/TImageGroup.h"
+#include "shell/TMapParts.h"
+#include "shell/TMenuParts.h"
 #include "shell/TShellServices.h"
 #include "shell/TWindowTimer.h"
 
@@ -117,7 +119,7 @@
 //   FormMain_RoundParts.cpp  the level's panels, counters and result window, and their events
 //   FormMain_InGameMenu.cpp  pausing a level and the in-game menu
 //   FormMain_Map.cpp         the world map and the hub between levels
-class TFormMain : public TShellParts {
+class TFormMain : public TShellParts, public TMenuParts, public TMapParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
@@ -166,26 +168,9 @@ class TFormMain : public TShellParts {
   TFormWin10Confirm Win10Confirm;
 
   // ---- components created at start-up (in this order) ----
-  std::unique_ptr<TNameList> NameList;
-  std::unique_ptr<TNameInput> NameInput;
-  std::unique_ptr<THighScores> HighScores;
   std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
   std::unique_ptr<TSceneTransition> SceneTransition;
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
-  std::unique_ptr<TCreditLines> CreditLines;
-  std::unique_ptr<THelpPages> HelpPages;
-  // Buttons of the shell's own scenes.
-  std::unique_ptr<TGameButton> StorySkipButton, HelpDoneButton, CreditsDoneButton,
-      NameListNewButton, NameListDeleteButton, NameListOKButton, AddNameOKButton,
-      AddNameCancelButton, ChangePlayerLink, PlayButton, OptionsButton, HighScoresButton,
-      ExitButton, HelpButton, MapMenuButton, MapPlayButton, OptionsCreditsButton,
-      OptionsOKButton, SoundMinusButton, SoundPlusButton, MusicMinusButton, MusicPlusButton,
-      HighScoresOKButton;
-  std::unique_ptr<TGameMenuWindow> NameListWindow, InfoWindow, HighScoreWindow, AddNameWindow,
-      OptionsWindow;
-  std::unique_ptr<TPanelMover> MenuPanel, WelcomePanel, MapLeftPanel, MapRightPanel;
-  std::unique_ptr<TVolumeBar> SoundBar, MusicBar;
-  std::unique_ptr<TGameCheckBox> SoundCheck, MusicCheck, FullScreenCheck, TutorialCheck;
 
   // The board and the effects that animate its changes.
   std::unique_ptr<TGameBoard> GameBoard;
@@ -253,11 +238,6 @@ class TFormMain : public TShellParts {
   std::unique_ptr<TResultMedal> ResultMedal;
   std::unique_ptr<TWynnetScoring> WynnetScoring;
   std::unique_ptr<TPigeonScoring> PigeonScoring;
-  // The world map and the hub between levels.
-  std::unique_ptr<TMapIslands> MapIslands;
-  std::unique_ptr<TCompletedStamps> CompletedStamps;
-  std::unique_ptr<TWorldMapObjects> WorldMapObjects;
-  std::unique_ptr<TGameButton> HubPlayButton;
 
   int IslandIdx = 1, LevelIdx = 1;
   int NextUncompletedIslandIdx = 1, NextUncompletedLevelIdx = 1;
@@ -295,7 +275,6 @@ class TFormMain : public TShellParts {
   bool CheatMode = false;
   bool LoadStarted = false;
   int SplashFrames = 0;
-  int NoticeCounter = 0, NoticeTarget = 255, NoticeAlpha = 0;
   long long FrameCounter = 0;
   TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
   TGameSceneValues ReturnScene = gsMainGame;
@@ -308,8 +287,6 @@ class TFormMain : public TShellParts {
   std::string DefaultPlayerName;
   TGameSceneValues PreviousScene = gsCompanyLogos;
   bool MainLoadPrepared = false;
-  TAnimData MenuBlink;
-  TValueUpDown WandSwing, LogoSwing;
   bool FullScreenSwitchDone = false;
   std::string Caption = "Wendmoor: Vessary";
   TPlayerSave CurrentSave, DefaultSave;
@@ -397,10 +374,10 @@ class TFormMain : public TShellParts {
   // Components and their wiring.
   void WireComponents();
   void CreateBoardComponents();
-  void CreateRoundComponents();
+  void CreateRoundComponents(const TWidgetMaker& make);
   void WireRoundComponents();
-  void CreateInGameMenu();
-  void CreateMapComponents();
+  void CreateInGameMenu(const TWidgetMaker& make);
+  void CreateMapComponents(const TWidgetMaker& make);
   void PrepareRoundAfterMainLoad();
   std::array<TGameButton*, 5> InGameMenuButtons() const;
   void ApplyLevelSetup();
@@ -450,9 +427,6 @@ class TFormMain : public TShellParts {
   void CheckMonsterHit(TPoint pos, bool& hitting, bool& absorbing);
   bool GoldTileUpgradeOwned() const;
   void PrepareAfterMainLoad();
-  void ReloadButtonSizes();
-  void PlaceMenuButtons(TPoint panel);
-  void PlaceOptionWidgets(TPoint window);
   void LoadOptionWidgets();
   void StoreOptionWidgets();
   void OptionsHidden();
