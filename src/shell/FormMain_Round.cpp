@@ -59,7 +59,7 @@ void TFormMain::StartLevel() {
   ObjectiveInfo->Reset();
   for (TGameComment* c : {GameComments.get(), BookFoundComment.get(), ChapterEntryComment.get()})
     c->Hide();
-  ResetBoardComponents();
+  TBoardParts::ResetForLevel();
   Combos->Clear();
   CombosConveyer->Clear();
   PigeonScoring->Clear();

@@ -182,10 +182,7 @@ void TFormMain::PrepareRoundAfterMainLoad() {
   ScoreCounter->Prepare();
   ResultMedal->Prepare();
   ShuffleButtonShine->RefreshSizes();
-  NewDiamond->RefreshSizes();
-  UniBubble->RefreshSizes();
-  MatchedCyan->RefreshSizes();
-  for (auto& s : Shines) s->RefreshSizes();
+  TBoardParts::ReadImageSizes();
   for (TGameButton* b : InGameMenuButtons()) b->ReloadSize();
   InGameMenuButton->ReloadSize();
   StageResultOKButton->ReloadSize();

@@ -79,6 +79,7 @@
 #include "profiles/THighScores.h"
 #include "profiles/TNameInput.h"
 #include "profiles/TNameList.h"
+#include "shell/TBoardParts.h"
 #include "shell/TCompanyLogos.h"
 #include "shell/TConfirmKind.h"
 #include "shell/TSceneTransition.h"
@@ -119,7 +120,10 @@
 //   FormMain_RoundParts.cpp  the level's panels, counters and result window, and their events
 //   FormMain_InGameMenu.cpp  pausing a level and the in-game menu
 //   FormMain_Map.cpp         the world map and the hub between levels
-class TFormMain : public TShellParts, public TMenuParts, public TMapParts {
+class TFormMain : public TShellParts,
+                  public TMenuParts,
+                  public TBoardParts,
+                  public TMapParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
@@ -171,45 +175,6 @@ class TFormMain : public TShellParts, public TMenuParts, public TMapParts {
   std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
   std::unique_ptr<TSceneTransition> SceneTransition;
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
-
-  // The board and the effects that animate its changes.
-  std::unique_ptr<TGameBoard> GameBoard;
-  std::unique_ptr<TSwapEffect> SwapEffect;
-  std::unique_ptr<TGroupedElementsEffect> GroupedElements;
-  std::unique_ptr<TOpeningLockers> OpeningLockers;
-  std::unique_ptr<TLockerPiecesEffect> LockerPieces;
-  std::unique_ptr<TLockerFrames> LockerFrames;
-  std::unique_ptr<TWebEffect> WebEffect;
-  std::unique_ptr<TChainLockEffect> ChainLockEffect;
-  std::unique_ptr<TFlowingElements> FlowingElements;
-  std::unique_ptr<TFallingElements> FallingElements;
-  std::unique_ptr<TShuffleAwayEffect> ShuffleAway;
-  std::unique_ptr<TLockersAwayEffect> LockersAway;
-  std::unique_ptr<TLostBoardEffect> LostBoard;
-  std::unique_ptr<TBoardBorder> BoardBorder;
-  std::unique_ptr<TMatchedCyanEffect> MatchedCyan;
-  std::unique_ptr<TLockerFiller> LockerFiller;
-  std::unique_ptr<TCrawlingSpiders> Spiders;
-  std::unique_ptr<TGlobalShine> GlobalShine;
-  std::unique_ptr<TUniBubbleEffect> UniBubble;
-  std::unique_ptr<TStarsEffect> Stars;
-  std::unique_ptr<TNewDiamondEffect> NewDiamond;
-  std::array<std::unique_ptr<TShineEffect>, 3> Shines;
-  // The six collector tools in panel order: blaster, bomb, hammer, horizontal and vertical
-  // lightning, big bomb.
-  static constexpr int ToolCount = 6;
-  std::array<std::unique_ptr<TCollectorBombTool>, ToolCount> Tools;
-  std::unique_ptr<THammerEffect> HammerItemEffect, HammerToolEffect;
-  std::unique_ptr<THammeredObjectsEffect> HammeredObjects;
-  std::unique_ptr<TBombEffect> BombEffect;
-  std::unique_ptr<TBigBombEffect> BigBombEffect;
-  std::unique_ptr<TLightningEffect> LightningEffect;
-  std::unique_ptr<TCollectorEffect> CollectorEffect;
-  std::unique_ptr<TMagicKey> MagicKey;
-  std::unique_ptr<TBroom> Broom;
-  std::unique_ptr<TAerosol> Aerosol;
-  std::unique_ptr<TFlowingTool> FlowingKey, FlowingBroom, FlowingAerosol;
-  TPoint LeftPanelPos{0, 236};
 
   // ---- the level being played ----
   std::unique_ptr<TLevelParams> LevelParams;
@@ -300,28 +265,16 @@ class TFormMain : public TShellParts, public TMenuParts, public TMapParts {
                        TNegativeButtonKind negative);
 
   // ---- the board ----
-  // Moves every board effect to the board's current place.
-  void PlaceBoardEffects();
   // The board and its effects in their drawing order: the board layer, the effects over
   // it, the overlays among the panels, and the tools with what they throw.
   void DrawBoard();
   void DrawBoardEffects();
   void DrawBoardOverlays();
   void DrawTools();
-  // Resets the board and every effect and tool for a new level.
-  void ResetBoardComponents();
   // The level's opening: the board stays hidden while its tiles drop in.
   void StartLevelFill();
   // No move left: the comment, then the board flies off and a reshuffled one comes in.
   void StartShuffle();
-  // Mouse presses and moves for the tools; true when a tool took the press.
-  bool ToolsMouseDown(int x, int y, TMouseButton button);
-  void ToolsMouseMove(int x, int y);
-  bool AnyToolHeld() const;
-  void PutAllToolsBack();
-  // Hangs the tools on the left panel at its current position.
-  void PlaceTools(TPoint leftPanel);
-  TCollectorBombTool* Tool(TNewToolKind kind) const;
   // The answer to a finished grouping (a match, or the blaster's colour wave) or a blast.
   enum TTileRemoval : std::uint8_t { trGrouped, trGroupedByBlaster, trBlasted };
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
@@ -392,16 +345,10 @@ class TFormMain : public TShellParts, public TMenuParts, public TMapParts {
   void StopTutorial();
   void CloseToolTip();
   void EnergyFactorReached(int level);
-  void CreateToolComponents();
   void WireBoard();
   void WireBoardEffects();
   void WireSpiders();
   void WireTools();
-  void PlaceToolEffects();
-  void ResetToolComponents();
-  std::array<TCarriedTool*, 3> CarriedTools() const;
-  void UseTool(TNewToolKind kind, TPoint tile, TPoint toolPos);
-  static TSimpleObjectArray OneTile(TPoint tile);
   void StartPotionFlight(TPoint tile, int index);
   // What a level counts (gathering, points, energy, purse) and the moments the round flow
   // takes over from the board.
