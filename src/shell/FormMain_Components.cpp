@@ -254,6 +254,7 @@ void TFormMain::PrepareAfterMainLoad() {
   TMapParts::ReadImageSizes();
   ConfirmWindow->ReloadButtonSizes();
   LoadingBar->ReloadSize();
-  PrepareRoundAfterMainLoad();
+  TRoundParts::ReadImageSizes();
+  TBoardParts::ReadImageSizes();
   MainLoadPrepared = true;
 }

@@ -46,32 +46,11 @@ void TFormMain::StartLevel() {
   LevelRecordLoaded = true;
 
   // 1. Everything of the previous level goes.
-  LevelScore = 0;
-  BonusPoints = 0;
-  EnergyBonusPopper.Reset();
-  RoundEnding = false;
   SceneTransition->Cancel();
   ScreenDarkener->Hide();
   ScreenDust->Reset();
-  TubeAllowed = false;
-  TubeTimer->Reset();
-  TubeBubbles->Reset();
-  ObjectiveInfo->Reset();
-  for (TGameComment* c : {GameComments.get(), BookFoundComment.get(), ChapterEntryComment.get()})
-    c->Hide();
+  TRoundParts::ResetForLevel();
   TBoardParts::ResetForLevel();
-  Combos->Clear();
-  CombosConveyer->Clear();
-  PigeonScoring->Clear();
-  SlotDone->Reset();
-  ResultMedal->Clear();
-  ResultStats->Clear();
-  WynnetScoring->Clear();
-  MannaEnergy->Reset();
-  ShuffleButtonShine->Reset();
-  AbsorbedEnergy->Reset();
-  ElementGather->Reset();
-  LevelFilled = false;
   GamePaused = false;
   ApplyPause();
   WasPaused = false;

@@ -102,6 +102,7 @@
 #include "shell/TImageGroup.h"
 #include "shell/TMapParts.h"
 #include "shell/TMenuParts.h"
+#include "shell/TRoundParts.h"
 #include "shell/TShellServices.h"
 #include "shell/TWindowTimer.h"
 
@@ -123,6 +124,7 @@
 class TFormMain : public TShellParts,
                   public TMenuParts,
                   public TBoardParts,
+                  public TRoundParts,
                   public TMapParts {
  public:
   explicit TFormMain(const TShellServices& services);
@@ -175,60 +177,6 @@ class TFormMain : public TShellParts,
   std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
   std::unique_ptr<TSceneTransition> SceneTransition;
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
-
-  // ---- the level being played ----
-  std::unique_ptr<TLevelParams> LevelParams;
-  std::unique_ptr<TElementGather> ElementGather;
-  std::unique_ptr<TTubeTimer> TubeTimer;
-  std::unique_ptr<TTubeBubbleEffect> TubeBubbles;
-  std::unique_ptr<TMannaEnergy> MannaEnergy;
-  std::unique_ptr<TAbsorbedEnergy> AbsorbedEnergy;
-  std::unique_ptr<TSlotDoneEffect> SlotDone;
-  std::unique_ptr<TObjectiveInfo> ObjectiveInfo;
-  std::unique_ptr<TInfoDigit> IslandDigit, LevelDigit;
-  std::unique_ptr<TJackpotScore> ScoreCounter;
-  std::unique_ptr<TCombos> Combos;
-  std::unique_ptr<TCombosConveyer> CombosConveyer;
-  std::unique_ptr<TShuffleButtonShine> ShuffleButtonShine;
-  std::unique_ptr<TGameComment> GameComments, BookFoundComment, ChapterEntryComment,
-      UpgradesComment;
-  std::unique_ptr<TPanelMover> ElementsPanelMover;
-  std::unique_ptr<TGameButton> InGameMenuButton, InGameResumeButton, InGameRestartButton,
-      InGameOptionsButton, InGameHelpButton, InGameToMenuButton;
-  std::unique_ptr<TGameMenuWindow> InGameMenuWindow;
-  // The stage result.
-  std::unique_ptr<TGameMenuWindow> StageResultWindow;
-  std::unique_ptr<TGameButton> StageResultOKButton;
-  std::unique_ptr<TResultStats> ResultStats;
-  std::unique_ptr<TResultMedal> ResultMedal;
-  std::unique_ptr<TWynnetScoring> WynnetScoring;
-  std::unique_ptr<TPigeonScoring> PigeonScoring;
-
-  int IslandIdx = 1, LevelIdx = 1;
-  int NextUncompletedIslandIdx = 1, NextUncompletedLevelIdx = 1;
-  TGameObjective GameObjective = goNormalMode;
-  bool RoundOver = false, RoundEnding = false, WasPaused = false;
-  // The tube may run: from the end of the announcement until the round ends.
-  bool TubeAllowed = false;
-  // A level is being played and has neither been won nor given up: its gains are still
-  // provisional and its ingredients not yet charged.
-  bool RoundInProgress = false;
-  // The level's tiles have all dropped in: the tools may be taken.
-  bool LevelFilled = false;
-  bool LevelRecordLoaded = false;
-  int LevelScore = 0;
-  // Points of the level outside its level score: combos, gold layers, needed potions.
-  int BonusPoints = 0;
-  // The "EnergyBonusText" pop-up of a combo's arrival and its pattern.
-  TSpritePopper EnergyBonusPopper;
-  int EnergyBonusPattern = 0;
-  int BackgroundIdx = 1;
-  int CreatureIsland = 1;  // whose creature folder the boss round loads
-  int GatherLevelCount = 4;  // the first gathering level plays track 2
-  TElementsCount OwnedElements, RoundGains;
-  TLevelSetup LevelSetup;
-  TValueUpDown PausedPulse;
-  float FeatureShineAngle = 0;
 
   bool IsWindows8OrLater = false;
   TCursorKind HoverCursor = TCursorKind::Arrow;
@@ -329,10 +277,8 @@ class TFormMain : public TShellParts,
   void CreateBoardComponents();
   void CreateRoundComponents(const TWidgetMaker& make);
   void WireRoundComponents();
-  void CreateInGameMenu(const TWidgetMaker& make);
+  void WireInGameMenu();
   void CreateMapComponents(const TWidgetMaker& make);
-  void PrepareRoundAfterMainLoad();
-  std::array<TGameButton*, 5> InGameMenuButtons() const;
   void ApplyLevelSetup();
   void ApplyPauseToRound();
   void ObjectiveShown();
