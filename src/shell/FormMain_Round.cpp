@@ -31,11 +31,6 @@ void TFormMain::GoToMap() {
   SwitchScene(gsMap);
 }
 
-int TFormMain::NextGatherMusicTrack() {
-  GatherLevelCount = GatherLevelCount % 4 + 1;
-  return 1 + GatherLevelCount;
-}
-
 void TFormMain::StartLevel() {
   // The file first: a missing one keeps the previous level's record (the message has been
   // shown), but with no level read yet there is nothing to play.

@@ -92,31 +92,6 @@ void TFormMain::EnergyFactorReached(int level) {
   Sound(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
 }
 
-// ---- what the board's events count ----
-
-int TFormMain::CurrentIslandIdx() const { return IslandIdx; }
-
-bool TFormMain::IsStillNeeded(TIndividualElementKind kind) const {
-  return GameObjective == goNormalMode && ElementGather->IsStillNeeded(kind);
-}
-
-void TFormMain::CreditOwned(TElementKind kind, float amount) {
-  if (!RoundInProgress) return;
-  TScoreRules::AddOwned(OwnedElements, RoundGains, kind, amount);
-}
-
-void TFormMain::AddPoints(int points) {
-  if (!RoundInProgress) return;
-  ScoreCounter->SetValue(ScoreCounter->Value() + points);
-  LevelScore += points;
-}
-
-void TFormMain::AddBonusPoints(int points) {
-  if (!RoundInProgress) return;
-  ScoreCounter->SetValue(ScoreCounter->Value() + points);
-  BonusPoints += points;
-}
-
 void TFormMain::DrawEnergyBonusPopup() {
   if (!EnergyBonusPopper.Running()) return;
   EnergyBonusPopper.Update();
@@ -125,14 +100,6 @@ void TFormMain::DrawEnergyBonusPopup() {
                                  EnergyBonusPattern, 255, 255, 255,
                                  static_cast<std::uint8_t>(EnergyBonusPopper.Alpha()), r, r, 0.5f,
                                  0.5f);
-}
-
-void TFormMain::CountEnergyElement() { MannaEnergy->AddOne(); }
-
-void TFormMain::SpendToolEnergy(TNewToolKind kind) { MannaEnergy->Spend(kind); }
-
-TPoint TFormMain::GatherSlotPosition(TIndividualElementKind kind) const {
-  return ElementGather->SlotPosition(kind);
 }
 
 void TFormMain::CollectArrived(TElementKind kind, std::uint8_t index) {
@@ -146,18 +113,6 @@ void TFormMain::CollectPotion(int index) {
   ElementGather->Collect(elPotion, static_cast<std::uint8_t>(index));
   Trace("collect", std::to_string(static_cast<int>(elPotion)) + " " + std::to_string(index));
 }
-
-void TFormMain::ShowBookFoundComment(int index) { BookFoundComment->ShowBookFound(index - 6); }
-
-void TFormMain::CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask) {
-  Combos->Check(data, mask);
-}
-
-void TFormMain::ShowNoMoreMovesComment() {
-  GameComments->ShowComment(TGameCommentType::coNoMoreMoves);
-}
-
-void TFormMain::LevelFillFinished() { LevelFilled = true; }
 
 void TFormMain::AskTryAgain() { AskConfirmation(ckTryAgain, pbYes, nbNo); }
 

@@ -45,15 +45,3 @@ void TFormMain::WireTools() {
   FlowingBroom->OnArrive = arrive(*Broom);
   FlowingAerosol->OnArrive = arrive(*Aerosol);
 }
-
-void TFormMain::DrawTools() {
-  for (TCarriedTool* t : CarriedTools()) t->UpdateAndDraw();
-  for (auto& t : Tools) t->UpdateAndDraw();
-  FlowingKey->UpdateAndDraw();
-  FlowingBroom->UpdateAndDraw();
-  FlowingAerosol->UpdateAndDraw();
-  FlowingElements->UpdateAndDraw();
-  LightningEffect->UpdateAndDraw();
-  BombEffect->UpdateAndDraw();
-  BigBombEffect->UpdateAndDraw();
-}

@@ -438,3 +438,57 @@ void TBoardParts::ReadImageSizes() {
   MatchedCyan->RefreshSizes();
   for (auto& s : Shines) s->RefreshSizes();
 }
+
+void TBoardParts::StartLevelFill() {
+  GameBoard->CanDraw = false;
+  for (auto& t : Tools) t->Accessible = false;
+  LockerFiller->UniFruitColorIndex = GameBoard->UniColorIndex();
+  LockerFiller->Start(GameBoard->BoardData());
+  GlobalShine->SetBoard(GameBoard->BoardData());
+  BoardBorder->SetBoard(GameBoard->BoardData());
+}
+
+void TBoardParts::DrawBoard() {
+  GameBoard->UpdateAndDraw();
+  LockerFiller->UpdateAndDraw();
+  LostBoard->UpdateAndDraw();
+  ShuffleAway->UpdateAndDraw();
+  LockersAway->UpdateAndDraw();
+  OpeningLockers->UpdateAndDraw();
+  GameBoard->DrawHint();
+  if (!GameBoard->IsWindows8OrLater) GlobalShine->UpdateAndDraw();
+}
+
+void TBoardParts::DrawBoardEffects() {
+  if (!GameBoard->IsWindows8OrLater) MatchedCyan->UpdateAndDraw();
+  LockerPieces->UpdateAndDraw();
+  SwapEffect->UpdateAndDraw();
+  GroupedElements->UpdateAndDraw();
+  FallingElements->UpdateAndDraw();
+  HammeredObjects->UpdateAndDraw();
+  ChainLockEffect->UpdateAndDraw();
+  WebEffect->UpdateAndDraw();
+  UniBubble->UpdateAndDraw();
+  Spiders->UpdateAndDraw();
+  for (auto& s : Shines) s->UpdateAndDraw();
+  HammerItemEffect->UpdateAndDraw();
+  HammerToolEffect->UpdateAndDraw();
+  CollectorEffect->UpdateAndDraw();
+}
+
+void TBoardParts::DrawBoardOverlays() {
+  NewDiamond->UpdateAndDraw();
+  if (!GameBoard->IsWindows8OrLater) Stars->UpdateAndDraw();
+}
+
+void TBoardParts::DrawTools() {
+  for (TCarriedTool* t : CarriedTools()) t->UpdateAndDraw();
+  for (auto& t : Tools) t->UpdateAndDraw();
+  FlowingKey->UpdateAndDraw();
+  FlowingBroom->UpdateAndDraw();
+  FlowingAerosol->UpdateAndDraw();
+  FlowingElements->UpdateAndDraw();
+  LightningEffect->UpdateAndDraw();
+  BombEffect->UpdateAndDraw();
+  BigBombEffect->UpdateAndDraw();
+}

@@ -94,6 +94,15 @@ class TBoardParts {
   void ToolsMouseMove(int x, int y);
   bool AnyToolHeld() const;
   void PutAllToolsBack();
+  // The level's opening: the board stays hidden while its tiles drop in.
+  void StartLevelFill();
+  // The board and its effects in their drawing order: the board layer, the effects over
+  // it, the overlays among the panels, and the tools with what they throw. The newer
+  // systems go without the global shine, the cyan glow and the stars.
+  void DrawBoard();
+  void DrawBoardEffects();
+  void DrawBoardOverlays();
+  void DrawTools();
 
  protected:
   void Create(TOmegaImageList& images, bool isWindows8OrLater);

@@ -133,3 +133,8 @@ void TMenuParts::ReadImageSizes() {
   SoundBar->ReloadSize();
   MusicBar->ReloadSize();
 }
+
+void TMenuParts::UpdateNameListButtons() {
+  NameListNewButton->Enabled = !NameList->IsFull();
+  NameListDeleteButton->Enabled = !NameList->IsEmpty();
+}

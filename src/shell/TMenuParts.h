@@ -51,6 +51,8 @@ class TMenuParts {
   // Widgets follow the panel or window they sit on.
   void Wire();
   void ReadImageSizes();
+  // New while the list has room, Delete while it has a name.
+  void UpdateNameListButtons();
 
  private:
   void PlaceMenuButtons(TPoint panel);

@@ -1,5 +1,6 @@
 #include "shell/TRoundParts.h"
 
+#include "levels/TScoreRules.h"
 #include "shell/TWidgetMaker.h"
 
 void TRoundParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TGlobalGameText& text,
@@ -158,4 +159,52 @@ void TRoundParts::ReadImageSizes() {
   for (TGameButton* b : InGameMenuButtons()) b->ReloadSize();
   InGameMenuButton->ReloadSize();
   StageResultOKButton->ReloadSize();
+}
+
+int TRoundParts::CurrentIslandIdx() const { return IslandIdx; }
+
+bool TRoundParts::IsStillNeeded(TIndividualElementKind kind) const {
+  return GameObjective == goNormalMode && ElementGather->IsStillNeeded(kind);
+}
+
+void TRoundParts::CreditOwned(TElementKind kind, float amount) {
+  if (!RoundInProgress) return;
+  TScoreRules::AddOwned(OwnedElements, RoundGains, kind, amount);
+}
+
+void TRoundParts::AddPoints(int points) {
+  if (!RoundInProgress) return;
+  ScoreCounter->SetValue(ScoreCounter->Value() + points);
+  LevelScore += points;
+}
+
+void TRoundParts::AddBonusPoints(int points) {
+  if (!RoundInProgress) return;
+  ScoreCounter->SetValue(ScoreCounter->Value() + points);
+  BonusPoints += points;
+}
+
+void TRoundParts::CountEnergyElement() { MannaEnergy->AddOne(); }
+
+void TRoundParts::SpendToolEnergy(TNewToolKind kind) { MannaEnergy->Spend(kind); }
+
+TPoint TRoundParts::GatherSlotPosition(TIndividualElementKind kind) const {
+  return ElementGather->SlotPosition(kind);
+}
+
+void TRoundParts::ShowBookFoundComment(int index) { BookFoundComment->ShowBookFound(index - 6); }
+
+void TRoundParts::CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask) {
+  Combos->Check(data, mask);
+}
+
+void TRoundParts::ShowNoMoreMovesComment() {
+  GameComments->ShowComment(TGameCommentType::coNoMoreMoves);
+}
+
+void TRoundParts::LevelFillFinished() { LevelFilled = true; }
+
+int TRoundParts::NextGatherMusicTrack() {
+  GatherLevelCount = GatherLevelCount % 4 + 1;
+  return 1 + GatherLevelCount;
 }

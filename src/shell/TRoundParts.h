@@ -105,4 +105,21 @@ class TRoundParts {
   // The counters and panels back to the start of a level.
   void ResetForLevel();
   void ReadImageSizes();
+
+  // What a round counts: gains for the purse, points, energy and the gathering. Nothing is
+  // counted once the round is over.
+  int CurrentIslandIdx() const;
+  bool IsStillNeeded(TIndividualElementKind kind) const;
+  void CreditOwned(TElementKind kind, float amount);
+  void AddPoints(int points);
+  void AddBonusPoints(int points);
+  void CountEnergyElement();
+  void SpendToolEnergy(TNewToolKind kind);
+  TPoint GatherSlotPosition(TIndividualElementKind kind) const;
+  void CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask);
+  void ShowBookFoundComment(int index);
+  void ShowNoMoreMovesComment();
+  void LevelFillFinished();
+  // The music track of the next gathering level, advancing the rotation.
+  int NextGatherMusicTrack();
 };
