@@ -1,4 +1,4 @@
-// Creating the components in their fixed order and wiring their events to the shell.
+// Creating the rooms in their fixed order, and what the menu's windows and buttons do.
 #include "audio/TSoundShortcuts.h"
 #include "platform/TFileSystem.h"
 #include "platform/TRecordingAudioBackend.h"
