@@ -1,5 +1,6 @@
-// The board and the effects that animate its changes: the board raises an event with a copy
-// of its data, the shell starts the effect, and the effect's end calls the board back.
+// The board as the level sees it: what removed tiles are worth and where they fly, the level's
+// fill and the shuffle, and the board's drawing order. The requests between the board and
+// its own effects are wired in TBoardParts.
 #include "audio/TSoundShortcuts.h"
 #include "board/TElementCodes.h"
 #include "levels/TScoreRules.h"
@@ -10,148 +11,21 @@ void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
 }  // namespace
 
 void TFormMain::CreateBoardComponents() {
-  GameBoard = std::make_unique<TGameBoard>();
-  GameBoard->OmgImgList = &OmegaImageList1;
-  GameBoard->IsWindows8OrLater = IsWindows8OrLater;
+  TBoardParts::Create(OmegaImageList1, IsWindows8OrLater);
   GameBoard->PlaySound = Sound;
-  SwapEffect = std::make_unique<TSwapEffect>();
-  GroupedElements = std::make_unique<TGroupedElementsEffect>();
-  OpeningLockers = std::make_unique<TOpeningLockers>();
-  LockerPieces = std::make_unique<TLockerPiecesEffect>();
-  LockerFrames = std::make_unique<TLockerFrames>();
-  WebEffect = std::make_unique<TWebEffect>();
-  ChainLockEffect = std::make_unique<TChainLockEffect>();
-  FlowingElements = std::make_unique<TFlowingElements>();
-  FallingElements = std::make_unique<TFallingElements>();
-  ShuffleAway = std::make_unique<TShuffleAwayEffect>();
-  LockersAway = std::make_unique<TLockersAwayEffect>();
-  LostBoard = std::make_unique<TLostBoardEffect>();
-  BoardBorder = std::make_unique<TBoardBorder>();
-  MatchedCyan = std::make_unique<TMatchedCyanEffect>();
-  LockerFiller = std::make_unique<TLockerFiller>();
-  Spiders = std::make_unique<TCrawlingSpiders>();
-  GlobalShine = std::make_unique<TGlobalShine>();
-  UniBubble = std::make_unique<TUniBubbleEffect>();
-  Stars = std::make_unique<TStarsEffect>();
-  NewDiamond = std::make_unique<TNewDiamondEffect>();
-  for (auto& s : Shines) s = std::make_unique<TShineEffect>();
-  SwapEffect->OmgImgList = GroupedElements->OmgImgList = OpeningLockers->OmgImgList = LockerPieces->OmgImgList =
-      LockerFrames->OmgImgList = WebEffect->OmgImgList = ChainLockEffect->OmgImgList =
-          FlowingElements->OmgImgList = FallingElements->OmgImgList = ShuffleAway->OmgImgList =
-              LockersAway->OmgImgList = LostBoard->OmgImgList = BoardBorder->OmgImgList =
-                  MatchedCyan->OmgImgList = &OmegaImageList1;
-  LockerFiller->OmgImgList = Spiders->OmgImgList = GlobalShine->OmgImgList =
-      UniBubble->OmgImgList = Stars->OmgImgList = NewDiamond->OmgImgList = &OmegaImageList1;
-  for (auto& s : Shines) s->OmgImgList = &OmegaImageList1;
-  SwapEffect->IsWindows8OrLater = FlowingElements->IsWindows8OrLater =
-      FallingElements->IsWindows8OrLater = IsWindows8OrLater;
   ShuffleAway->PlaySound = Sound;
   LockersAway->PlaySound = Sound;
-  // Spiders drawn from their picture's centre sit on the tile, not above its corner.
-  Spiders->SpiderAdjustX = -2;
-  Spiders->SpiderAdjustY = -16;
-  CreateToolComponents();
+  TBoardParts::Wire();
   WireBoard();
   WireBoardEffects();
   WireSpiders();
   WireTools();
 }
 
-void TFormMain::PlaceBoardEffects() {
-  auto place = [this](auto& effect) {
-    effect.BoardLeft = GameBoard->Left;
-    effect.BoardTop = GameBoard->Top;
-  };
-  place(*SwapEffect);
-  place(*GroupedElements);
-  place(*OpeningLockers);
-  place(*LockerPieces);
-  place(*LockerFrames);
-  place(*WebEffect);
-  place(*ChainLockEffect);
-  place(*FlowingElements);
-  place(*FallingElements);
-  place(*ShuffleAway);
-  place(*LockersAway);
-  place(*LostBoard);
-  place(*BoardBorder);
-  place(*MatchedCyan);
-  place(*LockerFiller);
-  place(*Spiders);
-  place(*GlobalShine);
-  place(*UniBubble);
-  place(*Stars);
-  place(*NewDiamond);
-  for (auto& s : Shines) place(*s);
-  PlaceToolEffects();
-}
-
 void TFormMain::WireBoard() {
   TGameBoard& b = *GameBoard;
-  // Swaps: the effect runs, then the board applies or forgets the swap and checks its layer.
-  b.OnSwapEffectRequest = [this](TGameBoard&, TSwappedObjectsData data, bool matchOccurs) {
-    SwapEffect->Start(data, matchOccurs);
-  };
-  auto checkLayer = [this](TTileObjectKind kind) {
-    if (kind == okLocker)
-      GameBoard->CheckLockerMatches();
-    else
-      GameBoard->CheckElementMatches();
-  };
-  SwapEffect->OnEffectComplete = [this, checkLayer](TSwapEffect&, TTileObjectKind kind, TPoint a,
-                                                    TPoint c) {
-    GameBoard->ApplySwap(a, c);
-    checkLayer(kind);
-  };
-  SwapEffect->OnSwapBackComplete = [this, checkLayer](TSwapEffect&, TTileObjectKind kind,
-                                                      TPoint a, TPoint c) {
-    GameBoard->ClearSwapStates(a, c);
-    checkLayer(kind);
-  };
   b.OnManualMatch = [this](TGameBoard&) { CountTutorialStep(); };
-
-  // Lockers open, then become elements; the last opening checks the board again.
-  b.OnOpeningLockersEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask) {
-    OpeningLockers->Start(data, mask);
-  };
-  OpeningLockers->OnPiecesEffectRequest = [this](TOpeningLockers&, TPoint tile) {
-    LockerPieces->Start(tile);
-  };
-  OpeningLockers->OnOpeningEffectComplete = [this](TOpeningLockers&, TPoint tile, bool last) {
-    GameBoard->FinishOpening(OneTile(tile));
-    if (last) {
-      GameBoard->CheckNoMoreMoves();
-      GameBoard->CheckElementMatches();
-    }
-  };
-
-  b.OnRemoveLockerFrames = [this](TGameBoard&, TSimpleObjectArray mask) {
-    LockerFrames->RemoveFrames(mask);
-  };
-  b.OnWebEffectRequest = [this](TGameBoard&, TPoint tile) { WebEffect->Start(tile); };
-  b.OnChainLockEffectRequest = [this](TGameBoard&, TPoint tile, std::uint8_t level) {
-    ChainLockEffect->Start(tile, level);
-  };
-  b.OnFruitRestoreEffectRequest = [this](TGameBoard&, TPoint tile) {
-    GameBoard->RestoreFruit(tile);
-    Stars->StarsAtTile(tile);
-  };
-  b.OnUniBubbleEffectRequest = [this](TGameBoard&, TPoint tile) { UniBubble->Start(tile); };
-  b.OnStarsEffectRequest = [this](TGameBoard&, TPoint tile) { Stars->StarsAtTile(tile); };
-  b.OnEnemiesBanned = [this](TGameBoard&, TSimpleObjectArray mask) { Spiders->HitOnTiles(mask); };
-  b.OnCanAddFlowerQuestion = [this](TGameBoard&, bool& canAdd) { canAdd = !NewDiamond->Busy(); };
-  b.OnTimeToDrawBoardBorder = [this](TGameBoard&) { BoardBorder->UpdateAndDraw(); };
-  b.OnTimeToDrawLockerFrames = [this](TGameBoard&) { LockerFrames->UpdateAndDraw(); };
-  b.OnAcquiredMagicKeysQuestion = [this](TGameBoard&, int& n) { n = MagicKey->Count(); };
-  b.OnAcquiredBroomsQuestion = [this](TGameBoard&, int& n) { n = Broom->Count(); };
-  b.OnAcquiredAerosolsQuestion = [this](TGameBoard&, int& n) { n = Aerosol->Count(); };
   b.OnNoMoreMoves = [this](TGameBoard&) { StartShuffle(); };
-  // Presses wait while a hammer swings, struck tiles fly or the blaster spins: the tiles
-  // those are about to take must not be swapped away from under them.
-  b.OnClickAllowedQuestion = [this](TGameBoard&, bool& allowed) {
-    allowed = !HammerItemEffect->Active() && !HammerToolEffect->Active() &&
-              !HammeredObjects->Active() && !CollectorEffect->Busy();
-  };
 
   // Grouped tiles shiver for a moment, then each is answered on its own.
   b.OnGroupedElementsEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask,
@@ -169,15 +43,6 @@ void TFormMain::WireBoard() {
     GameBoard->RemoveGrouped(OneTile(tile));
     StartPotionFlight(tile, NewDiamond->AcquiredFlowerIdx);
   };
-  GroupedElements->OnNewToolAcquired = [this](TGroupedElementsEffect&, TPoint tile, int code) {
-    GameBoard->RemoveGrouped(OneTile(tile));
-    if (code == ecMagicKey)
-      FlowingKey->Start(tile);
-    else if (code == ecBroom)
-      FlowingBroom->Start(tile);
-    else
-      FlowingAerosol->Start(tile);
-  };
 
   // Blasted tiles are already empty: only the answer's credits and flights remain.
   b.OnFallingElementsEffectRequest = [this](TGameBoard&, TBoardData data, TSimpleObjectArray mask) {
@@ -193,18 +58,6 @@ void TFormMain::WireBoardEffects() {
     BoardBorder->Appear();
     LockerFrames->FlyIn();
     LevelFillFinished();
-  };
-
-  // Shuffle: the old board flies off and the new one in; then play resumes on it.
-  ShuffleAway->OnFinished = [this](TShuffleAwayEffect&, TBoardData board) {
-    GameBoard->LoadBoard(board);
-    GameBoard->CanDraw = true;
-    BoardBorder->SetBoard(board);
-    BoardBorder->Appear();
-    LockerFrames->FlyIn();
-    GameBoard->ResetTimers();
-    GameBoard->CheckLockerMatches();
-    GameBoard->CheckElementMatches();
   };
   LostBoard->OnTimeForDialogWindow = [this](TLostBoardEffect&) { AskTryAgain(); };
   LockersAway->OnFinished = [this](TLockersAwayEffect&) { ShowStageResult(); };
@@ -242,15 +95,6 @@ void TFormMain::WireBoardEffects() {
 
 void TFormMain::WireSpiders() {
   TCrawlingSpiders& s = *Spiders;
-  s.OnFruitsIntervalReached = [this](TCrawlingSpiders&) {
-    Spiders->StartWave(GameBoard->BoardData(), GameBoard->CountWebs());
-  };
-  s.OnTopBoardPosRequest = [this](TCrawlingSpiders&, TPoint& tile) {
-    tile = GameBoard->RandomTopTile();
-  };
-  s.OnTilePossibleToWebQuestion = [this](TCrawlingSpiders&, TPoint tile, bool& possible) {
-    possible = GameBoard->CanHostWeb(tile);
-  };
   s.OnPutWeb = [this](TCrawlingSpiders&, TPoint tile) {
     GameBoard->TryPutWeb(tile);
     PointToolTipAtWeb(tile);
@@ -308,12 +152,6 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
   Spiders->HitOnFallingTiles(GameBoard->TileStateGrid());
 }
 
-TSimpleObjectArray TFormMain::OneTile(TPoint tile) {
-  TSimpleObjectArray mask{};
-  mask.Set(tile);
-  return mask;
-}
-
 void TFormMain::StartPotionFlight(TPoint tile, int index) {
   // One potion flies at a time: a running one counts as arrived when the next starts.
   if (NewDiamond->Busy()) CollectPotion(NewDiamond->AcquiredFlowerIdx == 8 ? 2 : 1);
@@ -333,72 +171,4 @@ void TFormMain::StartShuffle() {
   TBoardData fresh = GameBoard->BoardData();
   GameBoard->GenerateShuffledBoard(fresh);
   ShuffleAway->Start(GameBoard->BoardData(), fresh);
-}
-
-void TFormMain::StartLevelFill() {
-  GameBoard->CanDraw = false;
-  for (auto& t : Tools) t->Accessible = false;
-  LockerFiller->UniFruitColorIndex = GameBoard->UniColorIndex();
-  LockerFiller->Start(GameBoard->BoardData());
-  GlobalShine->SetBoard(GameBoard->BoardData());
-  BoardBorder->SetBoard(GameBoard->BoardData());
-}
-
-void TFormMain::ResetBoardComponents() {
-  GameBoard->Reset();
-  SwapEffect->Clear();
-  GroupedElements->Clear();
-  OpeningLockers->Clear();
-  LockerPieces->Clear();
-  LockerFrames->Clear();
-  WebEffect->Clear();
-  ChainLockEffect->Clear();
-  FlowingElements->Clear();
-  FallingElements->Clear();
-  ShuffleAway->Stop();
-  LockersAway->Stop();
-  LostBoard->Stop();
-  BoardBorder->Reset();
-  MatchedCyan->Reset();
-  LockerFiller->Stop();
-  Spiders->Reset();
-  GlobalShine->Reset();
-  UniBubble->Reset();
-  Stars->Reset();
-  NewDiamond->Reset();
-  for (auto& s : Shines) s->Reset();
-  ResetToolComponents();
-}
-
-void TFormMain::DrawBoard() {
-  GameBoard->UpdateAndDraw();
-  LockerFiller->UpdateAndDraw();
-  LostBoard->UpdateAndDraw();
-  ShuffleAway->UpdateAndDraw();
-  LockersAway->UpdateAndDraw();
-  OpeningLockers->UpdateAndDraw();
-  GameBoard->DrawHint();
-  if (!IsWindows8OrLater) GlobalShine->UpdateAndDraw();
-}
-
-void TFormMain::DrawBoardEffects() {
-  if (!IsWindows8OrLater) MatchedCyan->UpdateAndDraw();
-  LockerPieces->UpdateAndDraw();
-  SwapEffect->UpdateAndDraw();
-  GroupedElements->UpdateAndDraw();
-  FallingElements->UpdateAndDraw();
-  HammeredObjects->UpdateAndDraw();
-  ChainLockEffect->UpdateAndDraw();
-  WebEffect->UpdateAndDraw();
-  UniBubble->UpdateAndDraw();
-  Spiders->UpdateAndDraw();
-  for (auto& s : Shines) s->UpdateAndDraw();
-  HammerItemEffect->UpdateAndDraw();
-  HammerToolEffect->UpdateAndDraw();
-  CollectorEffect->UpdateAndDraw();
-}
-
-void TFormMain::DrawBoardOverlays() {
-  NewDiamond->UpdateAndDraw();
-  if (!IsWindows8OrLater) Stars->UpdateAndDraw();
 }

@@ -1,10 +1,9 @@
-// Creating the components in their fixed order and wiring their events to the shell.
+// Creating the rooms in their fixed order, and what the menu's windows and buttons do.
 #include "audio/TSoundShortcuts.h"
 #include "platform/TFileSystem.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "shell/TFormMain.h"
 #include "shell/TWidgetMaker.h"
-#include "ui/TCursorRequest.h"
 
 void TFormMain::CreateComponents() {
   auto trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
@@ -42,24 +41,14 @@ void TFormMain::CreateComponents() {
   DefaultPlayerName = TextStrings.GameTexts[3];
   Services.Window->SetTitle(Caption);
 
-  NameList = std::make_unique<TNameList>();
-  NameList->Left = NameList->Top = -999;
-  NameList->FileName = SaveFolder + "Players.dat";
+  TMenuParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, SaveFolder);
   NameList->OnSaveFileExistenceQuestion = [this](TNameList&, const std::string& name, bool& exists) {
     exists = TFileSystem::FileExists(SaveFileName(name));
   };
-  NameList->OnHoverName = [] { TCursorRequest::RequestHand(); };
   NameList->OnError = [this](const std::string& m) { Trace("error", m); };
   NameList->Load();
   NameList->Startup();
-  NameInput = std::make_unique<TNameInput>();
-  NameInput->Left = NameInput->Top = -999;
-  NameInput->MeasureText = [this](const std::string& t, float scale) {
-    return static_cast<float>(GlobGameText.TextWidth(t, 0, scale));
-  };
   NameInput->OnEntryConfirmed = [this](TNameInput&) { AddNameConfirmed(); };
-  HighScores = std::make_unique<THighScores>();
-  HighScores->NormalModeFileName = SaveFolder + "HighScores.dat";
   std::string error;
   if (!HighScores->Load(error)) Trace("error", error);
 
@@ -69,66 +58,11 @@ void TFormMain::CreateComponents() {
   ConfirmWindow->Window().HideNow();
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
-  CreditLines = std::make_unique<TCreditLines>(GlobGameText, TextStrings);
 
-  // The shell's buttons and windows.
-  StorySkipButton = make.Button("StorySkipButton", 1259, 728);
-  HelpDoneButton = make.Button("WindowDoneButton", 626, 675);
-  HelpPages = std::make_unique<THelpPages>(OmegaImageList1);
-  NameListWindow = make.Window("NameListWindow", 449, 191, -470, 191, 100, sdToRight);
-  InfoWindow = make.Window("InfoWindow", 480, 187, 480, -400, 85, sdToDown);
-  HighScoreWindow = make.Window("InfoWindow", 480, 187, 1366, 187, 100, sdToLeft);
-  AddNameWindow = make.Window("AddNameWindow", 450, 271, -470, 271, 100, sdToRight);
-  OptionsWindow = make.Window("OptionsWindow", 460, 187, -450, 187, 100, sdToRight);
-  CreditsDoneButton = make.Button("WindowDoneButton", -999, -999);
-  NameListNewButton = make.Button("NameListNewButton", -999, -999);
-  NameListDeleteButton = make.Button("NameListDeleteButton", -999, -999);
-  NameListOKButton = make.Button("WindowOKButton", -999, -999);
-  AddNameOKButton = make.Button("WindowOKButton", -999, -999);
-  AddNameCancelButton = make.Button("WindowCancelButton", -999, -999);
-  ChangePlayerLink = make.Button("ChangePlayerLink", -999, -999);
-  PlayButton = make.Button("PlayButton", -999, -999);
-  OptionsButton = make.Button("OptionsButton", -999, -999);
-  HighScoresButton = make.Button("HighScoresButton", -999, -999);
-  ExitButton = make.Button("ExitButton", -999, -999);
-  HelpButton = make.Button("HelpButton", -999, -999);
-  MapMenuButton = make.Button("MapMenuButton", -999, -999);
-  MapPlayButton = make.Button("MapPlayButton", -999, -999);
-  OptionsCreditsButton = make.Button("CreditsButton", -999, -999);
-  OptionsOKButton = make.Button("WindowOKButton", -999, -999);
-  SoundMinusButton = make.Button("VolumeMinusButton", -999, -999);
-  SoundPlusButton = make.Button("VolumePlusButton", -999, -999);
-  MusicMinusButton = make.Button("VolumeMinusButton", -999, -999);
-  MusicPlusButton = make.Button("VolumePlusButton", -999, -999);
-  HighScoresOKButton = make.Button("WindowOKButton", -999, -999);
-
-  MenuPanel = std::make_unique<TPanelMover>();
-  MenuPanel->Setup(1014, 234, 1014, 270, 0, 1);
-  WelcomePanel = std::make_unique<TPanelMover>();
-  WelcomePanel->Setup(0, 0, 0, -26, 0, 1);
-  MapLeftPanel = std::make_unique<TPanelMover>();
-  MapLeftPanel->Setup(0, 654, -40, 694, 1, 1);
-  MapRightPanel = std::make_unique<TPanelMover>();
-  MapRightPanel->Setup(1196, 654, 1236, 694, 1, 1);
-
-  SoundBar = std::make_unique<TVolumeBar>(OmegaImageList1);
-  MusicBar = std::make_unique<TVolumeBar>(OmegaImageList1);
-  SoundCheck = make.CheckBox("CheckBoxSound", 78, 31);
-  MusicCheck = make.CheckBox("CheckBoxMusic", 95, 31);
-  FullScreenCheck = make.CheckBox("CheckBoxFullscreen", 146, 31);
-  TutorialCheck = make.CheckBox("CheckBoxTutorial", 118, 31);
-  TutorialCheck->Checked = true;
-
-  // The menu's small motions: a blink now and then, a gently swinging wand and logo.
-  MenuBlink.SetSeq(std::string(120, '-') + "123321-");
-  MenuBlink.Looped = true;
-  WandSwing.Setup(-40, 40, 1, 1);
-  LogoSwing.Setup(-0.12f, 0.12f, 0.004f, 0.004f);
-
-  WireComponents();
   CreateBoardComponents();
-  CreateMapComponents();
-  CreateRoundComponents();
+  CreateMapComponents(make);
+  CreateRoundComponents(make);
+  WireComponents();
 
   CountMainImages();
   CompanyLogos.SetLogoCount(TFileSystem::FileExists(LogoFolder + "CompanyLogo3.jpg") ? 3 : 2);
@@ -143,39 +77,9 @@ void TFormMain::WireComponents() {
                                             TGameSceneValues n) { OnStartToSwitch(o, n); };
   SceneTransition->OnSceneSwitch = [this](TSceneTransition&, TGameSceneValues n) { SetScene(n); };
 
-  // Panels report where they are; their buttons follow.
-  MenuPanel->OnPosUpdate = [this](TPanelMover&, TPoint p) { PlaceMenuButtons(p); };
-  WelcomePanel->OnPosUpdate = [this](TPanelMover&, TPoint p) {
-    ChangePlayerLink->SetPosition(p.X + 21, p.Y + 54);
-  };
-  MapLeftPanel->OnPosUpdate = [this](TPanelMover&, TPoint p) {
-    MapMenuButton->SetPosition(p.X + 40, p.Y + 26);
-  };
-  MapRightPanel->OnPosUpdate = [this](TPanelMover&, TPoint p) {
-    MapPlayButton->SetPosition(p.X + 33, p.Y + 26);
-  };
-  NameListWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
-    NameList->Left = p.X + 68;
-    NameList->Top = p.Y + 80;
-    NameListNewButton->SetPosition(p.X + 59, p.Y + 335);
-    NameListDeleteButton->SetPosition(p.X + 166, p.Y + 335);
-    NameListOKButton->SetPosition(p.X + 284, p.Y + 335);
-  };
-  AddNameWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
-    NameInput->Left = p.X + 87;
-    NameInput->Top = p.Y + 106;
-    AddNameOKButton->SetPosition(p.X + 93, p.Y + 174);
-    AddNameCancelButton->SetPosition(p.X + 263, p.Y + 174);
-  };
-  InfoWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
-    CreditsDoneButton->SetPosition(p.X + 148, p.Y + 343);
-    CreditLines->Left = p.X + 72;
-    CreditLines->Top = p.Y + 70;
-  };
-  HighScoreWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
-    HighScoresOKButton->SetPosition(p.X + 148, p.Y + 343);
-  };
-  OptionsWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) { PlaceOptionWidgets(p); };
+  // Widgets follow their panels and windows.
+  TMenuParts::Wire();
+  TMapParts::Wire();
 
   // The menu.
   PlayButton->OnClick = [this](TGameButton&) { PlayFromMenu(); };
@@ -305,31 +209,6 @@ void TFormMain::WireComponents() {
   };
 }
 
-void TFormMain::PlaceMenuButtons(TPoint p) {
-  PlayButton->SetPosition(p.X + 67, p.Y + 81);
-  OptionsButton->SetPosition(p.X + 86, p.Y + 267);
-  HighScoresButton->SetPosition(p.X + 86, p.Y + 331);
-  HelpButton->SetPosition(p.X + 86, p.Y + 394);
-  ExitButton->SetPosition(p.X + 86, p.Y + 473);
-}
-
-void TFormMain::PlaceOptionWidgets(TPoint w) {
-  OptionsCreditsButton->SetPosition(w.X + 86, w.Y + 198);
-  OptionsOKButton->SetPosition(w.X + 251, w.Y + 198);
-  SoundCheck->SetPosition(w.X + 38, w.Y + 63);
-  SoundMinusButton->SetPosition(w.X + 198, w.Y + 63);
-  SoundBar->Left = w.X + 243;
-  SoundBar->Top = w.Y + 67;
-  SoundPlusButton->SetPosition(w.X + 380, w.Y + 63);
-  MusicCheck->SetPosition(w.X + 38, w.Y + 109);
-  MusicMinusButton->SetPosition(w.X + 198, w.Y + 109);
-  MusicBar->Left = w.X + 243;
-  MusicBar->Top = w.Y + 113;
-  MusicPlusButton->SetPosition(w.X + 380, w.Y + 109);
-  FullScreenCheck->SetPosition(w.X + 38, w.Y + 152);
-  TutorialCheck->SetPosition(w.X + 216, w.Y + 152);
-}
-
 void TFormMain::LoadOptionWidgets() {
   SoundCheck->Checked = CurrentSave.SoundOn;
   MusicCheck->Checked = CurrentSave.MusicOn;
@@ -365,29 +244,17 @@ void TFormMain::OptionsHidden() {
   AskConfirmation(fromMenu ? ckDisplayFromMenu : ckDisplayInGame, pbOK, nbCancel);
 }
 
-void TFormMain::ReloadButtonSizes() {
-  for (TGameButton* b :
-       {StorySkipButton.get(), HelpDoneButton.get(), CreditsDoneButton.get(),
-        NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get(),
-        AddNameOKButton.get(), AddNameCancelButton.get(), ChangePlayerLink.get(), PlayButton.get(),
-        OptionsButton.get(), HighScoresButton.get(), ExitButton.get(), HelpButton.get(),
-        MapMenuButton.get(), MapPlayButton.get(), OptionsCreditsButton.get(),
-        OptionsOKButton.get(), SoundMinusButton.get(), SoundPlusButton.get(),
-        MusicMinusButton.get(), MusicPlusButton.get(), HighScoresOKButton.get()})
-    b->ReloadSize();
-  ConfirmWindow->ReloadButtonSizes();
-  SoundBar->ReloadSize();
-  MusicBar->ReloadSize();
-}
-
 void TFormMain::PrepareAfterMainLoad() {
   if (TImageListItem* font = OmegaImageList1.Find("GlobalFontWhite")) {
     GlobGameText.OrigLetterWidth = font->GetTileWidth();
     GlobGameText.OrigLetterHeight = font->GetTileHeight();
   }
   ScreenDust->RefreshSizes();
-  ReloadButtonSizes();
+  TMenuParts::ReadImageSizes();
+  TMapParts::ReadImageSizes();
+  ConfirmWindow->ReloadButtonSizes();
   LoadingBar->ReloadSize();
-  PrepareRoundAfterMainLoad();
+  TRoundParts::ReadImageSizes();
+  TBoardParts::ReadImageSizes();
   MainLoadPrepared = true;
 }

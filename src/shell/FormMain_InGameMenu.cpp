@@ -1,26 +1,8 @@
 // Pausing a level: the in-game menu and its five buttons, the "Paused" word, and the
 // bookkeeping that brings a level back exactly as paused or running as it was.
 #include "shell/TFormMain.h"
-#include "shell/TWidgetMaker.h"
 
-void TFormMain::CreateInGameMenu() {
-  const TWidgetMaker make(OmegaImageList1);
-  InGameMenuButton = make.Button("InGameMenuButton", 1236, 718);
-  InGameMenuWindow = make.Window("InGameMenuWindow", 555, 172, 555, -420, 85, sdToDown);
-  InGameResumeButton = make.Button("InGameResumeButton", -999, -999);
-  InGameRestartButton = make.Button("InGameRestartButton", -999, -999);
-  InGameOptionsButton = make.Button("InGameOptionsButton", -999, -999);
-  InGameHelpButton = make.Button("InGameHelpButton", -999, -999);
-  InGameToMenuButton = make.Button("InGameToMenuButton", -999, -999);
-  PausedPulse = TValueUpDown{120, 300, 6, 6};
-
-  InGameMenuWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
-    int y = p.Y + 70;
-    for (TGameButton* b : InGameMenuButtons()) {
-      b->SetPosition(p.X + 28, y);
-      y += 62;
-    }
-  };
+void TFormMain::WireInGameMenu() {
   InGameMenuWindow->OnStartShowing = [this](TGameMenuWindow&) { ScreenDarkener->FadeIn(); };
   InGameMenuWindow->OnStartHiding = [this](TGameMenuWindow& w) {
     ScreenDarkener->FadeOut();
@@ -57,11 +39,6 @@ void TFormMain::CreateInGameMenu() {
   InGameToMenuButton->OnClick = [this](TGameButton&) {
     AskConfirmation(ckLeaveLevel, pbOK, nbCancel);
   };
-}
-
-std::array<TGameButton*, 5> TFormMain::InGameMenuButtons() const {
-  return {InGameResumeButton.get(), InGameRestartButton.get(), InGameOptionsButton.get(),
-          InGameHelpButton.get(), InGameToMenuButton.get()};
 }
 
 void TFormMain::OpenInGameMenu() {

@@ -3,18 +3,10 @@
 #include "audio/TSoundShortcuts.h"
 #include "metagame/TIslandRewards.h"
 #include "shell/TFormMain.h"
-#include "shell/TWidgetMaker.h"
 
-void TFormMain::CreateMapComponents() {
-  const TWidgetMaker make(OmegaImageList1);
-  MapIslands = std::make_unique<TMapIslands>();
-  CompletedStamps = std::make_unique<TCompletedStamps>();
-  WorldMapObjects = std::make_unique<TWorldMapObjects>();
-  MapIslands->OmgImgList = CompletedStamps->OmgImgList = WorldMapObjects->OmgImgList =
-      &OmegaImageList1;
-  MapIslands->TextStringsComp = &TextStrings;
+void TFormMain::CreateMapComponents(const TWidgetMaker& make) {
+  TMapParts::Create(make, OmegaImageList1, TextStrings);
   CompletedStamps->PlaySound = [](const std::string& name) { TSoundShortcuts::PlaySFX(name); };
-  HubPlayButton = make.Button("BookPlayButton", 1122, 651);
   HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
 }
 

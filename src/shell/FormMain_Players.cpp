@@ -109,11 +109,6 @@ void TFormMain::SubmitHighScore() {
   HighScores->Submit(NameList->CurrentName(), CurrentSave.Score);
 }
 
-void TFormMain::UpdateNameListButtons() {
-  NameListNewButton->Enabled = !NameList->IsFull();
-  NameListDeleteButton->Enabled = !NameList->IsEmpty();
-}
-
 void TFormMain::AddNameConfirmed() {
   if (!AddNameWindow->IsHidden() && AddNameWindow->State() == TGameMenuWindow::TState::Hiding)
     return;

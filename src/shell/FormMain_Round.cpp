@@ -31,11 +31,6 @@ void TFormMain::GoToMap() {
   SwitchScene(gsMap);
 }
 
-int TFormMain::NextGatherMusicTrack() {
-  GatherLevelCount = GatherLevelCount % 4 + 1;
-  return 1 + GatherLevelCount;
-}
-
 void TFormMain::StartLevel() {
   // The file first: a missing one keeps the previous level's record (the message has been
   // shown), but with no level read yet there is nothing to play.
@@ -46,32 +41,11 @@ void TFormMain::StartLevel() {
   LevelRecordLoaded = true;
 
   // 1. Everything of the previous level goes.
-  LevelScore = 0;
-  BonusPoints = 0;
-  EnergyBonusPopper.Reset();
-  RoundEnding = false;
   SceneTransition->Cancel();
   ScreenDarkener->Hide();
   ScreenDust->Reset();
-  TubeAllowed = false;
-  TubeTimer->Reset();
-  TubeBubbles->Reset();
-  ObjectiveInfo->Reset();
-  for (TGameComment* c : {GameComments.get(), BookFoundComment.get(), ChapterEntryComment.get()})
-    c->Hide();
-  ResetBoardComponents();
-  Combos->Clear();
-  CombosConveyer->Clear();
-  PigeonScoring->Clear();
-  SlotDone->Reset();
-  ResultMedal->Clear();
-  ResultStats->Clear();
-  WynnetScoring->Clear();
-  MannaEnergy->Reset();
-  ShuffleButtonShine->Reset();
-  AbsorbedEnergy->Reset();
-  ElementGather->Reset();
-  LevelFilled = false;
+  TRoundParts::ResetForLevel();
+  TBoardParts::ResetForLevel();
   GamePaused = false;
   ApplyPause();
   WasPaused = false;
