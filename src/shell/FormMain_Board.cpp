@@ -1,12 +1,7 @@
 // The board and the effects that animate its changes: the board raises an event with a copy
 // of its data, the shell starts the effect, and the effect's end calls the board back.
-#include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
-
-namespace {
-void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-}  // namespace
 
 bool TFormMain::IndividualKindOf(int code, TIndividualElementKind& kind) {
   if (code >= 1 && code <= 8)
@@ -24,7 +19,7 @@ void TFormMain::CreateBoardComponents() {
   GameBoard = std::make_unique<TGameBoard>();
   GameBoard->OmgImgList = &OmegaImageList1;
   GameBoard->IsWindows8OrLater = IsWindows8OrLater;
-  GameBoard->PlaySound = Sound;
+  GameBoard->PlaySound = PlayEffect;
   SwapEffect = std::make_unique<TSwapEffect>();
   GroupedElements = std::make_unique<TGroupedElementsEffect>();
   OpeningLockers = std::make_unique<TOpeningLockers>();
@@ -56,8 +51,9 @@ void TFormMain::CreateBoardComponents() {
   for (auto& s : Shines) s->OmgImgList = &OmegaImageList1;
   SwapEffect->IsWindows8OrLater = FlowingElements->IsWindows8OrLater =
       FallingElements->IsWindows8OrLater = IsWindows8OrLater;
-  ShuffleAway->PlaySound = Sound;
-  LockersAway->PlaySound = Sound;
+  ShuffleAway->PlaySound = LockersAway->PlaySound = GroupedElements->PlaySound =
+      OpeningLockers->PlaySound = ChainLockEffect->PlaySound = FallingElements->PlaySound =
+          LockerFiller->PlaySound = Spiders->PlaySound = PlayEffect;
   // Spiders drawn from their picture's centre sit on the tile, not above its corner.
   Spiders->SpiderAdjustX = -2;
   Spiders->SpiderAdjustY = -16;
@@ -223,7 +219,7 @@ void TFormMain::WireBoardEffects() {
   // Frames worn away send a token to the panel and pay for the gold tile.
   LockerFrames->OnLockerFrameEffectRequest = [this](TLockerFrames&, TPoint tile,
                                                     std::uint8_t level) {
-    Sound("TileClear");
+    PlayEffect("TileClear");
     FlowingElements->StartToken(tile, level);
     CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
     AddBonusPoints(TScoreRules::GoldLayerPoints);
@@ -238,7 +234,7 @@ void TFormMain::WireBoardEffects() {
     canDraw = GameBoard->CanDraw && Scene() == gsMainGame && !GamePaused;
   };
   NewDiamond->OnStretchingStarsEffectRequest = [this](TNewDiamondEffect& e) {
-    Sound("PowerUp");
+    PlayEffect("PowerUp");
     for (int x = 8; x <= 9; ++x)
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
     ShowBookFoundComment(e.AcquiredFlowerIdx);

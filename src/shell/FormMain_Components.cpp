@@ -1,5 +1,4 @@
 // Creating the components in their fixed order and wiring their events to the shell.
-#include "audio/TSoundShortcuts.h"
 #include "platform/TFileSystem.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "shell/TFormMain.h"
@@ -9,6 +8,7 @@ std::unique_ptr<TGameButton> TFormMain::MakeButton(const std::string& image, int
   auto b = std::make_unique<TGameButton>(OmegaImageList1);
   b->ImageName = image;
   b->SetPosition(left, top);
+  b->PlaySound = PlayEffect;
   return b;
 }
 
@@ -51,11 +51,15 @@ void TFormMain::CreateComponents() {
   SFXPlayer->OnTrace = trace;
   SFXPlayer->LoadAll();
   SFXPlayer->SetVolume(100);
-  TSoundShortcuts::SetEffects(SFXPlayer.get());
+  PlayEffect = [this](const std::string& name) {
+    if (SFXPlayer) SFXPlayer->Play(name);
+  };
   VoicePlayer = std::make_unique<TVoicePlayer>(audio);
   VoicePlayer->OnTrace = trace;
   VoicePlayer->LoadGroup(EndingVoicesFolder);
-  TSoundShortcuts::SetVoices(VoicePlayer.get());
+  PlayVoice = [this](const std::string& name) {
+    if (VoicePlayer) VoicePlayer->Play(name);
+  };
 
   GlobGameText.OmgImgList = &OmegaImageList1;
   Caption = TextStrings.GameTexts[1].empty() ? Caption : TextStrings.GameTexts[1];
@@ -87,6 +91,7 @@ void TFormMain::CreateComponents() {
   ConfirmWindow->Window().Left = 480;
   ConfirmWindow->Window().Top = 290;
   ConfirmWindow->Window().HideNow();
+  ConfirmWindow->PlaySound = PlayEffect;
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
   CreditLines = std::make_unique<TCreditLines>(GlobGameText, TextStrings);
@@ -139,6 +144,7 @@ void TFormMain::CreateComponents() {
   auto check = [this](const char* image, int width) {
     auto c = std::make_unique<TGameCheckBox>(OmegaImageList1);
     c->ImageName = image;
+    c->PlaySound = PlayEffect;
     c->Width = width;
     c->Height = 31;
     c->Left = c->Top = -999;

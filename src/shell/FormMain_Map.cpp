@@ -1,6 +1,5 @@
 // The world map with its islands, stamps and travellers, and the plain hub between levels
 // whose Play button leads on to the island's next level.
-#include "audio/TSoundShortcuts.h"
 #include "shell/TFormMain.h"
 
 void TFormMain::CreateMapComponents() {
@@ -10,7 +9,7 @@ void TFormMain::CreateMapComponents() {
   MapIslands->OmgImgList = CompletedStamps->OmgImgList = WorldMapObjects->OmgImgList =
       &OmegaImageList1;
   MapIslands->TextStringsComp = &TextStrings;
-  CompletedStamps->PlaySound = [](const std::string& name) { TSoundShortcuts::PlaySFX(name); };
+  CompletedStamps->PlaySound = PlayEffect;
   HubPlayButton = MakeButton("BookPlayButton", 1122, 651);
   HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
 }

@@ -3,13 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
-
-namespace {
-void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-}  // namespace
 
 void TFormMain::PlayFromMenu() {
   NoticeTarget = 0;
@@ -300,11 +295,11 @@ void TFormMain::ShowStageResult() {
 }
 
 void TFormMain::StageResultShown() {
-  Sound(ResultMedal->MedalKind() == mdGold ? "NotifyHigh" : "NotifyLow");
+  PlayEffect(ResultMedal->MedalKind() == mdGold ? "NotifyHigh" : "NotifyLow");
   ResultMedal->StartStamp();
   ResultStats->CountingPaused = false;
   PigeonScoring->Start();
-  Sound("Bells");
+  PlayEffect("Bells");
 }
 
 void TFormMain::LeaveStageResult() {

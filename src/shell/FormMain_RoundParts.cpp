@@ -1,12 +1,9 @@
 // The level's panels and counters (gathering, timer tube, energy, score, combos), the
 // stage-result window, and what the shell does with their events.
-#include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
 namespace {
-void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-
 // The tool that each energy threshold (1..6) unlocks.
 constexpr TNewToolKind kToolOfThreshold[7] = {tlNone,          tlHammer,        tlBomb,
                                               tlHorzLightning, tlVertLightning, tlBlaster,
@@ -40,12 +37,15 @@ void TFormMain::CreateRoundComponents() {
                   ShuffleButtonShine->OmgImgList = ResultStats->OmgImgList =
                       ResultMedal->OmgImgList = WynnetScoring->OmgImgList =
                           PigeonScoring->OmgImgList = &OmegaImageList1;
+  ElementGather->PlaySound = ScoreCounter->PlaySound = Combos->PlaySound =
+      ResultStats->PlaySound = ResultMedal->PlaySound = PlayEffect;
   ResultStats->GlobGameText = &GlobGameText;
 
   // The comments: announcements over the level, potions found, chapters, upgrades.
   auto comment = [this](TGameCommentRole role) {
     auto c = std::make_unique<TGameComment>();
     c->OmgImgList = &OmegaImageList1;
+    c->PlaySound = PlayEffect;
     c->TextStringsComp = &TextStrings;
     c->ApplyRole(role);
     return c;
@@ -134,7 +134,7 @@ void TFormMain::WireRoundComponents() {
     AddBonusPoints(bonus.Score);
     EnergyBonusPattern = bonus.BonusTextPattern;
     EnergyBonusPopper.Pop(122, 639);
-    Sound("BonusEnergy");
+    PlayEffect("BonusEnergy");
   };
 
   // The announcement: its hiding starts the level.
@@ -202,7 +202,7 @@ void TFormMain::EnergyFactorReached(int level) {
   TCollectorBombTool* tool = Tool(kToolOfThreshold[level]);
   if (!tool || !tool->Available) return;
   ShuffleButtonShine->Start();
-  Sound(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
+  PlayEffect(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
 }
 
 // ---- what the board's events count ----

@@ -1,7 +1,6 @@
 // The player's tools: the six collector tools on the left panel, the effects they start
 // and the board operations those effects call at their high point; and the three older
 // carried tools (key, broom, aerosol) with the flights that bring them to the panel.
-#include "audio/TSoundShortcuts.h"
 #include "shell/TFormMain.h"
 
 namespace {
@@ -20,6 +19,7 @@ void TFormMain::CreateToolComponents() {
   for (int i = 0; i < ToolCount; ++i) {
     Tools[i] = std::make_unique<TCollectorBombTool>();
     Tools[i]->OmgImgList = &OmegaImageList1;
+    Tools[i]->PlaySound = PlayEffect;
     Tools[i]->SetupAs(kToolPlaces[i].Kind);
   }
   HammerItemEffect = std::make_unique<THammerEffect>();
@@ -38,9 +38,16 @@ void TFormMain::CreateToolComponents() {
   HammerItemEffect->OmgImgList = HammerToolEffect->OmgImgList = HammeredObjects->OmgImgList =
       BombEffect->OmgImgList = BigBombEffect->OmgImgList = LightningEffect->OmgImgList =
           CollectorEffect->OmgImgList = &OmegaImageList1;
-  for (TCarriedTool* t : CarriedTools()) t->OmgImgList = &OmegaImageList1;
-  for (TFlowingTool* f : {FlowingKey.get(), FlowingBroom.get(), FlowingAerosol.get()})
+  HammerItemEffect->PlaySound = HammerToolEffect->PlaySound = HammeredObjects->PlaySound =
+      BombEffect->PlaySound = BigBombEffect->PlaySound = LightningEffect->PlaySound = PlayEffect;
+  for (TCarriedTool* t : CarriedTools()) {
+    t->OmgImgList = &OmegaImageList1;
+    t->PlaySound = PlayEffect;
+  }
+  for (TFlowingTool* f : {FlowingKey.get(), FlowingBroom.get(), FlowingAerosol.get()}) {
     f->OmgImgList = &OmegaImageList1;
+    f->PlaySound = PlayEffect;
+  }
   PlaceTools({0, 236});
 }
 
@@ -171,16 +178,16 @@ void TFormMain::WireTools() {
 
   // The blaster and multi bubbles: a colour wave from the tile, then the colour is cleared.
   GameBoard->OnMultiBubbleClicked = [this](TGameBoard&, TPoint tile, TPoint toolPos, int colour) {
-    TSoundShortcuts::PlaySFX("Collector");
+    PlayEffect("Collector");
     Stars->StarsAtTile(tile);
     CollectorEffect->Start(toolPos.X - 4, toolPos.Y, colour);
     GameBoard->StartBlasterWave(tile);
   };
 
   // The older tools: flown in from pick-ups, used on a tile.
-  auto arrive = [](TCarriedTool& tool) {
-    return [&tool](TFlowingTool&) {
-      TSoundShortcuts::PlaySFX("ToolAcquired");
+  auto arrive = [this](TCarriedTool& tool) {
+    return [this, &tool](TFlowingTool&) {
+      PlayEffect("ToolAcquired");
       tool.Acquire();
     };
   };

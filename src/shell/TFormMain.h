@@ -172,6 +172,9 @@ class TFormMain {
   std::unique_ptr<TMusicBox> MusicBox;
   std::unique_ptr<TSFXPlayer> SFXPlayer;
   std::unique_ptr<TVoicePlayer> VoicePlayer;
+  // The one route of sound: every component plays through these, and they reach whichever
+  // player is current (a voice group comes with a player of its own).
+  std::function<void(const std::string& name)> PlayEffect, PlayVoice;
   TSettingLoader SettingLoader;
   TGlobalGameText GlobGameText;
   TTextStrings TextStrings;
