@@ -11,7 +11,6 @@ class TSFXPlayer : public TSoundSlotPlayer {
   static constexpr int MultiVoiceCount = 5;
 
   explicit TSFXPlayer(IAudioBackend& backend) : TSoundSlotPlayer(backend, SlotCount, "sound") {}
-  ~TSFXPlayer() override;  // and no longer the shortcuts' player
 
   std::string Path;  // folder of the effect files, ending with '/'
 

@@ -10,7 +10,6 @@ class TVoicePlayer : public TSoundSlotPlayer {
   static constexpr int SlotCount = 20;
 
   explicit TVoicePlayer(IAudioBackend& backend) : TSoundSlotPlayer(backend, SlotCount, "voice") {}
-  ~TVoicePlayer() override;  // and no longer the shortcuts' player
 
   // Every ".ogg" file of the group's folder (ending with '/'), in listing order.
   void LoadGroup(const std::string& folder) { LoadFolder(folder); }

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
 
 void TBigBombEffect::Start(TPoint tile) {
-  TSoundShortcuts::PlaySFX("Bomb");
+  if (PlaySound) PlaySound("Bomb");
   Tile = tile;
   Exploded = false;
   const float cx = static_cast<float>(BoardLeft + 52 * tile.X - 42);

@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
 
 void TBombEffect::Start(TPoint tile) {
-  TSoundShortcuts::PlaySFX("Bomb");
+  if (PlaySound) PlaySound("Bomb");
   // The blast covers the tile and its right and lower neighbours: burst from their middle.
   const float cx = static_cast<float>(BoardLeft + 52 * tile.X) - 20;
   const float cy = static_cast<float>(BoardTop + 52 * tile.Y) - 20;

@@ -1,4 +1,7 @@
 #pragma once
+#include <functional>
+#include <string>
+
 #include "board/TBombParticle.h"
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
@@ -12,6 +15,8 @@ class TBombEffect : public TComponent {
   static constexpr int ParticleCount = 12;
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
 

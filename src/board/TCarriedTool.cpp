@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TBoardData.h"
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
@@ -41,7 +40,7 @@ bool TCarriedTool::MouseDown(int x, int y, TMouseButton button) {
                   y < HangingPosY + RectHeight;
     if (button != TMouseButton::Left || !inside || Stock == 0) return false;
     if (!CanPick()) {
-      TSoundShortcuts::PlaySFX("DisabledTile");
+      if (PlaySound) PlaySound("DisabledTile");
       return true;
     }
     HeldFlag = true;
@@ -49,7 +48,7 @@ bool TCarriedTool::MouseDown(int x, int y, TMouseButton button) {
     IdleTimer = 0;
     X = static_cast<float>(x + DrawOffsetX);
     Y = static_cast<float>(y + DrawOffsetY);
-    TSoundShortcuts::PlaySFX("PickingTool");
+    if (PlaySound) PlaySound("PickingTool");
     return true;
   }
   const TPoint tile = TileAt(x, y);
@@ -60,7 +59,7 @@ bool TCarriedTool::MouseDown(int x, int y, TMouseButton button) {
   bool valid = false;
   if (OnTargetValidQuestion) OnTargetValidQuestion(*this, tile, valid);
   if (!valid) {
-    TSoundShortcuts::PlaySFX("DisabledTile");
+    if (PlaySound) PlaySound("DisabledTile");
     return true;
   }
   HeldFlag = false;

@@ -22,6 +22,8 @@ class TCarriedTool : public TComponent {
   bool Available = true;
   bool Accessible = true;
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   int IdleReturnTime = 6000;

@@ -1,12 +1,11 @@
 #include "board/TChainLockEffect.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TOmegaImageList.h"
 
 void TChainLockEffect::Start(TPoint tilePos, std::uint8_t chainLockLevel) {
   LastUsed = (LastUsed + 1) % SlotCount;
   Slots[LastUsed] = {true, tilePos, chainLockLevel, 0};
-  TSoundShortcuts::PlaySFX("ChainLock");
+  if (PlaySound) PlaySound("ChainLock");
 }
 
 void TChainLockEffect::UpdateAndDraw() {

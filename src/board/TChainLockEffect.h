@@ -1,5 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
@@ -15,6 +17,8 @@ class TChainLockEffect : public TComponent {
   static constexpr int Duration = FramesPerPattern * BreakPatterns;
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
 

@@ -1,6 +1,5 @@
 #include "board/TCollectorBombTool.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TGameBoard.h"
 #include "engine/Rounding.h"
 #include "engine/TMotion.h"
@@ -115,7 +114,7 @@ bool TCollectorBombTool::MouseDown(int x, int y, TMouseButton button) {
     Y = static_cast<float>(y + DrawOffsetY);
     MouseTile = ReportedTile = {};
     FruitColIdx = 0;
-    TSoundShortcuts::PlaySFX("PickingTool");
+    if (PlaySound) PlaySound("PickingTool");
     if (OnPick) OnPick(*this);
     MouseMove(x, y);  // the tile under the pick-up point counts at once
     return true;
@@ -136,7 +135,7 @@ bool TCollectorBombTool::MouseDown(int x, int y, TMouseButton button) {
     MouseTile = ReportedTile = {};
     if (OnClick) OnClick(*this, tile, {x, y});
   } else {
-    TSoundShortcuts::PlaySFX("DisabledTile");
+    if (PlaySound) PlaySound("DisabledTile");
   }
   return true;
 }

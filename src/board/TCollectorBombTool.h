@@ -22,6 +22,8 @@ class TCollectorBombTool : public TComponent {
   // Set once the level fill has finished.
   bool Accessible = true;
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   // Where the hanging tool takes a pick-up press.

@@ -1,6 +1,5 @@
 #include "board/TCrawlingSpiders.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TMotion.h"
@@ -129,7 +128,7 @@ void TCrawlingSpiders::HitOnTiles(const TSimpleObjectArray& mask) {
       StartHit(s);
       any = true;
     }
-  if (any) TSoundShortcuts::PlaySFX("SpiderHit");
+  if (any && PlaySound) PlaySound("SpiderHit");
 }
 
 void TCrawlingSpiders::HitOnFallingTiles(const TTileState (&states)[BoardColumns][BoardRows]) {
@@ -140,7 +139,7 @@ void TCrawlingSpiders::HitOnFallingTiles(const TTileState (&states)[BoardColumns
       StartHit(s);
       any = true;
     }
-  if (any) TSoundShortcuts::PlaySFX("SpiderHit");
+  if (any && PlaySound) PlaySound("SpiderHit");
 }
 
 void TCrawlingSpiders::HitInRect(int left, int top, int right, int bottom) {
@@ -154,7 +153,7 @@ void TCrawlingSpiders::HitInRect(int left, int top, int right, int bottom) {
       any = true;
     }
   }
-  if (any) TSoundShortcuts::PlaySFX("SpiderHit");
+  if (any && PlaySound) PlaySound("SpiderHit");
 }
 
 void TCrawlingSpiders::SendAllAway() {
@@ -165,7 +164,7 @@ void TCrawlingSpiders::SendAllAway() {
     StartHit(s);
     any = true;
   }
-  if (any) TSoundShortcuts::PlaySFX("SpiderHit");
+  if (any && PlaySound) PlaySound("SpiderHit");
 }
 
 void TCrawlingSpiders::Update(TSpider& s) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "board/TBoardData.h"
 #include "board/TSimpleObjectArray.h"
@@ -64,6 +65,8 @@ class TCrawlingSpiders : public TComponent {
   bool Frozen = false;
   bool Visible = true;
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   int BoardLeft = 0, BoardTop = 0;
 
   std::function<void(TCrawlingSpiders& sender, TPoint tilePos)> OnPutWeb;

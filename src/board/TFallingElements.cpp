@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TMotion.h"
@@ -37,8 +36,11 @@ const std::vector<TPoint> Paths[TFallingElements::PathVariants] = {
      {-69, -1}, {-70, 14}, {-71, 29}, {-72, 45}, {-73, 62}},
 };
 
-void PlayBounce() {
-  TSoundShortcuts::PlaySFX("ElementBounce" + std::to_string(1 + TGameRandom::Random(3)));
+// The bounce is drawn at random whether or not anyone listens, so the game's chances do
+// not depend on sound.
+void PlayBounce(const std::function<void(const std::string& name)>& play) {
+  const std::string name = "ElementBounce" + std::to_string(1 + TGameRandom::Random(3));
+  if (play) play(name);
 }
 
 // Towards zero by step, stopping there.
@@ -107,7 +109,7 @@ void TFallingElements::Fall(TElement& e) {
     e.PathCounter = 0;
     e.LandX = e.X;
     e.LandY = static_cast<float>(GroundVertPos);
-    PlayBounce();
+    PlayBounce(PlaySound);
     if (OnGroundHit) OnGroundHit(*this, e.Code, e.Tile.X);
   }
 }
@@ -132,7 +134,7 @@ void TFallingElements::Bounce(TElement& e) {
   e.Y = e.LandY + static_cast<float>(path[e.PathCounter].Y);
   TMotion::TurnAngle(e.Increasing ? 1 : 0, e.Angle, static_cast<float>(RollAngleStep));
   e.Scale += 0.008f;
-  if (e.PathCounter == 10) PlayBounce();
+  if (e.PathCounter == 10) PlayBounce(PlaySound);
   if (OnDustEffectRequest)
     OnDustEffectRequest(*this, RoundHalfEven(e.X) + AdjustX, RoundHalfEven(e.Y) + AdjustY);
 }

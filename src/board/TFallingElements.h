@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "board/TBoardData.h"
@@ -42,6 +43,8 @@ class TFallingElements : public TComponent {
   float FallSizeAdd = 0.012f;
   float FloatSizeAdd = 0.0045f;
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   bool IsWindows8OrLater = false;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
 
@@ -18,7 +17,7 @@ void TFlowingTool::Start(TPoint tile) {
     return;
   }
   // Nine already on their way: the stock is full anyway; count it at once.
-  TSoundShortcuts::PlaySFX("ToolAcquired");
+  if (PlaySound) PlaySound("ToolAcquired");
   if (OnArrive) OnArrive(*this);
 }
 
@@ -41,7 +40,7 @@ void TFlowingTool::UpdateAndDraw() {
     bool ay = TMotion::ApproachFloat(f.Y, static_cast<float>(TargetY), f.SpeedY);
     if (ax && ay) {
       f.Active = false;
-      TSoundShortcuts::PlaySFX("ToolAcquired");
+      if (PlaySound) PlaySound("ToolAcquired");
       if (OnArrive) OnArrive(*this);
       continue;
     }

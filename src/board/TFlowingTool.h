@@ -15,6 +15,8 @@ class TFlowingTool : public TComponent {
 
   std::string ImgName;
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   int TargetX = 0, TargetY = 0;  // the tool's hanging position

@@ -1,6 +1,5 @@
 #include "board/TGroupedElementsEffect.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TBoardTile.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
@@ -26,7 +25,7 @@ void TGroupedElementsEffect::Start(const TBoardData& newBoardData,
       if (masked || !t.Active) Board.At(x, y) = newBoardData.At(x, y);
       if (masked) t = TTile{true, 0, triggeredByBlaster, Updating};
     }
-  if (groupedFruits.Any()) TSoundShortcuts::PlaySFX("SlotTing");
+  if (groupedFruits.Any() && PlaySound) PlaySound("SlotTing");
 }
 
 void TGroupedElementsEffect::UpdateAndDraw() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 
 #include "board/TBoardData.h"
 #include "board/TSimpleObjectArray.h"
@@ -17,6 +18,8 @@ class TGroupedElementsEffect : public TComponent {
                                               {0, 2}, {1, 1}, {2, 2}, {1, 2}};
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TOmegaImageList.h"
 
 void THammerEffect::Start(TPoint tile) {
@@ -35,7 +34,7 @@ void THammerEffect::UpdateAndDraw() {
     StepSwing();
     if (SwingAngle == 0) {
       Hit = true;
-      TSoundShortcuts::PlaySFX("Hammer");
+      if (PlaySound) PlaySound("Hammer");
       if (OnHit) OnHit(*this, Tile);
       if (!Running) return;
     }

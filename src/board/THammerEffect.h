@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
@@ -11,6 +12,8 @@ class TOmegaImageList;
 class THammerEffect : public TComponent {
  public:
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   int PointerAdjustX = -44, PointerAdjustY = -40;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TBoardTilePainter.h"
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
@@ -95,7 +94,7 @@ void THammeredObjectsEffect::UpdateAndDraw() {
             break;
           }
         } else if (s.Y >= GroundVertPos) {
-          TSoundShortcuts::PlaySFX("LockerBounce");
+          if (PlaySound) PlaySound("LockerBounce");
           s.State = hsBouncing;
           s.BounceCounter = 0;
           s.LandX = s.X;

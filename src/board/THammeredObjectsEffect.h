@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 
 #include "board/TBoardData.h"
 #include "board/TSimpleObjectArray.h"
@@ -26,6 +27,8 @@ class THammeredObjectsEffect : public TComponent {
   };
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   int MaxShakeCounter = 14;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TBoardData.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
@@ -15,7 +14,7 @@ void TLightningEffect::Start(TPoint tile, TLightningType type, int first, int la
   Last = last >= First ? std::min(last, limit) : limit;
   FrameNo = 0;
   Running = true;
-  TSoundShortcuts::PlaySFX("Lightning");
+  if (PlaySound) PlaySound("Lightning");
 }
 
 void TLightningEffect::UpdateAndDraw() {

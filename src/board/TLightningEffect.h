@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 
 #include "board/TLightningType.h"
 #include "engine/SharedTypes.h"
@@ -12,6 +13,8 @@ class TOmegaImageList;
 class TLightningEffect : public TComponent {
  public:
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   int StrikeFrame = 9;

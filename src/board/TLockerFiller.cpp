@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TBoardTile.h"
 #include "engine/TOmegaImageList.h"
 
@@ -67,8 +66,9 @@ void TLockerFiller::Drop() {
       if (t.DropPos < target) continue;
       t.Landed = true;
       --ToLand;
-      if (x % 2 == 1 && y % 2 == 1) TSoundShortcuts::PlaySFX("ElementBounce1");
-      else if (x % 2 == 0 && y % 2 == 0) TSoundShortcuts::PlaySFX("ElementBounce2");
+      if (!PlaySound) continue;
+      if (x % 2 == 1 && y % 2 == 1) PlaySound("ElementBounce1");
+      else if (x % 2 == 0 && y % 2 == 0) PlaySound("ElementBounce2");
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 
 #include "board/TBoardData.h"
 #include "engine/SharedTypes.h"
@@ -14,6 +15,8 @@ class TLockerFiller : public TComponent {
   static constexpr int DropStep = 25;  // pixels per frame
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   int UniFruitColorIndex = 1;

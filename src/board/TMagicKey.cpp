@@ -1,6 +1,5 @@
 #include "board/TMagicKey.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TGameBoard.h"
 
 bool TMagicKey::IsValidTarget(const TGameBoard& board, TPoint tile) {
@@ -8,6 +7,6 @@ bool TMagicKey::IsValidTarget(const TGameBoard& board, TPoint tile) {
 }
 
 void TMagicKey::Use(TPoint tile, int, int) {
-  TSoundShortcuts::PlaySFX("Key");
+  if (PlaySound) PlaySound("Key");
   if (OnLockerOpen) OnLockerOpen(*this, tile);
 }

@@ -1,6 +1,5 @@
 #include "board/TOpeningLockers.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "board/TBoardTile.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
@@ -11,7 +10,7 @@ void TOpeningLockers::Start(const TBoardData& board, const TSimpleObjectArray& l
   for (int x = 1; x <= BoardColumns; ++x)
     for (int y = 1; y <= BoardRows; ++y)
       if (lockersToOpen.IsSet(x, y)) Tiles[x - 1][y - 1] = {true, 0, Batch, board.At(x, y).Element};
-  TSoundShortcuts::PlaySFX("LockerBreak");
+  if (PlaySound) PlaySound("LockerBreak");
 }
 
 void TOpeningLockers::UpdateAndDraw() {

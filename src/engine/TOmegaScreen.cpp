@@ -49,8 +49,8 @@ bool TOmegaScreen::Initialize() {
   }
   Usable = true;
   Initialised = true;
-  BlendMode = 0;
-  Backend->SetBlendMode(0);
+  BlendMode = bmNormal;
+  Backend->SetBlendMode(bmNormal);
   Reinitialise();
   if (OnInit) OnInit();
   return true;
@@ -95,8 +95,8 @@ void TOmegaScreen::EndScene() {
   Backend->EndFrame();
 }
 
-void TOmegaScreen::SetBlendMode(int mode) {
-  if (mode == -1 || mode == BlendMode) return;
+void TOmegaScreen::SetBlendMode(TBlendMode mode) {
+  if (mode == bmUnchanged || mode == BlendMode) return;
   BlendMode = mode;
   if (Backend) Backend->SetBlendMode(mode);
 }

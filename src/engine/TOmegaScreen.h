@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/TBlendMode.h"
 #include "engine/TComponent.h"
 #include "engine/TPicture.h"
 #include "platform/IRenderBackend.h"
@@ -66,8 +67,9 @@ class TOmegaScreen : public TComponent {
   void BeginScene();
   void EndScene();
   bool InScene() const { return InSceneFlag; }
-  void SetBlendMode(int mode);
-  int GetBlendMode() const { return BlendMode; }
+  // bmUnchanged keeps the mode; asking for the current one does nothing.
+  void SetBlendMode(TBlendMode mode);
+  TBlendMode GetBlendMode() const { return BlendMode; }
   void BindTexture(TTextureId id);
   void SubmitQuad(const TOmegaVertex* vertices, int count);
 
@@ -86,7 +88,7 @@ class TOmegaScreen : public TComponent {
   unsigned Frequency = 0;
   std::uint8_t Red = 255, Green = 255, Blue = 255, Alpha = 255;
   bool Usable = false, Initialised = false, InSceneFlag = false;
-  int BlendMode = 0;
+  TBlendMode BlendMode = bmNormal;
   TTextureId BoundTexture = 0;
   void* WindowHandle = nullptr;
   void* PreviousWindow = nullptr;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
 
@@ -35,8 +34,8 @@ TPoint TCombos::ComboPosition(const TSimpleObjectArray& removed, int boardLeft, 
 bool TCombos::Check(const TBoardData& board, const TSimpleObjectArray& removed) {
   const int m = LargestMatch(board, removed);
   if (m < MinMatchXCount || m > MaxMatchXCount || m == 0) return false;
-  if (m == 4 || m == 5) TSoundShortcuts::PlaySFX("MatchX");
-  if (m == 6 || m == 7) TSoundShortcuts::PlaySFX("Combo");
+  if ((m == 4 || m == 5) && PlaySound) PlaySound("MatchX");
+  if ((m == 6 || m == 7) && PlaySound) PlaySound("Combo");
   const TPoint pos = ComboPosition(removed, BoardLeft, BoardTop);
   for (TSlot& s : Slots) {
     if (s.Active) continue;

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "board/TBoardData.h"
 #include "board/TSimpleObjectArray.h"
@@ -33,6 +34,8 @@ class TCombos : public TComponent {
   };
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   bool Visible = true;
   int BoardLeft = 0, BoardTop = 0;
   std::uint8_t MinMatchXCount = 4, MaxMatchXCount = 7;

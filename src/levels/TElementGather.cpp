@@ -6,6 +6,9 @@
 
 TElementGather::TElementGather() {
   for (TJackpotScore& c : Counters) {
+    c.PlaySound = [this](const std::string& name) {
+      if (PlaySound) PlaySound(name);
+    };
     c.DigitImg = "ElementGatherNumber";
     c.DigitBlurImg = "ElementGatherNumberBlur";
     c.ShowLeadingZeros = false;

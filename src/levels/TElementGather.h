@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "board/TElementKind.h"
 #include "board/TIndividualElementKind.h"
@@ -38,6 +39,8 @@ class TElementGather : public TComponent {
   TElementGather();
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name, its counters' too; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   int CenterPos = 684;
   int Top = 0;
   int HidingPosY = -100;

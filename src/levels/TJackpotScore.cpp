@@ -4,7 +4,6 @@
 #include <climits>
 #include <cstdio>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TOmegaImageList.h"
 
@@ -97,7 +96,7 @@ void TJackpotScore::Update() {
     if (FShown == FValue) {
       SoundOn = false;
     } else if (++SoundParity % 2 == 1) {
-      TSoundShortcuts::PlaySFX(SoundChoice == 1 ? "Click" : "ScoreCount");
+      if (PlaySound) PlaySound(SoundChoice == 1 ? "Click" : "ScoreCount");
     }
   }
 

@@ -20,6 +20,8 @@ class TJackpotScore : public TComponent {
   static constexpr int MaxShownValue = 999999;
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   std::string DigitImg, DigitBlurImg;
   int Left = 0, Top = 0;
   bool ShowLeadingZeros = true;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
 
@@ -41,7 +40,7 @@ void TPlusOneBigHeart::Step() {
         FShineOn = true;
         FShineAlpha = ShineStartAlpha;
         FShineSize = ShineStartSize;
-        TSoundShortcuts::PlaySFX("Stamper");
+        if (PlaySound) PlaySound("Stamper");
         if (OnAttached) OnAttached(*this);
       }
       return;

@@ -14,6 +14,8 @@ class TPlusOneBigHeart : public TComponent {
   enum class TPhase { Off, Waiting, Landing, Attached, Leaving };
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   std::string PlusOneBigHeartImg;
   int Left = 0, Top = 0;
   int MainFrameIdx = 0, ShineFrameIdx = 1;

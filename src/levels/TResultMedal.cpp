@@ -28,6 +28,12 @@ TMedalKind TResultMedal::Evaluate(int elapsedSeconds) {
   return FMedalKind;
 }
 
+TResultMedal::TResultMedal() {
+  FStamp.PlaySound = [this](const std::string& name) {
+    if (PlaySound) PlaySound(name);
+  };
+}
+
 void TResultMedal::Prepare() {
   FStamp.OmgImgList = OmgImgList;
   FStamp.PlusOneBigHeartImg = "ResultMedals";

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <string>
 
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
@@ -13,6 +15,8 @@ class TResultMedal : public TComponent {
   static constexpr int StampDelay = 450;
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name, its stamp's too; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   int Left = 0, Top = 0;  // the medal's middle
   // The medal's middle on the result window, below and right of the statistics.
   static constexpr int WindowOffsetX = 355, WindowOffsetY = 225;
@@ -33,6 +37,7 @@ class TResultMedal : public TComponent {
   TMedalKind MedalKind() const { return FMedalKind; }
 
   // Once the pictures are loaded: the stamp's picture and its motion.
+  TResultMedal();
   void Prepare();
   void StartStamp();
   void Clear();

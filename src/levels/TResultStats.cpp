@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
@@ -55,7 +54,7 @@ void TResultStats::Count() {
   auto countStep = [this](double& shown, double target, double step, int& highlight) {
     Approach(shown, target, step);
     highlight = std::min(highlight + HighlightAlphaInc, MaxHighlightAlpha);
-    if (++SoundParity % 2 == 1) TSoundShortcuts::PlaySFX("ScoreCount");
+    if (++SoundParity % 2 == 1 && PlaySound) PlaySound("ScoreCount");
   };
   if (FShownScore != FLevelScore) {
     countStep(FShownScore, FLevelScore, FScoreStep, FScoreHighlight);

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "board/TElementKind.h"
@@ -16,6 +17,8 @@ class TResultStats : public TComponent {
   static constexpr int LineSpacing = 43;
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   TGlobalGameText* GlobGameText = nullptr;
   int Left = 0, Top = 0;
   int PlayingTime = 30;  // seconds

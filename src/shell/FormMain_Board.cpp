@@ -1,17 +1,13 @@
 // The board as the level sees it: what removed tiles are worth and where they fly, the level's
 // fill and the shuffle, and the board's drawing order. The requests between the board and
 // its own effects are wired in TBoardParts.
-#include "audio/TSoundShortcuts.h"
 #include "board/TElementCodes.h"
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
-namespace {
-void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-}  // namespace
 
 void TFormMain::CreateBoardComponents() {
-  TBoardParts::Create(OmegaImageList1, IsWindows8OrLater);
+  TBoardParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
   GameBoard->PlaySound = Sound;
   ShuffleAway->PlaySound = Sound;
   LockersAway->PlaySound = Sound;
@@ -65,7 +61,7 @@ void TFormMain::WireBoardEffects() {
   // Frames worn away send a token to the panel and pay for the gold tile.
   LockerFrames->OnLockerFrameEffectRequest = [this](TLockerFrames&, TPoint tile,
                                                     std::uint8_t level) {
-    Sound("TileClear");
+    PlayEffect("TileClear");
     FlowingElements->StartToken(tile, level);
     CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
     AddBonusPoints(TScoreRules::GoldLayerPoints);
@@ -80,7 +76,7 @@ void TFormMain::WireBoardEffects() {
     canDraw = GameBoard->CanDraw && Scene() == gsMainGame && !GamePaused;
   };
   NewDiamond->OnStretchingStarsEffectRequest = [this](TNewDiamondEffect& e) {
-    Sound("PowerUp");
+    PlayEffect("PowerUp");
     for (int x = 8; x <= 9; ++x)
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
     ShowBookFoundComment(e.AcquiredFlowerIdx);

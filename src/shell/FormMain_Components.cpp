@@ -1,5 +1,4 @@
 // Creating the rooms in their fixed order, and what the menu's windows and buttons do.
-#include "audio/TSoundShortcuts.h"
 #include "platform/TFileSystem.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "shell/TFormMain.h"
@@ -7,7 +6,7 @@
 
 void TFormMain::CreateComponents() {
   auto trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
-  const TWidgetMaker make(OmegaImageList1);
+  const TWidgetMaker make(OmegaImageList1, PlayEffect);
   TShellParts::Create(IsWindows8OrLater);
 
   // Sound: a missing or broken audio output leaves the game silent, never stopped.
@@ -30,11 +29,9 @@ void TFormMain::CreateComponents() {
   SFXPlayer->OnTrace = trace;
   SFXPlayer->LoadAll();
   SFXPlayer->SetVolume(100);
-  TSoundShortcuts::SetEffects(SFXPlayer.get());
   VoicePlayer = std::make_unique<TVoicePlayer>(audio);
   VoicePlayer->OnTrace = trace;
   VoicePlayer->LoadGroup(EndingVoicesFolder);
-  TSoundShortcuts::SetVoices(VoicePlayer.get());
 
   GlobGameText.OmgImgList = &OmegaImageList1;
   Caption = TextStrings.GameTexts[1].empty() ? Caption : TextStrings.GameTexts[1];
@@ -56,6 +53,7 @@ void TFormMain::CreateComponents() {
   ConfirmWindow->Window().Left = 480;
   ConfirmWindow->Window().Top = 290;
   ConfirmWindow->Window().HideNow();
+  ConfirmWindow->PlaySound = PlayEffect;
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
 

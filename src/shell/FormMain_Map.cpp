@@ -1,12 +1,10 @@
 // The world map with its islands, stamps and travellers, and the plain hub between levels
 // whose Play button leads on to the island's next level.
-#include "audio/TSoundShortcuts.h"
 #include "metagame/TIslandRewards.h"
 #include "shell/TFormMain.h"
 
 void TFormMain::CreateMapComponents(const TWidgetMaker& make) {
   TMapParts::Create(make, OmegaImageList1, TextStrings);
-  CompletedStamps->PlaySound = [](const std::string& name) { TSoundShortcuts::PlaySFX(name); };
   HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
 }
 

@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "platform/TAtomicFile.h"
 #include "platform/TFileSystem.h"
@@ -115,7 +114,7 @@ void TFormMain::AddNameConfirmed() {
   NameExists = false;
   if (NameInput->GetText() == "ROSY FEN") {
     CheatMode = true;
-    TSoundShortcuts::PlaySFX("NotifyHigh");
+    PlayEffect("NotifyHigh");
     Trace("cheat", "on");
     NameInput->SetText("");
     AddNameWindow->Hide();

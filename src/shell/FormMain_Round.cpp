@@ -3,14 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
 #include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
-
-namespace {
-void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
-}  // namespace
 
 void TFormMain::PlayFromMenu() {
   NoticeTarget = 0;
@@ -259,11 +254,11 @@ void TFormMain::ShowStageResult() {
 }
 
 void TFormMain::StageResultShown() {
-  Sound(ResultMedal->MedalKind() == mdGold ? "NotifyHigh" : "NotifyLow");
+  PlayEffect(ResultMedal->MedalKind() == mdGold ? "NotifyHigh" : "NotifyLow");
   ResultMedal->StartStamp();
   ResultStats->CountingPaused = false;
   PigeonScoring->Start();
-  Sound("Bells");
+  PlayEffect("Bells");
 }
 
 void TFormMain::LeaveStageResult() {

@@ -1,12 +1,10 @@
 // The level's panels and counters (gathering, timer tube, energy, score, combos), the
 // stage-result window, and what the shell does with their events.
-#include "audio/TSoundShortcuts.h"
 #include "levels/TScoreRules.h"
 #include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
 
 namespace {
-void Sound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
 }  // namespace
 
 void TFormMain::CreateRoundComponents(const TWidgetMaker& make) {
@@ -49,7 +47,7 @@ void TFormMain::WireRoundComponents() {
     AddBonusPoints(bonus.Score);
     EnergyBonusPattern = bonus.BonusTextPattern;
     EnergyBonusPopper.Pop(122, 639);
-    Sound("BonusEnergy");
+    PlayEffect("BonusEnergy");
   };
 
   // The announcement: its hiding starts the level.
@@ -89,7 +87,7 @@ void TFormMain::EnergyFactorReached(int level) {
   TCollectorBombTool* tool = Tool(TToolUnlocks::OfThreshold(level));
   if (!tool || !tool->Available) return;
   ShuffleButtonShine->Start();
-  Sound(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
+  PlayEffect(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
 }
 
 void TFormMain::DrawEnergyBonusPopup() {

@@ -1,7 +1,6 @@
 // The player's tools as the level sees them: a used tool spends energy, struck tiles may hit
 // the creature, pick-ups fly to the panel with a sound, and the tools are drawn. How the
 // tools and their effects reach the board is wired in TBoardParts.
-#include "audio/TSoundShortcuts.h"
 #include "shell/TFormMain.h"
 
 void TFormMain::WireTools() {
@@ -28,7 +27,7 @@ void TFormMain::WireTools() {
 
   // The blaster and multi bubbles: a colour wave from the tile, then the colour is cleared.
   GameBoard->OnMultiBubbleClicked = [this](TGameBoard&, TPoint tile, TPoint toolPos, int colour) {
-    TSoundShortcuts::PlaySFX("Collector");
+    PlayEffect("Collector");
     Stars->StarsAtTile(tile);
     CollectorEffect->Start(toolPos.X - 4, toolPos.Y, colour);
     GameBoard->StartBlasterWave(tile);
@@ -37,7 +36,7 @@ void TFormMain::WireTools() {
   // The older tools are flown in from pick-ups.
   auto arrive = [](TCarriedTool& tool) {
     return [&tool](TFlowingTool&) {
-      TSoundShortcuts::PlaySFX("ToolAcquired");
+      PlayEffect("ToolAcquired");
       tool.Acquire();
     };
   };

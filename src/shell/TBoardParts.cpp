@@ -12,10 +12,12 @@ constexpr TToolPlace kToolPlaces[TBoardParts::ToolCount] = {
 };
 }  // namespace
 
-void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater) {
+void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
+                         const std::function<void(const std::string& name)>& sound) {
   GameBoard = std::make_unique<TGameBoard>();
   GameBoard->OmgImgList = &images;
   GameBoard->IsWindows8OrLater = isWindows8OrLater;
+  GameBoard->PlaySound = sound;
   SwapEffect = std::make_unique<TSwapEffect>();
   GroupedElements = std::make_unique<TGroupedElementsEffect>();
   OpeningLockers = std::make_unique<TOpeningLockers>();
@@ -48,6 +50,9 @@ void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater) {
   for (auto& s : Shines) s->OmgImgList = &images;
   SwapEffect->IsWindows8OrLater = FlowingElements->IsWindows8OrLater =
       FallingElements->IsWindows8OrLater = isWindows8OrLater;
+  ShuffleAway->PlaySound = LockersAway->PlaySound = GroupedElements->PlaySound =
+      OpeningLockers->PlaySound = ChainLockEffect->PlaySound = FallingElements->PlaySound =
+          LockerFiller->PlaySound = Spiders->PlaySound = sound;
   // Spiders drawn from their picture's centre sit on the tile, not above its corner.
   Spiders->SpiderAdjustX = -2;
   Spiders->SpiderAdjustY = -16;
@@ -55,6 +60,7 @@ void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater) {
   for (int i = 0; i < ToolCount; ++i) {
     Tools[i] = std::make_unique<TCollectorBombTool>();
     Tools[i]->OmgImgList = &images;
+    Tools[i]->PlaySound = sound;
     Tools[i]->SetupAs(kToolPlaces[i].Kind);
   }
   HammerItemEffect = std::make_unique<THammerEffect>();
@@ -73,9 +79,16 @@ void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater) {
   HammerItemEffect->OmgImgList = HammerToolEffect->OmgImgList = HammeredObjects->OmgImgList =
       BombEffect->OmgImgList = BigBombEffect->OmgImgList = LightningEffect->OmgImgList =
           CollectorEffect->OmgImgList = &images;
-  for (TCarriedTool* t : CarriedTools()) t->OmgImgList = &images;
-  for (TFlowingTool* f : {FlowingKey.get(), FlowingBroom.get(), FlowingAerosol.get()})
+  HammerItemEffect->PlaySound = HammerToolEffect->PlaySound = HammeredObjects->PlaySound =
+      BombEffect->PlaySound = BigBombEffect->PlaySound = LightningEffect->PlaySound = sound;
+  for (TCarriedTool* t : CarriedTools()) {
+    t->OmgImgList = &images;
+    t->PlaySound = sound;
+  }
+  for (TFlowingTool* f : {FlowingKey.get(), FlowingBroom.get(), FlowingAerosol.get()}) {
     f->OmgImgList = &images;
+    f->PlaySound = sound;
+  }
   PlaceTools({0, 236});
 }
 

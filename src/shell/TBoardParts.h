@@ -105,7 +105,8 @@ class TBoardParts {
   void DrawTools();
 
  protected:
-  void Create(TOmegaImageList& images, bool isWindows8OrLater);
+  void Create(TOmegaImageList& images, bool isWindows8OrLater,
+              const std::function<void(const std::string& name)>& sound);
   // The requests and answers between the board, its effects and the tools.
   void Wire();
   // Everything back to the start of a level.

@@ -8,6 +8,7 @@ void TMapParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TTextS
   WorldMapObjects = std::make_unique<TWorldMapObjects>();
   MapIslands->OmgImgList = CompletedStamps->OmgImgList = WorldMapObjects->OmgImgList = &images;
   MapIslands->TextStringsComp = &texts;
+  CompletedStamps->PlaySound = make.SoundRoute();
   MapLeftPanel = std::make_unique<TPanelMover>();
   MapLeftPanel->Setup(0, 654, -40, 694, 1, 1);
   MapRightPanel = std::make_unique<TPanelMover>();

@@ -31,11 +31,14 @@ void TRoundParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TGlo
                   ShuffleButtonShine->OmgImgList = ResultStats->OmgImgList =
                       ResultMedal->OmgImgList = WynnetScoring->OmgImgList =
                           PigeonScoring->OmgImgList = &images;
+  ElementGather->PlaySound = ScoreCounter->PlaySound = Combos->PlaySound =
+      ResultStats->PlaySound = ResultMedal->PlaySound = make.SoundRoute();
   ResultStats->GlobGameText = &text;
 
-  auto comment = [&images, &texts](TGameCommentRole role) {
+  auto comment = [&images, &texts, &make](TGameCommentRole role) {
     auto c = std::make_unique<TGameComment>();
     c->OmgImgList = &images;
+    c->PlaySound = make.SoundRoute();
     c->TextStringsComp = &texts;
     c->ApplyRole(role);
     return c;

@@ -5,7 +5,13 @@ TShellParts::TShellParts(const TShellServices& services)
       OmegaImageList1(&OmegaScreen1),
       OmegaTimer1(*services.Clock),
       ImageLoader(OmegaImageList1, SpriteTileCount),
-      CompanyLogos(OmegaImageList1) {}
+      CompanyLogos(OmegaImageList1),
+      PlayEffect([this](const std::string& name) {
+        if (SFXPlayer) SFXPlayer->Play(name);
+      }),
+      PlayVoice([this](const std::string& name) {
+        if (VoicePlayer) VoicePlayer->Play(name);
+      }) {}
 
 void TShellParts::Create(bool isWindows8OrLater) {
   LoadingBar = std::make_unique<TLoadingBar>(OmegaImageList1);

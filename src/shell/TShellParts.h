@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -46,6 +47,9 @@ class TShellParts {
   std::unique_ptr<TMusicBox> MusicBox;
   std::unique_ptr<TSFXPlayer> SFXPlayer;
   std::unique_ptr<TVoicePlayer> VoicePlayer;
+  // The one route of sound: every component plays through these, and they reach whichever
+  // player is current (a voice group comes with a player of its own).
+  std::function<void(const std::string& name)> PlayEffect, PlayVoice;
 
   TSettingLoader SettingLoader;
   TGlobalGameText GlobGameText;

@@ -5,6 +5,7 @@ std::unique_ptr<TGameButton> TWidgetMaker::Button(const std::string& image, int 
   auto b = std::make_unique<TGameButton>(Images);
   b->ImageName = image;
   b->SetPosition(left, top);
+  b->PlaySound = Sound;
   return b;
 }
 
@@ -29,6 +30,7 @@ std::unique_ptr<TGameCheckBox> TWidgetMaker::CheckBox(const std::string& image, 
   c->ImageName = image;
   c->Width = width;
   c->Height = height;
+  c->PlaySound = Sound;
   c->Left = c->Top = -999;
   return c;
 }

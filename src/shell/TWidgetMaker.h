@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -8,10 +9,13 @@
 
 class TOmegaImageList;
 
-// Makes the shell's buttons, check boxes and sliding windows, all over the one image list.
+// Makes the shell's buttons, check boxes and sliding windows, all over the one image list,
+// the clickable ones playing through the one sound route.
 class TWidgetMaker {
  public:
-  explicit TWidgetMaker(TOmegaImageList& images) : Images(images) {}
+  using TSoundRoute = std::function<void(const std::string& name)>;
+  TWidgetMaker(TOmegaImageList& images, TSoundRoute sound)
+      : Images(images), Sound(std::move(sound)) {}
 
   std::unique_ptr<TGameButton> Button(const std::string& image, int left, int top) const;
   // Hidden at first; it slides between (left, top) and (hideX, hideY) by step a frame.
@@ -19,7 +23,10 @@ class TWidgetMaker {
                                           int hideX, int hideY, int step, TShowDir dir) const;
   // Off-screen until its window places it.
   std::unique_ptr<TGameCheckBox> CheckBox(const std::string& image, int width, int height) const;
+  // What the widgets play through; a room's other components take the same route.
+  const TSoundRoute& SoundRoute() const { return Sound; }
 
  private:
   TOmegaImageList& Images;
+  TSoundRoute Sound;
 };

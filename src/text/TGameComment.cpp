@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TMotion.h"
@@ -39,8 +38,6 @@ constexpr TTypeInfo TypeTable[] = {
     {TGameCommentType::coNoMoreMoves, 11, "NoMoreMoves"},
     {TGameCommentType::coTimeRunningOut, 12, "TimeRunningOut"},
 };
-
-void PlaySound(const std::string& name) { TSoundShortcuts::PlaySFX(name); }
 }  // namespace
 
 TPoint TGameComment::EdgePoint(int index) {
@@ -93,24 +90,24 @@ void TGameComment::ShowComment(TGameCommentType type, const std::string& customT
       Type = type;
       return;
     }
-    if (info->Sound) PlaySound(info->Sound);
+    if (info->Sound && PlaySound) PlaySound(info->Sound);
     ShowText(CommentLine(info->Line));
   }
   Type = type;
 }
 
 void TGameComment::ShowBookFound(int potion) {
-  PlaySound(potion == 2 ? "ExpertBookFound" : "RecipeBookFound");
+  if (PlaySound) PlaySound(potion == 2 ? "ExpertBookFound" : "RecipeBookFound");
   ShowComment(TGameCommentType::coCustomText, CommentLine(potion == 2 ? 15 : 14));
 }
 
 void TGameComment::ShowChapterEntry(const std::string& chapterName, int chapter) {
-  PlaySound("ChapterEntry" + std::to_string(chapter));
+  if (PlaySound) PlaySound("ChapterEntry" + std::to_string(chapter));
   ShowComment(TGameCommentType::coCustomText, chapterName);
 }
 
 void TGameComment::ShowUpgradesFinished(int island) {
-  PlaySound("UpgradesFinished" + std::to_string(island));
+  if (PlaySound) PlaySound("UpgradesFinished" + std::to_string(island));
   std::string text = island == 5 ? CommentLine(20)
                                  : CommentLine(17) + std::to_string(island) + CommentLine(18);
   ShowComment(TGameCommentType::coCustomText, text);

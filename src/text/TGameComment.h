@@ -47,6 +47,8 @@ class TGameComment : public TComponent {
   };
 
   TOmegaImageList* OmgImgList = nullptr;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
   TTextStrings* TextStringsComp = nullptr;
   bool Visible = true;
   std::string LettersImg = "CommentFont";

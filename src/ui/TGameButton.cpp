@@ -1,6 +1,5 @@
 #include "ui/TGameButton.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TOmegaImageList.h"
 #include "ui/TCursorRequest.h"
 
@@ -21,7 +20,7 @@ void TGameButton::MouseDown(int x, int y, bool leftButton) {
   Hover = HitTest(x, y);
   if (Hover) {
     IsPressed = true;
-    TSoundShortcuts::PlaySFX("Click");
+    if (PlaySound) PlaySound("Click");
   }
 }
 
@@ -31,7 +30,7 @@ void TGameButton::MouseMove(int x, int y) {
   Hover = HitTest(x, y);
   if (Hover && !was) {
     if (OnActivate) OnActivate(*this);
-    TSoundShortcuts::PlaySFX("MouseOver");
+    if (PlaySound) PlaySound("MouseOver");
   } else if (!Hover && was) {
     if (OnDeactivate) OnDeactivate(*this);
   }

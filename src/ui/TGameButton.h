@@ -22,6 +22,8 @@ class TGameButton : public TComponent {
   float PushedSizeRatio = 0.97f;
   int HighlightAlpha = 50;
   TEvent OnClick, OnActivate, OnDeactivate, OnMouseRangeOn, OnMouseRangeOff;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
 
   // Takes the button's size from its image once the image is loaded.
   void ReloadSize();

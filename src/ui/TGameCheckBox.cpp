@@ -1,6 +1,5 @@
 #include "ui/TGameCheckBox.h"
 
-#include "audio/TSoundShortcuts.h"
 #include "engine/TOmegaImageList.h"
 #include "ui/TCursorRequest.h"
 
@@ -13,7 +12,7 @@ void TGameCheckBox::MouseDown(int x, int y, bool leftButton) {
   MouseMove(x, y);
   if (!leftButton || !Hover) return;
   Checked = !Checked;
-  TSoundShortcuts::PlaySFX("Click");
+  if (PlaySound) PlaySound("Click");
   if (OnClick) OnClick(*this);
 }
 

@@ -16,6 +16,8 @@ class TGameCheckBox : public TComponent {
   int Width = 30, Height = 15;
   bool Checked = false;
   std::function<void(TGameCheckBox& sender)> OnClick;
+  // Sounds by name; the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
 
   void MouseMove(int x, int y);
   void MouseDown(int x, int y, bool leftButton);

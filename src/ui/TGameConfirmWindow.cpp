@@ -39,6 +39,10 @@ TGameConfirmWindow::TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText&
     if (OnNegativeButtonClick) OnNegativeButtonClick(*this);
     MenuWindow.Hide();
   };
+  for (TGameButton* b : {&Positive, &Negative})
+    b->PlaySound = [this](const std::string& name) {
+      if (PlaySound) PlaySound(name);
+    };
   Positive.ImageName = "WindowYesButton";
   Negative.ImageName = "WindowNoButton";
 }

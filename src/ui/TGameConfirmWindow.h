@@ -28,6 +28,8 @@ class TGameConfirmWindow : public TComponent {
   TNegativeButtonKind NegativeButtonKind = nbNo;
   TEvent OnStartShowing, OnStartHiding, OnPositiveButtonClick, OnNegativeButtonClick;
   std::function<void(TGameConfirmWindow& sender, int result)> OnHidingComplete;
+  // Sounds by name (its buttons' clicks); the shell hands them to the effect player.
+  std::function<void(const std::string& name)> PlaySound;
 
   void Ask(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
   void UpdateAndDraw();

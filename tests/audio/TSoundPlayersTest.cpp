@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "audio/TSFXPlayer.h"
-#include "audio/TSoundShortcuts.h"
 #include "audio/TVoicePlayer.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "support/TempDir.h"
@@ -107,15 +106,12 @@ TEST(SFXPlayer, StopAllAndDestructionReleaseEveryStream) {
     TSFXPlayer player(backend);
     player.Path = dir.Str();
     player.LoadAll();
-    TSoundShortcuts::SetEffects(&player);
-    TSoundShortcuts::PlaySFX("A");
+    player.Play("A");
     EXPECT_TRUE(backend.Streams[0].Playing);
     player.StopAll();
     EXPECT_FALSE(backend.Streams[0].Playing);
   }
   for (const auto& s : backend.Streams) EXPECT_TRUE(s.Freed);
-  EXPECT_EQ(TSoundShortcuts::Effects(), nullptr);  // the shortcut forgets a player that is gone
-  TSoundShortcuts::PlaySFX("A");
 }
 
 TEST(VoicePlayer, OneGroupOfUpToTwentySingleSlotVoices) {
@@ -130,10 +126,8 @@ TEST(VoicePlayer, OneGroupOfUpToTwentySingleSlotVoices) {
   EXPECT_EQ(voices.Count(), TVoicePlayer::SlotCount);
   EXPECT_EQ(voices.SlotName(0), "ScoreCount");
   EXPECT_EQ(voices.SlotName(1), "StoryEnding11");
-  TSoundShortcuts::SetVoices(&voices);
-  TSoundShortcuts::PlayVoice("StoryEnding12");
-  TSoundShortcuts::PlayVoice("StoryEnding12");
-  TSoundShortcuts::SetVoices(nullptr);
+  voices.Play("StoryEnding12");
+  voices.Play("StoryEnding12");
   EXPECT_EQ(backend.Find(voices.SlotStream(2))->PlayCount, 2);
   EXPECT_EQ(trace, (std::vector<std::string>{"voice StoryEnding12", "voice StoryEnding12"}));
 }

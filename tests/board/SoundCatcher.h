@@ -1,14 +1,14 @@
 #pragma once
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "audio/TSFXPlayer.h"
-#include "audio/TSoundShortcuts.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "support/TempDir.h"
 
-// Every sound effect the game plays by name while it lives, in order.
+// Every sound effect played through its route, by name and in order.
 struct SoundCatcher {
   TempDir dir;
   TRecordingAudioBackend backend;
@@ -24,7 +24,9 @@ struct SoundCatcher {
     player.OnTrace = [this](const std::string&, const std::string& name) {
       played.push_back(name);
     };
-    TSoundShortcuts::SetEffects(&player);
   }
-  ~SoundCatcher() { TSoundShortcuts::SetEffects(nullptr); }
+  // What the components under test play through, as the shell hands them the effect player.
+  std::function<void(const std::string& name)> Route() {
+    return [this](const std::string& name) { player.Play(name); };
+  }
 };

@@ -26,6 +26,7 @@ TEST(CarriedTools, CollectedToolsFlyInAndCountUpToNine) {
   SoundCatcher sounds;
   TMagicKey key;
   TFlowingTool flight;
+  key.PlaySound = flight.PlaySound = sounds.Route();
   flight.TargetX = 20;
   flight.TargetY = 600;
   flight.OnArrive = [&](TFlowingTool&) { key.Acquire(); };
@@ -47,6 +48,7 @@ TEST(CarriedTools, KeyOpensLockersAndBroomSweepsWebs) {
   r.board.EditTile({4, 1}).ChainLevel = 1;
 
   TMagicKey key;
+  key.PlaySound = sounds.Route();
   Hang(key, r);
   std::vector<TPoint> opened;
   key.OnLockerOpen = [&](TMagicKey&, TPoint p) {
@@ -67,6 +69,7 @@ TEST(CarriedTools, KeyOpensLockersAndBroomSweepsWebs) {
   ASSERT_EQ(r.opened.size(), 1u);
 
   TBroom broom;
+  broom.PlaySound = sounds.Route();
   Hang(broom, r);
   broom.SetCount(2);
   std::vector<TPoint> swept;
@@ -105,6 +108,7 @@ TEST(CarriedTools, AerosolNeedsEnemiesAndSpraysAGrowingAndShrinkingSquare) {
   BoardRig r;
   r.Load({});
   TAerosol spray;
+  spray.PlaySound = sounds.Route();
   spray.BoardLeft = 200;
   spray.BoardTop = 100;
   spray.HangingPosX = 20;

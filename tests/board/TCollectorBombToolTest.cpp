@@ -73,6 +73,7 @@ TEST(CollectorBombTool, ValidTargetsByTool) {
 TEST(CollectorBombTool, PickCarryAndRelease) {
   SoundCatcher sounds;
   ToolRig r(tlHammer);
+  r.tool.PlaySound = sounds.Route();
   r.Load({"3U.             "});
   // Not accessible before the fill has finished, not usable while disabled.
   r.tool.Accessible = false;

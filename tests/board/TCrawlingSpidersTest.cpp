@@ -165,6 +165,7 @@ TEST(CrawlingSpiders, HitsOnlyWhereTheBlowLands) {
 TEST(CrawlingSpiders, SendAllAwayHitsEverySpiderWhateverItsState) {
   SoundTrace sounds({"SpiderHit"});
   SpiderRig rig;
+  rig.spiders.PlaySound = sounds.Route();
   rig.spiders.MaxSpidersOnBoard = 3;
   ASSERT_TRUE(rig.Land(2));  // the third may still be on its way down
   int before = 0;

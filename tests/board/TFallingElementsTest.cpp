@@ -62,6 +62,7 @@ TEST(FallingElements, FallsBouncesAndRollsOff) {
   for (bool twice : {false, true}) {
     SoundTrace sounds({"ElementBounce1", "ElementBounce2", "ElementBounce3"});
     FallRig rig;
+    rig.fall.PlaySound = sounds.Route();
     rig.fall.IsWindows8OrLater = twice;
     rig.Drop(5, 9, 4);
     const auto& e = rig.fall.Element(0);

@@ -50,6 +50,7 @@ TEST(GroupedElementsEffect, FiveTilesShakeThenCompleteInOneFrameOneEventEach) {
   DrawRig draw;
   GroupRig rig;
   rig.effect.OmgImgList = &draw.images;
+  rig.effect.PlaySound = sounds.Route();
   rig.effect.Start(MakeBoard({"", "", "*33333"}), Row(3, 2, 6), false);
   EXPECT_EQ(sounds.Count("SlotTing"), 1);
   for (int k = 0; k < TGroupedElementsEffect::Duration; ++k) {

@@ -14,6 +14,7 @@ TEST(HammerEffect, StrikesOnTheFifteenthFrameThenStaysAndFades) {
   r.board.EditTile({1, 1}).ChainLevel = 2;
   r.board.SetTileState({1, 1}, tsAnchored);
   THammerEffect hammer;
+  hammer.PlaySound = sounds.Route();
   int hitFrame = 0, frame = 0;
   hammer.OnHit = [&](THammerEffect&, TPoint p) {
     hitFrame = frame;
@@ -49,6 +50,7 @@ TEST(HammeredObjectsEffect, NeighboursShakeFlyAndBounceWhileTheBoardEmptiesThem)
           "****6H7*********",  //
           "*****8**********"});
   THammeredObjectsEffect objects;
+  objects.PlaySound = sounds.Route();
   objects.BoardLeft = 100;
   objects.BoardTop = 50;
   int finishFrame = 0, frame = 0, finishes = 0;

@@ -24,6 +24,7 @@ TEST(LightningEffect, StrikesOnTheNinthFrameAndGroupsChainedTilesInTheRow) {
   draw.Add("LightningEffect", 1, 8);
   TLightningEffect bolt;
   bolt.OmgImgList = &draw.images;
+  bolt.PlaySound = sounds.Route();
   int frame = 0, strikeFrame = 0;
   bolt.OnFullEffect = [&](TLightningEffect&, TPoint p, TLightningType type) {
     strikeFrame = frame;
@@ -66,6 +67,7 @@ TEST(BombEffects, BigBombExplodesOnTheSixthFrameAndSparesPotions) {
             "**h*************",  //
             "***U************"});
     TBigBombEffect big;
+    big.PlaySound = sounds.Route();
     int frame = 0, explosions = 0, at = 0;
     std::vector<TSimpleObjectArray> fallen;
     r.board.OnFallingElementsEffectRequest = [&](TGameBoard&, TBoardData, TSimpleObjectArray m) {

@@ -56,6 +56,7 @@ TEST(LockerFiller, CursorSnakesUpFromTheLastRealTileOfTheLowestRow) {
 TEST(LockerFiller, TilesDropAndBounceThenFinishOnceAllHaveLanded) {
   SoundTrace sounds({"ElementBounce1", "ElementBounce2"});
   FillRig rig;
+  rig.filler.PlaySound = sounds.Route();
   rig.filler.Start(HolesBut({"**", ".*", "..*"}));
   for (int i = 0; i < 4; ++i) rig.Frame();
   EXPECT_EQ(rig.filler.DropPos({3, 3}), 100);

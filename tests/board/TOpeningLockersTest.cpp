@@ -11,6 +11,7 @@ TEST(OpeningLockers, BreaksThenReportsEachTileWithTheLastOneMarked) {
   DrawRig draw;
   TOpeningLockers opening;
   opening.OmgImgList = &draw.images;
+  opening.PlaySound = sounds.Route();
   std::vector<TPoint> pieces;
   std::vector<std::pair<TPoint, bool>> done;
   opening.OnPiecesEffectRequest = [&](TOpeningLockers&, TPoint p) { pieces.push_back(p); };

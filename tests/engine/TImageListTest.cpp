@@ -258,11 +258,11 @@ TEST(ImageList, BlendModeIsSetOnlyWhenItChanges) {
   item.Draw(0, 0, 0, {.Blend = bmAdditive});
   EXPECT_EQ(r.backend.BlendChanges, base + 1);
   item.Draw(0, 0, 0, {.Blend = bmUnchanged});
-  EXPECT_EQ(r.screen.GetBlendMode(), 2);
-  EXPECT_EQ(r.Last().BlendMode, 2);
+  EXPECT_EQ(r.screen.GetBlendMode(), bmAdditive);
+  EXPECT_EQ(r.Last().BlendMode, bmAdditive);
   item.Draw(0, 0, 0);
   EXPECT_EQ(r.backend.BlendChanges, base + 2);
-  EXPECT_EQ(r.Last().BlendMode, 0);
+  EXPECT_EQ(r.Last().BlendMode, bmNormal);
 }
 
 TEST(ImageList, GroupsUnloadInOrderAndFreeTheirTextures) {

@@ -112,10 +112,10 @@ TEST(OmegaScreen, ResetRebuildsMissingTexturesAndKeepsTheBlendMode) {
   p.Resize(4, 4);
   item.SetPicture(p);
   EXPECT_EQ(item.Texture(), 0u);
-  s.SetBlendMode(2);
+  s.SetBlendMode(bmAdditive);
   EXPECT_EQ(s.Reset(), 0);
   EXPECT_NE(item.Texture(), 0u);
-  EXPECT_EQ(backend.CurrentBlend, 2);
+  EXPECT_EQ(backend.CurrentBlend, bmAdditive);
 }
 
 namespace {

@@ -23,6 +23,7 @@ TEST(Combos, FiveBananasAndThreeApplesMakeOneComboOfFive) {
   FontRig rig;
   rig.Add("ComboText", 4, 1);
   TCombos combos;
+  combos.PlaySound = sounds.Route();
   combos.OmgImgList = &rig.images;
   combos.BoardLeft = 200;
   combos.BoardTop = 100;
@@ -55,6 +56,7 @@ TEST(Combos, FiveBananasAndThreeApplesMakeOneComboOfFive) {
 TEST(Combos, OtherGroupingsAndFullSlots) {
   SoundTrace sounds({"MatchX", "Combo"});
   TCombos combos;
+  combos.PlaySound = sounds.Route();
   Removal threes, eight, stale, seven, four;
   for (int x = 1; x <= 3; ++x) threes.Put(x, 1, 2), threes.Put(x, 2, 5);
   for (int x = 1; x <= 8; ++x) eight.Put(x, 1, 13);

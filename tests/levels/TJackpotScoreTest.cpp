@@ -128,6 +128,7 @@ TEST(JackpotScore, ARollingNumberReadsAsItsValueAllTheWay) {
 TEST(JackpotScore, CountingSoundPlaysEverySecondUpdateUntilCaughtUp) {
   SoundTrace sounds({"ScoreCount", "Click"});
   CounterRig r;
+  r.score.PlaySound = sounds.Route();
   r.score.SetAll(10);
   r.score.Increment = 1;
   r.score.AddValue(-1, 1);

@@ -56,6 +56,7 @@ struct StatsRig : FontRig {
 TEST(ResultStats, ScoreCountsFirstThenTheBonusAfterTheGapAndPausesHold) {
   SoundTrace sounds({"ScoreCount"});
   StatsRig r;
+  r.stats.PlaySound = sounds.Route();
   r.stats.CountingPaused = true;  // while the window slides in
   r.stats.PlayingTime = 125;
   r.stats.SetLevelScore(40);  // 40 / 50 < 1: steps of one
@@ -101,6 +102,7 @@ TEST(ResultMedal, TheStampWaitsLandsWithOneThudAndStays) {
   rig.Add("ResultMedals", 1, 3);
   TResultMedal medal;
   medal.OmgImgList = &rig.images;
+  medal.PlaySound = sounds.Route();  // the stamp's thud comes through the medal
   medal.Left = 600;
   medal.Top = 400;
   medal.Prepare();

@@ -1,11 +1,15 @@
 #pragma once
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/TRecordingBackend.h"
+#include "platform/TRecordingAudioBackend.h"
 #include "platform/TNullWindow.h"
 #include "platform/TRecordedMessageBoxes.h"
 #include "platform/TVirtualClock.h"
@@ -18,6 +22,7 @@
 struct ShellRig {
   TempDir exe, data;
   TRecordingBackend backend;
+  TRecordingAudioBackend audio;  // streams only for sound files that are there
   TNullWindow window;
   TVirtualClock clock{1000000};
   TRecordedMessageBoxes boxes;
@@ -31,6 +36,7 @@ struct ShellRig {
     if (prepare) prepare(exe.Path);
     TShellServices s;
     s.Backend = &backend;
+    s.Audio = &audio;
     s.Window = &window;
     s.Clock = &clock;
     s.MessageBoxes = &boxes;
@@ -42,6 +48,16 @@ struct ShellRig {
     };
     form = std::make_unique<TFormMain>(s);
     form->FormCreate();
+  }
+  // Sound files for the window's effect player, loaded now; it traces each one it plays.
+  void GiveSounds(std::initializer_list<const char*> names) {
+    std::filesystem::create_directories(exe.Path / "Sounds");
+    for (const char* n : names)
+      std::ofstream(exe.Path / "Sounds" / (std::string(n) + ".ogg")) << "x";
+    form->SFXPlayer->LoadAll();
+  }
+  int Heard(const std::string& sound) const {
+    return static_cast<int>(std::count(trace.begin(), trace.end(), "sound " + sound));
   }
   ~ShellRig() {
     form.reset();

@@ -13,7 +13,7 @@ struct BoardRoom : TBoardParts {
   TOmegaScreen screen{&backend};
   TOmegaImageList images{&screen};
   BoardRoom() {
-    Create(images, false);
+    Create(images, false, {});
     Wire();
   }
   bool Idle() const {

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "board/BoardRig.h"
-#include "board/SoundCatcher.h"
 #include "shell/ShellRig.h"
 
 namespace {
@@ -250,16 +249,12 @@ TEST(FormMainBoard, BoardPressesWaitWhileTheHammerOrTheBlasterIsAtWork) {
 
 TEST(FormMainBoard, AGoldFrameThatLosesALevelChimes) {
   ToolRig r;
-  SoundCatcher sounds;
+  r.GiveSounds({"TileClear"});
   TGameBoard& b = *r.form->GameBoard;
   TSimpleObjectArray levels{};
   levels.At(2, 1) = 2;
   r.form->LockerFrames->Load(levels);
-  auto chimes = [&] {
-    int n = 0;
-    for (const auto& s : sounds.played) n += s == "TileClear";
-    return n;
-  };
+  auto chimes = [&] { return r.Heard("TileClear"); };
   for (int run = 1; run <= 3; ++run) {
     b.LoadBoard(MakeBoard({"111"}));
     b.CheckElementMatches();

@@ -17,7 +17,7 @@ struct RoundRoom : TRoundParts {
   TGlobalGameText text;
   TTextStrings texts;
   RoundRoom() {
-    Create(TWidgetMaker(images), images, text, texts, "Levels/", {0, 236});
+    Create(TWidgetMaker(images, {}), images, text, texts, "Levels/", {0, 236});
     Wire();
   }
   using TRoundParts::AddBonusPoints;

@@ -1,12 +1,12 @@
 #pragma once
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "audio/TSFXPlayer.h"
-#include "audio/TSoundShortcuts.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "support/TempDir.h"
 
@@ -22,9 +22,11 @@ struct SoundTrace {
     player->Path = dir.Str();
     player->LoadAll();
     player->OnTrace = [this](const std::string&, const std::string& n) { played.push_back(n); };
-    TSoundShortcuts::SetEffects(player.get());
   }
-  ~SoundTrace() { TSoundShortcuts::SetEffects(nullptr); }
+  // What the components under test play through, as the shell hands them the effect player.
+  std::function<void(const std::string& name)> Route() {
+    return [this](const std::string& name) { player->Play(name); };
+  }
   int Count(const std::string& prefix) const {
     int n = 0;
     for (const auto& p : played) n += p.rfind(prefix, 0) == 0;

@@ -9,7 +9,6 @@
 
 #include "FontRig.h"
 #include "audio/TSFXPlayer.h"
-#include "audio/TSoundShortcuts.h"
 #include "engine/TGameRandom.h"
 #include "platform/TRecordingAudioBackend.h"
 #include "support/TempDir.h"
@@ -179,6 +178,7 @@ TEST(GameComment, CommentTypesPickTheirLinesAndSounds) {
   SoundTrace sounds({"TimeUp", "StageComplete", "NoMoreMoves", "TimeRunningOut", "RecipeBookFound",
                    "ExpertBookFound", "ChapterEntry3", "UpgradesFinished2", "UpgradesFinished5"});
   CommentRig rig;
+  rig.comment.PlaySound = sounds.Route();
   for (int n = 1; n <= 26; ++n) rig.texts.GameComments.Set(n, "t" + std::to_string(n));
   rig.texts.GameComments.Set(17, "ISLAND ");
   rig.texts.GameComments.Set(18, " COMPLETE!");

@@ -10,7 +10,6 @@
 #include "TBot.h"
 #include "THarness.h"
 #include "THarnessScript.h"
-#include "audio/TSoundShortcuts.h"
 #include "shell/TFormMain.h"
 #include "support/TempDir.h"
 
@@ -147,8 +146,8 @@ TEST_F(ContentCheck, UnknownNamesAreListedOnce) {
   h->Form().OmegaImageList1.DrawImage("NoSuchPicture", 0, 0, 0, {.A = 128});
   ASSERT_GT(h->Form().OmegaImageList1.Count(), 0);
   h->Form().OmegaImageList1.DrawImage(h->Form().OmegaImageList1.Item(0).Name, 0, 0, 0);
-  TSoundShortcuts::PlaySFX("NoSuchSound");
-  TSoundShortcuts::PlayVoice("NoSuchVoice");
+  h->Form().PlayEffect("NoSuchSound");
+  h->Form().PlayVoice("NoSuchVoice");
   EXPECT_EQ(h->Missing(),
             (std::set<std::string>{"picture NoSuchPicture", "sound NoSuchSound",
                                    "voice NoSuchVoice"}));
