@@ -5,37 +5,7 @@
 
 namespace assetgen {
 
-namespace {
-// Colours of one picture each.
-const TColor kStarGlow = Hex(0xffe070);
-const TColor kStar = Hex(0xffc928);
-const TColor kGlint = Hex(0xfff0a0);
-const TColor kFuseSpark{1, 0.85, 0.3};
-const TColor kSparkCore = Hex(0xfff4b0);
-const TColor kFeather{1, 0.95, 0.98};
-const TColor kFeatherHeart = Hex(0xffd0e8);
-const TColor kShinyDot = Hex(0xfff8d8);
-const TColor kBubbleTint{0.7, 0.9, 1};
-const TColor kDroplet{0.85, 0.97, 1};
-const TColor kSpiderLegs{0.18, 0.12, 0.2};
-const TColor kButterflyBody{0.25, 0.15, 0.1};
-const TColor kLightningGlow{0.5, 0.8, 1};
-const TColor kSmoke = Hex(0x8a8078);
-const TColor kFire = Hex(0xffb030);
-const TColor kDeepFire = Hex(0xff6a2a);
-const TColor kFairyGlow = Hex(0xfff4a0);
-const TColor kWingEdge{0.5, 0.7, 0.9};
-const TColor kFairyDress = Hex(0xff9ccc);
-const TColor kOgre = Hex(0x7ab84a);
-const TColor kOgreHead = Hex(0x8ac85a);
-const TColor kOgreLegs = Hex(0x6a4a2a);
-const TColor kOgreEyes{0.1, 0.1, 0.1};
-const TColor kSoldierCoat = Hex(0xd9404a);
-const TColor kSoldierLegs = Hex(0x2a3a6a);
-const TColor kSoldierHat = Hex(0x2a2a3a);
-const TColor kMusket{0.5, 0.35, 0.2};
-const TColor kStandIn = Hex(0xc9a36b);
-}  // namespace
+namespace {}  // namespace
 
 // A soft round glow; strips vary the size a little from pattern to pattern.
 void PaintGlow(TCanvas& c, const TAssetSpec& s, TColor col) {
@@ -83,6 +53,14 @@ void PaintRays(TCanvas& c, const TAssetSpec& s, TColor col) {
 // Star-like sparkles: a four-point twinkle, a five-point star, tiny glints, fuse sparks, a
 // feather flower or shiny dots.
 void PaintSparkles(TCanvas& c, const TAssetSpec& s, TSparkle kind) {
+  const TColor kStarGlow = Hex(0xffe070);
+  const TColor kStar = Hex(0xffc928);
+  const TColor kGlint = Hex(0xfff0a0);
+  const TColor kFuseSpark{1, 0.85, 0.3};
+  const TColor kSparkCore = Hex(0xfff4b0);
+  const TColor kFeather{1, 0.95, 0.98};
+  const TColor kFeatherHeart = Hex(0xffd0e8);
+  const TColor kShinyDot = Hex(0xfff8d8);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 1;
     switch (kind) {
@@ -168,6 +146,8 @@ void PaintConfetti(TCanvas& c, const TAssetSpec& s) {
 
 // A soap bubble bursting over seven patterns.
 void PaintBubbleBurst(TCanvas& c, const TAssetSpec& s) {
+  const TColor kBubbleTint{0.7, 0.9, 1};
+  const TColor kDroplet{0.85, 0.97, 1};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 2;
     double t = p / 6.0;
@@ -196,6 +176,7 @@ void PaintBubbleBurst(TCanvas& c, const TAssetSpec& s) {
 
 // A round, friendly spider walking, anchoring its thread, weaving or hit.
 void PaintSpider(TCanvas& c, const TAssetSpec& s, TSpiderPose pose) {
+  const TColor kSpiderLegs{0.18, 0.12, 0.2};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double cx = w / 2, cy = h / 2 + 2;
     double phase = p * 0.8;
@@ -240,6 +221,7 @@ void PaintSpider(TCanvas& c, const TAssetSpec& s, TSpiderPose pose) {
 
 // Butterflies: wing beat over the strip's columns (rows repeat with a softer tint).
 void PaintButterfly(TCanvas& c, const TAssetSpec& s, TColor col) {
+  const TColor kButterflyBody{0.25, 0.15, 0.1};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     int frames = s.Columns > 1 ? s.Columns : s.Rows;
     int f = s.Columns > 1 ? p % s.Columns : p / s.Columns;
@@ -288,6 +270,7 @@ void PaintSnow(TCanvas& c, const TAssetSpec& s) {
 
 // A crackling bolt across the whole row, eight frames of flicker.
 void PaintLightning(TCanvas& c, const TAssetSpec& s) {
+  const TColor kLightningGlow{0.5, 0.8, 1};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TNoise n(900 + p);
     double fade = p < 6 ? 1.0 : 0.5;
@@ -325,6 +308,9 @@ void PaintCollectorWave(TCanvas& c, const TAssetSpec& s) {
 
 // Explosion puffs: fire in the first row, smoke in the second.
 void PaintBombParticle(TCanvas& c, const TAssetSpec& s) {
+  const TColor kSmoke = Hex(0x8a8078);
+  const TColor kFire = Hex(0xffb030);
+  const TColor kDeepFire = Hex(0xff6a2a);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool smoke = p >= s.Columns;
     int k = p % s.Columns;
@@ -358,6 +344,9 @@ void PaintCollectorBlur(TCanvas& c, const TAssetSpec& s) {
 
 // A tiny glowing fairy: wing beat over the columns, the second row facing right.
 void PaintSmallFairy(TCanvas& c, const TAssetSpec& s) {
+  const TColor kFairyGlow = Hex(0xfff4a0);
+  const TColor kWingEdge{0.5, 0.7, 0.9};
+  const TColor kFairyDress = Hex(0xff9ccc);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     int f = p % s.Columns;
     bool right = p >= s.Columns;
@@ -389,6 +378,14 @@ void PaintSmallFairy(TCanvas& c, const TAssetSpec& s) {
 
 // Background walkers: a friendly round ogre and a toy soldier.
 void PaintWalker(TCanvas& c, const TAssetSpec& s, TWalker walker) {
+  const TColor kOgre = Hex(0x7ab84a);
+  const TColor kOgreHead = Hex(0x8ac85a);
+  const TColor kOgreLegs = Hex(0x6a4a2a);
+  const TColor kOgreEyes{0.1, 0.1, 0.1};
+  const TColor kSoldierCoat = Hex(0xd9404a);
+  const TColor kSoldierLegs = Hex(0x2a3a6a);
+  const TColor kSoldierHat = Hex(0x2a2a3a);
+  const TColor kMusket{0.5, 0.35, 0.2};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double swing = std::sin(p * 2 * M_PI / s.Columns) * 7;
     double cx = w / 2;
@@ -426,6 +423,7 @@ void PaintWalker(TCanvas& c, const TAssetSpec& s, TWalker walker) {
 // Stand-in: a soft labelled badge per pattern, so the picture is loadable and
 // recognisable until it is drawn properly.
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s) {
+  const TColor kStandIn = Hex(0xc9a36b);
   TNoise n(HashName(s.Name));
   TColor base = Mix(kStandIn, Hex(static_cast<std::uint32_t>(n.Next() & 0xffffff)), 0.35);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {

@@ -12,60 +12,13 @@ namespace {
 
 const double kPi = M_PI;
 
-// Colours of one picture each.
-const TColor kLeafVein{0.1, 0.3, 0.05};
-const TColor kBananaTip{0.45, 0.3, 0.1};
-const TColor kBananaRidge{0.75, 0.55, 0.05};
-const TColor kSeed{1, 0.92, 0.45};
-const TColor kCrownLeaf = Hex(0x3fae3a);
-const TColor kPeelPore{0.75, 0.4, 0.0};
-const TColor kNavel{0.35, 0.45, 0.1};
-const TColor kPlumCrease{0.1, 0.15, 0.45};
-const TColor kCherryStalk{0.35, 0.5, 0.15};
-const TColor kGuavaBlush = Hex(0xff7a90);
-const TColor kAcornCap = Hex(0x8a5a2a);
-const TColor kCapLines{0.3, 0.18, 0.05};
-const TColor kShellRibs{0.7, 0.35, 0.25};
-const TColor kDaisyHeart = Hex(0xffc21e);
-const TColor kBlossomHeart = Hex(0xfff4a0);
-const TColor kPinkGlint = Hex(0xffe0f0);
-const TColor kPotionStar{1, 1, 0.9};
-const TColor kPurpleCork = Hex(0x8a5aa8);
-const TColor kSpiderLegs{0.2, 0.12, 0.22};
-const TColor kTokenGold = Hex(0xf4c23a);
-const TColor kRoseGold = Hex(0xf2a08a);
-const TColor kGem = Hex(0xb8f0ff);
-const TColor kDiamondGlow = Hex(0xfff0c0);
-const TColor kTile = Hex(0xf6e6c4);
-const TColor kDecoratedTile = Hex(0xeed3a0);
-const TColor kTileEdge{0.55, 0.38, 0.2};
-const TColor kRoseTile = Hex(0xf0a890);
-const TColor kTileInner{0.6, 0.35, 0.05};
-const TColor kValidTarget = Hex(0xffe04a);
-const TColor kInvalidTarget = Hex(0xff5a4a);
-const TColor kSelectionFrame{0.35, 0.2, 0.05};
-const TColor kHighlightCore{1, 0.95, 0.7};
-const TColor kHighlightRim{1, 0.75, 0.3};
-const TColor kOuterRim{1, 0.6, 0.05};
-const TColor kInnerRim{1, 0.72, 0.12};
-const TColor kHighlightWash{1, 0.98, 0.85};
-const TColor kLampFrame{1, 0.9, 0.4};
-const TColor kChainShadow{0.2, 0.2, 0.25};
-const TColor kIronChain = Hex(0xc8ccd8);
-const TColor kBrassChain = Hex(0xd8b060);
-const TColor kPadlock = Hex(0xe0b040);
-const TColor kShackle{0.4, 0.4, 0.45};
-const TColor kFrameShadow{0.25, 0.12, 0.04};
-const TColor kFrameLip = Hex(0xffe08a);
-const TColor kFrameRim = Hex(0x3e2210);
-const TColor kShineStreak{1, 1, 0.9};
-
 // Shapes are drawn in a 52 x 52 box centred on (26, 26).
 void Shade(cairo_t* cr, const TColor& c, double x0, double y0, double x1, double y1) {
   FillGlossy(cr, x0, y0, x1, y1, c, 2.0);
 }
 
 void Leaf(cairo_t* cr, double x, double y, double len, double angle, const TColor& c) {
+  const TColor kLeafVein{0.1, 0.3, 0.05};
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_rotate(cr, angle);
@@ -100,6 +53,8 @@ void GroundShadow(cairo_t* cr, double cx, double cy, double rx) {
 }
 
 void DrawBanana(cairo_t* cr) {
+  const TColor kBananaTip{0.45, 0.3, 0.1};
+  const TColor kBananaRidge{0.75, 0.55, 0.05};
   TColor c = kBanana;
   GroundShadow(cr, 26, 45, 17);
   cairo_move_to(cr, 7, 13);
@@ -123,6 +78,8 @@ void DrawBanana(cairo_t* cr) {
 }
 
 void DrawStrawberry(cairo_t* cr) {
+  const TColor kSeed{1, 0.92, 0.45};
+  const TColor kCrownLeaf = Hex(0x3fae3a);
   TColor c = kStrawberry;
   GroundShadow(cr, 26, 46, 13);
   cairo_move_to(cr, 26, 46);
@@ -176,6 +133,8 @@ void DrawGrape(cairo_t* cr) {
 }
 
 void DrawOrange(cairo_t* cr) {
+  const TColor kPeelPore{0.75, 0.4, 0.0};
+  const TColor kNavel{0.35, 0.45, 0.1};
   TColor c = kOrange;
   GroundShadow(cr, 26, 46, 16);
   cairo_arc(cr, 26, 27, 18, 0, 2 * kPi);
@@ -194,6 +153,7 @@ void DrawOrange(cairo_t* cr) {
 }
 
 void DrawPlum(cairo_t* cr) {
+  const TColor kPlumCrease{0.1, 0.15, 0.45};
   TColor c = kPlum;
   GroundShadow(cr, 26, 46, 14);
   cairo_save(cr);
@@ -216,6 +176,7 @@ void DrawPlum(cairo_t* cr) {
 }
 
 void DrawCherry(cairo_t* cr) {
+  const TColor kCherryStalk{0.35, 0.5, 0.15};
   TColor c = kCherry;
   GroundShadow(cr, 26, 46, 17);
   cairo_move_to(cr, 16, 34);
@@ -233,6 +194,7 @@ void DrawCherry(cairo_t* cr) {
 }
 
 void DrawGuava(cairo_t* cr) {
+  const TColor kGuavaBlush = Hex(0xff7a90);
   TColor c = kGuava;
   GroundShadow(cr, 26, 47, 15);
   cairo_move_to(cr, 26, 8);
@@ -248,6 +210,8 @@ void DrawGuava(cairo_t* cr) {
 }
 
 void DrawAcorn(cairo_t* cr) {
+  const TColor kAcornCap = Hex(0x8a5a2a);
+  const TColor kCapLines{0.3, 0.18, 0.05};
   GroundShadow(cr, 26, 47, 12);
   Ellipse(cr, 26, 31, 12, 15);
   Shade(cr, kAcorn, 14, 16, 38, 46);
@@ -309,6 +273,7 @@ void DrawClover(cairo_t* cr) {
 }
 
 void DrawShell(cairo_t* cr) {
+  const TColor kShellRibs{0.7, 0.35, 0.25};
   TColor c = kShell;
   GroundShadow(cr, 26, 47, 15);
   cairo_move_to(cr, 26, 44);
@@ -328,6 +293,7 @@ void DrawShell(cairo_t* cr) {
 }
 
 void DrawDaisy(cairo_t* cr) {
+  const TColor kDaisyHeart = Hex(0xffc21e);
   GroundShadow(cr, 26, 47, 14);
   for (int i = 0; i < 10; ++i) {
     cairo_save(cr);
@@ -386,6 +352,7 @@ void DrawBluebell(cairo_t* cr) {
 }
 
 void DrawBlossom(cairo_t* cr) {
+  const TColor kBlossomHeart = Hex(0xfff4a0);
   TColor c = kBlossom;
   GroundShadow(cr, 26, 47, 15);
   for (int i = 0; i < 5; ++i) {
@@ -407,6 +374,7 @@ void DrawBlossom(cairo_t* cr) {
 }
 
 void DrawPotionRound(cairo_t* cr) {
+  const TColor kPinkGlint = Hex(0xffe0f0);
   TColor glass = kGlass, liquid = kPinkPotion;
   GroundShadow(cr, 26, 47, 15);
   cairo_arc(cr, 26, 31, 15, 0, 2 * kPi);
@@ -425,6 +393,8 @@ void DrawPotionRound(cairo_t* cr) {
 }
 
 void DrawPotionTall(cairo_t* cr) {
+  const TColor kPotionStar{1, 1, 0.9};
+  const TColor kPurpleCork = Hex(0x8a5aa8);
   TColor glass = kGlass, liquid = kGoldPotion;
   GroundShadow(cr, 26, 47, 12);
   cairo_move_to(cr, 22, 6);
@@ -447,6 +417,7 @@ void DrawPotionTall(cairo_t* cr) {
 }
 
 void DrawSpiderIcon(cairo_t* cr) {
+  const TColor kSpiderLegs{0.2, 0.12, 0.22};
   GroundShadow(cr, 26, 46, 14);
   SetColor(cr, kSpiderLegs);
   cairo_set_line_width(cr, 2.6);
@@ -476,6 +447,9 @@ void DrawSpiderIcon(cairo_t* cr) {
 // A gold tile token: level 1 a single plate, level 2 a double plate; upgraded tiles
 // are rose gold with a gem.
 void DrawGoldToken(cairo_t* cr, int level, bool upgraded) {
+  const TColor kTokenGold = Hex(0xf4c23a);
+  const TColor kRoseGold = Hex(0xf2a08a);
+  const TColor kGem = Hex(0xb8f0ff);
   TColor c = upgraded ? kRoseGold : kTokenGold;
   GroundShadow(cr, 26, 46, 16);
   if (level == 2) {
@@ -625,6 +599,7 @@ void PaintElementIcons(TCanvas& c, const TAssetSpec& s) {
 }
 
 void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
+  const TColor kDiamondGlow = Hex(0xfff0c0);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RadialGlow(cr, w / 2, h / 2, w / 2, WithAlpha(kDiamondGlow, 0.5));
     cairo_translate(cr, (w - h) / 2, 0);
@@ -636,6 +611,9 @@ void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
 
 // Frame 0 and frame 1 (a decorated variant) of the tile under every board cell.
 void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s) {
+  const TColor kTile = Hex(0xf6e6c4);
+  const TColor kDecoratedTile = Hex(0xeed3a0);
+  const TColor kTileEdge{0.55, 0.38, 0.2};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RoundedRect(cr, 3, 3, w - 6, h - 6, 7);
     TColor base = p == 0 ? WithAlpha(kTile, 0.85) : WithAlpha(kDecoratedTile, 0.85);
@@ -654,6 +632,8 @@ void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s) {
 
 // Gold tiles under elements: level 1, level 2, upgraded level 1, upgraded level 2.
 void PaintBrownTile(TCanvas& c, const TAssetSpec& s) {
+  const TColor kRoseTile = Hex(0xf0a890);
+  const TColor kTileInner{0.6, 0.35, 0.05};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool upgraded = p >= 2;
     int level = p % 2 + 1;
@@ -676,6 +656,9 @@ void PaintBrownTile(TCanvas& c, const TAssetSpec& s) {
 
 // Selection frame: 0 a valid target (warm gold), 1 not valid (soft red with a cross).
 void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
+  const TColor kValidTarget = Hex(0xffe04a);
+  const TColor kInvalidTarget = Hex(0xff5a4a);
+  const TColor kSelectionFrame{0.35, 0.2, 0.05};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TColor col = p == 0 ? kValidTarget : kInvalidTarget;
     RoundedRect(cr, 3, 3, w - 6, h - 6, 9);
@@ -707,6 +690,11 @@ void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
 // tile) with a warm rim around its own silhouette and a golden wash over it, so the
 // marked pieces stand out from their unmarked neighbours of the same kind.
 void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
+  const TColor kHighlightCore{1, 0.95, 0.7};
+  const TColor kHighlightRim{1, 0.75, 0.3};
+  const TColor kOuterRim{1, 0.6, 0.05};
+  const TColor kInnerRim{1, 0.72, 0.12};
+  const TColor kHighlightWash{1, 0.98, 0.85};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RoundedRect(cr, 2, 2, w - 4, h - 4, 10);
     cairo_pattern_t* g = cairo_pattern_create_radial(w / 2, h / 2, 4, w / 2, h / 2, w / 2);
@@ -743,6 +731,7 @@ void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
 
 // Hint: a warm lamp glow in two breathing sizes.
 void PaintHintLamp(TCanvas& c, const TAssetSpec& s) {
+  const TColor kLampFrame{1, 0.9, 0.4};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RadialGlow(cr, w / 2, h / 2, w / 2 - (p ? 0 : 4), WithAlpha(kGlow, 0.85));
     RoundedRect(cr, 4, 4, w - 8, h - 8, 9);
@@ -755,6 +744,11 @@ void PaintHintLamp(TCanvas& c, const TAssetSpec& s) {
 // Chain lock: pattern 0 the chain, 1-4 breaking, 5 the second chain of a level-2
 // lock, 6-9 its pieces scattering.
 void PaintChainLock(TCanvas& c, const TAssetSpec& s) {
+  const TColor kChainShadow{0.2, 0.2, 0.25};
+  const TColor kIronChain = Hex(0xc8ccd8);
+  const TColor kBrassChain = Hex(0xd8b060);
+  const TColor kPadlock = Hex(0xe0b040);
+  const TColor kShackle{0.4, 0.4, 0.45};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     auto link = [&](double x, double y, double angle, const TColor& col) {
       cairo_save(cr);
@@ -833,6 +827,9 @@ namespace {
 // Colour of the frame band at signed distance d from the board's edge (positive
 // outside). Depending on d alone is what makes the pieces join without seams.
 bool BandColor(double d, TColor& out) {
+  const TColor kFrameShadow{0.25, 0.12, 0.04};
+  const TColor kFrameLip = Hex(0xffe08a);
+  const TColor kFrameRim = Hex(0x3e2210);
   if (d < -3 || d > 11) return false;
   if (d < 0) {
     out = WithAlpha(kFrameShadow, 0.35 * (d + 3) / 3);
@@ -991,11 +988,12 @@ void PaintElementsFlash(TCanvas& c, const TAssetSpec& s, TFlashDirection directi
 
 // Diagonal shine sweeping over a tile (two frames).
 void PaintTileShine(TCanvas& c, const TAssetSpec& s) {
+  const TColor kShineStreak{1, 1, 0.9};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double off = p == 0 ? -8 : 8;
     cairo_pattern_t* g = cairo_pattern_create_linear(off, h + off, w + off, off);
     AddStop(g, 0.3, WithAlpha(kWhite, 0));
-    AddStop(g, 0.5, WithAlpha(kPotionStar, 0.9));
+    AddStop(g, 0.5, WithAlpha(kShineStreak, 0.9));
     AddStop(g, 0.7, WithAlpha(kWhite, 0));
     cairo_set_source(cr, g);
     RoundedRect(cr, 2, 2, w - 4, h - 4, 8);

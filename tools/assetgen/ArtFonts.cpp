@@ -12,10 +12,9 @@ namespace assetgen {
 
 namespace {
 
+// Colours of more than one picture here.
 const TColor kGlyphShadow{0.08, 0.04, 0.02};
 const TColor kGlyphOutline{0.13, 0.07, 0.03};
-const TColor kGlyphShade = Hex(0xe6e6e6);
-const TColor kCommentGold = Hex(0xffe89a);
 
 // The cells are the generator's; image, grid and character tables come from the game.
 TFontLayout MakeLayout(TGameFontKind kind, int cellWidth, int cellHeight, int advanceLeft,
@@ -148,12 +147,14 @@ int CommentAdvance(char c) {
 
 // White with a faint warm shade toward the bottom, so tints keep some depth.
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
+  const TColor kGlyphShade = Hex(0xe6e6e6);
   PaintFont(c, NormalFontLayout(), NormalGlyphOrder(), NormalAdvance,
             {21, 3.5, 1, 1.5, 0.9, 4.0, kWhite, kGlyphShade});
 }
 
 // Comments are never tinted: white warming to gold at the foot of the letters.
 void PaintFontComment(TCanvas& c, const TAssetSpec&) {
+  const TColor kCommentGold = Hex(0xffe89a);
   PaintFont(c, CommentFontLayout(), CommentGlyphOrder(), CommentAdvance,
             {38, 4.5, 1.5, 2.5, 1.4, 6.0, kWhite, kCommentGold});
 }

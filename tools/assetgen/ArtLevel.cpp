@@ -10,52 +10,10 @@ namespace assetgen {
 namespace {
 const double kPi = M_PI;
 
-// Colours of one picture each.
-const TColor kWellDark{0.22, 0.12, 0.05};
-const TColor kFuse{0.55, 0.4, 0.2};
-const TColor kBombCap = Hex(0x8a8a90);
-const TColor kBombIron = Hex(0x3a3a48);
-const TColor kBigBombRed = Hex(0xc0402a);
-const TColor kBigBombStar{1, 0.9, 0.5};
-const TColor kGatherWood = Hex(0x9a643a);
-const TColor kPaperShade = Hex(0xf2d8a8);
+// Colours of more than one picture here.
 const TColor kScoreGold = Hex(0xffd84a);  // the score's digits, combo words
 const TColor kScoreOutline = Hex(0x5a2e0a);
-const TColor kGarlandCord{0.45, 0.3, 0.15};
-const TColor kGarlandBead = Hex(0xffc040);
-const TColor kLeftPanelLight = Hex(0xa87444);
-const TColor kPocketRow{0.6, 0.38, 0.15};
-const TColor kTubeInside{0.15, 0.1, 0.12};
-const TColor kTubeMark{1, 0.9, 0.6};
 const TColor kDarkBrown{0.45, 0.25, 0.08};  // the hourglass, the basket's weave
-const TColor kLiquidFoam{0.85, 1, 0.9};
-const TColor kFlaskTop = Hex(0xa8ff6a);
-const TColor kFlaskBottom = Hex(0x2fa84a);
-const TColor kTubeLiquidEdge{0.15, 0.7, 0.55};
-const TColor kTubeLiquid{0.55, 1, 0.8};
-const TColor kTubeLiquidShade{0.1, 0.55, 0.45};
-const TColor kFlaskGlow = Hex(0xc8ff90);
-const TColor kFlaskRim{0.25, 0.35, 0.45};
-const TColor kFullFlaskTop = Hex(0xc8ff8a);
-const TColor kFullFlaskBottom = Hex(0x3fc05a);
-const TColor kWaveFoam{0.9, 1, 0.8};
-const TColor kBlasterGlass{0.8, 0.95, 1};
-const TColor kBlasterRim{0.2, 0.35, 0.5};
-const TColor kHammerHead = Hex(0x9a6a3a);
-const TColor kBolt = Hex(0xffd83a);
-const TColor kEnergyText = Hex(0xb8ff8a);
-const TColor kWordOutline = Hex(0x6a2a10);
-const TColor kTitleWell{0.85, 0.55, 0.25};
-const TColor kBasket = Hex(0xc8904a);
-const TColor kShield = Hex(0x8a2a4a);
-const TColor kBlade{0.92, 0.92, 0.96};
-const TColor kCrown = Hex(0xf0c040);
-const TColor kRuby{0.95, 0.3, 0.35};
-const TColor kPigeon = Hex(0xc8cce0);
-const TColor kPigeonHead = Hex(0xa8b0d0);
-const TColor kPigeonWing = Hex(0xe8ecf8);
-const TColor kPigeonTail = Hex(0x9aa0c0);
-const TColor kBeak{1, 0.7, 0.3};
 
 TTextStyle Word(double size, TColor fill, TColor outline) {
   TTextStyle st;
@@ -67,6 +25,7 @@ TTextStyle Word(double size, TColor fill, TColor outline) {
 }
 
 void Inset(cairo_t* cr, double x, double y, double w, double h, double r) {
+  const TColor kWellDark{0.22, 0.12, 0.05};
   RoundedRect(cr, x, y, w, h, r);
   SetColor(cr, WithAlpha(kWellDark, 0.55));
   cairo_fill_preserve(cr);
@@ -91,6 +50,8 @@ void Bolt(cairo_t* cr, double cx, double cy, double s, bool horizontal) {
 }
 
 void Bomb(cairo_t* cr, double cx, double cy, double r, const TColor& c) {
+  const TColor kFuse{0.55, 0.4, 0.2};
+  const TColor kBombCap = Hex(0x8a8a90);
   cairo_move_to(cr, cx + r * 0.5, cy - r * 0.8);
   cairo_curve_to(cr, cx + r * 0.9, cy - r * 1.4, cx + r * 1.3, cy - r * 1.1, cx + r * 1.2, cy - r * 1.5);
   SetColor(cr, kFuse);
@@ -106,6 +67,8 @@ void Bomb(cairo_t* cr, double cx, double cy, double r, const TColor& c) {
 
 // Gathering panel backgrounds: 0 first slot, 1 middle, 2 last, 3 a single slot.
 void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGatherWood = Hex(0x9a643a);
+  const TColor kPaperShade = Hex(0xf2d8a8);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool roundLeft = p == 0 || p == 3, roundRight = p == 2 || p == 3;
     double x0 = roundLeft ? 8 : -20, x1 = roundRight ? w - 4 : w + 20;
@@ -247,6 +210,8 @@ void PaintDigitBlur(TCanvas& c, const TAssetSpec& s, TDigitStrip strip) {
 // number from 1200 and the level number from 1228, all from y 25 (screen pixels); the
 // middle stays clear for the gathering panel.
 void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGarlandCord{0.45, 0.3, 0.15};
+  const TColor kGarlandBead = Hex(0xffc040);
   cairo_t* cr = c.Cr();
   double w = s.Width();
   const double px = -2;  // screen to picture
@@ -288,6 +253,7 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
 // Left panel (at (-4, 232)): tool hooks at the tools' hanging places and a nook
 // for the energy flask at (14, 408).
 void PaintLeftPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kLeftPanelLight = Hex(0xa87444);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   cairo_move_to(cr, 0, 0);
@@ -317,6 +283,7 @@ void PaintLeftPanel(TCanvas& c, const TAssetSpec& s) {
 
 // Pocket panel on the right: five rows for the owned elements.
 void PaintElementsPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kPocketRow{0.6, 0.38, 0.15};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 4, 4, w - 8, h - 10, 22, 8);
@@ -331,6 +298,8 @@ void PaintElementsPanel(TCanvas& c, const TAssetSpec& s) {
 
 // Tube timer (drawn at its place - 4): the liquid goes at (36, 27).
 void PaintTube(TCanvas& c, const TAssetSpec& s) {
+  const TColor kTubeInside{0.15, 0.1, 0.12};
+  const TColor kTubeMark{1, 0.9, 0.6};
   cairo_t* cr = c.Cr();
   double h = s.Height();
   WoodFrame(cr, 22, 8, 50, h - 12, 20, 6);
@@ -360,6 +329,12 @@ void PaintTube(TCanvas& c, const TAssetSpec& s) {
 
 // Liquids: the tube's column, its surface, and the flask's round liquid.
 void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s, TLiquid liquid) {
+  const TColor kLiquidFoam{0.85, 1, 0.9};
+  const TColor kFlaskTop = Hex(0xa8ff6a);
+  const TColor kFlaskBottom = Hex(0x2fa84a);
+  const TColor kTubeLiquidEdge{0.15, 0.7, 0.55};
+  const TColor kTubeLiquid{0.55, 1, 0.8};
+  const TColor kTubeLiquidShade{0.1, 0.55, 0.45};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   if (liquid == TLiquid::TubeSurface) {
@@ -407,6 +382,10 @@ void PaintTubeMask(TCanvas& c, const TAssetSpec& s) {
 
 // Energy flask: 0 the glass, 1 the glass glowing when full.
 void PaintManna(TCanvas& c, const TAssetSpec& s) {
+  const TColor kFlaskGlow = Hex(0xc8ff90);
+  const TColor kFlaskRim{0.25, 0.35, 0.45};
+  const TColor kFullFlaskTop = Hex(0xc8ff8a);
+  const TColor kFullFlaskBottom = Hex(0x3fc05a);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
     if (p == 1) RadialGlow(cr, 34, 44, 38, WithAlpha(kFlaskGlow, 0.9));
     RoundedRect(cr, 24, 2, 20, 16, 4);
@@ -428,6 +407,7 @@ void PaintManna(TCanvas& c, const TAssetSpec& s) {
 }
 
 void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
+  const TColor kWaveFoam{0.9, 1, 0.8};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     cairo_move_to(cr, 0, h / 2);
     for (double x = 0; x <= w; x += 2)
@@ -443,6 +423,13 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
 // Tools on the left panel: 0 ready, 1 under the mouse, 2 carried, 3 not available
 // (the blaster has a fifth, charged frame); and the hammer's blow on the board.
 void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
+  const TColor kBlasterGlass{0.8, 0.95, 1};
+  const TColor kBlasterRim{0.2, 0.35, 0.5};
+  const TColor kHammerHead = Hex(0x9a6a3a);
+  const TColor kBolt = Hex(0xffd83a);
+  const TColor kBombIron = Hex(0x3a3a48);
+  const TColor kBigBombRed = Hex(0xc0402a);
+  const TColor kBigBombStar{1, 0.9, 0.5};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool hover = p == 1 || p == 4;
     // On the panel the icon sits where the tool's click rectangle is (about 20 to 80
@@ -547,6 +534,8 @@ void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
 }
 
 void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art) {
+  const TColor kEnergyText = Hex(0xb8ff8a);
+  const TColor kWordOutline = Hex(0x6a2a10);
   const char* combos[4] = {"Good!", "Great!", "Super!", "Amazing!"};
   const char* energy[3] = {"+ Energy", "++ Energy", "+++ Energy"};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
@@ -566,6 +555,7 @@ void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art) {
 
 // Level announcement board; the logo goes at (254, 27), the title at (208, 143).
 void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s) {
+  const TColor kTitleWell{0.85, 0.55, 0.25};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   Ellipse(cr, w / 2, h - 20, w * 0.4, 16);
@@ -581,6 +571,7 @@ void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s) {
 namespace {
 // A basket of fruit: the gathering rounds.
 void PaintGatherLogo(cairo_t* cr, double w, double h) {
+  const TColor kBasket = Hex(0xc8904a);
   cairo_move_to(cr, 14, 56);
   cairo_line_to(cr, w - 14, 56);
   cairo_line_to(cr, w - 30, h - 6);
@@ -610,6 +601,10 @@ void PaintGatherLogo(cairo_t* cr, double w, double h) {
 
 // A crowned shield: the boss rounds.
 void PaintBossLogo(cairo_t* cr, double w, double h) {
+  const TColor kShield = Hex(0x8a2a4a);
+  const TColor kBlade{0.92, 0.92, 0.96};
+  const TColor kCrown = Hex(0xf0c040);
+  const TColor kRuby{0.95, 0.3, 0.35};
   double cx = w / 2, top = 34, bottom = h - 6, half = 40;
   auto shield = [&] {
     cairo_move_to(cr, cx - half, top);
@@ -710,6 +705,11 @@ void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s) {
 
 // The pigeon that crosses the result screen, flying up to the left.
 void PaintBirdie(TCanvas& c, const TAssetSpec& s) {
+  const TColor kPigeon = Hex(0xc8cce0);
+  const TColor kPigeonHead = Hex(0xa8b0d0);
+  const TColor kPigeonWing = Hex(0xe8ecf8);
+  const TColor kPigeonTail = Hex(0x9aa0c0);
+  const TColor kBeak{1, 0.7, 0.3};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   Ellipse(cr, w * 0.5, h * 0.6, w * 0.3, h * 0.22);

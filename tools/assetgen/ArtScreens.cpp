@@ -9,36 +9,8 @@ namespace assetgen {
 namespace {
 const double kPi = M_PI;
 
-// Colours of one picture each.
-const TColor kCottageWall = Hex(0xf6e2c0);
-const TColor kLitWindow = Hex(0xffe27a);
-const TColor kPollen{1, 0.8, 0.2};
-const TColor kShallows = Hex(0x9ae8ff);
-const TColor kBeach = Hex(0xf2d9a0);
-const TColor kMountain = Hex(0x8aa0c8);
-const TColor kLanternLight = Hex(0xffd870);
-const TColor kLanternHandle{0.48, 0.29, 0.13};
-const TColor kFlame = Hex(0xff7a2a);
-const TColor kQuill = Hex(0x6aa8e8);  // and the press's name
-const TColor kSplashPlaque{1, 0.97, 0.88};
-const TColor kSplashBand{0.2, 0.1, 0.05};
-const TColor kVessaryOutline = Hex(0x3a6a2a);
-const TColor kTable = Hex(0xa8703a);
-const TColor kPineTrunk = Hex(0x6a4a2a);
-const TColor kShallowSea{0.45, 0.8, 0.92};
-const TColor kDeepSea{0.2, 0.5, 0.75};
-const TColor kWhale = Hex(0x5a7ab8);
-const TColor kWhaleEye{0.1, 0.1, 0.2};
-const TColor kReef = Hex(0xb8a890);
-const TColor kCompassDisc{1, 0.95, 0.8};
-const TColor kCompassStar = Hex(0xf2d08a);
-const TColor kMapEdge{0.55, 0.35, 0.16};
+// Colours of more than one picture here.
 const TColor kButterStar = Hex(0xffd86a);  // stars of the wipe, a yellow sail
-const TColor kPaleStar = Hex(0xfff2c0);
-const TColor kStampRed = Hex(0xe0503a);
-const TColor kBalloon = Hex(0xff7a5a);
-const TColor kHull = Hex(0x9a5a2a);
-const TColor kMast{0.4, 0.25, 0.1};
 
 TTextStyle Title(double size, TColor fill = kCreamText, TColor outline = kOutline) {
   TTextStyle st;
@@ -50,6 +22,8 @@ TTextStyle Title(double size, TColor fill = kCreamText, TColor outline = kOutlin
 }
 
 void Cottage(cairo_t* cr, double x, double y, double s) {
+  const TColor kCottageWall = Hex(0xf6e2c0);
+  const TColor kLitWindow = Hex(0xffe27a);
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
@@ -85,6 +59,7 @@ void Tree(cairo_t* cr, double x, double y, double s, const TColor& leaves) {
 }
 
 void FlowerBed(cairo_t* cr, int w, int yTop, int yBottom, std::uint32_t seed) {
+  const TColor kPollen{1, 0.8, 0.2};
   TNoise n(seed);
   const std::uint32_t petals[] = {0xffffff, 0xff9ccc, 0xffd83a, 0x9a8cff, 0xff7a5a};
   for (int i = 0; i < 90; ++i) {
@@ -104,6 +79,9 @@ void FlowerBed(cairo_t* cr, int w, int yTop, int yBottom, std::uint32_t seed) {
 
 // Island art shared by the map's islands: a grassy island with a theme prop.
 void DrawIsland(cairo_t* cr, double w, double h, int island) {
+  const TColor kShallows = Hex(0x9ae8ff);
+  const TColor kBeach = Hex(0xf2d9a0);
+  const TColor kMountain = Hex(0x8aa0c8);
   const std::uint32_t grass[6] = {0, 0x7ccf5a, 0x3f9e5a, 0xe8cf8a, 0xf0f6ff, 0xb0705a};
   // Sandy rim and shallow water glow.
   RadialGlow(cr, w / 2, h * 0.58, w * 0.5, WithAlpha(kShallows, 0.6));
@@ -181,6 +159,10 @@ void PaintFlat(TCanvas& c, const TAssetSpec&, TColor colour) {
 
 // Three studio logos on white, each with its own emblem.
 void PaintCompanyLogo(TCanvas& c, const TAssetSpec&, TLogoEmblem emblem) {
+  const TColor kQuill = Hex(0x6aa8e8);  // and the press's name
+  const TColor kLanternLight = Hex(0xffd870);
+  const TColor kLanternHandle{0.48, 0.29, 0.13};
+  const TColor kFlame = Hex(0xff7a2a);
   cairo_t* cr = c.Cr();
   SetColor(cr, kWhite);
   cairo_paint(cr);
@@ -233,10 +215,13 @@ void PaintCompanyLogo(TCanvas& c, const TAssetSpec&, TLogoEmblem emblem) {
 }
 
 void PaintSplashBG(TCanvas& c, const TAssetSpec&) {
+  const TColor kSplashPlaque{1, 0.97, 0.88};
+  const TColor kSplashBand{0.2, 0.1, 0.05};
+  const TColor kVessaryOutline = Hex(0x3a6a2a);
   cairo_t* cr = c.Cr();
-  const TColor sky = Hex(0x7ec8f0), haze = Hex(0xfde8c8), meadow = Hex(0x6ab85a),
-               farMeadow = Hex(0x9ad07a);
-  SkyAndHills(cr, 1366, 768, sky, haze, meadow, farMeadow, 11);
+  const TColor kSplashSky = Hex(0x7ec8f0), kSplashHaze = Hex(0xfde8c8);
+  const TColor kSplashMeadow = Hex(0x6ab85a), kSplashFarMeadow = Hex(0x9ad07a);
+  SkyAndHills(cr, 1366, 768, kSplashSky, kSplashHaze, kSplashMeadow, kSplashFarMeadow, 11);
   Cottage(cr, 980, 520, 1.3);
   Tree(cr, 760, 540, 1.4, kLeafGreen);
   Tree(cr, 1220, 560, 1.2, kDeepLeaf);
@@ -260,6 +245,7 @@ void PaintSplashBG(TCanvas& c, const TAssetSpec&) {
 }
 
 void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
+  const TColor kTable = Hex(0xa8703a);
   cairo_t* cr = c.Cr();
   SkyAndHills(cr, 1366, 768, kSky, kSkyHaze, kMeadow, kFarMeadow, 21);
   Cottage(cr, 820, 560, 1.5);
@@ -280,6 +266,7 @@ void PaintMenuBG(TCanvas& c, const TAssetSpec&) {
 
 // Level backgrounds: one mood per island; the board covers the middle.
 void PaintGameBG(TCanvas& c, const TAssetSpec&, TIsland island) {
+  const TColor kPineTrunk = Hex(0x6a4a2a);
   const int number = island.Number;
   cairo_t* cr = c.Cr();
   struct TMood {
@@ -383,6 +370,14 @@ void PaintGameBG(TCanvas& c, const TAssetSpec&, TIsland island) {
 }
 
 void PaintMapBG(TCanvas& c, const TAssetSpec&) {
+  const TColor kShallowSea{0.45, 0.8, 0.92};
+  const TColor kDeepSea{0.2, 0.5, 0.75};
+  const TColor kWhale = Hex(0x5a7ab8);
+  const TColor kWhaleEye{0.1, 0.1, 0.2};
+  const TColor kReef = Hex(0xb8a890);
+  const TColor kCompassDisc{1, 0.95, 0.8};
+  const TColor kCompassStar = Hex(0xf2d08a);
+  const TColor kMapEdge{0.55, 0.35, 0.16};
   cairo_t* cr = c.Cr();
   cairo_pattern_t* g = cairo_pattern_create_radial(683, 384, 100, 683, 384, 800);
   AddStop(g, 0, kShallowSea);
@@ -485,6 +480,7 @@ void PaintTransDark(TCanvas& c, const TAssetSpec& s) {
 
 // The spinning ring of stars that rims the veil's hole.
 void PaintTransSpin(TCanvas& c, const TAssetSpec& s) {
+  const TColor kPaleStar = Hex(0xfff2c0);
   cairo_t* cr = c.Cr();
   double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
   cairo_arc(cr, cx, cy, 214, 0, 2 * kPi);
@@ -525,6 +521,7 @@ void PaintMapRoom(TCanvas& c, const TAssetSpec& s, TIsland island) {
 }
 
 void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s) {
+  const TColor kStampRed = Hex(0xe0503a);
   cairo_t* cr = c.Cr();
   double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
   StarPath(cr, cx, cy, 52, 42, 16);
@@ -558,6 +555,9 @@ void PaintMapWaves(TCanvas& c, const TAssetSpec& s) {
 
 // Travellers on the map: a sailing boat, a balloon and a little ship.
 void PaintMapTransports(TCanvas& c, const TAssetSpec& s) {
+  const TColor kBalloon = Hex(0xff7a5a);
+  const TColor kHull = Hex(0x9a5a2a);
+  const TColor kMast{0.4, 0.25, 0.1};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     if (p == 1) {
       Ellipse(cr, w / 2, h * 0.35, 24, 28);

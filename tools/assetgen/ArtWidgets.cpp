@@ -9,30 +9,6 @@ namespace assetgen {
 namespace {
 const double kPi = M_PI;
 
-// Colours of one picture each.
-const TColor kDisabledGrey = Hex(0xb8aa98);
-const TColor kButtonText = Hex(0xfffbf0);
-const TColor kDisabledText = Hex(0xe8e2d8);
-const TColor kUnderline{1, 0.95, 0.7};
-const TColor kHoverWash{1, 0.9, 0.5};
-const TColor kBox = Hex(0xf2e4c4);
-const TColor kHoveredBox = Hex(0xfff6dc);
-const TColor kTick{0.2, 0.55, 0.15};
-const TColor kTitleBand{0.85, 0.6, 0.3};
-const TColor kWellFill{0.55, 0.35, 0.15};
-const TColor kWellEdge{0.5, 0.3, 0.12};
-const TColor kCaption = Hex(0x6b3a16);
-const TColor kSelection{1, 0.85, 0.35};
-const TColor kSelectionEnds{1, 0.8, 0.3};
-const TColor kSeparator{0.55, 0.3, 0.1};
-const TColor kGroove{0.25, 0.14, 0.08};
-const TColor kGlassRim{0.3, 0.18, 0.08};
-const TColor kVolumeOff = Hex(0xa8a090);
-const TColor kVolumeOn = Hex(0x6ac84a);
-const TColor kRope{0.5, 0.35, 0.2};
-const TColor kVine{0.35, 0.55, 0.2};
-const TColor kBannerBlue = Hex(0x6a8fd0);
-
 TColor ButtonColor(TButtonStyle style) {
   switch (style) {
     case TButtonStyle::Play:
@@ -48,6 +24,7 @@ TColor ButtonColor(TButtonStyle style) {
 }
 
 TColor Greyed(const TColor& c) {
+  const TColor kDisabledGrey = Hex(0xb8aa98);
   double l = 0.3 * c.R + 0.59 * c.G + 0.11 * c.B;
   return Mix({l, l, l, c.A}, kDisabledGrey, 0.5);
 }
@@ -60,6 +37,8 @@ double FitTextSize(cairo_t* cr, const std::string& text, double maxW, double siz
 
 // Pattern 0 enabled, pattern 1 (where the grid has one) disabled.
 void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style) {
+  const TColor kButtonText = Hex(0xfffbf0);
+  const TColor kDisabledText = Hex(0xe8e2d8);
   const bool play = style == TButtonStyle::Play;
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TColor base = ButtonColor(style);
@@ -87,6 +66,7 @@ void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style) {
 }
 
 void PaintLink(TCanvas& c, const TAssetSpec& s) {
+  const TColor kUnderline{1, 0.95, 0.7};
   cairo_t* cr = c.Cr();
   TTextStyle st;
   st.Size = FitTextSize(cr, s.Label, s.Width() - 8, 17);
@@ -127,6 +107,10 @@ double CheckLabelSize(cairo_t* cr, double h) {
 }  // namespace
 
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
+  const TColor kHoverWash{1, 0.9, 0.5};
+  const TColor kBox = Hex(0xf2e4c4);
+  const TColor kHoveredBox = Hex(0xfff6dc);
+  const TColor kTick{0.2, 0.55, 0.15};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool checked = p >= 2, hover = p % 2 == 1;
     if (hover) {
@@ -177,6 +161,10 @@ void PaintVolumeButton(TCanvas& c, const TAssetSpec& s) {
 
 // Windows: parchment inside a wooden frame, with the wells of their kind.
 void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
+  const TColor kTitleBand{0.85, 0.6, 0.3};
+  const TColor kWellFill{0.55, 0.35, 0.15};
+  const TColor kWellEdge{0.5, 0.3, 0.12};
+  const TColor kCaption = Hex(0x6b3a16);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 4, 4, w - 12, h - 12, 26, 14);
@@ -234,6 +222,8 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
 }
 
 void PaintSelectionBar(TCanvas& c, const TAssetSpec& s) {
+  const TColor kSelection{1, 0.85, 0.35};
+  const TColor kSelectionEnds{1, 0.8, 0.3};
   cairo_t* cr = c.Cr();
   RoundedRect(cr, 2, 2, s.Width() - 4, s.Height() - 4, 14);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
@@ -246,6 +236,7 @@ void PaintSelectionBar(TCanvas& c, const TAssetSpec& s) {
 }
 
 void PaintSeparator(TCanvas& c, const TAssetSpec& s) {
+  const TColor kSeparator{0.55, 0.3, 0.1};
   cairo_t* cr = c.Cr();
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
   AddStop(g, 0, WithAlpha(kSeparator, 0));
@@ -260,6 +251,7 @@ void PaintSeparator(TCanvas& c, const TAssetSpec& s) {
 
 // The loading bar's frame; the fill goes at (22, 22) and its glass at (23, 22).
 void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGroove{0.25, 0.14, 0.08};
   cairo_t* cr = c.Cr();
   WoodFrame(cr, 4, 6, s.Width() - 8, s.Height() - 10, 28, 9);
   RoundedRect(cr, 20, 20, 280, 26, 12);
@@ -284,6 +276,7 @@ void PaintBarFill(TCanvas& c, const TAssetSpec& s, TColor colour) {
 }
 
 void PaintBarGlass(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGlassRim{0.3, 0.18, 0.08};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   RoundedRect(cr, 0.5, 0.5, w - 1, h - 1, h / 2);
@@ -313,6 +306,8 @@ void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s) {
 
 // Upper half: disabled (grey); lower half: enabled (green).
 void PaintVolumeFill(TCanvas& c, const TAssetSpec& s) {
+  const TColor kVolumeOff = Hex(0xa8a090);
+  const TColor kVolumeOn = Hex(0x6ac84a);
   cairo_t* cr = c.Cr();
   double w = s.Width(), hh = s.Height() / 2.0;
   for (int half = 0; half < 2; ++half) {
@@ -326,6 +321,8 @@ void PaintVolumeFill(TCanvas& c, const TAssetSpec& s) {
 
 // The menu panel; buttons sit at (67, 81) for Play and x 86, y 267/331/394/473.
 void PaintMenuPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kRope{0.5, 0.35, 0.2};
+  const TColor kVine{0.35, 0.55, 0.2};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 14, 30, w - 10, h - 20, 34, 14);
@@ -368,6 +365,7 @@ void PaintWelcomePanel(TCanvas& c, const TAssetSpec& s) {
 }
 
 void PaintBanner(TCanvas& c, const TAssetSpec& s) {
+  const TColor kBannerBlue = Hex(0x6a8fd0);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   RoundedRect(cr, 2, 2, w - 4, h - 4, h / 2 - 2);

@@ -254,10 +254,10 @@ void AddEffects(TBuilder& b) {
   b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
   b.Add("PinkButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0xff8fc8)), Done);
   b.Add("BlueButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0x7cc4ff)), Done);
-  const TColor diamondWings[3] = {Hex(0xbff4ff), Hex(0xffe6a0), Hex(0xf0c8ff)};
+  const TColor kDiamondWings[3] = {Hex(0xbff4ff), Hex(0xffe6a0), Hex(0xf0c8ff)};
   for (int i = 1; i <= 3; ++i)
     b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40,
-          With(PaintButterfly, diamondWings[i - 1]), Done);
+          With(PaintButterfly, kDiamondWings[i - 1]), Done);
   b.Add("FeatherFlower", "", Png, 48, 48, With(PaintSparkles, TSparkle::FeatherFlower), Done);
   b.Add("EffectShinyDots", "", Png, 64, 64, With(PaintSparkles, TSparkle::ShinyDots), Done);
   b.Add("BookEffectShine", "", Png, 400, 300, With(PaintGlow, Hex(0xfff0c0)), Done);
