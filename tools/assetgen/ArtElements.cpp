@@ -18,6 +18,7 @@ void Shade(cairo_t* cr, const TColor& c, double x0, double y0, double x1, double
 }
 
 void Leaf(cairo_t* cr, double x, double y, double len, double angle, const TColor& c) {
+  const TColor kLeafVein{0.1, 0.3, 0.05};
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_rotate(cr, angle);
@@ -28,7 +29,7 @@ void Leaf(cairo_t* cr, double x, double y, double len, double angle, const TColo
   Shade(cr, c, 0, -len * 0.4, len, len * 0.4);
   cairo_move_to(cr, len * 0.1, 0);
   cairo_line_to(cr, len * 0.85, 0);
-  cairo_set_source_rgba(cr, 0.1, 0.3, 0.05, 0.5);
+  SetColor(cr, WithAlpha(kLeafVein, 0.5));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   cairo_restore(cr);
@@ -37,7 +38,7 @@ void Leaf(cairo_t* cr, double x, double y, double len, double angle, const TColo
 void Stem(cairo_t* cr, double x0, double y0, double x1, double y1, double curve) {
   cairo_move_to(cr, x0, y0);
   cairo_curve_to(cr, x0 + curve, (y0 + y1) / 2, x1, (y0 + y1) / 2, x1, y1);
-  cairo_set_source_rgb(cr, 0.42, 0.27, 0.12);
+  SetColor(cr, kStem);
   cairo_set_line_width(cr, 3);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
@@ -46,13 +47,15 @@ void Stem(cairo_t* cr, double x0, double y0, double x1, double y1, double curve)
 void GroundShadow(cairo_t* cr, double cx, double cy, double rx) {
   cairo_save(cr);
   Ellipse(cr, cx, cy, rx, rx * 0.22);
-  cairo_set_source_rgba(cr, 0.15, 0.08, 0.02, 0.22);
+  SetColor(cr, WithAlpha(kGroundShadow, 0.22));
   cairo_fill(cr);
   cairo_restore(cr);
 }
 
 void DrawBanana(cairo_t* cr) {
-  TColor c = Hex(0xffd83a);
+  const TColor kBananaTip{0.45, 0.3, 0.1};
+  const TColor kBananaRidge{0.75, 0.55, 0.05};
+  TColor c = kBanana;
   GroundShadow(cr, 26, 45, 17);
   cairo_move_to(cr, 7, 13);
   cairo_curve_to(cr, 6, 36, 24, 46, 45, 37);
@@ -62,20 +65,22 @@ void DrawBanana(cairo_t* cr) {
   Shade(cr, c, 8, 12, 46, 42);
   // Tips.
   cairo_arc(cr, 11.5, 12.5, 3, 0, 2 * kPi);
-  cairo_set_source_rgb(cr, 0.45, 0.3, 0.1);
+  SetColor(cr, kBananaTip);
   cairo_fill(cr);
   cairo_arc(cr, 45, 33.5, 2, 0, 2 * kPi);
   cairo_fill(cr);
   // Ridge line.
   cairo_move_to(cr, 13, 18);
   cairo_curve_to(cr, 15, 30, 26, 37, 40, 35);
-  cairo_set_source_rgba(cr, 0.75, 0.55, 0.05, 0.6);
+  SetColor(cr, WithAlpha(kBananaRidge, 0.6));
   cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
 }
 
 void DrawStrawberry(cairo_t* cr) {
-  TColor c = Hex(0xee3344);
+  const TColor kSeed{1, 0.92, 0.45};
+  const TColor kCrownLeaf = Hex(0x3fae3a);
+  TColor c = kStrawberry;
   GroundShadow(cr, 26, 46, 13);
   cairo_move_to(cr, 26, 46);
   cairo_curve_to(cr, 14, 38, 7, 26, 10, 18);
@@ -89,18 +94,18 @@ void DrawStrawberry(cairo_t* cr) {
                              {26, 35}, {16, 28}, {36, 28}, {22, 38}, {30, 38}};
   for (auto& sd : seeds) {
     Ellipse(cr, sd[0], sd[1], 1.2, 1.8);
-    cairo_set_source_rgb(cr, 1, 0.92, 0.45);
+    SetColor(cr, kSeed);
     cairo_fill(cr);
   }
   // Crown.
-  TColor g = Hex(0x3fae3a);
+  TColor g = kCrownLeaf;
   StarPath(cr, 26, 13, 10, 4, 5, -90);
   Shade(cr, g, 16, 4, 36, 20);
   Stem(cr, 26, 11, 27, 4, 2);
 }
 
 void DrawApple(cairo_t* cr) {
-  TColor c = Hex(0x8ed14a);
+  TColor c = kApple;
   GroundShadow(cr, 26, 46, 16);
   cairo_move_to(cr, 26, 16);
   cairo_curve_to(cr, 34, 10, 46, 14, 45, 27);
@@ -111,16 +116,16 @@ void DrawApple(cairo_t* cr) {
   cairo_close_path(cr);
   Shade(cr, c, 7, 12, 45, 46);
   Stem(cr, 26, 17, 28, 6, -3);
-  Leaf(cr, 28, 9, 13, -0.5, Hex(0x3f9e2f));
+  Leaf(cr, 28, 9, 13, -0.5, kStemLeaf);
 }
 
 void DrawGrape(cairo_t* cr) {
-  TColor c = Hex(0x9055d0);
+  TColor c = kGrape;
   GroundShadow(cr, 26, 47, 10);
   const double berries[][2] = {{16, 17}, {26, 16}, {36, 17}, {21, 25}, {31, 25},
                                {16, 33}, {36, 33}, {26, 33}, {21, 41}, {31, 41}};
   Stem(cr, 26, 12, 28, 4, 3);
-  Leaf(cr, 27, 9, 11, -2.6, Hex(0x4da83a));
+  Leaf(cr, 27, 9, 11, -2.6, kYoungLeaf);
   for (auto& b : berries) {
     cairo_arc(cr, b[0], b[1], 6.2, 0, 2 * kPi);
     Shade(cr, c, b[0] - 6, b[1] - 6, b[0] + 6, b[1] + 6);
@@ -128,7 +133,9 @@ void DrawGrape(cairo_t* cr) {
 }
 
 void DrawOrange(cairo_t* cr) {
-  TColor c = Hex(0xff9a22);
+  const TColor kPeelPore{0.75, 0.4, 0.0};
+  const TColor kNavel{0.35, 0.45, 0.1};
+  TColor c = kOrange;
   GroundShadow(cr, 26, 46, 16);
   cairo_arc(cr, 26, 27, 18, 0, 2 * kPi);
   Shade(cr, c, 8, 9, 44, 45);
@@ -136,17 +143,18 @@ void DrawOrange(cairo_t* cr) {
   for (int i = 0; i < 26; ++i) {
     double a = n.Range(0, 2 * kPi), d = n.Range(4, 15);
     cairo_arc(cr, 26 + std::cos(a) * d, 27 + std::sin(a) * d, 0.8, 0, 2 * kPi);
-    cairo_set_source_rgba(cr, 0.75, 0.4, 0.0, 0.35);
+    SetColor(cr, WithAlpha(kPeelPore, 0.35));
     cairo_fill(cr);
   }
-  Leaf(cr, 26, 10, 12, -0.35, Hex(0x3f9e2f));
+  Leaf(cr, 26, 10, 12, -0.35, kStemLeaf);
   cairo_arc(cr, 25, 10, 2, 0, 2 * kPi);
-  cairo_set_source_rgb(cr, 0.35, 0.45, 0.1);
+  SetColor(cr, kNavel);
   cairo_fill(cr);
 }
 
 void DrawPlum(cairo_t* cr) {
-  TColor c = Hex(0x3f6fe0);
+  const TColor kPlumCrease{0.1, 0.15, 0.45};
+  TColor c = kPlum;
   GroundShadow(cr, 26, 46, 14);
   cairo_save(cr);
   cairo_translate(cr, 26, 28);
@@ -160,7 +168,7 @@ void DrawPlum(cairo_t* cr) {
   Shade(cr, c, -16, -18, 16, 20);
   cairo_move_to(cr, 0, -16);
   cairo_curve_to(cr, 5, -6, 5, 6, 1, 17);
-  cairo_set_source_rgba(cr, 0.1, 0.15, 0.45, 0.6);
+  SetColor(cr, WithAlpha(kPlumCrease, 0.6));
   cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
   cairo_restore(cr);
@@ -168,16 +176,17 @@ void DrawPlum(cairo_t* cr) {
 }
 
 void DrawCherry(cairo_t* cr) {
-  TColor c = Hex(0xf0508c);
+  const TColor kCherryStalk{0.35, 0.5, 0.15};
+  TColor c = kCherry;
   GroundShadow(cr, 26, 46, 17);
   cairo_move_to(cr, 16, 34);
   cairo_curve_to(cr, 17, 22, 24, 12, 30, 6);
   cairo_move_to(cr, 36, 36);
   cairo_curve_to(cr, 35, 24, 33, 14, 30, 6);
-  cairo_set_source_rgb(cr, 0.35, 0.5, 0.15);
+  SetColor(cr, kCherryStalk);
   cairo_set_line_width(cr, 2.4);
   cairo_stroke(cr);
-  Leaf(cr, 30, 7, 12, -0.2, Hex(0x4da83a));
+  Leaf(cr, 30, 7, 12, -0.2, kYoungLeaf);
   cairo_arc(cr, 15, 36, 9.5, 0, 2 * kPi);
   Shade(cr, c, 5, 26, 25, 46);
   cairo_arc(cr, 36, 37, 9.5, 0, 2 * kPi);
@@ -185,7 +194,8 @@ void DrawCherry(cairo_t* cr) {
 }
 
 void DrawGuava(cairo_t* cr) {
-  TColor c = Hex(0x2fbfa0);
+  const TColor kGuavaBlush = Hex(0xff7a90);
+  TColor c = kGuava;
   GroundShadow(cr, 26, 47, 15);
   cairo_move_to(cr, 26, 8);
   cairo_curve_to(cr, 33, 8, 33, 18, 36, 22);
@@ -194,32 +204,34 @@ void DrawGuava(cairo_t* cr) {
   cairo_curve_to(cr, 19, 18, 19, 8, 26, 8);
   cairo_close_path(cr);
   Shade(cr, c, 9, 8, 43, 46);
-  RadialGlow(cr, 32, 36, 10, Hex(0xff7a90, 0.85));
+  RadialGlow(cr, 32, 36, 10, WithAlpha(kGuavaBlush, 0.85));
   Stem(cr, 26, 9, 25, 4, 1);
-  Leaf(cr, 26, 7, 11, -0.4, Hex(0x3f9e2f));
+  Leaf(cr, 26, 7, 11, -0.4, kStemLeaf);
 }
 
 void DrawAcorn(cairo_t* cr) {
+  const TColor kAcornCap = Hex(0x8a5a2a);
+  const TColor kCapLines{0.3, 0.18, 0.05};
   GroundShadow(cr, 26, 47, 12);
   Ellipse(cr, 26, 31, 12, 15);
-  Shade(cr, Hex(0xd49a5a), 14, 16, 38, 46);
+  Shade(cr, kAcorn, 14, 16, 38, 46);
   cairo_move_to(cr, 11, 24);
   cairo_curve_to(cr, 11, 12, 41, 12, 41, 24);
   cairo_curve_to(cr, 34, 27, 18, 27, 11, 24);
   cairo_close_path(cr);
-  Shade(cr, Hex(0x8a5a2a), 11, 13, 41, 27);
+  Shade(cr, kAcornCap, 11, 13, 41, 27);
   for (int i = 0; i < 5; ++i) {
     cairo_move_to(cr, 15 + i * 5.5, 17);
     cairo_line_to(cr, 13 + i * 5.5, 24);
   }
-  cairo_set_source_rgba(cr, 0.3, 0.18, 0.05, 0.5);
+  SetColor(cr, WithAlpha(kCapLines, 0.5));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
   Stem(cr, 26, 15, 27, 7, 2);
 }
 
 void DrawCrystal(cairo_t* cr) {
-  TColor c = Hex(0xa8dcff);
+  TColor c = kCrystal;
   GroundShadow(cr, 26, 47, 13);
   cairo_move_to(cr, 26, 6);
   cairo_line_to(cr, 41, 17);
@@ -234,14 +246,14 @@ void DrawCrystal(cairo_t* cr) {
   cairo_line_to(cr, 41, 17);
   cairo_move_to(cr, 26, 22);
   cairo_line_to(cr, 26, 46);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.7);
+  SetColor(cr, WithAlpha(kWhite, 0.7));
   cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
-  Sparkle(cr, 19, 15, 5, Hex(0xffffff));
+  Sparkle(cr, 19, 15, 5, kWhite);
 }
 
 void DrawClover(cairo_t* cr) {
-  TColor c = Hex(0x1f9a56);
+  TColor c = kClover;
   GroundShadow(cr, 26, 47, 13);
   Stem(cr, 26, 27, 32, 46, 4);
   for (int i = 0; i < 4; ++i) {
@@ -261,7 +273,8 @@ void DrawClover(cairo_t* cr) {
 }
 
 void DrawShell(cairo_t* cr) {
-  TColor c = Hex(0xffb08a);
+  const TColor kShellRibs{0.7, 0.35, 0.25};
+  TColor c = kShell;
   GroundShadow(cr, 26, 47, 15);
   cairo_move_to(cr, 26, 44);
   cairo_line_to(cr, 9, 24);
@@ -272,7 +285,7 @@ void DrawShell(cairo_t* cr) {
     cairo_move_to(cr, 26, 42);
     cairo_line_to(cr, 26 + i * 5.2, 14 + std::abs(i) * 1.2);
   }
-  cairo_set_source_rgba(cr, 0.7, 0.35, 0.25, 0.55);
+  SetColor(cr, WithAlpha(kShellRibs, 0.55));
   cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
   RoundedRect(cr, 20, 40, 12, 6, 2);
@@ -280,28 +293,29 @@ void DrawShell(cairo_t* cr) {
 }
 
 void DrawDaisy(cairo_t* cr) {
+  const TColor kDaisyHeart = Hex(0xffc21e);
   GroundShadow(cr, 26, 47, 14);
   for (int i = 0; i < 10; ++i) {
     cairo_save(cr);
     cairo_translate(cr, 26, 26);
     cairo_rotate(cr, i * kPi / 5);
     Ellipse(cr, 0, -12, 4.6, 9);
-    Shade(cr, Hex(0xfdfcf4), -5, -21, 5, -3);
+    Shade(cr, kDaisy, -5, -21, 5, -3);
     cairo_restore(cr);
   }
   cairo_arc(cr, 26, 26, 7.5, 0, 2 * kPi);
-  Shade(cr, Hex(0xffc21e), 18, 18, 34, 34);
+  Shade(cr, kDaisyHeart, 18, 18, 34, 34);
 }
 
 void DrawTulip(cairo_t* cr) {
-  TColor c = Hex(0xe8306a);
+  TColor c = kTulip;
   GroundShadow(cr, 26, 47, 12);
   cairo_move_to(cr, 26, 30);
   cairo_line_to(cr, 26, 46);
-  cairo_set_source_rgb(cr, 0.25, 0.55, 0.15);
+  SetColor(cr, kGreenStem);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  Leaf(cr, 26, 44, 15, -1.0, Hex(0x3f9e2f));
+  Leaf(cr, 26, 44, 15, -1.0, kStemLeaf);
   cairo_move_to(cr, 13, 12);
   cairo_line_to(cr, 19.5, 18);
   cairo_line_to(cr, 26, 8);
@@ -314,11 +328,11 @@ void DrawTulip(cairo_t* cr) {
 }
 
 void DrawBluebell(cairo_t* cr) {
-  TColor c = Hex(0x6a6cff);
+  TColor c = kBluebell;
   GroundShadow(cr, 26, 47, 14);
   cairo_move_to(cr, 10, 46);
   cairo_curve_to(cr, 10, 20, 30, 6, 44, 10);
-  cairo_set_source_rgb(cr, 0.25, 0.55, 0.15);
+  SetColor(cr, kGreenStem);
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
   const double bells[][2] = {{18, 24}, {31, 15}, {40, 24}};
@@ -338,7 +352,8 @@ void DrawBluebell(cairo_t* cr) {
 }
 
 void DrawBlossom(cairo_t* cr) {
-  TColor c = Hex(0xff9ccc);
+  const TColor kBlossomHeart = Hex(0xfff4a0);
+  TColor c = kBlossom;
   GroundShadow(cr, 26, 47, 15);
   for (int i = 0; i < 5; ++i) {
     cairo_save(cr);
@@ -355,11 +370,12 @@ void DrawBlossom(cairo_t* cr) {
     cairo_restore(cr);
   }
   cairo_arc(cr, 26, 26, 4.5, 0, 2 * kPi);
-  Shade(cr, Hex(0xfff4a0), 21, 21, 31, 31);
+  Shade(cr, kBlossomHeart, 21, 21, 31, 31);
 }
 
 void DrawPotionRound(cairo_t* cr) {
-  TColor glass = Hex(0xe8f6ff, 0.9), liquid = Hex(0xff4fa8);
+  const TColor kPinkGlint = Hex(0xffe0f0);
+  TColor glass = kGlass, liquid = kPinkPotion;
   GroundShadow(cr, 26, 47, 15);
   cairo_arc(cr, 26, 31, 15, 0, 2 * kPi);
   cairo_rectangle(cr, 21, 8, 10, 12);
@@ -371,13 +387,15 @@ void DrawPotionRound(cairo_t* cr) {
   Shade(cr, liquid, 13, 27, 39, 44);
   cairo_restore(cr);
   RoundedRect(cr, 20, 4, 12, 7, 2);
-  Shade(cr, Hex(0xb07a42), 20, 4, 32, 11);
-  Sparkle(cr, 20, 25, 4, Hex(0xffffff));
-  Sparkle(cr, 31, 36, 3, Hex(0xffe0f0));
+  Shade(cr, kCork, 20, 4, 32, 11);
+  Sparkle(cr, 20, 25, 4, kWhite);
+  Sparkle(cr, 31, 36, 3, kPinkGlint);
 }
 
 void DrawPotionTall(cairo_t* cr) {
-  TColor glass = Hex(0xe8f6ff, 0.9), liquid = Hex(0xffb830);
+  const TColor kPotionStar{1, 1, 0.9};
+  const TColor kPurpleCork = Hex(0x8a5aa8);
+  TColor glass = kGlass, liquid = kGoldPotion;
   GroundShadow(cr, 26, 47, 12);
   cairo_move_to(cr, 22, 6);
   cairo_line_to(cr, 30, 6);
@@ -392,15 +410,16 @@ void DrawPotionTall(cairo_t* cr) {
   cairo_rectangle(cr, 17, 26, 18, 16);
   Shade(cr, liquid, 17, 26, 35, 42);
   StarPath(cr, 26, 34, 6, 2.6, 5);
-  cairo_set_source_rgb(cr, 1, 1, 0.9);
+  SetColor(cr, kPotionStar);
   cairo_fill(cr);
   RoundedRect(cr, 21, 2, 10, 6, 2);
-  Shade(cr, Hex(0x8a5aa8), 21, 2, 31, 8);
+  Shade(cr, kPurpleCork, 21, 2, 31, 8);
 }
 
 void DrawSpiderIcon(cairo_t* cr) {
+  const TColor kSpiderLegs{0.2, 0.12, 0.22};
   GroundShadow(cr, 26, 46, 14);
-  cairo_set_source_rgb(cr, 0.2, 0.12, 0.22);
+  SetColor(cr, kSpiderLegs);
   cairo_set_line_width(cr, 2.6);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   for (int side = -1; side <= 1; side += 2)
@@ -412,15 +431,15 @@ void DrawSpiderIcon(cairo_t* cr) {
     }
   cairo_stroke(cr);
   Ellipse(cr, 26, 32, 12, 11);
-  Shade(cr, Hex(0x5a3a78), 14, 21, 38, 43);
+  Shade(cr, kSpiderBody, 14, 21, 38, 43);
   cairo_arc(cr, 26, 18, 8, 0, 2 * kPi);
-  Shade(cr, Hex(0x6a4a8a), 18, 10, 34, 26);
+  Shade(cr, kSpiderHead, 18, 10, 34, 26);
   for (int e = -1; e <= 1; e += 2) {
     cairo_arc(cr, 26 + e * 3.5, 17, 2.6, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 1, 1, 1);
+    SetColor(cr, kWhite);
     cairo_fill(cr);
     cairo_arc(cr, 26 + e * 3.5, 17.5, 1.3, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 0, 0, 0);
+    SetColor(cr, kBlack);
     cairo_fill(cr);
   }
 }
@@ -428,7 +447,10 @@ void DrawSpiderIcon(cairo_t* cr) {
 // A gold tile token: level 1 a single plate, level 2 a double plate; upgraded tiles
 // are rose gold with a gem.
 void DrawGoldToken(cairo_t* cr, int level, bool upgraded) {
-  TColor c = upgraded ? Hex(0xf2a08a) : Hex(0xf4c23a);
+  const TColor kTokenGold = Hex(0xf4c23a);
+  const TColor kRoseGold = Hex(0xf2a08a);
+  const TColor kGem = Hex(0xb8f0ff);
+  TColor c = upgraded ? kRoseGold : kTokenGold;
   GroundShadow(cr, 26, 46, 16);
   if (level == 2) {
     RoundedRect(cr, 12, 12, 32, 32, 7);
@@ -437,14 +459,14 @@ void DrawGoldToken(cairo_t* cr, int level, bool upgraded) {
   RoundedRect(cr, 8, 8, 32, 32, 7);
   Shade(cr, c, 8, 8, 40, 40);
   RoundedRect(cr, 13, 13, 22, 22, 4);
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+  SetColor(cr, WithAlpha(kWhite, 0.35));
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
   if (upgraded) {
     StarPath(cr, 24, 24, 7, 3, 4, -90);
-    Shade(cr, Hex(0xb8f0ff), 17, 17, 31, 31);
+    Shade(cr, kGem, 17, 17, 31, 31);
   } else {
-    Sparkle(cr, 18, 17, 5, Hex(0xffffff));
+    Sparkle(cr, 18, 17, 5, kWhite);
   }
 }
 
@@ -480,11 +502,11 @@ void DrawElement(cairo_t* cr, int code, double size) {
 
 // The main colour of an element (used for flashes, bubbles and effects).
 TColor ElementColor(int code) {
-  static const std::uint32_t colours[ecPotion2 + 1] = {
-      0xffffff, 0xffd83a, 0xee3344, 0x8ed14a, 0x9055d0, 0xff9a22, 0x3f6fe0,
-      0xf0508c, 0x2fbfa0, 0xd49a5a, 0xa8dcff, 0x1f9a56, 0xffb08a, 0xfdfcf4,
-      0xe8306a, 0x6a6cff, 0xff9ccc, 0xff4fa8, 0xffb830};
-  return Hex(colours[(code >= 0 && code <= ecPotion2) ? code : ecUniBubble]);
+  static const TColor colours[ecPotion2 + 1] = {
+      kWhite,  kBanana,   kStrawberry, kApple,      kGrape,     kOrange, kPlum,
+      kCherry, kGuava,    kAcorn,      kCrystal,    kClover,    kShell,  kDaisy,
+      kTulip,  kBluebell, kBlossom,    kPinkPotion, kGoldPotion};
+  return colours[(code >= 0 && code <= ecPotion2) ? code : ecUniBubble];
 }
 
 // A gathering slot's icon (potions, fruits, flowers, spider, gold tiles) in a size box.
@@ -521,9 +543,9 @@ void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
     double cx = w / 2, cy = h / 2, r = w / 2 - 3;
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
     cairo_pattern_t* g = cairo_pattern_create_radial(cx - 6, cy - 6, 2, cx, cy, r);
-    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.35);
-    cairo_pattern_add_color_stop_rgba(g, 0.7, col.R, col.G, col.B, 0.25);
-    cairo_pattern_add_color_stop_rgba(g, 1, col.R, col.G, col.B, 0.75);
+    AddStop(g, 0, WithAlpha(kWhite, 0.35));
+    AddStop(g, 0.7, WithAlpha(col, 0.25));
+    AddStop(g, 1, WithAlpha(col, 0.75));
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
@@ -532,11 +554,11 @@ void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
     DrawElement(cr, p + 1, w * 0.6);
     cairo_restore(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+    SetColor(cr, WithAlpha(kWhite, 0.9));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     Ellipse(cr, cx - r * 0.4, cy - r * 0.45, r * 0.28, r * 0.16);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
+    SetColor(cr, WithAlpha(kWhite, 0.85));
     cairo_fill(cr);
   });
 }
@@ -544,7 +566,7 @@ void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
 // ElementGather (still) and PulsingElements (glowing): the slots in slot order.
 void PaintGatherSlots(TCanvas& c, const TAssetSpec& s, TSlotGlow glow) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
-    if (glow == TSlotGlow::Pulsing) RadialGlow(cr, w / 2, w / 2, w / 2, Hex(0xfff2a0, 0.8));
+    if (glow == TSlotGlow::Pulsing) RadialGlow(cr, w / 2, w / 2, w / 2, WithAlpha(kGlow, 0.8));
     DrawSlotIcon(cr, static_cast<TIndividualElementKind>(p), w);
   });
 }
@@ -577,8 +599,9 @@ void PaintElementIcons(TCanvas& c, const TAssetSpec& s) {
 }
 
 void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
+  const TColor kDiamondGlow = Hex(0xfff0c0);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    RadialGlow(cr, w / 2, h / 2, w / 2, Hex(0xfff0c0, 0.5));
+    RadialGlow(cr, w / 2, h / 2, w / 2, WithAlpha(kDiamondGlow, 0.5));
     cairo_translate(cr, (w - h) / 2, 0);
     DrawElement(cr, ecPotion1 + p, h);
   });
@@ -588,17 +611,20 @@ void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s) {
 
 // Frame 0 and frame 1 (a decorated variant) of the tile under every board cell.
 void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s) {
+  const TColor kTile = Hex(0xf6e6c4);
+  const TColor kDecoratedTile = Hex(0xeed3a0);
+  const TColor kTileEdge{0.55, 0.38, 0.2};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RoundedRect(cr, 3, 3, w - 6, h - 6, 7);
-    TColor base = p == 0 ? Hex(0xf6e6c4, 0.85) : Hex(0xeed3a0, 0.85);
+    TColor base = p == 0 ? WithAlpha(kTile, 0.85) : WithAlpha(kDecoratedTile, 0.85);
     VerticalGradient(cr, 3, h - 3, Lighter(base, 0.25), Darker(base, 0.06));
     cairo_fill_preserve(cr);
-    cairo_set_source_rgba(cr, 0.55, 0.38, 0.2, 0.45);
+    SetColor(cr, WithAlpha(kTileEdge, 0.45));
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
     if (p == 1) {
       StarPath(cr, w / 2, h / 2, 7, 3, 4, -90);
-      cairo_set_source_rgba(cr, 1, 1, 1, 0.5);
+      SetColor(cr, WithAlpha(kWhite, 0.5));
       cairo_fill(cr);
     }
   });
@@ -606,20 +632,22 @@ void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s) {
 
 // Gold tiles under elements: level 1, level 2, upgraded level 1, upgraded level 2.
 void PaintBrownTile(TCanvas& c, const TAssetSpec& s) {
+  const TColor kRoseTile = Hex(0xf0a890);
+  const TColor kTileInner{0.6, 0.35, 0.05};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool upgraded = p >= 2;
     int level = p % 2 + 1;
-    TColor col = upgraded ? Hex(0xf0a890) : Hex(0xf2c050);
+    TColor col = upgraded ? kRoseTile : kGold;
     RoundedRect(cr, 2, 2, w - 4, h - 4, 6);
     FillGlossy(cr, 0, 0, w, h, col, 2);
     double inset = level == 2 ? 6 : 9;
     RoundedRect(cr, inset, inset, w - 2 * inset, h - 2 * inset, 4);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+    SetColor(cr, WithAlpha(kWhite, 0.45));
     cairo_set_line_width(cr, level == 2 ? 3 : 1.5);
     cairo_stroke(cr);
     if (level == 2) {
       RoundedRect(cr, 12, 12, w - 24, h - 24, 3);
-      cairo_set_source_rgba(cr, 0.6, 0.35, 0.05, 0.35);
+      SetColor(cr, WithAlpha(kTileInner, 0.35));
       cairo_set_line_width(cr, 1.5);
       cairo_stroke(cr);
     }
@@ -628,12 +656,15 @@ void PaintBrownTile(TCanvas& c, const TAssetSpec& s) {
 
 // Selection frame: 0 a valid target (warm gold), 1 not valid (soft red with a cross).
 void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
+  const TColor kValidTarget = Hex(0xffe04a);
+  const TColor kInvalidTarget = Hex(0xff5a4a);
+  const TColor kSelectionFrame{0.35, 0.2, 0.05};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    TColor col = p == 0 ? Hex(0xffe04a) : Hex(0xff5a4a);
+    TColor col = p == 0 ? kValidTarget : kInvalidTarget;
     RoundedRect(cr, 3, 3, w - 6, h - 6, 9);
-    cairo_set_source_rgba(cr, col.R, col.G, col.B, 0.25);
+    SetColor(cr, WithAlpha(col, 0.25));
     cairo_fill_preserve(cr);
-    cairo_set_source_rgba(cr, 0.35, 0.2, 0.05, 0.8);
+    SetColor(cr, WithAlpha(kSelectionFrame, 0.8));
     cairo_set_line_width(cr, 5);
     cairo_stroke_preserve(cr);
     SetColor(cr, col);
@@ -641,14 +672,14 @@ void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
     cairo_stroke(cr);
     for (int i = 0; i < 4; ++i) {
       double cx = i % 2 ? w - 6 : 6, cy = i / 2 ? h - 6 : 6;
-      Sparkle(cr, cx, cy, 5, Hex(0xffffff));
+      Sparkle(cr, cx, cy, 5, kWhite);
     }
     if (p == 1) {
       cairo_move_to(cr, w - 16, 10);
       cairo_line_to(cr, w - 8, 18);
       cairo_move_to(cr, w - 8, 10);
       cairo_line_to(cr, w - 16, 18);
-      SetColor(cr, Hex(0xffffff));
+      SetColor(cr, kWhite);
       cairo_set_line_width(cr, 2.5);
       cairo_stroke(cr);
     }
@@ -659,11 +690,16 @@ void PaintTileSelection(TCanvas& c, const TAssetSpec& s) {
 // tile) with a warm rim around its own silhouette and a golden wash over it, so the
 // marked pieces stand out from their unmarked neighbours of the same kind.
 void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
+  const TColor kHighlightCore{1, 0.95, 0.7};
+  const TColor kHighlightRim{1, 0.75, 0.3};
+  const TColor kOuterRim{1, 0.6, 0.05};
+  const TColor kInnerRim{1, 0.72, 0.12};
+  const TColor kHighlightWash{1, 0.98, 0.85};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     RoundedRect(cr, 2, 2, w - 4, h - 4, 10);
     cairo_pattern_t* g = cairo_pattern_create_radial(w / 2, h / 2, 4, w / 2, h / 2, w / 2);
-    cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.95, 0.7, 0);
-    cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.75, 0.3, 0.75);
+    AddStop(g, 0, WithAlpha(kHighlightCore, 0));
+    AddStop(g, 1, WithAlpha(kHighlightRim, 0.75));
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
@@ -678,16 +714,16 @@ void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
       for (int k = 0; k < 16; ++k) {
         cairo_save(cr);
         cairo_translate(cr, r * std::cos(k * kPi / 8), r * std::sin(k * kPi / 8));
-        cairo_set_source_rgba(cr, 1, r > 3 ? 0.6 : 0.72, r > 3 ? 0.05 : 0.12, r > 3 ? 0.7 : 1.0);
+        SetColor(cr, r > 3 ? WithAlpha(kOuterRim, 0.7) : kInnerRim);
         cairo_mask(cr, shape);
         cairo_restore(cr);
       }
     cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-    cairo_set_source_rgba(cr, 0, 0, 0, 1);
+    SetColor(cr, kBlack);
     cairo_mask(cr, shape);
     cairo_pop_group_to_source(cr);
     cairo_paint(cr);
-    cairo_set_source_rgba(cr, 1, 0.98, 0.85, 0.3);
+    SetColor(cr, WithAlpha(kHighlightWash, 0.3));
     cairo_mask(cr, shape);
     cairo_pattern_destroy(shape);
   });
@@ -695,10 +731,11 @@ void PaintToolHighlight(TCanvas& c, const TAssetSpec& s) {
 
 // Hint: a warm lamp glow in two breathing sizes.
 void PaintHintLamp(TCanvas& c, const TAssetSpec& s) {
+  const TColor kLampFrame{1, 0.9, 0.4};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    RadialGlow(cr, w / 2, h / 2, w / 2 - (p ? 0 : 4), Hex(0xfff2a0, 0.85));
+    RadialGlow(cr, w / 2, h / 2, w / 2 - (p ? 0 : 4), WithAlpha(kGlow, 0.85));
     RoundedRect(cr, 4, 4, w - 8, h - 8, 9);
-    cairo_set_source_rgba(cr, 1, 0.9, 0.4, 0.9);
+    SetColor(cr, WithAlpha(kLampFrame, 0.9));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   });
@@ -707,13 +744,18 @@ void PaintHintLamp(TCanvas& c, const TAssetSpec& s) {
 // Chain lock: pattern 0 the chain, 1-4 breaking, 5 the second chain of a level-2
 // lock, 6-9 its pieces scattering.
 void PaintChainLock(TCanvas& c, const TAssetSpec& s) {
+  const TColor kChainShadow{0.2, 0.2, 0.25};
+  const TColor kIronChain = Hex(0xc8ccd8);
+  const TColor kBrassChain = Hex(0xd8b060);
+  const TColor kPadlock = Hex(0xe0b040);
+  const TColor kShackle{0.4, 0.4, 0.45};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     auto link = [&](double x, double y, double angle, const TColor& col) {
       cairo_save(cr);
       cairo_translate(cr, x, y);
       cairo_rotate(cr, angle);
       RoundedRect(cr, -7, -4, 14, 8, 4);
-      cairo_set_source_rgba(cr, 0.2, 0.2, 0.25, 0.9);
+      SetColor(cr, WithAlpha(kChainShadow, 0.9));
       cairo_set_line_width(cr, 4.5);
       cairo_stroke_preserve(cr);
       SetColor(cr, col);
@@ -723,7 +765,7 @@ void PaintChainLock(TCanvas& c, const TAssetSpec& s) {
     };
     bool second = p >= 5;
     int stage = p % 5;  // 0 whole, 1..4 breaking apart
-    TColor col = second ? Hex(0xd8b060) : Hex(0xc8ccd8);
+    TColor col = second ? kBrassChain : kIronChain;
     double spread = stage * 5.0;
     double alpha = 1.0 - stage * 0.2;
     cairo_push_group(cr);
@@ -738,9 +780,9 @@ void PaintChainLock(TCanvas& c, const TAssetSpec& s) {
     if (!second && stage == 0) {
       // Padlock in the middle.
       RoundedRect(cr, w / 2 - 8, h / 2 - 4, 16, 13, 3);
-      FillGlossy(cr, w / 2 - 8, h / 2 - 4, w / 2 + 8, h / 2 + 9, Hex(0xe0b040), 1.5);
+      FillGlossy(cr, w / 2 - 8, h / 2 - 4, w / 2 + 8, h / 2 + 9, kPadlock, 1.5);
       cairo_arc(cr, w / 2, h / 2 - 4, 5, kPi, 2 * kPi);
-      cairo_set_source_rgb(cr, 0.4, 0.4, 0.45);
+      SetColor(cr, kShackle);
       cairo_set_line_width(cr, 2.5);
       cairo_stroke(cr);
     }
@@ -755,7 +797,7 @@ void PaintWeb(TCanvas& c, const TAssetSpec& s) {
     double cx = w / 2, cy = h / 2, r = w / 2 - 2;
     double alpha = 1.0 - p * 0.17;
     cairo_set_line_width(cr, 1.3);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.85 * alpha);
+    SetColor(cr, WithAlpha(kWhite, 0.85 * alpha));
     for (int i = 0; i < 8; ++i) {
       if (p > 0 && (i * 3 + p) % 4 == 0) continue;
       double a = i * kPi / 4 + 0.2;
@@ -785,16 +827,19 @@ namespace {
 // Colour of the frame band at signed distance d from the board's edge (positive
 // outside). Depending on d alone is what makes the pieces join without seams.
 bool BandColor(double d, TColor& out) {
+  const TColor kFrameShadow{0.25, 0.12, 0.04};
+  const TColor kFrameLip = Hex(0xffe08a);
+  const TColor kFrameRim = Hex(0x3e2210);
   if (d < -3 || d > 11) return false;
   if (d < 0) {
-    out = {0.25, 0.12, 0.04, 0.35 * (d + 3) / 3};
+    out = WithAlpha(kFrameShadow, 0.35 * (d + 3) / 3);
   } else if (d < 2) {
-    out = Hex(0xffe08a);
+    out = kFrameLip;
   } else if (d < 9.5) {
     double t = 1.0 - std::fabs(d - 5.5) / 4.0;
-    out = Mix(Hex(0x7a4a22), Hex(0xc88a4a), std::max(0.0, t));
+    out = Mix(kBark, kLightWood, std::max(0.0, t));
   } else {
-    out = Hex(0x3e2210);
+    out = kFrameRim;
   }
   return true;
 }
@@ -930,9 +975,9 @@ void PaintElementsFlash(TCanvas& c, const TAssetSpec& s, TFlashDirection directi
       std::swap(w, h);
     }
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0, col.R, col.G, col.B, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.7, col.R, col.G, col.B, 0.55);
-    cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0.9);
+    AddStop(g, 0, WithAlpha(col, 0));
+    AddStop(g, 0.7, WithAlpha(col, 0.55));
+    AddStop(g, 1, WithAlpha(kWhite, 0.9));
     cairo_set_source(cr, g);
     Ellipse(cr, w / 2, h / 2, w / 2, h * 0.32);
     cairo_fill(cr);
@@ -943,12 +988,13 @@ void PaintElementsFlash(TCanvas& c, const TAssetSpec& s, TFlashDirection directi
 
 // Diagonal shine sweeping over a tile (two frames).
 void PaintTileShine(TCanvas& c, const TAssetSpec& s) {
+  const TColor kShineStreak{1, 1, 0.9};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double off = p == 0 ? -8 : 8;
     cairo_pattern_t* g = cairo_pattern_create_linear(off, h + off, w + off, off);
-    cairo_pattern_add_color_stop_rgba(g, 0.3, 1, 1, 1, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 1, 0.9, 0.9);
-    cairo_pattern_add_color_stop_rgba(g, 0.7, 1, 1, 1, 0);
+    AddStop(g, 0.3, WithAlpha(kWhite, 0));
+    AddStop(g, 0.5, WithAlpha(kShineStreak, 0.9));
+    AddStop(g, 0.7, WithAlpha(kWhite, 0));
     cairo_set_source(cr, g);
     RoundedRect(cr, 2, 2, w - 4, h - 4, 8);
     cairo_fill(cr);

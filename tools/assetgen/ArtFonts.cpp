@@ -12,6 +12,10 @@ namespace assetgen {
 
 namespace {
 
+// Colours of more than one picture here.
+const TColor kGlyphShadow{0.08, 0.04, 0.02};
+const TColor kGlyphOutline{0.13, 0.07, 0.03};
+
 // The cells are the generator's; image, grid and character tables come from the game.
 TFontLayout MakeLayout(TGameFontKind kind, int cellWidth, int cellHeight, int advanceLeft,
                        int pad) {
@@ -86,18 +90,18 @@ void DrawGlyph(cairo_t* cr, const TFontLayout& L, int pattern, char ch, int adva
   // Shadow: the outline again, offset down and right, so the dark ring is widest where
   // the next glyph does not overlap it.
   path(st.ShadowX, st.ShadowY);
-  cairo_set_source_rgba(cr, 0.08, 0.04, 0.02, 0.85);
+  SetColor(cr, WithAlpha(kGlyphShadow, 0.85));
   cairo_set_line_width(cr, st.Outline * 2);
   cairo_stroke_preserve(cr);
   cairo_fill(cr);
   // Outline, opaque: a half-transparent one thins to grey when the game scales it down.
   path(0, 0);
-  cairo_set_source_rgb(cr, 0.13, 0.07, 0.03);
+  SetColor(cr, kGlyphOutline);
   cairo_set_line_width(cr, st.Outline * 2);
   cairo_stroke_preserve(cr);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, baseline - st.CapHeight, 0, baseline);
-  cairo_pattern_add_color_stop_rgb(g, 0, st.BodyTop.R, st.BodyTop.G, st.BodyTop.B);
-  cairo_pattern_add_color_stop_rgb(g, 1, st.BodyBottom.R, st.BodyBottom.G, st.BodyBottom.B);
+  AddStop(g, 0, st.BodyTop);
+  AddStop(g, 1, st.BodyBottom);
   cairo_set_source(cr, g);
   // A thin stroke of the body colour makes the strokes a little heavier, so the text
   // still reads when the game draws it at half size.
@@ -143,14 +147,16 @@ int CommentAdvance(char c) {
 
 // White with a faint warm shade toward the bottom, so tints keep some depth.
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
+  const TColor kGlyphShade = Hex(0xe6e6e6);
   PaintFont(c, NormalFontLayout(), NormalGlyphOrder(), NormalAdvance,
-            {21, 3.5, 1, 1.5, 0.9, 4.0, Hex(0xffffff), Hex(0xe6e6e6)});
+            {21, 3.5, 1, 1.5, 0.9, 4.0, kWhite, kGlyphShade});
 }
 
 // Comments are never tinted: white warming to gold at the foot of the letters.
 void PaintFontComment(TCanvas& c, const TAssetSpec&) {
+  const TColor kCommentGold = Hex(0xffe89a);
   PaintFont(c, CommentFontLayout(), CommentGlyphOrder(), CommentAdvance,
-            {38, 4.5, 1.5, 2.5, 1.4, 6.0, Hex(0xffffff), Hex(0xffe89a)});
+            {38, 4.5, 1.5, 2.5, 1.4, 6.0, kWhite, kCommentGold});
 }
 
 }  // namespace assetgen

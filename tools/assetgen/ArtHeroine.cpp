@@ -35,17 +35,17 @@ void DrawFigure(cairo_t* cr, THeroinePose pose) {
   cairo_line_to(cr, 580, 768);
   cairo_curve_to(cr, 555, 600, 520, 420, 468, 262);
   cairo_close_path(cr);
-  FillGlossy(cr, 250, 262, 580, 768, Hex(0x4f9a5a), 3);
+  FillGlossy(cr, 250, 262, 580, 768, kDress, 3);
   // Apron.
   cairo_move_to(cr, 372, 330);
   cairo_curve_to(cr, 350, 470, 340, 600, 335, 768);
   cairo_line_to(cr, 495, 768);
   cairo_curve_to(cr, 490, 600, 470, 470, 448, 330);
   cairo_close_path(cr);
-  FillGlossy(cr, 335, 330, 495, 768, Hex(0xfff4e0), 2.5);
+  FillGlossy(cr, 335, 330, 495, 768, kCream, 2.5);
   for (int i = 0; i < 3; ++i) {
     cairo_arc(cr, 410, 420 + i * 60, 6, 0, 2 * kPi);
-    FillGlossy(cr, 404, 414 + i * 60, 416, 426 + i * 60, Hex(0xf2a93b), 1.5);
+    FillGlossy(cr, 404, 414 + i * 60, 416, 426 + i * 60, kHoney, 1.5);
   }
   // Belt.
   cairo_move_to(cr, 338, 352);
@@ -53,9 +53,9 @@ void DrawFigure(cairo_t* cr, THeroinePose pose) {
   cairo_line_to(cr, 486, 372);
   cairo_curve_to(cr, 440, 386, 380, 386, 334, 372);
   cairo_close_path(cr);
-  FillGlossy(cr, 334, 352, 486, 386, Hex(0x8a5a30), 2);
+  FillGlossy(cr, 334, 352, 486, 386, kWood, 2);
   RoundedRect(cr, 398, 358, 24, 22, 4);
-  FillGlossy(cr, 398, 358, 422, 380, Hex(0xf2c050), 1.5);
+  FillGlossy(cr, 398, 358, 422, 380, kGold, 1.5);
   // Arm toward the wand hand at about (640, 505).
   if (pose == THeroinePose::HoldingWand) {
     cairo_move_to(cr, 455, 280);
@@ -63,41 +63,41 @@ void DrawFigure(cairo_t* cr, THeroinePose pose) {
     cairo_line_to(cr, 600, 515);
     cairo_curve_to(cr, 540, 455, 480, 380, 430, 320);
     cairo_close_path(cr);
-    FillGlossy(cr, 430, 280, 620, 515, Hex(0x468a50), 2.5);
+    FillGlossy(cr, 430, 280, 620, 515, kSleeve, 2.5);
   }
   // Hair behind the head and two locks over the shoulders.
   Ellipse(cr, 410, 172, 84, 64);
-  FillGlossy(cr, 326, 108, 494, 236, Hex(0xc8602a), 3);
+  FillGlossy(cr, 326, 108, 494, 236, kHair, 3);
   for (int side = -1; side <= 1; side += 2) {
     double x = 410 + side * 66;
     cairo_move_to(cr, x - 18, 170);
     cairo_curve_to(cr, x - 24, 230, x - 20 + side * 6, 290, x + side * 4, 318);
     cairo_curve_to(cr, x + 14, 300, x + 20, 230, x + 18, 170);
     cairo_close_path(cr);
-    FillGlossy(cr, x - 24, 170, x + 20, 318, Hex(0xc8602a), 3);
+    FillGlossy(cr, x - 24, 170, x + 20, 318, kHair, 3);
   }
   // Neck, collar and face.
   RoundedRect(cr, 392, 236, 36, 34, 10);
-  FillGlossy(cr, 392, 236, 428, 270, Hex(0xf6c9a4), 2);
+  FillGlossy(cr, 392, 236, 428, 270, kNeck, 2);
   cairo_move_to(cr, 372, 262);
   cairo_curve_to(cr, 390, 290, 430, 290, 448, 262);
   cairo_curve_to(cr, 430, 276, 390, 276, 372, 262);
   cairo_close_path(cr);
-  FillGlossy(cr, 372, 262, 448, 290, Hex(0xfff4e0), 2);
+  FillGlossy(cr, 372, 262, 448, 290, kCream, 2);
   Ellipse(cr, 411, 190, 64, 66);
-  FillGlossy(cr, 347, 124, 475, 256, Hex(0xffd9b8), 2.5);
+  FillGlossy(cr, 347, 124, 475, 256, kSkin, 2.5);
   // Fringe.
   cairo_move_to(cr, 348, 180);
   cairo_curve_to(cr, 350, 120, 470, 110, 476, 178);
   cairo_curve_to(cr, 455, 150, 430, 145, 412, 158);
   cairo_curve_to(cr, 392, 145, 365, 150, 348, 180);
   cairo_close_path(cr);
-  FillGlossy(cr, 348, 120, 476, 180, Hex(0xd46a30), 2.5);
+  FillGlossy(cr, 348, 120, 476, 180, kFringe, 2.5);
   // Cheeks and smile.
-  RadialGlow(cr, 370, 212, 16, Hex(0xff8a8a, 0.55));
-  RadialGlow(cr, 452, 212, 16, Hex(0xff8a8a, 0.55));
+  RadialGlow(cr, 370, 212, 16, WithAlpha(kBlush, 0.55));
+  RadialGlow(cr, 452, 212, 16, WithAlpha(kBlush, 0.55));
   cairo_arc(cr, 411, 214, 14, 0.25 * kPi, 0.75 * kPi);
-  cairo_set_source_rgb(cr, 0.55, 0.2, 0.15);
+  SetColor(cr, kMouth);
   cairo_set_line_width(cr, 3);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
@@ -107,26 +107,26 @@ void DrawFigure(cairo_t* cr, THeroinePose pose) {
   cairo_curve_to(cr, 360, 120, 460, 118, 505, 140);
   cairo_curve_to(cr, 470, 155, 350, 155, 318, 140);
   cairo_close_path(cr);
-  FillGlossy(cr, 318, 118, 505, 155, Hex(0x2f6e3c), 2.5);
+  FillGlossy(cr, 318, 118, 505, 155, kHat, 2.5);
   cairo_move_to(cr, 358, 134);
   cairo_curve_to(cr, 362, 118, 372, 106, 386, 104);
   cairo_curve_to(cr, 364, 104, 342, 110, 322, 124);
   cairo_curve_to(cr, 338, 96, 372, 84, 414, 86);
   cairo_curve_to(cr, 446, 88, 462, 108, 464, 132);
   cairo_close_path(cr);
-  FillGlossy(cr, 322, 84, 464, 134, Hex(0x3a8048), 2.5);
+  FillGlossy(cr, 322, 84, 464, 134, kHatCrown, 2.5);
   // The fold where the tip bends over.
   cairo_move_to(cr, 386, 104);
   cairo_curve_to(cr, 396, 98, 410, 96, 424, 98);
-  cairo_set_source_rgba(cr, 0.1, 0.3, 0.15, 0.6);
+  SetColor(cr, WithAlpha(kHatFold, 0.6));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
   cairo_move_to(cr, 360, 128);
   cairo_curve_to(cr, 400, 118, 440, 118, 464, 126);
-  cairo_set_source_rgb(cr, 0.95, 0.7, 0.25);
+  SetColor(cr, kHatBand);
   cairo_set_line_width(cr, 7);
   cairo_stroke(cr);
-  Sparkle(cr, 324, 122, 11, Hex(0xfff2a0));
+  Sparkle(cr, 324, 122, 11, kGlow);
 }
 
 // Eyes in a box the size of kEyes.
@@ -136,42 +136,42 @@ void DrawEyes(cairo_t* cr, double ox, double oy, THeroineEyes eyes) {
     double cx = ox + kEyes.Width / 2 + e * 24, cy = oy + kEyes.Height / 2;
     if (state == 3) {  // smiling, eyes closed upward
       cairo_arc(cr, cx, cy + 6, 10, 1.15 * kPi, 1.85 * kPi);
-      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+      SetColor(cr, kEyeLine);
       cairo_set_line_width(cr, 3);
       cairo_stroke(cr);
       continue;
     }
     if (state == 2) {
       cairo_arc(cr, cx, cy - 2, 10, 0.15 * kPi, 0.85 * kPi);
-      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+      SetColor(cr, kEyeLine);
       cairo_set_line_width(cr, 3);
       cairo_stroke(cr);
       continue;
     }
     double ry = state == 1 ? 6 : 13;
     Ellipse(cr, cx, cy, 10, ry);
-    cairo_set_source_rgb(cr, 1, 1, 1);
+    SetColor(cr, kWhite);
     cairo_fill_preserve(cr);
-    cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+    SetColor(cr, kEyeLine);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     cairo_save(cr);
     Ellipse(cr, cx, cy, 10, ry);
     cairo_clip(cr);
     cairo_arc(cr, cx + 1, cy + 2, 7, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 0.25, 0.55, 0.3);
+    SetColor(cr, kIris);
     cairo_fill(cr);
     cairo_arc(cr, cx + 1, cy + 2, 3.5, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 0.05, 0.05, 0.05);
+    SetColor(cr, kPupil);
     cairo_fill(cr);
     cairo_arc(cr, cx - 2, cy - 2, 2.5, 0, 2 * kPi);
-    cairo_set_source_rgb(cr, 1, 1, 1);
+    SetColor(cr, kWhite);
     cairo_fill(cr);
     cairo_restore(cr);
     if (state == 1) {
       cairo_move_to(cr, cx - 11, cy - 5);
       cairo_line_to(cr, cx + 11, cy - 5);
-      cairo_set_source_rgb(cr, 0.3, 0.15, 0.1);
+      SetColor(cr, kEyeLine);
       cairo_set_line_width(cr, 2.5);
       cairo_stroke(cr);
     }
@@ -197,7 +197,7 @@ void DrawHeroine(cairo_t* cr, THeroinePose pose, THeroineEyes eyes) {
   cairo_line_to(cr, 318, 306);
   cairo_curve_to(cr, 290, 270, 250, 220, 214, 190);
   cairo_close_path(cr);
-  FillGlossy(cr, 214, 150, 340, 306, Hex(0x468a50), 2.5);
+  FillGlossy(cr, 214, 150, 340, 306, kSleeve, 2.5);
   cairo_save(cr);
   cairo_translate(cr, kWavingEyes.X, kWavingEyes.Y);
   cairo_scale(cr, kWavingEyes.Width / kEyes.Width, kWavingEyes.Height / kEyes.Height);
@@ -223,18 +223,18 @@ void PaintCharWand(TCanvas& c, const TAssetSpec&) {
   cairo_t* cr = c.Cr();
   cairo_move_to(cr, 30, 440);
   cairo_line_to(cr, 212, 58);
-  cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
+  SetColor(cr, kInk);
   cairo_set_line_width(cr, 14);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_stroke(cr);
   cairo_move_to(cr, 30, 440);
   cairo_line_to(cr, 212, 58);
-  cairo_set_source_rgb(cr, 0.72, 0.45, 0.22);
+  SetColor(cr, kWandWood);
   cairo_set_line_width(cr, 9);
   cairo_stroke(cr);
-  RadialGlow(cr, 214, 40, 36, Hex(0xfff2a0, 0.9));
+  RadialGlow(cr, 214, 40, 36, WithAlpha(kGlow, 0.9));
   StarPath(cr, 214, 40, 24, 10, 5);
-  FillGlossy(cr, 190, 16, 238, 64, Hex(0xffd040), 2.5);
+  FillGlossy(cr, 190, 16, 238, 64, kStarGold, 2.5);
 }
 
 // The hand in front of the wand (menu): a sleeve cuff and a small fist closed around
@@ -249,12 +249,12 @@ void PaintCharWandCover(TCanvas& c, const TAssetSpec& s) {
   cairo_line_to(cr, 26, 70);
   cairo_curve_to(cr, 16, 66, 6, 52, 2, 20);
   cairo_close_path(cr);
-  FillGlossy(cr, 2, 8, 40, 70, Hex(0x468a50), 2.5);
+  FillGlossy(cr, 2, 8, 40, 70, kSleeve, 2.5);
   Ellipse(cr, 50, 52, 24, 20);
-  FillGlossy(cr, 26, 32, 74, 72, Hex(0xffd9b8), 2.5);
+  FillGlossy(cr, 26, 32, 74, 72, kSkin, 2.5);
   for (int i = 0; i < 3; ++i) {
     Ellipse(cr, 62, 40 + i * 11, 10, 6);
-    FillGlossy(cr, 52, 34 + i * 11, 72, 46 + i * 11, Hex(0xffd4b0), 1.5);
+    FillGlossy(cr, 52, 34 + i * 11, 72, 46 + i * 11, kSkinShade, 1.5);
   }
 }
 
@@ -268,8 +268,8 @@ void PaintScoringBody(TCanvas& c, const TAssetSpec& s) {
   // The figure fades out at the bottom instead of ending in a hard line.
   double h = s.Height();
   cairo_pattern_t* fade = cairo_pattern_create_linear(0, h - 90, 0, h);
-  cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
+  AddStop(fade, 0, kBlack);
+  AddStop(fade, 1, WithAlpha(kBlack, 0));
   cairo_mask(cr, fade);
   cairo_pattern_destroy(fade);
 }
@@ -283,21 +283,21 @@ void PaintScoringHand(TCanvas& c, const TAssetSpec& s) {
   cairo_line_to(cr, 60, 70);
   cairo_curve_to(cr, 62, h * 0.45, 64, h * 0.6, 62, h - 4);
   cairo_close_path(cr);
-  FillGlossy(cr, 30, 70, 64, h - 4, Hex(0x468a50), 2.5);
+  FillGlossy(cr, 30, 70, 64, h - 4, kSleeve, 2.5);
   RoundedRect(cr, 28, 64, 38, 14, 6);
-  FillGlossy(cr, 28, 64, 66, 78, Hex(0xfff4e0), 2);
+  FillGlossy(cr, 28, 64, 66, 78, kCream, 2);
   Ellipse(cr, 47, 48, 19, 17);
-  FillGlossy(cr, 28, 31, 66, 65, Hex(0xffd9b8), 2);
+  FillGlossy(cr, 28, 31, 66, 65, kSkin, 2);
   for (int i = 0; i < 4; ++i) {
     double fx = 30 + i * 9;
     RoundedRect(cr, fx, 8 + std::abs(i - 1.5) * 4, 8, 30, 4);
-    FillGlossy(cr, fx, 8, fx + 8, 38, Hex(0xffd9b8), 1.5);
+    FillGlossy(cr, fx, 8, fx + 8, 38, kSkin, 1.5);
   }
   cairo_save(cr);
   cairo_translate(cr, 24, 50);
   cairo_rotate(cr, -0.7);
   Ellipse(cr, 0, 0, 11, 6);
-  FillGlossy(cr, -11, -6, 11, 6, Hex(0xffd9b8), 1.5);
+  FillGlossy(cr, -11, -6, 11, 6, kSkin, 1.5);
   cairo_restore(cr);
   (void)w;
 }
@@ -306,9 +306,9 @@ void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   Ellipse(cr, w / 2, h / 2, w / 2 - 2, h / 2 - 2);
-  FillGlossy(cr, 2, 2, w - 2, h - 2, Hex(0x4f9a5a), 2.5);
+  FillGlossy(cr, 2, 2, w - 2, h - 2, kDress, 2.5);
   cairo_arc(cr, w / 2, h / 2, h * 0.22, 0.1 * kPi, 0.9 * kPi);
-  cairo_set_source_rgba(cr, 0.2, 0.35, 0.15, 0.5);
+  SetColor(cr, WithAlpha(kSleeveCrease, 0.5));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
 }

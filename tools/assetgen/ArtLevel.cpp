@@ -10,20 +10,26 @@ namespace assetgen {
 namespace {
 const double kPi = M_PI;
 
-TTextStyle Word(double size, std::uint32_t fill, std::uint32_t outline) {
+// Colours of more than one picture here.
+const TColor kScoreGold = Hex(0xffd84a);  // the score's digits, combo words
+const TColor kScoreOutline = Hex(0x5a2e0a);
+const TColor kDarkBrown{0.45, 0.25, 0.08};  // the hourglass, the basket's weave
+
+TTextStyle Word(double size, TColor fill, TColor outline) {
   TTextStyle st;
   st.Size = size;
-  st.Fill = Hex(fill);
-  st.Outline = Hex(outline);
+  st.Fill = fill;
+  st.Outline = outline;
   st.OutlineWidth = std::max(1.5, size / 9);
   return st;
 }
 
 void Inset(cairo_t* cr, double x, double y, double w, double h, double r) {
+  const TColor kWellDark{0.22, 0.12, 0.05};
   RoundedRect(cr, x, y, w, h, r);
-  cairo_set_source_rgba(cr, 0.22, 0.12, 0.05, 0.55);
+  SetColor(cr, WithAlpha(kWellDark, 0.55));
   cairo_fill_preserve(cr);
-  cairo_set_source_rgba(cr, 1, 0.85, 0.55, 0.6);
+  SetColor(cr, WithAlpha(kPanelGleam, 0.6));
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
 }
@@ -44,14 +50,16 @@ void Bolt(cairo_t* cr, double cx, double cy, double s, bool horizontal) {
 }
 
 void Bomb(cairo_t* cr, double cx, double cy, double r, const TColor& c) {
+  const TColor kFuse{0.55, 0.4, 0.2};
+  const TColor kBombCap = Hex(0x8a8a90);
   cairo_move_to(cr, cx + r * 0.5, cy - r * 0.8);
   cairo_curve_to(cr, cx + r * 0.9, cy - r * 1.4, cx + r * 1.3, cy - r * 1.1, cx + r * 1.2, cy - r * 1.5);
-  cairo_set_source_rgb(cr, 0.55, 0.4, 0.2);
+  SetColor(cr, kFuse);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  Sparkle(cr, cx + r * 1.2, cy - r * 1.5, r * 0.45, Hex(0xffd040));
+  Sparkle(cr, cx + r * 1.2, cy - r * 1.5, r * 0.45, kStarGold);
   RoundedRect(cr, cx + r * 0.25, cy - r * 0.95, r * 0.5, r * 0.35, 2);
-  FillGlossy(cr, cx + r * 0.25, cy - r * 0.95, cx + r * 0.75, cy - r * 0.6, Hex(0x8a8a90), 1.5);
+  FillGlossy(cr, cx + r * 0.25, cy - r * 0.95, cx + r * 0.75, cy - r * 0.6, kBombCap, 1.5);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
   FillGlossy(cr, cx - r, cy - r, cx + r, cy + r, c, 2);
 }
@@ -59,14 +67,16 @@ void Bomb(cairo_t* cr, double cx, double cy, double r, const TColor& c) {
 
 // Gathering panel backgrounds: 0 first slot, 1 middle, 2 last, 3 a single slot.
 void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGatherWood = Hex(0x9a643a);
+  const TColor kPaperShade = Hex(0xf2d8a8);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool roundLeft = p == 0 || p == 3, roundRight = p == 2 || p == 3;
     double x0 = roundLeft ? 8 : -20, x1 = roundRight ? w - 4 : w + 20;
     RoundedRect(cr, x0, -20, x1 - x0, h - 2 + 20, 22);
     PathShadow(cr, 0, 3, 0.3);
-    FillGlossy(cr, x0, -20, x1, h - 2, Hex(0x9a643a), 2.5);
+    FillGlossy(cr, x0, -20, x1, h - 2, kGatherWood, 2.5);
     RoundedRect(cr, x0 + 6, -14, x1 - x0 - 12, h - 14 + 14, 16);
-    VerticalGradient(cr, 0, h, Hex(0xfff2d8), Hex(0xf2d8a8));
+    VerticalGradient(cr, 0, h, kPaper, kPaperShade);
     cairo_fill(cr);
     // A dark well under each counter, centred on its digits: one or two of them stand
     // centred on a digit's width past the counter's place on the slot.
@@ -78,8 +88,9 @@ void PaintElementPanel(TCanvas& c, const TAssetSpec& s) {
 }
 
 namespace {
-const std::uint32_t kDigitFills[3] = {0xffffff, 0xffd84a, 0xfff4d8};
-const std::uint32_t kDigitOutlines[3] = {0x4a2410, 0x5a2e0a, 0x3a1e0a};
+// By strip: gathering counters, score, island and level.
+const TColor kDigitFills[3] = {kWhite, kScoreGold, kCreamText};
+const TColor kDigitOutlines[3] = {kBrownOutline, kScoreOutline, kDarkOutline};
 
 // How the digits of a strip are drawn: one size, and one ink width that every digit is
 // brought to, so any two digits set side by side leave the same gap.
@@ -155,10 +166,10 @@ void DrawDigit(cairo_t* cr, char ch, double cx, double cy, const TDigitStyle& st
     DigitPath(cr, ch - '0', st, cx);
   }
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  SetColor(cr, Hex(kDigitOutlines[static_cast<int>(strip)]));
+  SetColor(cr, kDigitOutlines[static_cast<int>(strip)]);
   cairo_set_line_width(cr, st.Outline * 2);
   cairo_stroke_preserve(cr);
-  SetColor(cr, Hex(kDigitFills[static_cast<int>(strip)]));
+  SetColor(cr, kDigitFills[static_cast<int>(strip)]);
   cairo_fill(cr);
   cairo_restore(cr);
 }
@@ -178,15 +189,15 @@ void PaintDigits(TCanvas& c, const TAssetSpec& s, TDigitStrip strip) {
 // slides the digit a counter rolls to over it, so the streak only hints at the motion and
 // must not hide the digit.
 void PaintDigitBlur(TCanvas& c, const TAssetSpec& s, TDigitStrip strip) {
-  TColor col = Hex(kDigitFills[static_cast<int>(strip)]);
+  TColor col = kDigitFills[static_cast<int>(strip)];
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     for (int i = 0; i < 3; ++i) {
       double x = w * (0.3 + 0.2 * i), len = h * (0.5 + 0.15 * ((i + p) % 3));
       double y0 = (h - len) / 2 + (p - 1) * h * 0.08;
       cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + len);
-      cairo_pattern_add_color_stop_rgba(g, 0, col.R, col.G, col.B, 0);
-      cairo_pattern_add_color_stop_rgba(g, 0.5, col.R, col.G, col.B, 0.45);
-      cairo_pattern_add_color_stop_rgba(g, 1, col.R, col.G, col.B, 0);
+      AddStop(g, 0, WithAlpha(col, 0));
+      AddStop(g, 0.5, WithAlpha(col, 0.45));
+      AddStop(g, 1, WithAlpha(col, 0));
       cairo_set_source(cr, g);
       RoundedRect(cr, x - 1.2, y0, 2.4, len, 1.2);
       cairo_fill(cr);
@@ -199,6 +210,8 @@ void PaintDigitBlur(TCanvas& c, const TAssetSpec& s, TDigitStrip strip) {
 // number from 1200 and the level number from 1228, all from y 25 (screen pixels); the
 // middle stays clear for the gathering panel.
 void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGarlandCord{0.45, 0.3, 0.15};
+  const TColor kGarlandBead = Hex(0xffc040);
   cairo_t* cr = c.Cr();
   double w = s.Width();
   const double px = -2;  // screen to picture
@@ -210,7 +223,7 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
   cairo_curve_to(cr, 975, 62, 960, 40, 960, 0);
   cairo_close_path(cr);
   PathShadow(cr, 0, 3, 0.35);
-  FillGlossy(cr, 960, 0, w - 60, 62, Hex(0x8a5a30), 3);
+  FillGlossy(cr, 960, 0, w - 60, 62, kWood, 3);
   const double scoreMid = 1050 + 3 * kScoreDigitWidth + px;
   Inset(cr, scoreMid - 60, 20, 120, 34, 10);
   // Island and level: "1-12" at most, the dash in the digits' style between them.
@@ -218,11 +231,11 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
   Inset(cr, 1194 + px, digitsMid - 17, 1260 - 1194, 34, 10);
   DrawDigit(cr, '-', (1200 + kLevelDigitWidth + 1228) / 2.0 + px, digitsMid,
             DigitStyle(cr, kLevelDigitWidth, kLevelDigitHeight), TDigitStrip::LevelLabel);
-  DrawText(cr, "Score", 1004, 36, Word(15, 0xfff2c8, 0x3a1e0a));
+  DrawText(cr, "Score", 1004, 36, Word(15, kLabelText, kDarkOutline));
   // Left garland.
   cairo_move_to(cr, 0, 8);
   cairo_curve_to(cr, 80, 40, 180, 40, 250, 6);
-  cairo_set_source_rgb(cr, 0.45, 0.3, 0.15);
+  SetColor(cr, kGarlandCord);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   for (int i = 0; i < 8; ++i) {
@@ -232,7 +245,7 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
     cairo_translate(cr, x, y);
     cairo_rotate(cr, i % 2 ? 0.6 : -0.6);
     Ellipse(cr, 0, 6, 6, 11);
-    FillGlossy(cr, -6, -5, 6, 17, Hex(i % 3 ? 0x5aae3a : 0xffc040), 1.5);
+    FillGlossy(cr, -6, -5, 6, 17, i % 3 ? kLeafGreen : kGarlandBead, 1.5);
     cairo_restore(cr);
   }
 }
@@ -240,6 +253,7 @@ void PaintTopPanel(TCanvas& c, const TAssetSpec& s) {
 // Left panel (at (-4, 232)): tool hooks at the tools' hanging places and a nook
 // for the energy flask at (14, 408).
 void PaintLeftPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kLeftPanelLight = Hex(0xa87444);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   cairo_move_to(cr, 0, 0);
@@ -250,94 +264,103 @@ void PaintLeftPanel(TCanvas& c, const TAssetSpec& s) {
   cairo_line_to(cr, 0, h - 4);
   cairo_close_path(cr);
   PathShadow(cr, 3, 3, 0.35);
-  FillGlossy(cr, 0, 0, w - 4, h - 4, Hex(0x8a5a30), 3);
+  FillGlossy(cr, 0, 0, w - 4, h - 4, kWood, 3);
   RoundedRect(cr, 8, 6, w - 20, h - 16, 14);
-  VerticalGradient(cr, 0, h, Hex(0xa87444), Hex(0x7a4a22));
+  VerticalGradient(cr, 0, h, kLeftPanelLight, kBark);
   cairo_fill(cr);
   // A recess behind each tool's icon (hanging point + the icon's centre in its pattern).
   const double hooks[6][3] = {{5, 64, 54},   {10, 4, 50},   {13, 132, 51},
                               {14, 191, 51}, {11, 256, 45}, {11, 305, 51}};
   for (auto& k : hooks) {
     RoundedRect(cr, k[0] + 45 - 36, k[1] + k[2] - 26, 72, 52, 14);
-    cairo_set_source_rgba(cr, 0.25, 0.13, 0.05, 0.35);
+    SetColor(cr, WithAlpha(kDarkWood, 0.35));
     cairo_fill(cr);
   }
   cairo_arc(cr, 50, 448, 42, 0, 2 * kPi);
-  cairo_set_source_rgba(cr, 0.25, 0.13, 0.05, 0.45);
+  SetColor(cr, WithAlpha(kDarkWood, 0.45));
   cairo_fill(cr);
 }
 
 // Pocket panel on the right: five rows for the owned elements.
 void PaintElementsPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kPocketRow{0.6, 0.38, 0.15};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 4, 4, w - 8, h - 10, 22, 8);
   ParchmentPanel(cr, 12, 12, w - 24, h - 26, 14, 17);
-  DrawText(cr, "Pocket", w / 2, 34, Word(17, 0xfff2c8, 0x5a2e12));
+  DrawText(cr, "Pocket", w / 2, 34, Word(17, kLabelText, kOutline));
   for (int i = 0; i < 5; ++i) {
     RoundedRect(cr, 18, 60 + i * 43 - 2, w - 36, 38, 10);
-    cairo_set_source_rgba(cr, 0.6, 0.38, 0.15, 0.15);
+    SetColor(cr, WithAlpha(kPocketRow, 0.15));
     cairo_fill(cr);
   }
 }
 
 // Tube timer (drawn at its place - 4): the liquid goes at (36, 27).
 void PaintTube(TCanvas& c, const TAssetSpec& s) {
+  const TColor kTubeInside{0.15, 0.1, 0.12};
+  const TColor kTubeMark{1, 0.9, 0.6};
   cairo_t* cr = c.Cr();
   double h = s.Height();
   WoodFrame(cr, 22, 8, 50, h - 12, 20, 6);
   RoundedRect(cr, 33, 22, 28, 313, 12);
-  cairo_set_source_rgba(cr, 0.15, 0.1, 0.12, 0.75);
+  SetColor(cr, WithAlpha(kTubeInside, 0.75));
   cairo_fill(cr);
   for (int i = 0; i <= 10; ++i) {
     double y = 27 + i * 30.5;
     cairo_move_to(cr, 24, y);
     cairo_line_to(cr, i % 5 == 0 ? 32 : 29, y);
   }
-  cairo_set_source_rgb(cr, 1, 0.9, 0.6);
+  SetColor(cr, kTubeMark);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
   // Hourglass badge on top.
   cairo_arc(cr, 47, 14, 13, 0, 2 * kPi);
-  FillGlossy(cr, 34, 1, 60, 27, Hex(0xf2c050), 2);
+  FillGlossy(cr, 34, 1, 60, 27, kGold, 2);
   cairo_move_to(cr, 41, 7);
   cairo_line_to(cr, 53, 7);
   cairo_line_to(cr, 41, 21);
   cairo_line_to(cr, 53, 21);
   cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 0.45, 0.25, 0.08);
+  SetColor(cr, kDarkBrown);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
 }
 
 // Liquids: the tube's column, its surface, and the flask's round liquid.
 void PaintTubeLiquid(TCanvas& c, const TAssetSpec& s, TLiquid liquid) {
+  const TColor kLiquidFoam{0.85, 1, 0.9};
+  const TColor kFlaskTop = Hex(0xa8ff6a);
+  const TColor kFlaskBottom = Hex(0x2fa84a);
+  const TColor kTubeLiquidEdge{0.15, 0.7, 0.55};
+  const TColor kTubeLiquid{0.55, 1, 0.8};
+  const TColor kTubeLiquidShade{0.1, 0.55, 0.45};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   if (liquid == TLiquid::TubeSurface) {
     Ellipse(cr, w / 2, h / 2, w / 2, h / 2 - 1);
-    cairo_set_source_rgba(cr, 0.85, 1, 0.9, 0.85);
+    SetColor(cr, WithAlpha(kLiquidFoam, 0.85));
     cairo_fill(cr);
     return;
   }
   if (liquid == TLiquid::Flask) {
     cairo_arc(cr, 34, 39, 27, 0, 2 * kPi);
     cairo_clip(cr);
-    VerticalGradient(cr, 0, h, Hex(0xa8ff6a), Hex(0x2fa84a));
+    VerticalGradient(cr, 0, h, kFlaskTop, kFlaskBottom);
     cairo_paint(cr);
     TNoise n(3);
     for (int i = 0; i < 10; ++i) {
       cairo_arc(cr, n.Range(12, 56), n.Range(20, 62), n.Range(1.5, 3.5), 0, 2 * kPi);
-      cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+      SetColor(cr, WithAlpha(kWhite, 0.45));
       cairo_fill(cr);
     }
     return;
   }
   RoundedRect(cr, 0, 0, w, h, w / 2);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
-  cairo_pattern_add_color_stop_rgb(g, 0, 0.15, 0.7, 0.55);
-  cairo_pattern_add_color_stop_rgb(g, 0.35, 0.55, 1, 0.8);
-  cairo_pattern_add_color_stop_rgb(g, 1, 0.1, 0.55, 0.45);
+  AddStop(g, 0, kTubeLiquidEdge);
+  AddStop(g, 0.35, kTubeLiquid);
+  AddStop(g, 1, kTubeLiquidShade);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
@@ -348,9 +371,9 @@ void PaintTubeMask(TCanvas& c, const TAssetSpec& s) {
     RoundedRect(cr, 0, 0, w, h, w / 2);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, 0);
     double a = p == 0 ? 0.5 : 0.3;
-    cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0.3, 1, 1, 1, a);
-    cairo_pattern_add_color_stop_rgba(g, 0.6, 1, 1, 1, 0);
+    AddStop(g, 0, WithAlpha(kWhite, 0));
+    AddStop(g, 0.3, WithAlpha(kWhite, a));
+    AddStop(g, 0.6, WithAlpha(kWhite, 0));
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
@@ -359,27 +382,32 @@ void PaintTubeMask(TCanvas& c, const TAssetSpec& s) {
 
 // Energy flask: 0 the glass, 1 the glass glowing when full.
 void PaintManna(TCanvas& c, const TAssetSpec& s) {
+  const TColor kFlaskGlow = Hex(0xc8ff90);
+  const TColor kFlaskRim{0.25, 0.35, 0.45};
+  const TColor kFullFlaskTop = Hex(0xc8ff8a);
+  const TColor kFullFlaskBottom = Hex(0x3fc05a);
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) {
-    if (p == 1) RadialGlow(cr, 34, 44, 38, Hex(0xc8ff90, 0.9));
+    if (p == 1) RadialGlow(cr, 34, 44, 38, WithAlpha(kFlaskGlow, 0.9));
     RoundedRect(cr, 24, 2, 20, 16, 4);
-    FillGlossy(cr, 24, 2, 44, 18, Hex(0xb07a42), 2);
+    FillGlossy(cr, 24, 2, 44, 18, kCork, 2);
     cairo_arc(cr, 34, 44, 31, 0, 2 * kPi);
-    cairo_set_source_rgba(cr, 0.85, 0.95, 1, p == 1 ? 0.55 : 0.35);
+    SetColor(cr, WithAlpha(kAirBlue, p == 1 ? 0.55 : 0.35));
     cairo_fill_preserve(cr);
-    cairo_set_source_rgba(cr, 0.25, 0.35, 0.45, 1);
+    SetColor(cr, kFlaskRim);
     cairo_set_line_width(cr, 2.5);
     cairo_stroke(cr);
     if (p == 1) {
       cairo_arc(cr, 34, 44, 27, 0, 2 * kPi);
-      VerticalGradient(cr, 16, 72, Hex(0xc8ff8a), Hex(0x3fc05a));
+      VerticalGradient(cr, 16, 72, kFullFlaskTop, kFullFlaskBottom);
       cairo_fill(cr);
-      Sparkle(cr, 24, 34, 7, Hex(0xffffff));
+      Sparkle(cr, 24, 34, 7, kWhite);
     }
     (void)w;
   });
 }
 
 void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
+  const TColor kWaveFoam{0.9, 1, 0.8};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     cairo_move_to(cr, 0, h / 2);
     for (double x = 0; x <= w; x += 2)
@@ -387,7 +415,7 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
     cairo_line_to(cr, w, h);
     cairo_line_to(cr, 0, h);
     cairo_close_path(cr);
-    cairo_set_source_rgba(cr, 0.9, 1, 0.8, 0.9);
+    SetColor(cr, WithAlpha(kWaveFoam, 0.9));
     cairo_fill(cr);
   });
 }
@@ -395,6 +423,13 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s) {
 // Tools on the left panel: 0 ready, 1 under the mouse, 2 carried, 3 not available
 // (the blaster has a fifth, charged frame); and the hammer's blow on the board.
 void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
+  const TColor kBlasterGlass{0.8, 0.95, 1};
+  const TColor kBlasterRim{0.2, 0.35, 0.5};
+  const TColor kHammerHead = Hex(0x9a6a3a);
+  const TColor kBolt = Hex(0xffd83a);
+  const TColor kBombIron = Hex(0x3a3a48);
+  const TColor kBigBombRed = Hex(0xc0402a);
+  const TColor kBigBombStar{1, 0.9, 0.5};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool hover = p == 1 || p == 4;
     // On the panel the icon sits where the tool's click rectangle is (about 20 to 80
@@ -407,7 +442,7 @@ void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
       cx = 38;
       cy = 38;
     }
-    if (hover) RadialGlow(cr, cx, cy, 36, Hex(0xfff2a0, 0.9));
+    if (hover) RadialGlow(cr, cx, cy, 36, WithAlpha(kGlow, 0.9));
     if (p == 2) {
       cairo_translate(cr, cx, cy);
       cairo_rotate(cr, -0.25);
@@ -417,33 +452,33 @@ void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
     switch (tool) {
       case TToolPicture::Blaster: {
         cairo_arc(cr, cx, cy, 22, 0, 2 * kPi);
-        cairo_set_source_rgba(cr, 0.8, 0.95, 1, 0.5);
+        SetColor(cr, WithAlpha(kBlasterGlass, 0.5));
         cairo_fill(cr);
-        const std::uint32_t sw[5] = {0xff6a6a, 0xffd84a, 0x6ae05a, 0x5ab8ff, 0xc07aff};
+        const std::uint32_t swirl[5] = {0xff6a6a, 0xffd84a, 0x6ae05a, 0x5ab8ff, 0xc07aff};
         for (int i = 0; i < 5; ++i) {
           cairo_arc(cr, cx, cy, 6 + i * 3.5, i * 1.2, i * 1.2 + 2.2);
-          SetColor(cr, Hex(sw[i]));
+          SetColor(cr, Hex(swirl[i]));
           cairo_set_line_width(cr, 3);
           cairo_stroke(cr);
         }
         cairo_arc(cr, cx, cy, 22, 0, 2 * kPi);
-        cairo_set_source_rgba(cr, 0.2, 0.35, 0.5, 1);
+        SetColor(cr, kBlasterRim);
         cairo_set_line_width(cr, 2.5);
         cairo_stroke(cr);
         Ellipse(cr, cx - 8, cy - 10, 6, 4);
-        cairo_set_source_rgba(cr, 1, 1, 1, 0.9);
+        SetColor(cr, WithAlpha(kWhite, 0.9));
         cairo_fill(cr);
         RoundedRect(cr, cx - 6, cy + 20, 12, 10, 3);
-        FillGlossy(cr, cx - 6, cy + 20, cx + 6, cy + 30, Hex(0xb07a42), 1.5);
+        FillGlossy(cr, cx - 6, cy + 20, cx + 6, cy + 30, kCork, 1.5);
         break;
       }
       case TToolPicture::Bomb:
-        Bomb(cr, cx - 4, cy + 4, 17, Hex(0x3a3a48));
+        Bomb(cr, cx - 4, cy + 4, 17, kBombIron);
         break;
       case TToolPicture::BigBomb:
-        Bomb(cr, cx - 6, cy + 4, 22, Hex(0xc0402a));
+        Bomb(cr, cx - 6, cy + 4, 22, kBigBombRed);
         StarPath(cr, cx - 6, cy + 4, 9, 4, 5);
-        cairo_set_source_rgb(cr, 1, 0.9, 0.5);
+        SetColor(cr, kBigBombStar);
         cairo_fill(cr);
         break;
       case TToolPicture::Hammer:
@@ -459,9 +494,9 @@ void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
           cairo_rotate(cr, -0.6);
         }
         RoundedRect(cr, -4 * k, -4 * k, 8 * k, 34 * k, 3 * k);
-        FillGlossy(cr, -4 * k, -4 * k, 4 * k, 30 * k, Hex(0xc88a4a), 1.5);
+        FillGlossy(cr, -4 * k, -4 * k, 4 * k, 30 * k, kLightWood, 1.5);
         RoundedRect(cr, -20 * k, -20 * k, 40 * k, 18 * k, 5 * k);
-        FillGlossy(cr, -20 * k, -20 * k, 20 * k, -2 * k, Hex(0x9a6a3a), 2);
+        FillGlossy(cr, -20 * k, -20 * k, 20 * k, -2 * k, kHammerHead, 2);
         cairo_restore(cr);
         break;
       }
@@ -469,7 +504,7 @@ void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
       case TToolPicture::VertLightning: {
         bool horizontal = tool == TToolPicture::HorzLightning;
         Bolt(cr, cx, cy, 1.15, horizontal);
-        FillGlossy(cr, cx - 24, cy - 24, cx + 24, cy + 24, Hex(0xffd83a), 2);
+        FillGlossy(cr, cx - 24, cy - 24, cx + 24, cy + 24, kBolt, 2);
         Cloud(cr, horizontal ? cx - 24 : cx, horizontal ? cy : cy - 22, 0.22, 0.95);
         break;
       }
@@ -499,6 +534,8 @@ void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool) {
 }
 
 void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art) {
+  const TColor kEnergyText = Hex(0xb8ff8a);
+  const TColor kWordOutline = Hex(0x6a2a10);
   const char* combos[4] = {"Good!", "Great!", "Super!", "Amazing!"};
   const char* energy[3] = {"+ Energy", "++ Energy", "+++ Energy"};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
@@ -506,10 +543,10 @@ void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art) {
                        : art == TWordArt::EnergyBonus         ? energy[p % 3]
                        : art == TWordArt::LevelGoal && p == 1 ? std::string("Boss fight")
                                                               : s.Label;
-    std::uint32_t fill = art == TWordArt::EnergyBonus ? 0xb8ff8a
-                         : art == TWordArt::Combo     ? 0xffd84a
-                                                      : 0xfff4d8;
-    std::uint32_t outline = art == TWordArt::EnergyBonus ? 0x1f4a22 : 0x6a2a10;
+    TColor fill = art == TWordArt::EnergyBonus ? kEnergyText
+                  : art == TWordArt::Combo     ? kScoreGold
+                                               : kCreamText;
+    TColor outline = art == TWordArt::EnergyBonus ? kForestOutline : kWordOutline;
     double size = h * 0.62;
     while (size > 8 && TextWidth(cr, text, size) > w - size / 4 - 6) size -= 1;
     DrawText(cr, text, w / 2, h / 2, Word(size, fill, outline));
@@ -518,21 +555,23 @@ void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art) {
 
 // Level announcement board; the logo goes at (254, 27), the title at (208, 143).
 void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s) {
+  const TColor kTitleWell{0.85, 0.55, 0.25};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   Ellipse(cr, w / 2, h - 20, w * 0.4, 16);
-  cairo_set_source_rgba(cr, 0.1, 0.05, 0.02, 0.3);
+  SetColor(cr, WithAlpha(kDeepShadow, 0.3));
   cairo_fill(cr);
   WoodFrame(cr, 60, 14, w - 120, h - 50, 40, 14);
   ParchmentPanel(cr, 74, 28, w - 148, h - 78, 28, 33);
   RoundedRect(cr, 200, 138, 248, 70, 20);
-  cairo_set_source_rgba(cr, 0.85, 0.55, 0.25, 0.3);
+  SetColor(cr, WithAlpha(kTitleWell, 0.3));
   cairo_fill(cr);
 }
 
 namespace {
 // A basket of fruit: the gathering rounds.
 void PaintGatherLogo(cairo_t* cr, double w, double h) {
+  const TColor kBasket = Hex(0xc8904a);
   cairo_move_to(cr, 14, 56);
   cairo_line_to(cr, w - 14, 56);
   cairo_line_to(cr, w - 30, h - 6);
@@ -550,18 +589,22 @@ void PaintGatherLogo(cairo_t* cr, double w, double h) {
   cairo_line_to(cr, w - 30, h - 6);
   cairo_line_to(cr, 30, h - 6);
   cairo_close_path(cr);
-  FillGlossy(cr, 14, 56, w - 14, h - 6, Hex(0xc8904a), 2.5);
+  FillGlossy(cr, 14, 56, w - 14, h - 6, kBasket, 2.5);
   for (int i = 1; i < 4; ++i) {
     cairo_move_to(cr, 20 + i * 6, 56 + i * 12);
     cairo_line_to(cr, w - 20 - i * 6, 56 + i * 12);
   }
-  cairo_set_source_rgba(cr, 0.45, 0.25, 0.08, 0.6);
+  SetColor(cr, WithAlpha(kDarkBrown, 0.6));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
 }
 
 // A crowned shield: the boss rounds.
 void PaintBossLogo(cairo_t* cr, double w, double h) {
+  const TColor kShield = Hex(0x8a2a4a);
+  const TColor kBlade{0.92, 0.92, 0.96};
+  const TColor kCrown = Hex(0xf0c040);
+  const TColor kRuby{0.95, 0.3, 0.35};
   double cx = w / 2, top = 34, bottom = h - 6, half = 40;
   auto shield = [&] {
     cairo_move_to(cr, cx - half, top);
@@ -571,10 +614,10 @@ void PaintBossLogo(cairo_t* cr, double w, double h) {
     cairo_close_path(cr);
   };
   shield();
-  FillGlossy(cr, cx - half, top, cx + half, bottom, Hex(0x8a2a4a), 2.5);
+  FillGlossy(cr, cx - half, top, cx + half, bottom, kShield, 2.5);
   // Two crossed swords' blades on the shield.
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_source_rgba(cr, 0.92, 0.92, 0.96, 0.95);
+  SetColor(cr, WithAlpha(kBlade, 0.95));
   cairo_set_line_width(cr, 5);
   cairo_move_to(cr, cx - 22, top + 14);
   cairo_line_to(cr, cx + 20, bottom - 22);
@@ -590,10 +633,10 @@ void PaintBossLogo(cairo_t* cr, double w, double h) {
   cairo_line_to(cr, cx + 34, 8);
   cairo_line_to(cr, cx + 30, top + 2);
   cairo_close_path(cr);
-  FillGlossy(cr, cx - 34, 4, cx + 34, top + 2, Hex(0xf0c040), 2);
+  FillGlossy(cr, cx - 34, 4, cx + 34, top + 2, kCrown, 2);
   for (double dx : {-34.0, 0.0, 34.0}) {
     Ellipse(cr, cx + dx, dx == 0 ? 5 : 9, 4, 4);
-    cairo_set_source_rgb(cr, 0.95, 0.3, 0.35);
+    SetColor(cr, kRuby);
     cairo_fill(cr);
   }
 }
@@ -613,11 +656,11 @@ void PaintSlotDone(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   double cx = s.Width() / 2.0, cy = s.Height() / 2.0;
   cairo_arc(cr, cx, cy, 26, 0, 2 * kPi);
-  FillGlossy(cr, cx - 26, cy - 26, cx + 26, cy + 26, Hex(0x5fae4a), 2.5);
+  FillGlossy(cr, cx - 26, cy - 26, cx + 26, cy + 26, kGoGreen, 2.5);
   cairo_move_to(cr, cx - 13, cy);
   cairo_line_to(cr, cx - 3, cy + 11);
   cairo_line_to(cr, cx + 14, cy - 11);
-  cairo_set_source_rgb(cr, 1, 1, 1);
+  SetColor(cr, kWhite);
   cairo_set_line_width(cr, 6);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -626,8 +669,8 @@ void PaintSlotDone(TCanvas& c, const TAssetSpec& s) {
 
 // Bronze, silver and gold medals (each also used as its own shine).
 void PaintMedals(TCanvas& c, const TAssetSpec& s) {
-  const std::uint32_t metals[3] = {0xd08a4a, 0xd8dce8, 0xffc830};
-  const std::uint32_t ribbons[3] = {0x5a8fd0, 0xd9604a, 0x5fae4a};
+  const std::uint32_t metals[3] = {0xd08a4a, 0xd8dce8, 0xffc830};  // bronze, silver, gold
+  const TColor ribbons[3] = {kNavigateBlue, kLeaveRed, kGoGreen};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     double cx = w / 2, cy = h / 2 + 10;
     for (int side = -1; side <= 1; side += 2) {
@@ -636,12 +679,12 @@ void PaintMedals(TCanvas& c, const TAssetSpec& s) {
       cairo_line_to(cr, cx + side * 16, 4);
       cairo_line_to(cr, cx - side * 4, cy - 20);
       cairo_close_path(cr);
-      FillGlossy(cr, cx - 30, 4, cx + 30, cy - 20, Hex(ribbons[p]), 1.5);
+      FillGlossy(cr, cx - 30, 4, cx + 30, cy - 20, ribbons[p], 1.5);
     }
     StarPath(cr, cx, cy, 42, 36, 18);
     FillGlossy(cr, cx - 42, cy - 42, cx + 42, cy + 42, Hex(metals[p]), 2.5);
     cairo_arc(cr, cx, cy, 28, 0, 2 * kPi);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+    SetColor(cr, WithAlpha(kWhite, 0.45));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     StarPath(cr, cx, cy, 20, 9, 5);
@@ -656,37 +699,42 @@ void PaintStatsHighlight(TCanvas& c, const TAssetSpec& s) {
   cairo_save(cr);
   cairo_translate(cr, w / 2, h / 2);
   cairo_scale(cr, w / h, 1);
-  RadialGlow(cr, 0, 0, h / 2, Hex(0xfff2a0, 0.9));
+  RadialGlow(cr, 0, 0, h / 2, WithAlpha(kGlow, 0.9));
   cairo_restore(cr);
 }
 
 // The pigeon that crosses the result screen, flying up to the left.
 void PaintBirdie(TCanvas& c, const TAssetSpec& s) {
+  const TColor kPigeon = Hex(0xc8cce0);
+  const TColor kPigeonHead = Hex(0xa8b0d0);
+  const TColor kPigeonWing = Hex(0xe8ecf8);
+  const TColor kPigeonTail = Hex(0x9aa0c0);
+  const TColor kBeak{1, 0.7, 0.3};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   Ellipse(cr, w * 0.5, h * 0.6, w * 0.3, h * 0.22);
-  FillGlossy(cr, w * 0.2, h * 0.38, w * 0.8, h * 0.82, Hex(0xc8cce0), 2);
+  FillGlossy(cr, w * 0.2, h * 0.38, w * 0.8, h * 0.82, kPigeon, 2);
   cairo_arc(cr, w * 0.22, h * 0.48, h * 0.16, 0, 2 * kPi);
-  FillGlossy(cr, w * 0.1, h * 0.32, w * 0.34, h * 0.64, Hex(0xa8b0d0), 2);
+  FillGlossy(cr, w * 0.1, h * 0.32, w * 0.34, h * 0.64, kPigeonHead, 2);
   cairo_move_to(cr, w * 0.1, h * 0.46);
   cairo_line_to(cr, 1, h * 0.52);
   cairo_line_to(cr, w * 0.1, h * 0.56);
   cairo_close_path(cr);
-  cairo_set_source_rgb(cr, 1, 0.7, 0.3);
+  SetColor(cr, kBeak);
   cairo_fill(cr);
   cairo_arc(cr, w * 0.2, h * 0.45, 2, 0, 2 * kPi);
-  cairo_set_source_rgb(cr, 0, 0, 0);
+  SetColor(cr, kBlack);
   cairo_fill(cr);
   cairo_move_to(cr, w * 0.45, h * 0.5);
   cairo_curve_to(cr, w * 0.55, 0, w * 0.85, 0, w * 0.95, h * 0.08);
   cairo_curve_to(cr, w * 0.8, h * 0.3, w * 0.7, h * 0.5, w * 0.6, h * 0.55);
   cairo_close_path(cr);
-  FillGlossy(cr, w * 0.45, 0, w * 0.95, h * 0.55, Hex(0xe8ecf8), 2);
+  FillGlossy(cr, w * 0.45, 0, w * 0.95, h * 0.55, kPigeonWing, 2);
   cairo_move_to(cr, w * 0.78, h * 0.6);
   cairo_line_to(cr, w - 1, h * 0.5);
   cairo_line_to(cr, w - 2, h * 0.75);
   cairo_close_path(cr);
-  FillGlossy(cr, w * 0.78, h * 0.5, w, h * 0.75, Hex(0x9aa0c0), 1.5);
+  FillGlossy(cr, w * 0.78, h * 0.5, w, h * 0.75, kPigeonTail, 1.5);
 }
 
 }  // namespace assetgen

@@ -12,20 +12,21 @@ const double kPi = M_PI;
 TColor ButtonColor(TButtonStyle style) {
   switch (style) {
     case TButtonStyle::Play:
-      return Hex(0xf5a623);
+      return kPlayOrange;
     case TButtonStyle::Leave:
-      return Hex(0xd9604a);
+      return kLeaveRed;
     case TButtonStyle::Navigate:
-      return Hex(0x5a8fd0);
+      return kNavigateBlue;
     case TButtonStyle::Plain:
       break;
   }
-  return Hex(0x5fae4a);
+  return kGoGreen;
 }
 
 TColor Greyed(const TColor& c) {
+  const TColor kDisabledGrey = Hex(0xb8aa98);
   double l = 0.3 * c.R + 0.59 * c.G + 0.11 * c.B;
-  return Mix({l, l, l, c.A}, Hex(0xb8aa98), 0.5);
+  return Mix({l, l, l, c.A}, kDisabledGrey, 0.5);
 }
 
 double FitTextSize(cairo_t* cr, const std::string& text, double maxW, double size) {
@@ -36,6 +37,8 @@ double FitTextSize(cairo_t* cr, const std::string& text, double maxW, double siz
 
 // Pattern 0 enabled, pattern 1 (where the grid has one) disabled.
 void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style) {
+  const TColor kButtonText = Hex(0xfffbf0);
+  const TColor kDisabledText = Hex(0xe8e2d8);
   const bool play = style == TButtonStyle::Play;
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TColor base = ButtonColor(style);
@@ -46,34 +49,35 @@ void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style) {
     PathShadow(cr, 0, 3, 0.35);
     FillGlossy(cr, 3, 2, w - 3, h - 4, base, 2.5);
     RoundedRect(cr, 6, 5, w - 12, h - 12, r - 3);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    SetColor(cr, WithAlpha(kWhite, 0.35));
     cairo_set_line_width(cr, 1.2);
     cairo_stroke(cr);
     TTextStyle st;
     st.Size = FitTextSize(cr, s.Label, w - 24, std::min(h * 0.5, play ? 52.0 : 24.0));
-    st.Fill = disabled ? Hex(0xe8e2d8) : Hex(0xfffbf0);
+    st.Fill = disabled ? kDisabledText : kButtonText;
     st.Outline = Darker(base, 0.6);
     st.OutlineWidth = std::max(1.5, st.Size / 10);
     DrawText(cr, s.Label, w / 2, h / 2 - 1, st);
     if (play && !disabled) {
-      Sparkle(cr, w - 22, 16, 10, Hex(0xfff6c0));
-      Sparkle(cr, 20, h - 20, 7, Hex(0xfff6c0));
+      Sparkle(cr, w - 22, 16, 10, kTwinkle);
+      Sparkle(cr, 20, h - 20, 7, kTwinkle);
     }
   });
 }
 
 void PaintLink(TCanvas& c, const TAssetSpec& s) {
+  const TColor kUnderline{1, 0.95, 0.7};
   cairo_t* cr = c.Cr();
   TTextStyle st;
   st.Size = FitTextSize(cr, s.Label, s.Width() - 8, 17);
-  st.Fill = Hex(0xfff2b0);
-  st.Outline = Hex(0x4a2410);
+  st.Fill = kPaleTwinkle;
+  st.Outline = kBrownOutline;
   st.OutlineWidth = 2;
   DrawText(cr, s.Label, s.Width() / 2.0, s.Height() / 2.0 - 2, st);
   double tw = TextWidth(cr, s.Label, st.Size);
   cairo_move_to(cr, (s.Width() - tw) / 2, s.Height() - 3);
   cairo_line_to(cr, (s.Width() + tw) / 2, s.Height() - 3);
-  cairo_set_source_rgba(cr, 1, 0.95, 0.7, 0.9);
+  SetColor(cr, WithAlpha(kUnderline, 0.9));
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
 }
@@ -103,21 +107,25 @@ double CheckLabelSize(cairo_t* cr, double h) {
 }  // namespace
 
 void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
+  const TColor kHoverWash{1, 0.9, 0.5};
+  const TColor kBox = Hex(0xf2e4c4);
+  const TColor kHoveredBox = Hex(0xfff6dc);
+  const TColor kTick{0.2, 0.55, 0.15};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     bool checked = p >= 2, hover = p % 2 == 1;
     if (hover) {
       RoundedRect(cr, 1, 1, w - 2, h - 2, 8);
-      cairo_set_source_rgba(cr, 1, 0.9, 0.5, 0.35);
+      SetColor(cr, WithAlpha(kHoverWash, 0.35));
       cairo_fill(cr);
     }
     double b = CheckSide(h);
     RoundedRect(cr, 3, 5, b, b, 5);
-    FillGlossy(cr, 3, 5, 3 + b, 5 + b, hover ? Hex(0xfff6dc) : Hex(0xf2e4c4), 2);
+    FillGlossy(cr, 3, 5, 3 + b, 5 + b, hover ? kHoveredBox : kBox, 2);
     if (checked) {
       cairo_move_to(cr, 7, h / 2);
       cairo_line_to(cr, 3 + b * 0.42, h - 8);
       cairo_line_to(cr, 3 + b + 3, 3);
-      cairo_set_source_rgb(cr, 0.2, 0.55, 0.15);
+      SetColor(cr, kTick);
       cairo_set_line_width(cr, 4);
       cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
       cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -126,7 +134,7 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
     cairo_save(cr);
     double size = CheckLabelSize(cr, h);
     UseDisplayFont(cr, size, true);
-    cairo_set_source_rgb(cr, 0.35, 0.18, 0.07);
+    SetColor(cr, kInk);
     cairo_move_to(cr, LabelLeft(h), h / 2 + size * 0.36);
     cairo_show_text(cr, s.Label.c_str());
     cairo_restore(cr);
@@ -135,10 +143,10 @@ void PaintCheckBox(TCanvas& c, const TAssetSpec& s) {
 
 void PaintVolumeButton(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    TColor base = p == 0 ? Hex(0x5a8fd0) : Greyed(Hex(0x5a8fd0));
+    TColor base = p == 0 ? kNavigateBlue : Greyed(kNavigateBlue);
     cairo_arc(cr, w / 2, h / 2, w / 2 - 2, 0, 2 * kPi);
     FillGlossy(cr, 2, 2, w - 2, h - 2, base, 2);
-    cairo_set_source_rgb(cr, 1, 1, 1);
+    SetColor(cr, kWhite);
     cairo_set_line_width(cr, 4);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, w * 0.3, h / 2);
@@ -153,26 +161,30 @@ void PaintVolumeButton(TCanvas& c, const TAssetSpec& s) {
 
 // Windows: parchment inside a wooden frame, with the wells of their kind.
 void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
+  const TColor kTitleBand{0.85, 0.6, 0.3};
+  const TColor kWellFill{0.55, 0.35, 0.15};
+  const TColor kWellEdge{0.5, 0.3, 0.12};
+  const TColor kCaption = Hex(0x6b3a16);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 4, 4, w - 12, h - 12, 26, 14);
   ParchmentPanel(cr, 16, 16, w - 36, h - 36, 16, HashName(s.Name));
   // Title band.
   RoundedRect(cr, 40, 16, w - 80, 26, 10);
-  cairo_set_source_rgba(cr, 0.85, 0.6, 0.3, 0.25);
+  SetColor(cr, WithAlpha(kTitleBand, 0.25));
   cairo_fill(cr);
   if (!s.Label.empty()) {
     TTextStyle st;
     st.Size = 20;
     st.OutlineWidth = 2;
-    st.Outline = Hex(0x5a2e12);
+    st.Outline = kOutline;
     DrawText(cr, s.Label, w / 2, 29, st);
   }
   auto inset = [&](double x, double y, double iw, double ih) {
     RoundedRect(cr, x, y, iw, ih, 10);
-    cairo_set_source_rgba(cr, 0.55, 0.35, 0.15, 0.15);
+    SetColor(cr, WithAlpha(kWellFill, 0.15));
     cairo_fill_preserve(cr);
-    cairo_set_source_rgba(cr, 0.5, 0.3, 0.12, 0.5);
+    SetColor(cr, WithAlpha(kWellEdge, 0.5));
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
   };
@@ -192,7 +204,7 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
       inset(40, 60, w - 80, 220);
       TTextStyle st;
       st.Size = 19;
-      st.Fill = Hex(0x6b3a16);
+      st.Fill = kCaption;
       st.OutlineWidth = 0;
       st.Shadow = false;
       const char* captions[3] = {"Time", "Level score", "Bonus"};
@@ -205,28 +217,31 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
     case TWindowKind::Plain:
       break;
   }
-  Sparkle(cr, 30, 30, 8, Hex(0xfff2b0));
-  Sparkle(cr, w - 34, h - 34, 8, Hex(0xfff2b0));
+  Sparkle(cr, 30, 30, 8, kPaleTwinkle);
+  Sparkle(cr, w - 34, h - 34, 8, kPaleTwinkle);
 }
 
 void PaintSelectionBar(TCanvas& c, const TAssetSpec& s) {
+  const TColor kSelection{1, 0.85, 0.35};
+  const TColor kSelectionEnds{1, 0.8, 0.3};
   cairo_t* cr = c.Cr();
   RoundedRect(cr, 2, 2, s.Width() - 4, s.Height() - 4, 14);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.8, 0.3, 0.2);
-  cairo_pattern_add_color_stop_rgba(g, 0.5, 1, 0.85, 0.35, 0.9);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.8, 0.3, 0.2);
+  AddStop(g, 0, WithAlpha(kSelectionEnds, 0.2));
+  AddStop(g, 0.5, WithAlpha(kSelection, 0.9));
+  AddStop(g, 1, WithAlpha(kSelectionEnds, 0.2));
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
 }
 
 void PaintSeparator(TCanvas& c, const TAssetSpec& s) {
+  const TColor kSeparator{0.55, 0.3, 0.1};
   cairo_t* cr = c.Cr();
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
-  cairo_pattern_add_color_stop_rgba(g, 0, 0.55, 0.3, 0.1, 0);
-  cairo_pattern_add_color_stop_rgba(g, 0.5, 0.55, 0.3, 0.1, 0.8);
-  cairo_pattern_add_color_stop_rgba(g, 1, 0.55, 0.3, 0.1, 0);
+  AddStop(g, 0, WithAlpha(kSeparator, 0));
+  AddStop(g, 0.5, WithAlpha(kSeparator, 0.8));
+  AddStop(g, 1, WithAlpha(kSeparator, 0));
   cairo_set_source(cr, g);
   // Drawn at a row's text centre, so the line sits half a row lower, between two rows.
   cairo_rectangle(cr, 0, s.Height() - 4, s.Width(), 2);
@@ -236,10 +251,11 @@ void PaintSeparator(TCanvas& c, const TAssetSpec& s) {
 
 // The loading bar's frame; the fill goes at (22, 22) and its glass at (23, 22).
 void PaintLoadingBarBG(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGroove{0.25, 0.14, 0.08};
   cairo_t* cr = c.Cr();
   WoodFrame(cr, 4, 6, s.Width() - 8, s.Height() - 10, 28, 9);
   RoundedRect(cr, 20, 20, 280, 26, 12);
-  cairo_set_source_rgb(cr, 0.25, 0.14, 0.08);
+  SetColor(cr, kGroove);
   cairo_fill(cr);
 }
 
@@ -255,22 +271,23 @@ void PaintBarFill(TCanvas& c, const TAssetSpec& s, TColor colour) {
     cairo_line_to(cr, x + 7, h);
     cairo_close_path(cr);
   }
-  cairo_set_source_rgba(cr, 1, 1, 1, 0.18);
+  SetColor(cr, WithAlpha(kWhite, 0.18));
   cairo_fill(cr);
 }
 
 void PaintBarGlass(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGlassRim{0.3, 0.18, 0.08};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   RoundedRect(cr, 0.5, 0.5, w - 1, h - 1, h / 2);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, h);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.6);
-  cairo_pattern_add_color_stop_rgba(g, 0.45, 1, 1, 1, 0.12);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0.0);
+  AddStop(g, 0, WithAlpha(kWhite, 0.6));
+  AddStop(g, 0.45, WithAlpha(kWhite, 0.12));
+  AddStop(g, 1, WithAlpha(kWhite, 0.0));
   cairo_set_source(cr, g);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(g);
-  cairo_set_source_rgba(cr, 0.3, 0.18, 0.08, 0.6);
+  SetColor(cr, WithAlpha(kGlassRim, 0.6));
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
 }
@@ -281,7 +298,7 @@ void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s) {
     TTextStyle st;
     st.Size = 15;
     st.OutlineWidth = 2;
-    st.Outline = Hex(0x3a1e0a);
+    st.Outline = kDarkOutline;
     // Drawn at (93, 23) on the bar, whose groove is centred 160 pixels in.
     DrawText(cr, p == 0 ? "Loading..." : "Click to play!", 67, h / 2, st);
   });
@@ -289,19 +306,23 @@ void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s) {
 
 // Upper half: disabled (grey); lower half: enabled (green).
 void PaintVolumeFill(TCanvas& c, const TAssetSpec& s) {
+  const TColor kVolumeOff = Hex(0xa8a090);
+  const TColor kVolumeOn = Hex(0x6ac84a);
   cairo_t* cr = c.Cr();
   double w = s.Width(), hh = s.Height() / 2.0;
   for (int half = 0; half < 2; ++half) {
     cairo_save(cr);
     cairo_translate(cr, 0, half * hh);
     cairo_rectangle(cr, 0, 0, w, hh);
-    FillGlossy(cr, 0, 0, w, hh, half == 0 ? Hex(0xa8a090) : Hex(0x6ac84a), 0);
+    FillGlossy(cr, 0, 0, w, hh, half == 0 ? kVolumeOff : kVolumeOn, 0);
     cairo_restore(cr);
   }
 }
 
 // The menu panel; buttons sit at (67, 81) for Play and x 86, y 267/331/394/473.
 void PaintMenuPanel(TCanvas& c, const TAssetSpec& s) {
+  const TColor kRope{0.5, 0.35, 0.2};
+  const TColor kVine{0.35, 0.55, 0.2};
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 14, 30, w - 10, h - 20, 34, 14);
@@ -310,14 +331,14 @@ void PaintMenuPanel(TCanvas& c, const TAssetSpec& s) {
   for (int i = 0; i < 2; ++i) {
     cairo_move_to(cr, 90 + i * 180, 0);
     cairo_line_to(cr, 90 + i * 180, 40);
-    cairo_set_source_rgb(cr, 0.5, 0.35, 0.2);
+    SetColor(cr, kRope);
     cairo_set_line_width(cr, 5);
     cairo_stroke(cr);
   }
   // A leafy divider between Play and the other buttons.
   cairo_move_to(cr, 80, 250);
   cairo_curve_to(cr, 140, 238, 220, 262, 290, 250);
-  cairo_set_source_rgba(cr, 0.35, 0.55, 0.2, 0.8);
+  SetColor(cr, WithAlpha(kVine, 0.8));
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
 }
@@ -332,26 +353,27 @@ void PaintWelcomePanel(TCanvas& c, const TAssetSpec& s) {
   cairo_line_to(cr, 0, h - 4);
   cairo_close_path(cr);
   PathShadow(cr, 2, 4, 0.35);
-  FillGlossy(cr, 0, 0, w, h, Hex(0x8a5a30), 3);
+  FillGlossy(cr, 0, 0, w, h, kWood, 3);
   cairo_move_to(cr, 8, 8);
   cairo_line_to(cr, w - 22, 8);
   cairo_curve_to(cr, w - 10, 32, w - 28, h - 14, w - 56, h - 12);
   cairo_line_to(cr, 8, h - 12);
   cairo_close_path(cr);
-  cairo_set_source_rgba(cr, 1, 0.85, 0.55, 0.35);
+  SetColor(cr, WithAlpha(kPanelGleam, 0.35));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
 }
 
 void PaintBanner(TCanvas& c, const TAssetSpec& s) {
+  const TColor kBannerBlue = Hex(0x6a8fd0);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   RoundedRect(cr, 2, 2, w - 4, h - 4, h / 2 - 2);
-  FillGlossy(cr, 2, 2, w - 2, h - 2, Hex(0x6a8fd0), 2);
+  FillGlossy(cr, 2, 2, w - 2, h - 2, kBannerBlue, 2);
   TTextStyle st;
   st.Size = FitTextSize(cr, s.Label, w - 20, 16);
   st.OutlineWidth = 2;
-  st.Outline = Hex(0x1e3a6a);
+  st.Outline = kNavyOutline;
   DrawText(cr, s.Label, w / 2, h / 2, st);
 }
 
@@ -371,13 +393,13 @@ void PaintCornerPanel(TCanvas& c, const TAssetSpec& s, TCornerSide side) {
   cairo_line_to(cr, 0, h);
   cairo_close_path(cr);
   PathShadow(cr, 2, 3, 0.35);
-  FillGlossy(cr, 0, 0, w, h, Hex(0x8a5a30), 3);
+  FillGlossy(cr, 0, 0, w, h, kWood, 3);
   for (int i = 0; i < 4; ++i) {
     cairo_save(cr);
     cairo_translate(cr, 12 + i * 30, 12 - (i % 2) * 4);
     cairo_rotate(cr, -0.4 + i * 0.25);
     Ellipse(cr, 0, 0, 14, 6);
-    FillGlossy(cr, -14, -6, 14, 6, Hex(0x5aae3a), 1.5);
+    FillGlossy(cr, -14, -6, 14, 6, kLeafGreen, 1.5);
     cairo_restore(cr);
   }
   cairo_restore(cr);

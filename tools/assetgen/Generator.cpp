@@ -19,6 +19,12 @@ namespace {
 // JPEG quality: full-screen art stays clean at this setting.
 constexpr int kJpegQuality = 92;
 
+// Contact sheets: a dark board, a bright grid, white names and orange for stand-ins.
+const TColor kSheetBoard{0.2, 0.2, 0.22};
+const TColor kSheetGrid{1, 0.2, 0.6};
+const TColor kStandInLabel = Hex(0xffb060);
+const TColor kSheetInfo = Hex(0xc8c8d0);
+
 template <typename F>
 void ForEachParallel(std::size_t count, int threads, F&& work) {
   std::atomic<std::size_t> next{0};
@@ -112,7 +118,7 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
   for (int sh = 0; sh <= sheetNo; ++sh) {
     TCanvas sheet(kCols * kBoxW, kRows * (kBoxH + kLabelH));
     cairo_t* cr = sheet.Cr();
-    cairo_set_source_rgb(cr, 0.2, 0.2, 0.22);
+    SetColor(cr, kSheetBoard);
     cairo_paint(cr);
     for (const TSlot& slot : slots) {
       if (slot.Sheet != sh) continue;
@@ -158,7 +164,7 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
       cairo_restore(cr);
       cairo_surface_destroy(img);
       // Pattern grid.
-      cairo_set_source_rgba(cr, 1, 0.2, 0.6, 0.8);
+      SetColor(cr, WithAlpha(kSheetGrid, 0.8));
       cairo_set_line_width(cr, 1);
       for (int cx = 0; cx <= s.Columns; ++cx) {
         cairo_move_to(cr, std::floor(ox + cx * w / s.Columns) + 0.5, oy);
@@ -177,10 +183,10 @@ std::vector<std::string> WriteContactSheets(const std::string& path,
       st.Size = 15;
       st.OutlineWidth = 0;
       st.Shadow = false;
-      st.Fill = s.Finished ? Hex(0xffffff) : Hex(0xffb060);
+      st.Fill = s.Finished ? kWhite : kStandInLabel;
       DrawText(cr, s.Folder + s.Name, bx + boxW / 2.0, by + kBoxH + 8, st);
       st.Size = 12;
-      st.Fill = Hex(0xc8c8d0);
+      st.Fill = kSheetInfo;
       DrawText(cr, info, bx + boxW / 2.0, by + kBoxH + 25, st);
     }
     std::string out = base + "-" + std::to_string(sh + 1) + ".png";

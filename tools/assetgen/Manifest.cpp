@@ -55,13 +55,13 @@ void AddStartup(TBuilder& b) {
     b.Add("CompanyLogo" + std::to_string(i), "Logo/", Jpg, 1366, 768,
           With(PaintCompanyLogo, emblems[i - 1]), Done);
   // Drawn at scale 2 over the whole screen while the logos show, before any other folder.
-  b.Add("WhiteRect", "Logo/", Jpg, 683, 384, With(PaintFlat, Hex(0xffffff)), Done);
+  b.Add("WhiteRect", "Logo/", Jpg, 683, 384, With(PaintFlat, kWhite), Done);
   b.Add("SplashBG", "Splash/", Jpg, 1366, 768, PaintSplashBG, Done);
   b.Add("LoadingBarBG", "Splash/", Png, 320, 66, PaintLoadingBarBG, Done);
-  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, With(PaintBarFill, Hex(0xf2a93b)), Done);
+  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, With(PaintBarFill, kHoney), Done);
   b.Add("LoadingBarGlass", "Splash/", Png, 276, 22, PaintBarGlass, Done);
   b.Add("LoadingBarText", "Splash/", Png, 150, 22, PaintLoadingBarText, Done);
-  b.Add("BlackRect", "", Png, 683, 384, With(PaintFlat, Hex(0x000000)), Done);
+  b.Add("BlackRect", "", Png, 683, 384, With(PaintFlat, kBlack), Done);
   b.Add("TransDark", "", Png, 862, 860, PaintTransDark, Done);
   b.Add("TransSpin", "", Png, 456, 452, PaintTransSpin, Done);
   b.Add("GlobalFontWhite", "", Png, NormalFontLayout().CellWidth, NormalFontLayout().CellHeight,
@@ -142,7 +142,7 @@ void AddMap(TBuilder& b) {
   b.Add("CornerRightPanel", "", Png, 174, 118, With(PaintCornerPanel, TCornerSide::Right), Done);
   b.Add("MapMenuButton", "", Png, 110, 52, Button(TButtonStyle::Navigate), Done, "Menu");
   b.Add("MapPlayButton", "", Png, 110, 56, Button(TButtonStyle::Play), Done, "Play");
-  b.Add("PlayShine", "", Png, 110, 110, With(PaintRays, Hex(0xfff2a0)), Done);
+  b.Add("PlayShine", "", Png, 110, 110, With(PaintRays, kGlow), Done);
 }
 
 void AddBoard(TBuilder& b) {
@@ -254,12 +254,10 @@ void AddEffects(TBuilder& b) {
   b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
   b.Add("PinkButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0xff8fc8)), Done);
   b.Add("BlueButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0x7cc4ff)), Done);
+  const TColor kDiamondWings[3] = {Hex(0xbff4ff), Hex(0xffe6a0), Hex(0xf0c8ff)};
   for (int i = 1; i <= 3; ++i)
     b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40,
-          With(PaintButterfly, i == 1   ? Hex(0xbff4ff)
-                               : i == 2 ? Hex(0xffe6a0)
-                                        : Hex(0xf0c8ff)),
-          Done);
+          With(PaintButterfly, kDiamondWings[i - 1]), Done);
   b.Add("FeatherFlower", "", Png, 48, 48, With(PaintSparkles, TSparkle::FeatherFlower), Done);
   b.Add("EffectShinyDots", "", Png, 64, 64, With(PaintSparkles, TSparkle::ShinyDots), Done);
   b.Add("BookEffectShine", "", Png, 400, 300, With(PaintGlow, Hex(0xfff0c0)), Done);

@@ -12,15 +12,12 @@
 
 namespace assetgen {
 
-TColor Hex(std::uint32_t rgb, double alpha) {
-  return {((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0, alpha};
-}
 TColor Mix(const TColor& a, const TColor& b, double t) {
   return {a.R + (b.R - a.R) * t, a.G + (b.G - a.G) * t, a.B + (b.B - a.B) * t,
           a.A + (b.A - a.A) * t};
 }
-TColor Lighter(const TColor& c, double t) { return Mix(c, {1, 1, 1, c.A}, t); }
-TColor Darker(const TColor& c, double t) { return Mix(c, {0, 0, 0, c.A}, t); }
+TColor Lighter(const TColor& c, double t) { return Mix(c, WithAlpha(kWhite, c.A), t); }
+TColor Darker(const TColor& c, double t) { return Mix(c, WithAlpha(kBlack, c.A), t); }
 
 std::uint32_t HashName(const std::string& s) {
   std::uint32_t h = 2166136261u;
@@ -68,6 +65,10 @@ TPicture TCanvas::ToPicture() const {
 
 void SetColor(cairo_t* cr, const TColor& c) { cairo_set_source_rgba(cr, c.R, c.G, c.B, c.A); }
 
+void AddStop(cairo_pattern_t* gradient, double offset, const TColor& c) {
+  cairo_pattern_add_color_stop_rgba(gradient, offset, c.R, c.G, c.B, c.A);
+}
+
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
   r = std::min({r, w / 2, h / 2});
   cairo_new_sub_path(cr);
@@ -104,17 +105,17 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
 
 void VerticalGradient(cairo_t* cr, double y0, double y1, const TColor& top, const TColor& bottom) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-  cairo_pattern_add_color_stop_rgba(p, 0, top.R, top.G, top.B, top.A);
-  cairo_pattern_add_color_stop_rgba(p, 1, bottom.R, bottom.G, bottom.B, bottom.A);
+  AddStop(p, 0, top);
+  AddStop(p, 1, bottom);
   cairo_set_source(cr, p);
   cairo_pattern_destroy(p);
 }
 
 void RadialGlow(cairo_t* cr, double cx, double cy, double radius, const TColor& c) {
   cairo_pattern_t* p = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
-  cairo_pattern_add_color_stop_rgba(p, 0, c.R, c.G, c.B, c.A);
-  cairo_pattern_add_color_stop_rgba(p, 0.45, c.R, c.G, c.B, c.A * 0.45);
-  cairo_pattern_add_color_stop_rgba(p, 1, c.R, c.G, c.B, 0);
+  AddStop(p, 0, c);
+  AddStop(p, 0.45, WithAlpha(c, c.A * 0.45));
+  AddStop(p, 1, WithAlpha(c, 0));
   cairo_set_source(cr, p);
   cairo_arc(cr, cx, cy, radius, 0, 2 * M_PI);
   cairo_fill(cr);
@@ -127,7 +128,7 @@ void PathShadow(cairo_t* cr, double dx, double dy, double alpha) {
   cairo_new_path(cr);
   cairo_translate(cr, dx, dy);
   cairo_append_path(cr, path);
-  cairo_set_source_rgba(cr, 0.18, 0.1, 0.05, alpha);
+  SetColor(cr, WithAlpha(kSoot, alpha));
   cairo_fill(cr);
   cairo_restore(cr);
   cairo_new_path(cr);
@@ -140,9 +141,9 @@ void FillGlossy(cairo_t* cr, double x0, double y0, double x1, double y1, const T
   cairo_path_t* path = cairo_copy_path(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1 * 0.3 + x0 * 0.7, y1);
   TColor top = Lighter(base, 0.35), bottom = Darker(base, 0.22);
-  cairo_pattern_add_color_stop_rgba(p, 0, top.R, top.G, top.B, base.A);
-  cairo_pattern_add_color_stop_rgba(p, 0.55, base.R, base.G, base.B, base.A);
-  cairo_pattern_add_color_stop_rgba(p, 1, bottom.R, bottom.G, bottom.B, base.A);
+  AddStop(p, 0, WithAlpha(top, base.A));
+  AddStop(p, 0.55, base);
+  AddStop(p, 1, WithAlpha(bottom, base.A));
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
@@ -153,8 +154,8 @@ void FillGlossy(cairo_t* cr, double x0, double y0, double x1, double y1, const T
   cairo_new_path(cr);
   Ellipse(cr, x0 + w * 0.42, y0 + h * 0.24, w * 0.36, h * 0.2);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + h * 0.45);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, 0.55 * base.A);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
+  AddStop(g, 0, WithAlpha(kWhite, 0.55 * base.A));
+  AddStop(g, 1, WithAlpha(kWhite, 0));
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
@@ -260,7 +261,7 @@ void DrawText(cairo_t* cr, const std::string& text, double cx, double cy,
   if (style.Shadow) {
     cairo_save(cr);
     cairo_translate(cr, 1, 2);
-    cairo_set_source_rgba(cr, 0.1, 0.05, 0.02, 0.45 * style.Fill.A);
+    SetColor(cr, WithAlpha(kDeepShadow, 0.45 * style.Fill.A));
     cairo_set_line_width(cr, style.OutlineWidth * 2);
     cairo_stroke_preserve(cr);
     cairo_fill(cr);
@@ -288,9 +289,9 @@ void ParchmentPanel(cairo_t* cr, double x, double y, double w, double h, double 
   PathShadow(cr, 3, 5, 0.35);
   cairo_pattern_t* p = cairo_pattern_create_radial(x + w * 0.45, y + h * 0.4, 10, x + w / 2,
                                                    y + h / 2, std::max(w, h) * 0.75);
-  cairo_pattern_add_color_stop_rgb(p, 0, 1.0, 0.97, 0.86);
-  cairo_pattern_add_color_stop_rgb(p, 0.7, 0.98, 0.9, 0.72);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.88, 0.74, 0.52);
+  AddStop(p, 0, kParchmentLight);
+  AddStop(p, 0.7, kParchment);
+  AddStop(p, 1, kParchmentEdge);
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
@@ -301,17 +302,17 @@ void ParchmentPanel(cairo_t* cr, double x, double y, double w, double h, double 
   int count = static_cast<int>(w * h / 220);
   for (int i = 0; i < count; ++i) {
     double px = x + n.Unit() * w, py = y + n.Unit() * h;
-    cairo_set_source_rgba(cr, 0.55, 0.38, 0.18, 0.05 + 0.05 * n.Unit());
+    SetColor(cr, WithAlpha(kParchmentFibre, 0.05 + 0.05 * n.Unit()));
     cairo_arc(cr, px, py, 0.6 + n.Unit() * 1.6, 0, 2 * M_PI);
     cairo_fill(cr);
   }
   cairo_restore(cr);
   RoundedRect(cr, x, y, w, h, radius);
-  cairo_set_source_rgb(cr, 0.45, 0.27, 0.12);
+  SetColor(cr, kParchmentRim);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   RoundedRect(cr, x + 6, y + 6, w - 12, h - 12, std::max(2.0, radius - 5));
-  cairo_set_source_rgba(cr, 0.62, 0.42, 0.18, 0.55);
+  SetColor(cr, WithAlpha(kParchmentStitch, 0.55));
   cairo_set_line_width(cr, 1.5);
   cairo_set_dash(cr, nullptr, 0, 0);
   cairo_stroke(cr);
@@ -324,18 +325,18 @@ void WoodFrame(cairo_t* cr, double x, double y, double w, double h, double radiu
   RoundedRect(cr, x, y, w, h, radius);
   PathShadow(cr, 3, 5, 0.35);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
-  cairo_pattern_add_color_stop_rgb(p, 0, 0.72, 0.46, 0.24);
-  cairo_pattern_add_color_stop_rgb(p, 0.5, 0.58, 0.34, 0.16);
-  cairo_pattern_add_color_stop_rgb(p, 1, 0.44, 0.24, 0.1);
+  AddStop(p, 0, kFrameLight);
+  AddStop(p, 0.5, kFrameMiddle);
+  AddStop(p, 1, kFrameDark);
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);
-  cairo_set_source_rgb(cr, 0.25, 0.13, 0.05);
+  SetColor(cr, kDarkWood);
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
   RoundedRect(cr, x + border, y + border, w - 2 * border, h - 2 * border,
               std::max(2.0, radius - border));
-  cairo_set_source_rgba(cr, 1, 0.85, 0.5, 0.55);
+  SetColor(cr, WithAlpha(kFrameGleam, 0.55));
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
   cairo_restore(cr);
@@ -343,11 +344,11 @@ void WoodFrame(cairo_t* cr, double x, double y, double w, double h, double radiu
 
 void Sparkle(cairo_t* cr, double cx, double cy, double r, const TColor& c) {
   cairo_save(cr);
-  RadialGlow(cr, cx, cy, r * 0.9, {c.R, c.G, c.B, c.A * 0.6});
+  RadialGlow(cr, cx, cy, r * 0.9, WithAlpha(c, c.A * 0.6));
   StarPath(cr, cx, cy, r, r * 0.18, 4, -90);
   SetColor(cr, c);
   cairo_fill(cr);
-  RadialGlow(cr, cx, cy, r * 0.3, {1, 1, 1, c.A});
+  RadialGlow(cr, cx, cy, r * 0.3, WithAlpha(kWhite, c.A));
   cairo_restore(cr);
 }
 
@@ -360,7 +361,8 @@ void Cloud(cairo_t* cr, double cx, double cy, double s, double alpha) {
     cairo_arc(cr, cx + b[0] * s, cy + b[1] * s, b[2] * s, 0, 2 * M_PI);
   }
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  VerticalGradient(cr, cy - 60 * s, cy + 45 * s, {1, 1, 1, alpha}, {0.86, 0.9, 0.98, alpha});
+  const TColor belly{0.86, 0.9, 0.98};
+  VerticalGradient(cr, cy - 60 * s, cy + 45 * s, WithAlpha(kWhite, alpha), WithAlpha(belly, alpha));
   cairo_fill(cr);
   cairo_restore(cr);
 }
@@ -370,7 +372,7 @@ void SkyAndHills(cairo_t* cr, int w, int h, const TColor& skyTop, const TColor& 
   TNoise n(seed);
   VerticalGradient(cr, 0, h * 0.75, skyTop, skyBottom);
   cairo_paint(cr);
-  RadialGlow(cr, w * 0.78, h * 0.18, h * 0.45, {1, 0.95, 0.75, 0.55});
+  RadialGlow(cr, w * 0.78, h * 0.18, h * 0.45, WithAlpha(kSunlight, 0.55));
   for (int i = 0; i < 5; ++i)
     Cloud(cr, n.Range(0, w), n.Range(h * 0.06, h * 0.3), n.Range(0.7, 1.3), 0.85);
   auto hill = [&](double baseY, double amp, const TColor& c, double phase) {

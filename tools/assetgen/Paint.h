@@ -1,20 +1,16 @@
 #pragma once
 // Drawing helpers shared by every painter: a cairo canvas that turns into a
-// straight-alpha TPicture, colours, soft shapes and outlined text.
+// straight-alpha TPicture, colour mixing, soft shapes and outlined text.
 #include <cairo.h>
 
 #include <cstdint>
 #include <string>
 
+#include "Palette.h"
 #include "engine/TPicture.h"
 
 namespace assetgen {
 
-struct TColor {
-  double R = 0, G = 0, B = 0, A = 1;
-};
-// 0xRRGGBB
-TColor Hex(std::uint32_t rgb, double alpha = 1.0);
 TColor Mix(const TColor& a, const TColor& b, double t);
 TColor Lighter(const TColor& c, double t);  // toward white
 TColor Darker(const TColor& c, double t);   // toward black
@@ -57,6 +53,7 @@ class TNoise {
 std::uint32_t HashName(const std::string& s);
 
 void SetColor(cairo_t* cr, const TColor& c);
+void AddStop(cairo_pattern_t* gradient, double offset, const TColor& c);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
               double rotationDeg = -90);
@@ -73,8 +70,8 @@ void PathShadow(cairo_t* cr, double dx, double dy, double alpha);
 // Text in the game's display face (a rounded free font from the system's packages).
 struct TTextStyle {
   double Size = 24;
-  TColor Fill = Hex(0xffffff);
-  TColor Outline = Hex(0x3a2414);
+  TColor Fill = kWhite;
+  TColor Outline = kTextOutline;
   double OutlineWidth = 3;
   bool Shadow = true;
   bool Bold = true;

@@ -1,5 +1,9 @@
 #pragma once
-// Painter entry points, grouped by the file that holds them.
+// Painter entry points, grouped by the file that holds them. A painter draws one picture of
+// the manifest; one that needs a value of its own (a style, an island, a colour) takes it as
+// a third parameter of its own type and the manifest binds it with With(). Colours come from
+// Palette.h; whatever the game also knows (board size and tile, element codes, font tables,
+// the frame's pieces, the gathering panel's offsets) comes from the game's headers.
 #include <vector>
 
 #include "Manifest.h"
