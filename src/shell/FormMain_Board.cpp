@@ -5,12 +5,8 @@
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
-
 void TFormMain::CreateBoardComponents() {
   TBoardParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
-  GameBoard->PlaySound = Sound;
-  ShuffleAway->PlaySound = Sound;
-  LockersAway->PlaySound = Sound;
   TBoardParts::Wire();
   WireBoard();
   WireBoardEffects();
