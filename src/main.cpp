@@ -2,6 +2,7 @@
 // player's data folder.
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -14,7 +15,7 @@
 #include "platform/TOsVersion.h"
 #include "platform/TSdlMessageBoxes.h"
 #include "platform/TSdlWindow.h"
-#include "platform/TSdlWindowBackend.h"
+#include "platform/TRendererChoice.h"
 #include "platform/TSteadyClock.h"
 #include "platform/TUserFolders.h"
 #include "shell/TFormMain.h"
@@ -41,12 +42,14 @@ int main(int, char**) {
     return 1;
   }
   boxes.SetParent(window.Handle());
-  TSdlWindowBackend backend(window.Handle());
+  const TRendererChoice::TKind kind = TRendererChoice::FromSetting(std::getenv("WENDMOOR_RENDERER"));
+  std::unique_ptr<IRenderBackend> backend = TRendererChoice::Make(kind, window.Handle());
+  std::fprintf(stderr, "renderer: %s\n", TRendererChoice::NameOf(kind));
   TSteadyClock clock;
   TMixerAudioBackend audio;
 
   TShellServices services;
-  services.Backend = &backend;
+  services.Backend = backend.get();
   services.Audio = &audio;
   services.Window = &window;
   services.Clock = &clock;
@@ -80,6 +83,7 @@ int main(int, char**) {
       exitCode = 1;
     }
   }
+  backend.reset();
   SDL_Quit();
   return exitCode;
 }

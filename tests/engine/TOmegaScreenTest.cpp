@@ -5,7 +5,7 @@
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
-#include "platform/TOffscreenBackend.h"
+#include "platform/TSoftwareBackend.h"
 
 TEST(OmegaScreen, SettersKeepOnlyAcceptedValues) {
   TOmegaScreen s;
@@ -122,7 +122,7 @@ namespace {
 // Draws a 4x4 texture of one colour over a cleared back buffer and reads the middle pixel.
 std::array<int, 3> BlendPixel(int mode, std::array<std::uint8_t, 4> src,
                               std::array<std::uint8_t, 3> dst) {
-  TOffscreenBackend backend;
+  TSoftwareBackend backend;
   TOmegaScreen screen(&backend);
   screen.Width = 16;
   screen.Height = 16;

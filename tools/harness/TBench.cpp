@@ -11,6 +11,7 @@
 #include "THarness.h"
 #include "THarnessScript.h"
 #include "engine/TRecordingBackend.h"
+#include "platform/TSoftwareBackend.h"
 #include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 
@@ -44,11 +45,13 @@ struct TLevelRun {
   double TotalMs = 0, WorstMs = 0, CpuMs = 0;
   long Quads = 0, Invisible = 0;
   int Moves = 0, Tools = 0, SpiderFrames = 0;
+  double DrawnShare = 0;  // of the frame's pixels drawn again, summed over frames
 };
 
 // Plays the level with board-demo input until it has filled, then times `frames` frames.
 bool PlayLevel(const TBench::TOptions& o, IRenderBackend* backend, TRecordingBackend* recording,
-               int frames, TLevelRun& run, std::string& error) {
+               int frames, TLevelRun& run, std::string& error,
+               TSoftwareBackend* software = nullptr) {
   THarness::TOptions h;
   h.ExeFolder = o.Content;
   h.Seed = o.Seed;
@@ -87,6 +90,9 @@ bool PlayLevel(const TBench::TOptions& o, IRenderBackend* backend, TRecordingBac
         run.Invisible += q.Corners[0].A == 0 && q.Corners[1].A == 0 && q.Corners[2].A == 0 &&
                          q.Corners[3].A == 0 && (q.BlendMode == 0 || q.BlendMode == 2);
     }
+    if (software)
+      run.DrawnShare += double(software->LastDrawnPixels()) /
+                        (double(software->FrameWidth()) * software->FrameHeight());
     if (game.Spiders->ActiveCount() > 0) ++run.SpiderFrames;
     ++run.Frames;
   }
@@ -127,7 +133,14 @@ TBench::TResult TBench::Measure(const TOptions& o) {
   TLevelRun logic, render;
   TRecordingBackend recording;
   if (!PlayLevel(o, &recording, &recording, o.LogicFrames, logic, r.Error)) return r;
-  if (!PlayLevel(o, nullptr, nullptr, o.RenderFrames, render, r.Error)) return r;
+  // The game's own back end, drawing what changed; then drawing everything, for comparison.
+  TSoftwareBackend tracked, full;
+  full.DamageTracking = false;
+  TLevelRun fullRender;
+  if (!PlayLevel(o, &tracked, nullptr, o.RenderFrames, render, r.Error, &tracked)) return r;
+  if (!PlayLevel(o, &full, nullptr, o.RenderFrames, fullRender, r.Error)) return r;
+  r.FullRedrawCpuMs = fullRender.CpuMs / std::max(1, fullRender.Frames);
+  r.RedrawnShare = render.DrawnShare / std::max(1, render.Frames);
   r.LogicFrames = logic.Frames;
   r.LogicMeanMs = logic.TotalMs / std::max(1, logic.Frames);
   r.LogicFps = 1000.0 / r.LogicMeanMs;
@@ -162,11 +175,14 @@ std::string TBench::Json(const TOptions& o, const TResult& r) {
       "  \"logic_frame_cpu_ms_mean\": %.3f,\n"
       "  \"quads_per_frame\": %.1f,\n"
       "  \"invisible_quads_per_frame\": %.1f,\n"
+      "  \"renderer\": \"software\",\n"
       "  \"software_frames\": %d,\n"
       "  \"software_fps_1366x768\": %.1f,\n"
       "  \"software_frame_ms_mean\": %.3f,\n"
       "  \"software_frame_ms_worst\": %.3f,\n"
       "  \"software_frame_cpu_ms_mean\": %.3f,\n"
+      "  \"software_full_redraw_frame_cpu_ms_mean\": %.3f,\n"
+      "  \"software_redrawn_share\": %.3f,\n"
       "  \"start_to_first_frame_ms\": %.1f,\n"
       "  \"start_to_first_frame_cpu_ms\": %.1f,\n"
       "  \"start_to_main_load_end_ms\": %.1f,\n"
@@ -179,7 +195,7 @@ std::string TBench::Json(const TOptions& o, const TResult& r) {
       "}\n",
       o.Island, o.Level, o.Seed, r.LogicFrames, r.LogicFps, r.LogicMeanMs, r.LogicWorstMs,
       r.LogicCpuMs, r.QuadsPerFrame, r.InvisibleQuadsPerFrame, r.RenderFrames, r.RenderFps,
-      r.RenderMeanMs, r.RenderWorstMs, r.RenderCpuMs, r.FirstFrameMs, r.FirstFrameCpuMs,
+      r.RenderMeanMs, r.RenderWorstMs, r.RenderCpuMs, r.FullRedrawCpuMs, r.RedrawnShare, r.FirstFrameMs, r.FirstFrameCpuMs,
       r.MainLoadEndMs, r.MainLoadEndCpuMs, r.MainLoadMs, r.PeakResidentMb, r.Moves, r.Tools,
       r.SpiderFrames);
   return buf;

@@ -25,6 +25,8 @@ class TBench {
     double InvisibleQuadsPerFrame = 0;  // alpha 0 in normal or additive blending
     int RenderFrames = 0;
     double RenderFps = 0, RenderMeanMs = 0, RenderWorstMs = 0, RenderCpuMs = 0;
+    // The same frames drawn in full, and the share of each frame the tracked drawing redrew.
+    double FullRedrawCpuMs = 0, RedrawnShare = 0;
     double PeakResidentMb = 0;   // VmHWM
     int Moves = 0, Tools = 0, SpiderFrames = 0;
     bool Ok = false;

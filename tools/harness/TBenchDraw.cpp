@@ -8,7 +8,7 @@
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
 #include "engine/TPictureEncoder.h"
-#include "platform/TOffscreenBackend.h"
+#include "platform/TSoftwareBackend.h"
 
 namespace {
 // Pictures of the sizes a real frame uses: a full-screen background, tiles, glows, panels.
@@ -29,7 +29,7 @@ TPicture MakePicture(int w, int h, int seed, bool soft) {
 }
 
 struct TBenchScene {
-  TOffscreenBackend Backend;
+  TSoftwareBackend Backend;
   std::unique_ptr<TOmegaScreen> Screen;
   std::unique_ptr<TOmegaImageList> Images;
   int Sprites;

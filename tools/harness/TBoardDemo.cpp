@@ -1,5 +1,7 @@
 #include "TBoardDemo.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 #include <filesystem>
 

@@ -12,7 +12,7 @@
 #include "engine/TSpriteTileCount.h"
 #include "levels/TLevelFileRecord.h"
 #include "platform/TFileSystem.h"
-#include "platform/TOffscreenBackend.h"
+#include "platform/TSoftwareBackend.h"
 
 bool TBoardShot::Run(const std::string& folder, const std::string& level, int frames,
                      unsigned seed, const std::string& file, std::string& error) {
@@ -31,7 +31,7 @@ bool TBoardShot::Run(const std::string& folder, const std::string& level, int fr
     error = std::string("cannot read ") + folder + name + (problem.empty() ? "" : ": " + problem);
     return false;
   }
-  TOffscreenBackend backend;
+  TSoftwareBackend backend;
   TOmegaScreen screen(&backend);
   screen.Width = 1366;
   screen.Height = 768;

@@ -10,8 +10,8 @@
 #include "THarnessScript.h"
 #include "platform/TMixerAudioBackend.h"
 #include "platform/TNullWindow.h"
-#include "platform/TOffscreenBackend.h"
 #include "platform/TRecordedMessageBoxes.h"
+#include "platform/TSoftwareBackend.h"
 #include "platform/TVirtualClock.h"
 
 class TFormMain;
@@ -35,7 +35,7 @@ class THarness {
     bool Cheat = false;  // the cheat keys work, as after the cheat name
     // Pixels only for the frames a screenshot is taken of (the game runs the same).
     bool RenderShotsOnly = false;
-    // Draws into this back end instead of the offscreen renderer (no screenshots then).
+    // Draws into this back end instead of the harness's own (no screenshots then).
     IRenderBackend* Backend = nullptr;
   };
 
@@ -71,7 +71,7 @@ class THarness {
   void WatchSounds();
 
   TOptions Options;
-  TOffscreenBackend Backend;
+  TSoftwareBackend Backend;
   TFrameSkipBackend Frames{Backend};
   TMixerAudioBackend Audio;
   TNullWindow NullWindow;

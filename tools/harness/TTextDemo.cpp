@@ -8,7 +8,7 @@
 #include "engine/TOmegaScreen.h"
 #include "engine/TPictureEncoder.h"
 #include "engine/TSpriteTileCount.h"
-#include "platform/TOffscreenBackend.h"
+#include "platform/TSoftwareBackend.h"
 #include "text/TGameComment.h"
 #include "text/TGlobalGameText.h"
 #include "text/TNarrationText.h"
@@ -35,7 +35,7 @@ TPicture Backdrop() {
 
 bool TTextDemo::Snapshot(const std::string& contentFolder, const std::string& file,
                          std::string& error) {
-  TOffscreenBackend backend;
+  TSoftwareBackend backend;
   TOmegaScreen screen(&backend);
   screen.Width = 1366;
   screen.Height = 768;

@@ -1,0 +1,21 @@
+#include "platform/TRendererChoice.h"
+
+#include <cstring>
+
+#include "platform/TSdlWindowBackend.h"
+#include "platform/TSoftwareWindowBackend.h"
+
+TRendererChoice::TKind TRendererChoice::FromSetting(const char* setting) {
+  if (setting && (std::strcmp(setting, "accelerated") == 0 || std::strcmp(setting, "gpu") == 0))
+    return TKind::Accelerated;
+  return TKind::Software;
+}
+
+const char* TRendererChoice::NameOf(TKind kind) {
+  return kind == TKind::Accelerated ? "accelerated" : "software";
+}
+
+std::unique_ptr<IRenderBackend> TRendererChoice::Make(TKind kind, SDL_Window* window) {
+  if (kind == TKind::Accelerated) return std::make_unique<TSdlWindowBackend>(window);
+  return std::make_unique<TSoftwareWindowBackend>(window);
+}

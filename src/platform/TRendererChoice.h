@@ -1,0 +1,19 @@
+#pragma once
+#include <SDL.h>
+
+#include <memory>
+#include <string>
+
+#include "platform/IRenderBackend.h"
+
+// Which back end draws the window. Our software one costs least wherever the GPU is
+// emulated (no GPU, a virtual display, llvmpipe) and nearly nothing on a still screen; SDL's
+// accelerated renderer can be forced with WENDMOOR_RENDERER=accelerated.
+class TRendererChoice {
+ public:
+  enum class TKind { Software, Accelerated };
+  // From the setting's text; anything unknown or missing is the software back end.
+  static TKind FromSetting(const char* setting);
+  static const char* NameOf(TKind kind);
+  static std::unique_ptr<IRenderBackend> Make(TKind kind, SDL_Window* window);
+};

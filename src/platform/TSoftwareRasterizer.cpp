@@ -1,0 +1,333 @@
+#include "platform/TSoftwareRasterizer.h"
+
+#include "platform/TPixelRows.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+// The sprite screen's white is 254 (its colour rule truncates), so 254 means "unchanged":
+// a channel becomes a factor out of 256.
+inline std::uint32_t Factor(std::uint8_t c) {
+  return std::min<std::uint32_t>(256, (static_cast<std::uint32_t>(c) * 256 + 127) / 254);
+}
+
+using TFactors = TPixelRows::TFactors;
+
+// The colour factors already multiplied by the alpha factor, so a premultiplied texel stays
+// premultiplied.
+inline TFactors FactorsOf(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
+  TFactors f;
+  f.A = static_cast<std::uint16_t>(Factor(a));
+  f.R = static_cast<std::uint16_t>(Factor(r) * f.A >> 8);
+  f.G = static_cast<std::uint16_t>(Factor(g) * f.A >> 8);
+  f.B = static_cast<std::uint16_t>(Factor(b) * f.A >> 8);
+  return f;
+}
+
+// Mixes two premultiplied pixels, f out of 256 towards b.
+inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t f) {
+  const std::uint32_t nf = 256 - f;
+  const std::uint32_t rb = (((a & 0xFF00FF) * nf + (b & 0xFF00FF) * f) >> 8) & 0xFF00FF;
+  const std::uint32_t ag = ((((a >> 8) & 0xFF00FF) * nf + ((b >> 8) & 0xFF00FF) * f)) & 0xFF00FF00;
+  return rb | ag;
+}
+
+inline int Clamp(std::int64_t v, int hi) {
+  return v < 0 ? 0 : v > hi ? hi : static_cast<int>(v);
+}
+
+// Coordinates far outside the frame are cut to a range ints and doubles handle exactly.
+inline double Limit(double v) { return std::clamp(v, -1.0e6, 1.0e6); }
+}  // namespace
+
+TPixelRect TPixelRect::Intersect(const TPixelRect& o) const {
+  return {std::max(X0, o.X0), std::max(Y0, o.Y0), std::min(X1, o.X1), std::min(Y1, o.Y1)};
+}
+
+void TSoftwareRasterizer::MakeTexture(const std::uint8_t* rgba, int width, int height,
+                                      TSoftTexture& out) {
+  out.Width = width;
+  out.Height = height;
+  out.Pixels.resize(static_cast<std::size_t>(width) * height);
+  bool opaque = true;
+  for (std::size_t i = 0; i < out.Pixels.size(); ++i) {
+    const std::uint8_t* p = rgba + i * 4;
+    const std::uint32_t a = p[3];
+    opaque = opaque && a == 255;
+    auto pre = [a](std::uint32_t c) { return (c * a + 127) / 255; };
+    out.Pixels[i] = (a << 24) | (pre(p[0]) << 16) | (pre(p[1]) << 8) | pre(p[2]);
+  }
+  out.Opaque = opaque;
+}
+
+TPixelRect TSoftwareRasterizer::Bounds(const TRenderVertex v[4], int width, int height) {
+  double minX = v[0].X, maxX = v[0].X, minY = v[0].Y, maxY = v[0].Y;
+  for (int i = 0; i < 4; ++i) {
+    if (!std::isfinite(v[i].X) || !std::isfinite(v[i].Y)) return {};
+    minX = std::min<double>(minX, v[i].X);
+    maxX = std::max<double>(maxX, v[i].X);
+    minY = std::min<double>(minY, v[i].Y);
+    maxY = std::max<double>(maxY, v[i].Y);
+  }
+  TPixelRect r{static_cast<int>(std::floor(Limit(minX))) - 1,
+               static_cast<int>(std::floor(Limit(minY))) - 1,
+               static_cast<int>(std::ceil(Limit(maxX))) + 1,
+               static_cast<int>(std::ceil(Limit(maxY))) + 1};
+  return r.Intersect({0, 0, width, height});
+}
+
+void TSoftwareRasterizer::Fill(const TPixelRect& clip, std::uint8_t r, std::uint8_t g,
+                               std::uint8_t b) {
+  const TPixelRect c = clip.Intersect({0, 0, Width, Height});
+  if (c.Empty()) return;
+  const std::uint32_t px = 0xFF000000u | (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b;
+  for (int y = c.Y0; y < c.Y1; ++y) std::fill_n(Pixels + std::size_t(y) * Width + c.X0, c.X1 - c.X0, px);
+}
+
+void TSoftwareRasterizer::DrawQuad(const TRenderVertex v[4], const TSoftTexture* texture,
+                                   int blend, bool linear, const TPixelRect& clip) {
+  const TPixelRect c = clip.Intersect(Bounds(v, Width, Height));
+  if (c.Empty()) return;
+  if (texture && texture->Pixels.empty()) return;
+  if (texture && DrawCopy(v, *texture, blend, c)) return;
+  // A turned or scaled rectangle is a parallelogram: one polygon, one mapping. Any other
+  // shape is two triangles sharing the diagonal 0-2.
+  const bool parallelogram = v[0].X + v[2].X == v[1].X + v[3].X &&
+                             v[0].Y + v[2].Y == v[1].Y + v[3].Y;
+  if (parallelogram) {
+    const TRenderVertex* poly[4] = {&v[0], &v[1], &v[2], &v[3]};
+    DrawPolygon(poly, 4, v[0], v[1], v[3], texture, blend, linear, c);
+  } else {
+    const TRenderVertex* first[3] = {&v[0], &v[1], &v[2]};
+    const TRenderVertex* second[3] = {&v[0], &v[2], &v[3]};
+    DrawPolygon(first, 3, v[0], v[1], v[2], texture, blend, linear, c);
+    DrawPolygon(second, 3, v[0], v[2], v[3], texture, blend, linear, c);
+  }
+}
+
+bool TSoftwareRasterizer::CopyPlacement(const TRenderVertex v[4], const TSoftTexture& t,
+                                        TCopy& out) {
+  // An unturned, unscaled sprite on whole pixels: each pixel is exactly one texel, which is
+  // what the general path would sample there too.
+  if (v[0].Y != v[1].Y || v[2].Y != v[3].Y || v[0].X != v[3].X || v[1].X != v[2].X) return false;
+  if (v[0].U != v[3].U || v[1].U != v[2].U || v[0].V != v[1].V || v[2].V != v[3].V) return false;
+  for (int i = 1; i < 4; ++i)
+    if (v[i].R != v[0].R || v[i].G != v[0].G || v[i].B != v[0].B || v[i].A != v[0].A) return false;
+  const float su = v[0].U * t.Width, sv = v[0].V * t.Height;
+  const float w = v[1].X - v[0].X, h = v[3].Y - v[0].Y;
+  if (w <= 0 || h <= 0 || v[1].U * t.Width - su != w || v[3].V * t.Height - sv != h) return false;
+  if (v[0].X != std::floor(v[0].X) || v[0].Y != std::floor(v[0].Y) || su != std::floor(su) ||
+      sv != std::floor(sv))
+    return false;
+  if (std::fabs(v[0].X) > 1e6f || std::fabs(v[0].Y) > 1e6f) return false;
+  out.X = static_cast<int>(v[0].X);
+  out.Y = static_cast<int>(v[0].Y);
+  out.U = static_cast<int>(su);
+  out.V = static_cast<int>(sv);
+  out.Width = static_cast<int>(w);
+  out.Height = static_cast<int>(h);
+  return out.U >= 0 && out.V >= 0 && out.U + out.Width <= t.Width && out.V + out.Height <= t.Height;
+}
+
+bool TSoftwareRasterizer::Covers(const TRenderVertex v[4], const TSoftTexture* t, int blend,
+                                 const TPixelRect& area) {
+  TCopy c;
+  if (!t || blend == 2 || !t->Opaque || !CopyPlacement(v, *t, c)) return false;
+  if (!FactorsOf(v[0].R, v[0].G, v[0].B, v[0].A).Identity()) return false;
+  return c.X <= area.X0 && c.Y <= area.Y0 && c.X + c.Width >= area.X1 && c.Y + c.Height >= area.Y1;
+}
+
+bool TSoftwareRasterizer::DrawCopy(const TRenderVertex v[4], const TSoftTexture& t, int blend,
+                                   const TPixelRect& clip) {
+  TCopy c;
+  if (!CopyPlacement(v, t, c)) return false;
+  const int x0 = c.X, y0 = c.Y, tu = c.U, tv = c.V;
+  const TPixelRect area = clip.Intersect({x0, y0, x0 + c.Width, y0 + c.Height});
+  if (area.Empty()) return true;
+  const TFactors f = FactorsOf(v[0].R, v[0].G, v[0].B, v[0].A);
+  const bool plain = f.Identity();
+  const int left = area.X0, right = area.X1;
+  for (int y = area.Y0; y < area.Y1; ++y) {
+    const std::uint32_t* src = t.Pixels.data() + std::size_t(y - y0 + tv) * t.Width + (left - x0 + tu);
+    std::uint32_t* dst = Pixels + std::size_t(y) * Width + left;
+    const int n = right - left;
+    if (blend == 2)
+      TPixelRows::Blend<true>(dst, src, n, f);
+    else if (plain && t.Opaque)
+      std::memcpy(dst, src, std::size_t(n) * 4);
+    else
+      TPixelRows::Blend<false>(dst, src, n, f);
+  }
+  return true;
+}
+
+// One attribute as an affine function of the pixel centre, in 16.16 fixed point. Values along
+// a row are the row's value at x = 0 plus x steps, so they never depend on where a span starts.
+struct TSoftwareRasterizer::TPlane {
+  double Base = 0, Dx = 0, Dy = 0;  // value at pixel (0, 0)'s centre, and its steps
+  void Solve(double ax, double ay, double bx, double by, double cx, double cy, double fa,
+             double fb, double fc) {
+    const double e1x = bx - ax, e1y = by - ay, e2x = cx - ax, e2y = cy - ay;
+    const double det = e1x * e2y - e2x * e1y;
+    Dx = ((fb - fa) * e2y - (fc - fa) * e1y) / det;
+    Dy = ((fc - fa) * e1x - (fb - fa) * e2x) / det;
+    Base = fa + Dx * (0.5 - ax) + Dy * (0.5 - ay);
+  }
+  std::int64_t Row(int y) const { return std::llround((Base + Dy * y) * 65536.0); }
+  std::int64_t Step() const { return std::llround(Dx * 65536.0); }
+};
+
+bool TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+                                       std::int64_t vr, std::int64_t dv, int xs, int xe,
+                                       std::uint32_t* row) {
+  // The same samples as the clamping loop, where clamping would change nothing.
+  const std::int64_t u0 = ur + xs * du, u1 = ur + std::int64_t(xe - 1) * du;
+  const std::int64_t v0 = vr + xs * dv, v1 = vr + std::int64_t(xe - 1) * dv;
+  if (std::min(u0, u1) < 0 || (std::max(u0, u1) >> 16) + 1 > t.Width - 1) return false;
+  if (std::min(v0, v1) < 0 || (std::max(v0, v1) >> 16) + 1 > t.Height - 1) return false;
+  const std::uint32_t* px = t.Pixels.data();
+  const std::size_t stride = static_cast<std::size_t>(t.Width);
+  if (dv == 0) {
+    // An unturned row keeps to two texture rows.
+    const std::uint32_t* r0 = px + std::size_t(v0 >> 16) * stride;
+    const std::uint32_t* r1 = r0 + stride;
+    const std::uint32_t fv = static_cast<std::uint32_t>((v0 >> 8) & 0xFF);
+    for (int x = xs; x < xe; ++x) {
+      const std::int64_t uu = ur + x * du;
+      const std::size_t iu = static_cast<std::size_t>(uu >> 16);
+      const std::uint32_t fu = static_cast<std::uint32_t>((uu >> 8) & 0xFF);
+      row[x - xs] = Lerp(Lerp(r0[iu], r0[iu + 1], fu), Lerp(r1[iu], r1[iu + 1], fu), fv);
+    }
+    return true;
+  }
+  for (int x = xs; x < xe; ++x) {
+    const std::int64_t uu = ur + x * du, vv = vr + x * dv;
+    const std::size_t iu = static_cast<std::size_t>(uu >> 16);
+    const std::uint32_t fu = static_cast<std::uint32_t>((uu >> 8) & 0xFF);
+    const std::uint32_t fv = static_cast<std::uint32_t>((vv >> 8) & 0xFF);
+    const std::uint32_t* r0 = px + std::size_t(vv >> 16) * stride;
+    const std::uint32_t* r1 = r0 + stride;
+    row[x - xs] = Lerp(Lerp(r0[iu], r0[iu + 1], fu), Lerp(r1[iu], r1[iu + 1], fu), fv);
+  }
+  return true;
+}
+
+void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
+                                      const TRenderVertex& a, const TRenderVertex& b,
+                                      const TRenderVertex& c, const TSoftTexture* t, int blend,
+                                      bool linear, const TPixelRect& clip) {
+  double area = 0;
+  for (int i = 0; i < count; ++i) {
+    const TRenderVertex& p = *poly[i];
+    const TRenderVertex& q = *poly[(i + 1) % count];
+    area += double(p.X) * q.Y - double(q.X) * p.Y;
+  }
+  const double det = (double(b.X) - a.X) * (double(c.Y) - a.Y) - (double(c.X) - a.X) * (double(b.Y) - a.Y);
+  if (std::fabs(area) < 1e-9 || std::fabs(det) < 1e-12) return;
+
+  TPlane u, v;
+  if (t) {
+    u.Solve(a.X, a.Y, b.X, b.Y, c.X, c.Y, double(a.U) * t->Width - 0.5, double(b.U) * t->Width - 0.5,
+            double(c.U) * t->Width - 0.5);
+    v.Solve(a.X, a.Y, b.X, b.Y, c.X, c.Y, double(a.V) * t->Height - 0.5,
+            double(b.V) * t->Height - 0.5, double(c.V) * t->Height - 0.5);
+  }
+  bool uniform = true;
+  for (int i = 1; i < count; ++i)
+    if (poly[i]->R != poly[0]->R || poly[i]->G != poly[0]->G || poly[i]->B != poly[0]->B ||
+        poly[i]->A != poly[0]->A)
+      uniform = false;
+  TPlane col[4];
+  if (!uniform) {
+    auto solve = [&](TPlane& p, std::uint8_t TRenderVertex::*ch) {
+      p.Solve(a.X, a.Y, b.X, b.Y, c.X, c.Y, a.*ch, b.*ch, c.*ch);
+    };
+    solve(col[0], &TRenderVertex::R);
+    solve(col[1], &TRenderVertex::G);
+    solve(col[2], &TRenderVertex::B);
+    solve(col[3], &TRenderVertex::A);
+  }
+  const TFactors flat = FactorsOf(poly[0]->R, poly[0]->G, poly[0]->B, poly[0]->A);
+
+  double minY = poly[0]->Y, maxY = poly[0]->Y;
+  for (int i = 1; i < count; ++i) {
+    minY = std::min<double>(minY, poly[i]->Y);
+    maxY = std::max<double>(maxY, poly[i]->Y);
+  }
+  // Pixel centres on an edge belong to the pixel right of or below it: spans are half-open.
+  const int yStart = std::max(clip.Y0, static_cast<int>(std::ceil(Limit(minY) - 0.5)));
+  const int yEnd = std::min(clip.Y1, static_cast<int>(std::ceil(Limit(maxY) - 0.5)));
+  const bool clockwise = area > 0;
+  const int maxU = t ? t->Width - 1 : 0, maxV = t ? t->Height - 1 : 0;
+
+  for (int y = yStart; y < yEnd; ++y) {
+    const double yc = y + 0.5;
+    double left = -1e9, right = 1e9;
+    for (int i = 0; i < count; ++i) {
+      const TRenderVertex* p = poly[i];
+      const TRenderVertex* q = poly[(i + 1) % count];
+      if (p->Y == q->Y) continue;
+      const bool down = q->Y > p->Y;
+      // The same edge gives the same crossing whichever polygon it belongs to.
+      const TRenderVertex* lo = down ? p : q;
+      const TRenderVertex* hi = down ? q : p;
+      if (yc < lo->Y || yc > hi->Y) continue;
+      const double x = double(lo->X) + (yc - lo->Y) * (double(hi->X) - lo->X) / (double(hi->Y) - lo->Y);
+      if (down == clockwise)
+        right = std::min(right, x);
+      else
+        left = std::max(left, x);
+    }
+    const int xs = std::max(clip.X0, static_cast<int>(std::ceil(Limit(left) - 0.5)));
+    const int xe = std::min(clip.X1, static_cast<int>(std::ceil(Limit(right) - 0.5)));
+    if (xs >= xe) continue;
+
+    std::uint32_t* dst = Pixels + std::size_t(y) * Width;
+    const std::int64_t ur = t ? u.Row(y) : 0, du = t ? u.Step() : 0;
+    const std::int64_t vr = t ? v.Row(y) : 0, dv = t ? v.Step() : 0;
+    std::int64_t cr[4] = {}, dc[4] = {};
+    if (!uniform)
+      for (int k = 0; k < 4; ++k) {
+        cr[k] = col[k].Row(y);
+        dc[k] = col[k].Step();
+      }
+    // The row's source pixels first, then one blend over the whole span.
+    std::uint32_t* row = RowBuffer(xe - xs);
+    if (t && linear && uniform && SampleInside(*t, ur, du, vr, dv, xs, xe, row)) {
+      // every texel of the span lay inside the picture: sampled without clamping
+    } else
+    for (int x = xs; x < xe; ++x) {
+      std::uint32_t s = 0xFFFFFFFFu;
+      if (t) {
+        const std::int64_t uu = ur + x * du, vv = vr + x * dv;
+        if (linear) {
+          const std::int64_t iu = uu >> 16, iv = vv >> 16;
+          const std::uint32_t fu = static_cast<std::uint32_t>((uu >> 8) & 0xFF);
+          const std::uint32_t fv = static_cast<std::uint32_t>((vv >> 8) & 0xFF);
+          const int u0 = Clamp(iu, maxU), u1 = Clamp(iu + 1, maxU);
+          const std::uint32_t* r0 = t->Pixels.data() + std::size_t(Clamp(iv, maxV)) * t->Width;
+          const std::uint32_t* r1 = t->Pixels.data() + std::size_t(Clamp(iv + 1, maxV)) * t->Width;
+          s = Lerp(Lerp(r0[u0], r0[u1], fu), Lerp(r1[u0], r1[u1], fu), fv);
+        } else {
+          s = t->Pixels[std::size_t(Clamp((vv + 32768) >> 16, maxV)) * t->Width +
+                        Clamp((uu + 32768) >> 16, maxU)];
+        }
+      }
+      if (!uniform) {
+        auto ch = [&](int k) {
+          return static_cast<std::uint8_t>(
+              std::clamp<std::int64_t>((cr[k] + x * dc[k] + 32768) >> 16, 0, 255));
+        };
+        s = TPixelRows::Modulate(s, FactorsOf(ch(0), ch(1), ch(2), ch(3)));
+      }
+      row[x - xs] = s;
+    }
+    const TFactors& f = uniform ? flat : TFactors{};
+    if (blend == 2)
+      TPixelRows::Blend<true>(dst + xs, row, xe - xs, f);
+    else
+      TPixelRows::Blend<false>(dst + xs, row, xe - xs, f);
+  }
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "platform/IRenderBackend.h"
+
+// A picture as the software back end keeps it: premultiplied ARGB, one 32-bit word a pixel.
+struct TSoftTexture {
+  int Width = 0, Height = 0;
+  std::vector<std::uint32_t> Pixels;
+  bool Opaque = false;  // every pixel fully opaque: unmodulated copies need no blending
+};
+
+// A half-open pixel rectangle [X0, X1) × [Y0, Y1).
+struct TPixelRect {
+  int X0 = 0, Y0 = 0, X1 = 0, Y1 = 0;
+  bool Empty() const { return X0 >= X1 || Y0 >= Y1; }
+  TPixelRect Intersect(const TPixelRect& o) const;
+};
+
+// Draws quads into an XRGB frame, always clipped to a rectangle. A pixel's value depends only
+// on the quad and the pixel's own position, never on the clip, so redrawing any part of a
+// frame gives exactly what drawing the whole frame gives.
+class TSoftwareRasterizer {
+ public:
+  TSoftwareRasterizer(std::uint32_t* pixels, int width, int height)
+      : Pixels(pixels), Width(width), Height(height) {}
+
+  // Converts straight-alpha RGBA bytes into a texture.
+  static void MakeTexture(const std::uint8_t* rgba, int width, int height, TSoftTexture& out);
+  // Every pixel a quad can touch lies inside this rectangle (clamped to the frame).
+  static TPixelRect Bounds(const TRenderVertex v[4], int width, int height);
+
+  // Whether the quad paints every pixel of the area opaquely, whatever lay under it.
+  static bool Covers(const TRenderVertex v[4], const TSoftTexture* texture, int blend,
+                     const TPixelRect& area);
+
+  void Fill(const TPixelRect& clip, std::uint8_t r, std::uint8_t g, std::uint8_t b);
+  // Corners top-left, top-right, bottom-right, bottom-left; no texture fills with the colour.
+  // Blend 2 adds, every other mode blends by alpha.
+  void DrawQuad(const TRenderVertex v[4], const TSoftTexture* texture, int blend, bool linear,
+                const TPixelRect& clip);
+
+ private:
+  struct TPlane;
+  // Where an unturned, unscaled sprite lands and which texels it shows.
+  struct TCopy {
+    int X = 0, Y = 0, U = 0, V = 0, Width = 0, Height = 0;
+  };
+  static bool SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+                           std::int64_t vr, std::int64_t dv, int xs, int xe, std::uint32_t* row);
+  static bool CopyPlacement(const TRenderVertex v[4], const TSoftTexture& t, TCopy& out);
+  bool DrawCopy(const TRenderVertex v[4], const TSoftTexture& texture, int blend,
+                const TPixelRect& clip);
+  void DrawPolygon(const TRenderVertex* poly[], int count, const TRenderVertex& a,
+                   const TRenderVertex& b, const TRenderVertex& c, const TSoftTexture* texture,
+                   int blend, bool linear, const TPixelRect& clip);
+
+  std::uint32_t* RowBuffer(int n) {
+    if (Row.size() < static_cast<std::size_t>(n)) Row.resize(n);
+    return Row.data();
+  }
+
+  std::uint32_t* Pixels;
+  int Width, Height;
+  std::vector<std::uint32_t> Row;
+};
