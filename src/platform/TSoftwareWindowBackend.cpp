@@ -3,6 +3,10 @@
 #include <cstring>
 
 TSoftwareWindowBackend::TSoftwareWindowBackend(SDL_Window* window) : Window(window) {
+  // Left to itself SDL backs a window surface with a GL texture, which on an emulated GPU
+  // costs more than the whole of our drawing; the plain surface (shared memory on X11) is
+  // what we want.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   SDL_AddEventWatch(&TSoftwareWindowBackend::OnWindowEvent, this);
 }
 
