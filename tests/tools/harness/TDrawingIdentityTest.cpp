@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include "THarness.h"
 #include "THarnessScript.h"
@@ -65,19 +66,24 @@ class TTwinBackend : public IRenderBackend {
   }
 };
 
+// Not a scene: marks the frame a shuffle was asked for.
+constexpr auto gsShuffleAsked = static_cast<TGameSceneValues>(1000);
+
 std::string Script(const std::string& name) {
   std::ifstream in(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/" + name);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// Plays the first move the board lists every 40 frames, and once asks for a shuffle.
-void Play(THarness& h, long shuffleAt) {
+// Plays the first move the board lists every 40 frames, and once asks for a shuffle; true
+// when the shuffle was started.
+bool Play(THarness& h, long shuffleAt) {
   TFormMain& f = h.Form();
-  if (f.Scene() != gsMainGame || shuffleAt < 0) return;
-  if (h.Frame() == shuffleAt) f.StartShuffle();
-  if (h.Frame() % 40 != 0) return;
+  if (f.Scene() != gsMainGame || shuffleAt < 0) return false;
+  const bool shuffled = h.Frame() == shuffleAt;
+  if (shuffled) f.StartShuffle();
+  if (h.Frame() % 40 != 0) return shuffled;
   auto moves = f.GameBoard->ListMoves();
-  if (moves.empty()) return;
+  if (moves.empty()) return shuffled;
   for (TPoint tile : {moves[0].first, moves[0].second})
     for (TPlatformEventKind kind : {TPlatformEventKind::MouseDown, TPlatformEventKind::MouseUp}) {
       TPlatformEvent e;
@@ -87,10 +93,13 @@ void Play(THarness& h, long shuffleAt) {
       e.Y = f.GameBoard->Top + 52 * (tile.Y - 1) + 26;
       h.Send(e);
     }
+  return shuffled;
 }
 
-void CheckRun(const std::string& scriptText, long frames, long shuffleAt, int island = 0,
-              int level = 0) {
+// The scenes a run went through; each frame of it is compared.
+std::set<TGameSceneValues> CheckRun(const std::string& scriptText, long frames, long shuffleAt,
+                                    int island = 0, int level = 0) {
+  std::set<TGameSceneValues> scenes;
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
   TTwinBackend twin;
@@ -102,30 +111,36 @@ void CheckRun(const std::string& scriptText, long frames, long shuffleAt, int is
     THarness h(o);
     std::string err;
     THarnessScript script;
-    ASSERT_TRUE(h.Start(err)) << err;
-    ASSERT_TRUE(script.Parse(scriptText, err)) << err;
+    EXPECT_TRUE(h.Start(err)) << err;
+    EXPECT_TRUE(script.Parse(scriptText, err)) << err;
+    if (!err.empty()) return scenes;
     for (long i = 0; i < frames && !h.Form().Closed(); ++i) {
       h.Step(script);
-      Play(h, shuffleAt);
+      scenes.insert(h.Form().Scene());
+      if (Play(h, shuffleAt)) scenes.insert(gsShuffleAsked);
     }
     EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
   }
-  ASSERT_GT(twin.Compared, frames / 6);
+  EXPECT_GT(twin.Compared, frames / 6);
   EXPECT_EQ(twin.Different, 0) << "first different frame " << twin.FirstDifferent;
   // Not a proof of anything by itself, but a tracker that redraws everything is no tracker.
   EXPECT_LT(twin.DrawnShare / twin.Frames, 0.9);
+  return scenes;
 }
 }  // namespace
 
 TEST(DrawingIdentity, LogosSplashMenuMapALevelPlayedAShuffleAndTheResult) {
   // The level is won with the cheat key after some play and a shuffle; then the result and
   // the hub.
-  std::string s = Script("level-win.txt");
-  CheckRun(s, 1400, 800);
+  auto scenes = CheckRun(Script("level-win.txt"), 1400, 800);
+  for (TGameSceneValues s : {gsCompanyLogos, gsSplash, gsMenu, gsMap, gsMainGame, gsShuffleAsked,
+                             gsStageResult, gsStickerBook})
+    EXPECT_TRUE(scenes.count(s)) << "scene " << s << " never shown";
 }
 
 TEST(DrawingIdentity, TheMenusWindowsOptionsHighScoresAndCredits) {
-  CheckRun(Script("menu-tour.txt"), 1400, -1);
+  auto scenes = CheckRun(Script("menu-tour.txt"), 1400, -1);
+  EXPECT_TRUE(scenes.count(gsCredits) && scenes.count(gsHighScores));
 }
 
 TEST(DrawingIdentity, TheInGameMenuOverALevel) {
