@@ -3,13 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
 
-#include "THarness.h"
-#include "THarnessScript.h"
-#include "shell/TFormMain.h"
+#include "ScriptRun.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -69,58 +65,28 @@ class TTwinBackend : public IRenderBackend {
 // Not a scene: marks the frame a shuffle was asked for.
 constexpr auto gsShuffleAsked = static_cast<TGameSceneValues>(1000);
 
-std::string Script(const std::string& name) {
-  std::ifstream in(std::string(WENDMOOR_SOURCE_DIR) + "/tests/tools/harness/" + name);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-// Plays the first move the board lists every 40 frames, and once asks for a shuffle; true
-// when the shuffle was started.
-bool Play(THarness& h, long shuffleAt) {
-  TFormMain& f = h.Form();
-  if (f.Scene() != gsMainGame || shuffleAt < 0) return false;
-  const bool shuffled = h.Frame() == shuffleAt;
-  if (shuffled) f.StartShuffle();
-  if (h.Frame() % 40 != 0) return shuffled;
-  auto moves = f.GameBoard->ListMoves();
-  if (moves.empty()) return shuffled;
-  for (TPoint tile : {moves[0].first, moves[0].second})
-    for (TPlatformEventKind kind : {TPlatformEventKind::MouseDown, TPlatformEventKind::MouseUp}) {
-      TPlatformEvent e;
-      e.Kind = kind;
-      e.Button = TMouseButton::Left;
-      e.X = f.GameBoard->Left + 52 * (tile.X - 1) + 26;
-      e.Y = f.GameBoard->Top + 52 * (tile.Y - 1) + 26;
-      h.Send(e);
-    }
-  return shuffled;
-}
-
-// The scenes a run went through; each frame of it is compared.
+// The scenes a run went through, each frame of it compared. A level is played: the first move
+// the board lists every 40 frames, and a shuffle asked for once.
 std::set<TGameSceneValues> CheckRun(const std::string& scriptText, long frames, long shuffleAt,
                                     int island = 0, int level = 0) {
   std::set<TGameSceneValues> scenes;
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
   TTwinBackend twin;
-  {
-    THarness::TOptions o;
-    o.Backend = &twin;
-    o.Island = island;
-    o.Level = level;
-    THarness h(o);
-    std::string err;
-    THarnessScript script;
-    EXPECT_TRUE(h.Start(err)) << err;
-    EXPECT_TRUE(script.Parse(scriptText, err)) << err;
-    if (!err.empty()) return scenes;
-    for (long i = 0; i < frames && !h.Form().Closed(); ++i) {
-      h.Step(script);
-      scenes.insert(h.Form().Scene());
-      if (Play(h, shuffleAt)) scenes.insert(gsShuffleAsked);
+  THarness::TOptions o;
+  o.Backend = &twin;
+  o.Island = island;
+  o.Level = level;
+  RunScript(scriptText, frames, o, [&](THarness& h) {
+    scenes.insert(h.Form().Scene());
+    if (h.Form().Scene() != gsMainGame || shuffleAt < 0) return true;
+    if (h.Frame() == shuffleAt) {
+      h.Form().StartShuffle();
+      scenes.insert(gsShuffleAsked);
     }
-    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
-  }
+    if (h.Frame() % 40 == 0) PlayFirstMove(h);
+    return true;
+  });
   EXPECT_GT(twin.Compared, frames / 6);
   EXPECT_EQ(twin.Different, 0) << "first different frame " << twin.FirstDifferent;
   // Not a proof of anything by itself, but a tracker that redraws everything is no tracker.
@@ -132,17 +98,17 @@ std::set<TGameSceneValues> CheckRun(const std::string& scriptText, long frames, 
 TEST(DrawingIdentity, LogosSplashMenuMapALevelPlayedAShuffleAndTheResult) {
   // The level is won with the cheat key after some play and a shuffle; then the result and
   // the hub.
-  auto scenes = CheckRun(Script("level-win.txt"), 1400, 800);
+  auto scenes = CheckRun(ScriptFile("level-win.txt"), 1400, 800);
   for (TGameSceneValues s : {gsCompanyLogos, gsSplash, gsMenu, gsMap, gsMainGame, gsShuffleAsked,
                              gsStageResult, gsStickerBook})
     EXPECT_TRUE(scenes.count(s)) << "scene " << s << " never shown";
 }
 
 TEST(DrawingIdentity, TheMenusWindowsOptionsHighScoresAndCredits) {
-  auto scenes = CheckRun(Script("menu-tour.txt"), 1400, -1);
+  auto scenes = CheckRun(ScriptFile("menu-tour.txt"), 1400, -1);
   EXPECT_TRUE(scenes.count(gsCredits) && scenes.count(gsHighScores));
 }
 
 TEST(DrawingIdentity, TheInGameMenuOverALevel) {
-  CheckRun(Script("ingame-menu.txt"), 1100, -1, 1, 5);
+  CheckRun(ScriptFile("ingame-menu.txt"), 1100, -1, 1, 5);
 }

@@ -9,9 +9,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "THarness.h"
-#include "THarnessScript.h"
-#include "shell/TFormMain.h"
+#include "ScriptRun.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -34,47 +32,16 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-// Plays the first move the board lists every 45 frames, through the mouse.
-void PlayFirstMoves(THarness& h) {
-  TFormMain& f = h.Form();
-  if (f.Scene() != gsMainGame || h.Frame() % 45 != 0) return;
-  auto moves = f.GameBoard->ListMoves();
-  if (moves.empty()) return;
-  for (TPoint tile : {moves[0].first, moves[0].second})
-    for (TPlatformEventKind kind : {TPlatformEventKind::MouseDown, TPlatformEventKind::MouseUp}) {
-      TPlatformEvent e;
-      e.Kind = kind;
-      e.Button = TMouseButton::Left;
-      e.X = f.GameBoard->Left + 52 * (tile.X - 1) + 26;
-      e.Y = f.GameBoard->Top + 52 * (tile.Y - 1) + 26;
-      h.Send(e);
-    }
-}
-
 void CheckGolden(const std::string& name, const std::string& scriptText, int frames,
                  int island = 0, int level = 0, bool play = false) {
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  std::vector<std::string> trace;
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = island;
-    o.Level = level;
-    THarness h(o);
-    std::string err;
-    THarnessScript script;
-    ASSERT_TRUE(h.Start(err)) << err;
-    ASSERT_TRUE(script.Parse(scriptText, err)) << err;
-    for (int i = 0; i < frames && !h.Form().Closed(); ++i) {
-      h.Step(script);
-      if (play) PlayFirstMoves(h);
-    }
-    trace = h.TraceLines();
-    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
-  }
-  std::filesystem::current_path(cwd);
+  // Plays the first move the board lists every 45 frames.
+  auto each = [play](THarness& h) {
+    if (play && h.Form().Scene() == gsMainGame && h.Frame() % 45 == 0) PlayFirstMove(h);
+    return true;
+  };
+  const std::vector<std::string> trace = RunScript(scriptText, frames, QuickRun(island, level), each);
   const std::string file = Folder() + "golden/" + name + ".trace";
   if (std::getenv("WENDMOOR_WRITE_GOLDEN")) {
     std::ofstream out(file, std::ios::trunc);

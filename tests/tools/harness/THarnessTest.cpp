@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "ScriptRun.h"
 #include "THarness.h"
 #include "THarnessScript.h"
 #include "engine/TPictureDecoder.h"
@@ -193,9 +194,9 @@ TEST(Harness, MenuTourFollowsTheScenesAndSavesInOrder) {
 
 namespace {
 // The round's events of a run, without their frame numbers.
-std::vector<std::string> RoundEvents(const THarness& h) {
+std::vector<std::string> RoundEvents(const std::vector<std::string>& trace) {
   std::vector<std::string> events;
-  for (const std::string& line : h.TraceLines()) {
+  for (const std::string& line : trace) {
     std::string rest = line.substr(line.find(' ') + 1);
     for (const char* kind : {"scene ", "level ", "won ", "lost", "confirm ", "charge "})
       if (rest.rfind(kind, 0) == 0) events.push_back(rest);
@@ -219,25 +220,7 @@ std::vector<std::string> RunRound(const std::string& scriptText, int frames, int
                                   int level = 0) {
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  std::vector<std::string> events;
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = island;
-    o.Level = level;
-    THarness h(o);
-    std::string err;
-    THarnessScript script;
-    EXPECT_TRUE(h.Start(err)) << err;
-    EXPECT_TRUE(script.Parse(scriptText, err)) << err;
-    if (err.empty())
-      for (int i = 0; i < frames; ++i) h.Step(script);
-    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
-    events = RoundEvents(h);
-  }
-  std::filesystem::current_path(cwd);
-  return events;
+  return RoundEvents(RunScript(scriptText, frames, QuickRun(island, level)));
 }
 
 std::string Script(const char* name) {

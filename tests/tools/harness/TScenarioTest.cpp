@@ -9,9 +9,8 @@
 #include <functional>
 #include <sstream>
 
+#include "ScriptRun.h"
 #include "TBot.h"
-#include "THarness.h"
-#include "THarnessScript.h"
 #include "engine/TRecordingBackend.h"
 #include "platform/TAtomicFile.h"
 #include "profiles/THighScores.h"
@@ -45,35 +44,17 @@ struct TRun {
 // (and may act in) the game after every frame, and may stop the run by returning false.
 TRun Play(const std::string& scriptText, long frames, int island = 0, int level = 0,
           const std::function<bool(THarness&)>& each = {}, IRenderBackend* backend = nullptr) {
-  auto cwd = std::filesystem::current_path();
+  THarness::TOptions o = QuickRun(island, level);
+  o.Backend = backend;
   TRun run;
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = island;
-    o.Level = level;
-    o.Backend = backend;
-    THarness h(o);
-    std::string err;
-    THarnessScript script;
-    EXPECT_TRUE(h.Start(err)) << err;
-    EXPECT_TRUE(script.Parse(scriptText, err)) << err;
-    if (err.empty())
-      for (long i = 0; i < frames && !h.Form().Closed(); ++i) {
-        h.Step(script);
-        if (each && !each(h)) break;
-      }
-    EXPECT_TRUE(h.Errors().empty()) << h.Errors().front();
-    for (const std::string& line : h.TraceLines()) {
-      std::istringstream in(line);
-      TLine l;
-      in >> l.Frame >> l.Kind;
-      std::getline(in, l.Details);
-      if (!l.Details.empty() && l.Details[0] == ' ') l.Details.erase(0, 1);
-      run.Lines.push_back(l);
-    }
+  for (const std::string& line : RunScript(scriptText, frames, o, each)) {
+    std::istringstream in(line);
+    TLine l;
+    in >> l.Frame >> l.Kind;
+    std::getline(in, l.Details);
+    if (!l.Details.empty() && l.Details[0] == ' ') l.Details.erase(0, 1);
+    run.Lines.push_back(l);
   }
-  std::filesystem::current_path(cwd);
   return run;
 }
 
