@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "engine/TBlendMode.h"
+#include "platform/TBlendMode.h"
 
 // How one pattern is drawn. The defaults draw it as it is, so a call names only what
 // differs: {.A = 110, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = a, .Blend = bmAdditive}.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/TBlendMode.h"
+#include "platform/TBlendMode.h"
 #include "engine/TComponent.h"
 #include "engine/TPicture.h"
 #include "platform/IRenderBackend.h"

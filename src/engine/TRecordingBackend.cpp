@@ -32,7 +32,7 @@ bool TRecordingBackend::BeginFrame() {
 
 void TRecordingBackend::EndFrame() { ++PresentCount; }
 
-void TRecordingBackend::SetBlendMode(int mode) {
+void TRecordingBackend::SetBlendMode(TBlendMode mode) {
   ++BlendChanges;
   CurrentBlend = mode;
 }

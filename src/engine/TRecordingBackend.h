@@ -12,7 +12,7 @@ class TRecordingBackend : public IRenderBackend {
   struct TQuad {
     TRenderVertex Corners[4];
     TTextureId Texture;
-    int BlendMode;
+    TBlendMode BlendMode;
   };
   struct TTexture {
     int Width, Height, TexWidth, TexHeight;
@@ -26,7 +26,7 @@ class TRecordingBackend : public IRenderBackend {
   void Clear(std::uint8_t, std::uint8_t, std::uint8_t, std::uint8_t) override { ++ClearCount; }
   bool BeginFrame() override;
   void EndFrame() override;
-  void SetBlendMode(int mode) override;
+  void SetBlendMode(TBlendMode mode) override;
   TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                            int& texH) override;
   void DestroyTexture(TTextureId id) override;
@@ -43,7 +43,7 @@ class TRecordingBackend : public IRenderBackend {
   bool FullScreen = false;
   int OpenCount = 0, ResetCount = 0, ClearCount = 0, FrameCount = 0, PresentCount = 0;
   int BlendChanges = 0;
-  int CurrentBlend = 0;
+  TBlendMode CurrentBlend = bmNormal;
   TTextureId Bound = 0;
   std::vector<TQuad> Quads;
   std::vector<TTexture> Textures;

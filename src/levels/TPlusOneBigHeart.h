@@ -2,7 +2,7 @@
 #include <functional>
 #include <string>
 
-#include "engine/TBlendMode.h"
+#include "platform/TBlendMode.h"
 #include "engine/TComponent.h"
 
 class TOmegaImageList;

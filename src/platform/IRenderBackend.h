@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/TBlendMode.h"
+
 // One vertex of a pre-transformed, coloured, textured quad in back-buffer pixels.
 struct TRenderVertex {
   float X, Y;
@@ -24,8 +26,7 @@ class IRenderBackend {
   virtual void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) = 0;
   virtual bool BeginFrame() = 0;
   virtual void EndFrame() = 0;
-  // Blend modes are the sprite screen's numbers (0 normal, 2 additive, …).
-  virtual void SetBlendMode(int mode) = 0;
+  virtual void SetBlendMode(TBlendMode mode) = 0;
   // Pixels are RGBA, straight alpha. Returns 0 on failure; texW/texH get the real size.
   virtual TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                                    int& texH) = 0;

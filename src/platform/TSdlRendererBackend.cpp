@@ -12,31 +12,9 @@ void TSdlRendererBackend::DestroyAllTextures() {
   Bound = 0;
 }
 
-SDL_BlendMode TSdlRendererBackend::BlendModeFor(int mode) {
-  // Each mode gives the same (source, destination) factors to colour and alpha.
-  auto compose = [](SDL_BlendFactor src, SDL_BlendFactor dst) {
-    return SDL_ComposeCustomBlendMode(src, dst, SDL_BLENDOPERATION_ADD, src, dst,
-                                      SDL_BLENDOPERATION_ADD);
-  };
-  switch (mode) {
-    case 1: return compose(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE);
-    // Additive glow: SDL's own ADD is exactly source alpha, one for the colour.
-    case 2: return SDL_BLENDMODE_ADD;
-    case 3: return compose(SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR);
-    case 4: return compose(SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_ONE);
-    case 5: return compose(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_COLOR);
-    case 6: return compose(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_SRC_ALPHA);
-    case 7: return compose(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR);
-    case 8: return compose(SDL_BLENDFACTOR_ZERO, SDL_BLENDFACTOR_ONE_MINUS_SRC_ALPHA);
-    case 9: return compose(SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR, SDL_BLENDFACTOR_ZERO);
-    case 10: return compose(SDL_BLENDFACTOR_SRC_COLOR, SDL_BLENDFACTOR_SRC_COLOR);
-    case 11: return compose(SDL_BLENDFACTOR_DST_COLOR, SDL_BLENDFACTOR_DST_COLOR);
-    case 12:
-      return compose(SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR, SDL_BLENDFACTOR_ONE_MINUS_SRC_COLOR);
-    case 13:
-      return compose(SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR, SDL_BLENDFACTOR_ONE_MINUS_DST_COLOR);
-    default: return SDL_BLENDMODE_BLEND;  // 0 and every unlisted number
-  }
+SDL_BlendMode TSdlRendererBackend::BlendModeFor(TBlendMode mode) {
+  // Additive glow: SDL's own ADD is exactly source alpha, one for the colour.
+  return mode == bmAdditive ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND;
 }
 
 void TSdlRendererBackend::SetFiltering(bool linear) {
@@ -52,7 +30,7 @@ void TSdlRendererBackend::Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, 
   SDL_RenderClear(Renderer);
 }
 
-void TSdlRendererBackend::SetBlendMode(int mode) { Blend = BlendModeFor(mode); }
+void TSdlRendererBackend::SetBlendMode(TBlendMode mode) { Blend = BlendModeFor(mode); }
 
 TTextureId TSdlRendererBackend::CreateTexture(const std::uint8_t* rgba, int width, int height,
                                               int& texW, int& texH) {

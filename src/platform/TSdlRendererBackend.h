@@ -13,15 +13,14 @@ class TSdlRendererBackend : public IRenderBackend {
   bool IsUsable() override { return Renderer != nullptr; }
   void SetFiltering(bool linear) override;
   void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override;
-  void SetBlendMode(int mode) override;
+  void SetBlendMode(TBlendMode mode) override;
   TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                            int& texH) override;
   void DestroyTexture(TTextureId id) override;
   void BindTexture(TTextureId id) override { Bound = id; }
   void DrawQuad(const TRenderVertex corners[4]) override;
 
-  // The SDL blend mode for one of the screen's blend-mode numbers.
-  static SDL_BlendMode BlendModeFor(int mode);
+  static SDL_BlendMode BlendModeFor(TBlendMode mode);
   SDL_Renderer* GetRenderer() const { return Renderer; }
 
  protected:

@@ -23,7 +23,7 @@ bool TSoftwareBackend::BeginFrame() { return !Frame.empty(); }
 
 void TSoftwareBackend::Record(const TCommand& c, std::uint64_t serial) {
   Commands.push_back(c);
-  std::uint64_t h = TDamageTracker::Mix(serial, std::uint64_t(c.Blend) * 4 + c.Linear * 2 + c.IsClear);
+  std::uint64_t h = TDamageTracker::Mix(serial, std::uint64_t(c.Blend + 1) * 4 + c.Linear * 2 + c.IsClear);
   h = TDamageTracker::HashBytes(c.Corners, sizeof c.Corners, h);
   Tracker.Add(c.Bounds, h);
 }

@@ -19,7 +19,7 @@ class TSoftwareBackend : public IRenderBackend {
   void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override;
   bool BeginFrame() override;
   void EndFrame() override;
-  void SetBlendMode(int mode) override { Blend = mode; }
+  void SetBlendMode(TBlendMode mode) override { Blend = mode; }
   TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                            int& texH) override;
   void DestroyTexture(TTextureId id) override;
@@ -46,7 +46,7 @@ class TSoftwareBackend : public IRenderBackend {
   struct TCommand {
     TRenderVertex Corners[4];
     TTextureId Texture;  // 0: a flat colour, or a clear
-    int Blend;
+    TBlendMode Blend;
     bool Linear, IsClear;
     TPixelRect Bounds;
   };
@@ -66,7 +66,7 @@ class TSoftwareBackend : public IRenderBackend {
   std::vector<TPixelRect> Damage;
   TDamageTracker Tracker;
   TTextureId Bound = 0;
-  int Blend = 0;
+  TBlendMode Blend = bmNormal;
   bool Linear = true;
   std::int64_t DrawnPixels = 0;
 };

@@ -87,7 +87,7 @@ void TSoftwareRasterizer::Fill(const TPixelRect& clip, std::uint8_t r, std::uint
 }
 
 void TSoftwareRasterizer::DrawQuad(const TRenderVertex v[4], const TSoftTexture* texture,
-                                   int blend, bool linear, const TPixelRect& clip) {
+                                   TBlendMode blend, bool linear, const TPixelRect& clip) {
   const TPixelRect c = clip.Intersect(Bounds(v, Width, Height));
   if (c.Empty()) return;
   if (texture && texture->Pixels.empty()) return;
@@ -131,15 +131,15 @@ bool TSoftwareRasterizer::CopyPlacement(const TRenderVertex v[4], const TSoftTex
   return out.U >= 0 && out.V >= 0 && out.U + out.Width <= t.Width && out.V + out.Height <= t.Height;
 }
 
-bool TSoftwareRasterizer::Covers(const TRenderVertex v[4], const TSoftTexture* t, int blend,
+bool TSoftwareRasterizer::Covers(const TRenderVertex v[4], const TSoftTexture* t, TBlendMode blend,
                                  const TPixelRect& area) {
   TCopy c;
-  if (!t || blend == 2 || !t->Opaque || !CopyPlacement(v, *t, c)) return false;
+  if (!t || blend == bmAdditive || !t->Opaque || !CopyPlacement(v, *t, c)) return false;
   if (!FactorsOf(v[0].R, v[0].G, v[0].B, v[0].A).Identity()) return false;
   return c.X <= area.X0 && c.Y <= area.Y0 && c.X + c.Width >= area.X1 && c.Y + c.Height >= area.Y1;
 }
 
-bool TSoftwareRasterizer::DrawCopy(const TRenderVertex v[4], const TSoftTexture& t, int blend,
+bool TSoftwareRasterizer::DrawCopy(const TRenderVertex v[4], const TSoftTexture& t, TBlendMode blend,
                                    const TPixelRect& clip) {
   TCopy c;
   if (!CopyPlacement(v, t, c)) return false;
@@ -153,7 +153,7 @@ bool TSoftwareRasterizer::DrawCopy(const TRenderVertex v[4], const TSoftTexture&
     const std::uint32_t* src = t.Pixels.data() + std::size_t(y - y0 + tv) * t.Width + (left - x0 + tu);
     std::uint32_t* dst = Pixels + std::size_t(y) * Width + left;
     const int n = right - left;
-    if (blend == 2)
+    if (blend == bmAdditive)
       TPixelRows::Blend<true>(dst, src, n, f);
     else if (plain && t.Opaque)
       std::memcpy(dst, src, std::size_t(n) * 4);
@@ -216,7 +216,7 @@ bool TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, s
 
 void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
                                       const TRenderVertex& a, const TRenderVertex& b,
-                                      const TRenderVertex& c, const TSoftTexture* t, int blend,
+                                      const TRenderVertex& c, const TSoftTexture* t, TBlendMode blend,
                                       bool linear, const TPixelRect& clip) {
   double area = 0;
   for (int i = 0; i < count; ++i) {
@@ -325,7 +325,7 @@ void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
       row[x - xs] = s;
     }
     const TFactors& f = uniform ? flat : TFactors{};
-    if (blend == 2)
+    if (blend == bmAdditive)
       TPixelRows::Blend<true>(dst + xs, row, xe - xs, f);
     else
       TPixelRows::Blend<false>(dst + xs, row, xe - xs, f);

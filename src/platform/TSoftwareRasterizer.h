@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/IRenderBackend.h"
+#include "platform/TBlendMode.h"
 
 // A picture as the software back end keeps it: premultiplied ARGB, one 32-bit word a pixel.
 struct TSoftTexture {
@@ -32,13 +33,12 @@ class TSoftwareRasterizer {
   static TPixelRect Bounds(const TRenderVertex v[4], int width, int height);
 
   // Whether the quad paints every pixel of the area opaquely, whatever lay under it.
-  static bool Covers(const TRenderVertex v[4], const TSoftTexture* texture, int blend,
+  static bool Covers(const TRenderVertex v[4], const TSoftTexture* texture, TBlendMode blend,
                      const TPixelRect& area);
 
   void Fill(const TPixelRect& clip, std::uint8_t r, std::uint8_t g, std::uint8_t b);
   // Corners top-left, top-right, bottom-right, bottom-left; no texture fills with the colour.
-  // Blend 2 adds, every other mode blends by alpha.
-  void DrawQuad(const TRenderVertex v[4], const TSoftTexture* texture, int blend, bool linear,
+  void DrawQuad(const TRenderVertex v[4], const TSoftTexture* texture, TBlendMode blend, bool linear,
                 const TPixelRect& clip);
 
  private:
@@ -50,11 +50,11 @@ class TSoftwareRasterizer {
   static bool SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                            std::int64_t vr, std::int64_t dv, int xs, int xe, std::uint32_t* row);
   static bool CopyPlacement(const TRenderVertex v[4], const TSoftTexture& t, TCopy& out);
-  bool DrawCopy(const TRenderVertex v[4], const TSoftTexture& texture, int blend,
+  bool DrawCopy(const TRenderVertex v[4], const TSoftTexture& texture, TBlendMode blend,
                 const TPixelRect& clip);
   void DrawPolygon(const TRenderVertex* poly[], int count, const TRenderVertex& a,
                    const TRenderVertex& b, const TRenderVertex& c, const TSoftTexture* texture,
-                   int blend, bool linear, const TPixelRect& clip);
+                   TBlendMode blend, bool linear, const TPixelRect& clip);
 
   std::uint32_t* RowBuffer(int n) {
     if (Row.size() < static_cast<std::size_t>(n)) Row.resize(n);

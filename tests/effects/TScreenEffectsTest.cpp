@@ -60,7 +60,7 @@ TEST(ScreenDust, MotesStayWithinTheirLimitsAndNothingShowsOnTheNewerSystems) {
       ASSERT_LE(mote.Alpha, dust.MaxAlpha + 4);
     }
   }
-  for (const auto& q : r.backend.Quads) EXPECT_EQ(q.BlendMode, 2);
+  for (const auto& q : r.backend.Quads) EXPECT_EQ(q.BlendMode, bmAdditive);
   r.backend.Quads.clear();
   TScreenDustEffect off(r.images);
   off.IsWindows8OrLater = true;

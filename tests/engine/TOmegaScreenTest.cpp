@@ -120,7 +120,7 @@ TEST(OmegaScreen, ResetRebuildsMissingTexturesAndKeepsTheBlendMode) {
 
 namespace {
 // Draws a 4x4 texture of one colour over a cleared back buffer and reads the middle pixel.
-std::array<int, 3> BlendPixel(int mode, std::array<std::uint8_t, 4> src,
+std::array<int, 3> BlendPixel(TBlendMode mode, std::array<std::uint8_t, 4> src,
                               std::array<std::uint8_t, 3> dst) {
   TSoftwareBackend backend;
   TOmegaScreen screen(&backend);
@@ -138,7 +138,7 @@ std::array<int, 3> BlendPixel(int mode, std::array<std::uint8_t, 4> src,
   screen.SetFiltering(false);
   screen.Clear(dst[0], dst[1], dst[2], 255);
   screen.BeginScene();
-  item.Draw(0, 0, 0, {.ScaleX = 4, .ScaleY = 4, .Blend = static_cast<TBlendMode>(mode)});
+  item.Draw(0, 0, 0, {.ScaleX = 4, .ScaleY = 4, .Blend = mode});
   screen.EndScene();
   TPicture out;
   EXPECT_TRUE(screen.ReadBackBuffer(out));
@@ -148,18 +148,18 @@ std::array<int, 3> BlendPixel(int mode, std::array<std::uint8_t, 4> src,
 }  // namespace
 
 TEST(OmegaScreen, NormalAndAdditiveBlendingGiveTheTablesResults) {
-  // Mode 0: source * alpha + destination * (1 - alpha).
-  auto normal = BlendPixel(0, {200, 100, 0, 128}, {100, 50, 200});
+  // Normal: source * alpha + destination * (1 - alpha).
+  auto normal = BlendPixel(bmNormal, {200, 100, 0, 128}, {100, 50, 200});
   // The vertex colour is 254/255 after the global colour; the texture alpha 128 too.
   const double a = 128 / 255.0 * 254 / 255.0, c = 254 / 255.0;
   EXPECT_NEAR(normal[0], 200 * c * a + 100 * (1 - a), 3);
   EXPECT_NEAR(normal[1], 100 * c * a + 50 * (1 - a), 3);
   EXPECT_NEAR(normal[2], 0 * c * a + 200 * (1 - a), 3);
-  // Mode 2: source * alpha + destination, saturating.
-  auto add = BlendPixel(2, {200, 100, 0, 128}, {100, 200, 30});
+  // Additive: source * alpha + destination, saturating.
+  auto add = BlendPixel(bmAdditive, {200, 100, 0, 128}, {100, 200, 30});
   EXPECT_NEAR(add[0], 100 + 200 * c * a, 3);
   EXPECT_NEAR(add[1], 200 + 100 * c * a, 3);
   EXPECT_NEAR(add[2], 30, 3);
-  auto saturated = BlendPixel(2, {255, 255, 255, 255}, {200, 200, 200});
+  auto saturated = BlendPixel(bmAdditive, {255, 255, 255, 255}, {200, 200, 200});
   EXPECT_EQ(saturated[0], 255);
 }

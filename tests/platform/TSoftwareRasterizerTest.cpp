@@ -47,7 +47,7 @@ TEST(SoftwareRasterizer, DrawingInPiecesGivesWhatDrawingWholeGives) {
   // The damage tracker redraws tiles: every pixel must not depend on the clip.
   const TSoftTexture t = Picture(13, 9);
   for (bool linear : {true, false})
-    for (int blend : {0, 2}) {
+    for (TBlendMode blend : {bmNormal, bmAdditive}) {
       TRenderVertex v[4];
       Turned(v, 30.3f, 21.7f, 40.5f, 27.25f, 33, 200);
       v[2].R = 40;  // a colour that varies over the quad too
@@ -66,14 +66,14 @@ TEST(SoftwareRasterizer, AnUnturnedSpriteCopiesItsTexelsAsTheGeneralPathSamplesT
   TRenderVertex a[4] = {{5, 6, 254, 254, 254, 254, 0, 0}, {15, 6, 254, 254, 254, 254, 1, 0},
                         {15, 14, 254, 254, 254, 254, 1, 1}, {5, 14, 254, 254, 254, 254, 0, 1}};
   TRenderVertex b[4] = {a[1], a[2], a[3], a[0]};
-  for (int blend : {0, 2}) {
+  for (TBlendMode blend : {bmNormal, bmAdditive}) {
     TFrame copy, general;
     copy.R.DrawQuad(a, &t, blend, true, {0, 0, W, H});
     general.R.DrawQuad(b, &t, blend, true, {0, 0, W, H});
     EXPECT_EQ(copy.Pixels, general.Pixels);
   }
   TFrame f;
-  f.R.DrawQuad(a, &t, 0, true, {0, 0, W, H});
+  f.R.DrawQuad(a, &t, bmNormal, true, {0, 0, W, H});
   // An opaque texel lands unchanged (254 is the screen's white), the frame around stays.
   EXPECT_EQ(f.Pixels[7 * W + 7], 0xFF000000u | (t.Pixels[1 * 10 + 2] & 0xFFFFFF));
   EXPECT_EQ(f.Pixels[5 * W + 5], 0xFF102030u);
@@ -92,7 +92,7 @@ TEST(SoftwareRasterizer, NeighboursAndTheTwoHalvesOfAQuadCoverEachPixelOnce) {
   quad(3.3f, 2.6f, 20.7f, 2.6f, 20.7f, 30.2f, 3.3f, 30.2f, left);
   quad(20.7f, 2.6f, 40.1f, 2.6f, 40.1f, 30.2f, 20.7f, 30.2f, right);
   quad(44, 3, 60.5f, 9.2f, 55.1f, 40.7f, 45.3f, 35.9f, kite);  // not a parallelogram
-  for (auto* v : {left, right, kite}) f.R.DrawQuad(v, nullptr, 2, true, {0, 0, W, H});
+  for (auto* v : {left, right, kite}) f.R.DrawQuad(v, nullptr, bmAdditive, true, {0, 0, W, H});
   const std::uint32_t once = (f.Pixels[10 * W + 10] >> 16) & 0xFF;
   ASSERT_GT(once, 0x10u);
   int lit = 0;
@@ -109,17 +109,17 @@ TEST(SoftwareRasterizer, QuadsFarBeyondTheFrameOrBrokenDrawSafely) {
   TFrame f;
   TRenderVertex huge[4];
   Turned(huge, 30, 20, 8 * 34.0f, 8 * 34.0f, 10);  // a scene wipe scaled 34 times
-  f.R.DrawQuad(huge, &t, 0, true, {0, 0, W, H});
+  f.R.DrawQuad(huge, &t, bmNormal, true, {0, 0, W, H});
   TRenderVertex far[4];
   Turned(far, 1e9f, -1e9f, 1e8f, 1e8f, 45);
-  f.R.DrawQuad(far, &t, 0, true, {0, 0, W, H});
+  f.R.DrawQuad(far, &t, bmNormal, true, {0, 0, W, H});
   TRenderVertex broken[4];
   Turned(broken, 30, 20, 10, 10, 0);
   broken[1].X = std::nanf("");
-  f.R.DrawQuad(broken, &t, 0, true, {0, 0, W, H});
+  f.R.DrawQuad(broken, &t, bmNormal, true, {0, 0, W, H});
   TRenderVertex flat[4];
   Turned(flat, 30, 20, 0, 10, 0);  // no area
-  f.R.DrawQuad(flat, &t, 0, true, {0, 0, W, H});
+  f.R.DrawQuad(flat, &t, bmNormal, true, {0, 0, W, H});
   EXPECT_NE(f.Pixels[20 * W + 30], 0xFF102030u);
 }
 

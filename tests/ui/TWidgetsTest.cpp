@@ -71,7 +71,7 @@ TEST(GameButton, ClicksOnlyWhenPressedAndReleasedOnIt) {
   b.Draw();
   ASSERT_EQ(r.backend.Quads.size(), 2u);
   EXPECT_NEAR(r.backend.Quads[0].Corners[0].X, 100 + 60 * 0.03f, 1e-3);
-  EXPECT_EQ(r.backend.Quads[1].BlendMode, 2);
+  EXPECT_EQ(r.backend.Quads[1].BlendMode, bmAdditive);
   EXPECT_EQ(r.backend.Quads[1].Corners[0].B, 0);
 }
 

@@ -88,7 +88,7 @@ bool PlayLevel(const TBench::TOptions& o, IRenderBackend* backend, TRecordingBac
       run.Quads += static_cast<long>(recording->Quads.size());
       for (const auto& q : recording->Quads)
         run.Invisible += q.Corners[0].A == 0 && q.Corners[1].A == 0 && q.Corners[2].A == 0 &&
-                         q.Corners[3].A == 0 && (q.BlendMode == 0 || q.BlendMode == 2);
+                         q.Corners[3].A == 0 && (q.BlendMode == bmNormal || q.BlendMode == bmAdditive);
     }
     if (software)
       run.DrawnShare += double(software->LastDrawnPixels()) /

@@ -23,7 +23,7 @@ class TFrameSkipBackend : public IRenderBackend {
   void EndFrame() override {
     if (!Skipping) Inner.EndFrame();
   }
-  void SetBlendMode(int mode) override { Inner.SetBlendMode(mode); }
+  void SetBlendMode(TBlendMode mode) override { Inner.SetBlendMode(mode); }
   TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                            int& texH) override {
     return Inner.CreateTexture(rgba, width, height, texW, texH);

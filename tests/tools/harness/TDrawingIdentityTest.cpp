@@ -44,7 +44,7 @@ class TTwinBackend : public IRenderBackend {
     ++Frames;
     Compare = Frames % 3 == 0;
   }
-  void SetBlendMode(int m) override { Tracked.SetBlendMode(m), Full.SetBlendMode(m); }
+  void SetBlendMode(TBlendMode m) override { Tracked.SetBlendMode(m), Full.SetBlendMode(m); }
   TTextureId CreateTexture(const std::uint8_t* rgba, int w, int h, int& tw, int& th) override {
     TTextureId a = Tracked.CreateTexture(rgba, w, h, tw, th);
     TTextureId b = Full.CreateTexture(rgba, w, h, tw, th);
