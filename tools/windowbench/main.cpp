@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -44,7 +45,7 @@ int Usage() {
                "  wendmoor-windowbench click --pid P X Y\n"
                "  wendmoor-windowbench type --pid P TEXT\n"
                "  wendmoor-windowbench key --pid P KEYSYM\n"
-               "  wendmoor-windowbench measure --pid P --seconds S [--tiles FILE] [--seed N]\n"
+               "  wendmoor-windowbench measure --pid P --seconds S [--tiles FILE] [--seed N] [--watch]\n"
                "  wendmoor-windowbench peak-rss --pid P\n"
                "  wendmoor-windowbench shot --pid P FILE.png\n");
   return 2;
@@ -55,6 +56,7 @@ struct TArgs {
   int Pid = 0;
   double Timeout = 30, Match = 0.9, Seconds = 10;
   unsigned Seed = 1;
+  bool Watch = false;
   std::string Like, Unlike, Area, Tiles, FailShot, Log;
 };
 
@@ -73,6 +75,7 @@ bool Parse(int argc, char** argv, int from, TArgs& a) {
     else if (s == "--tiles" && more) a.Tiles = argv[++i];
     else if (s == "--fail-shot" && more) a.FailShot = argv[++i];
     else if (s == "--log" && more) a.Log = argv[++i];
+    else if (s == "--watch") a.Watch = true;
     else if (s.rfind("--", 0) == 0) return false;
     else a.Plain.push_back(s);
   }
@@ -259,15 +262,31 @@ int Measure(const TArgs& a) {
     }
   }
   TGameWindow window;
-  if (!tiles.empty() && !OpenWindow(window, a.Pid)) return 1;
+  if ((!tiles.empty() || a.Watch) && !OpenWindow(window, a.Pid)) return 1;
   std::mt19937 random(a.Seed);
   const long before = TProcessStats::CpuTicks(a.Pid);
   const TClock::time_point start = TClock::now();
-  int drags = 0;
+  int drags = 0, looks = 0, changes = 0;
+  double changedShare = 0;
+  TPicture seen, previous;
   while (MsSince(start) < a.Seconds * 1000) {
+    // A look at the screen five times a second tells whether it is really still.
+    if (a.Watch && MsSince(start) >= looks * 200.0) {
+      if (window.Grab(seen)) {
+        if (looks > 0 && seen.Pixels.size() == previous.Pixels.size()) {
+          long differing = 0;
+          for (std::size_t i = 0; i < seen.Pixels.size(); i += 4)
+            differing += std::memcmp(&seen.Pixels[i], &previous.Pixels[i], 3) != 0;
+          changes += differing > 0;
+          changedShare += static_cast<double>(differing) / (seen.Pixels.size() / 4);
+        }
+        ++looks;
+        std::swap(seen, previous);
+      }
+    }
     const double next = (drags + 0.5) * 1000;
     if (tiles.empty() || MsSince(start) < next) {
-      Sleep(std::min(50.0, std::max(1.0, tiles.empty() ? a.Seconds * 1000 - MsSince(start)
+      Sleep(std::min(20.0, std::max(1.0, tiles.empty() ? a.Seconds * 1000 - MsSince(start)
                                                       : next - MsSince(start))));
       continue;
     }
@@ -289,6 +308,10 @@ int Measure(const TArgs& a) {
   const double cpu = static_cast<double>(after - before) / TProcessStats::TicksPerSecond();
   std::printf("cpu_percent %.1f\n", 100.0 * cpu / seconds);
   if (!tiles.empty()) std::printf("drags %d\n", drags);
+  // How much of the screen changed between two looks, on average.
+  if (a.Watch)
+    std::printf("screen_changes %d of %d, %.2f %% of the pixels\n", changes, std::max(0, looks - 1),
+                looks > 1 ? 100 * changedShare / (looks - 1) : 0.0);
   return 0;
 }
 }  // namespace
