@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -47,3 +48,24 @@ long TProcessStats::PeakResidentKib(int pid) {
 }
 
 long TProcessStats::TicksPerSecond() { return sysconf(_SC_CLK_TCK); }
+
+long long TProcessStats::RunDelayNsFromSchedstat(const std::string& schedstat) {
+  std::istringstream in(schedstat);
+  long long running = -1, waiting = -1;
+  if (!(in >> running >> waiting) || waiting < 0) return -1;
+  return waiting;
+}
+
+long long TProcessStats::RunDelayNs(int pid) {
+  std::error_code ec;
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  long long total = 0;
+  bool any = false;
+  for (const auto& task : std::filesystem::directory_iterator(tasks, ec)) {
+    long long delay = RunDelayNsFromSchedstat(ReadFile((task.path() / "schedstat").string()));
+    if (delay < 0) continue;
+    total += delay;
+    any = true;
+  }
+  return any ? total : -1;
+}

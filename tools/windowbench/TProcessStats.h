@@ -10,8 +10,14 @@ class TProcessStats {
   // VmHWM in KiB from the text of /proc/<pid>/status; -1 when absent.
   static long PeakResidentKibFromStatus(const std::string& status);
 
-  // The same read from the live process; -1 when it is gone.
+  // The time spent ready to run but waiting for a processor, in ns, from the text of a
+  // /proc/<pid>/task/<tid>/schedstat; -1 when unreadable.
+  static long long RunDelayNsFromSchedstat(const std::string& schedstat);
+
+  // The same read from the live process; -1 when it is gone. The run delay is summed over
+  // the threads alive at the moment.
   static long CpuTicks(int pid);
   static long PeakResidentKib(int pid);
+  static long long RunDelayNs(int pid);
   static long TicksPerSecond();
 };

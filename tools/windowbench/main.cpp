@@ -133,7 +133,9 @@ int Launch(int argc, char** argv) {
   TPicture picture;
   while (MsSince(start) < a.Timeout * 1000) {
     if (waitpid(pid, &status, WNOHANG) == pid) {
-      std::fprintf(stderr, "the game ended before its window showed anything (status %d)\n", status);
+      std::fprintf(stderr, "the game ended before its window showed anything (%s %d)\n",
+                   WIFSIGNALED(status) ? "signal" : "status",
+                   WIFSIGNALED(status) ? WTERMSIG(status) : WEXITSTATUS(status));
       return 1;
     }
     if (!shown) {
@@ -146,9 +148,12 @@ int Launch(int argc, char** argv) {
     if (window.Grab(picture) && TScreenSignature::AnyLit(picture)) {
       std::printf("first_frame_ms %.0f\nwindow %s\n", MsSince(start), window.Describe().c_str());
       std::fflush(stdout);
-      // Stays the game's parent until it ends, so that it leaves no zombie behind.
+      // Stays the game's parent until it ends, so that it leaves no zombie behind, and says
+      // how it ended: a crash shows apart from the bench's own kill.
       while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
       }
+      if (WIFSIGNALED(status)) std::printf("ended signal %d\n", WTERMSIG(status));
+      else std::printf("ended status %d\n", WEXITSTATUS(status));
       return 0;
     }
     Sleep(3);
@@ -265,6 +270,7 @@ int Measure(const TArgs& a) {
   if ((!tiles.empty() || a.Watch) && !OpenWindow(window, a.Pid)) return 1;
   std::mt19937 random(a.Seed);
   const long before = TProcessStats::CpuTicks(a.Pid);
+  const long long delayBefore = TProcessStats::RunDelayNs(a.Pid);
   const TClock::time_point start = TClock::now();
   int drags = 0, looks = 0, changes = 0;
   double changedShare = 0;
@@ -300,6 +306,7 @@ int Measure(const TArgs& a) {
     window.Drag(from.X, from.Y, to.X, to.Y);
   }
   const long after = TProcessStats::CpuTicks(a.Pid);
+  const long long delayAfter = TProcessStats::RunDelayNs(a.Pid);
   const double seconds = MsSince(start) / 1000;
   if (before < 0 || after < 0) {
     std::fprintf(stderr, "measure: process %d has ended\n", a.Pid);
@@ -307,6 +314,9 @@ int Measure(const TArgs& a) {
   }
   const double cpu = static_cast<double>(after - before) / TProcessStats::TicksPerSecond();
   std::printf("cpu_percent %.1f\n", 100.0 * cpu / seconds);
+  // On a shared machine: how long the game was ready to run and got no processor.
+  if (delayBefore >= 0 && delayAfter >= 0)
+    std::printf("wait_percent %.1f\n", 100.0 * (delayAfter - delayBefore) / 1e9 / seconds);
   if (!tiles.empty()) std::printf("drags %d\n", drags);
   // How much of the screen changed between two looks, on average.
   if (a.Watch)

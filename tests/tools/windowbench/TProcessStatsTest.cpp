@@ -39,3 +39,11 @@ TEST(ProcessStats, ReadsTheLiveProcess) {
   // Pid 0 has no /proc entry.
   EXPECT_EQ(TProcessStats::CpuTicks(0), -1);
 }
+
+TEST(ProcessStats, ReadsTheTimeSpentWaitingForAProcessor) {
+  EXPECT_EQ(TProcessStats::RunDelayNsFromSchedstat("242705773 486191019 81\n"), 486191019LL);
+  EXPECT_EQ(TProcessStats::RunDelayNsFromSchedstat("242705773"), -1);
+  EXPECT_EQ(TProcessStats::RunDelayNsFromSchedstat(""), -1);
+  EXPECT_GE(TProcessStats::RunDelayNs(static_cast<int>(getpid())), 0);
+  EXPECT_EQ(TProcessStats::RunDelayNs(0), -1);
+}
