@@ -33,7 +33,16 @@ done
 case "$renderer" in ""|software|accelerated) ;; *) echo "bench-window: unknown renderer $renderer" >&2; exit 2 ;; esac
 
 say() { echo "bench-window: $*" >&2; }
-fail() { say "$*"; exit 1; }
+fail() {
+  say "$*"
+  # A game that ended by itself says how, and its last words.
+  sleep 0.2
+  if [ -n "${work:-}" ] && grep -q '^ended ' "$work/launch.txt" 2>/dev/null; then
+    say "the game $(grep '^ended ' "$work/launch.txt"); its last output:"
+    tail -15 "$work/game.log" >&2 || true
+  fi
+  exit 1
+}
 
 # ---- build: the game, its content, the harness and the window probe ----
 ./scripts/install-deps.sh >&2
@@ -43,7 +52,7 @@ fi
 targets=()
 available=$(cmake --build "$build" --target help 2>/dev/null)
 for t in wendmoor wendmoor-harness wendmoor-windowbench images wendmoor_content wendmoor_sounds; do
-  grep -q "^\.\.\. $t\$" <<<"$available" && targets+=(--target "$t")
+  grep -qE "^(\.\.\. )?$t(:|\$)" <<<"$available" && targets+=(--target "$t")
 done
 cmake --build "$build" -j2 "${targets[@]}" >&2
 bin="$build/bin"
@@ -160,14 +169,15 @@ wait_for() {
   probe wait --like "$work/$name.png" ${before:+--unlike "$work/$before.png"} --timeout 60 \
     --fail-shot "$work/failed-$name.png" "$@" >&2 || fail "the $name did not come"
 }
-declare -A cpu
+declare -A cpu waiting
 measure() {
   local name=$1
   shift
   say "measuring the $name for $seconds s"
   probe measure --seconds "$seconds" "$@" >"$work/measure-$name.txt" || fail "could not measure the $name"
   cpu[$name]=$(awk '$1=="cpu_percent"{print $2}' "$work/measure-$name.txt")
-  say "$name: ${cpu[$name]} % of a core $(awk '$1=="drags"{printf "(%d drags)", $2}
+  waiting[$name]=$(awk '$1=="wait_percent"{print $2}' "$work/measure-$name.txt")
+  say "$name: ${cpu[$name]} % of a core, ${waiting[$name]:-?} % waiting for one $(awk '$1=="drags"{printf "(%d drags)", $2}
     $1=="screen_changes"{printf "(the screen changed in %d of %d looks, %s %% of its pixels)", $2, $4, $5}' "$work/measure-$name.txt")"
   # What the phase ended on, for a look afterwards (--keep).
   probe shot "$work/live-$name.png" || true
@@ -199,8 +209,13 @@ measure still --watch
 peak_rss_mb=$(probe peak-rss | awk '$1=="peak_rss_mb"{print $2}')
 name=$(sed -n 's/^renderer: *//p' "$work/game.log" | head -1)
 # The machine's load: on a shared machine the CPU shares are what the game got, not what it
-# wanted.
+# wanted; cpu_wait_percent is how long its threads were ready and got no processor.
 load=$(cut -d' ' -f1 /proc/loadavg)
-printf '{"renderer":"%s","first_frame_ms":%s,"cpu_percent":{"splash":%s,"menu":%s,"map":%s,"level":%s,"still":%s},"peak_rss_mb":%s,"display":"%s","load_average":%s}\n' \
-  "${name:-unknown}" "$first_frame_ms" "${cpu[splash]}" "${cpu[menu]}" "${cpu[map]}" \
-  "${cpu[level]}" "${cpu[still]}" "${peak_rss_mb:-null}" "$display_name" "$load"
+phases() {
+  local -n of=$1
+  printf '{"splash":%s,"menu":%s,"map":%s,"level":%s,"still":%s}' "${of[splash]:-null}" \
+    "${of[menu]:-null}" "${of[map]:-null}" "${of[level]:-null}" "${of[still]:-null}"
+}
+printf '{"renderer":"%s","first_frame_ms":%s,"cpu_percent":%s,"cpu_wait_percent":%s,"peak_rss_mb":%s,"display":"%s","load_average":%s}\n' \
+  "${name:-unknown}" "$first_frame_ms" "$(phases cpu)" "$(phases waiting)" "${peak_rss_mb:-null}" \
+  "$display_name" "$load"
