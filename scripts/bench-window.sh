@@ -41,6 +41,9 @@ fail() {
     say "the game $(grep '^ended ' "$work/launch.txt"); its last output:"
     tail -15 "$work/game.log" >&2 || true
   fi
+  if [ -n "${xvfb_pid:-}" ] && ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    say "our Xvfb has ended: $(tail -3 "$work/xvfb.log" 2>/dev/null)"
+  fi
   exit 1
 }
 
