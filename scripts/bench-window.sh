@@ -191,7 +191,7 @@ wait_for splash "" --area "$(rect_of "$(frame_of splash)" LoadingBar)"
 measure splash --watch
 click splash LoadingBar
 wait_for name splash
-probe type wynnet && probe key Return || fail "cannot type the name"
+probe type "$(awk '$2=="text"{print $3; exit}' "$flow")" && probe key Return || fail "cannot type the name"
 wait_for menu name
 measure menu --watch
 click menu PlayButton
