@@ -11,6 +11,7 @@ PACKAGES=(
   libvorbis-dev libogg-dev
   libgtest-dev
   xvfb xauth
+  libx11-dev libxtst-dev
 )
 # Content generators may need a few more; they list them here.
 if [ -f "$(dirname "$0")/content-packages.txt" ]; then

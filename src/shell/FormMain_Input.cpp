@@ -63,27 +63,30 @@ bool TFormMain::FindWidget(const std::string& widget, TWidgetRect& rect) {
     image = widget.substr(0, hash);
     wanted = std::atoi(widget.c_str() + hash + 1);
   }
-  auto found = [&](int left, int top, int width, int height) {
-    if (--wanted > 0) return false;
-    rect = {left, top, width, height};
-    return true;
-  };
+  for (const TShownWidget& w : ShownWidgets())
+    if (w.Image == image && --wanted <= 0) {
+      rect = w.Rect;
+      return true;
+    }
+  return false;
+}
+
+std::vector<TFormMain::TShownWidget> TFormMain::ShownWidgets() {
+  std::vector<TShownWidget> list;
   std::vector<TGameButton*> shown = SceneButtons();
   if (Scene() == gsConfirmWindow)
     shown = {&ConfirmWindow->PositiveButton(), &ConfirmWindow->NegativeButton()};
   for (TGameButton* b : shown)
-    if (b->Visible && b->ImageName == image && found(b->Left, b->Top, b->Width(), b->Height()))
-      return true;
+    if (b->Visible) list.push_back({b->ImageName, {b->Left, b->Top, b->Width(), b->Height()}});
   if (Scene() == gsOptions || Scene() == gsInGameOptions)
     for (TGameCheckBox* c :
          {SoundCheck.get(), MusicCheck.get(), FullScreenCheck.get(), TutorialCheck.get()})
-      if (c->ImageName == image && found(c->Left, c->Top, c->Width, c->Height)) return true;
+      list.push_back({c->ImageName, {c->Left, c->Top, c->Width, c->Height}});
   if (Scene() == gsMainGame)
     for (auto& t : Tools)
-      if (t->Accessible && t->Available && t->ImgName == image &&
-          found(t->RectLeft, t->RectTop, t->RectWidth, t->RectHeight))
-        return true;
-  return false;
+      if (t->Accessible && t->Available)
+        list.push_back({t->ImgName, {t->RectLeft, t->RectTop, t->RectWidth, t->RectHeight}});
+  return list;
 }
 
 void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {

@@ -75,6 +75,12 @@ class TFormMain : public TShellParts,
     int Left = 0, Top = 0, Width = 0, Height = 0;
   };
   bool FindWidget(const std::string& image, TWidgetRect& rect);
+  struct TShownWidget {
+    std::string Image;
+    TWidgetRect Rect;
+  };
+  // Every widget FindWidget can find in the current scene, in the order it looks.
+  std::vector<TShownWidget> ShownWidgets();
 
   // ---- the scene machine ----
   TGameScene GameScene;

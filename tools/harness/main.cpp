@@ -14,6 +14,7 @@
 #include "TSoak.h"
 #include "TBoardShot.h"
 #include "TTextDemo.h"
+#include "TWidgetDump.h"
 #include "THarness.h"
 #include "THarnessScript.h"
 #include "platform/TFileSystem.h"
@@ -35,7 +36,9 @@ int Usage() {
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
-               "  wendmoor-harness soak [--levels N] [--seed S] [--max-growth KIB] [--content DIR]\n");
+               "  wendmoor-harness soak [--levels N] [--seed S] [--max-growth KIB] [--content DIR]\n"
+               "  wendmoor-harness widgets --input SCRIPT --at FRAME[:FILE.png]... [--seed S]"
+               " [--content DIR]\n");
   return 2;
 }
 
@@ -296,5 +299,6 @@ int main(int argc, char** argv) {
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
   if (command == "soak") return Soak(argc, argv);
+  if (command == "widgets") return TWidgetDump::Main(argc, argv);
   return Usage();
 }
