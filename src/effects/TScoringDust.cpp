@@ -41,11 +41,11 @@ void TScoringDust::Emit(float x, float y) {
   s.SizeStep = 0.001f + 0.00038f * Random(5);
   s.Angle = 10.0f * Random(20);
   s.AngleStep = 2.0f + 1.2f * Random(7);
-  switch (Random(3)) {
-    case 0: s.R = 255, s.G = 255; break;
-    case 1: s.R = 225, s.G = 255; break;
-    default: s.R = 255, s.G = 225; break;
-  }
+  // Yellow, a greener yellow or an orange yellow.
+  static constexpr std::uint8_t Tints[3][2] = {{255, 255}, {225, 255}, {255, 225}};
+  const int tint = Random(3);
+  s.R = Tints[tint][0];
+  s.G = Tints[tint][1];
   s.B = 0;
 }
 
