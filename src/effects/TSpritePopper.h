@@ -24,6 +24,8 @@ class TSpritePopper : public TComponent {
 
   // From the pop until the fade has ended.
   bool Running() const { return Phase >= 1 && Phase <= 3; }
+  // From the pop on, the finished fade included, until Reset; not while a delay waits.
+  bool Active() const { return Phase >= 1; }
   bool Finished() const { return Phase == 4; }
   float Ratio() const { return CurrentRatio; }
   int Alpha() const { return CurrentAlpha; }

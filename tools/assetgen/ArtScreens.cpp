@@ -539,17 +539,26 @@ void PaintCompletedStamp(TCanvas& c, const TAssetSpec& s) {
   cairo_stroke(cr);
 }
 
+// Three different waves, since each map wave picks one at random: two crests, three
+// smaller ones, and one long swell throwing a fleck of foam.
 void PaintMapWaves(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    const int crests = p == 2 ? 1 : 2 + p;
+    const double top = p == 1 ? 6 : 3;
     cairo_move_to(cr, 3, h - 4);
-    for (int i = 0; i < 2 + p % 2; ++i) {
-      double x0 = 3 + i * (w - 6) / (2 + p % 2), x1 = 3 + (i + 1) * (w - 6) / (2 + p % 2);
-      cairo_curve_to(cr, x0 + 2, 3, x1 - 2, 3, x1, h - 4);
+    for (int i = 0; i < crests; ++i) {
+      double x0 = 3 + i * (w - 6) / crests, x1 = 3 + (i + 1) * (w - 6) / crests;
+      cairo_curve_to(cr, x0 + 2, top, x1 - 2, top, x1, h - 4);
     }
     SetColor(cr, WithAlpha(kWhite, 0.9));
     cairo_set_line_width(cr, 3);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke(cr);
+    if (p == 2) {
+      cairo_arc(cr, w * 0.72, 3, 1.6, 0, 2 * kPi);
+      SetColor(cr, WithAlpha(kWhite, 0.8));
+      cairo_fill(cr);
+    }
   });
 }
 

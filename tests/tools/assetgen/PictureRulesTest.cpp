@@ -50,6 +50,18 @@ TEST(PictureRules, WidgetStatesCanBeToldApart) {
   }
 }
 
+TEST(PictureRules, PatternsPickedAtRandomAreAllDifferent) {
+  // Effects that choose a pattern by chance would show the same picture twice otherwise.
+  for (const char* name : {"WorldMapWaves", "Confetti", "Fog"}) {
+    const TAssetSpec& s = *assetgen_test::Find(Manifest(), name);
+    ASSERT_GT(s.Patterns(), 1) << name;
+    TPicture p = RenderPicture(s);
+    for (int a = 0; a < s.Patterns(); ++a)
+      for (int b = a + 1; b < s.Patterns(); ++b)
+        EXPECT_GT(PatternDifference(p, s, a, b), 2000) << name << " patterns " << a << ", " << b;
+  }
+}
+
 TEST(PictureRules, TheWipeOpensInTheMiddleOfTheScreen) {
   // The veil is drawn at (252, -46), turned and scaled about its centre: that centre is the
   // middle of the screen and must be see-through, everything away from it dark.
