@@ -23,7 +23,7 @@ void TFeatherFlowers::Start(TFlower& f, bool atEdge) {
   f.X = static_cast<float>(atEdge ? AreaLeft : AreaLeft + R(AreaRight - AreaLeft + 1));
   f.Y = static_cast<float>(AreaTop + R(AreaBottom - AreaTop + 1));
   float limit = MoveStepSpeedLimit;
-  f.SpeedX = limit * (0.15f + 0.05f * R(8));
+  f.SpeedX = limit * (0.2f + 0.05f * R(8));
   f.SpeedY = limit * (0.02f + 0.02f * R(4));
   f.Sway = 0.5f * R(13);
   f.SwayStep = 0.02f + 0.005f * R(5);
@@ -52,16 +52,17 @@ void TFeatherFlowers::Update(bool draw) {
       if (i < VisibleFlowersCount) Start(f, true);
       continue;
     }
-    f.Sway += f.SwayStep;
-    if (f.Sway > 2 * static_cast<float>(M_PI)) f.Sway -= 2 * static_cast<float>(M_PI);
-    float dx = f.SpeedX + 0.6f * std::sin(f.Sway);
-    float dy = f.SpeedY + 0.35f * std::cos(f.Sway * 0.5f);
-    f.X += dx > MoveStepSpeedLimit ? MoveStepSpeedLimit : dx;
-    f.Y += dy > MoveStepSpeedLimit ? MoveStepSpeedLimit : dy;
-    if (f.X < AreaLeft || f.X > AreaRight || f.Y < AreaTop || f.Y > AreaBottom) {
+    if (i >= VisibleFlowersCount) {
       f.Active = false;
       continue;
     }
+    f.Sway += f.SwayStep;
+    if (f.Sway > 2 * static_cast<float>(M_PI)) f.Sway -= 2 * static_cast<float>(M_PI);
+    float dx = f.SpeedX + 0.5f * std::sin(f.Sway);  // never backwards
+    float dy = f.SpeedY + 0.35f * std::cos(f.Sway * 0.5f);
+    f.X += dx > MoveStepSpeedLimit ? MoveStepSpeedLimit : dx;
+    f.Y += dy > MoveStepSpeedLimit ? MoveStepSpeedLimit : dy;
+    if (f.X < AreaLeft || f.X > AreaRight || f.Y < AreaTop || f.Y > AreaBottom) Start(f, true);
     if (f.Growing) {
       f.Size += f.SizeStep;
       if (f.Size >= MaxSize) f.Growing = false;

@@ -54,6 +54,10 @@ void TSmallFairies::Update(bool draw) {
       f.TurnInterval = 400 + 100 * R(7);
       f.AccelY = 0.02f * (R(5) - 2);
     }
+    // Fairies keep to the middle band and leave by the sides only.
+    int band = (AreaBottom - AreaTop) / 6;
+    if (f.Y < AreaTop + band) f.AccelY = 0.03f;
+    if (f.Y > AreaBottom - band) f.AccelY = -0.03f;
     f.SpeedY = Clamped(f.SpeedY + f.AccelY, MoveStepSpeedLimit * 0.4f);
     f.X += f.SpeedX;
     f.Y += f.SpeedY;
