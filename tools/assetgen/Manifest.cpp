@@ -287,7 +287,7 @@ void AddLaterScenes(TBuilder& b) {
   b.Add("PracticeStepTitle", "", Png, 260, 40, PaintPlaceholder, StandIn);
   b.Add("PracticeChar", "", Png, 120, 160, PaintPlaceholder, StandIn);
   b.Add("PracticeFire", "", Png, 60, 60, PaintPlaceholder, StandIn);
-  b.Add("PracticeSmoke", "", Png, 60, 60, PaintPlaceholder, StandIn);
+  b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
   b.Add("ProcessingClock", "", Png, 48, 48, PaintPlaceholder, StandIn);
   b.Add("DishCharEyes", "", Png, 60, 24, PaintPlaceholder, StandIn);
   b.Add("PracticePotions", "", Png, 52, 52, PaintPlaceholder, StandIn);
@@ -296,7 +296,9 @@ void AddLaterScenes(TBuilder& b) {
   b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
   b.Add("BookProgressTube", "", Png, 300, 44, PaintPlaceholder, StandIn);
   b.Add("StoryBGMask", "", Png, 683, 384, PaintPlaceholder, StandIn);
-  b.Add("MovieEffect", "", Png, 8, 768, PaintPlaceholder, StandIn);
+  b.Add("MovieEffect", "", Png, 8, 768, PaintMovieScratches, Done);
+  // Drawn at scale 2 over the story pictures and behind the chapter dialogues.
+  b.Add("MovieEffectMask", "", Png, 683, 384, PaintMovieMask, Done);
 }
 
 std::vector<std::string> LevelFiles(const std::string& dir) {
