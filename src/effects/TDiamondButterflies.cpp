@@ -1,5 +1,6 @@
 #include "effects/TDiamondButterflies.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/TGameRandom.h"
@@ -71,7 +72,8 @@ void TDiamondButterflies::UpdateAndDraw() {
       b.Active = false;
       continue;
     }
-    int pattern = b.Wings.Frame();
+    // The strips hold five frames; the wing beat's sixth shows the last of them.
+    int pattern = std::min(b.Wings.Frame(), WingFrames - 1);
     b.Wings.Next();
     if (!OmgImgList) continue;
     OmgImgList->DrawImage(kImages[b.Image - 1], b.X, b.Y, pattern,

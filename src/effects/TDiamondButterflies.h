@@ -8,6 +8,7 @@ class TOmegaImageList;
 class TDiamondButterflies : public TComponent {
  public:
   static constexpr int ButterflyCount = 20;
+  static constexpr int WingFrames = 5;
 
   struct TButterfly {
     bool Active = false;
