@@ -72,7 +72,7 @@ TBackgroundEffects::TBackgroundEffects(TOmegaImageList* images) : OmgImgList(ima
   Butterflies.VisibleBlueButterflies = 1;
   Butterflies.MinSizeRatio = 0.5f;
   Butterflies.MaxSizeRatio = 0.6f;
-  BookShineAlpha.Setup(40, 150, 1.2f, 0.9f);
+  BookShineAlpha.Setup(30, 100, 0.9f, 0.7f);
 }
 
 void TBackgroundEffects::RefreshSizes() {

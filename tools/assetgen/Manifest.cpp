@@ -252,8 +252,9 @@ void AddEffects(TBuilder& b) {
   b.Add("StarEffect", "", Png, 32, 32, With(PaintSparkles, TSparkle::Star), Done);
   b.Add("Snow", "", Png, 24, 24, PaintSnow, Done);
   b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
-  b.Add("PinkButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0xff8fc8)), Done);
-  b.Add("BlueButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0x7cc4ff)), Done);
+  // Drawn at a third to three fifths of their size over the book and the islands.
+  b.Add("PinkButterfly", "", Png, 96, 96, With(PaintButterfly, Hex(0xff8fc8)), Done);
+  b.Add("BlueButterfly", "", Png, 96, 96, With(PaintButterfly, Hex(0x7cc4ff)), Done);
   const TColor kDiamondWings[3] = {Hex(0xbff4ff), Hex(0xffe6a0), Hex(0xf0c8ff)};
   for (int i = 1; i <= 3; ++i)
     b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40,
