@@ -80,6 +80,7 @@ void TBackgroundEffects::RefreshSizes() {
   FeatherFlowers.OmgImgList = Butterflies.OmgImgList = FairyDust.OmgImgList = OmgImgList;
   FairyDust.RefreshSizes();
   FeatherFlowers.RefreshSizes();
+  Butterflies.RefreshSizes();
   if (OmgImgList)
     if (int w = OmgImgList->TileWidthOf("SmallFairy")) FairyDustRightX = w - 3;
 }

@@ -14,6 +14,13 @@ constexpr float AccelUnit = 0.04f;
 float Clamped(float v, float limit) { return v > limit ? limit : (v < -limit ? -limit : v); }
 }  // namespace
 
+void TBookButterflies::RefreshSizes() {
+  if (!OmgImgList) return;
+  if (int w = OmgImgList->TileWidthOf("PinkButterfly")) OrigButterflyWidth = static_cast<float>(w);
+  if (int h = OmgImgList->TileHeightOf("PinkButterfly"))
+    OrigButterflyHeight = static_cast<float>(h);
+}
+
 void TBookButterflies::Reset() {
   int pink = VisiblePinkButterflies, blue = VisibleBlueButterflies;
   for (int i = 0; i < MaxButterflies; ++i) {
@@ -86,7 +93,8 @@ void TBookButterflies::Update(bool draw) {
     int pattern = b.Wings.Frame() + 4 * b.Tint;
     b.Wings.Next();
     if (!draw || !OmgImgList) continue;
-    OmgImgList->DrawImage(b.Blue ? "BlueButterfly" : "PinkButterfly", b.X, b.Y, pattern,
+    OmgImgList->DrawImage(b.Blue ? "BlueButterfly" : "PinkButterfly",
+                          b.X - OrigButterflyWidth / 2, b.Y - OrigButterflyHeight / 2, pattern,
                           {.ScaleX = b.Size, .ScaleY = b.Size * HeightRatioFactor,
                            .CenterX = 0.5f, .CenterY = 0.5f, .Angle = b.Angle});
   }

@@ -31,6 +31,10 @@ class TBookButterflies : public TComponent {
   // How much of its height a butterfly keeps: the book is seen at a slant.
   float HeightRatioFactor = 0.6f;
   int AreaLeft = -45, AreaTop = -45, AreaRight = 1376, AreaBottom = 778;
+  // A butterfly's position is the middle of its body; the picture is placed around it.
+  float OrigButterflyWidth = 96, OrigButterflyHeight = 96;
+
+  void RefreshSizes();
 
   // Scatters the visible butterflies over the area.
   void Reset();

@@ -98,6 +98,8 @@ TEST(BookButterflies, TheVisibleCountsFlyWithinTheAreaAndADisabledColourRests) {
   draw.Add("BlueButterfly", 4, 2);
   TBookButterflies book;
   book.OmgImgList = &draw.images;
+  book.RefreshSizes();
+  EXPECT_EQ(book.OrigButterflyWidth, 52);
   book.Reset();
   EXPECT_EQ(book.ActiveCount(), 10);
   int pink = 0;
@@ -108,8 +110,16 @@ TEST(BookButterflies, TheVisibleCountsFlyWithinTheAreaAndADisabledColourRests) {
   int nearMiddle = 0;
   for (int u = 0; u < 1500; ++u) {
     book.UpdateAndDraw();
+    // Placed around the body: the picture's middle stays on the butterfly however it turns.
+    ASSERT_EQ(draw.backend.Quads.size(), 10u);
+    for (int i = 0; i < 10; ++i) {
+      const auto& q = draw.backend.Quads[i];
+      float cx = (q.Corners[0].X + q.Corners[1].X + q.Corners[2].X + q.Corners[3].X) / 4;
+      float cy = (q.Corners[0].Y + q.Corners[1].Y + q.Corners[2].Y + q.Corners[3].Y) / 4;
+      ASSERT_NEAR(cx, book.Butterfly(i).X, 0.6);
+      ASSERT_NEAR(cy, book.Butterfly(i).Y, 0.6);
+    }
     auto drawn = draw.Take();
-    ASSERT_EQ(drawn.size(), 10u);
     for (const auto& d : drawn) {
       ASSERT_EQ(d.Blend, 0);
       ASSERT_LT(d.Pattern, 8);
