@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "engine/TGameRandom.h"
 #include "engine/TMotion.h"
@@ -21,7 +22,8 @@ float Boosted(float speed, float step, float limit) {
   return speed;
 }
 
-const char* const kImages[3] = {"DiamondButterfly1", "DiamondButterfly2", "DiamondButterfly3"};
+// Kept as strings: names this long would otherwise be built anew for every draw.
+const std::string kImages[3] = {"DiamondButterfly1", "DiamondButterfly2", "DiamondButterfly3"};
 }  // namespace
 
 void TDiamondButterflies::Release(int x, int y) {
