@@ -1,4 +1,5 @@
 // Particles, shines and the small animated pieces of the effect family.
+#include <algorithm>
 #include <cmath>
 
 #include "Painters.h"
@@ -422,6 +423,90 @@ void PaintWalker(TCanvas& c, const TAssetSpec& s, TWalker walker) {
 
 // Stand-in: a soft labelled badge per pattern, so the picture is loadable and
 // recognisable until it is drawn properly.
+// Old-film scratches, one long line per pattern: a pale one and a darker, broken one.
+void PaintMovieScratches(TCanvas& c, const TAssetSpec& s) {
+  const TColor kScratchLight = Hex(0xfff6e0);
+  const TColor kScratchDark = Hex(0x2a1a0c);
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TNoise n(900 + p);
+    double x = w / 2;
+    const double piece = 12;
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (double y = 0; y < h; y += piece) {
+      double nx = std::clamp(x + n.Range(-0.6, 0.6), 2.0, w - 2);
+      if (p == 1 && n.Unit() < 0.12) {  // the emulsion is torn only here and there
+        x = nx;
+        continue;
+      }
+      if (p == 0) {
+        SetColor(cr, WithAlpha(kScratchLight, 0.25));
+        cairo_set_line_width(cr, 4);
+        cairo_move_to(cr, x, y);
+        cairo_line_to(cr, nx, y + piece);
+        cairo_stroke(cr);
+      }
+      SetColor(cr, WithAlpha(p == 0 ? kScratchLight : kScratchDark, n.Range(0.5, 0.95)));
+      cairo_set_line_width(cr, p == 0 ? n.Range(1.2, 2.0) : n.Range(0.8, 1.4));
+      cairo_move_to(cr, x, y);
+      cairo_line_to(cr, nx, y + piece);
+      cairo_stroke(cr);
+      x = nx;
+    }
+  });
+}
+
+// The old-film mask, drawn at twice its size over the screen: a warm dark vignette with
+// specks of dust and a few hairs, clear in the middle.
+void PaintMovieMask(TCanvas& c, const TAssetSpec& s) {
+  const TColor kVignette = Hex(0x4a3018);
+  const TColor kSpeck = Hex(0xfff0d0);
+  const TColor kHair = Hex(0xe8dcc0);
+  cairo_t* cr = c.Cr();
+  double w = s.TileWidth, h = s.TileHeight;
+  cairo_save(cr);
+  cairo_translate(cr, w / 2, h / 2);
+  cairo_scale(cr, w / h, 1);
+  cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, h * 0.25, 0, 0, h * 0.72);
+  AddStop(g, 0, WithAlpha(kVignette, 0));
+  AddStop(g, 0.5, WithAlpha(kVignette, 0.4));
+  AddStop(g, 1, WithAlpha(kVignette, 0.95));
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+  TNoise n(HashName(s.Name));
+  for (int i = 0; i < 90; ++i) {
+    double r = n.Range(0.4, 1.4);
+    SetColor(cr, WithAlpha(kSpeck, n.Range(0.3, 0.8)));
+    cairo_arc(cr, n.Range(0, w), n.Range(0, h), r, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  cairo_set_line_width(cr, 0.6);
+  for (int i = 0; i < 4; ++i) {
+    double x = n.Range(w * 0.05, w * 0.95), y = n.Range(h * 0.05, h * 0.95);
+    SetColor(cr, WithAlpha(kHair, 0.6));
+    cairo_move_to(cr, x, y);
+    cairo_curve_to(cr, x + n.Range(-12, 12), y + n.Range(4, 10), x + n.Range(-14, 14),
+                   y + n.Range(10, 18), x + n.Range(-10, 10), y + n.Range(16, 26));
+    cairo_stroke(cr);
+  }
+}
+
+// Puffs of stove smoke: soft grey clouds of a few overlapping rounds, lighter on top.
+void PaintStoveSmoke(TCanvas& c, const TAssetSpec& s) {
+  const TColor kSmoke = Hex(0xd8d4d0);
+  const TColor kSmokeLight = Hex(0xf4f2ee);
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
+    TNoise n(300 + p);
+    int rounds = 4 + p;
+    for (int i = 0; i < rounds; ++i) {
+      double bx = w / 2 + n.Range(-w * 0.18, w * 0.18), by = h / 2 + n.Range(-h * 0.16, h * 0.16);
+      double br = std::min(w, h) * n.Range(0.2, 0.3);
+      RadialGlow(cr, bx, by, br, WithAlpha(by < h / 2 ? kSmokeLight : kSmoke, 0.6));
+    }
+  });
+}
+
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s) {
   const TColor kStandIn = Hex(0xc9a36b);
   TNoise n(HashName(s.Name));

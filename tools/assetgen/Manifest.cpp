@@ -252,8 +252,9 @@ void AddEffects(TBuilder& b) {
   b.Add("StarEffect", "", Png, 32, 32, With(PaintSparkles, TSparkle::Star), Done);
   b.Add("Snow", "", Png, 24, 24, PaintSnow, Done);
   b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
-  b.Add("PinkButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0xff8fc8)), Done);
-  b.Add("BlueButterfly", "", Png, 44, 44, With(PaintButterfly, Hex(0x7cc4ff)), Done);
+  // Drawn at a third to three fifths of their size over the book and the islands.
+  b.Add("PinkButterfly", "", Png, 96, 96, With(PaintButterfly, Hex(0xff8fc8)), Done);
+  b.Add("BlueButterfly", "", Png, 96, 96, With(PaintButterfly, Hex(0x7cc4ff)), Done);
   const TColor kDiamondWings[3] = {Hex(0xbff4ff), Hex(0xffe6a0), Hex(0xf0c8ff)};
   for (int i = 1; i <= 3; ++i)
     b.Add("DiamondButterfly" + std::to_string(i), "", Png, 40, 40,
@@ -287,7 +288,7 @@ void AddLaterScenes(TBuilder& b) {
   b.Add("PracticeStepTitle", "", Png, 260, 40, PaintPlaceholder, StandIn);
   b.Add("PracticeChar", "", Png, 120, 160, PaintPlaceholder, StandIn);
   b.Add("PracticeFire", "", Png, 60, 60, PaintPlaceholder, StandIn);
-  b.Add("PracticeSmoke", "", Png, 60, 60, PaintPlaceholder, StandIn);
+  b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
   b.Add("ProcessingClock", "", Png, 48, 48, PaintPlaceholder, StandIn);
   b.Add("DishCharEyes", "", Png, 60, 24, PaintPlaceholder, StandIn);
   b.Add("PracticePotions", "", Png, 52, 52, PaintPlaceholder, StandIn);
@@ -296,7 +297,9 @@ void AddLaterScenes(TBuilder& b) {
   b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
   b.Add("BookProgressTube", "", Png, 300, 44, PaintPlaceholder, StandIn);
   b.Add("StoryBGMask", "", Png, 683, 384, PaintPlaceholder, StandIn);
-  b.Add("MovieEffect", "", Png, 8, 768, PaintPlaceholder, StandIn);
+  b.Add("MovieEffect", "", Png, 8, 768, PaintMovieScratches, Done);
+  // Drawn at scale 2 over the story pictures and behind the chapter dialogues.
+  b.Add("MovieEffectMask", "", Png, 683, 384, PaintMovieMask, Done);
 }
 
 std::vector<std::string> LevelFiles(const std::string& dir) {

@@ -196,6 +196,9 @@ void PaintBombParticle(TCanvas& c, const TAssetSpec& s);
 void PaintCollectorBlur(TCanvas& c, const TAssetSpec& s);
 void PaintSmallFairy(TCanvas& c, const TAssetSpec& s);
 void PaintWalker(TCanvas& c, const TAssetSpec& s, TWalker walker);
+void PaintMovieScratches(TCanvas& c, const TAssetSpec& s);
+void PaintMovieMask(TCanvas& c, const TAssetSpec& s);
+void PaintStoveSmoke(TCanvas& c, const TAssetSpec& s);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
 }  // namespace assetgen
