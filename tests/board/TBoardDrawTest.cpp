@@ -64,7 +64,7 @@ TEST(BoardDrawing, LayersComeInOrderWithTheirOffsets) {
   EXPECT_EQ(el[0].Pattern, FillerColour(16, 1) - 1);
   const auto& glow = el.back();
   EXPECT_EQ(glow.Pattern, 17 - 1);
-  EXPECT_EQ(glow.Blend, 2);
+  EXPECT_EQ(glow.Blend, bmAdditive);
   EXPECT_EQ(glow.B, 0);
   EXPECT_GT(glow.G, 250);
   EXPECT_FLOAT_EQ(glow.X, 100);

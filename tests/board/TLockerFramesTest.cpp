@@ -76,7 +76,7 @@ TEST(LockerFrames, FlyInWithTrailRestThenFlyOut) {
   auto drawn = rig.draw.Take();
   // Per moving frame: three additive ghosts, then the frame itself.
   ASSERT_EQ(drawn.size(), 12u);
-  EXPECT_EQ(drawn[0].Blend, 2);
+  EXPECT_EQ(drawn[0].Blend, bmAdditive);
   EXPECT_EQ(drawn[0].Pattern, 0);
   EXPECT_NEAR(drawn[0].Alpha, 120, 1);
   EXPECT_NEAR(drawn[1].Alpha, 90, 1);

@@ -67,7 +67,7 @@ TEST(MatchedCyanEffect, EmitsTwentyPerTileAndDropsParticlesOnBusySlots) {
     auto quads = draw.Take();
     ++updates;
     ASSERT_EQ(static_cast<int>(quads.size()), busyBefore);
-    for (const auto& q : quads) EXPECT_EQ(q.Blend, 2);
+    for (const auto& q : quads) EXPECT_EQ(q.Blend, bmAdditive);
   }
   EXPECT_EQ(cyan.BusyCount(), 0);
   EXPECT_LT(updates, 200);
@@ -152,7 +152,7 @@ TEST(SmallBoardEffects, ShineBurstSizesAndBubbleBurst) {
     auto q = draw.Take();
     ASSERT_EQ(q.size(), 1u);
     EXPECT_FLOAT_EQ(q[0].X, 152 + 18 - shine.Size() / 2);
-    EXPECT_EQ(q[0].Blend, 2);
+    EXPECT_EQ(q[0].Blend, bmAdditive);
   }
   EXPECT_EQ(sizes, (std::vector<int>{80, 140, 200, 150, 100, 50, 20}));
   EXPECT_EQ(alphas, (std::vector<int>{90, 90, 82, 74, 66, 58, 50}));
@@ -221,7 +221,7 @@ TEST(SmallBoardEffects, GlobalShineSweepsWhenAllowedAndSkipsHoles) {
   ASSERT_EQ(q.size(), 1u);
   EXPECT_EQ(q[0].Pattern, 0);
   EXPECT_EQ(q[0].Alpha, Shown(60));
-  EXPECT_EQ(q[0].Blend, 2);
+  EXPECT_EQ(q[0].Blend, bmAdditive);
   shine.UpdateAndDraw();  // (1, 1) second frame; (2, 1) is a hole, (1, 2) lit
   q = draw.Take();
   ASSERT_EQ(q.size(), 2u);
@@ -258,7 +258,7 @@ TEST(SmallBoardEffects, CollectorSpinPicksItsWaveAndEndsAfterFading) {
       if (q.Name == "CollectorWave") {
         sawWave = true;
         EXPECT_EQ(q.Pattern, 5);
-        EXPECT_EQ(q.Blend, 2);
+        EXPECT_EQ(q.Blend, bmAdditive);
       } else {
         EXPECT_EQ(q.Pattern, 2);
       }

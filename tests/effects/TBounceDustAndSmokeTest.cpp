@@ -105,7 +105,7 @@ TEST(BounceDustEffect, DrawsItsGroupAdditivelyScaledToTheTileAndNothingOnNewerSy
   ASSERT_EQ(drawn.size(), 2u);
   EXPECT_EQ(dust.Slot(2).Y, b.Y);
   EXPECT_EQ(drawn[0].Pattern, 3 * 1 + a.Shape - 4);
-  EXPECT_EQ(drawn[0].Blend, 2);
+  EXPECT_EQ(drawn[0].Blend, bmAdditive);
   EXPECT_EQ(drawn[0].Alpha, Shown(RoundHalfEven(90 - a.AlphaDec)));
   EXPECT_EQ(drawn[0].X, RoundHalfEven(a.X));
   EXPECT_EQ(drawn[0].Y, RoundHalfEven(a.Y - a.SpeedY));
@@ -158,7 +158,7 @@ TEST(StoveSmoke, IsAlreadyRisingWhenFirstShownAndEverySecondCallAddsAPuff) {
   EXPECT_EQ(static_cast<int>(drawn.size()), smoke.ActiveCount());
   for (const auto& d : drawn) {
     EXPECT_EQ(d.Name, "PracticeSmoke");
-    EXPECT_EQ(d.Blend, 0);
+    EXPECT_EQ(d.Blend, bmNormal);
   }
 
   // Hidden and asked to draw: nothing moves; asked only to advance, it still rises.

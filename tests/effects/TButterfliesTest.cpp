@@ -48,7 +48,7 @@ TEST(DiamondButterflies, TwentyScatterFromThePointNeverHoveringAndAllFadeAway) {
     auto drawn = draw.Take();
     ASSERT_EQ(static_cast<int>(drawn.size()), flies.ActiveCount());
     for (const auto& d : drawn) {
-      ASSERT_EQ(d.Blend, 2);
+      ASSERT_EQ(d.Blend, bmAdditive);
       ASSERT_LE(d.Alpha, Shown(225));
       ASSERT_GE(d.Alpha, Shown(20));
       ASSERT_LE(d.Pattern, 4);  // the sixth wing frame draws the last pattern
@@ -121,7 +121,7 @@ TEST(BookButterflies, TheVisibleCountsFlyWithinTheAreaAndADisabledColourRests) {
     }
     auto drawn = draw.Take();
     for (const auto& d : drawn) {
-      ASSERT_EQ(d.Blend, 0);
+      ASSERT_EQ(d.Blend, bmNormal);
       ASSERT_LT(d.Pattern, 8);
     }
     for (int i = 0; i < 10; ++i) {

@@ -66,7 +66,7 @@ TEST(SmallFairies, SetOffOneAtATimeFaceTheirFlightAndAskForDustEveryOtherMove) {
       const auto& d = drawn[k++];
       // Facing right draws the second row.
       ASSERT_EQ(d.Pattern >= 6, f.SpeedX > 0);
-      ASSERT_EQ(d.Blend, 0);
+      ASSERT_EQ(d.Blend, bmNormal);
       ASSERT_GE(f.Size, fairies.MinSize);
       ASSERT_LE(f.Size, fairies.MaxSize);
       ASSERT_GE(f.Y, fairies.AreaTop);
@@ -112,7 +112,7 @@ TEST(SmallFairies, SingleFrameDotsKeepTheirOwnPatternAndAddTheirLight) {
   for (int i = 0, k = 0; i < TSmallFairies::MaxFairies; ++i) {
     if (!dots.Fairy(i).Active) continue;
     EXPECT_EQ(drawn[k].Pattern, before[i]);
-    EXPECT_EQ(drawn[k].Blend, 2);
+    EXPECT_EQ(drawn[k].Blend, bmAdditive);
     ++k;
   }
   dots.Reset();
@@ -191,7 +191,7 @@ TEST(BackgroundEffects, EachIslandSetsItsFogAndShinyDotsAndStartsUnderWay) {
   EXPECT_EQ(Only(drawn, "SmallFairy").size(), 3u);
   EXPECT_EQ(Only(drawn, "PinkButterfly").size(), 1u);
   EXPECT_EQ(Only(drawn, "BlueButterfly").size(), 1u);
-  for (const auto& d : Only(drawn, "EffectShinyDots")) EXPECT_EQ(d.Blend, 2);
+  for (const auto& d : Only(drawn, "EffectShinyDots")) EXPECT_EQ(d.Blend, bmAdditive);
   for (int u = 0; u < 300; ++u) {
     bg.UpdateAndDraw();
     for (int i = 0; i < TBackgroundEffects::ShinyDotCount; ++i) {
@@ -209,7 +209,7 @@ TEST(BackgroundEffects, EachIslandSetsItsFogAndShinyDotsAndStartsUnderWay) {
   ASSERT_EQ(shine.size(), 1u);
   EXPECT_EQ(shine[0].X, 293);
   EXPECT_EQ(shine[0].Y, -5);
-  EXPECT_EQ(shine[0].Blend, 2);
+  EXPECT_EQ(shine[0].Blend, bmAdditive);
 
   // No island: nothing at all.
   bg.SetIsland(0);
@@ -241,7 +241,9 @@ TEST(BackgroundEffects, AFairysDustRequestBecomesFivePuffsInFrontOfIt) {
   bg.Fairies.OnDustEffectRequest(bg.Fairies, 100, 200, true);
   ASSERT_EQ(bg.FairyDust.BusyCount(), 5);
   for (int i = 1; i <= TBounceDustEffect::SlotCount; ++i)
-    if (!bg.FairyDust.Slot(i).Free) EXPECT_GE(bg.FairyDust.Slot(i).X, 149);
+    if (!bg.FairyDust.Slot(i).Free) {
+      EXPECT_GE(bg.FairyDust.Slot(i).X, 149);
+    }
 
   // Fairies in flight keep the dust coming; on the newer systems it is not drawn.
   bg.FairyDust.Reset();

@@ -56,7 +56,7 @@ TEST(ConfettiFireworks, RisesTrailingSparksBurstsOnceAndTheConfettiFallsAway) {
     EXPECT_EQ(static_cast<int>(drawn.size()), r.fireworks.LiveSparks());
     for (const auto& d : drawn) {
       EXPECT_EQ(d.Name, "Firework");
-      EXPECT_EQ(d.Blend, 2);
+      EXPECT_EQ(d.Blend, bmAdditive);
     }
     if (r.fireworks.Phase() == TConfettiFireworks::fpRising) {
       EXPECT_LE(r.fireworks.LiveSparks(), before + 1);
@@ -76,7 +76,7 @@ TEST(ConfettiFireworks, RisesTrailingSparksBurstsOnceAndTheConfettiFallsAway) {
   EXPECT_EQ(r.fireworks.LiveConfetti(), TConfettiFireworks::ConfettiCount);
   auto confetti = Named(r.draw.Take(), "Confetti");
   ASSERT_EQ(static_cast<int>(confetti.size()), TConfettiFireworks::ConfettiCount);
-  for (const auto& d : confetti) EXPECT_EQ(d.Blend, 2);
+  for (const auto& d : confetti) EXPECT_EQ(d.Blend, bmAdditive);
   for (int i = 0; i < TConfettiFireworks::ConfettiCount; ++i) {
     const auto& p = r.fireworks.Piece(i);
     // A wide fan: from well left of the screen to well right of it, mostly above the burst.

@@ -44,7 +44,7 @@ TEST(Fog, AResetLeavesTheScreenCoveredWithBanksInTheirThreeLanes) {
   auto drawn = draw.Take();
   ASSERT_EQ(static_cast<int>(drawn.size()), fog.ActiveCount());
   for (const auto& d : drawn) {
-    EXPECT_EQ(d.Blend, 0);
+    EXPECT_EQ(d.Blend, bmNormal);
     EXPECT_GE(d.Alpha, Shown(45 + 25));
     EXPECT_LE(d.Alpha, Shown(45 + 31));
     EXPECT_LE(d.Pattern, 2);
@@ -102,17 +102,21 @@ TEST(OldMovieEffect, LinesComeAndGoFlickeringAndTheMaskIsDrawnLastWithinItsRange
     ASSERT_FALSE(drawn.empty());
     const auto& mask = drawn.back();
     ASSERT_EQ(mask.Name, "MovieEffectMask");
-    ASSERT_EQ(mask.Blend, 2);
+    ASSERT_EQ(mask.Blend, bmAdditive);
     ASSERT_GE(mask.Alpha, Shown(40));
     ASSERT_LE(mask.Alpha, Shown(140));
     ASSERT_EQ(mask.Y, 84);
-    if (u == firstShown) EXPECT_TRUE(movie.Line(0).Shown);
-    if (u < firstShown) EXPECT_FALSE(movie.Line(0).Shown);
+    if (u == firstShown) {
+      EXPECT_TRUE(movie.Line(0).Shown);
+    }
+    if (u < firstShown) {
+      EXPECT_FALSE(movie.Line(0).Shown);
+    }
     shownUpdates += movie.Line(0).Shown ? 1 : 0;
     for (size_t k = 0; k + 1 < drawn.size(); ++k) {
       const auto& line = drawn[k];
       ASSERT_EQ(line.Name, "MovieEffect");
-      ASSERT_EQ(line.Blend, 0);
+      ASSERT_EQ(line.Blend, bmNormal);
       ASSERT_GE(line.Alpha, Shown(165));
       ASSERT_LE(line.Alpha, Shown(215));
       ASSERT_EQ(line.Y, 84);

@@ -38,7 +38,7 @@ TEST(NewPlopEffect, TwelveEmittersRunFourteenUpdatesAndLeave132Stars) {
     auto drawn = r.draw.Take();
     EXPECT_EQ(static_cast<int>(drawn.size()), r.plop.LiveStars());
     for (const auto& d : drawn) {
-      EXPECT_EQ(d.Blend, 2);
+      EXPECT_EQ(d.Blend, bmAdditive);
       colours.insert(d.R);
     }
   }
@@ -142,7 +142,7 @@ TEST(ScoringDust, SpecksDriftFadeAndLeaveAndThePoolHoldsThreeHundred) {
       lastY[i] = s.Y;
       ASSERT_GE(s.Alpha, 0);
       ASSERT_GE(s.Size, 0);
-      ASSERT_EQ(drawn[k].Blend, 2);
+      ASSERT_EQ(drawn[k].Blend, bmAdditive);
       ASSERT_EQ(drawn[k].Alpha, Shown(RoundHalfEven(s.Alpha * 0.5f)));
       ++k;
     }

@@ -30,7 +30,7 @@ TEST(SparklingEffect, SpendsItsFirstFlashUnseenThenFlashesWithinItsArea) {
     auto drawn = draw.Take();
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].Alpha, Shown(sparkle.Alpha()));
-    EXPECT_EQ(drawn[0].Blend, 0);
+    EXPECT_EQ(drawn[0].Blend, bmNormal);
     if (i == 6) {
       EXPECT_EQ(sparkle.Alpha(), 255);
     }
@@ -95,7 +95,7 @@ TEST(PlayShine, SevenRaysBreatheBetweenFullAndAThirdForEver) {
     const auto& quads = draw.backend.Quads;
     ASSERT_EQ(quads.size(), 7u);
     for (std::size_t k = 0; k < quads.size(); ++k) {
-      EXPECT_EQ(quads[k].BlendMode, 2);
+      EXPECT_EQ(quads[k].BlendMode, bmAdditive);
       EXPECT_NEAR(EdgeLength(quads[k]), 52 * rays[k].Size, 0.01);
       EXPECT_EQ(quads[k].Corners[0].A, Shown(RoundHalfEven(rays[k].Alpha * shine.Strength())));
     }
@@ -147,7 +147,7 @@ TEST(GeneralShine, NothingBeforeTheStartThenBrightensRayByRayToFull) {
   ASSERT_EQ(draw.backend.Quads.size(), 6u);
   for (int k = 0; k < 6; ++k) {
     const auto& q = draw.backend.Quads[k];
-    EXPECT_EQ(q.BlendMode, 2);
+    EXPECT_EQ(q.BlendMode, bmAdditive);
     // However large the picture, a ray is its size in pixels times the ratio.
     EXPECT_NEAR(EdgeLength(q), sizes[k] * 1.5f, 0.01);
     // The strength grows after each ray drawn: the first is drawn at 0.

@@ -47,7 +47,7 @@ TEST(WorldMapWaves, EachWaveRocksWithinItsOwnLimitsAndTheClockReplaysThem) {
     ASSERT_EQ(static_cast<int>(drawn.size()), TWorldMapWaves::WaveCount);
     for (int i = 0; i < TWorldMapWaves::WaveCount; ++i) {
       const auto& w = waves.Wave(i);
-      EXPECT_EQ(drawn[i].Blend, 0);
+      EXPECT_EQ(drawn[i].Blend, bmNormal);
       EXPECT_EQ(drawn[i].Alpha, w.Alpha.RoundedValue() * 255 / 256);
       // A mirrored wave reads its pattern from the other side of the strip.
       if (!w.Mirror) {
