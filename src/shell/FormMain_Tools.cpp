@@ -34,8 +34,8 @@ void TFormMain::WireTools() {
   };
 
   // The older tools are flown in from pick-ups.
-  auto arrive = [](TCarriedTool& tool) {
-    return [&tool](TFlowingTool&) {
+  auto arrive = [this](TCarriedTool& tool) {
+    return [this, &tool](TFlowingTool&) {
       PlayEffect("ToolAcquired");
       tool.Acquire();
     };
