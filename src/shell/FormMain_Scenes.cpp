@@ -156,6 +156,8 @@ void TFormMain::SceneSplash() {
     }
   }
   CompanyLogos.UpdateAndDraw();
+  // The last logo fades out within the splash's first frames, before the main load.
+  if (CompanyLogos.FadedOut()) FreeLogoPictures();
 }
 
 void TFormMain::DrawMenuScene() {

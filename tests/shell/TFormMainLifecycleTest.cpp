@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "engine/TPictureEncoder.h"
 #include "engine/TRecordingBackend.h"
 #include "platform/TFileSystem.h"
 #include "platform/TNullWindow.h"
 #include "platform/TRecordedMessageBoxes.h"
+#include "platform/TRecordingAudioBackend.h"
 #include "platform/TVirtualClock.h"
 #include "shell/TFormMain.h"
 #include "support/GameContent.h"
@@ -79,7 +82,7 @@ TEST(FormMainLifecycle, CreationPreparesFoldersScreenAndLogos) {
   EXPECT_TRUE(f.OmegaScreen1.Ready());
   EXPECT_TRUE(r.window.Bordered);
   EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo1"), nullptr);
-  EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
+  EXPECT_EQ(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);  // after the first frame
   EXPECT_EQ(f.GameScene.GetValue(), gsCompanyLogos);
   EXPECT_TRUE(f.StartFullScreen);  // the default option
   EXPECT_TRUE(f.DefaultSave.FullScreen);
@@ -87,6 +90,52 @@ TEST(FormMainLifecycle, CreationPreparesFoldersScreenAndLogos) {
   EXPECT_EQ(f.DefaultSave.MusicVolume, 50);
   EXPECT_EQ(f.CurrentSave.SoundVolume, 0);  // silent until a player is loaded
   EXPECT_TRUE(r.boxes.Shown.empty());
+}
+
+// The first logo frame waits for nothing it does not draw: the window is shown full screen
+// already, the frame comes at once, and the other logos and the sound output follow at the
+// next pass of the loop, before the second frame. The logos are freed once they have faded
+// out, before the main pictures load.
+TEST(FormMainLifecycle, TheFirstFrameComesFirstAndTheRestOfTheStartFollows) {
+  ShellRig r;
+  TRecordingAudioBackend audio;
+  r.services.Audio = &audio;
+  std::filesystem::create_directories(r.exe.Path / "Sounds");
+  std::ofstream(r.exe.Path / "Sounds/Click.ogg") << "x";
+  ASSERT_TRUE(r.Create());
+  TFormMain& f = *r.form;
+  EXPECT_EQ(audio.InitCalls, 0);
+  EXPECT_EQ(f.SFXPlayer->Count(), 0);
+
+  f.FormShow();
+  EXPECT_TRUE(r.window.Shown);
+  EXPECT_TRUE(r.window.FullScreen);
+  EXPECT_LE(f.NextWakeTime(), r.clock.Now());
+  f.Idle();
+  EXPECT_EQ(r.backend.PresentCount, 1);
+  EXPECT_EQ(audio.InitCalls, 0);
+  EXPECT_EQ(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
+  EXPECT_LE(f.NextWakeTime(), r.clock.Now());  // no waiting for the rest
+
+  f.Idle();
+  EXPECT_GE(audio.InitCalls, 1);
+  EXPECT_EQ(f.SFXPlayer->Count(), 1);
+  EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
+  EXPECT_EQ(r.backend.PresentCount, 1);  // the second frame keeps its time
+  EXPECT_GT(f.NextWakeTime(), r.clock.Now());
+  EXPECT_EQ(std::count(r.trace.begin(), r.trace.end(), "display fullscreen"), 1);
+
+  for (int i = 0; i < 500 && f.Scene() == gsCompanyLogos; ++i) r.Frames(1);
+  ASSERT_EQ(f.Scene(), gsSplash);
+  EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);  // still fading out
+  for (int i = 0; i < 100 && !f.CompanyLogos.FadedOut(); ++i) r.Frames(1);
+  r.Frames(1);
+  EXPECT_FALSE(f.LoadStarted);
+  for (const char* n : {"CompanyLogo1", "CompanyLogo2"})
+    EXPECT_EQ(f.OmegaImageList1.Find(n), nullptr) << n;
+  r.Frames(40);
+  EXPECT_TRUE(f.LoadStarted);
+  EXPECT_EQ(f.SFXPlayer->Count(), 1);  // the rest of the start ran once
 }
 
 TEST(FormMainLifecycle, FirstLogoFrameGoesFullScreenAndTheLogosLeadToTheSplash) {
