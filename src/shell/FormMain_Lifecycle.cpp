@@ -129,12 +129,9 @@ bool TFormMain::FormCreate() {
 }
 
 void TFormMain::FormShow() {
-  // A window that starts full screen is shown that way: switching a window already on screen
-  // waits on the window manager (without one, a tenth of a second) before the first logo.
-  // The first frame still makes the switch itself; the window is there already by then.
-  if (StartFullScreen && !FullScreenSwitchDone) Services.Window->SetFullScreenDesktop(true);
   Services.Window->Show();
   OmegaTimer1.SetEnabled(true);
+  // The first logo frame is drawn at once, not a frame length after the window appears.
   OmegaTimer1.FireNow();
 }
 
