@@ -257,6 +257,7 @@ class TFormMain : public TShellParts,
   TGameSceneValues PreviousScene = gsCompanyLogos;
   int WindowedLeft = 0, WindowedTop = 0;
   bool ResumeOnActivate = true, MinimizeOnSwitch = false, FullScreenSwitchDone = false;
+  bool FullScreenSwitchDue = false;  // at the end of the frame being drawn
   bool IsClosed = false, Created = false, MainLoadPrepared = false, StartFinished = false;
   std::vector<std::string> LateLogoFiles;
   int SplashFrames = 0;

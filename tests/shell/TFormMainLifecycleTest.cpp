@@ -16,11 +16,21 @@
 #include "support/TempDir.h"
 
 namespace {
+// Notes how many frames were presented when full screen was first asked for.
+struct TOrderWindow : TNullWindow {
+  const TRecordingBackend* Backend = nullptr;
+  int PresentsAtSwitch = -1;
+  void SetFullScreenDesktop(bool on) override {
+    if (on && PresentsAtSwitch < 0 && Backend) PresentsAtSwitch = Backend->PresentCount;
+    TNullWindow::SetFullScreenDesktop(on);
+  }
+};
+
 // The main window on headless stand-ins, with two logo pictures beside a fake executable.
 struct ShellRig {
   TempDir exe, data;
   TRecordingBackend backend;
-  TNullWindow window;
+  TOrderWindow window;
   TVirtualClock clock{1000000};
   TRecordedMessageBoxes boxes;
   TShellServices services;
@@ -30,6 +40,7 @@ struct ShellRig {
 
   ShellRig() {
     boxes.Print = false;
+    window.Backend = &backend;
     std::filesystem::create_directories(exe.Path / "Images/Logo");
     CopyGameTexts(exe.Path);
     TPicture logo;
@@ -112,6 +123,8 @@ TEST(FormMainLifecycle, TheFirstFrameComesFirstAndTheRestOfTheStartFollows) {
   EXPECT_LE(f.NextWakeTime(), r.clock.Now());
   f.Idle();
   EXPECT_EQ(r.backend.PresentCount, 1);
+  EXPECT_TRUE(r.window.FullScreen);
+  EXPECT_EQ(r.window.PresentsAtSwitch, 1);  // once that frame was on screen
   EXPECT_EQ(audio.InitCalls, 0);
   EXPECT_EQ(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
   EXPECT_LE(f.NextWakeTime(), r.clock.Now());  // no waiting for the rest
