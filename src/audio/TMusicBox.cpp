@@ -16,7 +16,7 @@ constexpr TTrack TrackTable[TMusicBox::TrackCount] = {
 };
 }  // namespace
 
-TMusicBox::TMusicBox(IAudioBackend& backend) : Backend(backend) { Backend.Init(); }
+TMusicBox::TMusicBox(IAudioBackend& backend) : Backend(backend) {}
 
 TMusicBox::~TMusicBox() {
   for (TAudioStream t : Tracks)
@@ -38,6 +38,7 @@ int TMusicBox::TrackOfRequest(int kind) {
 }
 
 void TMusicBox::LoadTracks() {
+  Backend.Init();
   for (int t = 0; t < TrackCount; ++t) {
     if (Tracks[t]) continue;
     Tracks[t] = Backend.OpenStream(Path + TrackTable[t].File, IAudioBackend::TStreamKind::Music,

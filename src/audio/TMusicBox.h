@@ -20,8 +20,8 @@ class TMusicBox : public TComponent {
 
   std::string Path;  // the music folder, ending with '/'
 
-  // Opens the nine tracks; a track that cannot be opened stays silent, the others keep
-  // their numbers.
+  // Opens the sound output if need be, then the nine tracks; a track that cannot be opened
+  // stays silent, the others keep their numbers.
   void LoadTracks();
   // 0..6 → tracks 0..6; 7 → track 7 or 8 by chance; anything else → track 0.
   void Request(int kind);

@@ -5,15 +5,14 @@
 #include "platform/TFileSystem.h"
 
 TSoundSlotPlayer::TSoundSlotPlayer(IAudioBackend& backend, int capacity, const char* traceKind)
-    : Backend(backend), SlotCapacity(capacity), TraceKind(traceKind) {
-  Backend.Init();
-}
+    : Backend(backend), SlotCapacity(capacity), TraceKind(traceKind) {}
 
 TSoundSlotPlayer::~TSoundSlotPlayer() {
   for (const TSlot& s : Slots) Backend.FreeStream(s.Stream);
 }
 
 void TSoundSlotPlayer::LoadFolder(const std::string& folder) {
+  Backend.Init();
   for (const std::string& file : TFileSystem::ListFiles(folder, ".ogg")) {
     std::string name = file.substr(0, file.size() - 4);
     if (name.size() > MaxNameLength) name.resize(MaxNameLength);

@@ -37,6 +37,7 @@ class TSoundSlotPlayer : public TComponent {
  protected:
   // Every ".ogg" file of the folder in listing order, each opened VoicesOf(name) times;
   // a stream that cannot be opened takes no slot, and nothing is opened past the capacity.
+  // The sound output opens here, with the first streams, not when the player is made.
   void LoadFolder(const std::string& folder);
   virtual int VoicesOf(const std::string& name) const { return 1; }
 

@@ -31,7 +31,6 @@ void TImageListItem::SetTileHeight(int h) {
 }
 
 bool TImageListItem::CreateTexture() {
-  bool fromFile = false;
   if (!Filepath.empty()) {
     std::string path = Filepath;
     while (!path.empty() && (path.front() == ' ')) path.erase(path.begin());
@@ -39,10 +38,7 @@ bool TImageListItem::CreateTexture() {
     if (!path.empty() && path.front() != '/') path = Owner.ExecutableFolder() + path;
     TPicture loaded;
     std::string error;
-    if (TPictureDecoder::DecodeFile(path, loaded, error)) {
-      SetPicture(std::move(loaded));
-      fromFile = true;
-    }
+    if (TPictureDecoder::DecodeFile(path, loaded, error)) SetPicture(std::move(loaded));
   }
   if (Picture.Empty()) return TextureId != 0;
   IRenderBackend* backend = Owner.Backend();
@@ -57,7 +53,8 @@ bool TImageListItem::CreateTexture() {
     TexHeight = th < 2 ? 2 : th;
   }
   RecountGrid();
-  if (fromFile) Picture = TPicture{};
+  // The back end holds the only copy from here on, and keeps it through a reset.
+  Picture = TPicture{};
   return true;
 }
 

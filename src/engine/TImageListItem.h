@@ -26,8 +26,9 @@ class TImageListItem {
   std::string Name;
   std::string Filepath;  // optional file to load from; the game never sets it
 
+  // The decoded pixels wait here only until the texture is made, then they are freed.
   void SetPicture(TPicture picture);
-  const TPicture& GetPicture() const { return Picture; }
+  bool HasPixels() const { return !Picture.Empty(); }
   int GetTileWidth() const { return TileWidth; }
   int GetTileHeight() const { return TileHeight; }
   void SetTileWidth(int w);   // 0: the whole picture width
@@ -40,7 +41,8 @@ class TImageListItem {
   int TextureHeight() const { return TexHeight; }
   TTextureId Texture() const { return TextureId; }
 
-  // Builds the texture (or only refreshes the sizes when it is there); false on failure.
+  // Builds the texture (or only refreshes the sizes when it is there); false on failure,
+  // and the pixels stay for the next try.
   bool CreateTexture();
   void ReleaseTexture();
 

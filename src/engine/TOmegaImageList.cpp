@@ -64,7 +64,7 @@ void TOmegaImageList::Reindex() {
 
 void TOmegaImageList::CreateAllTextures() {
   for (auto& item : Items) {
-    bool hasPicture = !item->GetPicture().Empty() || !item->Filepath.empty();
+    bool hasPicture = item->HasPixels() || !item->Filepath.empty();
     if (!item->CreateTexture() && hasPicture && Backend())
       ReportError("Error creating texture " + item->Name);
   }

@@ -105,6 +105,12 @@ void TOmegaTimer::Tick() {
   if (PreviousIdleHandler) PreviousIdleHandler();
 }
 
+void TOmegaTimer::FireNow() {
+  std::int64_t gap = TicksPerFrame;
+  if (MaxFPS != 0 && static_cast<std::int64_t>(ShortestFrame) > gap) gap = ShortestFrame;
+  LastFired = ClockSource.Now() - gap;
+}
+
 std::int64_t TOmegaTimer::NextDue() const {
   std::int64_t due = LastFired;
   if (TargetFPS > 0 && !LossyMode) due = LastFired + TicksPerFrame;

@@ -35,6 +35,8 @@ class TOmegaTimer : public TComponent {
 
   // The idle routine.
   void Tick();
+  // The next tick fires at once, as if a whole frame had passed (the first frame of all).
+  void FireNow();
   // The clock reading at which the next frame may fire (now when there is no target rate).
   std::int64_t NextDue() const;
   IClock& Clock() { return ClockSource; }

@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -12,14 +13,25 @@
 
 namespace {
 
+// Far above any picture of the game; a file past it is refused before it is read.
+constexpr std::uintmax_t MaxFileBytes = 256u << 20;
+
 bool ReadWholeFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = "cannot open file \"" + path + "\"";
     return false;
   }
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (in.bad()) {
+  // Sized once: byte by byte the buffer grows by doubling, a copy or two of every file.
+  std::error_code ec;
+  const std::uintmax_t size = std::filesystem::file_size(path, ec);
+  if (ec || size > MaxFileBytes) {
+    error = "cannot read file \"" + path + "\"";
+    return false;
+  }
+  bytes.resize(static_cast<std::size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+  if (static_cast<std::uintmax_t>(in.gcount()) != size || in.bad()) {
     error = "cannot read file \"" + path + "\"";
     return false;
   }

@@ -39,23 +39,34 @@ TMixerAudioBackend::TEntry* TMixerAudioBackend::Find(TAudioStream stream) {
 
 Mix_Chunk* TMixerAudioBackend::Decode(const std::string& path) {
   auto it = Decoded.find(path);
-  if (it != Decoded.end()) {
-    ++it->second.Users;
-    return it->second.Chunk;
+  if (it == Decoded.end()) {
+    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+    if (!chunk) return nullptr;
+    it = Decoded.emplace(path, TDecoded{chunk, chunk->alen, 0}).first;
+    DecodedTotal += chunk->alen;
   }
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-  if (chunk) Decoded.emplace(path, TDecoded{chunk, 1});
-  return chunk;
+  it->second.LastPlayed = ++PlayCounter;
+  return it->second.Chunk;
 }
 
-void TMixerAudioBackend::Release(Mix_Chunk* chunk) {
-  for (auto it = Decoded.begin(); it != Decoded.end(); ++it) {
-    if (it->second.Chunk != chunk) continue;
-    if (--it->second.Users == 0) {
-      Mix_FreeChunk(chunk);
-      Decoded.erase(it);
-    }
-    return;
+void TMixerAudioBackend::Forget(std::map<std::string, TDecoded>::iterator it) {
+  DecodedTotal -= it->second.Bytes;
+  Mix_FreeChunk(it->second.Chunk);
+  Decoded.erase(it);
+}
+
+void TMixerAudioBackend::Trim() {
+  while (DecodedTotal > DecodedBudget) {
+    std::set<Mix_Chunk*> sounding;
+    for (int c = 0; c < Channels; ++c)
+      if (Mix_Playing(c)) sounding.insert(Mix_GetChunk(c));
+    auto oldest = Decoded.end();
+    for (auto it = Decoded.begin(); it != Decoded.end(); ++it)
+      if (!sounding.count(it->second.Chunk) &&
+          (oldest == Decoded.end() || it->second.LastPlayed < oldest->second.LastPlayed))
+        oldest = it;
+    if (oldest == Decoded.end()) return;  // all of it is sounding
+    Forget(oldest);
   }
 }
 
@@ -95,12 +106,12 @@ bool TMixerAudioBackend::Play(TAudioStream stream) {
     Mix_VolumeMusic(MixerVolume(e->Volume));
     return Mix_PlayMusic(e->Music, e->Loop ? -1 : 1) == 0;
   }
-  if (!e->Chunk) {
-    e->Chunk = Decode(e->Path);
-    if (!e->Chunk) return false;
-  }
+  Mix_Chunk* chunk = Decode(e->Path);
+  if (!chunk) return false;
   // Playing on the stream's own channel cuts what it was playing: a restart.
-  return Mix_PlayChannel(e->Channel, e->Chunk, e->Loop ? -1 : 0) == e->Channel;
+  bool started = Mix_PlayChannel(e->Channel, chunk, e->Loop ? -1 : 0) == e->Channel;
+  Trim();
+  return started;
 }
 
 void TMixerAudioBackend::Stop(TAudioStream stream) {
@@ -142,10 +153,16 @@ void TMixerAudioBackend::FreeStream(TAudioStream stream) {
     Mix_FreeMusic(e->Music);
   } else {
     Mix_HaltChannel(e->Channel);
-    if (e->Chunk) Release(e->Chunk);
     FreeChannels.insert(e->Channel);
   }
+  const std::string path = e->Path;
   Entries.erase(stream);
+  // The last stream of a sound takes its decoded copy along.
+  if (path.empty()) return;
+  for (const auto& [handle, other] : Entries)
+    if (other.Path == path) return;
+  auto it = Decoded.find(path);
+  if (it != Decoded.end()) Forget(it);
 }
 
 void TMixerAudioBackend::Shutdown() {

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
@@ -8,11 +10,12 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
-// Sound through SDL2_mixer. Effects and voices are decoded when first played and each
-// stream gets a mixer channel of its own (streams of one file share the decoded sound); a
-// freed stream gives its channel back for the next one. Music tracks stream from disk on
-// the mixer's music channel, one at a time. If the output cannot be opened every stream
-// fails to open and the game stays silent.
+// Sound through SDL2_mixer. Effects and voices are decoded when played and each stream gets
+// a mixer channel of its own (streams of one file share the decoded sound); a freed stream
+// gives its channel back for the next one. Decoded sounds are kept within a budget: past it,
+// the ones played longest ago that are not sounding are let go, and decoded again when next
+// played. Music tracks stream from disk on the mixer's music channel, one at a time. If the
+// output cannot be opened every stream fails to open and the game stays silent.
 class TMixerAudioBackend : public IAudioBackend {
  public:
   TMixerAudioBackend() = default;
@@ -32,14 +35,17 @@ class TMixerAudioBackend : public IAudioBackend {
   int ChannelCount() const { return Channels; }
   // The game's 0..100 on the mixer's 0..128.
   static int MixerVolume(int volume);
+  // Decoded effect and voice sounds kept at most (sounds still playing are never let go).
+  static constexpr std::size_t DefaultDecodedBudget = 8u << 20;
+  void SetDecodedBudget(std::size_t bytes) { DecodedBudget = bytes; }
+  std::size_t DecodedBytes() const { return DecodedTotal; }
+  int DecodedCount() const { return static_cast<int>(Decoded.size()); }
 
  private:
   struct TEntry {
     TStreamKind Kind;
     bool Loop;
-    std::string Path;
-    // Decoded at the first play: start-up only checks that the file can be opened.
-    Mix_Chunk* Chunk = nullptr;
+    std::string Path;  // decoded when played: start-up only checks that it can be opened
     Mix_Music* Music = nullptr;
     int Channel = -1;
     int Volume = 100;
@@ -47,10 +53,13 @@ class TMixerAudioBackend : public IAudioBackend {
   TEntry* Find(TAudioStream stream);
   struct TDecoded {
     Mix_Chunk* Chunk;
-    int Users;
+    std::size_t Bytes;
+    std::uint64_t LastPlayed;
   };
   Mix_Chunk* Decode(const std::string& path);
-  void Release(Mix_Chunk* chunk);
+  // Lets go of decoded sounds, least recently played first, until within the budget.
+  void Trim();
+  void Forget(std::map<std::string, TDecoded>::iterator it);
 
   bool Tried = false;
   bool Opened = false;
@@ -61,4 +70,6 @@ class TMixerAudioBackend : public IAudioBackend {
   TAudioStream CurrentMusic = 0;  // the track last started on the music channel
   std::map<TAudioStream, TEntry> Entries;
   std::map<std::string, TDecoded> Decoded;  // by path
+  std::size_t DecodedTotal = 0, DecodedBudget = DefaultDecodedBudget;
+  std::uint64_t PlayCounter = 0;
 };

@@ -9,8 +9,8 @@ void TFormMain::CreateComponents() {
   const TWidgetMaker make(OmegaImageList1, PlayEffect);
   TShellParts::Create(IsWindows8OrLater);
 
-  // Sound: a missing or broken audio output leaves the game silent, never stopped.
-  if (Services.Audio) Services.Audio->Init();
+  // Sound: a missing or broken audio output leaves the game silent, never stopped. The
+  // output and the sound lists open after the first logo frame (FinishStart).
   if (!Services.Audio) {
     // No sound library handed over: every stream fails to open, so the players stay silent.
     auto silent = std::make_unique<TRecordingAudioBackend>();
@@ -22,16 +22,13 @@ void TFormMain::CreateComponents() {
   MusicBox = std::make_unique<TMusicBox>(audio);
   MusicBox->Path = MusicFolder;
   MusicBox->OnTrace = trace;
-  MusicBox->LoadTracks();
   MusicBox->SetVolume(100);
   SFXPlayer = std::make_unique<TSFXPlayer>(audio);
   SFXPlayer->Path = SoundsFolder;
   SFXPlayer->OnTrace = trace;
-  SFXPlayer->LoadAll();
   SFXPlayer->SetVolume(100);
   VoicePlayer = std::make_unique<TVoicePlayer>(audio);
   VoicePlayer->OnTrace = trace;
-  VoicePlayer->LoadGroup(EndingVoicesFolder);
 
   GlobGameText.OmgImgList = &OmegaImageList1;
   Caption = TextStrings.GameTexts[1].empty() ? Caption : TextStrings.GameTexts[1];

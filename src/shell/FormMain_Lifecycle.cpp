@@ -104,9 +104,10 @@ bool TFormMain::FormCreate() {
     Services.MessageBoxes->Show("Error", error, TMessageButtons::Ok, true);
     return false;
   }
-  // 12. The tile-count table is a member. 13.
+  // 12. The tile-count table is a member. 13. (Only what the first frame draws; the other
+  // logos follow in FinishStart.)
   OmegaImageList1.SetExecutableFolder(ExeFolder);
-  LoadFolderJpegs(igLogo);
+  LoadFirstLogoFrame();
   // 14.
   CreateComponents();
   // 15-16.
@@ -130,6 +131,20 @@ bool TFormMain::FormCreate() {
 void TFormMain::FormShow() {
   Services.Window->Show();
   OmegaTimer1.SetEnabled(true);
+  // The first logo frame is drawn at once, not a frame length after the window appears.
+  OmegaTimer1.FireNow();
+}
+
+void TFormMain::FinishStart() {
+  StartFinished = true;
+  // The logos still to come, unless they were skipped past already.
+  if (Scene() == gsCompanyLogos)
+    for (const std::string& f : LateLogoFiles) LoadImageFile(igLogo, f, srGroupFolder, ifJpeg);
+  LateLogoFiles.clear();
+  // The sound output and every list of sounds, in the order the players were made.
+  MusicBox->LoadTracks();
+  if (SFXPlayer->Count() == 0) SFXPlayer->LoadAll();
+  if (VoicePlayer && VoicePlayer->Count() == 0) VoicePlayer->LoadGroup(EndingVoicesFolder);
 }
 
 void TFormMain::SetFullScreen(bool value, TDisplayChoice choice) {
@@ -280,6 +295,8 @@ void TFormMain::RequestClose() {
 void TFormMain::Idle() {
   if (IsClosed) return;
   try {
+    // Once the first frame is on screen, the start-up work it did not need.
+    if (!StartFinished && FrameCounter > 0 && Created) FinishStart();
     OmegaTimer1.Tick();
     if (Timer1.Due(*Services.Clock)) Timer1Timer();
   } catch (...) {
@@ -289,6 +306,7 @@ void TFormMain::Idle() {
 }
 
 std::int64_t TFormMain::NextWakeTime() {
+  if (!StartFinished && FrameCounter > 0 && Created) return Services.Clock->Now();
   std::int64_t due = OmegaTimer1.NextDue();
   if (!OmegaTimer1.GetEnabled()) due = Services.Clock->Now() + Services.Clock->Frequency() / 20;
   if (Timer1.IsEnabled() && Timer1.DueTime() < due) due = Timer1.DueTime();

@@ -70,6 +70,16 @@ void TFormMain::LoadFolderJpegs(TImageGroup group) {
     LoadImageFile(group, f, srGroupFolder, ifJpeg);
 }
 
+void TFormMain::LoadFirstLogoFrame() {
+  LateLogoFiles.clear();
+  for (const std::string& f : TFileSystem::ListFiles(LogoFolder, ".jpg")) {
+    if (f == "WhiteRect.jpg" || f == "CompanyLogo1.jpg")
+      LoadImageFile(igLogo, f, srGroupFolder, ifJpeg);
+    else
+      LateLogoFiles.push_back(f);
+  }
+}
+
 void TFormMain::LoadFolderPngs(TImageGroup group) {
   for (const std::string& f : TFileSystem::ListFiles(GroupFolder(group), ".png"))
     LoadImageFile(group, f, srGroupFolder, ifPng);
@@ -80,6 +90,11 @@ void TFormMain::CountMainImages() {
   int count = static_cast<int>(TFileSystem::ListFiles(ImagesFolder, ".jpg").size() +
                                TFileSystem::ListFiles(ImagesFolder, ".png").size());
   LoadingBar->ImageCountToLoad = count + 1;
+}
+
+void TFormMain::FreeLogoPictures() {
+  for (const char* name : {"CompanyLogo1", "CompanyLogo2", "CompanyLogo3", "WhiteRect"})
+    OmegaImageList1.Remove(name);
 }
 
 void TFormMain::FreeLogoAndLoadingPictures() {

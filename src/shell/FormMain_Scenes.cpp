@@ -17,6 +17,11 @@ void TFormMain::OmegaTimer1Timer() {
     if (CheatMode && OmegaTimer1.GetTargetFPS() == 0 && Scene() > gsSplash)
       GlobGameText.DrawText(20, 10, 0, 0, 255, 0, 0.8, std::to_string(OmegaTimer1.FPS) + " fps");
     OmegaScreen1.EndScene();
+    if (FullScreenSwitchDue) {
+      FullScreenSwitchDue = false;
+      FullScreenSwitchDone = true;
+      SetFullScreen(true, dcRemember);
+    }
   } catch (...) {
     // A frame that fails is simply lost; the next one starts afresh. The trace keeps it.
     TraceException("frame");
@@ -120,10 +125,9 @@ void TFormMain::RunScene() {
 }
 
 void TFormMain::SceneCompanyLogos() {
-  if (StartFullScreen && !FullScreenSwitchDone) {
-    FullScreenSwitchDone = true;
-    SetFullScreen(true, dcRemember);
-  }
+  // Full screen comes as soon as this frame is on screen: the switch may wait on the window
+  // manager, and the first logo should not.
+  if (StartFullScreen && !FullScreenSwitchDone) FullScreenSwitchDue = true;
   CompanyLogos.UpdateAndDraw();
   if (CompanyLogos.Finished()) {
     MusicBox->SetVolume(50);
@@ -156,6 +160,8 @@ void TFormMain::SceneSplash() {
     }
   }
   CompanyLogos.UpdateAndDraw();
+  // The last logo fades out within the splash's first frames, before the main load.
+  if (CompanyLogos.FadedOut()) FreeLogoPictures();
 }
 
 void TFormMain::DrawMenuScene() {

@@ -34,7 +34,8 @@ void TCompanyLogos::UpdateAndDraw() {
     }
   }
   for (int n = CurrentLogo - 1; n <= CurrentLogo; ++n) {
-    if (n < 1 || n > LogoCount) continue;
+    // A logo that has faded out is not drawn: it may have been freed already.
+    if (n < 1 || n > LogoCount || Alphas[n - 1] == 0) continue;
     OmgImgList.DrawImage("CompanyLogo" + std::to_string(n), 0, 0, 0,
                          {.A = static_cast<unsigned char>(Alphas[n - 1])});
   }

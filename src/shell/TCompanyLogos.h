@@ -14,6 +14,8 @@ class TCompanyLogos : public TComponent {
 
   void UpdateAndDraw();
   bool Finished() const { return CurrentLogo > LogoCount; }
+  // Finished, and the last logo has faded out: nothing of the sequence shows any more.
+  bool FadedOut() const { return Finished() && Alphas[0] == 0 && Alphas[1] == 0 && Alphas[2] == 0; }
   void Skip();
   void SetLogoCount(int count);
   int GetCurrentLogo() const { return CurrentLogo; }

@@ -44,6 +44,9 @@ class TFormMain : public TShellParts,
   // False when start-up could not complete (the reason has been shown).
   bool FormCreate();
   void FormShow();
+  // Start-up work the first logo frame does not need: the later logos, the sound output and
+  // the sound lists. Idle runs it once that frame has been drawn.
+  void FinishStart();
   // A switch the player chose is kept in the save; one the focus forced lasts until it returns.
   enum TDisplayChoice : std::uint8_t { dcForNow, dcRemember };
   void SetFullScreen(bool value, TDisplayChoice choice);
@@ -133,10 +136,13 @@ class TFormMain : public TShellParts,
                      TImageFormat format);
   void LoadFolderJpegs(TImageGroup group);
   void LoadFolderPngs(TImageGroup group);
+  // The logo folder's pictures the first frame draws; the rest wait in LateLogoFiles.
+  void LoadFirstLogoFrame();
   std::string GroupFolder(TImageGroup group) const;
   void CountMainImages();
   void PrepareAfterMainLoad();
   void FreeLogoAndLoadingPictures();
+  void FreeLogoPictures();
   // Components.
   void CreateComponents();
   void WireComponents();
@@ -257,7 +263,9 @@ class TFormMain : public TShellParts,
   TGameSceneValues PreviousScene = gsCompanyLogos;
   int WindowedLeft = 0, WindowedTop = 0;
   bool ResumeOnActivate = true, MinimizeOnSwitch = false, FullScreenSwitchDone = false;
-  bool IsClosed = false, Created = false, MainLoadPrepared = false;
+  bool FullScreenSwitchDue = false;  // at the end of the frame being drawn
+  bool IsClosed = false, Created = false, MainLoadPrepared = false, StartFinished = false;
+  std::vector<std::string> LateLogoFiles;
   int SplashFrames = 0;
   bool SplashAnswered = false;  // the splash's "Click to play!" has had its click
   long long FrameCounter = 0;

@@ -118,6 +118,65 @@ TEST(OmegaScreen, ResetRebuildsMissingTexturesAndKeepsTheBlendMode) {
   EXPECT_EQ(backend.CurrentBlend, bmAdditive);
 }
 
+// Pictures keep one copy, in the back end: the decoded pixels go once the texture is made,
+// so a display reset (a full-screen switch) must leave the texture drawable as it was.
+TEST(OmegaScreen, APictureFreedAfterUploadStillDrawsAfterAReset) {
+  TOffscreenBackend backend;
+  TOmegaScreen screen(&backend);
+  screen.Width = 1366;
+  screen.Height = 768;
+  ASSERT_TRUE(screen.Initialize());
+  TOmegaImageList images(&screen);
+  TImageListItem& item = images.Add("Red");
+  TPicture p;
+  p.Resize(4, 4);
+  for (int i = 0; i < 16; ++i) p.Pixels[i * 4] = p.Pixels[i * 4 + 3] = 255;
+  item.SetPicture(p);
+  EXPECT_TRUE(item.HasPixels());
+  ASSERT_TRUE(item.CreateTexture());
+  EXPECT_FALSE(item.HasPixels());
+  EXPECT_EQ(item.PictureWidth(), 4);
+
+  // Full screen and back, as the game switches.
+  screen.FullScreen = true;
+  ASSERT_EQ(screen.Reset(), 0);
+  screen.FullScreen = false;
+  ASSERT_EQ(screen.Reset(), 0);
+  screen.SetFiltering(false);
+  screen.Clear(0, 0, 0, 255);
+  screen.BeginScene();
+  item.Draw(0, 0, 0, {.ScaleX = 4, .ScaleY = 4});
+  screen.EndScene();
+  TPicture out;
+  ASSERT_TRUE(screen.ReadBackBuffer(out));
+  const std::uint8_t* px = out.Row(8) + 8 * 4;
+  EXPECT_GT(px[0], 240);
+  EXPECT_EQ(px[1], 0);
+  EXPECT_EQ(px[2], 0);
+}
+
+TEST(OmegaScreen, PixelsStayUntilAnUploadSucceeds) {
+  TRecordingBackend backend;
+  TOmegaScreen s(&backend);
+  ASSERT_TRUE(s.Initialize());
+  TOmegaImageList images(&s);
+  TImageListItem& item = images.Add("Late");
+  TPicture p;
+  p.Resize(4, 4);
+  item.SetPicture(p);
+  backend.FailTextures = true;
+  EXPECT_FALSE(item.CreateTexture());
+  EXPECT_TRUE(item.HasPixels());
+  backend.FailTextures = false;
+  EXPECT_EQ(s.Reset(), 0);
+  EXPECT_NE(item.Texture(), 0u);
+  EXPECT_FALSE(item.HasPixels());
+  // Later resets find the texture and need no pixels.
+  EXPECT_EQ(s.Reset(), 0);
+  EXPECT_EQ(backend.Textures.size(), 1u);
+  EXPECT_EQ(item.PictureWidth(), 4);
+}
+
 namespace {
 // Draws a 4x4 texture of one colour over a cleared back buffer and reads the middle pixel.
 std::array<int, 3> BlendPixel(TBlendMode mode, std::array<std::uint8_t, 4> src,

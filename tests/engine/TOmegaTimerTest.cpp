@@ -37,6 +37,19 @@ TEST(OmegaTimer, FiresOncePerFrameLengthAndCountsFps) {
   EXPECT_NEAR(r.timer.Delta, 1.0f, 0.05f);
 }
 
+TEST(OmegaTimer, TheFirstFrameNeedNotWaitAFrameLength) {
+  TimerRig r;
+  r.timer.FireNow();
+  EXPECT_LE(r.timer.NextDue(), r.clock.Now());
+  r.timer.Tick();
+  EXPECT_EQ(r.fired, 1);
+  EXPECT_NEAR(r.timer.Delta, 1.0f, 0.01f);
+  r.Idle(30);
+  EXPECT_EQ(r.fired, 1);  // then the usual pace
+  r.Idle(1);
+  EXPECT_EQ(r.fired, 2);
+}
+
 TEST(OmegaTimer, LatenessIsDroppedNotCaughtUp) {
   TimerRig r;
   r.Idle(31);

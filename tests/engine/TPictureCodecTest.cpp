@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -80,4 +81,9 @@ TEST(PictureCodec, BadFilesAreReportedNotFatal) {
   EXPECT_FALSE(TPictureDecoder::DecodeFile(dir.File("junk.jpg"), p, err));
   std::ofstream(dir.File("empty.png")).close();
   EXPECT_FALSE(TPictureDecoder::DecodeFile(dir.File("empty.png"), p, err));
+  // A folder by a picture's name opens, but cannot be read.
+  std::filesystem::create_directories(dir.File("folder.png"));
+  EXPECT_FALSE(TPictureDecoder::DecodeFile(dir.File("folder.png"), p, err));
+  EXPECT_NE(err.find("folder.png"), std::string::npos);
+  EXPECT_TRUE(p.Empty());
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <fstream>
+#include <vector>
 
 #include "audio/TVoicePlayer.h"
 #include "platform/TMixerAudioBackend.h"
@@ -113,6 +114,51 @@ TEST(MixerAudioBackend, AFreedVoiceGroupGivesItsChannelsBack) {
   EXPECT_EQ(audio.ChannelCount(), 3);
   audio.Shutdown();
   EXPECT_EQ(audio.ChannelCount(), 0);
+}
+
+// Over a long game every effect gets played; their decoded copies stay within a budget.
+TEST(MixerAudioBackend, DecodedSoundsStayWithinTheBudgetButNeverCutOneThatPlays) {
+  TMixerAudioBackend audio;
+  if (!audio.Init()) GTEST_SKIP() << "no audio output here, not even the dummy one";
+  TempDir dir;
+  std::vector<TAudioStream> s;
+  for (const char* n : {"A.wav", "B.wav", "C.wav"}) {
+    WriteTone(dir.File(n), 1.0);
+    s.push_back(audio.OpenStream(dir.File(n), IAudioBackend::TStreamKind::Sample, false));
+    ASSERT_NE(s.back(), 0u);
+  }
+  TAudioStream a2 = audio.OpenStream(dir.File("A.wav"), IAudioBackend::TStreamKind::Sample, false);
+  EXPECT_EQ(audio.DecodedCount(), 0);  // nothing is decoded before it plays
+  ASSERT_TRUE(audio.Play(s[0]));
+  const std::size_t one = audio.DecodedBytes();
+  ASSERT_GT(one, 0u);
+  audio.SetDecodedBudget(one * 2);
+  ASSERT_TRUE(audio.Play(a2));  // the same file: one decoded copy
+  EXPECT_EQ(audio.DecodedBytes(), one);
+  ASSERT_TRUE(audio.Play(s[1]));
+  ASSERT_TRUE(audio.Play(s[2]));
+  // Over the budget, but all three are sounding.
+  EXPECT_EQ(audio.DecodedCount(), 3);
+  EXPECT_TRUE(audio.IsPlaying(s[0]) && audio.IsPlaying(s[1]) && audio.IsPlaying(s[2]));
+
+  for (TAudioStream t : {s[0], a2, s[1], s[2]}) audio.Stop(t);
+  ASSERT_TRUE(audio.Play(s[2]));  // C again: A, played longest ago, goes
+  EXPECT_EQ(audio.DecodedCount(), 2);
+  EXPECT_LE(audio.DecodedBytes(), one * 2);
+  audio.Stop(s[2]);
+  ASSERT_TRUE(audio.Play(s[0]));  // A is decoded again when played; B goes
+  EXPECT_TRUE(audio.IsPlaying(s[0]));
+  EXPECT_EQ(audio.DecodedCount(), 2);
+
+  // The last stream of a file takes its decoded copy along.
+  audio.FreeStream(s[2]);
+  EXPECT_EQ(audio.DecodedCount(), 1);
+  audio.FreeStream(s[0]);
+  EXPECT_EQ(audio.DecodedCount(), 1);  // a2 still holds A
+  audio.FreeStream(a2);
+  EXPECT_EQ(audio.DecodedCount(), 0);
+  EXPECT_EQ(audio.DecodedBytes(), 0u);
+  audio.Shutdown();
 }
 
 TEST(MixerAudioBackend, WithoutOutputEveryStreamFailsQuietly) {

@@ -1,23 +1,36 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "engine/TPictureEncoder.h"
 #include "engine/TRecordingBackend.h"
 #include "platform/TFileSystem.h"
 #include "platform/TNullWindow.h"
 #include "platform/TRecordedMessageBoxes.h"
+#include "platform/TRecordingAudioBackend.h"
 #include "platform/TVirtualClock.h"
 #include "shell/TFormMain.h"
 #include "support/GameContent.h"
 #include "support/TempDir.h"
 
 namespace {
+// Notes how many frames were presented when full screen was first asked for.
+struct TOrderWindow : TNullWindow {
+  const TRecordingBackend* Backend = nullptr;
+  int PresentsAtSwitch = -1;
+  void SetFullScreenDesktop(bool on) override {
+    if (on && PresentsAtSwitch < 0 && Backend) PresentsAtSwitch = Backend->PresentCount;
+    TNullWindow::SetFullScreenDesktop(on);
+  }
+};
+
 // The main window on headless stand-ins, with two logo pictures beside a fake executable.
 struct ShellRig {
   TempDir exe, data;
   TRecordingBackend backend;
-  TNullWindow window;
+  TOrderWindow window;
   TVirtualClock clock{1000000};
   TRecordedMessageBoxes boxes;
   TShellServices services;
@@ -27,6 +40,7 @@ struct ShellRig {
 
   ShellRig() {
     boxes.Print = false;
+    window.Backend = &backend;
     std::filesystem::create_directories(exe.Path / "Images/Logo");
     CopyGameTexts(exe.Path);
     TPicture logo;
@@ -79,7 +93,7 @@ TEST(FormMainLifecycle, CreationPreparesFoldersScreenAndLogos) {
   EXPECT_TRUE(f.OmegaScreen1.Ready());
   EXPECT_TRUE(r.window.Bordered);
   EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo1"), nullptr);
-  EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
+  EXPECT_EQ(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);  // after the first frame
   EXPECT_EQ(f.GameScene.GetValue(), gsCompanyLogos);
   EXPECT_TRUE(f.StartFullScreen);  // the default option
   EXPECT_TRUE(f.DefaultSave.FullScreen);
@@ -87,6 +101,53 @@ TEST(FormMainLifecycle, CreationPreparesFoldersScreenAndLogos) {
   EXPECT_EQ(f.DefaultSave.MusicVolume, 50);
   EXPECT_EQ(f.CurrentSave.SoundVolume, 0);  // silent until a player is loaded
   EXPECT_TRUE(r.boxes.Shown.empty());
+}
+
+// The first logo frame waits for nothing it does not draw: it comes as soon as the window is
+// shown, and the other logos and the sound output follow at the next pass of the loop,
+// before the second frame. The logos are freed once they have faded
+// out, before the main pictures load.
+TEST(FormMainLifecycle, TheFirstFrameComesFirstAndTheRestOfTheStartFollows) {
+  ShellRig r;
+  TRecordingAudioBackend audio;
+  r.services.Audio = &audio;
+  std::filesystem::create_directories(r.exe.Path / "Sounds");
+  std::ofstream(r.exe.Path / "Sounds/Click.ogg") << "x";
+  ASSERT_TRUE(r.Create());
+  TFormMain& f = *r.form;
+  EXPECT_EQ(audio.InitCalls, 0);
+  EXPECT_EQ(f.SFXPlayer->Count(), 0);
+
+  f.FormShow();
+  EXPECT_TRUE(r.window.Shown);
+  EXPECT_LE(f.NextWakeTime(), r.clock.Now());
+  f.Idle();
+  EXPECT_EQ(r.backend.PresentCount, 1);
+  EXPECT_TRUE(r.window.FullScreen);
+  EXPECT_EQ(r.window.PresentsAtSwitch, 1);  // once that frame was on screen
+  EXPECT_EQ(audio.InitCalls, 0);
+  EXPECT_EQ(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
+  EXPECT_LE(f.NextWakeTime(), r.clock.Now());  // no waiting for the rest
+
+  f.Idle();
+  EXPECT_GE(audio.InitCalls, 1);
+  EXPECT_EQ(f.SFXPlayer->Count(), 1);
+  EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);
+  EXPECT_EQ(r.backend.PresentCount, 1);  // the second frame keeps its time
+  EXPECT_GT(f.NextWakeTime(), r.clock.Now());
+  EXPECT_EQ(std::count(r.trace.begin(), r.trace.end(), "display fullscreen"), 1);
+
+  for (int i = 0; i < 500 && f.Scene() == gsCompanyLogos; ++i) r.Frames(1);
+  ASSERT_EQ(f.Scene(), gsSplash);
+  EXPECT_NE(f.OmegaImageList1.Find("CompanyLogo2"), nullptr);  // still fading out
+  for (int i = 0; i < 100 && !f.CompanyLogos.FadedOut(); ++i) r.Frames(1);
+  r.Frames(1);
+  EXPECT_FALSE(f.LoadStarted);
+  for (const char* n : {"CompanyLogo1", "CompanyLogo2"})
+    EXPECT_EQ(f.OmegaImageList1.Find(n), nullptr) << n;
+  r.Frames(40);
+  EXPECT_TRUE(f.LoadStarted);
+  EXPECT_EQ(f.SFXPlayer->Count(), 1);  // the rest of the start ran once
 }
 
 TEST(FormMainLifecycle, FirstLogoFrameGoesFullScreenAndTheLogosLeadToTheSplash) {

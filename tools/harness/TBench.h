@@ -14,7 +14,9 @@ class TBench {
     int RenderFrames = 600;
   };
   struct TResult {
-    double FirstFrameMs = 0;     // process start to the first presented frame
+    // Process start to the first presented frame: the window's creation and the first logo
+    // frame, as the game runs them; the sound output and the later logos follow that frame.
+    double FirstFrameMs = 0;
     double MainLoadEndMs = 0;    // process start to the end of the main picture load
     double MainLoadMs = 0;       // the frame that loads the main pictures
     // CPU time of the game's thread at those two moments (the statics before main excluded).
