@@ -73,7 +73,7 @@ void TMixerAudioBackend::Trim() {
 TAudioStream TMixerAudioBackend::OpenStream(const std::string& path, TStreamKind kind,
                                             bool loop) {
   if (!Opened) return 0;
-  TEntry e{kind, loop};
+  TEntry e{kind, loop, {}};
   if (kind == TStreamKind::Music) {
     e.Music = Mix_LoadMUS(path.c_str());
     if (!e.Music) return 0;

@@ -80,8 +80,9 @@ TEST(FallingElements, FallsBouncesAndRollsOff) {
     while (e.State == TFallingElements::fsBouncing) {
       rig.fall.UpdateAndDraw();
       ++bounceFrames;
-      if (e.State == TFallingElements::fsBouncing)
+      if (e.State == TFallingElements::fsBouncing) {
         EXPECT_FLOAT_EQ(e.Y, 705 + path[e.PathCounter].Y);
+      }
     }
     EXPECT_EQ(bounceFrames, twice ? static_cast<int>(path.size() + 1) / 2
                                   : static_cast<int>(path.size()));

@@ -121,7 +121,7 @@ TEST(OmegaScreen, ResetRebuildsMissingTexturesAndKeepsTheBlendMode) {
 // Pictures keep one copy, in the back end: the decoded pixels go once the texture is made,
 // so a display reset (a full-screen switch) must leave the texture drawable as it was.
 TEST(OmegaScreen, APictureFreedAfterUploadStillDrawsAfterAReset) {
-  TOffscreenBackend backend;
+  TSoftwareBackend backend;
   TOmegaScreen screen(&backend);
   screen.Width = 1366;
   screen.Height = 768;

@@ -41,7 +41,9 @@ TEST(SceneTransition, SwitchesOnFrame21AndIsGoneAfterAboutSixty) {
     ++frame;
     r.transition.DrawFrame();
     blocking.push_back(r.transition.IsBlocking());
-    if (frame == 7) EXPECT_EQ(r.transition.GetAlpha(), 255);
+    if (frame == 7) {
+      EXPECT_EQ(r.transition.GetAlpha(), 255);
+    }
   }
   EXPECT_EQ(switchedAt, 21);
   EXPECT_EQ(switched, gsHelp);
