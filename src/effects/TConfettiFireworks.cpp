@@ -1,5 +1,7 @@
 #include "effects/TConfettiFireworks.h"
 
+#include <algorithm>
+
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TMotion.h"
@@ -160,7 +162,8 @@ void TConfettiFireworks::UpdateConfetti() {
     }
     TMotion::TurnAngle(1, c.Angle, static_cast<float>(6 + Random(8)));
     if (!OmgImgList) continue;
-    OmgImgList->DrawImage("Confetti", c.X, c.Y, PatternOf(c),
+    // Past the picture's six patterns the last one is drawn.
+    OmgImgList->DrawImage("Confetti", c.X, c.Y, std::min(PatternOf(c), 5),
                           {.A = Alpha8(c.Alpha), .ScaleX = MaxConfettiSizeRatio, .ScaleY = c.Size,
                            .CenterX = 0.5f, .CenterY = 0.5f, .Angle = c.Angle,
                            .Blend = bmAdditive});

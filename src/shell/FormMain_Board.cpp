@@ -77,6 +77,9 @@ void TFormMain::WireBoardEffects() {
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
     ShowBookFoundComment(e.AcquiredFlowerIdx);
   };
+  NewDiamond->OnArrivedToCenter = [this](TNewDiamondEffect&) {
+    DiamondButterflies->Release(660, 357);
+  };
   NewDiamond->OnStretchingFinished = [this](TNewDiamondEffect&) {
     AddBonusPoints(TScoreRules::NeededPotionPoints);
   };

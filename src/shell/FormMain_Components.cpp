@@ -57,6 +57,8 @@ void TFormMain::CreateComponents() {
   CreateBoardComponents();
   CreateMapComponents(make);
   CreateRoundComponents(make);
+  TDecorParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
+  TDecorParts::Wire();
   WireComponents();
 
   CountMainImages();
@@ -251,5 +253,6 @@ void TFormMain::PrepareAfterMainLoad() {
   LoadingBar->ReloadSize();
   TRoundParts::ReadImageSizes();
   TBoardParts::ReadImageSizes();
+  TDecorParts::ReadImageSizes();
   MainLoadPrepared = true;
 }

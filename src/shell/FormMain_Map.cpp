@@ -19,7 +19,11 @@ void TFormMain::EnterMap() {
     IslandIdx = island;
     LevelIdx = 1;
   }
-  if (!MapIslands->Visited(island)) LevelIdx = 1;
+  NewIslandPlop->Reset();
+  if (!MapIslands->Visited(island)) {
+    LevelIdx = 1;
+    NewIslandPlop->Plop(609, 415);
+  }
   MusicBox->Request(0);
   std::string message;
   if (int chapter = MapIslands->NextAnnouncement(message)) {
@@ -34,11 +38,15 @@ void TFormMain::SceneMap() {
   LogoSwing.Step();
   if (!OmegaImageList1.Find("MapBG")) LoadImageFile(igMain, "MapBG.jpg", srLateLoad, ifJpeg);
   OmegaImageList1.DrawImage("MapBG", 0, 0, 0);
+  MapWaves->UpdateAndDraw();
   WorldMapObjects->UpdateAndDraw();
   OmegaImageList1.DrawImage("GameLogo", -20, 20, 0,
                             {.CenterX = 0.5f, .CenterY = 0.5f, .Angle = LogoSwing.Value});
   MapIslands->Draw();
+  MapPlayShine->UpdateAndDraw();
   CompletedStamps->Draw();
+  MapFog->UpdateAndDraw();
+  NewIslandPlop->UpdateAndDraw();
   ChapterEntryComment->UpdateAndDraw();
   TPoint left = MapLeftPanel->Position(), right = MapRightPanel->Position();
   OmegaImageList1.DrawImage("CornerLeftPanel", static_cast<float>(left.X - 4),

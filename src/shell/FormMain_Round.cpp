@@ -41,6 +41,7 @@ void TFormMain::StartLevel() {
   ScreenDust->Reset();
   TRoundParts::ResetForLevel();
   TBoardParts::ResetForLevel();
+  TDecorParts::ResetForLevel(IslandIdx);
   GamePaused = false;
   ApplyPause();
   WasPaused = false;
@@ -259,10 +260,13 @@ void TFormMain::StageResultShown() {
   ResultStats->CountingPaused = false;
   PigeonScoring->Start();
   PlayEffect("Bells");
+  // A won round is celebrated while its result is shown.
+  FireworksTrigger->Start();
 }
 
 void TFormMain::LeaveStageResult() {
   if (Scene() != gsStageResult) return;
+  FireworksTrigger->Stop();
   SwitchScene(gsStickerBook);
 }
 
@@ -307,6 +311,7 @@ void TFormMain::DrawLevelPanels() {
 void TFormMain::DrawMainGame() {
   // 1.-2. The island behind the board.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
+  BackgroundEffects->UpdateAndDraw();
   if (BackgroundIdx == 4 && !IsWindows8OrLater) Snow->UpdateAndDraw(3, 1);
   // 3.-4. The board, its effects and the comments over it.
   DrawBoard();
@@ -337,6 +342,7 @@ void TFormMain::DrawMainGame() {
   if (GamePaused) DrawPausedWord();
   // 9.
   ScreenDust->UpdateAndDraw();
+  if (!IsWindows8OrLater) Fireworks->UpdateAndDraw();
 }
 
 void TFormMain::DrawStageResult() {
@@ -354,6 +360,9 @@ void TFormMain::DrawStageResult() {
   StageResultOKButton->Draw();
   ResultMedal->Update();
   ResultStats->Update();
+  FireworksTrigger->Update();
+  // The bird's dust behind it.
+  ScoringDust->UpdateAndDraw();
   PigeonScoring->Update();
 }
 

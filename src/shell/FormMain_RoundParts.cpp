@@ -77,7 +77,7 @@ void TFormMain::WireRoundComponents() {
   StageResultWindow->OnHidingComplete = [this](TGameMenuWindow&) { LeaveStageResult(); };
   StageResultOKButton->OnClick = [this](TGameButton&) { StageResultWindow->Hide(); };
   PigeonScoring->OnSparkleRequest = [this](TPigeonScoring&, int x, int y) {
-    Stars->StarsAtPoint(x, y);
+    ScoringDust->Emit(static_cast<float>(x), static_cast<float>(y));
   };
 }
 

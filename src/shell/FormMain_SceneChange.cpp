@@ -74,6 +74,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         LoadFolderPngs(igMenu);
       }
       PlayButton->ReloadSize();
+      if (!PlayButtonShine->Active()) PlayButtonShine->Start();
       if (oldScene == gsOptions || oldScene == gsHighScores) break;
       bool samePlayer = oldScene == gsPlayerSelect && NameList->CurrentName() == LastPlayerName;
       if (!samePlayer) {

@@ -178,6 +178,7 @@ void TFormMain::DrawMenuScene() {
       {.CenterX = 0.99226004f, .CenterY = 0.08370044f, .Angle = WandSwing.Value * 0.059f});
   OmegaImageList1.DrawImage("CharWandCover", 580, 457, 0);
   Snow->UpdateAndDraw(24, 0.75f);
+  DrawMenuSparkles();
   TPoint welcome = WelcomePanel->Position();
   OmegaImageList1.DrawImage("WelcomePanel", static_cast<float>(welcome.X - 4),
                             static_cast<float>(welcome.Y - 4), 0);
@@ -192,6 +193,10 @@ void TFormMain::DrawMenuScene() {
   OmegaImageList1.DrawImage("GameLogo", static_cast<float>(menu.X - 90),
                             static_cast<float>(menu.Y - 172), 0,
                             {.CenterX = 0.5f, .CenterY = -50, .Angle = LogoSwing.Value});
+  // The shine sits on the Play button wherever the panel has brought it.
+  PlayButtonShine->Left = PlayButton->Left + PlayButton->Width() / 2;
+  PlayButtonShine->Top = PlayButton->Top + PlayButton->Height() / 2;
+  PlayButtonShine->UpdateAndDraw();
   std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
   // A long name shrinks the line rather than losing its end.
   double greetingScale = TTextFit::ScaleToFit(GlobGameText.FontKind, greeting, 340, 0,

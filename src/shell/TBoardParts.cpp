@@ -39,6 +39,12 @@ void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
   Stars = std::make_unique<TStarsEffect>();
   NewDiamond = std::make_unique<TNewDiamondEffect>();
   for (auto& s : Shines) s = std::make_unique<TShineEffect>();
+  BounceDust = std::make_unique<TBounceDustEffect>();
+  BounceDust->OmgImgList = &images;
+  BounceDust->IsWindows8OrLater = isWindows8OrLater;
+  DiamondButterflies = std::make_unique<TDiamondButterflies>();
+  DiamondButterflies->OmgImgList = &images;
+  DiamondButterflies->Visible = !isWindows8OrLater;
   SwapEffect->OmgImgList = GroupedElements->OmgImgList = OpeningLockers->OmgImgList =
       LockerPieces->OmgImgList = LockerFrames->OmgImgList = WebEffect->OmgImgList =
           ChainLockEffect->OmgImgList = FlowingElements->OmgImgList =
@@ -93,6 +99,14 @@ void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
 }
 
 void TBoardParts::Wire() {
+  // Elements bounce on the ground and spiders fall off the board in a puff of dust.
+  FallingElements->OnDustEffectRequest = [this](TFallingElements&, int x, int y) {
+    BounceDust->Emit(x, y);
+  };
+  FlowingElements->OnDustEffectRequest = [this](TFlowingElements&, int x, int y) {
+    BounceDust->Emit(x, y);
+  };
+  Spiders->OnFallingPosUpdate = [this](TCrawlingSpiders&, TPoint at) { BounceDust->Emit(at); };
   TGameBoard& b = *GameBoard;
   // Swaps: the effect runs, then the board applies or forgets the swap and checks its layer.
   b.OnSwapEffectRequest = [this](TGameBoard&, TSwappedObjectsData data, bool matchOccurs) {
@@ -425,6 +439,8 @@ void TBoardParts::ResetForLevel() {
   MatchedCyan->Reset();
   LockerFiller->Stop();
   Spiders->Reset();
+  BounceDust->Reset();
+  DiamondButterflies->Reset();
   GlobalShine->Reset();
   UniBubble->Reset();
   Stars->Reset();
@@ -446,6 +462,7 @@ void TBoardParts::ResetForLevel() {
 }
 
 void TBoardParts::ReadImageSizes() {
+  BounceDust->RefreshSizes();
   NewDiamond->RefreshSizes();
   UniBubble->RefreshSizes();
   MatchedCyan->RefreshSizes();
@@ -477,6 +494,7 @@ void TBoardParts::DrawBoardEffects() {
   LockerPieces->UpdateAndDraw();
   SwapEffect->UpdateAndDraw();
   GroupedElements->UpdateAndDraw();
+  BounceDust->UpdateAndDraw();
   FallingElements->UpdateAndDraw();
   HammeredObjects->UpdateAndDraw();
   ChainLockEffect->UpdateAndDraw();
@@ -490,6 +508,7 @@ void TBoardParts::DrawBoardEffects() {
 }
 
 void TBoardParts::DrawBoardOverlays() {
+  DiamondButterflies->UpdateAndDraw();
   NewDiamond->UpdateAndDraw();
   if (!GameBoard->IsWindows8OrLater) Stars->UpdateAndDraw();
 }

@@ -27,6 +27,8 @@
 #include "board/TShuffleAwayEffect.h"
 #include "board/TSwapEffect.h"
 #include "board/TWebEffect.h"
+#include "effects/TBounceDustEffect.h"
+#include "effects/TDiamondButterflies.h"
 #include "effects/TBoardBorder.h"
 #include "effects/TCollectorEffect.h"
 #include "effects/TGlobalShine.h"
@@ -64,6 +66,9 @@ class TBoardParts {
   std::unique_ptr<TGlobalShine> GlobalShine;
   std::unique_ptr<TUniBubbleEffect> UniBubble;
   std::unique_ptr<TStarsEffect> Stars;
+  // Dust where elements land and spiders fall; butterflies from a potion found.
+  std::unique_ptr<TBounceDustEffect> BounceDust;
+  std::unique_ptr<TDiamondButterflies> DiamondButterflies;
   std::unique_ptr<TNewDiamondEffect> NewDiamond;
   std::array<std::unique_ptr<TShineEffect>, 3> Shines;
   // The six collector tools in panel order: blaster, bomb, hammer, horizontal and vertical

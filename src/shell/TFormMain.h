@@ -11,6 +11,7 @@
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
 #include "shell/TImageGroup.h"
+#include "shell/TDecorParts.h"
 #include "shell/TMapParts.h"
 #include "shell/TMenuParts.h"
 #include "shell/TRoundParts.h"
@@ -35,7 +36,8 @@ class TFormMain : public TShellParts,
                   public TMenuParts,
                   public TBoardParts,
                   public TRoundParts,
-                  public TMapParts {
+                  public TMapParts,
+                  public TDecorParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
