@@ -43,7 +43,6 @@ void TFormMain::SceneMap() {
   OmegaImageList1.DrawImage("GameLogo", -20, 20, 0,
                             {.CenterX = 0.5f, .CenterY = 0.5f, .Angle = LogoSwing.Value});
   MapIslands->Draw();
-  MapPlayShine->UpdateAndDraw();
   CompletedStamps->Draw();
   MapFog->UpdateAndDraw();
   NewIslandPlop->UpdateAndDraw();
@@ -55,6 +54,10 @@ void TFormMain::SceneMap() {
                             static_cast<float>(right.Y - 4), 0);
   MapMenuButton->Draw();
   MapPlayButton->Draw();
+  // The shine breathes over the Play button (our map keeps it in its corner panel).
+  MapPlayShine->Left = MapPlayButton->Left + MapPlayButton->Width() / 2;
+  MapPlayShine->Top = MapPlayButton->Top + MapPlayButton->Height() / 2;
+  MapPlayShine->UpdateAndDraw();
   ScreenDust->UpdateAndDraw();
 }
 
