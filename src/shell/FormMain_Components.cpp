@@ -201,9 +201,9 @@ void TFormMain::WireComponents() {
   // Confirmations.
   ConfirmWindow->OnStartShowing = [this](TGameConfirmWindow&) { ScreenDarkener->FadeIn(); };
   ConfirmWindow->OnPositiveButtonClick = [this](TGameConfirmWindow&) { ConfirmPositive(); };
-  ConfirmWindow->OnHidingComplete = [this](TGameConfirmWindow&, int result) {
+  ConfirmWindow->OnHidingComplete = [this](TGameConfirmWindow&, TConfirmAnswer answer) {
     ScreenDarkener->FadeOut();
-    ConfirmHidden(result);
+    ConfirmHidden(answer);
   };
 }
 

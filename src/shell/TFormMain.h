@@ -7,7 +7,6 @@
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
 #include "shell/TBoardParts.h"
-#include "shell/TConfirmKind.h"
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
 #include "shell/TImageGroup.h"
@@ -182,7 +181,7 @@ class TFormMain : public TShellParts,
   void AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
                        TNegativeButtonKind negative);
   void ConfirmPositive();
-  void ConfirmHidden(int result);
+  void ConfirmHidden(TConfirmAnswer answer);
   // The board's and the tools' events as the level takes them.
   void CreateBoardComponents();
   void WireBoard();

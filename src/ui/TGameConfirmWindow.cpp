@@ -27,15 +27,15 @@ TGameConfirmWindow::TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText&
     if (OnStartHiding) OnStartHiding(*this);
   };
   MenuWindow.OnHidingComplete = [this](TGameMenuWindow&) {
-    if (OnHidingComplete) OnHidingComplete(*this, FResult);
+    if (OnHidingComplete) OnHidingComplete(*this, FAnswer);
   };
   Positive.OnClick = [this](TGameButton&) {
-    FResult = 1;
+    FAnswer = caPositive;
     if (OnPositiveButtonClick) OnPositiveButtonClick(*this);
     MenuWindow.Hide();
   };
   Negative.OnClick = [this](TGameButton&) {
-    FResult = 0;
+    FAnswer = caNegative;
     if (OnNegativeButtonClick) OnNegativeButtonClick(*this);
     MenuWindow.Hide();
   };
@@ -47,22 +47,22 @@ TGameConfirmWindow::TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText&
   Negative.ImageName = "WindowNoButton";
 }
 
-void TGameConfirmWindow::LinesOfKind(int kind, int& titleLine, int& descLine) {
+void TGameConfirmWindow::LinesOfKind(TConfirmKind kind, int& titleLine, int& descLine) {
   switch (kind) {
-    case 0: titleLine = 1, descLine = 2; break;
-    case 1: titleLine = 7, descLine = 8; break;
-    case 2: titleLine = 10, descLine = 11; break;
-    case 3:
-    case 4: titleLine = 16, descLine = 17; break;
-    case 6: titleLine = 13, descLine = 14; break;
-    case 7:
-    case 8: titleLine = 4, descLine = 5; break;
-    case 9: titleLine = 19, descLine = 20; break;
+    case ckTryAgain: titleLine = 1, descLine = 2; break;
+    case ckQuitGame: titleLine = 7, descLine = 8; break;
+    case ckDeletePlayer: titleLine = 10, descLine = 11; break;
+    case ckDisplayFromMenu:
+    case ckDisplayInGame: titleLine = 16, descLine = 17; break;
+    case ckNameTaken: titleLine = 13, descLine = 14; break;
+    case ckLeaveLevel:
+    case ckCloseDuringLevel: titleLine = 4, descLine = 5; break;
+    case ckRelaxedMode: titleLine = 19, descLine = 20; break;
     default: titleLine = descLine = 0; break;
   }
 }
 
-void TGameConfirmWindow::Ask(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative) {
+void TGameConfirmWindow::Ask(TConfirmKind kind, TPositiveButtonKind positive, TNegativeButtonKind negative) {
   FKind = kind;
   PositiveButtonKind = positive;
   NegativeButtonKind = negative;
@@ -86,7 +86,7 @@ void TGameConfirmWindow::Ask(int kind, TPositiveButtonKind positive, TNegativeBu
       start = bar + 1;
     }
   }
-  FResult = 0;
+  FAnswer = caNegative;
   MenuWindow.Show();
 }
 
