@@ -6,7 +6,8 @@
 
 void TFormMain::CreateComponents() {
   auto trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
-  const TWidgetMaker make(OmegaImageList1, PlayEffect);
+  const TWidgetMaker make(OmegaImageList1, PlayEffect,
+                          [this](TCursorKind kind) { RequestedCursor = kind; });
   TShellParts::Create(IsWindows8OrLater);
 
   // Sound: a missing or broken audio output leaves the game silent, never stopped.
@@ -54,6 +55,7 @@ void TFormMain::CreateComponents() {
   ConfirmWindow->Window().Top = 290;
   ConfirmWindow->Window().HideNow();
   ConfirmWindow->PlaySound = PlayEffect;
+  ConfirmWindow->RequestCursor = make.CursorRoute();
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
 

@@ -5,7 +5,6 @@
 
 #include "engine/Rounding.h"
 #include "shell/TFormMain.h"
-#include "ui/TCursorRequest.h"
 
 void TFormMain::WindowToLogical(double wx, double wy, int& lx, int& ly) {
   double bx = wx, by = wy;
@@ -175,13 +174,13 @@ void TFormMain::FormMouseDown(TMouseButton button, double wx, double wy) {
 }
 
 void TFormMain::FormMouseMove(double wx, double wy) {
-  TCursorRequest::Clear();
+  RequestedCursor = TCursorKind::Arrow;
   HoverCursor = TCursorKind::Arrow;
   if (SceneTransition && SceneTransition->IsBlocking()) return;
   int x, y;
   WindowToLogical(wx, wy, x, y);
   RouteMouse(TMouseKind::Move, x, y, false);
-  TCursorKind wanted = TCursorRequest::Current();
+  TCursorKind wanted = RequestedCursor;
   HoverCursor = wanted;
   Services.Window->SetCursor(HoverCursor);
   if (wanted != ShownCursor) {

@@ -246,6 +246,8 @@ class TFormMain : public TShellParts,
   TShellServices Services;
   TFormWin10Confirm Win10Confirm;
   TCursorKind HoverCursor = TCursorKind::Arrow;
+  // What the widgets ask for during one routed mouse move (their cursor route writes it).
+  TCursorKind RequestedCursor = TCursorKind::Arrow;
   TCursorKind ShownCursor = TCursorKind::Arrow;  // as the trace last reported it
   TGameSceneValues PreviousScene = gsCompanyLogos;
   int WindowedLeft = 0, WindowedTop = 0;

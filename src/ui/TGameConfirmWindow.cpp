@@ -39,10 +39,14 @@ TGameConfirmWindow::TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText&
     if (OnNegativeButtonClick) OnNegativeButtonClick(*this);
     MenuWindow.Hide();
   };
-  for (TGameButton* b : {&Positive, &Negative})
+  for (TGameButton* b : {&Positive, &Negative}) {
     b->PlaySound = [this](const std::string& name) {
       if (PlaySound) PlaySound(name);
     };
+    b->RequestCursor = [this](TCursorKind kind) {
+      if (RequestCursor) RequestCursor(kind);
+    };
+  }
   Positive.ImageName = "WindowYesButton";
   Negative.ImageName = "WindowNoButton";
 }

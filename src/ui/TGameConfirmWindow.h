@@ -33,6 +33,8 @@ class TGameConfirmWindow : public TComponent {
   std::function<void(TGameConfirmWindow& sender, TConfirmAnswer answer)> OnHidingComplete;
   // Sounds by name (its buttons' clicks); the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
+  // The cursor its buttons want.
+  std::function<void(TCursorKind kind)> RequestCursor;
 
   void Ask(TConfirmKind kind, TPositiveButtonKind positive, TNegativeButtonKind negative);
   void UpdateAndDraw();

@@ -6,7 +6,6 @@
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
 #include "ui/TCreditLines.h"
-#include "ui/TCursorRequest.h"
 #include "ui/TGameButton.h"
 #include "ui/TGameCheckBox.h"
 #include "ui/TGameConfirmWindow.h"
@@ -109,10 +108,11 @@ TEST(GameCheckBox, TogglesAndDrawsItsFourStates) {
   c.SetPosition(10, 10);
   int clicks = 0;
   c.OnClick = [&](TGameCheckBox&) { ++clicks; };
-  TCursorRequest::Clear();
+  TCursorKind cursor = TCursorKind::Arrow;
+  c.RequestCursor = [&](TCursorKind kind) { cursor = kind; };
   c.MouseMove(40, 25);  // edges included
   EXPECT_TRUE(c.Hovered());
-  EXPECT_EQ(TCursorRequest::Current(), TCursorKind::Hand);
+  EXPECT_EQ(cursor, TCursorKind::Hand);
   c.MouseDown(40, 25, true);
   EXPECT_TRUE(c.Checked);
   EXPECT_EQ(clicks, 1);
