@@ -63,7 +63,7 @@ void TFormMain::SceneHub() {
   // background and the Play button for the next level.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
   // The chapter's name over the island.
-  DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, 1.2);
+  DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, {.Scale = 1.2});
   OmegaImageList1.DrawImage("CornerRightPanel", 1192, 650, 0);
   HubPlayButton->SetPosition(1196 + 12, 654 + 26);
   HubPlayButton->Draw();

@@ -148,8 +148,9 @@ class TFormMain : public TShellParts,
   void DrawAddNameWindow();
   void DrawOptionsWindow();
   void DrawHighScoreWindow();
-  void DrawCentredText(const std::string& text, int left, int width, int y, double scale,
-                       std::uint8_t alpha = 255, int colour = 0);
+  // Centred in [left, left + width).
+  void DrawCentredText(const std::string& text, int left, int width, int y,
+                       const TTextStyle& style);
   void OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
   void OnStartToSwitch(TGameSceneValues oldScene, TGameSceneValues newScene);
   void LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene);

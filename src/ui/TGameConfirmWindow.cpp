@@ -106,14 +106,14 @@ void TGameConfirmWindow::UpdateAndDraw() {
   TPoint p = MenuWindow.Position();
   int titleWidth = GlobGameText.TextWidth(FTitle, 0, 0.78);
   GlobGameText.DrawText(static_cast<float>(p.X + 40 + (350 - titleWidth) / 2),
-                        static_cast<float>(p.Y + 27), 0, 0, 255, 0, 0.78, FTitle);
+                        static_cast<float>(p.Y + 27), FTitle, {.Scale = 0.78});
   if (!Descs.empty()) {
     int firstWidth = GlobGameText.TextWidth(Descs[0], -1, 0.55);
     float x = static_cast<float>(p.X + 26 + (370 - firstWidth) / 2);
     int top = Descs.size() == 1 ? 92 : Descs.size() == 2 ? 81 : 70;
     for (std::size_t i = 0; i < Descs.size(); ++i)
-      GlobGameText.DrawText(x, static_cast<float>(p.Y + top + static_cast<int>(i) * DescsGap), 0,
-                            0, 255, -1, 0.55, Descs[i]);
+      GlobGameText.DrawText(x, static_cast<float>(p.Y + top + static_cast<int>(i) * DescsGap),
+                            Descs[i], {.Scale = 0.55, .ExtraSpacing = -1});
   }
   Positive.Draw();
   Negative.Draw();
