@@ -6,6 +6,16 @@
 #include "engine/Rounding.h"
 #include "shell/TFormMain.h"
 
+namespace {
+// The N of "NAME#N": 1 or more in plain digits, else 0.
+int WidgetOrdinal(const std::string& digits) {
+  if (digits.empty() || digits.size() > 4 ||
+      digits.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return std::atoi(digits.c_str());
+}
+}  // namespace
+
 void TFormMain::WindowToLogical(double wx, double wy, int& lx, int& ly) {
   double bx = wx, by = wy;
   Services.Window->WindowToBackBuffer(wx, wy, bx, by);
@@ -55,12 +65,13 @@ std::vector<TGameButton*> TFormMain::SceneButtons() const {
 
 bool TFormMain::FindWidget(const std::string& widget, TWidgetRect& rect) {
   // "NAME#N": the n-th widget of the scene drawn from that picture (the two volume bars'
-  // buttons share theirs).
+  // buttons share theirs). A disabled button is not there to click.
   std::string image = widget;
   int wanted = 1;
   if (auto hash = widget.find('#'); hash != std::string::npos) {
     image = widget.substr(0, hash);
-    wanted = std::atoi(widget.c_str() + hash + 1);
+    wanted = WidgetOrdinal(widget.substr(hash + 1));
+    if (wanted < 1) return false;
   }
   auto found = [&](int left, int top, int width, int height) {
     if (--wanted > 0) return false;
@@ -71,7 +82,8 @@ bool TFormMain::FindWidget(const std::string& widget, TWidgetRect& rect) {
   if (Scene() == gsConfirmWindow)
     shown = {&ConfirmWindow->PositiveButton(), &ConfirmWindow->NegativeButton()};
   for (TGameButton* b : shown)
-    if (b->Visible && b->ImageName == image && found(b->Left, b->Top, b->Width(), b->Height()))
+    if (b->Visible && b->Enabled && b->ImageName == image &&
+        found(b->Left, b->Top, b->Width(), b->Height()))
       return true;
   if (Scene() == gsOptions || Scene() == gsInGameOptions)
     for (TGameCheckBox* c :

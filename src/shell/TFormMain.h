@@ -69,7 +69,8 @@ class TFormMain : public TShellParts,
   void WindowToLogical(double wx, double wy, int& lx, int& ly);
   // Where a widget the current scene shows and takes input for lies, found by its picture
   // name (buttons, the question's buttons, check boxes, the tools), "NAME#2" for the second
-  // of a picture; false when none is shown.
+  // of a picture; false when none is shown or enabled, or the number after '#' is not one
+  // from 1 up.
   struct TWidgetRect {
     int Left = 0, Top = 0, Width = 0, Height = 0;
   };
