@@ -75,13 +75,13 @@ void TFormMain::WireBoardEffects() {
     PlayEffect("PowerUp");
     for (int x = 8; x <= 9; ++x)
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
-    ShowBookFoundComment(e.AcquiredFlowerIdx);
+    ShowBookFoundComment(TElementCodes::PotionOfFlight(e.AcquiredFlowerIdx));
   };
   NewDiamond->OnStretchingFinished = [this](TNewDiamondEffect&) {
     AddBonusPoints(TScoreRules::NeededPotionPoints);
   };
   NewDiamond->OnFlowerArrivedOnRoot = [this](TNewDiamondEffect& e) {
-    CollectPotion(e.AcquiredFlowerIdx == 8 ? 2 : 1);
+    CollectPotion(TElementCodes::PotionOfFlight(e.AcquiredFlowerIdx));
   };
 }
 
@@ -120,13 +120,13 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
       if (gain.Any) CreditOwned(gain.Kind, gain.Amount);
       TIndividualElementKind individual;
       bool needed = TElementCodes::IndividualKindOf(code, individual) && IsStillNeeded(individual);
-      if (needed && (code == 17 || code == 18)) {
+      if (needed && IsPotionCode(code)) {
         // Potions travel on their own, through the middle of the screen.
-        StartPotionFlight({x, y}, code == 17 ? 7 : 8);
+        StartPotionFlight({x, y}, TElementCodes::PotionFlightOf(code));
       } else if (needed) {
         flowing.Set({x, y});
         anyFlowing = true;
-      } else if (code >= 1 && code <= 18) {
+      } else if (TElementCodes::IsElement(code)) {
         falling.Set({x, y});
         anyFalling = true;
       }
@@ -144,11 +144,12 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
   Spiders->HitOnFallingTiles(GameBoard->TileStateGrid());
 }
 
-void TFormMain::StartPotionFlight(TPoint tile, int index) {
+void TFormMain::StartPotionFlight(TPoint tile, int flight) {
   // One potion flies at a time: a running one counts as arrived when the next starts.
-  if (NewDiamond->Busy()) CollectPotion(NewDiamond->AcquiredFlowerIdx == 8 ? 2 : 1);
-  TPoint slot = GatherSlotPosition(index == 8 ? iePotion2 : iePotion1);
-  NewDiamond->Start(tile, index, {slot.X + 13, slot.Y + 1});
+  if (NewDiamond->Busy())
+    CollectPotion(TElementCodes::PotionOfFlight(NewDiamond->AcquiredFlowerIdx));
+  TPoint slot = GatherSlotPosition(TElementCodes::PotionKindOfFlight(flight));
+  NewDiamond->Start(tile, flight, {slot.X + 13, slot.Y + 1});
 }
 
 void TFormMain::StartShuffle() {

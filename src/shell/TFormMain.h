@@ -194,7 +194,7 @@ class TFormMain : public TShellParts,
   // The answer to a finished grouping (a match, or the blaster's colour wave) or a blast.
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
                           TTileRemoval removal);
-  void StartPotionFlight(TPoint tile, int index);
+  void StartPotionFlight(TPoint tile, int flight);  // a TElementCodes::PotionFlight1 or 2
   // The round's flow.
   void CreateRoundComponents(const TWidgetMaker& make);
   void WireRoundComponents();

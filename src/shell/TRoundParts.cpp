@@ -195,7 +195,7 @@ TPoint TRoundParts::GatherSlotPosition(TIndividualElementKind kind) const {
   return ElementGather->SlotPosition(kind);
 }
 
-void TRoundParts::ShowBookFoundComment(int index) { BookFoundComment->ShowBookFound(index - 6); }
+void TRoundParts::ShowBookFoundComment(int potion) { BookFoundComment->ShowBookFound(potion); }
 
 void TRoundParts::CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask) {
   Combos->Check(data, mask);

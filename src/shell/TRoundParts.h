@@ -117,7 +117,7 @@ class TRoundParts {
   void SpendToolEnergy(TNewToolKind kind);
   TPoint GatherSlotPosition(TIndividualElementKind kind) const;
   void CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask);
-  void ShowBookFoundComment(int index);
+  void ShowBookFoundComment(int potion);  // 1 or 2
   void ShowNoMoreMovesComment();
   void LevelFillFinished();
   // The music track of the next gathering level, advancing the rotation.
