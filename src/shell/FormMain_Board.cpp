@@ -5,15 +5,6 @@
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
-void TFormMain::CreateBoardComponents() {
-  TBoardParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
-  TBoardParts::Wire();
-  WireBoard();
-  WireBoardEffects();
-  WireSpiders();
-  WireTools();
-}
-
 void TFormMain::WireBoard() {
   TGameBoard& b = *GameBoard;
   b.OnManualMatch = [this](TGameBoard&) { CountTutorialStep(); };

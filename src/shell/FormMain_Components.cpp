@@ -59,9 +59,22 @@ void TFormMain::CreateComponents() {
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
 
-  CreateBoardComponents();
-  CreateMapComponents(make);
-  CreateRoundComponents(make);
+  TBoardParts::Create(make, OmegaImageList1, IsWindows8OrLater);
+  TMapParts::Create(make, OmegaImageList1, TextStrings);
+  TRoundParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, LevelsFolder,
+                      LeftPanelPos);
+  // Every room links its own components, then the window wires what they do for the game.
+  TMenuParts::Wire();
+  TBoardParts::Wire();
+  TMapParts::Wire();
+  TRoundParts::Wire();
+  WireBoard();
+  WireBoardEffects();
+  WireSpiders();
+  WireTools();
+  WireMap();
+  WireInGameMenu();
+  WireRoundComponents();
   WireComponents();
 
   CountMainImages();
@@ -76,10 +89,6 @@ void TFormMain::WireComponents() {
   SceneTransition->OnStartToSwitch = [this](TSceneTransition&, TGameSceneValues o,
                                             TGameSceneValues n) { OnStartToSwitch(o, n); };
   SceneTransition->OnSceneSwitch = [this](TSceneTransition&, TGameSceneValues n) { SetScene(n); };
-
-  // Widgets follow their panels and windows.
-  TMenuParts::Wire();
-  TMapParts::Wire();
 
   // The menu.
   PlayButton->OnClick = [this](TGameButton&) { PlayFromMenu(); };

@@ -3,8 +3,7 @@
 #include "metagame/TIslandRewards.h"
 #include "shell/TFormMain.h"
 
-void TFormMain::CreateMapComponents(const TWidgetMaker& make) {
-  TMapParts::Create(make, OmegaImageList1, TextStrings);
+void TFormMain::WireMap() {
   HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
 }
 

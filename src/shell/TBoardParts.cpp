@@ -1,5 +1,7 @@
 #include "shell/TBoardParts.h"
 
+#include "shell/TWidgetMaker.h"
+
 namespace {
 struct TToolPlace {
   TNewToolKind Kind;
@@ -12,8 +14,9 @@ constexpr TToolPlace kToolPlaces[TBoardParts::ToolCount] = {
 };
 }  // namespace
 
-void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
-                         const std::function<void(const std::string& name)>& sound) {
+void TBoardParts::Create(const TWidgetMaker& make, TOmegaImageList& images,
+                         bool isWindows8OrLater) {
+  const TWidgetMaker::TSoundRoute& sound = make.SoundRoute();
   GameBoard = std::make_unique<TGameBoard>();
   GameBoard->OmgImgList = &images;
   GameBoard->IsWindows8OrLater = isWindows8OrLater;

@@ -185,7 +185,6 @@ class TFormMain : public TShellParts,
   void ConfirmPositive();
   void ConfirmHidden(TConfirmAnswer answer);
   // The board's and the tools' events as the level takes them.
-  void CreateBoardComponents();
   void WireBoard();
   void WireBoardEffects();
   void WireSpiders();
@@ -196,7 +195,6 @@ class TFormMain : public TShellParts,
                           TTileRemoval removal);
   void StartPotionFlight(TPoint tile, int flight);  // a TElementCodes::PotionFlight1 or 2
   // The round's flow.
-  void CreateRoundComponents(const TWidgetMaker& make);
   void WireRoundComponents();
   void PlayFromMenu();
   void ApplyLevelSetup();
@@ -238,7 +236,7 @@ class TFormMain : public TShellParts,
   void DrawPausedWord();
   void DrawInGameMenu();
   // The map and the hub.
-  void CreateMapComponents(const TWidgetMaker& make);
+  void WireMap();
   void EnterMap();
   void SceneMap();
   void MapPlay();

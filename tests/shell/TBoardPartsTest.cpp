@@ -5,6 +5,7 @@
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
 #include "shell/TBoardParts.h"
+#include "shell/TWidgetMaker.h"
 
 namespace {
 // The board's room on its own, without a window around it.
@@ -13,7 +14,7 @@ struct BoardRoom : TBoardParts {
   TOmegaScreen screen{&backend};
   TOmegaImageList images{&screen};
   BoardRoom() {
-    Create(images, false, {});
+    Create(TWidgetMaker(images, {}), images, false);
     Wire();
   }
   bool Idle() const {
