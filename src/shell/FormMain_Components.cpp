@@ -83,9 +83,6 @@ void TFormMain::CreateComponents() {
 }
 
 void TFormMain::WireComponents() {
-  GameScene.OnChanged = [this](TGameScene&, TGameSceneValues o, TGameSceneValues n) {
-    OnSceneChanged(o, n);
-  };
   SceneTransition->OnStartToSwitch = [this](TSceneTransition&, TGameSceneValues o,
                                             TGameSceneValues n) { OnStartToSwitch(o, n); };
   SceneTransition->OnSceneSwitch = [this](TSceneTransition&, TGameSceneValues n) { SetScene(n); };

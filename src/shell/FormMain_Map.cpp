@@ -64,7 +64,6 @@ void TFormMain::SceneHub() {
   // The chapter's name over the island.
   DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, {.Scale = 1.2});
   OmegaImageList1.DrawImage("CornerRightPanel", 1192, 650, 0);
-  HubPlayButton->SetPosition(1196 + 12, 654 + 26);
   HubPlayButton->Draw();
   ScreenDust->UpdateAndDraw();
 }

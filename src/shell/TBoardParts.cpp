@@ -92,7 +92,7 @@ void TBoardParts::Create(const TWidgetMaker& make, TOmegaImageList& images,
     f->OmgImgList = &images;
     f->PlaySound = sound;
   }
-  PlaceTools({0, 236});
+  PlaceTools(LeftPanelPos);
 }
 
 void TBoardParts::Wire() {
@@ -433,9 +433,8 @@ void TBoardParts::ResetForLevel() {
   Stars->Reset();
   NewDiamond->Reset();
   for (auto& s : Shines) s->Reset();
-  // The tools go back on the panel and wait for the level's fill.
+  // The tools go back on the panel; the level's fill keeps them out of reach.
   PutAllToolsBack();
-  for (auto& t : Tools) t->Accessible = false;
   HammerItemEffect->Reset();
   HammerToolEffect->Reset();
   HammeredObjects->Reset();
