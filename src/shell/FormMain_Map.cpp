@@ -19,7 +19,7 @@ void TFormMain::EnterMap() {
     LevelIdx = 1;
   }
   if (!MapIslands->Visited(island)) LevelIdx = 1;
-  MusicBox->Request(0);
+  MusicBox->Request(mrSplash);
   std::string message;
   if (int chapter = MapIslands->NextAnnouncement(message)) {
     CompletedStamps->AnimateNewStamp();

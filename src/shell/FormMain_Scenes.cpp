@@ -127,7 +127,7 @@ void TFormMain::SceneCompanyLogos() {
   CompanyLogos.UpdateAndDraw();
   if (CompanyLogos.Finished()) {
     MusicBox->SetVolume(50);
-    MusicBox->Request(0);
+    MusicBox->Request(mrSplash);
     LoadFolderJpegs(igSplash);
     LoadFolderPngs(igSplash);
     LoadingBar->ReloadSize();

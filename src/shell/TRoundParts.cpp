@@ -207,7 +207,7 @@ void TRoundParts::ShowNoMoreMovesComment() {
 
 void TRoundParts::LevelFillFinished() { LevelFilled = true; }
 
-int TRoundParts::NextGatherMusicTrack() {
+TMusicRequest TRoundParts::NextGatherMusicTrack() {
   GatherLevelCount = GatherLevelCount % 4 + 1;
-  return 1 + GatherLevelCount;
+  return static_cast<TMusicRequest>(mrMainGame1 + GatherLevelCount - 1);
 }

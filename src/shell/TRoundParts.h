@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "audio/TMusicRequest.h"
 #include "effects/TShuffleButtonShine.h"
 #include "effects/TSpritePopper.h"
 #include "effects/TTubeBubbleEffect.h"
@@ -88,7 +89,7 @@ class TRoundParts {
   int BonusPoints = 0;
   int BackgroundIdx = 1;
   int CreatureIsland = 1;  // whose creature folder the boss round loads
-  int GatherLevelCount = 4;  // the first gathering level plays track 2
+  int GatherLevelCount = 4;  // the first gathering level plays mrMainGame1
   // The player's purse and what the round being played has added to it.
   TElementsCount OwnedElements, RoundGains;
   TLevelSetup LevelSetup;
@@ -121,5 +122,5 @@ class TRoundParts {
   void ShowNoMoreMovesComment();
   void LevelFillFinished();
   // The music track of the next gathering level, advancing the rotation.
-  int NextGatherMusicTrack();
+  TMusicRequest NextGatherMusicTrack();
 };
