@@ -15,7 +15,7 @@ void TFormMain::WireBoard() {
                                             bool, bool byBlaster) {
     GroupedElements->Start(data, mask, byBlaster);
     MatchedCyan->EmitMask(mask);
-    CheckCombos(data, mask);
+    Combos->Check(data, mask);
     Spiders->HitOnTiles(mask);
   };
   GroupedElements->OnGroupingEffectComplete = [this](TGroupedElementsEffect&, TBoardData data,
@@ -40,7 +40,7 @@ void TFormMain::WireBoardEffects() {
     for (auto& t : Tools) t->Accessible = true;
     BoardBorder->Appear();
     LockerFrames->FlyIn();
-    LevelFillFinished();
+    LevelFilled = true;
   };
   LostBoard->OnTimeForDialogWindow = [this](TLostBoardEffect&) { AskTryAgain(); };
   LockersAway->OnFinished = [this](TLockersAwayEffect&) { ShowStageResult(); };
@@ -50,7 +50,7 @@ void TFormMain::WireBoardEffects() {
                                                     std::uint8_t level) {
     PlayEffect("TileClear");
     FlowingElements->StartToken(tile, level);
-    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
+    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(IslandIdx, GoldTileUpgradeOwned()));
     AddBonusPoints(TScoreRules::GoldLayerPoints);
   };
   FlowingElements->OnSlotPosRequest = [this](TFlowingElements&, TIndividualElementKind kind,
@@ -66,7 +66,7 @@ void TFormMain::WireBoardEffects() {
     PlayEffect("PowerUp");
     for (int x = 8; x <= 9; ++x)
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
-    ShowBookFoundComment(TElementCodes::PotionOfFlight(e.AcquiredFlowerIdx));
+    BookFoundComment->ShowBookFound(TElementCodes::PotionOfFlight(e.AcquiredFlowerIdx));
   };
   NewDiamond->OnStretchingFinished = [this](TNewDiamondEffect&) {
     AddBonusPoints(TScoreRules::NeededPotionPoints);
@@ -107,7 +107,7 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
       ++tiles;
       const TBoardTile& t = snapshot.At({x, y});
       int code = t.Element;
-      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, CurrentIslandIdx());
+      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, IslandIdx);
       if (gain.Any) CreditOwned(gain.Kind, gain.Amount);
       TIndividualElementKind individual;
       bool needed = TElementCodes::IndividualKindOf(code, individual) && IsStillNeeded(individual);
@@ -129,7 +129,7 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
   if (!triggeredByBlaster) {
     for (int i = 0; i < tiles; ++i) {
       Spiders->CountElement();
-      CountEnergyElement();
+      MannaEnergy->AddOne();
     }
   }
   Spiders->HitOnFallingTiles(GameBoard->TileStateGrid());
@@ -144,7 +144,7 @@ void TFormMain::StartPotionFlight(TPoint tile, int flight) {
 }
 
 void TFormMain::StartShuffle() {
-  ShowNoMoreMovesComment();
+  GameComments->ShowComment(TGameCommentType::coNoMoreMoves);
   Spiders->SendAllAway();
   BoardBorder->Vanish();
   LockerFrames->FlyOut();

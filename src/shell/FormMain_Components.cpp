@@ -92,7 +92,7 @@ void TFormMain::WireComponents() {
   OptionsButton->OnClick = [this](TGameButton&) {
     LoadOptionWidgets();
     OptionsWindow->Show();
-    OptionsWindow->Tag = "MENU_OPTIONS";
+    OptionsCaller = ocMenu;
     SetScene(gsOptions);
   };
   HighScoresButton->OnClick = [this](TGameButton&) {
@@ -237,7 +237,7 @@ void TFormMain::StoreOptionWidgets() {
 }
 
 void TFormMain::OptionsHidden() {
-  bool fromMenu = OptionsWindow->Tag != "INGAME_OPTIONS";
+  bool fromMenu = OptionsCaller != ocInGame;
   if (CurrentSave.FullScreen == OmegaScreen1.FullScreen) {
     if (fromMenu) {
       SetScene(gsMenu);

@@ -4,9 +4,6 @@
 #include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
 
-namespace {
-}  // namespace
-
 void TFormMain::WireRoundComponents() {
   LevelParams->OnLoadError = [this](TLevelParams&, const std::string& message) {
     Trace("error", message);

@@ -81,8 +81,6 @@ class TFormMain : public TShellParts,
   std::unique_ptr<TSceneTransition> SceneTransition;
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
   std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
-  TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
-  TGameSceneValues ReturnScene = gsMainGame, CreditsCaller = gsOptions, HelpCaller = gsMenu;
   // Sets the scene at once (→) or through the transition (⇒).
   void SetScene(TGameSceneValues scene);
   void SwitchScene(TGameSceneValues scene);
@@ -249,6 +247,11 @@ class TFormMain : public TShellParts,
   // What the widgets ask for during one routed mouse move (their cursor route writes it).
   TCursorKind RequestedCursor = TCursorKind::Arrow;
   TCursorKind ShownCursor = TCursorKind::Arrow;  // as the trace last reported it
+  TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
+  TGameSceneValues ReturnScene = gsMainGame, CreditsCaller = gsOptions, HelpCaller = gsMenu;
+  // Where the options window was opened from, and so where it returns to.
+  enum TOptionsCaller { ocMenu, ocInGame };
+  TOptionsCaller OptionsCaller = ocMenu;
   TGameSceneValues PreviousScene = gsCompanyLogos;
   int WindowedLeft = 0, WindowedTop = 0;
   bool ResumeOnActivate = true, MinimizeOnSwitch = false, FullScreenSwitchDone = false;

@@ -109,18 +109,12 @@ class TRoundParts {
 
   // What a round counts: gains for the purse, points, energy and the gathering. Nothing is
   // counted once the round is over.
-  int CurrentIslandIdx() const;
   bool IsStillNeeded(TIndividualElementKind kind) const;
   void CreditOwned(TElementKind kind, float amount);
   void AddPoints(int points);
   void AddBonusPoints(int points);
-  void CountEnergyElement();
   void SpendToolEnergy(TNewToolKind kind);
   TPoint GatherSlotPosition(TIndividualElementKind kind) const;
-  void CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask);
-  void ShowBookFoundComment(int potion);  // 1 or 2
-  void ShowNoMoreMovesComment();
-  void LevelFillFinished();
   // The music track of the next gathering level, advancing the rotation.
   TMusicRequest NextGatherMusicTrack();
 };
