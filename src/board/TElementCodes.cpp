@@ -13,3 +13,15 @@ bool TElementCodes::IndividualKindOf(int code, TIndividualElementKind& kind) {
     return false;
   return true;
 }
+
+bool TElementCodes::IsElement(int code) { return code >= 1 && code <= ecPotion2; }
+
+int TElementCodes::PotionFlightOf(int potionCode) {
+  return potionCode == ecPotion1 ? PotionFlight1 : PotionFlight2;
+}
+
+int TElementCodes::PotionOfFlight(int flight) { return flight == PotionFlight2 ? 2 : 1; }
+
+TIndividualElementKind TElementCodes::PotionKindOfFlight(int flight) {
+  return flight == PotionFlight2 ? iePotion2 : iePotion1;
+}

@@ -94,14 +94,14 @@ void TResultStats::Draw() {
     }
   }
   if (!GlobGameText) return;
-  GlobGameText->DrawText(x, y0, TextColour, 0, 255, 0, TextScale, TimeText(PlayingTime));
+  GlobGameText->DrawText(x, y0, TimeText(PlayingTime), {.Scale = TextScale, .Colour = TextColour});
   const std::string score = std::to_string(RoundHalfEven(FShownScore));
-  GlobGameText->DrawText(x, y1, TextColour, 0, 255, 0, TextScale, score);
+  GlobGameText->DrawText(x, y1, score, {.Scale = TextScale, .Colour = TextColour});
   // Under the lines, from the captions' column, once the level score has been counted.
   if (ExtraPoints > 0 && FShownScore == FLevelScore)
-    GlobGameText->DrawText(x - ExtraLineIndent, y2 + LineSpacing + 4, TextColour, 0, 255, 0,
-                           TextScale * 0.8, ExtraPointsText(ExtraPoints));
+    GlobGameText->DrawText(x - ExtraLineIndent, y2 + LineSpacing + 4, ExtraPointsText(ExtraPoints),
+                           {.Scale = TextScale * 0.8, .Colour = TextColour});
   GlobGameText->DrawText(
-      x, y2, TextColour, 0, 255, 0, TextScale,
-      FBonusCount < 1 ? std::string("0") : std::to_string(RoundHalfEven(FShownBonus)));
+      x, y2, FBonusCount < 1 ? std::string("0") : std::to_string(RoundHalfEven(FShownBonus)),
+      {.Scale = TextScale, .Colour = TextColour});
 }

@@ -5,15 +5,6 @@
 #include "levels/TScoreRules.h"
 #include "shell/TFormMain.h"
 
-void TFormMain::CreateBoardComponents() {
-  TBoardParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
-  TBoardParts::Wire();
-  WireBoard();
-  WireBoardEffects();
-  WireSpiders();
-  WireTools();
-}
-
 void TFormMain::WireBoard() {
   TGameBoard& b = *GameBoard;
   b.OnManualMatch = [this](TGameBoard&) { CountTutorialStep(); };
@@ -24,7 +15,7 @@ void TFormMain::WireBoard() {
                                             bool, bool byBlaster) {
     GroupedElements->Start(data, mask, byBlaster);
     MatchedCyan->EmitMask(mask);
-    CheckCombos(data, mask);
+    Combos->Check(data, mask);
     Spiders->HitOnTiles(mask);
   };
   GroupedElements->OnGroupingEffectComplete = [this](TGroupedElementsEffect&, TBoardData data,
@@ -49,7 +40,7 @@ void TFormMain::WireBoardEffects() {
     for (auto& t : Tools) t->Accessible = true;
     BoardBorder->Appear();
     LockerFrames->FlyIn();
-    LevelFillFinished();
+    LevelFilled = true;
   };
   LostBoard->OnTimeForDialogWindow = [this](TLostBoardEffect&) { AskTryAgain(); };
   LockersAway->OnFinished = [this](TLockersAwayEffect&) { ShowStageResult(); };
@@ -59,7 +50,7 @@ void TFormMain::WireBoardEffects() {
                                                     std::uint8_t level) {
     PlayEffect("TileClear");
     FlowingElements->StartToken(tile, level);
-    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(CurrentIslandIdx(), GoldTileUpgradeOwned()));
+    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(IslandIdx, GoldTileUpgradeOwned()));
     AddBonusPoints(TScoreRules::GoldLayerPoints);
   };
   FlowingElements->OnSlotPosRequest = [this](TFlowingElements&, TIndividualElementKind kind,
@@ -75,7 +66,7 @@ void TFormMain::WireBoardEffects() {
     PlayEffect("PowerUp");
     for (int x = 8; x <= 9; ++x)
       for (int y = 5; y <= 7; ++y) Stars->StarsAtTile({x, y});
-    ShowBookFoundComment(e.AcquiredFlowerIdx);
+    BookFoundComment->ShowBookFound(TElementCodes::PotionOfFlight(e.AcquiredFlowerIdx));
   };
   NewDiamond->OnArrivedToCenter = [this](TNewDiamondEffect&) {
     DiamondButterflies->Release(660, 357);
@@ -84,7 +75,7 @@ void TFormMain::WireBoardEffects() {
     AddBonusPoints(TScoreRules::NeededPotionPoints);
   };
   NewDiamond->OnFlowerArrivedOnRoot = [this](TNewDiamondEffect& e) {
-    CollectPotion(e.AcquiredFlowerIdx == 8 ? 2 : 1);
+    CollectPotion(TElementCodes::PotionOfFlight(e.AcquiredFlowerIdx));
   };
 }
 
@@ -119,17 +110,17 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
       ++tiles;
       const TBoardTile& t = snapshot.At({x, y});
       int code = t.Element;
-      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, CurrentIslandIdx());
+      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, IslandIdx);
       if (gain.Any) CreditOwned(gain.Kind, gain.Amount);
       TIndividualElementKind individual;
       bool needed = TElementCodes::IndividualKindOf(code, individual) && IsStillNeeded(individual);
-      if (needed && (code == 17 || code == 18)) {
+      if (needed && IsPotionCode(code)) {
         // Potions travel on their own, through the middle of the screen.
-        StartPotionFlight({x, y}, code == 17 ? 7 : 8);
+        StartPotionFlight({x, y}, TElementCodes::PotionFlightOf(code));
       } else if (needed) {
         flowing.Set({x, y});
         anyFlowing = true;
-      } else if (code >= 1 && code <= 18) {
+      } else if (TElementCodes::IsElement(code)) {
         falling.Set({x, y});
         anyFalling = true;
       }
@@ -141,21 +132,22 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
   if (!triggeredByBlaster) {
     for (int i = 0; i < tiles; ++i) {
       Spiders->CountElement();
-      CountEnergyElement();
+      MannaEnergy->AddOne();
     }
   }
   Spiders->HitOnFallingTiles(GameBoard->TileStateGrid());
 }
 
-void TFormMain::StartPotionFlight(TPoint tile, int index) {
+void TFormMain::StartPotionFlight(TPoint tile, int flight) {
   // One potion flies at a time: a running one counts as arrived when the next starts.
-  if (NewDiamond->Busy()) CollectPotion(NewDiamond->AcquiredFlowerIdx == 8 ? 2 : 1);
-  TPoint slot = GatherSlotPosition(index == 8 ? iePotion2 : iePotion1);
-  NewDiamond->Start(tile, index, {slot.X + 13, slot.Y + 1});
+  if (NewDiamond->Busy())
+    CollectPotion(TElementCodes::PotionOfFlight(NewDiamond->AcquiredFlowerIdx));
+  TPoint slot = GatherSlotPosition(TElementCodes::PotionKindOfFlight(flight));
+  NewDiamond->Start(tile, flight, {slot.X + 13, slot.Y + 1});
 }
 
 void TFormMain::StartShuffle() {
-  ShowNoMoreMovesComment();
+  GameComments->ShowComment(TGameCommentType::coNoMoreMoves);
   Spiders->SendAllAway();
   BoardBorder->Vanish();
   LockerFrames->FlyOut();

@@ -6,7 +6,8 @@
 
 void TFormMain::CreateComponents() {
   auto trace = [this](const std::string& kind, const std::string& details) { Trace(kind, details); };
-  const TWidgetMaker make(OmegaImageList1, PlayEffect);
+  const TWidgetMaker make(OmegaImageList1, PlayEffect,
+                          [this](TCursorKind kind) { RequestedCursor = kind; });
   TShellParts::Create(IsWindows8OrLater);
 
   // Sound: a missing or broken audio output leaves the game silent, never stopped. The
@@ -51,14 +52,28 @@ void TFormMain::CreateComponents() {
   ConfirmWindow->Window().Top = 290;
   ConfirmWindow->Window().HideNow();
   ConfirmWindow->PlaySound = PlayEffect;
+  ConfirmWindow->RequestCursor = make.CursorRoute();
   SceneTransition = std::make_unique<TSceneTransition>(OmegaImageList1, GlobGameText, TextStrings);
   ScreenDarkener = std::make_unique<TScreenDarkener>(OmegaImageList1);
 
-  CreateBoardComponents();
-  CreateMapComponents(make);
-  CreateRoundComponents(make);
+  TBoardParts::Create(make, OmegaImageList1, IsWindows8OrLater);
+  TMapParts::Create(make, OmegaImageList1, TextStrings);
+  TRoundParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, LevelsFolder,
+                      LeftPanelPos);
   TDecorParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
+  // Every room links its own components, then the window wires what they do for the game.
+  TMenuParts::Wire();
+  TBoardParts::Wire();
+  TMapParts::Wire();
+  TRoundParts::Wire();
   TDecorParts::Wire();
+  WireBoard();
+  WireBoardEffects();
+  WireSpiders();
+  WireTools();
+  WireMap();
+  WireInGameMenu();
+  WireRoundComponents();
   WireComponents();
 
   CountMainImages();
@@ -67,23 +82,16 @@ void TFormMain::CreateComponents() {
 }
 
 void TFormMain::WireComponents() {
-  GameScene.OnChanged = [this](TGameScene&, TGameSceneValues o, TGameSceneValues n) {
-    OnSceneChanged(o, n);
-  };
   SceneTransition->OnStartToSwitch = [this](TSceneTransition&, TGameSceneValues o,
                                             TGameSceneValues n) { OnStartToSwitch(o, n); };
   SceneTransition->OnSceneSwitch = [this](TSceneTransition&, TGameSceneValues n) { SetScene(n); };
-
-  // Widgets follow their panels and windows.
-  TMenuParts::Wire();
-  TMapParts::Wire();
 
   // The menu.
   PlayButton->OnClick = [this](TGameButton&) { PlayFromMenu(); };
   OptionsButton->OnClick = [this](TGameButton&) {
     LoadOptionWidgets();
     OptionsWindow->Show();
-    OptionsWindow->Tag = "MENU_OPTIONS";
+    OptionsCaller = ocMenu;
     SetScene(gsOptions);
   };
   HighScoresButton->OnClick = [this](TGameButton&) {
@@ -200,9 +208,9 @@ void TFormMain::WireComponents() {
   // Confirmations.
   ConfirmWindow->OnStartShowing = [this](TGameConfirmWindow&) { ScreenDarkener->FadeIn(); };
   ConfirmWindow->OnPositiveButtonClick = [this](TGameConfirmWindow&) { ConfirmPositive(); };
-  ConfirmWindow->OnHidingComplete = [this](TGameConfirmWindow&, int result) {
+  ConfirmWindow->OnHidingComplete = [this](TGameConfirmWindow&, TConfirmAnswer answer) {
     ScreenDarkener->FadeOut();
-    ConfirmHidden(result);
+    ConfirmHidden(answer);
   };
 }
 
@@ -228,7 +236,7 @@ void TFormMain::StoreOptionWidgets() {
 }
 
 void TFormMain::OptionsHidden() {
-  bool fromMenu = OptionsWindow->Tag != "INGAME_OPTIONS";
+  bool fromMenu = OptionsCaller != ocInGame;
   if (CurrentSave.FullScreen == OmegaScreen1.FullScreen) {
     if (fromMenu) {
       SetScene(gsMenu);

@@ -29,7 +29,7 @@ void TFormMain::WireInGameMenu() {
     LoadOptionWidgets();
     SetScene(gsInGameOptions);
     InGameMenuWindow->HideNow();
-    OptionsWindow->Tag = "INGAME_OPTIONS";
+    OptionsCaller = ocInGame;
     OptionsWindow->Show();
   };
   InGameHelpButton->OnClick = [this](TGameButton&) {

@@ -5,7 +5,16 @@
 
 #include "engine/Rounding.h"
 #include "shell/TFormMain.h"
-#include "ui/TCursorRequest.h"
+
+namespace {
+// The N of "NAME#N": 1 or more in plain digits, else 0.
+int WidgetOrdinal(const std::string& digits) {
+  if (digits.empty() || digits.size() > 4 ||
+      digits.find_first_not_of("0123456789") != std::string::npos)
+    return 0;
+  return std::atoi(digits.c_str());
+}
+}  // namespace
 
 void TFormMain::WindowToLogical(double wx, double wy, int& lx, int& ly) {
   double bx = wx, by = wy;
@@ -56,12 +65,13 @@ std::vector<TGameButton*> TFormMain::SceneButtons() const {
 
 bool TFormMain::FindWidget(const std::string& widget, TWidgetRect& rect) {
   // "NAME#N": the n-th widget of the scene drawn from that picture (the two volume bars'
-  // buttons share theirs).
+  // buttons share theirs). A disabled button is not there to click.
   std::string image = widget;
   int wanted = 1;
   if (auto hash = widget.find('#'); hash != std::string::npos) {
     image = widget.substr(0, hash);
-    wanted = std::atoi(widget.c_str() + hash + 1);
+    wanted = WidgetOrdinal(widget.substr(hash + 1));
+    if (wanted < 1) return false;
   }
   for (const TShownWidget& w : ShownWidgets())
     if (w.Image == image && --wanted <= 0) {
@@ -77,7 +87,9 @@ std::vector<TFormMain::TShownWidget> TFormMain::ShownWidgets() {
   if (Scene() == gsConfirmWindow)
     shown = {&ConfirmWindow->PositiveButton(), &ConfirmWindow->NegativeButton()};
   for (TGameButton* b : shown)
-    if (b->Visible) list.push_back({b->ImageName, {b->Left, b->Top, b->Width(), b->Height()}});
+    // A disabled button is not there to click.
+    if (b->Visible && b->Enabled)
+      list.push_back({b->ImageName, {b->Left, b->Top, b->Width(), b->Height()}});
   if (Scene() == gsOptions || Scene() == gsInGameOptions)
     for (TGameCheckBox* c :
          {SoundCheck.get(), MusicCheck.get(), FullScreenCheck.get(), TutorialCheck.get()})
@@ -178,13 +190,13 @@ void TFormMain::FormMouseDown(TMouseButton button, double wx, double wy) {
 }
 
 void TFormMain::FormMouseMove(double wx, double wy) {
-  TCursorRequest::Clear();
+  RequestedCursor = TCursorKind::Arrow;
   HoverCursor = TCursorKind::Arrow;
   if (SceneTransition && SceneTransition->IsBlocking()) return;
   int x, y;
   WindowToLogical(wx, wy, x, y);
   RouteMouse(TMouseKind::Move, x, y, false);
-  TCursorKind wanted = TCursorRequest::Current();
+  TCursorKind wanted = RequestedCursor;
   HoverCursor = wanted;
   Services.Window->SetCursor(HoverCursor);
   if (wanted != ShownCursor) {

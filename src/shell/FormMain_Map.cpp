@@ -3,8 +3,7 @@
 #include "metagame/TIslandRewards.h"
 #include "shell/TFormMain.h"
 
-void TFormMain::CreateMapComponents(const TWidgetMaker& make) {
-  TMapParts::Create(make, OmegaImageList1, TextStrings);
+void TFormMain::WireMap() {
   HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
 }
 
@@ -24,7 +23,7 @@ void TFormMain::EnterMap() {
     LevelIdx = 1;
     NewIslandPlop->Plop(609, 415);
   }
-  MusicBox->Request(0);
+  MusicBox->Request(mrSplash);
   std::string message;
   if (int chapter = MapIslands->NextAnnouncement(message)) {
     CompletedStamps->AnimateNewStamp();
@@ -74,9 +73,8 @@ void TFormMain::SceneHub() {
   // background and the Play button for the next level.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
   // The chapter's name over the island.
-  DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, 1.2);
+  DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, {.Scale = 1.2});
   OmegaImageList1.DrawImage("CornerRightPanel", 1192, 650, 0);
-  HubPlayButton->SetPosition(1196 + 12, 654 + 26);
   HubPlayButton->Draw();
   ScreenDust->UpdateAndDraw();
 }

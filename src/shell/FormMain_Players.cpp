@@ -214,12 +214,12 @@ void TFormMain::ConfirmPositive() {
   }
 }
 
-void TFormMain::ConfirmHidden(int result) {
+void TFormMain::ConfirmHidden(TConfirmAnswer answer) {
   const TConfirmKind kind = ConfirmKind;
   switch (kind) {
     case ckQuitGame:
       SetScene(gsMenu);
-      if (result == 1) RequestClose();
+      if (answer == caPositive) RequestClose();
       break;
     case ckDeletePlayer:
       SetScene(gsPlayerSelect);
@@ -227,7 +227,7 @@ void TFormMain::ConfirmHidden(int result) {
       break;
     case ckDisplayFromMenu:
     case ckDisplayInGame:
-      if (result != 1) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
+      if (answer != caPositive) CurrentSave.FullScreen = OmegaScreen1.FullScreen;
       if (kind == ckDisplayFromMenu)
         SetScene(gsMenu);
       else {
@@ -236,7 +236,7 @@ void TFormMain::ConfirmHidden(int result) {
       }
       break;
     case ckNameTaken:
-      if (result == 1) {
+      if (answer == caPositive) {
         NameInput->SetText("");
         AddNameCancelButton->Enabled = true;
         AddNameWindow->Show();
@@ -249,7 +249,7 @@ void TFormMain::ConfirmHidden(int result) {
       }
       break;
     case ckTryAgain:
-      if (result == 1) {
+      if (answer == caPositive) {
         StartLevel();
       } else {
         SetScene(gsMainGame);
@@ -258,7 +258,7 @@ void TFormMain::ConfirmHidden(int result) {
       break;
     case ckLeaveLevel:
       SetScene(gsMainGame);
-      if (result == 1) {
+      if (answer == caPositive) {
         SubmitHighScore();
         AbandonRound();
         InGameMenuWindow->HideNow();
@@ -268,7 +268,7 @@ void TFormMain::ConfirmHidden(int result) {
       }
       break;
     case ckCloseDuringLevel:
-      if (result == 1) {
+      if (answer == caPositive) {
         // Closing from the level charges what it has used, as any close during play does.
         SetScene(gsMainGame);
         FormClose();
@@ -279,7 +279,7 @@ void TFormMain::ConfirmHidden(int result) {
       break;
     case ckRelaxedMode:
       SetScene(gsMenu);
-      CurrentSave.RelaxedMode = result == 1 ? rmYes : rmNo;
+      CurrentSave.RelaxedMode = answer == caPositive ? rmYes : rmNo;
       TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
       GoToMap();
       break;

@@ -211,7 +211,7 @@ void TFormMain::WinRound() {
   if (bonus.Count > 0) OwnedElements[bonus.Kind] += static_cast<float>(bonus.Count);
 
   SetScene(gsRoundClear);
-  MusicBox->Request(6);
+  MusicBox->Request(mrLevelClear);
   GameComments->ShowComment(GameObjective == goBossMode ? TGameCommentType::coBossVictory
                                                         : TGameCommentType::coGameRoundClear);
   SubmitHighScore();

@@ -4,17 +4,6 @@
 #include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
 
-namespace {
-}  // namespace
-
-void TFormMain::CreateRoundComponents(const TWidgetMaker& make) {
-  TRoundParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, LevelsFolder,
-                      LeftPanelPos);
-  TRoundParts::Wire();
-  WireInGameMenu();
-  WireRoundComponents();
-}
-
 void TFormMain::WireRoundComponents() {
   LevelParams->OnLoadError = [this](TLevelParams&, const std::string& message) {
     Trace("error", message);

@@ -86,13 +86,13 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       LastPlayerName = NameList->CurrentName();
       // The sticker book takes the pending stickers when it exists.
       StickersPending = false;
-      MusicBox->Request(0);
+      MusicBox->Request(mrSplash);
       break;
     }
     case gsMap: EnterMap(); break;
     case gsStageResult: CloseToolTip(); break;
     case gsStickerBook:
-      MusicBox->Request(7);
+      MusicBox->Request(mrUpgrade);
       if (CheatMode) OwnedElements.Amount.fill(9999);
       HubPlayButton->Visible = true;
       break;
@@ -106,7 +106,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         LoadFolderPngs(igStory);
       }
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
-      MusicBox->Request(1);
+      MusicBox->Request(mrStory);
       break;
     case gsEndingStory:
       if (!GroupLoaded(igEnding)) {
@@ -114,7 +114,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         LoadFolderPngs(igEnding);
       }
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
-      MusicBox->Request(1);
+      MusicBox->Request(mrStory);
       break;
     default: break;
   }

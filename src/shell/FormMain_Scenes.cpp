@@ -15,7 +15,7 @@ void TFormMain::OmegaTimer1Timer() {
     RunScene();
     if (SceneTransition) SceneTransition->DrawFrame();
     if (CheatMode && OmegaTimer1.GetTargetFPS() == 0 && Scene() > gsSplash)
-      GlobGameText.DrawText(20, 10, 0, 0, 255, 0, 0.8, std::to_string(OmegaTimer1.FPS) + " fps");
+      GlobGameText.DrawText(20, 10, std::to_string(OmegaTimer1.FPS) + " fps", {.Scale = 0.8});
     OmegaScreen1.EndScene();
     if (FullScreenSwitchDue) {
       FullScreenSwitchDue = false;
@@ -29,11 +29,11 @@ void TFormMain::OmegaTimer1Timer() {
   }
 }
 
-void TFormMain::DrawCentredText(const std::string& text, int left, int width, int y, double scale,
-                                std::uint8_t alpha, int colour) {
-  int w = GlobGameText.TextWidth(text, 0, scale);
-  GlobGameText.DrawText(static_cast<float>(left + (width - w) / 2), static_cast<float>(y), colour,
-                        0, alpha, 0, scale, text);
+void TFormMain::DrawCentredText(const std::string& text, int left, int width, int y,
+                                const TTextStyle& style) {
+  int w = GlobGameText.TextWidth(text, style.ExtraSpacing, style.Scale);
+  GlobGameText.DrawText(static_cast<float>(left + (width - w) / 2), static_cast<float>(y), text,
+                        style);
 }
 
 void TFormMain::RunScene() {
@@ -85,7 +85,7 @@ void TFormMain::RunScene() {
       InfoWindow->Draw();
       if (!InfoWindow->IsHidden()) {
         TPoint p = InfoWindow->Position();
-        DrawCentredText(TextStrings.GameTexts[7], p.X + 45, 342, p.Y + 27, 0.78);
+        DrawCentredText(TextStrings.GameTexts[7], p.X + 45, 342, p.Y + 27, {.Scale = 0.78});
         CreditLines->UpdateAndDraw();
         CreditsDoneButton->Draw();
       }
@@ -131,7 +131,7 @@ void TFormMain::SceneCompanyLogos() {
   CompanyLogos.UpdateAndDraw();
   if (CompanyLogos.Finished()) {
     MusicBox->SetVolume(50);
-    MusicBox->Request(0);
+    MusicBox->Request(mrSplash);
     LoadFolderJpegs(igSplash);
     LoadFolderPngs(igSplash);
     LoadingBar->ReloadSize();
@@ -201,8 +201,8 @@ void TFormMain::DrawMenuScene() {
   // A long name shrinks the line rather than losing its end.
   double greetingScale = TTextFit::ScaleToFit(GlobGameText.FontKind, greeting, 340, 0,
                                               0.85 * NameInput->LetterSizeRatio);
-  GlobGameText.DrawText(static_cast<float>(welcome.X + 24), static_cast<float>(welcome.Y + 33), 0,
-                        340, 250, 0, greetingScale, greeting);
+  GlobGameText.DrawText(static_cast<float>(welcome.X + 24), static_cast<float>(welcome.Y + 33),
+                        greeting, {.Scale = greetingScale, .Alpha = 250, .MaxWidth = 340});
   ScreenDust->UpdateAndDraw();
   if (IsWindows8OrLater) {
     TMotion::ApproachInt(NoticeAlpha, 25, NoticeTarget);
@@ -228,8 +228,10 @@ void TFormMain::DrawPlayerSelectScene() {
     if (list.Name(i).empty()) continue;
     bool selected = i == list.Selected();
     GlobGameText.DrawText(static_cast<float>(list.Left + 20),
-                          static_cast<float>((i - 1) * list.VertGap + list.Top + 22), 0, 328,
-                          selected ? 255 : 220, 0, selected ? 0.88 : 0.82, list.Name(i));
+                          static_cast<float>((i - 1) * list.VertGap + list.Top + 22), list.Name(i),
+                          {.Scale = selected ? 0.88 : 0.82,
+                           .Alpha = static_cast<std::uint8_t>(selected ? 255 : 220),
+                           .MaxWidth = 328});
   }
   NameListNewButton->Draw();
   NameListDeleteButton->Draw();
@@ -242,7 +244,8 @@ void TFormMain::DrawAddNameWindow() {
   if (AddNameWindow->IsHidden()) return;
   NameInput->Update();
   GlobGameText.DrawText(static_cast<float>(NameInput->Left), static_cast<float>(NameInput->Top),
-                        0, 327, 250, 0, 0.85, NameInput->GetDisplayText());
+                        NameInput->GetDisplayText(),
+                        {.Scale = 0.85, .Alpha = 250, .MaxWidth = 327});
   AddNameOKButton->Draw();
   AddNameCancelButton->Draw();
 }
@@ -270,7 +273,7 @@ void TFormMain::DrawHighScoreWindow() {
   HighScoreWindow->Draw();
   if (HighScoreWindow->IsHidden()) return;
   TPoint p = HighScoreWindow->Position();
-  DrawCentredText(TextStrings.GameTexts[9], p.X + 45, 342, p.Y + 27, 0.78);
+  DrawCentredText(TextStrings.GameTexts[9], p.X + 45, 342, p.Y + 27, {.Scale = 0.78});
   for (int i = 1; i <= 4; ++i)
     OmegaImageList1.DrawImage("HighScoreLine", static_cast<float>(p.X + 52),
                               static_cast<float>(p.Y + i * 45 + 50), 0);
@@ -285,8 +288,8 @@ void TFormMain::DrawHighScoreWindow() {
       cut = true;
     }
     if (cut) name += "..";
-    GlobGameText.DrawText(static_cast<float>(p.X + 72), static_cast<float>(p.Y + n * 45 + 50), 0,
-                          280, 245, 0, 0.65, prefix + name + suffix);
+    GlobGameText.DrawText(static_cast<float>(p.X + 72), static_cast<float>(p.Y + n * 45 + 50),
+                          prefix + name + suffix, {.Scale = 0.65, .Alpha = 245, .MaxWidth = 280});
   }
   HighScoresOKButton->Draw();
 }

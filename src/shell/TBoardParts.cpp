@@ -1,5 +1,7 @@
 #include "shell/TBoardParts.h"
 
+#include "shell/TWidgetMaker.h"
+
 namespace {
 struct TToolPlace {
   TNewToolKind Kind;
@@ -12,8 +14,9 @@ constexpr TToolPlace kToolPlaces[TBoardParts::ToolCount] = {
 };
 }  // namespace
 
-void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
-                         const std::function<void(const std::string& name)>& sound) {
+void TBoardParts::Create(const TWidgetMaker& make, TOmegaImageList& images,
+                         bool isWindows8OrLater) {
+  const TWidgetMaker::TSoundRoute& sound = make.SoundRoute();
   GameBoard = std::make_unique<TGameBoard>();
   GameBoard->OmgImgList = &images;
   GameBoard->IsWindows8OrLater = isWindows8OrLater;
@@ -95,7 +98,7 @@ void TBoardParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
     f->OmgImgList = &images;
     f->PlaySound = sound;
   }
-  PlaceTools({0, 236});
+  PlaceTools(LeftPanelPos);
 }
 
 void TBoardParts::Wire() {
@@ -446,9 +449,8 @@ void TBoardParts::ResetForLevel() {
   Stars->Reset();
   NewDiamond->Reset();
   for (auto& s : Shines) s->Reset();
-  // The tools go back on the panel and wait for the level's fill.
+  // The tools go back on the panel; the level's fill keeps them out of reach.
   PutAllToolsBack();
-  for (auto& t : Tools) t->Accessible = false;
   HammerItemEffect->Reset();
   HammerToolEffect->Reset();
   HammeredObjects->Reset();

@@ -39,6 +39,7 @@
 #include "effects/TUniBubbleEffect.h"
 
 class TOmegaImageList;
+class TWidgetMaker;
 
 // The board, the effects that animate its changes and the player's tools with what they
 // throw. The board raises a request with a copy of its data, an effect shows it and calls the
@@ -110,8 +111,8 @@ class TBoardParts {
   void DrawTools();
 
  protected:
-  void Create(TOmegaImageList& images, bool isWindows8OrLater,
-              const std::function<void(const std::string& name)>& sound);
+  // Its components play through the maker's sound route.
+  void Create(const TWidgetMaker& make, TOmegaImageList& images, bool isWindows8OrLater);
   // The requests and answers between the board, its effects and the tools.
   void Wire();
   // Everything back to the start of a level.

@@ -7,7 +7,6 @@
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
 #include "shell/TBoardParts.h"
-#include "shell/TConfirmKind.h"
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
 #include "shell/TImageGroup.h"
@@ -75,7 +74,8 @@ class TFormMain : public TShellParts,
   void WindowToLogical(double wx, double wy, int& lx, int& ly);
   // Where a widget the current scene shows and takes input for lies, found by its picture
   // name (buttons, the question's buttons, check boxes, the tools), "NAME#2" for the second
-  // of a picture; false when none is shown.
+  // of a picture; false when none is shown or enabled, or the number after '#' is not one
+  // from 1 up.
   struct TWidgetRect {
     int Left = 0, Top = 0, Width = 0, Height = 0;
   };
@@ -92,8 +92,6 @@ class TFormMain : public TShellParts,
   std::unique_ptr<TSceneTransition> SceneTransition;
   std::unique_ptr<TScreenDarkener> ScreenDarkener;
   std::unique_ptr<TGameConfirmWindow> ConfirmWindow;
-  TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
-  TGameSceneValues ReturnScene = gsMainGame, CreditsCaller = gsOptions, HelpCaller = gsMenu;
   // Sets the scene at once (→) or through the transition (⇒).
   void SetScene(TGameSceneValues scene);
   void SwitchScene(TGameSceneValues scene);
@@ -163,8 +161,9 @@ class TFormMain : public TShellParts,
   void DrawAddNameWindow();
   void DrawOptionsWindow();
   void DrawHighScoreWindow();
-  void DrawCentredText(const std::string& text, int left, int width, int y, double scale,
-                       std::uint8_t alpha = 255, int colour = 0);
+  // Centred in [left, left + width).
+  void DrawCentredText(const std::string& text, int left, int width, int y,
+                       const TTextStyle& style);
   void OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene);
   void OnStartToSwitch(TGameSceneValues oldScene, TGameSceneValues newScene);
   void LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene);
@@ -196,9 +195,8 @@ class TFormMain : public TShellParts,
   void AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
                        TNegativeButtonKind negative);
   void ConfirmPositive();
-  void ConfirmHidden(int result);
+  void ConfirmHidden(TConfirmAnswer answer);
   // The board's and the tools' events as the level takes them.
-  void CreateBoardComponents();
   void WireBoard();
   void WireBoardEffects();
   void WireSpiders();
@@ -207,9 +205,8 @@ class TFormMain : public TShellParts,
   // The answer to a finished grouping (a match, or the blaster's colour wave) or a blast.
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,
                           TTileRemoval removal);
-  void StartPotionFlight(TPoint tile, int index);
+  void StartPotionFlight(TPoint tile, int flight);  // a TElementCodes::PotionFlight1 or 2
   // The round's flow.
-  void CreateRoundComponents(const TWidgetMaker& make);
   void WireRoundComponents();
   void PlayFromMenu();
   void ApplyLevelSetup();
@@ -251,7 +248,7 @@ class TFormMain : public TShellParts,
   void DrawPausedWord();
   void DrawInGameMenu();
   // The map and the hub.
-  void CreateMapComponents(const TWidgetMaker& make);
+  void WireMap();
   void EnterMap();
   void SceneMap();
   void MapPlay();
@@ -261,7 +258,14 @@ class TFormMain : public TShellParts,
   TShellServices Services;
   TFormWin10Confirm Win10Confirm;
   TCursorKind HoverCursor = TCursorKind::Arrow;
+  // What the widgets ask for during one routed mouse move (their cursor route writes it).
+  TCursorKind RequestedCursor = TCursorKind::Arrow;
   TCursorKind ShownCursor = TCursorKind::Arrow;  // as the trace last reported it
+  TConfirmKind ConfirmKind = ckTryAgain;  // the question the confirmation window asks
+  TGameSceneValues ReturnScene = gsMainGame, CreditsCaller = gsOptions, HelpCaller = gsMenu;
+  // Where the options window was opened from, and so where it returns to.
+  enum TOptionsCaller { ocMenu, ocInGame };
+  TOptionsCaller OptionsCaller = ocMenu;
   TGameSceneValues PreviousScene = gsCompanyLogos;
   int WindowedLeft = 0, WindowedTop = 0;
   bool ResumeOnActivate = true, MinimizeOnSwitch = false, FullScreenSwitchDone = false;

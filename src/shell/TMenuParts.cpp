@@ -2,13 +2,15 @@
 
 #include "shell/TWidgetMaker.h"
 #include "text/TGlobalGameText.h"
-#include "ui/TCursorRequest.h"
 
 void TMenuParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TGlobalGameText& text,
                         TTextStrings& texts, const std::string& saveFolder) {
   NameList = std::make_unique<TNameList>();
   NameList->Left = NameList->Top = -999;
   NameList->FileName = saveFolder + "Players.dat";
+  NameList->OnHoverName = [cursor = make.CursorRoute()] {
+    if (cursor) cursor(TCursorKind::Hand);
+  };
   NameInput = std::make_unique<TNameInput>();
   NameInput->Left = NameInput->Top = -999;
   NameInput->MeasureText = [&text](const std::string& t, float scale) {
@@ -92,7 +94,6 @@ void TMenuParts::Wire() {
     HighScoresOKButton->SetPosition(p.X + 148, p.Y + 343);
   };
   OptionsWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) { PlaceOptionWidgets(p); };
-  NameList->OnHoverName = [] { TCursorRequest::RequestHand(); };
 }
 
 void TMenuParts::PlaceMenuButtons(TPoint p) {

@@ -164,8 +164,6 @@ void TRoundParts::ReadImageSizes() {
   StageResultOKButton->ReloadSize();
 }
 
-int TRoundParts::CurrentIslandIdx() const { return IslandIdx; }
-
 bool TRoundParts::IsStillNeeded(TIndividualElementKind kind) const {
   return GameObjective == goNormalMode && ElementGather->IsStillNeeded(kind);
 }
@@ -187,27 +185,13 @@ void TRoundParts::AddBonusPoints(int points) {
   BonusPoints += points;
 }
 
-void TRoundParts::CountEnergyElement() { MannaEnergy->AddOne(); }
-
 void TRoundParts::SpendToolEnergy(TNewToolKind kind) { MannaEnergy->Spend(kind); }
 
 TPoint TRoundParts::GatherSlotPosition(TIndividualElementKind kind) const {
   return ElementGather->SlotPosition(kind);
 }
 
-void TRoundParts::ShowBookFoundComment(int index) { BookFoundComment->ShowBookFound(index - 6); }
-
-void TRoundParts::CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask) {
-  Combos->Check(data, mask);
-}
-
-void TRoundParts::ShowNoMoreMovesComment() {
-  GameComments->ShowComment(TGameCommentType::coNoMoreMoves);
-}
-
-void TRoundParts::LevelFillFinished() { LevelFilled = true; }
-
-int TRoundParts::NextGatherMusicTrack() {
+TMusicRequest TRoundParts::NextGatherMusicTrack() {
   GatherLevelCount = GatherLevelCount % 4 + 1;
-  return 1 + GatherLevelCount;
+  return static_cast<TMusicRequest>(mrMainGame1 + GatherLevelCount - 1);
 }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "audio/TMusicRequest.h"
 #include "effects/TShuffleButtonShine.h"
 #include "effects/TSpritePopper.h"
 #include "effects/TTubeBubbleEffect.h"
@@ -88,7 +89,7 @@ class TRoundParts {
   int BonusPoints = 0;
   int BackgroundIdx = 1;
   int CreatureIsland = 1;  // whose creature folder the boss round loads
-  int GatherLevelCount = 4;  // the first gathering level plays track 2
+  int GatherLevelCount = 4;  // the first gathering level plays mrMainGame1
   // The player's purse and what the round being played has added to it.
   TElementsCount OwnedElements, RoundGains;
   TLevelSetup LevelSetup;
@@ -108,18 +109,12 @@ class TRoundParts {
 
   // What a round counts: gains for the purse, points, energy and the gathering. Nothing is
   // counted once the round is over.
-  int CurrentIslandIdx() const;
   bool IsStillNeeded(TIndividualElementKind kind) const;
   void CreditOwned(TElementKind kind, float amount);
   void AddPoints(int points);
   void AddBonusPoints(int points);
-  void CountEnergyElement();
   void SpendToolEnergy(TNewToolKind kind);
   TPoint GatherSlotPosition(TIndividualElementKind kind) const;
-  void CheckCombos(const TBoardData& data, const TSimpleObjectArray& mask);
-  void ShowBookFoundComment(int index);
-  void ShowNoMoreMovesComment();
-  void LevelFillFinished();
   // The music track of the next gathering level, advancing the rotation.
-  int NextGatherMusicTrack();
+  TMusicRequest NextGatherMusicTrack();
 };

@@ -54,6 +54,7 @@ void TSceneTransition::DrawFrame() {
   if (SizeAdd <= 6) {
     const std::string& line = TextStringsComp.GameTexts[30];
     int w = GlobGameText.TextWidth(line, 0, 0.6);
-    GlobGameText.DrawText(static_cast<float>((1366 - w) / 2), 740, 0, 0, 200, 0, 0.6, line);
+    GlobGameText.DrawText(static_cast<float>((1366 - w) / 2), 740, line,
+                          {.Scale = 0.6, .Alpha = 200});
   }
 }

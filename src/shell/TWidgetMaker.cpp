@@ -6,6 +6,7 @@ std::unique_ptr<TGameButton> TWidgetMaker::Button(const std::string& image, int 
   b->ImageName = image;
   b->SetPosition(left, top);
   b->PlaySound = Sound;
+  b->RequestCursor = Cursor;
   return b;
 }
 
@@ -31,6 +32,7 @@ std::unique_ptr<TGameCheckBox> TWidgetMaker::CheckBox(const std::string& image, 
   c->Width = width;
   c->Height = height;
   c->PlaySound = Sound;
+  c->RequestCursor = Cursor;
   c->Left = c->Top = -999;
   return c;
 }

@@ -4,6 +4,7 @@
 
 #include "engine/TComponent.h"
 #include "text/TGameFont.h"
+#include "text/TTextStyle.h"
 
 class TOmegaImageList;
 
@@ -18,13 +19,10 @@ class TGlobalGameText : public TComponent {
   int OrigLetterWidth = 19;
   int OrigLetterHeight = 24;
 
-  // (x, y) is the centre of the first glyph cell. maxWidth > 0 stops at the first character
-  // that would carry the line past it. Nothing is drawn at scale <= 0.
-  void DrawText(float x, float y, int colour, int maxWidth, std::uint8_t alpha, int extraSpacing,
-                double scale, const std::string& text);
+  // (x, y) is the centre of the first glyph cell.
+  void DrawText(float x, float y, const std::string& text, const TTextStyle& style = {});
   // The text in black one pixel right and two down, then in its colour.
-  void DrawShadowText(float x, float y, int colour, int maxWidth, std::uint8_t alpha,
-                      int extraSpacing, double scale, const std::string& text);
+  void DrawShadowText(float x, float y, const std::string& text, const TTextStyle& style = {});
   int TextWidth(const std::string& text, int extraSpacing, double scale) const;
 
   static void ColourOf(int colour, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b);

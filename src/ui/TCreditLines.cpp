@@ -45,8 +45,9 @@ void TCreditLines::UpdateAndDraw() {
     int w = GlobGameText.TextWidth(l.Text, 0, scale);
     float x = static_cast<float>(Left + (HorzAreaWidth - w) / 2);
     float y = static_cast<float>(Top + RoundHalfEven(l.Position) - (l.Heading ? 1 : 0));
-    GlobGameText.DrawText(x, y, l.Heading ? 1 : 0, 0, static_cast<std::uint8_t>(l.Alpha), 0, scale,
-                          l.Text);
+    GlobGameText.DrawText(
+        x, y, l.Text,
+        {.Scale = scale, .Colour = l.Heading ? 1 : 0, .Alpha = static_cast<std::uint8_t>(l.Alpha)});
   }
   if (!any) Restart();
 }

@@ -1,7 +1,6 @@
 #include "ui/TGameButton.h"
 
 #include "engine/TOmegaImageList.h"
-#include "ui/TCursorRequest.h"
 
 void TGameButton::ReloadSize() {
   if (TImageListItem* item = OmgImgList.Find(ImageName)) {
@@ -34,7 +33,7 @@ void TGameButton::MouseMove(int x, int y) {
   } else if (!Hover && was) {
     if (OnDeactivate) OnDeactivate(*this);
   }
-  if (Hover) TCursorRequest::RequestHand();
+  if (Hover && RequestCursor) RequestCursor(TCursorKind::Hand);
 }
 
 void TGameButton::MouseUp(int x, int y) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/TComponent.h"
+#include "platform/IWindow.h"
 
 class TOmegaImageList;
 
@@ -24,6 +25,8 @@ class TGameButton : public TComponent {
   TEvent OnClick, OnActivate, OnDeactivate, OnMouseRangeOn, OnMouseRangeOff;
   // Sounds by name; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
+  // The cursor it wants while the mouse is over it; the window that owns it shows it.
+  std::function<void(TCursorKind kind)> RequestCursor;
 
   // Takes the button's size from its image once the image is loaded.
   void ReloadSize();

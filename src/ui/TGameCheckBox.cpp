@@ -1,11 +1,10 @@
 #include "ui/TGameCheckBox.h"
 
 #include "engine/TOmegaImageList.h"
-#include "ui/TCursorRequest.h"
 
 void TGameCheckBox::MouseMove(int x, int y) {
   Hover = x >= Left && x <= Left + Width && y >= Top && y <= Top + Height;
-  if (Hover) TCursorRequest::RequestHand();
+  if (Hover && RequestCursor) RequestCursor(TCursorKind::Hand);
 }
 
 void TGameCheckBox::MouseDown(int x, int y, bool leftButton) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/TComponent.h"
+#include "platform/IWindow.h"
 
 class TOmegaImageList;
 
@@ -18,6 +19,8 @@ class TGameCheckBox : public TComponent {
   std::function<void(TGameCheckBox& sender)> OnClick;
   // Sounds by name; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
+  // The cursor it wants while the mouse is over it; the window that owns it shows it.
+  std::function<void(TCursorKind kind)> RequestCursor;
 
   void MouseMove(int x, int y);
   void MouseDown(int x, int y, bool leftButton);

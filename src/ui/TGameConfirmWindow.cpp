@@ -27,42 +27,46 @@ TGameConfirmWindow::TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText&
     if (OnStartHiding) OnStartHiding(*this);
   };
   MenuWindow.OnHidingComplete = [this](TGameMenuWindow&) {
-    if (OnHidingComplete) OnHidingComplete(*this, FResult);
+    if (OnHidingComplete) OnHidingComplete(*this, FAnswer);
   };
   Positive.OnClick = [this](TGameButton&) {
-    FResult = 1;
+    FAnswer = caPositive;
     if (OnPositiveButtonClick) OnPositiveButtonClick(*this);
     MenuWindow.Hide();
   };
   Negative.OnClick = [this](TGameButton&) {
-    FResult = 0;
+    FAnswer = caNegative;
     if (OnNegativeButtonClick) OnNegativeButtonClick(*this);
     MenuWindow.Hide();
   };
-  for (TGameButton* b : {&Positive, &Negative})
+  for (TGameButton* b : {&Positive, &Negative}) {
     b->PlaySound = [this](const std::string& name) {
       if (PlaySound) PlaySound(name);
     };
+    b->RequestCursor = [this](TCursorKind kind) {
+      if (RequestCursor) RequestCursor(kind);
+    };
+  }
   Positive.ImageName = "WindowYesButton";
   Negative.ImageName = "WindowNoButton";
 }
 
-void TGameConfirmWindow::LinesOfKind(int kind, int& titleLine, int& descLine) {
+void TGameConfirmWindow::LinesOfKind(TConfirmKind kind, int& titleLine, int& descLine) {
   switch (kind) {
-    case 0: titleLine = 1, descLine = 2; break;
-    case 1: titleLine = 7, descLine = 8; break;
-    case 2: titleLine = 10, descLine = 11; break;
-    case 3:
-    case 4: titleLine = 16, descLine = 17; break;
-    case 6: titleLine = 13, descLine = 14; break;
-    case 7:
-    case 8: titleLine = 4, descLine = 5; break;
-    case 9: titleLine = 19, descLine = 20; break;
+    case ckTryAgain: titleLine = 1, descLine = 2; break;
+    case ckQuitGame: titleLine = 7, descLine = 8; break;
+    case ckDeletePlayer: titleLine = 10, descLine = 11; break;
+    case ckDisplayFromMenu:
+    case ckDisplayInGame: titleLine = 16, descLine = 17; break;
+    case ckNameTaken: titleLine = 13, descLine = 14; break;
+    case ckLeaveLevel:
+    case ckCloseDuringLevel: titleLine = 4, descLine = 5; break;
+    case ckRelaxedMode: titleLine = 19, descLine = 20; break;
     default: titleLine = descLine = 0; break;
   }
 }
 
-void TGameConfirmWindow::Ask(int kind, TPositiveButtonKind positive, TNegativeButtonKind negative) {
+void TGameConfirmWindow::Ask(TConfirmKind kind, TPositiveButtonKind positive, TNegativeButtonKind negative) {
   FKind = kind;
   PositiveButtonKind = positive;
   NegativeButtonKind = negative;
@@ -86,7 +90,7 @@ void TGameConfirmWindow::Ask(int kind, TPositiveButtonKind positive, TNegativeBu
       start = bar + 1;
     }
   }
-  FResult = 0;
+  FAnswer = caNegative;
   MenuWindow.Show();
 }
 
@@ -102,14 +106,14 @@ void TGameConfirmWindow::UpdateAndDraw() {
   TPoint p = MenuWindow.Position();
   int titleWidth = GlobGameText.TextWidth(FTitle, 0, 0.78);
   GlobGameText.DrawText(static_cast<float>(p.X + 40 + (350 - titleWidth) / 2),
-                        static_cast<float>(p.Y + 27), 0, 0, 255, 0, 0.78, FTitle);
+                        static_cast<float>(p.Y + 27), FTitle, {.Scale = 0.78});
   if (!Descs.empty()) {
     int firstWidth = GlobGameText.TextWidth(Descs[0], -1, 0.55);
     float x = static_cast<float>(p.X + 26 + (370 - firstWidth) / 2);
     int top = Descs.size() == 1 ? 92 : Descs.size() == 2 ? 81 : 70;
     for (std::size_t i = 0; i < Descs.size(); ++i)
-      GlobGameText.DrawText(x, static_cast<float>(p.Y + top + static_cast<int>(i) * DescsGap), 0,
-                            0, 255, -1, 0.55, Descs[i]);
+      GlobGameText.DrawText(x, static_cast<float>(p.Y + top + static_cast<int>(i) * DescsGap),
+                            Descs[i], {.Scale = 0.55, .ExtraSpacing = -1});
   }
   Positive.Draw();
   Negative.Draw();

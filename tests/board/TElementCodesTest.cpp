@@ -23,3 +23,26 @@ TEST(ElementCodes, OnlyFruitsFlowersAndPotionsHaveAGatheringSlot) {
   EXPECT_FALSE(TElementCodes::IndividualKindOf(ecMultiBubble, kind));
   EXPECT_FALSE(TElementCodes::IndividualKindOf(ecUniBubble, kind));
 }
+
+TEST(ElementCodes, ElementsAndPotionFlights) {
+  for (int code = -1; code <= 256; ++code) {
+    TIndividualElementKind kind;
+    const bool element = TElementCodes::IsElement(code);
+    EXPECT_EQ(element, code >= 1 && code <= 18) << code;
+    if (TElementCodes::IndividualKindOf(code, kind)) EXPECT_TRUE(element) << code;  // 9..12 none
+  }
+  EXPECT_FALSE(TElementCodes::IsElement(ecMultiBubble));
+  EXPECT_FALSE(TElementCodes::IsElement(ecHammer));
+
+  // Each potion's flight brings it, by number and slot, to where its code would have gone.
+  for (int code : {ecPotion1, ecPotion2}) {
+    const int flight = TElementCodes::PotionFlightOf(code);
+    TIndividualElementKind kind;
+    ASSERT_TRUE(TElementCodes::IndividualKindOf(code, kind));
+    EXPECT_EQ(TElementCodes::PotionKindOfFlight(flight), kind) << code;
+    EXPECT_EQ(TElementCodes::PotionOfFlight(flight), code == ecPotion1 ? 1 : 2);
+  }
+  // The effect draws flight - 7 as the potion's pattern.
+  EXPECT_EQ(TElementCodes::PotionFlightOf(ecPotion1), 7);
+  EXPECT_EQ(TElementCodes::PotionFlightOf(ecPotion2), 8);
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -9,9 +11,9 @@
 #include <vector>
 
 #include "engine/TRecordingBackend.h"
-#include "platform/TRecordingAudioBackend.h"
 #include "platform/TNullWindow.h"
 #include "platform/TRecordedMessageBoxes.h"
+#include "platform/TRecordingAudioBackend.h"
 #include "platform/TVirtualClock.h"
 #include "shell/TFormMain.h"
 #include "support/GameContent.h"
@@ -29,6 +31,9 @@ struct ShellRig {
   std::vector<std::string> trace;  // "kind details"
   std::filesystem::path cwd = std::filesystem::current_path();
   std::unique_ptr<TFormMain> form;
+  // The window swallows what a frame or an event throws and traces it; a test fails on any such
+  // line unless it throws on purpose and says so here.
+  bool ThrowsOnPurpose = false;
 
   explicit ShellRig(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
     boxes.Print = false;
@@ -62,5 +67,8 @@ struct ShellRig {
   ~ShellRig() {
     form.reset();
     std::filesystem::current_path(cwd);
+    if (ThrowsOnPurpose) return;
+    for (const std::string& line : trace)
+      if (line.rfind("exception ", 0) == 0) ADD_FAILURE() << "swallowed: " << line;
   }
 };

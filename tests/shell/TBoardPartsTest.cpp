@@ -5,6 +5,7 @@
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
 #include "shell/TBoardParts.h"
+#include "shell/TWidgetMaker.h"
 
 namespace {
 // The board's room on its own, without a window around it.
@@ -13,7 +14,7 @@ struct BoardRoom : TBoardParts {
   TOmegaScreen screen{&backend};
   TOmegaImageList images{&screen};
   BoardRoom() {
-    Create(images, false, {});
+    Create(TWidgetMaker(images, {}), images, false);
     Wire();
   }
   bool Idle() const {
@@ -59,9 +60,11 @@ TEST(BoardParts, TheBoardAndItsEffectsAnswerEachOtherWithoutAWindow) {
   room.UseTool(tlHammer, {4, 4}, {});
   EXPECT_TRUE(room.HammerToolEffect->Active());
   // A new level finds nothing of the old one running and the tools back on the panel.
-  room.Tools[0]->Accessible = true;
   room.ResetForLevel();
   EXPECT_FALSE(room.HammerToolEffect->Active());
-  EXPECT_FALSE(room.Tools[0]->Accessible);
   EXPECT_FALSE(room.AnyToolHeld());
+  // and the fill keeps the tools out of reach until it ends.
+  room.Tools[0]->Accessible = true;
+  room.StartLevelFill();
+  EXPECT_FALSE(room.Tools[0]->Accessible);
 }

@@ -26,3 +26,25 @@ TEST(FormMainInput, EveryWindowReportsItsOwnCursorChanges) {
     // The window goes with the hand still shown.
   }
 }
+
+TEST(FormMainInput, TwoWindowsAtOnceKeepTheirOwnCursor) {
+  ShellRig a, b;
+  for (ShellRig* r : {&a, &b}) {
+    r->form->NameList->Add("BRAM");
+    r->form->NameList->Left = 100;
+    r->form->NameList->Top = 100;
+    r->form->SetScene(gsPlayerSelect);
+  }
+  a.form->FormMouseMove(150, 110);  // over a's name
+  b.form->FormMouseMove(10, 10);
+  EXPECT_EQ(a.window.Cursor, TCursorKind::Hand);
+  EXPECT_EQ(b.window.Cursor, TCursorKind::Arrow);
+  // b's widget asks for the hand outside b's own mouse move: a's next move does not see it.
+  b.form->NameList->OnHoverName();
+  a.form->FormMouseMove(10, 10);
+  EXPECT_EQ(a.window.Cursor, TCursorKind::Arrow);
+  b.form->FormMouseMove(150, 110);
+  a.form->FormMouseMove(12, 12);
+  EXPECT_EQ(b.window.Cursor, TCursorKind::Hand);
+  EXPECT_EQ(a.window.Cursor, TCursorKind::Arrow);
+}

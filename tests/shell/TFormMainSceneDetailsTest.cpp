@@ -84,6 +84,7 @@ TEST(FormMainSceneDetails, TheVeilComesBackWithTheNameWindowAfterANameIsRefused)
 
 TEST(FormMainSceneDetails, WhatAFrameOrAnEventThrowsReachesTheTrace) {
   RoundRig r;
+  r.ThrowsOnPurpose = true;
   r.Play(1, 1);
   // No pictures are loaded here: every picture a frame draws is missing, and now throws.
   r.form->OmegaImageList1.OnMissingPicture = [](const std::string& name, int) {

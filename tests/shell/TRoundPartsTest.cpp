@@ -23,6 +23,7 @@ struct RoundRoom : TRoundParts {
   using TRoundParts::AddBonusPoints;
   using TRoundParts::AddPoints;
   using TRoundParts::CreditOwned;
+  using TRoundParts::NextGatherMusicTrack;
   using TRoundParts::ResetForLevel;
 };
 }  // namespace
@@ -64,4 +65,11 @@ TEST(RoundParts, CombosRideTheConveyerOnlyUntilTheRoundEnds) {
   room.RoundEnding = true;
   room.Combos->OnAComboDoneShowing(*room.Combos, 5, {300, 300});
   EXPECT_EQ(room.CombosConveyer->ActiveCount(), riding);
+}
+
+TEST(RoundParts, GatheringLevelsTakeTheFourTracksInTurn) {
+  RoundRoom room;
+  for (TMusicRequest expected :
+       {mrMainGame1, mrMainGame2, mrMainGame3, mrMainGame4, mrMainGame1, mrMainGame2})
+    EXPECT_EQ(room.NextGatherMusicTrack(), expected);
 }

@@ -62,7 +62,7 @@ TEST(GlobalGameText, DrawsEachGlyphAtItsAdvance) {
   text.OmgImgList = &rig.images;
   text.OrigLetterWidth = 20;
   text.OrigLetterHeight = 25;
-  text.DrawText(100, 200, TGlobalGameText::tcWhite, 0, 200, 0, 1.0, "Ab\xE9!");
+  text.DrawText(100, 200, "Ab\xE9!", {.Alpha = 200});
   auto g = rig.Take();
   ASSERT_EQ(g.size(), 3u);  // the accented letter is dropped without a gap
   // (x, y) is the centre of the first cell: 20 / 2 = 10, 25 / 2 = 12.5 -> 12.
@@ -76,7 +76,8 @@ TEST(GlobalGameText, DrawsEachGlyphAtItsAdvance) {
   EXPECT_EQ(g[0].A, FontRig::Through(200));
 
   // Scaled about the glyph's top-left corner; the centring offset scales too.
-  text.DrawText(100, 200, TGlobalGameText::tcYellow, 0, 255, 2, 0.5, "AB");
+  text.DrawText(100, 200, "AB",
+                {.Scale = 0.5, .Colour = TGlobalGameText::tcYellow, .ExtraSpacing = 2});
   g = rig.Take();
   ASSERT_EQ(g.size(), 2u);
   EXPECT_FLOAT_EQ(g[0].X, 95);  // 0.5 * 20 / 2
@@ -86,8 +87,8 @@ TEST(GlobalGameText, DrawsEachGlyphAtItsAdvance) {
   EXPECT_EQ(g[1].B, 0);
   EXPECT_EQ(g[1].G, FontRig::Through(255));
 
-  text.DrawText(0, 0, 0, 0, 255, 0, 0, "A");
-  text.DrawText(0, 0, 0, 0, 255, 0, -1, "A");
+  text.DrawText(0, 0, "A", {.Scale = 0});
+  text.DrawText(0, 0, "A", {.Scale = -1});
   EXPECT_TRUE(rig.Take().empty());
 }
 
@@ -95,14 +96,14 @@ TEST(GlobalGameText, MaxWidthAndShadow) {
   FontRig rig;
   TGlobalGameText text;
   text.OmgImgList = &rig.images;
-  text.DrawText(0, 0, 0, 48, 255, 0, 1, "AAA");  // 24 + 24 fits, a third would not
+  text.DrawText(0, 0, "AAA", {.MaxWidth = 48});  // 24 + 24 fits, a third would not
   EXPECT_EQ(rig.Take().size(), 2u);
-  text.DrawText(0, 0, 0, 47, 255, 0, 1, "AAA");
+  text.DrawText(0, 0, "AAA", {.MaxWidth = 47});
   EXPECT_EQ(rig.Take().size(), 1u);
 
   text.OrigLetterWidth = 20;
   text.OrigLetterHeight = 24;
-  text.DrawShadowText(50, 60, TGlobalGameText::tcRed, 0, 255, 0, 1, "A");
+  text.DrawShadowText(50, 60, "A", {.Colour = TGlobalGameText::tcRed});
   auto g = rig.Take();
   ASSERT_EQ(g.size(), 2u);
   EXPECT_FLOAT_EQ(g[0].X, 41);

@@ -6,7 +6,6 @@
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
 #include "ui/TCreditLines.h"
-#include "ui/TCursorRequest.h"
 #include "ui/TGameButton.h"
 #include "ui/TGameCheckBox.h"
 #include "ui/TGameConfirmWindow.h"
@@ -109,10 +108,11 @@ TEST(GameCheckBox, TogglesAndDrawsItsFourStates) {
   c.SetPosition(10, 10);
   int clicks = 0;
   c.OnClick = [&](TGameCheckBox&) { ++clicks; };
-  TCursorRequest::Clear();
+  TCursorKind cursor = TCursorKind::Arrow;
+  c.RequestCursor = [&](TCursorKind kind) { cursor = kind; };
   c.MouseMove(40, 25);  // edges included
   EXPECT_TRUE(c.Hovered());
-  EXPECT_EQ(TCursorRequest::Current(), TCursorKind::Hand);
+  EXPECT_EQ(cursor, TCursorKind::Hand);
   c.MouseDown(40, 25, true);
   EXPECT_TRUE(c.Checked);
   EXPECT_EQ(clicks, 1);
@@ -191,10 +191,11 @@ TEST(ConfirmWindow, AsksByKindAndReportsTheResultWhenGone) {
   TGameConfirmWindow c(r.images, text, strings);
   c.Window().Left = 470;
   c.Window().Top = 300;
-  int result = -1;
-  c.OnHidingComplete = [&](TGameConfirmWindow&, int res) { result = res; };
-  c.Ask(8, pbOK, nbCancel);
-  EXPECT_EQ(c.Kind(), 8);
+  bool gone = false;
+  TConfirmAnswer answer = caPositive;
+  c.OnHidingComplete = [&](TGameConfirmWindow&, TConfirmAnswer a) { gone = true, answer = a; };
+  c.Ask(ckCloseDuringLevel, pbOK, nbCancel);
+  EXPECT_EQ(c.Kind(), ckCloseDuringLevel);
   EXPECT_EQ(c.Title(), "Leave the level?");
   EXPECT_EQ(c.Descriptions().size(), 3u);  // four or more wrapped lines: the first three
   EXPECT_EQ(c.PositiveButton().ImageName, "WindowOKButton");
@@ -204,15 +205,17 @@ TEST(ConfirmWindow, AsksByKindAndReportsTheResultWhenGone) {
   int nx = c.NegativeButton().Left + 5, ny = c.NegativeButton().Top + 5;
   c.MouseDown(nx, ny, true);
   c.MouseUp(nx, ny);
-  EXPECT_EQ(result, -1);  // not before it has gone
+  EXPECT_FALSE(gone);  // not before it has gone
   for (int i = 0; i < 10; ++i) c.UpdateAndDraw();
-  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(gone);
+  EXPECT_EQ(answer, caNegative);
+  EXPECT_EQ(c.Answer(), caNegative);
 
-  c.Ask(42, pbYes, nbNo);
+  c.Ask(static_cast<TConfirmKind>(5), pbYes, nbNo);  // a kind without texts
   EXPECT_EQ(c.Title(), "");
   EXPECT_TRUE(c.Descriptions().empty());
   int t, d;
-  TGameConfirmWindow::LinesOfKind(3, t, d);
+  TGameConfirmWindow::LinesOfKind(ckDisplayFromMenu, t, d);
   EXPECT_EQ(t, 16);
   EXPECT_EQ(d, 17);
 }

@@ -125,6 +125,15 @@ void THarness::PlayWidgetAction(const THarnessScript::TWidgetAction& action) {
     Trace("script-error", error);
     return;
   }
+  // The window drops a press while a wipe blocks input; a script that clicked then would go
+  // on as if the click had landed.
+  if (action.Click && Game->SceneTransition && Game->SceneTransition->IsBlocking()) {
+    const std::string error = "frame " + std::to_string(CurrentFrame) + ": the click on \"" +
+                              action.Name + "\" fell in a scene transition";
+    Faults.push_back(error);
+    Trace("script-error", error);
+    return;
+  }
   TPlatformEvent e;
   e.Button = TMouseButton::Left;
   e.X = r.Left + r.Width / 2;

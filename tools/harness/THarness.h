@@ -61,7 +61,8 @@ class THarness {
   // traced once as a "missing" line.
   const std::set<std::string>& Missing() const { return Misses; }
   // What went wrong that a run must not hide: exceptions the game swallowed ("exception …"
-  // trace lines) and script lines that could not be played (a widget not shown).
+  // trace lines) and script lines that could not be played (a widget not shown, a click a
+  // scene transition swallowed).
   const std::vector<std::string>& Errors() const { return Faults; }
 
  private:

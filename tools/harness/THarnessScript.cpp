@@ -58,6 +58,13 @@ bool THarnessScript::Parse(const std::string& text, std::string& error) {
     } else if (verb == "click-widget" || verb == "hover-widget") {
       std::string name;
       if (!(in >> name)) return fail("expected a picture name");
+      // "NAME#N" counts from 1; anything else after '#' would quietly mean the first.
+      if (auto hash = name.find('#'); hash != std::string::npos) {
+        const std::string n = name.substr(hash + 1);
+        if (hash == 0 || n.empty() || n.find_first_not_of("0123456789") != std::string::npos ||
+            n.find_first_not_of('0') == std::string::npos)
+          return fail("expected NAME or NAME#N with N from 1");
+      }
       WidgetActions[frame].push_back({name, verb == "click-widget"});
     } else if (verb == "key") {
       std::string name;

@@ -112,17 +112,15 @@ bool TTextDemo::Snapshot(const std::string& contentFolder, const std::string& fi
   images.DrawImage("Backdrop", 0, 0, 0);
   flying.UpdateAndDraw();  // the eighth tick: mid-flight
   waving.UpdateAndDraw();
-  writer.DrawShadowText(60, 60, TGlobalGameText::tcWhite, 0, 255, 0, 1.0,
-                        "White: The Quick Brown Fox Jumps Over 13 Lazy Dogs!");
-  writer.DrawText(60, 120, TGlobalGameText::tcYellow, 0, 255, 0, 1.0,
-                  "Yellow: #1 $5 (50%) & *more* + = ; : ' \" , . / ? |");
-  writer.DrawText(60, 175, TGlobalGameText::tcWhite, 0, 255, 0, 1.0,
-                  "Outlined: caf\xE9 cr\xE8me dropped letters");
-  writer.DrawText(60, 235, TGlobalGameText::tcRed, 0, 255, 0, 1.0, "Red: Time Running Out");
-  writer.DrawShadowText(60, 290, TGlobalGameText::tcYellow, 0, 255, -1, 0.6,
-                        "Small shadow text at scale 0.6, spacing -1");
-  writer.DrawText(60, 340, TGlobalGameText::tcWhite, 330, 160, 0, 0.8,
-                  "Cut at 330 pixels: this part never shows");
+  writer.DrawShadowText(60, 60, "White: The Quick Brown Fox Jumps Over 13 Lazy Dogs!");
+  writer.DrawText(60, 120, "Yellow: #1 $5 (50%) & *more* + = ; : ' \" , . / ? |",
+                  {.Colour = TGlobalGameText::tcYellow});
+  writer.DrawText(60, 175, "Outlined: caf\xE9 cr\xE8me dropped letters");
+  writer.DrawText(60, 235, "Red: Time Running Out", {.Colour = TGlobalGameText::tcRed});
+  writer.DrawShadowText(60, 290, "Small shadow text at scale 0.6, spacing -1",
+                        {.Scale = 0.6, .Colour = TGlobalGameText::tcYellow, .ExtraSpacing = -1});
+  writer.DrawText(60, 340, "Cut at 330 pixels: this part never shows",
+                  {.Scale = 0.8, .Alpha = 160, .MaxWidth = 330});
   paragraph.UpdateAndDraw();
   capitals.UpdateAndDraw();
   writing.UpdateAndDraw();

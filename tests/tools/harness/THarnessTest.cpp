@@ -54,6 +54,11 @@ TEST(HarnessScript, WidgetsAreNamedByTheirPicture) {
   EXPECT_EQ(s.LastFrame(), 7);  // the click's release
   EXPECT_FALSE(s.Parse("4 click-widget\n", err));
   EXPECT_NE(err.find("line 1"), std::string::npos);
+  // A number after '#' that is not one from 1 would quietly mean the first.
+  for (const char* bad : {"PlayButton#", "PlayButton#x", "PlayButton#0", "PlayButton#-1", "#2"}) {
+    EXPECT_FALSE(s.Parse(std::string("4 click-widget ") + bad + "\n", err)) << bad;
+    EXPECT_NE(err.find("NAME#N"), std::string::npos) << err;
+  }
 }
 
 // A widget that is not shown fails the run by name instead of clicking empty space; the
@@ -84,6 +89,45 @@ TEST(Harness, AWidgetThatIsNotShownFailsTheRunClearly) {
         << h.Errors()[0];
     EXPECT_EQ(h.Form().Scene(), gsInGameOptions);
     EXPECT_LT(h.Form().MusicBar->GetPosition(), music);  // the music's minus, not the sound's
+  }
+  std::filesystem::current_path(cwd);
+}
+
+// A click that would do nothing is an error too: on a disabled button, or while a wipe
+// swallows the press.
+TEST(Harness, AClickThatCannotLandFailsTheRun) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  auto cwd = std::filesystem::current_path();
+  {
+    THarness::TOptions o;
+    o.RenderShotsOnly = true;
+    o.Island = 1;
+    o.Level = 5;
+    THarness h(o);
+    std::string err;
+    ASSERT_TRUE(h.Start(err)) << err;
+    THarnessScript script;
+    ASSERT_TRUE(script.Parse("200 click-widget InGameMenuButton\n"
+                             "231 click-widget InGameMenuButton\n",
+                             err));
+    for (int i = 0; i < 199; ++i) h.Step(script);
+    ASSERT_EQ(h.Form().Scene(), gsMainGame);
+    h.Form().InGameMenuButton->Enabled = false;
+    h.Step(script);
+    ASSERT_EQ(h.Errors().size(), 1u);
+    EXPECT_NE(h.Errors()[0].find("frame 200: no widget \"InGameMenuButton\" is shown"),
+              std::string::npos)
+        << h.Errors()[0];
+    h.Form().InGameMenuButton->Enabled = true;
+    for (int i = 0; i < 30; ++i) h.Step(script);
+    h.Form().SwitchScene(gsMenu);
+    h.Step(script);
+    ASSERT_EQ(h.Errors().size(), 2u);
+    EXPECT_NE(h.Errors()[1].find(
+                  "frame 231: the click on \"InGameMenuButton\" fell in a scene transition"),
+              std::string::npos)
+        << h.Errors()[1];
   }
   std::filesystem::current_path(cwd);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-// The questions the shell asks through the confirmation window. The value is the kind the
-// window picks its texts by and the trace reports; 5 is none of the shell's questions.
+// The questions asked through the confirmation window. The value is the kind the window picks
+// its texts by and the trace reports; 5 is none of the questions.
 enum TConfirmKind : int {
   ckTryAgain = 0,          // the time is up: play the level again?
   ckQuitGame = 1,          // Exit on the menu
