@@ -29,7 +29,9 @@ TEST(ElementCodes, ElementsAndPotionFlights) {
     TIndividualElementKind kind;
     const bool element = TElementCodes::IsElement(code);
     EXPECT_EQ(element, code >= 1 && code <= 18) << code;
-    if (TElementCodes::IndividualKindOf(code, kind)) EXPECT_TRUE(element) << code;  // 9..12 none
+    if (TElementCodes::IndividualKindOf(code, kind)) {
+      EXPECT_TRUE(element) << code;  // 9..12 none
+    }
   }
   EXPECT_FALSE(TElementCodes::IsElement(ecMultiBubble));
   EXPECT_FALSE(TElementCodes::IsElement(ecHammer));
