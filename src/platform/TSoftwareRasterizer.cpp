@@ -179,14 +179,11 @@ struct TSoftwareRasterizer::TPlane {
   std::int64_t Step() const { return std::llround(Dx * 65536.0); }
 };
 
-bool TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+void TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                                        std::int64_t vr, std::int64_t dv, int xs, int xe,
                                        std::uint32_t* row) {
-  // The same samples as the clamping loop, where clamping would change nothing.
-  const std::int64_t u0 = ur + xs * du, u1 = ur + std::int64_t(xe - 1) * du;
-  const std::int64_t v0 = vr + xs * dv, v1 = vr + std::int64_t(xe - 1) * dv;
-  if (std::min(u0, u1) < 0 || (std::max(u0, u1) >> 16) + 1 > t.Width - 1) return false;
-  if (std::min(v0, v1) < 0 || (std::max(v0, v1) >> 16) + 1 > t.Height - 1) return false;
+  // The same samples as the clamping loop, for pixels whose texels all lie inside.
+  const std::int64_t v0 = vr + xs * dv;
   const std::uint32_t* px = t.Pixels.data();
   const std::size_t stride = static_cast<std::size_t>(t.Width);
   if (dv == 0) {
@@ -200,7 +197,7 @@ bool TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, s
       const std::uint32_t fu = static_cast<std::uint32_t>((uu >> 8) & 0xFF);
       row[x - xs] = Lerp(Lerp(r0[iu], r0[iu + 1], fu), Lerp(r1[iu], r1[iu + 1], fu), fv);
     }
-    return true;
+    return;
   }
   for (int x = xs; x < xe; ++x) {
     const std::int64_t uu = ur + x * du, vv = vr + x * dv;
@@ -211,7 +208,6 @@ bool TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, s
     const std::uint32_t* r1 = r0 + stride;
     row[x - xs] = Lerp(Lerp(r0[iu], r0[iu + 1], fu), Lerp(r1[iu], r1[iu + 1], fu), fv);
   }
-  return true;
 }
 
 void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
@@ -295,10 +291,7 @@ void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
       }
     // The row's source pixels first, then one blend over the whole span.
     std::uint32_t* row = RowBuffer(xe - xs);
-    if (t && linear && uniform && SampleInside(*t, ur, du, vr, dv, xs, xe, row)) {
-      // every texel of the span lay inside the picture: sampled without clamping
-    } else
-    for (int x = xs; x < xe; ++x) {
+    auto sample = [&](int x) {
       std::uint32_t s = 0xFFFFFFFFu;
       if (t) {
         const std::int64_t uu = ur + x * du, vv = vr + x * dv;
@@ -323,7 +316,24 @@ void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
         s = TPixelRows::Modulate(s, FactorsOf(ch(0), ch(1), ch(2), ch(3)));
       }
       row[x - xs] = s;
+    };
+    // Where all four texels of a linear sample lie inside the picture, clamping changes
+    // nothing: that middle of the span takes the quick loop, only its ends the full one.
+    int fastFrom = xe, fastTo = xe;
+    if (t && linear && uniform) {
+      auto inside = [&](int x) {
+        const std::int64_t uu = ur + x * du, vv = vr + x * dv;
+        return uu >= 0 && vv >= 0 && (uu >> 16) + 1 <= maxU && (vv >> 16) + 1 <= maxV;
+      };
+      fastFrom = xs;
+      while (fastFrom < xe && !inside(fastFrom)) ++fastFrom;
+      fastTo = xe;
+      while (fastTo > fastFrom && !inside(fastTo - 1)) --fastTo;
     }
+    for (int x = xs; x < fastFrom; ++x) sample(x);
+    if (fastFrom < fastTo)
+      SampleInside(*t, ur, du, vr, dv, fastFrom, fastTo, row + (fastFrom - xs));
+    for (int x = fastTo; x < xe; ++x) sample(x);
     const TFactors& f = uniform ? flat : TFactors{};
     if (blend == bmAdditive)
       TPixelRows::Blend<true>(dst + xs, row, xe - xs, f);

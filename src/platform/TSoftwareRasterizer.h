@@ -47,7 +47,7 @@ class TSoftwareRasterizer {
   struct TCopy {
     int X = 0, Y = 0, U = 0, V = 0, Width = 0, Height = 0;
   };
-  static bool SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+  static void SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                            std::int64_t vr, std::int64_t dv, int xs, int xe, std::uint32_t* row);
   static bool CopyPlacement(const TRenderVertex v[4], const TSoftTexture& t, TCopy& out);
   bool DrawCopy(const TRenderVertex v[4], const TSoftTexture& texture, TBlendMode blend,
