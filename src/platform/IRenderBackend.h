@@ -26,6 +26,8 @@ class IRenderBackend {
   virtual void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) = 0;
   virtual bool BeginFrame() = 0;
   virtual void EndFrame() = 0;
+  // A frame begun and left undrawn (nobody looks at it): what it holds on to may go.
+  virtual void SkipFrame() {}
   virtual void SetBlendMode(TBlendMode mode) = 0;
   // Pixels are RGBA, straight alpha. Returns 0 on failure; texW/texH get the real size.
   virtual TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,

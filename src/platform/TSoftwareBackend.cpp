@@ -88,8 +88,16 @@ void TSoftwareBackend::EndFrame() {
   for (const TPixelRect& area : damage) Draw(r, area);
   Damage = std::move(damage);
   Commands.clear();
+  FreeDyingTextures();
   Tracker.BeginFrame();
   if (!Damage.empty()) Present(Damage);
+}
+
+void TSoftwareBackend::SkipFrame() {
+  // The frame shown stays what the last drawn frame left; the next one is compared with it.
+  Commands.clear();
+  FreeDyingTextures();
+  Tracker.BeginFrame();
 }
 
 TTextureId TSoftwareBackend::CreateTexture(const std::uint8_t* rgba, int width, int height,
@@ -97,7 +105,7 @@ TTextureId TSoftwareBackend::CreateTexture(const std::uint8_t* rgba, int width, 
   texW = texH = 0;
   if (!rgba || width <= 0 || height <= 0) return 0;
   std::size_t slot = 0;
-  while (slot < Textures.size() && Textures[slot].Serial) ++slot;
+  while (slot < Textures.size() && (Textures[slot].Serial || Textures[slot].Dying)) ++slot;
   if (slot == Textures.size()) Textures.emplace_back();
   TSoftwareRasterizer::MakeTexture(rgba, width, height, Textures[slot].Texture);
   Textures[slot].Serial = NextSerial++;
@@ -108,8 +116,20 @@ TTextureId TSoftwareBackend::CreateTexture(const std::uint8_t* rgba, int width, 
 
 void TSoftwareBackend::DestroyTexture(TTextureId id) {
   if (id == 0 || id > Textures.size() || !Textures[id - 1].Serial) return;
-  Textures[id - 1] = TTextureSlot{};
+  // Calls already recorded this frame still draw it: its pixels stay until the frame ends,
+  // and its id is not handed out again before then.
+  TTextureSlot& slot = Textures[id - 1];
+  slot.Serial = 0;
+  slot.Dying = true;
+  AnyDying = true;
   if (Bound == id) Bound = 0;
+}
+
+void TSoftwareBackend::FreeDyingTextures() {
+  if (!AnyDying) return;
+  for (TTextureSlot& slot : Textures)
+    if (slot.Dying) slot = TTextureSlot{};
+  AnyDying = false;
 }
 
 bool TSoftwareBackend::ReadBackBuffer(std::vector<std::uint8_t>& rgba, int& width, int& height) {

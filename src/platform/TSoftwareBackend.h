@@ -19,6 +19,7 @@ class TSoftwareBackend : public IRenderBackend {
   void Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) override;
   bool BeginFrame() override;
   void EndFrame() override;
+  void SkipFrame() override;
   void SetBlendMode(TBlendMode mode) override { Blend = mode; }
   TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                            int& texH) override;
@@ -53,7 +54,10 @@ class TSoftwareBackend : public IRenderBackend {
   struct TTextureSlot {
     TSoftTexture Texture;
     std::uint64_t Serial = 0;  // ids are reused; serials never are
+    // Destroyed while the frame still draws it: freed, and free to reuse, at the frame's end.
+    bool Dying = false;
   };
+  void FreeDyingTextures();
   void Record(const TCommand& c, std::uint64_t serial);
   void Draw(TSoftwareRasterizer& r, const TPixelRect& area);
   const TSoftTexture* TextureOf(const TCommand& c) const;
@@ -61,6 +65,7 @@ class TSoftwareBackend : public IRenderBackend {
   std::vector<std::uint32_t> Frame;
   int Width = 0, Height = 0;
   std::vector<TTextureSlot> Textures;  // index = id - 1
+  bool AnyDying = false;
   std::uint64_t NextSerial = 1;
   std::vector<TCommand> Commands;
   std::vector<TPixelRect> Damage;

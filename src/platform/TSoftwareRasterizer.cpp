@@ -65,7 +65,10 @@ void TSoftwareRasterizer::MakeTexture(const std::uint8_t* rgba, int width, int h
 TPixelRect TSoftwareRasterizer::Bounds(const TRenderVertex v[4], int width, int height) {
   double minX = v[0].X, maxX = v[0].X, minY = v[0].Y, maxY = v[0].Y;
   for (int i = 0; i < 4; ++i) {
-    if (!std::isfinite(v[i].X) || !std::isfinite(v[i].Y)) return {};
+    // A corner nowhere, or a texture place nowhere, draws nothing.
+    if (!std::isfinite(v[i].X) || !std::isfinite(v[i].Y) || !std::isfinite(v[i].U) ||
+        !std::isfinite(v[i].V))
+      return {};
     minX = std::min<double>(minX, v[i].X);
     maxX = std::max<double>(maxX, v[i].X);
     minY = std::min<double>(minY, v[i].Y);
@@ -121,7 +124,10 @@ bool TSoftwareRasterizer::CopyPlacement(const TRenderVertex v[4], const TSoftTex
   if (v[0].X != std::floor(v[0].X) || v[0].Y != std::floor(v[0].Y) || su != std::floor(su) ||
       sv != std::floor(sv))
     return false;
-  if (std::fabs(v[0].X) > 1e6f || std::fabs(v[0].Y) > 1e6f) return false;
+  // Only places and sizes an int holds exactly.
+  if (std::fabs(v[0].X) > 1e6f || std::fabs(v[0].Y) > 1e6f || w > 1e6f || h > 1e6f || su < 0 ||
+      sv < 0 || su > 1e6f || sv > 1e6f)
+    return false;
   out.X = static_cast<int>(v[0].X);
   out.Y = static_cast<int>(v[0].Y);
   out.U = static_cast<int>(su);
@@ -175,8 +181,12 @@ struct TSoftwareRasterizer::TPlane {
     Dy = ((fc - fa) * e1x - (fb - fa) * e2x) / det;
     Base = fa + Dx * (0.5 - ax) + Dy * (0.5 - ay);
   }
-  std::int64_t Row(int y) const { return std::llround((Base + Dy * y) * 65536.0); }
-  std::int64_t Step() const { return std::llround(Dx * 65536.0); }
+  // Held within ±2^40 so that no step across the frame can overflow, whatever the input.
+  static std::int64_t Fixed(double v) {
+    return std::llround(std::clamp(v * 65536.0, -1099511627776.0, 1099511627776.0));
+  }
+  std::int64_t Row(int y) const { return Fixed(Base + Dy * y); }
+  std::int64_t Step() const { return Fixed(Dx); }
 };
 
 void TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,

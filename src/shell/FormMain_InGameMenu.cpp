@@ -80,6 +80,7 @@ void TFormMain::ApplyPause() {
                   &GameComments->Visible, &BookFoundComment->Visible})
     *v = shown;
   for (auto& s : Shines) s->Visible = shown;
+  DiamondButterflies->Visible = shown && !IsWindows8OrLater;
   for (auto& t : Tools) t->Accessible = shown && LevelFilled;
   for (TCarriedTool* t : CarriedTools()) t->Accessible = shown;
   ApplyPauseToRound();

@@ -21,7 +21,8 @@ void TFormMain::EnterMap() {
   NewIslandPlop->Reset();
   if (!MapIslands->Visited(island)) {
     LevelIdx = 1;
-    NewIslandPlop->Plop(609, 415);
+    const TPoint marker = TMapIslands::MarkerPosition(island);
+    NewIslandPlop->Plop(static_cast<float>(marker.X), static_cast<float>(marker.Y));
   }
   MusicBox->Request(mrSplash);
   std::string message;

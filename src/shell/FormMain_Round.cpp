@@ -261,7 +261,7 @@ void TFormMain::StageResultShown() {
   PigeonScoring->Start();
   PlayEffect("Bells");
   // A won round is celebrated while its result is shown.
-  FireworksTrigger->Start();
+  if (!IsWindows8OrLater) FireworksTrigger->Start();
 }
 
 void TFormMain::LeaveStageResult() {
@@ -311,7 +311,8 @@ void TFormMain::DrawLevelPanels() {
 void TFormMain::DrawMainGame() {
   // 1.-2. The island behind the board.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
-  BackgroundEffects->UpdateAndDraw();
+  // A paused level holds still: its island's details wait, unseen, until play goes on.
+  if (!GamePaused) BackgroundEffects->UpdateAndDraw();
   if (BackgroundIdx == 4 && !IsWindows8OrLater) Snow->UpdateAndDraw(3, 1);
   // 3.-4. The board, its effects and the comments over it.
   DrawBoard();

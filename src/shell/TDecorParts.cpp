@@ -38,6 +38,7 @@ void TDecorParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
   MapFog = std::make_unique<TFog>();
   MapFog->OmgImgList = &images;
   MapFog->TopLimit = 160;
+  MapFog->Reset();  // banks already under way when the map first opens
   NewIslandPlop = std::make_unique<TNewPlopEffect>();
   NewIslandPlop->OmgImgList = &images;
   NewIslandPlop->PlaySound = sound;

@@ -120,6 +120,16 @@ TEST(SoftwareRasterizer, QuadsFarBeyondTheFrameOrBrokenDrawSafely) {
   TRenderVertex flat[4];
   Turned(flat, 30, 20, 0, 10, 0);  // no area
   f.R.DrawQuad(flat, &t, bmNormal, true, {0, 0, W, H});
+  // Texture places nowhere or far beyond the picture.
+  for (float bad : {std::nanf(""), 1e20f, -1e30f, INFINITY}) {
+    TRenderVertex v[4];
+    Turned(v, 30, 20, 20, 10, 15);
+    v[2].U = bad;
+    f.R.DrawQuad(v, &t, bmNormal, true, {0, 0, W, H});
+    Turned(v, 30, 20, 20, 10, 0);
+    v[0].U = v[3].U = bad;
+    f.R.DrawQuad(v, &t, bmAdditive, false, {0, 0, W, H});
+  }
   EXPECT_NE(f.Pixels[20 * W + 30], 0xFF102030u);
 }
 
@@ -188,6 +198,26 @@ TEST(SoftwareBackend, AStillScreenDrawsNothingAndAReplacedPictureIsSeen) {
   id = b.CreateTexture(blue.data(), 4, 4, tw, th);
   EXPECT_EQ(frame(), 0xFF0000FFu);
   EXPECT_GT(b.LastDrawnPixels(), 0);
+
+  // A picture drawn and then destroyed in the same frame is still the one drawn, even when a
+  // new picture is made at once; drawing everything gives the same.
+  for (bool tracking : {true, false}) {
+    TSoftwareBackend c;
+    c.DamageTracking = tracking;
+    ASSERT_TRUE(c.Open(W, H, false));
+    TTextureId first = c.CreateTexture(red.data(), 4, 4, tw, th);
+    c.BeginFrame();
+    c.BindTexture(first);
+    TRenderVertex v[4] = {{8, 8, 254, 254, 254, 254, 0, 0}, {12, 8, 254, 254, 254, 254, 1, 0},
+                          {12, 12, 254, 254, 254, 254, 1, 1}, {8, 12, 254, 254, 254, 254, 0, 1}};
+    c.DrawQuad(v);
+    c.DestroyTexture(first);
+    TTextureId second = c.CreateTexture(blue.data(), 4, 4, tw, th);
+    EXPECT_NE(second, first);  // not before the frame has been drawn
+    c.EndFrame();
+    EXPECT_EQ(c.FramePixels()[9 * W + 9], 0xFFFF0000u) << tracking;
+    EXPECT_EQ(c.CreateTexture(blue.data(), 4, 4, tw, th), first);  // free again afterwards
+  }
   std::vector<std::uint8_t> rgba;
   int w, h;
   ASSERT_TRUE(b.ReadBackBuffer(rgba, w, h));

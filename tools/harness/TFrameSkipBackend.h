@@ -21,8 +21,12 @@ class TFrameSkipBackend : public IRenderBackend {
   }
   bool BeginFrame() override { return Inner.BeginFrame(); }
   void EndFrame() override {
-    if (!Skipping) Inner.EndFrame();
+    if (Skipping)
+      Inner.SkipFrame();
+    else
+      Inner.EndFrame();
   }
+  void SkipFrame() override { Inner.SkipFrame(); }
   void SetBlendMode(TBlendMode mode) override { Inner.SetBlendMode(mode); }
   TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,
                            int& texH) override {

@@ -29,9 +29,11 @@ class TTwinBackend : public IRenderBackend {
     if (Compare) Full.Clear(r, g, b, a);
   }
   bool BeginFrame() override { return Tracked.BeginFrame() && Full.BeginFrame(); }
+  void SkipFrame() override { Tracked.SkipFrame(), Full.SkipFrame(); }
   void EndFrame() override {
     Tracked.EndFrame();
     const std::size_t n = std::size_t(Tracked.FrameWidth()) * Tracked.FrameHeight();
+    if (!Compare) Full.SkipFrame();
     if (Compare) {
       Full.EndFrame();
       ++Compared;
