@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TCollectorEffect.h"
 #include "effects/TGlobalShine.h"
 #include "effects/TMatchedCyanEffect.h"
@@ -10,18 +10,6 @@
 #include "effects/TStarsEffect.h"
 #include "effects/TTubeBubbleEffect.h"
 #include "effects/TUniBubbleEffect.h"
-
-namespace {
-// The screen modulates each channel by its global colour, truncating: 255 arrives as 254.
-int Shown(int channel) { return channel * 255 / 256; }
-
-std::vector<DrawRig::TDrawn> Only(const std::vector<DrawRig::TDrawn>& all, const std::string& n) {
-  std::vector<DrawRig::TDrawn> out;
-  for (const auto& d : all)
-    if (d.Name == n) out.push_back(d);
-  return out;
-}
-}  // namespace
 
 TEST(MatchedCyanEffect, EmitsTwentyPerTileAndDropsParticlesOnBusySlots) {
   TGameRandom::SetSeed(7);
@@ -100,7 +88,7 @@ TEST(NewDiamondEffect, GrowsFliesToTheSlotAndReportsEachMomentOnce) {
     ++update;
     potion.UpdateAndDraw();
     auto quads = draw.Take();
-    auto big = Only(quads, "DiamondsBig");
+    auto big = DrawnOf(quads, "DiamondsBig");
     if (potion.CurrentPhase() == 4 || potion.CurrentPhase() == 0) {
       EXPECT_TRUE(big.empty());
       continue;

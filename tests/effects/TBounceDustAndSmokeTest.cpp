@@ -1,22 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TBounceDustEffect.h"
 #include "effects/TStoveSmoke.h"
 #include "engine/Rounding.h"
-
-namespace {
-// The screen modulates each channel by its global colour, truncating: 255 arrives as 254.
-int Shown(int channel) { return channel * 255 / 256; }
-
-// Reseeds "from the clock" give the same seed every time while this lives.
-struct FixedClock {
-  explicit FixedClock(std::uint32_t seed) {
-    TGameRandom::SetClockSeedSource([seed] { return seed; });
-  }
-  ~FixedClock() { TGameRandom::SetClockSeedSource(nullptr); }
-};
-}  // namespace
 
 TEST(BounceDustEffect, EachTypeStartsWithItsColourAndAFullRingDropsNewPuffs) {
   TGameRandom::SetSeed(5);

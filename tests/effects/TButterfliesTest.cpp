@@ -2,20 +2,9 @@
 
 #include <cmath>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TBookButterflies.h"
 #include "effects/TDiamondButterflies.h"
-
-namespace {
-int Shown(int channel) { return channel * 255 / 256; }
-
-struct FixedClock {
-  explicit FixedClock(std::uint32_t seed) {
-    TGameRandom::SetClockSeedSource([seed] { return seed; });
-  }
-  ~FixedClock() { TGameRandom::SetClockSeedSource(nullptr); }
-};
-}  // namespace
 
 TEST(DiamondButterflies, TwentyScatterFromThePointNeverHoveringAndAllFadeAway) {
   FixedClock clock(2024);

@@ -1,24 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TBackgroundEffects.h"
 #include "effects/TFeatherFlowers.h"
 #include "effects/TSmallFairies.h"
 
 namespace {
-int Shown(int channel) { return channel * 255 / 256; }
-
 struct DustRequest {
   int X, Y;
   bool Right;
 };
-
-std::vector<DrawRig::TDrawn> Only(const std::vector<DrawRig::TDrawn>& all, const std::string& n) {
-  std::vector<DrawRig::TDrawn> out;
-  for (const auto& d : all)
-    if (d.Name == n) out.push_back(d);
-  return out;
-}
 
 void AddBackgroundPictures(DrawRig& draw) {
   draw.Add("Fog", 1, 3);
@@ -185,13 +176,13 @@ TEST(BackgroundEffects, EachIslandSetsItsFogAndShinyDotsAndStartsUnderWay) {
   EXPECT_EQ(bg.ShinyDot(2).X, 1142);
   bg.UpdateAndDraw();
   auto drawn = draw.Take();
-  EXPECT_EQ(Only(drawn, "EffectShinyDots").size(), 3u);
-  EXPECT_TRUE(Only(drawn, "BookEffectShine").empty());
-  EXPECT_FALSE(Only(drawn, "Fog").empty());
-  EXPECT_EQ(Only(drawn, "SmallFairy").size(), 3u);
-  EXPECT_EQ(Only(drawn, "PinkButterfly").size(), 1u);
-  EXPECT_EQ(Only(drawn, "BlueButterfly").size(), 1u);
-  for (const auto& d : Only(drawn, "EffectShinyDots")) EXPECT_EQ(d.Blend, bmAdditive);
+  EXPECT_EQ(DrawnOf(drawn, "EffectShinyDots").size(), 3u);
+  EXPECT_TRUE(DrawnOf(drawn, "BookEffectShine").empty());
+  EXPECT_FALSE(DrawnOf(drawn, "Fog").empty());
+  EXPECT_EQ(DrawnOf(drawn, "SmallFairy").size(), 3u);
+  EXPECT_EQ(DrawnOf(drawn, "PinkButterfly").size(), 1u);
+  EXPECT_EQ(DrawnOf(drawn, "BlueButterfly").size(), 1u);
+  for (const auto& d : DrawnOf(drawn, "EffectShinyDots")) EXPECT_EQ(d.Blend, bmAdditive);
   for (int u = 0; u < 300; ++u) {
     bg.UpdateAndDraw();
     for (int i = 0; i < TBackgroundEffects::ShinyDotCount; ++i) {
@@ -205,7 +196,7 @@ TEST(BackgroundEffects, EachIslandSetsItsFogAndShinyDotsAndStartsUnderWay) {
   EXPECT_EQ(bg.ShinyDot(1).X, 1215);
   EXPECT_EQ(bg.ShinyDot(1).Y, 133);
   bg.UpdateAndDraw();
-  auto shine = Only(draw.Take(), "BookEffectShine");
+  auto shine = DrawnOf(draw.Take(), "BookEffectShine");
   ASSERT_EQ(shine.size(), 1u);
   EXPECT_EQ(shine[0].X, 293);
   EXPECT_EQ(shine[0].Y, -5);
@@ -250,10 +241,10 @@ TEST(BackgroundEffects, AFairysDustRequestBecomesFivePuffsInFrontOfIt) {
   bg.UpdateAndDraw();
   bg.UpdateAndDraw();
   EXPECT_TRUE(bg.FairyDust.Active());
-  EXPECT_FALSE(Only(draw.Take(), "DustParticle").empty());
+  EXPECT_FALSE(DrawnOf(draw.Take(), "DustParticle").empty());
   bg.IsWindows8OrLater = true;
   bg.UpdateAndDraw();
-  EXPECT_TRUE(Only(draw.Take(), "DustParticle").empty());
+  EXPECT_TRUE(DrawnOf(draw.Take(), "DustParticle").empty());
 }
 
 TEST(BackgroundEffects, TheWalkerPacesItsPathTurningAtEachEnd) {
@@ -269,7 +260,7 @@ TEST(BackgroundEffects, TheWalkerPacesItsPathTurningAtEachEnd) {
   for (int u = 0; u < 900; ++u) {
     bool wasRight = w.FacingRight;
     bg.UpdateAndDraw();
-    auto orc = Only(draw.Take(), "WalkingOrc");
+    auto orc = DrawnOf(draw.Take(), "WalkingOrc");
     ASSERT_EQ(orc.size(), 1u);
     // A mirrored quad starts at the pattern's right edge, read as the next column.
     ASSERT_LT(orc[0].Pattern - (w.FacingRight ? 0 : 1), 5);

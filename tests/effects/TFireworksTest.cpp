@@ -2,26 +2,12 @@
 
 #include <cmath>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TConfettiFireworks.h"
 #include "effects/TFireworksTrigger.h"
 
 namespace {
 // The effect reseeds from the clock; a fixed clock makes each run repeatable.
-struct FixedClock {
-  explicit FixedClock(std::uint32_t seed) {
-    TGameRandom::SetClockSeedSource([seed] { return seed; });
-  }
-  ~FixedClock() { TGameRandom::SetClockSeedSource(nullptr); }
-};
-
-std::vector<DrawRig::TDrawn> Named(const std::vector<DrawRig::TDrawn>& all, const std::string& n) {
-  std::vector<DrawRig::TDrawn> out;
-  for (const auto& d : all)
-    if (d.Name == n) out.push_back(d);
-  return out;
-}
-
 struct FireworksRig {
   DrawRig draw;
   TConfettiFireworks fireworks;
@@ -74,7 +60,7 @@ TEST(ConfettiFireworks, RisesTrailingSparksBurstsOnceAndTheConfettiFallsAway) {
   r.fireworks.UpdateAndDraw();
   EXPECT_EQ(r.fireworks.Phase(), TConfettiFireworks::fpFalling);
   EXPECT_EQ(r.fireworks.LiveConfetti(), TConfettiFireworks::ConfettiCount);
-  auto confetti = Named(r.draw.Take(), "Confetti");
+  auto confetti = DrawnOf(r.draw.Take(), "Confetti");
   ASSERT_EQ(static_cast<int>(confetti.size()), TConfettiFireworks::ConfettiCount);
   for (const auto& d : confetti) EXPECT_EQ(d.Blend, bmAdditive);
   for (int i = 0; i < TConfettiFireworks::ConfettiCount; ++i) {
@@ -129,7 +115,7 @@ TEST(ConfettiFireworks, PatternsPastTheGridDrawTheLastAndASecondBurstOnlyFillsFr
   EXPECT_EQ(r.fireworks.LiveSparks(), 0);
   r.draw.Take();
   r.fireworks.UpdateAndDraw();
-  auto confetti = Named(r.draw.Take(), "Confetti");
+  auto confetti = DrawnOf(r.draw.Take(), "Confetti");
   ASSERT_EQ(static_cast<int>(confetti.size()), TConfettiFireworks::ConfettiCount);
   int lastPatternPieces = 0, kind2Colour2 = 0;
   for (int i = 0; i < TConfettiFireworks::ConfettiCount; ++i) {

@@ -1,19 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TFog.h"
 #include "effects/TOldMovieEffect.h"
-
-namespace {
-int Shown(int channel) { return channel * 255 / 256; }
-
-struct FixedClock {
-  explicit FixedClock(std::uint32_t seed) {
-    TGameRandom::SetClockSeedSource([seed] { return seed; });
-  }
-  ~FixedClock() { TGameRandom::SetClockSeedSource(nullptr); }
-};
-}  // namespace
 
 TEST(Fog, AResetLeavesTheScreenCoveredWithBanksInTheirThreeLanes) {
   TGameRandom::SetSeed(17);

@@ -3,14 +3,12 @@
 #include <cmath>
 #include <set>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TNewPlopEffect.h"
 #include "effects/TScoringDust.h"
 #include "engine/Rounding.h"
 
 namespace {
-int Shown(int channel) { return channel * 255 / 256; }
-
 struct PlopRig {
   DrawRig draw;
   TNewPlopEffect plop;

@@ -2,16 +2,13 @@
 
 #include <cmath>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TGeneralShine.h"
 #include "effects/TPlayShine.h"
 #include "effects/TSparklingEffect.h"
 #include "engine/Rounding.h"
 
 namespace {
-// The screen modulates each channel by its global colour, truncating: 255 arrives as 254.
-int Shown(int channel) { return channel * 255 / 256; }
-
 float EdgeLength(const TRecordingBackend::TQuad& q) {
   return std::hypot(q.Corners[1].X - q.Corners[0].X, q.Corners[1].Y - q.Corners[0].Y);
 }

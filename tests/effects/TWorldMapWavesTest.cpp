@@ -1,16 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "board/BoardRig.h"
+#include "effects/EffectRig.h"
 #include "effects/TWorldMapWaves.h"
-
-namespace {
-struct FixedClock {
-  explicit FixedClock(std::uint32_t seed) {
-    TGameRandom::SetClockSeedSource([seed] { return seed; });
-  }
-  ~FixedClock() { TGameRandom::SetClockSeedSource(nullptr); }
-};
-}  // namespace
 
 TEST(WorldMapWaves, EachWaveRocksWithinItsOwnLimitsAndTheClockReplaysThem) {
   FixedClock clock(2026);
