@@ -78,6 +78,7 @@ int main(int, char**) {
         TEventPump::Pump(events, waitMs);
         for (const TPlatformEvent& e : events) form.HandleEvent(e);
         form.Idle();
+        backend->Refresh();
       }
     } else {
       exitCode = 1;

@@ -28,6 +28,8 @@ class IRenderBackend {
   virtual void EndFrame() = 0;
   // A frame begun and left undrawn (nobody looks at it): what it holds on to may go.
   virtual void SkipFrame() {}
+  // Shows the last frame again if the window lost it while no frames came (paused, say).
+  virtual void Refresh() {}
   virtual void SetBlendMode(TBlendMode mode) = 0;
   // Pixels are RGBA, straight alpha. Returns 0 on failure; texW/texH get the real size.
   virtual TTextureId CreateTexture(const std::uint8_t* rgba, int width, int height, int& texW,

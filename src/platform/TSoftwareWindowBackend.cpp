@@ -34,6 +34,10 @@ int TSoftwareWindowBackend::OnWindowEvent(void* self, SDL_Event* event) {
   return 0;
 }
 
+void TSoftwareWindowBackend::Refresh() {
+  if (ShowAll && FramePixels() && FrameWidth() > 0) Present({});
+}
+
 void TSoftwareWindowBackend::Present(const std::vector<TPixelRect>& damage) {
   if (!Window) return;
   SDL_Surface* target = SDL_GetWindowSurface(Window);

@@ -10,6 +10,7 @@ class TSoftwareWindowBackend : public TSoftwareBackend {
  public:
   explicit TSoftwareWindowBackend(SDL_Window* window);
   ~TSoftwareWindowBackend() override;
+  void Refresh() override;
   TSoftwareWindowBackend(const TSoftwareWindowBackend&) = delete;
   TSoftwareWindowBackend& operator=(const TSoftwareWindowBackend&) = delete;
 
