@@ -80,6 +80,26 @@ TEST(SoftwareRasterizer, AnUnturnedSpriteCopiesItsTexelsAsTheGeneralPathSamplesT
   EXPECT_EQ(f.Pixels[14 * W + 15], 0xFF102030u);
 }
 
+TEST(SoftwareRasterizer, ASpriteBetweenPixelsMixesItsFourTexelsByTheirShares) {
+  // Placed a half pixel right and a quarter down, pixel (10, 10) takes texels (3..4, 2..3)
+  // at 128/256 across and 192/256 down: the four-at-once sampling must give the one-pixel mix.
+  const TSoftTexture t = Picture(12, 10);
+  TRenderVertex v[4] = {{6.5f, 6.25f, 254, 254, 254, 254, 0, 0}, {18.5f, 6.25f, 254, 254, 254, 254, 1, 0},
+                        {18.5f, 16.25f, 254, 254, 254, 254, 1, 1}, {6.5f, 16.25f, 254, 254, 254, 254, 0, 1}};
+  TFrame f;
+  f.R.DrawQuad(v, &t, bmNormal, true, {0, 0, W, H});
+  auto mix = [](std::uint32_t a, std::uint32_t b, std::uint32_t w) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8)
+      out |= ((((a >> shift) & 0xFF) * (256 - w) + ((b >> shift) & 0xFF) * w) >> 8) << shift;
+    return out;
+  };
+  auto texel = [&](int x, int y) { return t.Pixels[y * 12 + x]; };
+  const std::uint32_t want =
+      mix(mix(texel(3, 3), texel(4, 3), 128), mix(texel(3, 4), texel(4, 4), 128), 192);
+  EXPECT_EQ(f.Pixels[10 * W + 10], 0xFF000000u | (want & 0xFFFFFF));
+}
+
 TEST(SoftwareRasterizer, NeighboursAndTheTwoHalvesOfAQuadCoverEachPixelOnce) {
   // Added light shows a pixel drawn twice or not at all.
   auto quad = [](float x0, float y0, float x1, float y1, float x2, float y2, float x3, float y3,
