@@ -1,5 +1,6 @@
 #include "platform/TSoftwareBackend.h"
 
+#include <algorithm>
 #include <cstring>
 
 bool TSoftwareBackend::Open(int width, int height, bool fullScreen) {
@@ -119,10 +120,16 @@ void TSoftwareBackend::DestroyTexture(TTextureId id) {
   // Calls already recorded this frame still draw it: its pixels stay until the frame ends,
   // and its id is not handed out again before then.
   TTextureSlot& slot = Textures[id - 1];
+  if (Bound == id) Bound = 0;
+  const bool drawn = std::any_of(Commands.begin(), Commands.end(),
+                                 [id](const TCommand& c) { return c.Texture == id; });
+  if (!drawn) {
+    slot = TTextureSlot{};
+    return;
+  }
   slot.Serial = 0;
   slot.Dying = true;
   AnyDying = true;
-  if (Bound == id) Bound = 0;
 }
 
 void TSoftwareBackend::FreeDyingTextures() {
