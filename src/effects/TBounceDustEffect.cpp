@@ -6,6 +6,27 @@
 
 namespace {
 int R(int n) { return TGameRandom::Random(n); }
+
+// base + step × r(range), drawn when a puff starts.
+struct TRandomValue {
+  float Base, Step;
+  int Range;
+  float Of() const { return Base + Step * static_cast<float>(R(Range)); }
+};
+
+// The five kinds of puff: colour code, start alpha, alpha and size decrements per tick, size.
+struct TDustType {
+  int Color;
+  float Alpha;
+  TRandomValue AlphaDec, Size, SizeDec;
+};
+constexpr TDustType kDustTypes[5] = {
+    {1, 90, {2.5f, 1.15f, 5}, {15, 3, 5}, {0.1f, 0.06f, 6}},
+    {3, 100, {1.5f, 1.15f, 5}, {25, 3, 7}, {0.12f, 0.05f, 6}},
+    {4, 110, {2.5f, 1.15f, 7}, {20, 3, 5}, {0.13f, 0.075f, 9}},
+    {6, 70, {2.0f, 1.15f, 5}, {18, 3, 5}, {0.14f, 0.065f, 6}},
+    {7, 150, {1.5f, 0.85f, 4}, {10, 2, 4}, {0.12f, 0.055f, 4}},
+};
 }  // namespace
 
 void TBounceDustEffect::RefreshSizes() {
@@ -23,42 +44,12 @@ void TBounceDustEffect::Emit(int x, int y, int group, int type) {
   p.Y = static_cast<float>(y + R(5));
   p.SpeedY = -(0.3f + 0.05f * R(5));
   p.Shape = 1 + R(3);
-  switch (type) {
-    case 1:
-      p.Color = 3;
-      p.Alpha = 100;
-      p.AlphaDec = 1.5f + 1.15f * R(5);
-      p.Size = 25.0f + 3.0f * R(7);
-      p.SizeDec = 0.12f + 0.05f * R(6);
-      break;
-    case 2:
-      p.Color = 4;
-      p.Alpha = 110;
-      p.AlphaDec = 2.5f + 1.15f * R(7);
-      p.Size = 20.0f + 3.0f * R(5);
-      p.SizeDec = 0.13f + 0.075f * R(9);
-      break;
-    case 3:
-      p.Color = 6;
-      p.Alpha = 70;
-      p.AlphaDec = 2.0f + 1.15f * R(5);
-      p.Size = 18.0f + 3.0f * R(5);
-      p.SizeDec = 0.14f + 0.065f * R(6);
-      break;
-    case 4:
-      p.Color = 7;
-      p.Alpha = 150;
-      p.AlphaDec = 1.5f + 0.85f * R(4);
-      p.Size = 10.0f + 2.0f * R(4);
-      p.SizeDec = 0.12f + 0.055f * R(4);
-      break;
-    default:
-      p.Color = 1;
-      p.Alpha = 90;
-      p.AlphaDec = 2.5f + 1.15f * R(5);
-      p.Size = 15.0f + 3.0f * R(5);
-      p.SizeDec = 0.1f + 0.06f * R(6);
-  }
+  const TDustType& k = kDustTypes[type >= 1 && type <= 4 ? type : 0];
+  p.Color = k.Color;
+  p.Alpha = k.Alpha;
+  p.AlphaDec = k.AlphaDec.Of();
+  p.Size = k.Size.Of();
+  p.SizeDec = k.SizeDec.Of();
   p.Group = group;
   p.Free = false;
 }
