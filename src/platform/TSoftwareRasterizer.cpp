@@ -64,6 +64,16 @@ void TSoftwareRasterizer::MakeTexture(const std::uint8_t* rgba, int width, int h
     out.Pixels[i] = (a << 24) | (pre(p[0]) << 16) | (pre(p[1]) << 8) | pre(p[2]);
   }
   out.Opaque = opaque;
+  out.Rows.assign(static_cast<std::size_t>(height), {width, -1});
+  for (int y = 0; y < height; ++y) {
+    const std::uint32_t* row = out.Pixels.data() + std::size_t(y) * width;
+    TSoftTexture::TRowSpan& span = out.Rows[y];
+    for (int x = 0; x < width; ++x)
+      if (row[x]) {
+        span.First = std::min(span.First, x);
+        span.Last = x;
+      }
+  }
 }
 
 TPixelRect TSoftwareRasterizer::Bounds(const TRenderVertex v[4], int width, int height) {
@@ -229,6 +239,35 @@ void TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, s
   }
 }
 
+bool TSoftwareRasterizer::ClearTexelsCut(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+                                         std::int64_t vr, int& xs, int& xe) {
+  // Along an unturned row every sample reads texel rows iv and iv + 1 (clamped) and, in u,
+  // texels iu and iu + 1 (nearest reads one of them). Pixels whose texels all lie outside
+  // both rows' spans sample a clear texel and change nothing.
+  if (t.Rows.size() != static_cast<std::size_t>(t.Height)) return true;  // not made by MakeTexture
+  const std::int64_t iv = vr >> 16;
+  const int maxU = t.Width - 1, maxV = t.Height - 1;
+  const TSoftTexture::TRowSpan& a = t.Rows[Clamp(iv, maxV)];
+  const TSoftTexture::TRowSpan& b = t.Rows[Clamp(iv + 1, maxV)];
+  const int lo = std::min(a.First, b.First), hi = std::max(a.Last, b.Last);
+  if (lo > hi) return false;
+  // Kept: iu >= lo - 1 unless lo is the first texel (clamping reaches it from any iu), and
+  // iu <= hi unless hi is the last. One pixel more on each side keeps rounding harmless.
+  double from = -1e18, to = 1e18;  // in u, fixed point
+  if (lo > 0) from = double(lo - 1) * 65536.0;
+  if (hi < maxU) to = double(hi + 1) * 65536.0;
+  if (du == 0) {
+    const double uu = double(ur);
+    return uu >= from - 65536.0 && uu < to + 65536.0;
+  }
+  double x0 = (from - double(ur)) / double(du), x1 = (to - double(ur)) / double(du);
+  if (du < 0) std::swap(x0, x1);
+  const double keepFrom = std::floor(Limit(x0)) - 1, keepTo = std::ceil(Limit(x1)) + 1;
+  xs = std::max(xs, static_cast<int>(std::max<double>(keepFrom, xs)));
+  xe = std::min(xe, static_cast<int>(std::min<double>(keepTo, xe)));
+  return xs < xe;
+}
+
 void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
                                       const TRenderVertex& a, const TRenderVertex& b,
                                       const TRenderVertex& c, const TSoftTexture* t, TBlendMode blend,
@@ -295,13 +334,14 @@ void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
       else
         left = std::max(left, x);
     }
-    const int xs = std::max(clip.X0, static_cast<int>(std::ceil(Limit(left) - 0.5)));
-    const int xe = std::min(clip.X1, static_cast<int>(std::ceil(Limit(right) - 0.5)));
+    int xs = std::max(clip.X0, static_cast<int>(std::ceil(Limit(left) - 0.5)));
+    int xe = std::min(clip.X1, static_cast<int>(std::ceil(Limit(right) - 0.5)));
     if (xs >= xe) continue;
 
     std::uint32_t* dst = Pixels + std::size_t(y) * Width;
     const std::int64_t ur = t ? u.Row(y) : 0, du = t ? u.Step() : 0;
     const std::int64_t vr = t ? v.Row(y) : 0, dv = t ? v.Step() : 0;
+    if (t && dv == 0 && !ClearTexelsCut(*t, ur, du, vr, xs, xe)) continue;
     std::int64_t cr[4] = {}, dc[4] = {};
     if (!uniform)
       for (int k = 0; k < 4; ++k) {

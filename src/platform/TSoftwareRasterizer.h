@@ -10,6 +10,12 @@ struct TSoftTexture {
   int Width = 0, Height = 0;
   std::vector<std::uint32_t> Pixels;
   bool Opaque = false;  // every pixel fully opaque: unmodulated copies need no blending
+  // Per row, the first and last texel that is not fully clear (First > Last: a clear row).
+  // Clear texels change nothing under either blend, so spans can skip them.
+  struct TRowSpan {
+    std::int32_t First, Last;
+  };
+  std::vector<TRowSpan> Rows;
 };
 
 // A half-open pixel rectangle [X0, X1) × [Y0, Y1).
@@ -49,6 +55,10 @@ class TSoftwareRasterizer {
   };
   static void SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                            std::int64_t vr, std::int64_t dv, int xs, int xe, std::uint32_t* row);
+  // Narrows [xs, xe) of an unturned row to the pixels that may sample a texel that is not
+  // clear; false when none may.
+  static bool ClearTexelsCut(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+                             std::int64_t vr, int& xs, int& xe);
   static bool CopyPlacement(const TRenderVertex v[4], const TSoftTexture& t, TCopy& out);
   bool DrawCopy(const TRenderVertex v[4], const TSoftTexture& texture, TBlendMode blend,
                 const TPixelRect& clip);

@@ -59,6 +59,39 @@ TEST(SoftwareRasterizer, DrawingInPiecesGivesWhatDrawingWholeGives) {
     }
 }
 
+TEST(SoftwareRasterizer, SkippingClearTexelsChangesNoPixel) {
+  // A cloud-like picture: clear margins of different widths per row, clear rows at top and
+  // bottom, one row clear in the middle. Scaled, mirrored and between pixels, the spans that
+  // skip the clear texels must give the pixels of spans that sample them all.
+  const int w = 23, h = 15;
+  std::vector<std::uint8_t> rgba(std::size_t(w) * h * 4, 0);
+  for (int y = 2; y < h - 2; ++y) {
+    if (y == 7) continue;
+    for (int x = 1 + y % 5; x < w - 1 - (y * 3) % 4; ++x) {
+      std::uint8_t* p = &rgba[(std::size_t(y) * w + x) * 4];
+      p[0] = std::uint8_t(x * 31), p[1] = std::uint8_t(y * 17), p[2] = 90;
+      p[3] = std::uint8_t(60 + x * 8);
+    }
+  }
+  TSoftTexture cut;
+  TSoftwareRasterizer::MakeTexture(rgba.data(), w, h, cut);
+  TSoftTexture whole = cut;
+  whole.Rows.clear();  // no row spans: every texel sampled
+  for (bool linear : {true, false})
+    for (bool mirror : {false, true})
+      for (float scale : {0.7f, 1.0f, 1.37f, 2.6f}) {
+        TRenderVertex v[4];
+        Turned(v, 31.4f, 23.6f, w * scale, h * scale, 0, 120);
+        if (mirror)
+          for (TRenderVertex& c : v) c.U = 1 - c.U;
+        TFrame a, b;
+        a.R.DrawQuad(v, &cut, bmNormal, linear, {0, 0, W, H});
+        b.R.DrawQuad(v, &whole, bmNormal, linear, {0, 0, W, H});
+        EXPECT_EQ(a.Pixels, b.Pixels) << "linear " << linear << " mirror " << mirror
+                                      << " scale " << scale;
+      }
+}
+
 TEST(SoftwareRasterizer, AnUnturnedSpriteCopiesItsTexelsAsTheGeneralPathSamplesThem) {
   const TSoftTexture t = Picture(10, 8);
   // The same sprite twice: once with its corners in the usual order (the copy path), once

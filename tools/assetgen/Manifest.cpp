@@ -251,7 +251,8 @@ void AddEffects(TBuilder& b) {
   b.Add("GeneralShine", "", Png, 110, 110, With(PaintRays, Hex(0xfff8d0)), Done);
   b.Add("StarEffect", "", Png, 32, 32, With(PaintSparkles, TSparkle::Star), Done);
   b.Add("Snow", "", Png, 24, 24, PaintSnow, Done);
-  b.Add("Fog", "", Png, 520, 200, PaintFog, Done);
+  // About 300 wide: a bank ends at x < -380 and must be off screen by then at scale 1.5.
+  b.Add("Fog", "", Png, 300, 160, PaintFog, Done);
   // Drawn at a third to three fifths of their size over the book and the islands.
   b.Add("PinkButterfly", "", Png, 96, 96, With(PaintButterfly, Hex(0xff8fc8)), Done);
   b.Add("BlueButterfly", "", Png, 96, 96, With(PaintButterfly, Hex(0x7cc4ff)), Done);
