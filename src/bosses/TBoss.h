@@ -60,6 +60,7 @@ class TBoss : public TComponent {
   std::function<void(TBoss&)> OnFinishAbsorbing;
   // A hit that the sound timer lets through (at most one per HitSoundDelayTime).
   std::function<void(TBoss&)> PlaySound;
+  static constexpr const char* HitSound = "SpiderHit";  // what PlaySound should play
 
   void Reset();
   void SetAutoAttempts(bool enabled);
@@ -119,9 +120,10 @@ class TBoss : public TComponent {
   bool FLeaving = false, GroundedFired = false;
   float FDeadFade = 1, DeadFadeTarget = 1;
   TPartPose Parts[DeadParts];
-  TAnimData FrontAnim{"111112222233333444443333322222", true};
-  TAnimData DeadAnim{"5555666677778888", false};
-  TAnimData WalkAnim{"0111111222222333333444444555555666666777777888888", true};
+  // Mutable: reading a frame settles a rewound sequence on its first character.
+  mutable TAnimData FrontAnim{"111112222233333444443333322222", true};
+  mutable TAnimData DeadAnim{"5555666677778888", false};
+  mutable TAnimData WalkAnim{"0111111222222333333444444555555666666777777888888", true};
 };
 
 // The five island creatures: same behaviour, own walking range.
