@@ -61,12 +61,14 @@ void TFormMain::CreateComponents() {
   TRoundParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, LevelsFolder,
                       LeftPanelPos);
   TDecorParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
+  TBossParts::Create(OmegaImageList1, PlayEffect);
   // Every room links its own components, then the window wires what they do for the game.
   TMenuParts::Wire();
   TBoardParts::Wire();
   TMapParts::Wire();
   TRoundParts::Wire();
   TDecorParts::Wire();
+  TBossParts::Wire();
   WireBoard();
   WireBoardEffects();
   WireSpiders();
@@ -74,6 +76,7 @@ void TFormMain::CreateComponents() {
   WireMap();
   WireInGameMenu();
   WireRoundComponents();
+  WireBosses();
   WireComponents();
 
   CountMainImages();

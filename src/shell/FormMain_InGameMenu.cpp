@@ -81,6 +81,9 @@ void TFormMain::ApplyPause() {
     *v = shown;
   for (auto& s : Shines) s->Visible = shown;
   DiamondButterflies->Visible = shown && !IsWindows8OrLater;
+  // A dying creature goes on falling apart behind the menu.
+  if (TBoss* boss = RoundBoss(); boss && !boss->IsDead()) boss->Visible = shown;
+  MonsterAura->Visible = shown;
   for (auto& t : Tools) t->Accessible = shown && LevelFilled;
   for (TCarriedTool* t : CarriedTools()) t->Accessible = shown;
   ApplyPauseToRound();

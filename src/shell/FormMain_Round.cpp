@@ -42,6 +42,7 @@ void TFormMain::StartLevel() {
   TRoundParts::ResetForLevel();
   TBoardParts::ResetForLevel();
   TDecorParts::ResetForLevel(IslandIdx);
+  TBossParts::ResetForLevel();
   GamePaused = false;
   ApplyPause();
   WasPaused = false;
@@ -54,6 +55,12 @@ void TFormMain::StartLevel() {
                      LevelParams->LoadedFileName());
   ApplyLevelSetup();
   TubeTimer->GameObjective = GameObjective;
+  if (GameObjective == goBossMode) {
+    const TLevelSetup& s = LevelSetup;
+    ShowRoundBoss(s.BossIsland, s.Energy, s.RefTimeForAbsorbAttempt, s.HitsToCancelAbsorbAttempt,
+                  s.OneAbsorbedTime, s.PreparingTime, s.AbsorbingTime, s.FinishingTime);
+    ApplyPause();
+  }
   RoundOver = false;
   UpdateTubeClock();
   GameBoard->ActiveMode = amNormal;
@@ -198,6 +205,7 @@ void TFormMain::WinRound() {
   ElementGather->HidePanel();
   ElementsPanelMover->Hide();
   TubeTimer->HideTube();
+  if (TBoss* boss = RoundBoss()) boss->Leave();
   const int seconds = TubeTimer->ElapsedSeconds();
   TMedalKind medal = ResultMedal->Evaluate(seconds);
   ResultStats->CountingPaused = true;
@@ -234,6 +242,7 @@ void TFormMain::LoseRound() {
   // The round ends here: whatever lands after the time is up counts for nothing.
   RoundOver = true;
   UpdateTubeClock();
+  if (TBoss* boss = RoundBoss()) boss->SetAutoAttempts(false);
   SetScene(gsTimeUp);
   Trace("lost", std::to_string(TubeTimer->ElapsedSeconds()));
   Spiders->SendAllAway();
@@ -260,6 +269,7 @@ void TFormMain::StageResultShown() {
   ResultStats->CountingPaused = false;
   PigeonScoring->Start();
   PlayEffect("Bells");
+  if (TBoss* boss = RoundBoss()) boss->FadeOutDead();
   // A won round is celebrated while its result is shown.
   if (!IsWindows8OrLater) FireworksTrigger->Start();
 }
@@ -280,6 +290,8 @@ void TFormMain::CheatWinLevel() {
     ElementGather->Collect(elPotion, 1);
     ElementGather->Collect(elPotion, 2);
   }
+  for (auto& boss : Bosses)
+    for (int i = 0; i < 100; ++i) boss->Hit(0, 0, 1);
 }
 
 void TFormMain::CheatToolsAndEnergy() {
@@ -316,6 +328,7 @@ void TFormMain::DrawMainGame() {
   if (BackgroundIdx == 4 && !IsWindows8OrLater) Snow->UpdateAndDraw(3, 1);
   // 3.-4. The board, its effects and the comments over it.
   DrawBoard();
+  UpdateAndDrawBosses();
   DrawBoardEffects();
   GameComments->UpdateAndDraw();
   BookFoundComment->UpdateAndDraw();

@@ -49,6 +49,8 @@ void TFormMain::WireRoundComponents() {
   GameComments->OnWavingFinished = [this](TGameComment&, TGameCommentType type) {
     if (type == TGameCommentType::coGo) {
       GlobalShine->MakeDue();
+      // Play has begun: the creature may try to absorb from now on.
+      if (TBoss* boss = RoundBoss()) boss->SetAutoAttempts(true);
     } else if (type == TGameCommentType::coGameRoundClear ||
                type == TGameCommentType::coBossVictory) {
       // The board flies off once the comment has been read.
@@ -102,12 +104,6 @@ void TFormMain::CollectPotion(int index) {
 }
 
 void TFormMain::AskTryAgain() { AskConfirmation(ckTryAgain, pbYes, nbNo); }
-
-void TFormMain::CheckMonsterHit(TPoint, bool& hitting, bool& absorbing) {
-  // No creature on the board yet: falling elements pass by.
-  hitting = false;
-  absorbing = false;
-}
 
 bool TFormMain::GoldTileUpgradeOwned() const { return false; }
 

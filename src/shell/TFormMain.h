@@ -7,6 +7,7 @@
 #include "platform/TPlatformEvent.h"
 #include "profiles/TPlayerSave.h"
 #include "shell/TBoardParts.h"
+#include "shell/TBossParts.h"
 #include "shell/TFormWin10Confirm.h"
 #include "shell/TGameScene.h"
 #include "shell/TImageGroup.h"
@@ -30,13 +31,14 @@ class TWidgetMaker;
 // frame and the scene routines), SceneChange (switches and their hooks), Input, Players
 // (saves, high scores, the questions), Board and Tools (what a level makes of them), Round (a
 // level from its start to its result), RoundParts (the events of the level's panels),
-// InGameMenu (pausing), Map (the map and the hub).
+// InGameMenu (pausing), Map (the map and the hub), Bosses (the creature of a boss round).
 class TFormMain : public TShellParts,
                   public TMenuParts,
                   public TBoardParts,
                   public TRoundParts,
                   public TMapParts,
-                  public TDecorParts {
+                  public TDecorParts,
+                  public TBossParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
@@ -208,6 +210,9 @@ class TFormMain : public TShellParts,
   void StartPotionFlight(TPoint tile, int flight);  // a TElementCodes::PotionFlight1 or 2
   // The round's flow.
   void WireRoundComponents();
+  // The creature of a boss round: its death wins, its aura drains the tube, what falls off
+  // the board hits it.
+  void WireBosses();
   void PlayFromMenu();
   void ApplyLevelSetup();
   void ObjectiveShown();

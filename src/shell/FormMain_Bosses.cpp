@@ -1,0 +1,49 @@
+// The creature of a boss round, as the game uses it: what drops off the board hits it, the
+// aerosol stings it, its aura drains the tube, and its death wins the round.
+#include "engine/TGameRandom.h"
+#include "shell/TFormMain.h"
+
+void TFormMain::WireBosses() {
+  for (auto& b : Bosses) {
+    b->OnDead = [this](TBoss&) {
+      Trace("boss", "dead");
+      if (GameObjective == goBossMode) WinRound();
+    };
+    b->OnDeadGrounded = [this](TBoss&) {
+      Fireworks->Launch(TGameRandom::Random(2) == 0 ? -50.0f : 1366.0f, 710);
+    };
+  }
+  for (auto& b : Bosses) {
+    auto own = b->OnStartAbsorbing;
+    b->OnStartAbsorbing = [this, own](TBoss& boss) {
+      own(boss);
+      Trace("boss", "absorbing");
+    };
+  }
+  MonsterAura->OnAuraPeak = [this](TMonsterAura&) {
+    TBoss* boss = RoundBoss();
+    // A round that has ended keeps its time.
+    if (!boss || RoundOver) return;
+    TubeTimer->Drain(boss->OneAbsorbedTime);
+    AbsorbedEnergy->StartFromTube(*TubeTimer, boss->Position());
+    Trace("drain", std::to_string(boss->OneAbsorbedTime));
+  };
+
+  // The aerosol stings the creature as well as the spiders.
+  auto spray = Aerosol->OnSpraySizeChange;
+  Aerosol->OnSpraySizeChange = [this, spray](TAerosol& aerosol, TSprayRect r) {
+    if (spray) spray(aerosol, r);
+    if (TBoss* boss = RoundBoss(); boss && GameObjective == goBossMode)
+      boss->AerosolSpray(r.Left, r.Top, r.Right, r.Bottom);
+  };
+}
+
+void TFormMain::CheckMonsterHit(TPoint pos, bool& hitting, bool& absorbing) {
+  hitting = false;
+  absorbing = false;
+  TBoss* boss = RoundBoss();
+  if (!boss || GameObjective != goBossMode || !boss->Hit(pos.X, pos.Y, 0)) return;
+  hitting = true;
+  absorbing = boss->IsAbsorbing();
+  Stars->StarsAtPoint(pos.X, pos.Y);
+}
