@@ -290,8 +290,9 @@ void TFormMain::CheatWinLevel() {
     ElementGather->Collect(elPotion, 1);
     ElementGather->Collect(elPotion, 2);
   }
+  // A hundred hits each, or as many as the creature can take: a strong one must fall too.
   for (auto& boss : Bosses)
-    for (int i = 0; i < 100; ++i) boss->Hit(0, 0, 1);
+    for (int i = 0, n = std::max(100, boss->GetEnergy()); i < n; ++i) boss->Hit(0, 0, 1);
 }
 
 void TFormMain::CheatToolsAndEnergy() {
