@@ -42,8 +42,14 @@ struct RoundRig : ShellRig {
           WriteLevel(exe / "Levels", 2, 1, GatheringLevel(time));
           TLevelFileRecord boss = GatheringLevel(time);
           boss.GameObjective = goBossMode;
-          boss.Energy = 100;
-          boss.HitsToCancelAbsorbAttempt = 1;
+          // A quick creature: an attempt every second or so, a short drain.
+          boss.Energy = 30;
+          boss.RefTimeForAbsorbAttempt = 900;
+          boss.HitsToCancelAbsorbAttempt = 2;
+          boss.OneAbsorbedTime = 20;
+          boss.PreparingTime = 600;
+          boss.AbsorbingTime = 900;
+          boss.FinishingTime = 600;
           WriteLevel(exe / "Levels", 1, 12, boss);
         }) {}
   int Count(const std::string& prefix) const {
