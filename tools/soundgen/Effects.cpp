@@ -405,6 +405,63 @@ const std::map<std::string, Maker>& Designs() {
          Mono squeak = Osc(0.1, Glide(1900, 900, 0.09), Perc(0.004, 0.035), Wave::Triangle);
          return Mix({{&splat, 0}, {&squeak, 0.02}});
        }},
+      // The round's creature. Its hit comes back every second while elements rain on it:
+      // a padded thump and a short "oof", nothing bright or sharp that would wear on the ear.
+      {"CreatureHit",
+       [] {
+         Mono thump = Osc(0.3, Glide(150, 62, 0.12), Perc(0.004, 0.06));
+         Mono pad = Noise(0.1, Glide(900, 350, 0.06), 0.7, Filt::Low, Perc(0.003, 0.02), 1001);
+         Mono oof = Murmur({{0.13, 1.55, 1.15, 'o', 'u', 0.9, 0.0}}, false, 1002);
+         Biquad soft = Biquad::LowPass(kRate, 2400, 0.7);
+         for (float& x : oof.s) x = soft.Run(x);
+         Mono m = Mix({{&thump, 0}, {&pad, 0}});
+         MixInto(m, oof, 0.025, 1.4);
+         return m;
+       }},
+      {"CreatureAbsorb",
+       [] {
+         // A low drone that climbs a tritone and opens up while its throb quickens; a breath of
+         // air rises with it. It peaks late and lets go quickly, as the aura takes the time.
+         const double dur = 1.15, peak = 0.95;
+         auto throb = [](double t) { return 0.7 + 0.3 * FastSin(t * (5 + 6 * t)); };
+         auto env = [=](double t) { return Swell(peak, dur)(t) * throb(t); };
+         Mono low = Osc(dur, Glide(73, 103, dur), env, Wave::Saw);
+         Mono low2 = Osc(dur, Glide(73.6, 104, dur), env, Wave::Saw);
+         Mono fifth = Osc(dur, Glide(110, 155, dur), env, Wave::Saw);
+         Mono drone(kRate, dur);
+         Svf open;
+         for (size_t i = 0; i < drone.s.size(); ++i) {
+           double t = double(i) / kRate;
+           open.Run(low.s[i] + low2.s[i] + 0.45f * fifth.s[i], 250 * std::pow(8.0, t / peak), 1.8, kRate);
+           drone.s[i] = open.lp * 0.5f;
+         }
+         Mono air = Noise(dur, Glide(400, 3200, peak), 2.5, Filt::Band, Swell(peak, dur), 1011);
+         auto glassF = [](double t) { return 520 * std::pow(2.0, t / 1.2) * (1 + 0.012 * FastSin(t * 6.5)); };
+         Mono glass = Osc(dur, glassF, [=](double t) { return 0.2 * Swell(peak, dur)(t); }, Wave::Sine);
+         Mono m = Mix({{&drone, 0}, {&glass, 0}});
+         MixInto(m, air, 0.0, 1.6);
+         return ReverbMono(m, 0.15, 0.6, 0.5, 0.2);
+       }},
+      {"CreatureDefeated",
+       [] {
+         // The creature wails down a long slide, then goes up in a puff and a few sparks.
+         Mono wail = Murmur({{0.32, 2.9, 2.3, 'a', 'o', 0.9, 0.0}, {0.55, 2.3, 0.95, 'o', 'u', 0.85, 0.0}}, false, 1021);
+         auto slideF = [](double t) { return 1250 * std::pow(0.28, t / 0.85) * (1 + 0.03 * FastSin(t * 6)); };
+         Mono slide = Osc(0.9, slideF, Swell(0.1, 0.9), Wave::Triangle);
+         Mono m = Scale(wail, 0.75);
+         MixInto(m, slide, 0.02, 0.1);
+         Mono puff = Noise(0.35, Glide(2600, 380, 0.25), 0.8, Filt::Low, Perc(0.006, 0.08), 1022);
+         Mono bump = Osc(0.25, Glide(110, 50, 0.12), Perc(0.004, 0.05));
+         MixInto(m, puff, 0.92, 2.6);
+         MixInto(m, bump, 0.92, 0.6);
+         Mono sp = Sparkles(0.3, 9, 91, 1023, 0.6);
+         MixInto(m, sp, 0.96, 1.5);
+         m = ReverbMono(m, 0.14, 0.55, 0.5, 0.3);
+         // The sparks die away with the puff instead of ringing on after the win.
+         m.s.resize(size_t(1.55 * kRate));
+         FadeEdges(m, 1, 300);
+         return m;
+       }},
       {"RestoSale",
        [] {
          Mono m(kRate, 0.01);
@@ -742,7 +799,8 @@ double EffectLoudnessOffset(const std::string& name) {
   if (name == "MouseOver") return -9;
   if (name == "Click" || name == "ScoreCount") return -6;
   if (name.rfind("ElementBounce", 0) == 0 || name == "LockerBounce") return -5;
-  if (name == "SlotTing" || name == "LockerBreak" || name == "HorseFeet" || name == "Cooking") return -3;
+  if (name == "SlotTing" || name == "LockerBreak" || name == "HorseFeet" || name == "Cooking" || name == "CreatureHit")
+    return -3;
   if (name.rfind("RestoPraise", 0) == 0 || name.rfind("RestoDisappointed", 0) == 0) return -2;
   return 0;
 }

@@ -9,6 +9,8 @@ const std::vector<std::string>& FixedEffectNames() {
       "Stamper", "PowerUp", "NotifyHigh", "NotifyLow", "MannaNotify1", "MannaNotify2", "MannaNotify3",
       "ItemActivated", "ElementBounce1", "ElementBounce2", "ElementBounce3", "Bomb", "TileClear", "SpiderHit",
       "SlotTing",
+      // the creature of a boss round
+      "CreatureHit", "CreatureAbsorb", "CreatureDefeated",
       // restaurant, map and practice
       "RestoSale", "RestoOpen", "RestoNewCust", "RestoCustEnters", "RestoClosed", "NewChapter", "MyCreation",
       "MouseOver", "LockerBreak", "LockerBounce", "Lightning", "Key", "HorseFeet", "Hammer", "Fireworks",

@@ -217,6 +217,26 @@ TEST(InstalledSounds, EffectsSuitWhereTheyArePlayed) {
     EXPECT_LT(pm, 170) << base;
     EXPECT_GT(pf, pm * 1.4) << base;
   }
+  // The creature of a boss round: its hit may come back every second and must be over by then;
+  // its aura swells up to the drain; its fall is a wail that ends in a puff, not in silence.
+  {
+    Decoded hit = ReadOgg((kBin / "Sounds/CreatureHit.ogg").string());
+    EXPECT_LE(double(hit.Frames()) / hit.rate, 0.5);
+    Decoded absorb = ReadOgg((kBin / "Sounds/CreatureAbsorb.ogg").string());
+    const auto& a = absorb.channels[0];
+    double seconds = double(a.size()) / absorb.rate;
+    EXPECT_GE(seconds, 1.0);
+    EXPECT_LE(seconds, 1.6);
+    size_t quarter = a.size() / 4;
+    EXPECT_GT(RmsDb(a, 2 * quarter, quarter), RmsDb(a, 0, quarter) + 6.0) << "the aura's sound does not rise";
+    Decoded dead = ReadOgg((kBin / "Sounds/CreatureDefeated.ogg").string());
+    const auto& d = dead.channels[0];
+    seconds = double(d.size()) / dead.rate;
+    EXPECT_GE(seconds, 1.2);
+    EXPECT_LE(seconds, 1.8);
+    size_t third = d.size() / 3;
+    EXPECT_GT(RmsDb(d, 2 * third, third), RmsDb(d, 0, third) - 12.0) << "the fall has no puff at its end";
+  }
   // The practice game's recipes are read out: a second or more of speech each.
   for (int i = 1; i <= kIslands; ++i)
     for (int s = 1; s <= kSlotsPerIsland; ++s) {
