@@ -60,7 +60,7 @@ class TBoss : public TComponent {
   std::function<void(TBoss&)> OnFinishAbsorbing;
   // A hit that the sound timer lets through (at most one per HitSoundDelayTime).
   std::function<void(TBoss&)> PlaySound;
-  static constexpr const char* HitSound = "SpiderHit";  // what PlaySound should play
+  static constexpr const char* HitSound = "CreatureHit";  // what PlaySound should play
 
   void Reset();
   void SetAutoAttempts(bool enabled);

@@ -7,6 +7,7 @@ void TFormMain::WireBosses() {
   for (auto& b : Bosses) {
     b->OnDead = [this](TBoss&) {
       Trace("boss", "dead");
+      PlayEffect("CreatureDefeated");
       if (GameObjective == goBossMode) WinRound();
     };
     b->OnDeadGrounded = [this](TBoss&) {

@@ -16,6 +16,7 @@ void TBossParts::Create(TOmegaImageList& images,
     b->Visible = false;
     b->PlaySound = [sound](TBoss&) { sound(TBoss::HitSound); };
   }
+  PlaySound = sound;
   MonsterAura = std::make_unique<TMonsterAura>();
   MonsterAura->OmgImgList = &images;
   BossPainter.OmgImgList = &images;
@@ -24,6 +25,7 @@ void TBossParts::Create(TOmegaImageList& images,
 void TBossParts::Wire() {
   for (auto& b : Bosses) {
     b->OnStartAbsorbing = [this](TBoss& boss) {
+      PlaySound("CreatureAbsorb");
       MonsterAura->Left = boss.Position().X + 46;
       MonsterAura->Top = boss.Position().Y + 55;
       MonsterAura->Start();

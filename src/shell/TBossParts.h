@@ -39,4 +39,5 @@ class TBossParts {
 
  private:
   TBoss* FRoundBoss = nullptr;
+  std::function<void(const std::string& name)> PlaySound;
 };
