@@ -463,7 +463,7 @@ void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, dou
   cairo_line_to(cr, ex + r + 2, ey - r * 1.3);
   cairo_line_to(cr, ex - r - 2, ey - r * 1.3);
   cairo_close_path(cr);
-  SetColor(cr, Darker(kind == TCreature::Bee ? look.Fur : look.Fur, 0.15));
+  SetColor(cr, Darker(look.Fur, 0.15));
   cairo_fill(cr);
   cairo_restore(cr);
   cairo_move_to(cr, ex - r - 3, ey - r * (s < 0 ? 0.85 : 0.3) - 3);
