@@ -111,6 +111,13 @@ TSpriteTileCount::TSpriteTileCount() {
       // The level announcement's second pattern is the boss round's.
       {"ObjInfoLogo", 1, 2},
       {"ObjInfoTitle", 1, 2},
+      // A boss round's creature (the same names in every island's folder) and its aura.
+      {"BossWalking", 4, 2},
+      {"BossFront", 4, 1},
+      {"BossAbsorbing", 4, 1},
+      {"BossDying", 3, 1},
+      {"BossDeadParts", 3, 2},
+      {"MonsterAuraSpark", 5, 1},
       // The board marks a tool's targets with the highlight of each element (code - 1).
       {"ToolHighlight", 18, 1},
   };

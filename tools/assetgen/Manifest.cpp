@@ -7,6 +7,7 @@
 
 #include "FontTables.h"
 #include "Painters.h"
+#include "bosses/TBossFigure.h"
 #include "engine/TSpriteTileCount.h"
 #include "levels/TLevelFileRecord.h"
 
@@ -269,6 +270,36 @@ void AddEffects(TBuilder& b) {
   b.Add("WalkingSoldier", "", Png, 60, 80, With(PaintWalker, TWalker::Soldier), Done);
 }
 
+// Each island's creature folder holds the same names; only the current island's is loaded.
+void AddCreatures(TBuilder& b) {
+  using F = TBossFigure;
+  struct TFolder {
+    const char* Folder;
+    TCreature Kind;
+  };
+  const TFolder folders[5] = {{"Creatures/Centaur/", TCreature::Owl},
+                              {"Creatures/Hydra/", TCreature::Squirrel},
+                              {"Creatures/Golem/", TCreature::Bee},
+                              {"Creatures/Cyclops/", TCreature::Bat},
+                              {"Creatures/Dragon/", TCreature::Cat}};
+  const int w = F::TileWidth, h = F::TileHeight;
+  for (const TFolder& f : folders) {
+    b.Add(F::Walking, f.Folder, Png, w, h, With(PaintCreatureWalking, f.Kind), Done);
+    b.Add(F::Front, f.Folder, Png, w, h, With(PaintCreatureFront, f.Kind), Done);
+    b.Add(F::Absorbing, f.Folder, Png, w, h, With(PaintCreatureAbsorbing, f.Kind), Done);
+    b.Add(F::Dying, f.Folder, Png, w, h, With(PaintCreatureDying, f.Kind), Done);
+    b.Add(F::DeadParts, f.Folder, Png, w, h, With(PaintCreatureParts, f.Kind), Done);
+    b.Add(F::Shadow, f.Folder, Png, F::ShadowWidth, F::ShadowHeight, PaintCreatureShadow, Done);
+  }
+  b.Add(F::Aura, "", Png, F::AuraSize, F::AuraSize, PaintAuraRing, Done);
+  b.Add(F::AuraGlow, "", Png, F::AuraSize, F::AuraSize, With(PaintGlow, Hex(0xc8a0ff)), Done);
+  b.Add(F::AuraSpark, "", Png, F::SparkSize, F::SparkSize, PaintAuraSpark, Done);
+  b.Add(F::EnergyFrame, "", Png, F::EnergyFrameWidth, F::EnergyFrameHeight, PaintBossEnergyFrame,
+        Done);
+  b.Add(F::EnergyFill, "", Png, F::EnergyFillWidth, F::EnergyFillHeight, PaintBossEnergyFill,
+        Done);
+}
+
 // Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,
 // story, tutorial, dialogue) are drawn later; they exist now at their grids.
 void AddLaterScenes(TBuilder& b) {
@@ -372,6 +403,7 @@ std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
   AddBoard(b);
   AddLevel(b);
   AddEffects(b);
+  AddCreatures(b);
   AddLaterScenes(b);
   AddBoardPictures(b, levelsDir);
   return b.List;

@@ -201,4 +201,18 @@ void PaintMovieMask(TCanvas& c, const TAssetSpec& s);
 void PaintStoveSmoke(TCanvas& c, const TAssetSpec& s);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
+// ArtCreatures.cpp: the boss rounds' creatures (one per island, same picture names in each
+// island's folder, laid out as bosses/TBossFigure.h says), their aura and energy bar.
+enum class TCreature { Owl, Squirrel, Bee, Bat, Cat };
+void PaintCreatureWalking(TCanvas& c, const TAssetSpec& s, TCreature kind);
+void PaintCreatureFront(TCanvas& c, const TAssetSpec& s, TCreature kind);
+void PaintCreatureAbsorbing(TCanvas& c, const TAssetSpec& s, TCreature kind);
+void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind);
+void PaintCreatureParts(TCanvas& c, const TAssetSpec& s, TCreature kind);
+void PaintCreatureShadow(TCanvas& c, const TAssetSpec& s);
+void PaintAuraRing(TCanvas& c, const TAssetSpec& s);
+void PaintAuraSpark(TCanvas& c, const TAssetSpec& s);
+void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s);
+void PaintBossEnergyFill(TCanvas& c, const TAssetSpec& s);
+
 }  // namespace assetgen

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 #include "TBalance.h"
@@ -13,6 +14,7 @@
 #include "TBoardDemo.h"
 #include "TSoak.h"
 #include "TBoardShot.h"
+#include "TCreatureSheet.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -33,6 +35,7 @@ int Usage() {
                "  wendmoor-harness text-demo --shot FILE.png [--content DIR]\n"
                "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
                " [--content DIR]\n"
+               "  wendmoor-harness creature-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
@@ -142,6 +145,27 @@ int BoardShot(int argc, char** argv) {
     return 1;
   }
   return 0;
+}
+
+int CreatureSheet(int argc, char** argv) {
+  std::string out, content = TFileSystem::ExecutableFolder();
+  long island = 0;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--island" && i + 1 < argc && ParseLong(argv[i + 1], island)) ++i;
+    else if (a == "--out" && i + 1 < argc) out = argv[++i];
+    else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  if (out.empty() || island < 1 || island > 5) return Usage();
+  std::string error;
+  std::set<std::string> missing;
+  if (!TCreatureSheet::Run(content, static_cast<int>(island), out, error, &missing)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
+  return missing.empty() ? 0 : 1;
 }
 
 int BoardDemo(int argc, char** argv) {
@@ -295,6 +319,7 @@ int main(int argc, char** argv) {
   if (command == "bench") return TBench::Main(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
+  if (command == "creature-sheet") return CreatureSheet(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);

@@ -2,9 +2,11 @@
 // sizes that the game's layouts need.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "AssetgenTestSupport.h"
+#include "bosses/TBossFigure.h"
 #include "engine/TSpriteTileCount.h"
 #include "support/TempDir.h"
 
@@ -57,10 +59,12 @@ TEST(AssetManifest, NamesAreUniqueAndFoldersAreTheGames) {
                                          "Upgrades/", "CloudCover/", "Story/",    "StoryW10/",
                                          "Ending/",   "EndingW10/",  "Menu/",     "Board/",
                                          "PracticeWindow/"};
-  std::set<std::string> names;
+  // Only one creature folder is loaded at a time, so each holds the same names.
+  std::set<std::string> names, paths;
   for (const auto& s : Manifest()) {
-    EXPECT_TRUE(names.insert(s.Name).second) << "duplicate " << s.Name;
     bool creature = s.Folder.rfind("Creatures/", 0) == 0;
+    EXPECT_TRUE(paths.insert(s.RelativePath()).second) << "duplicate " << s.RelativePath();
+    if (!creature) EXPECT_TRUE(names.insert(s.Name).second) << "duplicate " << s.Name;
     EXPECT_TRUE(folders.count(s.Folder) || creature) << s.Name << " in " << s.Folder;
     EXPECT_GT(s.TileWidth, 0) << s.Name;
     EXPECT_GT(s.TileHeight, 0) << s.Name;
@@ -70,6 +74,43 @@ TEST(AssetManifest, NamesAreUniqueAndFoldersAreTheGames) {
       EXPECT_EQ(s.Format, TFormat::Jpeg) << s.Name;
     }
   }
+}
+
+// One painter draws every island's creature by the same names, sizes and grids.
+TEST(AssetManifest, EveryCreatureFolderHoldsTheSamePictures) {
+  const std::vector<std::string> folders = {"Centaur", "Hydra", "Golem", "Cyclops", "Dragon"};
+  std::map<std::string, std::vector<const TAssetSpec*>> byFolder;
+  for (const auto& s : Manifest())
+    if (s.Folder.rfind("Creatures/", 0) == 0) byFolder[s.Folder].push_back(&s);
+  ASSERT_EQ(byFolder.size(), folders.size());
+  const auto& first = byFolder["Creatures/Centaur/"];
+  ASSERT_FALSE(first.empty());
+  for (const std::string& f : folders) {
+    const auto& list = byFolder["Creatures/" + f + "/"];
+    ASSERT_EQ(list.size(), first.size()) << f;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+      EXPECT_EQ(list[i]->Name, first[i]->Name) << f;
+      EXPECT_EQ(list[i]->Width(), first[i]->Width()) << f << " " << list[i]->Name;
+      EXPECT_EQ(list[i]->Height(), first[i]->Height()) << f << " " << list[i]->Name;
+      EXPECT_EQ(list[i]->Format, TFormat::Png) << f << " " << list[i]->Name;
+    }
+  }
+  // What the painter draws from the creature folder, and the rest from the main one.
+  for (const char* n : {TBossFigure::Walking, TBossFigure::Front, TBossFigure::Absorbing,
+                        TBossFigure::Dying, TBossFigure::DeadParts}) {
+    EXPECT_EQ(Get(n).TileWidth, TBossFigure::TileWidth) << n;
+    EXPECT_EQ(Get(n).TileHeight, TBossFigure::TileHeight) << n;
+  }
+  EXPECT_EQ(Get(TBossFigure::Walking).Patterns(), TBossFigure::WalkingPatterns);
+  EXPECT_EQ(Get(TBossFigure::Front).Patterns(), TBossFigure::FrontPatterns);
+  EXPECT_EQ(Get(TBossFigure::Absorbing).Patterns(), TBossFigure::FrontPatterns);
+  EXPECT_EQ(Get(TBossFigure::Dying).Patterns(), TBossFigure::DyingPatterns);
+  EXPECT_EQ(Get(TBossFigure::DeadParts).Patterns(), 6);
+  EXPECT_EQ(Get(TBossFigure::AuraSpark).Patterns(), TBossFigure::SparkPatterns);
+  for (const char* n : {TBossFigure::Aura, TBossFigure::AuraGlow, TBossFigure::AuraSpark,
+                        TBossFigure::EnergyFrame, TBossFigure::EnergyFill})
+    EXPECT_EQ(Get(n).Folder, "") << n;
+  EXPECT_EQ(Get(TBossFigure::EnergyFill).TileWidth, TBossFigure::EnergyFillWidth);
 }
 
 TEST(AssetManifest, NamesComposedAtRunTimeExist) {

@@ -9,6 +9,7 @@
 #include "FontTables.h"
 #include "Generator.h"
 #include "Painters.h"
+#include "bosses/TBossFigure.h"
 #include "engine/TPictureDecoder.h"
 #include "support/TempDir.h"
 
@@ -299,5 +300,32 @@ TEST(PictureRules, BlinkStripsRepeatTheFaceTheyCover) {
       }
     EXPECT_GT(compared, strip.TileWidth * strip.TileHeight / 2) << c.Strip;
     EXPECT_EQ(differing, 0) << c.Strip;
+  }
+}
+
+// A creature cut off at its pattern's edge shows a straight line in the game; each pose
+// stands on the line the painter tips and shadows it about.
+TEST(PictureRules, CreaturesStayInsideTheirPatternsAndStandOnTheirFeetLine) {
+  for (const auto& s : Manifest()) {
+    if (s.Folder.rfind("Creatures/", 0) != 0 || s.TileWidth != TBossFigure::TileWidth) continue;
+    TPicture p = RenderPicture(s);
+    for (int pattern = 0; pattern < s.Patterns(); ++pattern) {
+      const int x0 = (pattern % s.Columns) * s.TileWidth, y0 = (pattern / s.Columns) * s.TileHeight;
+      int edge = 0, lowest = -1;
+      for (int y = 0; y < s.TileHeight; ++y)
+        for (int x = 0; x < s.TileWidth; ++x) {
+          int a = Alpha(p, x0 + x, y0 + y);
+          if (a == 0) continue;
+          lowest = std::max(lowest, y);
+          edge += (x == 0 || y == 0 || x == s.TileWidth - 1 || y == s.TileHeight - 1);
+        }
+      EXPECT_EQ(edge, 0) << s.RelativePath() << " pattern " << pattern;
+      // The pieces fly apart and the poof floats; the rest stand on the feet line.
+      bool standing = s.Name != TBossFigure::DeadParts &&
+                      !(s.Name == TBossFigure::Dying && pattern == TBossFigure::DyingPatterns - 1);
+      if (standing) {
+        EXPECT_NEAR(lowest, TBossFigure::FeetY, 8) << s.RelativePath() << " pattern " << pattern;
+      }
+    }
   }
 }

@@ -7,9 +7,11 @@
 #include <iterator>
 
 #include "TBoardDemo.h"
+#include "TCreatureSheet.h"
 #include "TBot.h"
 #include "THarness.h"
 #include "THarnessScript.h"
+#include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 #include "support/TempDir.h"
 
@@ -136,6 +138,22 @@ TEST_F(ContentCheck, BossRoundAnnouncementFindsEverything) {
   auto h = Start(o);
   Play(*h, "", 200);
   ExpectNothingMissing(*h);
+}
+
+// Every island's creature in every pose, with its aura and energy bar, as the painter draws
+// them from that island's folder and the main one.
+TEST_F(ContentCheck, EveryIslandsCreatureFindsEverything) {
+  for (int island = 1; island <= 5; ++island) {
+    std::set<std::string> missing;
+    std::string error;
+    const std::string file =
+        (std::filesystem::path(Data.Path) / ("creatures" + std::to_string(island) + ".png")).string();
+    ASSERT_TRUE(TCreatureSheet::Run(TFileSystem::ExecutableFolder(), island, file, error, &missing))
+        << error;
+    std::vector<std::string> left(missing.begin(), missing.end());
+    EXPECT_TRUE(left.empty()) << "island " << island << Listed(left);
+    EXPECT_TRUE(std::filesystem::exists(file));
+  }
 }
 
 // The check itself: a name with nothing behind it is caught and listed once.

@@ -170,7 +170,7 @@ TEST(Scenario, RestartAndToMenuKeepNoGainsInTheSave) {
 TEST(Scenario, ClosingDuringALevelSavesTheLiveScoreWithoutTheGains) {
   SaveFolder folder;
   std::unique_ptr<TBot> bot;
-  auto playing = BotBetween(bot, {{100, 760}});
+  auto playing = BotBetween(bot, {{100, 720}});
   int score = 0;
   float gained = 0;
   TRun run = Play("800 close\n840 click-widget WindowOKButton\n", 1000, 1, 5, [&](THarness& h) {

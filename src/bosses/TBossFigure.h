@@ -1,0 +1,51 @@
+#pragma once
+// The layout the creature pictures are drawn to and TBossPainter draws by. Every island's
+// creature folder holds the same names at the same sizes, so one painter serves all five.
+// A pattern's top-left is the creature's Position; it stands on FeetY.
+struct TBossFigure {
+  static constexpr const char* Walking = "BossWalking";      // facing left, 8 patterns
+  static constexpr const char* Front = "BossFront";          // preparing: breath, arms rising
+  static constexpr const char* Absorbing = "BossAbsorbing";  // arms up, eyes aglow
+  static constexpr const char* Dying = "BossDying";          // hurt, squashed, poof
+  static constexpr const char* DeadParts = "BossDeadParts";  // the six pieces, as assembled
+  static constexpr const char* Shadow = "BossShadow";
+  // Main folder: the aura and the energy bar are the same for every creature.
+  static constexpr const char* Aura = "MonsterAura";
+  static constexpr const char* AuraGlow = "MonsterAuraGlow";
+  static constexpr const char* AuraSpark = "MonsterAuraSpark";
+  static constexpr const char* EnergyFrame = "BossEnergyBar";
+  static constexpr const char* EnergyFill = "BossEnergyFill";
+
+  static constexpr int TileWidth = 256, TileHeight = 232;
+  static constexpr int FeetX = 128, FeetY = 205;
+  static constexpr int WalkingPatterns = 8, FrontPatterns = 4, DyingPatterns = 3;
+  // The dead animation's patterns 4..6 show the dying pictures; from the last (held) one
+  // only the pieces remain. The poof (last dying picture) already hides the pieces flying.
+  static constexpr int FirstDeadPattern = 4;
+  static constexpr int PiecesFromDyingPattern = 2;
+
+  // Pieces: body, head, feet, left wing or arm, right wing or arm, tail (or what is flung
+  // off last); each turns about its own joint (pixels in the pattern).
+  struct TPivot {
+    float X, Y;
+  };
+  static constexpr TPivot PartPivot[6] = {{128, 192}, {128, 127}, {128, 204},
+                                          {79, 128},  {177, 128}, {184, 174}};
+  // Back to front: what is flung off behind the rest, the head on top.
+  static constexpr int PartOrder[6] = {5, 3, 4, 2, 0, 1};
+
+  static constexpr int ShadowWidth = 200, ShadowHeight = 36;
+  static constexpr int ShadowX = FeetX - ShadowWidth / 2, ShadowY = FeetY - ShadowHeight / 2;
+
+  // The aura's picture has its top-left at the aura's Left, Top and grows about its middle,
+  // which then sits on the creature's chest.
+  static constexpr int AuraSize = 160;
+  static constexpr int SparkSize = 48, SparkPatterns = 5;
+
+  // The fill is one pixel per unit of the 64-unit energy scale, from the anchor; the frame
+  // reaches EnergyFrameLeft/Top past it on every side.
+  static constexpr int EnergyFillWidth = 64, EnergyFillHeight = 8;
+  static constexpr int EnergyFrameLeft = 6, EnergyFrameTop = 4;
+  static constexpr int EnergyFrameWidth = EnergyFillWidth + 2 * EnergyFrameLeft;
+  static constexpr int EnergyFrameHeight = EnergyFillHeight + 2 * EnergyFrameTop;
+};
