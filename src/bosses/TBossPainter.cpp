@@ -34,7 +34,7 @@ TBossPainter::TBossPainter()
 void TBossPainter::DrawBoss(const TBoss& boss) {
   if (!OmgImgList || !boss.Visible) return;
   const TPoint at = boss.Position();
-  float x = static_cast<float>(at.X), y = static_cast<float>(at.Y);
+  float x = static_cast<float>(at.X), y = static_cast<float>(at.Y + F::StandLowerBy);
   if (boss.GetState() == TBoss::bsDead) {
     DrawDead(boss, x + boss.FrontViewAdjX, y + boss.FrontViewAdjY);
     return;
@@ -91,7 +91,7 @@ void TBossPainter::DrawEnergyBar(const TBoss& boss) {
   if (energy <= 0) return;
   const TPoint at = boss.Position();
   const float x = static_cast<float>(at.X + TBoss::EnergyBarAnchor.X);
-  const float y = static_cast<float>(at.Y + TBoss::EnergyBarAnchor.Y);
+  const float y = static_cast<float>(at.Y + TBoss::EnergyBarAnchor.Y + F::StandLowerBy);
   OmgImgList->DrawImage(EnergyFrame, x - F::EnergyFrameLeft, y - F::EnergyFrameTop, 0);
   const float length = static_cast<float>(std::min(energy, TBoss::EnergyScale));
   OmgImgList->DrawImage(EnergyFill, x, y, 0,
@@ -101,7 +101,7 @@ void TBossPainter::DrawEnergyBar(const TBoss& boss) {
 void TBossPainter::DrawAura(const TMonsterAura& aura) {
   if (!OmgImgList || !aura.Visible || aura.State() == TMonsterAura::asOff) return;
   const float fade = std::clamp(aura.Fade(), 0.0f, 1.0f);
-  const float x = static_cast<float>(aura.Left), y = static_cast<float>(aura.Top);
+  const float x = static_cast<float>(aura.Left), y = static_cast<float>(aura.Top + F::StandLowerBy);
   const float size = aura.BubbleSize(), wobble = aura.Wobble();
   const std::uint8_t a = Alpha(aura.BubbleAlpha() * fade);
   if (a > 0 && size > 0) {
@@ -127,7 +127,7 @@ void TBossPainter::DrawAura(const TMonsterAura& aura) {
     const std::uint8_t sa = Alpha(spark.Alpha * fade);
     // A spark not yet placed has no size (which would draw at full size).
     if (frame < 0 || sa == 0 || spark.Size <= 0) continue;
-    OmgImgList->DrawImage(AuraSpark, spark.X, spark.Y, std::min(frame, F::SparkPatterns - 1),
+    OmgImgList->DrawImage(AuraSpark, spark.X, spark.Y + F::StandLowerBy, std::min(frame, F::SparkPatterns - 1),
                           {.A = sa,
                            .ScaleX = spark.Size,
                            .ScaleY = spark.Size,
