@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <vector>
 
 namespace {
 constexpr int kLevelsPerIsland[5] = {12, 13, 15, 16, 18};
-const char* kBossNote = "boss level: creature not built yet";
 
 struct TChild {
   pid_t Pid;
@@ -95,8 +95,10 @@ std::vector<TBalance::TRow> TBalance::Summarise(const std::vector<TBot::TResult>
     TRow& r = rows[{g.Island, g.Level}];
     r.Island = g.Island;
     r.Level = g.Level;
-    r.Boss = r.Boss || g.Result == "boss";
+    r.Boss = r.Boss || g.Boss;
     ++r.Games;
+    r.MeanDrains += g.Drains;
+    if (g.Boss && g.Result == "lost") r.MeanEnergyLeft += g.BossEnergy;
     r.TimeLimit = std::max(r.TimeLimit, g.TimeLimit);
     r.Crashed += g.Result == "crash";
     r.MeanMoves += g.Moves;
@@ -113,17 +115,24 @@ std::vector<TBalance::TRow> TBalance::Summarise(const std::vector<TBot::TResult>
   std::vector<TRow> out;
   for (auto& [key, r] : rows) {
     if (r.Won > 0) r.MeanSeconds /= r.Won;
+    const int lost = r.Games - r.Won - r.Crashed;
+    if (lost > 0) r.MeanEnergyLeft /= lost;
     if (r.Games > 0) {
       r.MeanMoves /= r.Games;
       r.MeanTools /= r.Games;
       r.MeanShuffles /= r.Games;
+      r.MeanDrains /= r.Games;
     }
-    if (r.Boss)
-      r.Note = kBossNote;
-    else if (r.Crashed > 0)
-      r.Note = "crashed in " + std::to_string(r.Crashed) + " game(s)";
+    std::vector<std::string> notes;
+    if (r.Crashed > 0)
+      notes.push_back("crashed in " + std::to_string(r.Crashed) + " game(s)");
     else if (2 * r.Won <= r.Games)
-      r.Note = "not won in most games";
+      notes.push_back("not won in most games");
+    if (r.Boss) {
+      notes.push_back("boss: " + Fixed(r.MeanDrains, 1) + " absorptions a game");
+      if (lost > 0) notes.push_back("energy left when lost " + Fixed(r.MeanEnergyLeft, 0));
+    }
+    for (const std::string& n : notes) r.Note += (r.Note.empty() ? "" : "; ") + n;
     out.push_back(r);
   }
   return out;
@@ -156,11 +165,6 @@ std::string TBalance::Markdown(const std::vector<TRow>& rows, const std::string&
         "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
   for (const TRow& r : rows) {
     md += "| " + LevelName(r.Island, r.Level) + " | " + std::to_string(r.Games) + " | ";
-    if (r.Boss) {
-      md += "- | - | - | - | - | - | - | " + std::to_string(r.TimeLimit) + " | - | - | - | - | " +
-            r.Note + " |\n";
-      continue;
-    }
     bool any = r.Won > 0;
     md += std::to_string(r.Won) + " | " + Percent(r.Won, r.Games) + " | " +
           std::to_string(r.Gold) + " | " + std::to_string(r.Silver) + " | " +
@@ -179,7 +183,7 @@ std::string TBalance::Csv(const std::vector<TRow>& rows) {
       "level,kind,games,won,win_rate,gold,silver,bronze,mean_seconds_won,max_seconds,"
       "time_limit,time_used,mean_moves,mean_tools,mean_shuffles,note\n";
   for (const TRow& r : rows) {
-    bool any = r.Won > 0 && !r.Boss;
+    bool any = r.Won > 0;
     csv += LevelName(r.Island, r.Level) + "," + (r.Boss ? "boss" : "gather") + "," +
            std::to_string(r.Games) + "," + std::to_string(r.Won) + "," +
            (r.Games > 0 ? Fixed(static_cast<double>(r.Won) / r.Games, 2) : "") + "," +
@@ -208,21 +212,9 @@ int TBalance::Run(const TOptions& o) {
   std::vector<TBot::TResult> results;
   std::vector<TChild> running;
   std::size_t next = 0;
-  std::map<std::pair<int, int>, bool> boss;  // a boss level is looked at once
   while (next < queue.size() || !running.empty()) {
     while (next < queue.size() && static_cast<int>(running.size()) < std::max(1, o.Jobs)) {
       TGame g = queue[next++];
-      if (boss[{g.Island, g.Level}]) {
-        TBot::TResult r;
-        r.Island = g.Island;
-        r.Level = g.Level;
-        r.Seed = g.Seed;
-        r.Result = "boss";
-        for (const auto& earlier : results)
-          if (earlier.Island == g.Island && earlier.Level == g.Level) r.TimeLimit = earlier.TimeLimit;
-        results.push_back(r);
-        continue;
-      }
       TChild c;
       if (!Spawn(o, g.Island, g.Level, g.Seed, c)) {
         std::fprintf(stderr, "balance: cannot start a game\n");
@@ -237,7 +229,6 @@ int TBalance::Run(const TOptions& o) {
     for (std::size_t i = 0; i < running.size(); ++i) {
       if (running[i].Pid != done) continue;
       TBot::TResult r = Collect(running[i], status);
-      if (r.Result == "boss") boss[{r.Island, r.Level}] = true;
       std::printf("%s\n", TBot::ToJson(r).c_str());
       std::fflush(stdout);
       results.push_back(r);
@@ -256,7 +247,8 @@ int TBalance::Run(const TOptions& o) {
       " games at once). Times are the tube's seconds of the games won; \"Time used\" is their "
       "mean against the limit; medals follow each level's own gold and silver times. Moves, "
       "tools and shuffles count every game; the game shuffles a board that has had no move "
-      "for 20 s.";
+      "for 20 s. In boss fights the bot aims what it clears at the creature; their note counts "
+      "the creature's absorptions (each drains the tube) and its energy left in the games lost.";
   std::vector<TRow> rows = Summarise(results);
   std::error_code ec;
   std::filesystem::create_directories(o.OutFolder, ec);

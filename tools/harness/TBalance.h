@@ -26,6 +26,8 @@ class TBalance {
     int TimeLimit = 0, MaxSeconds = 0;
     double MeanSeconds = 0;  // of the games won
     double MeanMoves = 0, MeanTools = 0, MeanShuffles = 0;
+    // Boss rounds: absorptions a game, and the creature's energy left in the games lost.
+    double MeanDrains = 0, MeanEnergyLeft = 0;
     std::string Note;
   };
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "TBossAim.h"
 #include "THarness.h"
 #include "THarnessScript.h"
 #include "shell/TFormMain.h"
@@ -24,6 +25,12 @@ constexpr int kAfterToolFrames = 45;
 constexpr int kImpatience = 5 * kFramesPerSecond;
 // Enough needed elements for each unit of energy a tool spends, or the energy waits.
 constexpr double kToolReturn = 0.12;
+// Frames from a move's clicks until its elements leave the board (the swap and the shiver),
+// between one cascade and the next, and from picking a tool until it strikes or blasts.
+constexpr int kMatchDelay = 14;
+constexpr int kCascadeDelay = 22;
+constexpr int kStrikeDelay = 35;
+constexpr int kBlastDelay = 14;
 
 TPlatformEvent Mouse(TPlatformEventKind kind, TPoint p, bool left = true) {
   TPlatformEvent e;
@@ -94,12 +101,49 @@ TBotPlanner::TView TBot::Look() const {
     const auto& s = Game.Spiders->Spider(i);
     if (s.State <= TCrawlingSpiders::ssMakingWeb && InBoardGrid(s.Tile)) v.Spiders.push_back(s.Tile);
   }
+  if (Game.GameObjective == goBossMode) LookAtCreature(v);
   return v;
+}
+
+void TBot::LookAtCreature(TBotPlanner::TView& v) const {
+  const TBoss* boss = Game.RoundBoss();
+  if (!boss) return;
+  TBossAim aim(*boss, PhaseFrames);
+  aim.Gravity = Game.FallingElements->IsWindows8OrLater ? 3 : 2;
+  v.Boss = true;
+  int falling = 0, colours = 0;
+  for (int x = 1; x <= BoardColumns; ++x)
+    for (int y = 1; y <= BoardRows; ++y) {
+      const TBoardTile& t = v.Board.At(x, y);
+      if (t.ObjectKind == okUnused) continue;
+      if (t.IsColourElement()) {
+        ++colours;
+        falling += !TFallingElements::Drifts(t.Element);
+      }
+      const TPoint p = Game.GameBoard->TileScreenPos({x, y});
+      for (int d = 0; d < TBotPlanner::CascadeDepth; ++d)
+        v.BossWorth[d][x - 1][y - 1] = static_cast<float>(
+            aim.ElementWorth(p.X, p.Y, kMatchDelay + d * kCascadeDelay, TBossAim::lvGrouped));
+      v.BossToolWorth[x - 1][y - 1] =
+          static_cast<float>(aim.ElementWorth(p.X, p.Y, kStrikeDelay, TBossAim::lvGrouped));
+      v.BossBlastWorth[x - 1][y - 1] =
+          static_cast<float>(aim.ElementWorth(p.X, p.Y, kBlastDelay, TBossAim::lvBlasted));
+    }
+  if (colours > 0) v.BossFallShare = static_cast<float>(falling) / static_cast<float>(colours);
 }
 
 void TBot::AfterFrame() {
   ++Frame;
   if (Game.Scene() != gsMainGame || !Game.LevelFilled || Game.GamePaused || Game.RoundOver) return;
+  if (const TBoss* boss = Game.RoundBoss()) {
+    if (boss->GetState() != SeenState || boss->GetAttemptPhase() != SeenPhase) {
+      SeenState = boss->GetState();
+      SeenPhase = boss->GetAttemptPhase();
+      PhaseFrames = 0;
+    } else {
+      ++PhaseFrames;
+    }
+  }
   bool shuffling = Game.ShuffleAway->Running();
   if (shuffling && !WasShuffling) ++ShuffleCount;
   WasShuffling = shuffling;
@@ -246,10 +290,8 @@ TBot::TResult TBot::PlayHere(const TOptions& o) {
   if (!harness.Start(r.Error)) return r;
   TFormMain& game = harness.Form();
   r.TimeLimit = game.TubeTimer->Time;
-  if (game.GameObjective == goBossMode) {
-    r.Result = "boss";
-    return r;
-  }
+  r.Boss = game.GameObjective == goBossMode;
+  bool absorbing = false;
   auto bot = std::make_unique<TBot>(harness, o.Seed, o.ActionFrames);
   THarnessScript none;
   // Interruptions: the next one's frame, and the tube's seconds when play came back.
@@ -263,6 +305,10 @@ TBot::TResult TBot::PlayHere(const TOptions& o) {
   r.Result = "unfinished";
   for (long f = 0; f < frames && !game.Closed(); ++f) {
     harness.Step(none);
+    if (const TBoss* boss = game.RoundBoss()) {
+      if (boss->IsAbsorbing() && !absorbing) ++r.Drains;
+      absorbing = boss->IsAbsorbing();
+    }
     if (game.RoundOver && game.Scene() == gsRoundClear) {
       r.Result = "won";
       r.Medal = MedalName(game.ResultMedal->MedalKind());
@@ -315,6 +361,7 @@ TBot::TResult TBot::PlayHere(const TOptions& o) {
   r.Tools = bot->ToolsUsed();
   r.Shuffles = bot->Shuffles();
   r.LongestWait = bot->LongestWaitSeconds();
+  if (const TBoss* boss = game.RoundBoss()) r.BossEnergy = boss->CurrentEnergy();
   return r;
 }
 
@@ -333,7 +380,10 @@ std::string TBot::ToJson(const TResult& r) {
                 "\"longest_wait\":%.1f",
                 level, r.Seed, r.Result.c_str(), r.Medal.c_str(), r.Seconds, r.TimeLimit,
                 r.LevelScore, r.Moves, r.Tools, r.Shuffles, r.LongestWait);
-  return std::string(line) + (error.empty() ? "" : ",\"error\":\"" + error + "\"") + "}";
+  std::string boss;
+  if (r.Boss)
+    boss = ",\"boss_energy\":" + std::to_string(r.BossEnergy) + ",\"drains\":" + std::to_string(r.Drains);
+  return std::string(line) + boss + (error.empty() ? "" : ",\"error\":\"" + error + "\"") + "}";
 }
 
 bool TBot::FromJson(const std::string& line, TResult& r) {
@@ -370,5 +420,9 @@ bool TBot::FromJson(const std::string& line, TResult& r) {
   r.Shuffles = static_cast<int>(shuffles);
   r.LongestWait = wait;
   if (!text("error", r.Error)) r.Error.clear();
+  double energy = 0, drains = 0;
+  r.Boss = number("boss_energy", energy) && number("drains", drains);
+  r.BossEnergy = r.Boss ? static_cast<int>(energy) : 0;
+  r.Drains = r.Boss ? static_cast<int>(drains) : 0;
   return true;
 }

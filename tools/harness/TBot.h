@@ -4,6 +4,7 @@
 #include <string>
 
 #include "TBotPlanner.h"
+#include "bosses/TBoss.h"
 #include "board/TNewToolKind.h"
 #include "engine/SharedTypes.h"
 
@@ -26,7 +27,7 @@ class TBot {
     // Escape) and resumed, or restarts the level; the tube must run again each time.
     bool Interruptions = false;
   };
-  // One game's outcome; Result is won, lost, boss, unfinished or error.
+  // One game's outcome; Result is won, lost, unfinished or error.
   struct TResult {
     int Island = 0, Level = 0;
     std::uint32_t Seed = 0;
@@ -36,6 +37,9 @@ class TBot {
     int Moves = 0, Tools = 0, Shuffles = 0;
     double LongestWait = 0;  // seconds the board was not settled enough to play, at most
     int Pauses = 0, Restarts = 0;  // the interruptions made
+    // Boss rounds: the creature's energy at the end, and the times it drained the tube.
+    bool Boss = false;
+    int BossEnergy = 0, Drains = 0;
     std::string Error;
   };
 
@@ -66,6 +70,8 @@ class TBot {
   void MoveMouse(TPoint p);
   void Click(TPoint p, bool left = true);
   TPoint TileCentre(TPoint tile) const;
+  // Boss rounds: what leaving each tile is worth against the creature.
+  void LookAtCreature(TBotPlanner::TView& view) const;
 
   THarness& Harness;
   TFormMain& Game;
@@ -79,4 +85,8 @@ class TBot {
   TNewToolKind ToolKind = tlNone;
   TPoint ToolTile;
   long ToolFrame = 0;
+  // The creature's present phase as seen, and for how many frames.
+  TBoss::TBossState SeenState = TBoss::bsWalking;
+  TBoss::TAttemptPhase SeenPhase = TBoss::apNone;
+  int PhaseFrames = 0;
 };

@@ -4,13 +4,14 @@
 #include <utility>
 
 #include "board/TBoardRules.h"
+#include "board/TElementCodes.h"
+#include "board/TFallingElements.h"
 
 namespace {
 // A refilled tile: the bot cannot know what drops in, so it never matches.
 constexpr std::uint8_t kUnknown = 250;
 // Later cascades are less certain than the first removal.
 constexpr double kCascadeWeight = 0.6;
-constexpr int kCascadeDepth = 3;
 
 TBoardTile UnknownTile() {
   TBoardTile fresh;
@@ -57,7 +58,7 @@ double TBotPlanner::OutstandingValue() const {
 
 double TBotPlanner::Score(const TBoardData& b, const TSimpleObjectArray& removed,
                           const TSimpleObjectArray& hits, const TSimpleObjectArray& banned,
-                          bool first, TState& st) const {
+                          bool first, const TWorthTable& bossWorth, TState& st) const {
   double v = 0;
   int lowest = 0;
   auto take = [&st](int slot) {
@@ -71,6 +72,14 @@ double TBotPlanner::Score(const TBoardData& b, const TSimpleObjectArray& removed
       if (removed.IsSet(x, y)) {
         lowest = std::max(lowest, y);
         v += 0.05;  // energy, points and a little shake-up
+        // Light elements drift away past the creature; what drops in later is a guess.
+        if (View.Boss) {
+          if (t.Element == kUnknown)
+            v += bossWorth[x - 1][y - 1] * View.BossFallShare;
+          else if (t.IsElement() && TElementCodes::IsElement(t.Element) &&
+                   !TFallingElements::Drifts(t.Element))
+            v += bossWorth[x - 1][y - 1];
+        }
         if (t.IsElement() && take(SlotOfCode(t.Element))) v += 1;
         std::uint8_t& gold = st.Gold[x - 1][y - 1];
         if (gold > 0) {
@@ -116,15 +125,16 @@ double TBotPlanner::Score(const TBoardData& b, const TSimpleObjectArray& removed
 }
 
 double TBotPlanner::Play(TBoardData b, TSimpleObjectArray removed, TSimpleObjectArray hits,
-                         const TSimpleObjectArray& banned) const {
+                         const TSimpleObjectArray& banned, const TWorthTable& firstWorth) const {
   TState st;
   std::copy(std::begin(View.Needed), std::end(View.Needed), st.Need);
   for (int x = 0; x < BoardColumns; ++x)
     for (int y = 0; y < BoardRows; ++y) st.Gold[x][y] = View.Gold[x][y];
   st.Spiders = View.Spiders;
   double total = 0, weight = 1;
-  for (int depth = 0; depth < kCascadeDepth; ++depth) {
-    total += weight * Score(b, removed, hits, banned, depth == 0, st);
+  for (int depth = 0; depth < CascadeDepth; ++depth) {
+    total += weight * Score(b, removed, hits, banned, depth == 0,
+                            depth == 0 ? firstWorth : View.BossWorth[depth], st);
     // Webs and chains take their hit.
     for (int x = 1; x <= BoardColumns; ++x)
       for (int y = 1; y <= BoardRows; ++y) {
@@ -155,7 +165,7 @@ double TBotPlanner::RateSwap(TPoint a, TPoint c) const {
   if (!run.IsSet(a) && !run.IsSet(c)) return -1;
   TSimpleObjectArray removed, hits;
   SplitRun(b, run, removed, hits);
-  return Play(b, removed, hits, {});
+  return Play(b, removed, hits, {}, View.BossWorth[0]);
 }
 
 double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
@@ -182,7 +192,7 @@ double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
           else
             removed.Set(x, y);
         }
-      return Play(b, removed, hits, banned);
+      return Play(b, removed, hits, banned, View.BossToolWorth);
     case tlNone:
       return -1;
     case tlBomb:
@@ -204,7 +214,9 @@ double TBotPlanner::RateTool(TNewToolKind kind, TPoint p) const {
       removed.Set(x, y);
     }
   if (!removed.Any()) return -1;
-  return Play(cleared, removed, hits, banned);
+  // Bombs blow their tiles away to both sides; strikes let them drop.
+  const bool blast = kind == tlBomb || kind == tlBigBomb;
+  return Play(cleared, removed, hits, banned, blast ? View.BossBlastWorth : View.BossToolWorth);
 }
 
 TBotPlanner::TToolChoice TBotPlanner::BestToolTarget(TNewToolKind kind) const {

@@ -15,6 +15,7 @@
 class TBotPlanner {
  public:
   static constexpr int SlotCount = 17;  // gathering slots, in TIndividualElementKind order
+  static constexpr int CascadeDepth = 3;  // removals looked at: the first and two cascades
 
   // What the bot can see of a settled level.
   struct TView {
@@ -24,6 +25,13 @@ class TBotPlanner {
     // Gold frame levels lying under the tiles.
     std::uint8_t Gold[BoardColumns][BoardRows] = {};
     std::vector<TPoint> Spiders;  // tiles of spiders standing on the board
+    // A boss round: what one element leaving each tile is worth against the creature, when
+    // a match takes it (and the cascades after), a tool strikes it, or a bomb blows it away.
+    bool Boss = false;
+    float BossWorth[CascadeDepth][BoardColumns][BoardRows] = {};
+    float BossToolWorth[BoardColumns][BoardRows] = {};
+    float BossBlastWorth[BoardColumns][BoardRows] = {};
+    float BossFallShare = 1;  // of the tiles yet to come, the share that falls (not drifts)
   };
 
   struct TToolChoice {
@@ -50,11 +58,13 @@ class TBotPlanner {
 
  private:
   struct TState;
+  using TWorthTable = float[BoardColumns][BoardRows];
+  // firstWorth: the creature's table for the first removal (the cascades have their own).
   double Play(TBoardData board, TSimpleObjectArray removed, TSimpleObjectArray hits,
-              const TSimpleObjectArray& banned) const;
+              const TSimpleObjectArray& banned, const TWorthTable& firstWorth) const;
   double Score(const TBoardData& board, const TSimpleObjectArray& removed,
                const TSimpleObjectArray& hits, const TSimpleObjectArray& banned, bool first,
-               TState& state) const;
+               const TWorthTable& bossWorth, TState& state) const;
 
   TView View;
 };

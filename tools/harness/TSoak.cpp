@@ -56,6 +56,7 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
   long idleSince = -1;
   auto levelStarted = [&] {
     ++r.LevelsStarted;
+    r.BossFights += game.GameObjective == goBossMode;
     r.ResidentKiB.push_back(ResidentKiB());
     levelFrames = 0;
     restartPlanned = o.RestartEvery > 0 && r.LevelsStarted % o.RestartEvery == 0;
@@ -87,12 +88,7 @@ TSoak::TResult TSoak::Run(const TOptions& o) {
     ++sceneFrames;
     switch (scene) {
       case gsMainGame:
-        if (game.GameObjective == goBossMode) {
-          // No creature to fight yet: the level after it is started directly.
-          ++r.BossesSkipped;
-          ++game.LevelIdx;
-          game.StartLevel();
-        } else if (pausing) {
+        if (pausing) {
           // Back from a pause: the tube must be running again.
           pausing = false;
           tubeAtResume = game.TubeTimer->ElapsedSeconds();
@@ -224,9 +220,9 @@ std::string TSoak::ToJson(const TResult& r) {
   char line[512];
   std::snprintf(line, sizeof line,
                 "{\"levels\":%d,\"won\":%d,\"lost\":%d,\"restarts\":%d,\"menu_trips\":%d,"
-                "\"bosses_skipped\":%d,\"frames\":%ld,\"rss_first_kib\":%ld,\"rss_last_kib\":%ld,"
+                "\"boss_fights\":%d,\"frames\":%ld,\"rss_first_kib\":%ld,\"rss_last_kib\":%ld,"
                 "\"rss_growth_kib\":%ld,\"pauses\":%d,\"tube_checks\":%d,\"time_outs\":%d",
-                r.LevelsStarted, r.Won, r.Lost, r.Restarts, r.MenuTrips, r.BossesSkipped,
+                r.LevelsStarted, r.Won, r.Lost, r.Restarts, r.MenuTrips, r.BossFights,
                 r.Frames, r.ResidentKiB.empty() ? 0 : r.ResidentKiB.front(),
                 r.ResidentKiB.empty() ? 0 : r.ResidentKiB.back(), Growth(r), r.Pauses,
                 r.TubeChecks, r.TimeOuts);

@@ -21,7 +21,8 @@ class TSoak {
     int TimeOutEvery = 4;   // every n-th level is left alone after its pause to run out
   };
   struct TResult {
-    int LevelsStarted = 0, Won = 0, Lost = 0, Restarts = 0, MenuTrips = 0, BossesSkipped = 0;
+    int LevelsStarted = 0, Won = 0, Lost = 0, Restarts = 0, MenuTrips = 0;
+    int BossFights = 0;  // level starts that were boss rounds, played like the others
     int Pauses = 0, TubeChecks = 0;  // pauses made, and the tube seen running after them
     int TimeOuts = 0;                // levels left alone that ran out of time as they must
     std::vector<long> ResidentKiB;  // at each level start

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "ScriptRun.h"
 #include "THarness.h"
@@ -449,8 +450,16 @@ TEST(Balance, TheReportCountsEachLevelAndNamesItsTrouble) {
   };
   std::vector<TBot::TResult> games = {
       game(1, "won", "gold", 60),  game(1, "won", "silver", 100), game(1, "lost", "none", 200),
-      game(2, "won", "gold", 50),  game(2, "lost", "none", 200),  game(13, "boss", "none", 0),
+      game(2, "won", "gold", 50),  game(2, "lost", "none", 200),  game(13, "won", "silver", 90),
+      game(13, "lost", "none", 200), game(13, "won", "gold", 70),
       game(3, "crash", "none", 0), game(3, "won", "bronze", 190),  game(3, "won", "gold", 70)};
+  // The boss fights: one absorption in each game, the creature left with 12 in the one lost.
+  for (auto& g : games) {
+    if (g.Level != 13) continue;
+    g.Boss = true;
+    g.Drains = 1;
+    g.BossEnergy = g.Result == "lost" ? 12 : 0;
+  }
   auto rows = TBalance::Summarise(games);
   ASSERT_EQ(rows.size(), 4u);
   EXPECT_EQ(rows[0].Won, 2);
@@ -462,9 +471,14 @@ TEST(Balance, TheReportCountsEachLevelAndNamesItsTrouble) {
   EXPECT_EQ(rows[1].Note, "not won in most games");  // one in two is not most
   EXPECT_EQ(rows[2].Note, "crashed in 1 game(s)");
   EXPECT_TRUE(rows[3].Boss);
-  EXPECT_EQ(rows[3].Note, "boss level: creature not built yet");
+  EXPECT_EQ(rows[3].Won, 2);
+  EXPECT_DOUBLE_EQ(rows[3].MeanSeconds, 80);
+  EXPECT_EQ(rows[3].Note, "boss: 1.0 absorptions a game; energy left when lost 12");
   std::string md = TBalance::Markdown(rows, "three games");
+  // The islands' table counts the gathering levels only.
   EXPECT_NE(md.find("| 2 | 3 | 8 | 5 | 63 % | 3 | 1 | 1 |"), std::string::npos) << md;
+  EXPECT_NE(md.find("| 2-13 | 3 | 2 | 67 % | 1 | 1 | 0 | 80.0 | 90 | 200 | 40 % |"), std::string::npos)
+      << md;
   EXPECT_NE(md.find("| 2-01 | 3 | 2 | 67 % | 1 | 1 | 0 | 80.0 | 100 | 200 | 40 % |"),
             std::string::npos)
       << md;
@@ -472,7 +486,7 @@ TEST(Balance, TheReportCountsEachLevelAndNamesItsTrouble) {
   EXPECT_NE(csv.find("\n2-02,gather,2,1,0.50,1,0,0,50.0,50,200,0.25,10.0,0.0,0.0,not won in most games\n"),
             std::string::npos)
       << csv;
-  EXPECT_NE(csv.find("\n2-13,boss,1,0,0.00"), std::string::npos) << csv;
+  EXPECT_NE(csv.find("\n2-13,boss,3,2,0.67,1,1,0,80.0,90,200,0.40,"), std::string::npos) << csv;
   EXPECT_EQ(TBalance::AllLevels().size(), 74u);
 }
 
@@ -498,8 +512,6 @@ TEST(Bot, WinsTheFirstLevelThroughTheMouse) {
   EXPECT_EQ(std::string(std::getenv("XDG_DATA_HOME")), data.Path.string());
 }
 
-// Tools are taken off the panel and carried to the board by the mouse; a boss level is
-// left at once while its creature is missing.
 // Interrupted at random moments (paused from the menu or by Escape, or restarted), the bot
 // still plays its levels to an end: the tube runs again after every pause.
 TEST(Bot, InterruptedGamesStillEnd) {
@@ -519,7 +531,8 @@ TEST(Bot, InterruptedGamesStillEnd) {
   std::filesystem::current_path(cwd);
 }
 
-TEST(Bot, CarriesToolsFromThePanelAndLeavesBossLevels) {
+// Tools are taken off the panel and carried to the board by the mouse.
+TEST(Bot, CarriesToolsFromThePanel) {
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
   auto cwd = std::filesystem::current_path();
@@ -529,10 +542,37 @@ TEST(Bot, CarriesToolsFromThePanelAndLeavesBossLevels) {
   TBot::TResult r = TBot::Play(o);
   EXPECT_EQ(r.Result, "won") << TBot::ToJson(r);
   EXPECT_GT(r.Tools, 0) << TBot::ToJson(r);
-  o.Level = 12;
-  r = TBot::Play(o);
-  EXPECT_EQ(r.Result, "boss");
-  EXPECT_EQ(r.Moves, 0);
-  EXPECT_EQ(r.TimeLimit, 115);
   std::filesystem::current_path(cwd);
+}
+
+// The first creature, beaten by the bot through the mouse alone: the round is won once, as
+// the creature dies, and the time left is what the tube shows.
+TEST(Bot, BeatsTheOwlThroughTheMouse) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  long deadFrame = -1;
+  int moves = 0, clears = 0;
+  std::unique_ptr<TBot> bot;
+  const auto trace = RunScript("", 33 * 150, QuickRun(1, 12), [&](THarness& h) {
+    if (!bot) bot = std::make_unique<TBot>(h, 3);
+    bot->AfterFrame();
+    moves = bot->Moves() + bot->ToolsUsed();
+    TFormMain& f = h.Form();
+    if (f.RoundBoss() && f.RoundBoss()->IsDead() && deadFrame < 0) deadFrame = h.Frame();
+    clears += f.Scene() == gsRoundClear;
+    return clears < 60;  // a moment into the result, then stop
+  });
+  int dead = 0, cleared = 0, timeUp = 0;
+  for (const std::string& l : trace) {
+    dead += l.find(" boss dead") != std::string::npos;
+    cleared += l.find("gsRoundClear") != std::string::npos &&
+               l.find("scene gsMainGame gsRoundClear") != std::string::npos;
+    timeUp += l.find("gsTimeUp") != std::string::npos;
+  }
+  EXPECT_EQ(dead, 1);
+  EXPECT_EQ(cleared, 1);
+  EXPECT_EQ(timeUp, 0);
+  EXPECT_GT(deadFrame, 0);
+  EXPECT_GT(moves, 10);
+  EXPECT_GT(clears, 0);
 }
