@@ -145,7 +145,7 @@ TEST(BossPainter, WalkingFramesFaceTheWayTheCreatureWalks) {
   EXPECT_FALSE(body[0].Mirror);
   EXPECT_EQ(body[0].Pattern, owl.WalkingFrame());
   EXPECT_FLOAT_EQ(body[0].Corners[0].X, owl.Position().X);
-  EXPECT_FLOAT_EQ(body[0].Corners[0].Y, owl.Position().Y);
+  EXPECT_FLOAT_EQ(body[0].Corners[0].Y, owl.Position().Y + F::StandLowerBy);
   // Every frame of a whole loop is one of the eight walking patterns.
   std::vector<bool> seen(F::WalkingPatterns, false);
   for (int i = 0; i < 60; ++i) {
@@ -181,7 +181,7 @@ TEST(BossPainter, PreparingShowsTheFrontViewAndAbsorbingItsOwnPose) {
   EXPECT_EQ(front[0].Pattern, bat.FrontViewFrame());
   EXPECT_FALSE(front[0].Mirror);
   EXPECT_FLOAT_EQ(front[0].Corners[0].X, bat.Position().X - 4);
-  EXPECT_FLOAT_EQ(front[0].Corners[0].Y, bat.Position().Y + 3);
+  EXPECT_FLOAT_EQ(front[0].Corners[0].Y, bat.Position().Y + F::StandLowerBy + 3);
 
   Attempt(bat, TickMilliseconds, 6);
   ASSERT_TRUE(bat.IsAbsorbing());
@@ -205,7 +205,8 @@ TEST(BossPainter, AHitTipsTheCreatureBackAboutItsFeetAndPushesItDown) {
   ASSERT_EQ(body.size(), 1u);
   // Still full size; the feet, pushed down, are the point the turn keeps.
   EXPECT_NEAR(body[0].Width(), F::TileWidth, 0.5);
-  const float feetX = at.X + F::FeetX, feetY = at.Y + F::FeetY + cat.HitDown() + cat.Bounce();
+  const float feetX = at.X + F::FeetX,
+              feetY = at.Y + F::StandLowerBy + F::FeetY + cat.HitDown() + cat.Bounce();
   const TRenderVertex& tl = body[0].Corners[0];
   const float a = cat.HitAngle() * static_cast<float>(M_PI) / 180;
   const float dx = -F::FeetX, dy = -F::FeetY;
@@ -225,7 +226,7 @@ TEST(BossPainter, AHitTipsTheCreatureBackAboutItsFeetAndPushesItDown) {
   cat.Hit(0, 0, 1);
   auto shadow = Named(r.Draw(cat), F::Shadow);
   ASSERT_EQ(shadow.size(), 1u);
-  EXPECT_FLOAT_EQ(shadow[0].Corners[0].Y, cat.Position().Y + F::ShadowY);
+  EXPECT_FLOAT_EQ(shadow[0].Corners[0].Y, cat.Position().Y + F::StandLowerBy + F::ShadowY);
 }
 
 TEST(BossPainter, TheEnergyBarIsAsLongAsTheEnergyLeft) {
@@ -238,7 +239,8 @@ TEST(BossPainter, TheEnergyBarIsAsLongAsTheEnergyLeft) {
   ASSERT_EQ(full.size(), 1u);
   EXPECT_NEAR(full[0].Width(), 64, 0.01);
   EXPECT_FLOAT_EQ(full[0].Corners[0].X, squirrel.Position().X + TBoss::EnergyBarAnchor.X);
-  EXPECT_FLOAT_EQ(full[0].Corners[0].Y, squirrel.Position().Y + TBoss::EnergyBarAnchor.Y);
+  EXPECT_FLOAT_EQ(full[0].Corners[0].Y,
+                  squirrel.Position().Y + TBoss::EnergyBarAnchor.Y + F::StandLowerBy);
   for (int i = 0; i < 15; ++i) squirrel.Hit(0, 0, 1);
   auto drawn = r.Draw(squirrel);
   auto part = fillOf(drawn);
@@ -301,7 +303,7 @@ TEST(BossPainter, TheDeadCreatureDiesInPatternsThenFliesApartAndFades) {
     const F::TPivot& pivot = F::PartPivot[p.Pattern];
     const float a = pose.Angle * static_cast<float>(M_PI) / 180;
     const float jx = bee.Position().X + bee.FrontViewAdjX + pose.X + pivot.X;
-    const float jy = bee.Position().Y + bee.FrontViewAdjY + pose.Y + pivot.Y;
+    const float jy = bee.Position().Y + F::StandLowerBy + bee.FrontViewAdjY + pose.Y + pivot.Y;
     EXPECT_NEAR(p.Corners[0].X, jx - pivot.X * std::cos(a) + pivot.Y * std::sin(a), 0.5)
         << p.Pattern;
     EXPECT_NEAR(p.Corners[0].Y, jy - pivot.X * std::sin(a) - pivot.Y * std::cos(a), 0.5)
@@ -368,7 +370,7 @@ TEST(BossPainter, TheAuraGrowsRoundItsPlaceWithItsSparks) {
   float cx = (ring[0].Corners[0].X + ring[0].Corners[2].X) / 2;
   float cy = (ring[0].Corners[0].Y + ring[0].Corners[2].Y) / 2;
   EXPECT_NEAR(cx, 400 + F::AuraSize / 2.0, 0.5);
-  EXPECT_NEAR(cy, 550 + F::AuraSize / 2.0, 0.5);
+  EXPECT_NEAR(cy, 550 + F::StandLowerBy + F::AuraSize / 2.0, 0.5);
   EXPECT_NEAR(ring[0].Width(), F::AuraSize * aura.BubbleSize() * (1 + aura.Wobble()), 0.5);
   EXPECT_NEAR(ring[0].Height(), F::AuraSize * aura.BubbleSize() * (1 - aura.Wobble()), 0.5);
   ExpectAlpha(ring[0].Alpha, aura.BubbleAlpha() * aura.Fade(), "ring");
@@ -387,7 +389,7 @@ TEST(BossPainter, TheAuraGrowsRoundItsPlaceWithItsSparks) {
     for (const auto& s : sparks) {
       float sx = (s.Corners[0].X + s.Corners[2].X) / 2, sy = (s.Corners[0].Y + s.Corners[2].Y) / 2;
       if (std::abs(sx - (sp.X + F::SparkSize / 2.0f)) > 0.5f ||
-          std::abs(sy - (sp.Y + F::SparkSize / 2.0f)) > 0.5f)
+          std::abs(sy - (sp.Y + F::StandLowerBy + F::SparkSize / 2.0f)) > 0.5f)
         continue;
       ++matched;
       EXPECT_EQ(s.Pattern, aura.SparkFrame(i));
