@@ -19,7 +19,7 @@ struct TBossFigure {
   static constexpr int TileWidth = 256, TileHeight = 232;
   // The creature is drawn this much below its Position (its aura and bar with it), so that
   // it stands near the screen's foot and the board's bottom row stays in view.
-  static constexpr int StandLowerBy = 24;
+  static constexpr int StandLowerBy = 34;
   static constexpr int FeetX = 128, FeetY = 205;
   static constexpr int WalkingPatterns = 8, FrontPatterns = 4, DyingPatterns = 3;
   // The dead animation's patterns 4..6 show the dying pictures; from the last (held) one

@@ -15,7 +15,7 @@ namespace {
 const double kPi = M_PI;
 using F = TBossFigure;
 
-enum class TEyes { Open, Glowing, Dizzy };
+enum class TEyes { Open, Glowing, Content };
 
 struct TPose {
   double Turn = 0;    // 0 facing us, 1 three-quarter view looking left
@@ -421,12 +421,11 @@ void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double h
 void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, double ex, double ey,
              double r, int side) {
   const double s = side;
-  if (p.Eyes == TEyes::Dizzy) {
-    for (int d = -1; d <= 1; d += 2) {
-      cairo_move_to(cr, ex - r * 0.6, ey - d * r * 0.6);
-      cairo_line_to(cr, ex + r * 0.6, ey + d * r * 0.6);
-      Stroke(cr, kBrow, 4);
-    }
+  if (p.Eyes == TEyes::Content) {
+    // Full at last: eyes shut in two happy arches, as the round's last comment says.
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, ex, ey + r * 0.35, r * 0.7, kPi * 1.15, kPi * 1.85);
+    Stroke(cr, kBrow, 4);
     return;
   }
   const bool glowing = p.Eyes == TEyes::Glowing;
@@ -729,12 +728,12 @@ void PaintCreatureAbsorbing(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   });
 }
 
-// Dying: dazed, squashed flat, then a poof that hides the pieces flying apart.
+// Dying: full and content, squashed flat, then a poof that hides the pieces flying apart.
 void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double, double) {
     FigureSpace(cr);
     TPose p;
-    p.Eyes = TEyes::Dizzy;
+    p.Eyes = TEyes::Content;
     p.Mouth = 0.4;
     const double headY = HeadY(p) - 40;
     if (pattern == 0) {
@@ -751,13 +750,13 @@ void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind) {
 }
 
 // The six pieces, each where it sits on the whole creature, so that drawn unmoved they make
-// the dazed creature again.
+// the content creature again.
 void PaintCreatureParts(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   const TLook look = LookOf(kind);
   ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double, double) {
     FigureSpace(cr);
     TPose p;
-    p.Eyes = TEyes::Dizzy;
+    p.Eyes = TEyes::Content;
     p.Mouth = 0.4;
     DrawPiece(cr, kind, look, p, pattern);
   });
