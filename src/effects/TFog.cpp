@@ -17,6 +17,7 @@ void TFog::StartOne() {
     b.Growing = R(2) == 0;
     b.Alpha = 25 + 2 * R(4);
     b.Pattern = 1 + R(3);
+    b.DrawX = b.X, b.DrawY = b.Y, b.DrawScale = b.Scale;
     b.Active = true;
     return;
   }
@@ -27,6 +28,7 @@ void TFog::Update(bool draw) {
     Timer = 0;
     StartOne();
   }
+  const bool refresh = Updates++ % DrawEvery == 0;
   for (TBank& b : Banks) {
     if (!b.Active) continue;
     b.X -= MoveStep;
@@ -41,11 +43,12 @@ void TFog::Update(bool draw) {
       b.Scale -= 0.0025f;
       if (b.Scale < 1.0f) b.Growing = true;
     }
+    if (refresh) b.DrawX = b.X, b.DrawY = b.Y, b.DrawScale = b.Scale;
     if (!draw || !OmgImgList) continue;
     int alpha = AlphaAdd + b.Alpha;
-    OmgImgList->DrawImage("Fog", b.X, b.Y, b.Pattern - 1,
+    OmgImgList->DrawImage("Fog", b.DrawX, b.DrawY, b.Pattern - 1,
                           {.A = static_cast<std::uint8_t>(alpha > 255 ? 255 : alpha),
-                           .ScaleX = b.Scale, .ScaleY = b.Scale, .CenterX = 0.5f,
+                           .ScaleX = b.DrawScale, .ScaleY = b.DrawScale, .CenterX = 0.5f,
                            .CenterY = 0.5f});
   }
 }
@@ -53,6 +56,7 @@ void TFog::Update(bool draw) {
 void TFog::Reset() {
   for (TBank& b : Banks) b.Active = false;
   Timer = 0;
+  Updates = 0;
   for (int i = 0; i < 2500; ++i) Update(false);
 }
 

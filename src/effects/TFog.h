@@ -8,6 +8,9 @@ class TFog : public TComponent {
  public:
   static constexpr int BankCount = 20;
   static constexpr int StartInterval = 3000;  // ms between two new banks
+  // The banks move every update but are drawn where they were on every second one: faint
+  // and slow, they look the same, and half the frames need not paint them again.
+  static constexpr int DrawEvery = 2;
 
   struct TBank {
     bool Active = false;
@@ -16,6 +19,7 @@ class TFog : public TComponent {
     bool Growing = false;
     int Alpha = 0;
     int Pattern = 1;
+    float DrawX = 0, DrawY = 0, DrawScale = 1;  // where it is drawn
   };
 
   TOmegaImageList* OmgImgList = nullptr;
@@ -38,4 +42,5 @@ class TFog : public TComponent {
   void StartOne();
   TBank Banks[BankCount];
   int Timer = 0;
+  int Updates = 0;
 };

@@ -69,6 +69,28 @@ TEST(Fog, ABankStartsEveryThreeSecondsDriftsLeftSwellsWithinItsLimitsAndEnds) {
   EXPECT_LT(updates, 600);  // about 1750 pixels at 3 a tick
 }
 
+TEST(Fog, BanksMoveEveryUpdateAndAreDrawnAgainEverySecondOne) {
+  // A frame that draws the banks where the last one did costs nothing to show.
+  TGameRandom::SetSeed(5);
+  DrawRig draw;
+  draw.Add("Fog", 1, 3);
+  TFog fog;
+  fog.OmgImgList = &draw.images;
+  fog.Reset();
+  std::vector<std::vector<DrawRig::TDrawn>> frames;
+  std::vector<float> firstX;
+  for (int i = 0; i < 6; ++i) {
+    fog.UpdateAndDraw();
+    frames.push_back(draw.Take());
+    firstX.push_back(fog.Bank(0).X);
+  }
+  for (int i = 1; i < 6; ++i) EXPECT_EQ(firstX[i], firstX[i - 1] - fog.MoveStep);
+  auto left = [](const std::vector<DrawRig::TDrawn>& f) { return f.at(0).X; };
+  for (int i = 0; i < 6; i += 2) EXPECT_EQ(left(frames[i]), left(frames[i + 1])) << "update " << i;
+  for (int i = 0; i + 2 < 6; i += 2)
+    EXPECT_LT(left(frames[i + 2]), left(frames[i]) - fog.MoveStep) << "update " << i;
+}
+
 TEST(OldMovieEffect, LinesComeAndGoFlickeringAndTheMaskIsDrawnLastWithinItsRange) {
   FixedClock clock(321);
   DrawRig draw;
