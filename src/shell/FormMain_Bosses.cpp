@@ -34,7 +34,7 @@ void TFormMain::WireBosses() {
   auto spray = Aerosol->OnSpraySizeChange;
   Aerosol->OnSpraySizeChange = [this, spray](TAerosol& aerosol, TSprayRect r) {
     if (spray) spray(aerosol, r);
-    if (TBoss* boss = RoundBoss(); boss && GameObjective == goBossMode)
+    if (TBoss* boss = RoundBoss(); boss && GameObjective == goBossMode && !RoundOver)
       boss->AerosolSpray(r.Left, r.Top, r.Right, r.Bottom);
   };
 }
@@ -43,7 +43,8 @@ void TFormMain::CheckMonsterHit(TPoint pos, bool& hitting, bool& absorbing) {
   hitting = false;
   absorbing = false;
   TBoss* boss = RoundBoss();
-  if (!boss || GameObjective != goBossMode || !boss->Hit(pos.X, pos.Y, 0)) return;
+  // What is still falling when the time is up passes by: a lost round shows no beaten creature.
+  if (!boss || GameObjective != goBossMode || RoundOver || !boss->Hit(pos.X, pos.Y, 0)) return;
   hitting = true;
   absorbing = boss->IsAbsorbing();
   Stars->StarsAtPoint(pos.X, pos.Y);

@@ -55,8 +55,10 @@ void TFormMain::SceneMap() {
   MapMenuButton->Draw();
   MapPlayButton->Draw();
   // The shine breathes over the Play button (our map keeps it in its corner panel).
-  MapPlayShine->Left = MapPlayButton->Left + MapPlayButton->Width() / 2;
-  MapPlayShine->Top = MapPlayButton->Top + MapPlayButton->Height() / 2;
+  MapPlayShine->Left = MapPlayButton->Left + MapPlayButton->Width() / 2 -
+                       OmegaImageList1.TileWidthOf("PlayShine") / 2;
+  MapPlayShine->Top = MapPlayButton->Top + MapPlayButton->Height() / 2 -
+                      OmegaImageList1.TileHeightOf("PlayShine") / 2;
   MapPlayShine->UpdateAndDraw();
   ScreenDust->UpdateAndDraw();
 }

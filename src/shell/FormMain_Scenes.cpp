@@ -193,9 +193,12 @@ void TFormMain::DrawMenuScene() {
   OmegaImageList1.DrawImage("GameLogo", static_cast<float>(menu.X - 90),
                             static_cast<float>(menu.Y - 172), 0,
                             {.CenterX = 0.5f, .CenterY = -50, .Angle = LogoSwing.Value});
-  // The shine sits on the Play button wherever the panel has brought it.
-  PlayButtonShine->Left = PlayButton->Left + PlayButton->Width() / 2;
-  PlayButtonShine->Top = PlayButton->Top + PlayButton->Height() / 2;
+  // The shine sits on the Play button wherever the panel has brought it; its rays turn
+  // about the picture's middle, so the picture's corner goes half its size up and left.
+  PlayButtonShine->Left = PlayButton->Left + PlayButton->Width() / 2 -
+                          OmegaImageList1.TileWidthOf("GeneralShine") / 2;
+  PlayButtonShine->Top = PlayButton->Top + PlayButton->Height() / 2 -
+                         OmegaImageList1.TileHeightOf("GeneralShine") / 2;
   PlayButtonShine->UpdateAndDraw();
   std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
   // A long name shrinks the line rather than losing its end.

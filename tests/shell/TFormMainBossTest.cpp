@@ -191,3 +191,20 @@ TEST(FormMainBoss, TheCheatKeyBeatsEvenAStrongCreature) {
   EXPECT_TRUE(Owl(r).IsDead());
   EXPECT_EQ(r.Count("won"), 1);
 }
+
+TEST(FormMainBoss, WhatStillFallsAfterTheTimeIsUpPassesTheCreature) {
+  RoundRig r;
+  r.Play(1, 12);
+  ASSERT_TRUE(RunToGo(r));
+  bool absorbing = false;
+  ASSERT_TRUE(Drop(r, OnTheCreature(r), absorbing));
+  r.form->TubeTimer->OnTimeUp(*r.form->TubeTimer);
+  ASSERT_EQ(r.form->Scene(), gsTimeUp);
+  // The elements of the last match are still in the air: the lost round stays lost, and
+  // the creature is not seen beaten in it.
+  for (int i = 0; i < 40; ++i) EXPECT_FALSE(Drop(r, OnTheCreature(r), absorbing));
+  EXPECT_EQ(Owl(r).CurrentEnergy(), 29);
+  EXPECT_FALSE(Owl(r).IsDead());
+  EXPECT_EQ(r.Count("boss dead"), 0);
+  EXPECT_EQ(r.Count("won"), 0);
+}

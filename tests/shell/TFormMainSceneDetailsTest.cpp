@@ -3,11 +3,40 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "shell/RoundRig.h"
 
 namespace {
 void Click(TGameButton& b) { b.OnClick(b); }
+
+// A 110-pixel square picture of one pattern, as the shines have.
+TTextureId AddShinePicture(TOmegaImageList& images, const std::string& name) {
+  TImageListItem& item = images.Add(name);
+  TPicture p;
+  p.Resize(110, 110);
+  item.SetPicture(p);
+  item.SetTileWidth(110);
+  item.SetTileHeight(110);
+  item.CreateTexture();
+  return item.Texture();
+}
+
+// The middle of every quad drawn with the texture in the frames since the last clear.
+std::vector<std::pair<float, float>> QuadCentres(const TRecordingBackend& backend, TTextureId t) {
+  std::vector<std::pair<float, float>> out;
+  for (const auto& q : backend.Quads) {
+    if (q.Texture != t) continue;
+    float x = 0, y = 0;
+    for (const TRenderVertex& c : q.Corners) {
+      x += c.X / 4;
+      y += c.Y / 4;
+    }
+    out.emplace_back(x, y);
+  }
+  return out;
+}
 }  // namespace
 
 TEST(FormMainSceneDetails, ALevelIsEnteredThroughTheWipe) {
@@ -108,4 +137,35 @@ TEST(FormMainSceneDetails, WhatAFrameOrAnEventThrowsReachesTheTrace) {
     r.form->HandleEvent(e);
   }
   EXPECT_EQ(r.Count("exception event unknown"), 1);
+}
+
+TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtons) {
+  RoundRig r;
+  const TTextureId general = AddShinePicture(r.form->OmegaImageList1, "GeneralShine");
+  const TTextureId play = AddShinePicture(r.form->OmegaImageList1, "PlayShine");
+  r.form->SwitchScene(gsMenu);
+  ASSERT_TRUE(r.RunTo(gsMenu, 300));
+  r.Frames(40);  // the panel has brought the button in
+  r.backend.Quads.clear();
+  r.Frames(1);
+  const TGameButton& menuPlay = *r.form->PlayButton;
+  auto rays = QuadCentres(r.backend, general);
+  ASSERT_FALSE(rays.empty());
+  for (auto [x, y] : rays) {
+    EXPECT_NEAR(x, menuPlay.Left + menuPlay.Width() / 2, 1.0f);
+    EXPECT_NEAR(y, menuPlay.Top + menuPlay.Height() / 2, 1.0f);
+  }
+
+  r.form->GoToMap();
+  ASSERT_TRUE(r.RunTo(gsMap, 300));
+  r.Frames(40);
+  r.backend.Quads.clear();
+  r.Frames(1);
+  const TGameButton& mapPlay = *r.form->MapPlayButton;
+  rays = QuadCentres(r.backend, play);
+  ASSERT_FALSE(rays.empty());
+  for (auto [x, y] : rays) {
+    EXPECT_NEAR(x, mapPlay.Left + mapPlay.Width() / 2, 1.0f);
+    EXPECT_NEAR(y, mapPlay.Top + mapPlay.Height() / 2, 1.0f);
+  }
 }
