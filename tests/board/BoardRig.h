@@ -9,6 +9,7 @@
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
+#include "support/RecordingScreen.h"
 
 // Boards written as 12 strings of 16 characters, row 1 first:
 //   '*' a filler element that never lines up with its neighbours
@@ -104,7 +105,7 @@ struct BoardRig {
 };
 
 // An image list over a recording back end; every quad is traced back to its picture.
-struct DrawRig {
+struct DrawRig : RecordingScreen {
   struct TDrawn {
     std::string Name;
     int Pattern;
@@ -113,17 +114,8 @@ struct DrawRig {
     int Blend;
     int R, G, B;
   };
-  TRecordingBackend backend;
-  TOmegaScreen screen{&backend};
-  TOmegaImageList images{&screen};
-  std::map<TTextureId, std::string> names;
-  std::map<std::string, std::pair<int, int>> grids;
 
   DrawRig() {
-    backend.PadToPowerOfTwo = false;
-    screen.Width = 1366;
-    screen.Height = 768;
-    screen.Initialize();
     Add("ElementsInside", 18, 1);
     Add("BubbleInside", 16, 1);
     Add("BackgroundTile", 2, 1);
@@ -134,17 +126,8 @@ struct DrawRig {
     Add("ElementsFlashHorz", 9, 2);
     Add("ElementsFlashVert", 18, 1);
   }
-  void Add(const std::string& name, int cols, int rows) {
-    TImageListItem& item = images.Add(name);
-    TPicture p;
-    p.Resize(52 * cols, 52 * rows);
-    item.SetPicture(p);
-    item.SetTileWidth(52);
-    item.SetTileHeight(52);
-    item.CreateTexture();
-    names[item.Texture()] = name;
-    grids[name] = {cols, rows};
-  }
+  // A board-sized picture: tiles of 52 x 52.
+  void Add(const std::string& name, int cols, int rows) { AddBlank(name, 52, 52, cols, rows); }
   std::vector<TDrawn> Take() {
     std::vector<TDrawn> out;
     for (const auto& q : backend.Quads) {

@@ -15,6 +15,7 @@
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
+#include "support/RecordingScreen.h"
 
 namespace {
 using F = TBossFigure;
@@ -31,19 +32,10 @@ struct TDrawn {
 };
 
 // The creature's and the aura's pictures at their real sizes and grids.
-struct PainterRig {
-  TRecordingBackend backend;
-  TOmegaScreen screen{&backend};
-  TOmegaImageList images{&screen};
+struct PainterRig : RecordingScreen {
   TBossPainter painter;
-  std::map<TTextureId, std::string> names;
-  std::map<std::string, std::pair<int, int>> grids;
 
   PainterRig() {
-    backend.PadToPowerOfTwo = false;
-    screen.Width = 1366;
-    screen.Height = 768;
-    screen.Initialize();
     Add(F::Walking, F::TileWidth, F::TileHeight, 4, 2);
     Add(F::Front, F::TileWidth, F::TileHeight, 4, 1);
     Add(F::Absorbing, F::TileWidth, F::TileHeight, 4, 1);
@@ -58,15 +50,7 @@ struct PainterRig {
     painter.OmgImgList = &images;
   }
   void Add(const std::string& name, int w, int h, int cols, int rows) {
-    TImageListItem& item = images.Add(name);
-    TPicture p;
-    p.Resize(w * cols, h * rows);
-    item.SetPicture(p);
-    item.SetTileWidth(w);
-    item.SetTileHeight(h);
-    item.CreateTexture();
-    names[item.Texture()] = name;
-    grids[name] = {cols, rows};
+    AddBlank(name, w, h, cols, rows);
   }
   std::vector<TDrawn> Take() {
     std::vector<TDrawn> out;

@@ -7,9 +7,10 @@
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
+#include "support/RecordingScreen.h"
 
 // Blank pictures of the real sizes on a recording screen, and what got drawn from them.
-struct PictureRig {
+struct PictureRig : RecordingScreen {
   struct TDrawn {
     std::string Name;
     int Pattern;
@@ -17,28 +18,9 @@ struct PictureRig {
     float V0, V1;      // texture rows, as fractions of the picture height
     int Alpha;
   };
-  TRecordingBackend backend;
-  TOmegaScreen screen{&backend};
-  TOmegaImageList images{&screen};
-  std::map<TTextureId, std::string> names;
-  std::map<std::string, int> columns;
 
-  PictureRig() {
-    backend.PadToPowerOfTwo = false;
-    screen.Width = 1366;
-    screen.Height = 768;
-    screen.Initialize();
-  }
   void Add(const std::string& name, int tileW, int tileH, int cols = 1, int rows = 1) {
-    TImageListItem& item = images.Add(name);
-    TPicture p;
-    p.Resize(tileW * cols, tileH * rows);
-    item.SetPicture(p);
-    item.SetTileWidth(tileW);
-    item.SetTileHeight(tileH);
-    item.CreateTexture();
-    names[item.Texture()] = name;
-    columns[name] = cols;
+    AddBlank(name, tileW, tileH, cols, rows);
   }
   std::vector<TDrawn> Take() {
     std::vector<TDrawn> out;
@@ -46,7 +28,7 @@ struct PictureRig {
       const TRenderVertex& a = q.Corners[0];
       const TRenderVertex& c = q.Corners[2];
       const std::string n = names[q.Texture];
-      const int cols = columns[n];
+      const int cols = grids[n].first;
       const int col = static_cast<int>(std::lround(a.U * cols - 0.0001));
       out.push_back({n, col, a.X, a.Y, c.X - a.X, c.Y - a.Y, a.V, c.V, a.A});
     }
