@@ -1,4 +1,5 @@
 #include "TBenchDraw.h"
+#include "TOffscreenCanvas.h"
 
 #include <chrono>
 #include <cmath>
@@ -7,7 +8,6 @@
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
-#include "engine/TPictureEncoder.h"
 #include "platform/TSoftwareBackend.h"
 
 namespace {
@@ -108,11 +108,5 @@ TBenchDraw::TResult TBenchDraw::Run(double seconds, int sprites) {
 bool TBenchDraw::Snapshot(const std::string& file, int sprites, std::string& error) {
   TBenchScene scene(sprites);
   scene.DrawFrame(1);
-  TPicture pic;
-  if (!scene.Screen->ReadBackBuffer(pic)) {
-    error = "cannot read the back buffer";
-    return false;
-  }
-  for (std::size_t i = 3; i < pic.Pixels.size(); i += 4) pic.Pixels[i] = 255;
-  return TPictureEncoder::WritePngFile(file, pic, error);
+  return TOffscreenCanvas::WriteShot(*scene.Screen, file, error);
 }

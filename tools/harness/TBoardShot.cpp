@@ -1,4 +1,5 @@
 #include "TBoardShot.h"
+#include "TOffscreenCanvas.h"
 
 #include <cstdio>
 #include <memory>
@@ -8,11 +9,8 @@
 #include "engine/TImageLoader.h"
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
-#include "engine/TPictureEncoder.h"
-#include "engine/TSpriteTileCount.h"
 #include "levels/TLevelFileRecord.h"
 #include "platform/TFileSystem.h"
-#include "platform/TSoftwareBackend.h"
 
 bool TBoardShot::Run(const std::string& folder, const std::string& level, int frames,
                      unsigned seed, const std::string& file, std::string& error) {
@@ -31,17 +29,11 @@ bool TBoardShot::Run(const std::string& folder, const std::string& level, int fr
     error = std::string("cannot read ") + folder + name + (problem.empty() ? "" : ": " + problem);
     return false;
   }
-  TSoftwareBackend backend;
-  TOmegaScreen screen(&backend);
-  screen.Width = 1366;
-  screen.Height = 768;
-  if (!screen.Initialize()) {
-    error = "no offscreen renderer";
-    return false;
-  }
-  TOmegaImageList images(&screen);
-  TSpriteTileCount tiles;
-  TImageLoader loader(images, tiles);
+  TOffscreenCanvas canvas;
+  if (!canvas.Open(error)) return false;
+  TOmegaScreen& screen = canvas.Screen;
+  TOmegaImageList& images = canvas.Images;
+  TImageLoader& loader = canvas.Loader;
   for (const char* ext : {".png", ".jpg"})
     for (const std::string& f : TFileSystem::ListFiles(folder + "Images/", ext))
       loader.LoadFile(folder + "Images/", f);
@@ -65,11 +57,5 @@ bool TBoardShot::Run(const std::string& folder, const std::string& level, int fr
     board->UpdateAndDraw();
     screen.EndScene();
   }
-  TPicture shot;
-  if (!screen.ReadBackBuffer(shot)) {
-    error = "cannot read the back buffer";
-    return false;
-  }
-  for (std::size_t i = 3; i < shot.Pixels.size(); i += 4) shot.Pixels[i] = 255;
-  return TPictureEncoder::WritePngFile(file, shot, error);
+  return TOffscreenCanvas::WriteShot(screen, file, error);
 }

@@ -1,4 +1,5 @@
 #include "TCreatureSheet.h"
+#include "TOffscreenCanvas.h"
 
 #include <memory>
 
@@ -9,10 +10,7 @@
 #include "engine/TImageLoader.h"
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
-#include "engine/TPictureEncoder.h"
-#include "engine/TSpriteTileCount.h"
 #include "platform/TFileSystem.h"
-#include "platform/TSoftwareBackend.h"
 
 namespace {
 const char* const kFolders[5] = {"Centaur", "Hydra", "Golem", "Cyclops", "Dragon"};
@@ -60,21 +58,15 @@ bool TCreatureSheet::Run(const std::string& folder, int island, const std::strin
     error = "island must be 1..5";
     return false;
   }
-  TSoftwareBackend backend;
-  TOmegaScreen screen(&backend);
-  screen.Width = 1366;
-  screen.Height = 768;
-  if (!screen.Initialize()) {
-    error = "no offscreen renderer";
-    return false;
-  }
-  TOmegaImageList images(&screen);
+  TOffscreenCanvas canvas;
+  if (!canvas.Open(error)) return false;
+  TOmegaScreen& screen = canvas.Screen;
+  TOmegaImageList& images = canvas.Images;
   if (missing)
     images.OnMissingPicture = [missing](const std::string& name, int pattern) {
       missing->insert(name + (pattern > 0 ? " " + std::to_string(pattern) : ""));
     };
-  TSpriteTileCount tiles;
-  TImageLoader loader(images, tiles);
+  TImageLoader& loader = canvas.Loader;
   const std::string imagesFolder = folder + "Images/";
   const std::string creatureFolder = imagesFolder + "Creatures/" + kFolders[island - 1] + "/";
   for (const std::string& f : TFileSystem::ListFiles(imagesFolder, ".png"))
@@ -136,11 +128,5 @@ bool TCreatureSheet::Run(const std::string& folder, int island, const std::strin
     if (i == 5) painter.DrawAura(aura);
   }
   screen.EndScene();
-  TPicture shot;
-  if (!screen.ReadBackBuffer(shot)) {
-    error = "cannot read the back buffer";
-    return false;
-  }
-  for (std::size_t i = 3; i < shot.Pixels.size(); i += 4) shot.Pixels[i] = 255;
-  return TPictureEncoder::WritePngFile(file, shot, error);
+  return TOffscreenCanvas::WriteShot(screen, file, error);
 }

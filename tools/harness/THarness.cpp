@@ -1,10 +1,10 @@
 #include "THarness.h"
+#include "TOffscreenCanvas.h"
 
 #include <cstdlib>
 #include <fstream>
 
 #include "engine/TGameRandom.h"
-#include "engine/TPictureEncoder.h"
 #include "platform/TFileSystem.h"
 #include "platform/TUserFolders.h"
 #include "shell/TFormMain.h"
@@ -153,12 +153,5 @@ void THarness::Send(const TPlatformEvent& event) {
 }
 
 bool THarness::WriteScreenshot(const std::string& file, std::string& error) {
-  TPicture picture;
-  if (!Game->OmegaScreen1.ReadBackBuffer(picture)) {
-    error = "cannot read the back buffer";
-    return false;
-  }
-  // The screen is opaque; blending leaves stray alpha in the buffer.
-  for (std::size_t i = 3; i < picture.Pixels.size(); i += 4) picture.Pixels[i] = 255;
-  return TPictureEncoder::WritePngFile(file, picture, error);
+  return TOffscreenCanvas::WriteShot(Game->OmegaScreen1, file, error);
 }

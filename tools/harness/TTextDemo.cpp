@@ -1,4 +1,5 @@
 #include "TTextDemo.h"
+#include "TOffscreenCanvas.h"
 
 #include <memory>
 
@@ -6,9 +7,6 @@
 #include "engine/TImageLoader.h"
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
-#include "engine/TPictureEncoder.h"
-#include "engine/TSpriteTileCount.h"
-#include "platform/TSoftwareBackend.h"
 #include "text/TGameComment.h"
 #include "text/TGlobalGameText.h"
 #include "text/TNarrationText.h"
@@ -35,17 +33,11 @@ TPicture Backdrop() {
 
 bool TTextDemo::Snapshot(const std::string& contentFolder, const std::string& file,
                          std::string& error) {
-  TSoftwareBackend backend;
-  TOmegaScreen screen(&backend);
-  screen.Width = 1366;
-  screen.Height = 768;
-  if (!screen.Initialize()) {
-    error = "cannot open the offscreen screen";
-    return false;
-  }
-  TOmegaImageList images(&screen);
-  TSpriteTileCount tiles;
-  TImageLoader loader(images, tiles);
+  TOffscreenCanvas canvas;
+  if (!canvas.Open(error)) return false;
+  TOmegaScreen& screen = canvas.Screen;
+  TOmegaImageList& images = canvas.Images;
+  TImageLoader& loader = canvas.Loader;
   loader.OnError = [&](const std::string& message) { error = message; };
   const std::string imageFolder = contentFolder + "Images/";
   if (loader.LoadFile(imageFolder, "GlobalFontWhite.png").empty() ||
@@ -126,11 +118,5 @@ bool TTextDemo::Snapshot(const std::string& contentFolder, const std::string& fi
   writing.UpdateAndDraw();
   screen.EndScene();
 
-  TPicture pic;
-  if (!screen.ReadBackBuffer(pic)) {
-    error = "cannot read the back buffer";
-    return false;
-  }
-  for (std::size_t i = 3; i < pic.Pixels.size(); i += 4) pic.Pixels[i] = 255;
-  return TPictureEncoder::WritePngFile(file, pic, error);
+  return TOffscreenCanvas::WriteShot(screen, file, error);
 }
