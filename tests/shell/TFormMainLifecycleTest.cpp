@@ -108,8 +108,8 @@ TEST(FormMainLifecycle, CreationPreparesFoldersScreenAndLogos) {
 // before the second frame. The logos are freed once they have faded
 // out, before the main pictures load.
 TEST(FormMainLifecycle, TheFirstFrameComesFirstAndTheRestOfTheStartFollows) {
+  TRecordingAudioBackend audio;  // outlives the window, whose players free their sounds in it
   ShellRig r;
-  TRecordingAudioBackend audio;
   r.services.Audio = &audio;
   std::filesystem::create_directories(r.exe.Path / "Sounds");
   std::ofstream(r.exe.Path / "Sounds/Click.ogg") << "x";

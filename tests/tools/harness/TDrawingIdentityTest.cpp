@@ -64,14 +64,14 @@ class TTwinBackend : public IRenderBackend {
   }
 };
 
-// Not a scene: marks the frame a shuffle was asked for.
-constexpr auto gsShuffleAsked = static_cast<TGameSceneValues>(1000);
+// Not a scene (scenes are kept as numbers): marks that a shuffle was asked for.
+constexpr int ShuffleAsked = 1000;
 
 // The scenes a run went through, each frame of it compared. A level is played: the first move
 // the board lists every 40 frames, and a shuffle asked for once.
-std::set<TGameSceneValues> CheckRun(const std::string& scriptText, long frames, long shuffleAt,
+std::set<int> CheckRun(const std::string& scriptText, long frames, long shuffleAt,
                                     int island = 0, int level = 0) {
-  std::set<TGameSceneValues> scenes;
+  std::set<int> scenes;
   TempDir data;
   setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
   TTwinBackend twin;
@@ -84,7 +84,7 @@ std::set<TGameSceneValues> CheckRun(const std::string& scriptText, long frames, 
     if (h.Form().Scene() != gsMainGame || shuffleAt < 0) return true;
     if (h.Frame() == shuffleAt) {
       h.Form().StartShuffle();
-      scenes.insert(gsShuffleAsked);
+      scenes.insert(ShuffleAsked);
     }
     if (h.Frame() % 40 == 0) PlayFirstMove(h);
     return true;
@@ -101,8 +101,8 @@ TEST(DrawingIdentity, LogosSplashMenuMapALevelPlayedAShuffleAndTheResult) {
   // The level is won with the cheat key after some play and a shuffle; then the result and
   // the hub.
   auto scenes = CheckRun(ScriptFile("level-win.txt"), 1400, 800);
-  for (TGameSceneValues s : {gsCompanyLogos, gsSplash, gsMenu, gsMap, gsMainGame, gsShuffleAsked,
-                             gsStageResult, gsStickerBook})
+  for (int s : {int{gsCompanyLogos}, int{gsSplash}, int{gsMenu}, int{gsMap}, int{gsMainGame},
+                ShuffleAsked, int{gsStageResult}, int{gsStickerBook}})
     EXPECT_TRUE(scenes.count(s)) << "scene " << s << " never shown";
 }
 
