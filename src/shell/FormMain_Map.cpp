@@ -52,14 +52,15 @@ void TFormMain::SceneMap() {
                             static_cast<float>(left.Y - 4), 0);
   OmegaImageList1.DrawImage("CornerRightPanel", static_cast<float>(right.X - 4),
                             static_cast<float>(right.Y - 4), 0);
-  MapMenuButton->Draw();
-  MapPlayButton->Draw();
-  // The shine breathes over the Play button (our map keeps it in its corner panel).
+  // The shine breathes round the Play button (our map keeps it in its corner panel); under
+  // the button, so that its seven added rays do not wash out the word.
   MapPlayShine->Left = MapPlayButton->Left + MapPlayButton->Width() / 2 -
                        OmegaImageList1.TileWidthOf("PlayShine") / 2;
   MapPlayShine->Top = MapPlayButton->Top + MapPlayButton->Height() / 2 -
                       OmegaImageList1.TileHeightOf("PlayShine") / 2;
   MapPlayShine->UpdateAndDraw();
+  MapMenuButton->Draw();
+  MapPlayButton->Draw();
   ScreenDust->UpdateAndDraw();
 }
 
