@@ -347,17 +347,41 @@ void DrawArm(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, int
 
 // ---- Head and face ---------------------------------------------------------------------
 
+// Ear points: x from the head's middle outwards (times the head's width factor), y from hy.
+struct TEarPoint {
+  double X, Y;
+};
+
+// A pointed ear: its outline from `a` to `b` to `c`.
+void EarPath(cairo_t* cr, double hx, double hy, double s, double k, TEarPoint a, TEarPoint b,
+             TEarPoint c) {
+  cairo_move_to(cr, hx + s * a.X * k, hy + a.Y);
+  cairo_line_to(cr, hx + s * b.X * k, hy + b.Y);
+  cairo_line_to(cr, hx + s * c.X * k, hy + c.Y);
+  cairo_close_path(cr);
+}
+
+// The ear's glossy fill over the box from x0 to x1 (either side of the head), top to bottom.
+void FillEar(cairo_t* cr, double hx, double hy, double s, double k, double x0, double x1,
+             double top, double bottom, const TColor& color) {
+  FillGlossy(cr, hx + std::min(s * x0, s * x1) * k, hy + top, hx + std::max(s * x0, s * x1) * k,
+             hy + bottom, color, 2.5);
+}
+
+void InnerEar(cairo_t* cr, double hx, double hy, double s, double k, TEarPoint a, TEarPoint b,
+              TEarPoint c, const TColor& color) {
+  EarPath(cr, hx, hy, s, k, a, b, c);
+  SetColor(cr, color);
+  cairo_fill(cr);
+}
+
 void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double hy, int side,
              double k) {
   const double s = side;
   switch (kind) {
     case TCreature::Owl:
-      cairo_move_to(cr, hx + s * 22 * k, hy - 40);
-      cairo_line_to(cr, hx + s * 50 * k, hy - 70);
-      cairo_line_to(cr, hx + s * 46 * k, hy - 24);
-      cairo_close_path(cr);
-      FillGlossy(cr, hx + std::min(s * 22, s * 50) * k, hy - 70, hx + std::max(s * 22, s * 50) * k,
-                 hy - 24, look.Wing, 2.5);
+      EarPath(cr, hx, hy, s, k, {22, -40}, {50, -70}, {46, -24});
+      FillEar(cr, hx, hy, s, k, 22, 50, -70, -24, look.Wing);
       break;
     case TCreature::Squirrel:
       cairo_move_to(cr, hx + s * 16 * k, hy - 38);
@@ -366,14 +390,8 @@ void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double h
       cairo_curve_to(cr, hx + s * 46 * k, hy - 64, hx + s * 46 * k, hy - 44, hx + s * 40 * k,
                      hy - 26);
       cairo_close_path(cr);
-      FillGlossy(cr, hx + std::min(s * 16, s * 46) * k, hy - 82, hx + std::max(s * 16, s * 46) * k,
-                 hy - 26, look.Fur, 2.5);
-      cairo_move_to(cr, hx + s * 26 * k, hy - 40);
-      cairo_line_to(cr, hx + s * 36 * k, hy - 66);
-      cairo_line_to(cr, hx + s * 38 * k, hy - 38);
-      cairo_close_path(cr);
-      SetColor(cr, kPink);
-      cairo_fill(cr);
+      FillEar(cr, hx, hy, s, k, 16, 46, -82, -26, look.Fur);
+      InnerEar(cr, hx, hy, s, k, {26, -40}, {36, -66}, {38, -38}, kPink);
       break;
     case TCreature::Bee: {
       // Antennae ending in little balls.
@@ -391,28 +409,13 @@ void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double h
       cairo_curve_to(cr, hx + s * 64 * k, hy - 56, hx + s * 60 * k, hy - 36, hx + s * 44 * k,
                      hy - 14);
       cairo_close_path(cr);
-      FillGlossy(cr, hx + std::min(s * 14, s * 64) * k, hy - 80, hx + std::max(s * 14, s * 64) * k,
-                 hy - 14, look.Fur, 2.5);
-      cairo_move_to(cr, hx + s * 26 * k, hy - 34);
-      cairo_line_to(cr, hx + s * 52 * k, hy - 66);
-      cairo_line_to(cr, hx + s * 48 * k, hy - 28);
-      cairo_close_path(cr);
-      SetColor(cr, kPink);
-      cairo_fill(cr);
+      FillEar(cr, hx, hy, s, k, 14, 64, -80, -14, look.Fur);
+      InnerEar(cr, hx, hy, s, k, {26, -34}, {52, -66}, {48, -28}, kPink);
       break;
     case TCreature::Cat:
-      cairo_move_to(cr, hx + s * 14 * k, hy - 38);
-      cairo_line_to(cr, hx + s * 42 * k, hy - 78);
-      cairo_line_to(cr, hx + s * 48 * k, hy - 24);
-      cairo_close_path(cr);
-      FillGlossy(cr, hx + std::min(s * 14, s * 48) * k, hy - 78, hx + std::max(s * 14, s * 48) * k,
-                 hy - 24, look.Fur, 2.5);
-      cairo_move_to(cr, hx + s * 24 * k, hy - 38);
-      cairo_line_to(cr, hx + s * 40 * k, hy - 68);
-      cairo_line_to(cr, hx + s * 42 * k, hy - 34);
-      cairo_close_path(cr);
-      SetColor(cr, kEmber);
-      cairo_fill(cr);
+      EarPath(cr, hx, hy, s, k, {14, -38}, {42, -78}, {48, -24});
+      FillEar(cr, hx, hy, s, k, 14, 48, -78, -24, look.Fur);
+      InnerEar(cr, hx, hy, s, k, {24, -38}, {40, -68}, {42, -34}, kEmber);
       break;
   }
 }
