@@ -62,75 +62,74 @@ TEST(HarnessScript, WidgetsAreNamedByTheirPicture) {
   }
 }
 
+namespace {
+// Level 1-5 started straight away with a script the test expects to fail: it steps the run
+// itself and reads the harness's errors.
+struct FailingLevelRun {
+  TempDir data;
+  std::filesystem::path cwd = std::filesystem::current_path();
+  std::unique_ptr<THarness> h;
+  THarnessScript script;
+
+  explicit FailingLevelRun(const std::string& text) {
+    setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+    THarness::TOptions o = QuickRun(1, 5);
+    h = std::make_unique<THarness>(o);
+    std::string err;
+    EXPECT_TRUE(h->Start(err)) << err;
+    EXPECT_TRUE(script.Parse(text, err)) << err;
+  }
+  ~FailingLevelRun() {
+    h.reset();
+    std::filesystem::current_path(cwd);
+  }
+  void Steps(int n) {
+    for (int i = 0; i < n; ++i) h->Step(script);
+  }
+};
+}  // namespace
+
 // A widget that is not shown fails the run by name instead of clicking empty space; the
 // second of two buttons with one picture is reached with "#2".
 TEST(Harness, AWidgetThatIsNotShownFailsTheRunClearly) {
-  TempDir data;
-  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = 1;
-    o.Level = 5;
-    THarness h(o);
-    std::string err;
-    ASSERT_TRUE(h.Start(err)) << err;
-    THarnessScript script;
-    ASSERT_TRUE(script.Parse("200 click-widget PlayButton\n"
-                             "210 click-widget InGameMenuButton\n"
-                             "250 click-widget InGameOptionsButton\n"
-                             "300 click-widget VolumeMinusButton#2\n",
-                             err));
-    const int music = h.Form().CurrentSave.MusicVolume;
-    for (int i = 0; i < 320; ++i) h.Step(script);
-    ASSERT_EQ(h.Errors().size(), 1u);
-    EXPECT_NE(h.Errors()[0].find("frame 200: no widget \"PlayButton\" is shown in gsMainGame"),
-              std::string::npos)
-        << h.Errors()[0];
-    EXPECT_EQ(h.Form().Scene(), gsInGameOptions);
-    EXPECT_LT(h.Form().MusicBar->GetPosition(), music);  // the music's minus, not the sound's
-  }
-  std::filesystem::current_path(cwd);
+  FailingLevelRun r("200 click-widget PlayButton\n"
+                    "210 click-widget InGameMenuButton\n"
+                    "250 click-widget InGameOptionsButton\n"
+                    "300 click-widget VolumeMinusButton#2\n");
+  THarness& h = *r.h;
+  const int music = h.Form().CurrentSave.MusicVolume;
+  r.Steps(320);
+  ASSERT_EQ(h.Errors().size(), 1u);
+  EXPECT_NE(h.Errors()[0].find("frame 200: no widget \"PlayButton\" is shown in gsMainGame"),
+            std::string::npos)
+      << h.Errors()[0];
+  EXPECT_EQ(h.Form().Scene(), gsInGameOptions);
+  EXPECT_LT(h.Form().MusicBar->GetPosition(), music);  // the music's minus, not the sound's
 }
 
 // A click that would do nothing is an error too: on a disabled button, or while a wipe
 // swallows the press.
 TEST(Harness, AClickThatCannotLandFailsTheRun) {
-  TempDir data;
-  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
-  auto cwd = std::filesystem::current_path();
-  {
-    THarness::TOptions o;
-    o.RenderShotsOnly = true;
-    o.Island = 1;
-    o.Level = 5;
-    THarness h(o);
-    std::string err;
-    ASSERT_TRUE(h.Start(err)) << err;
-    THarnessScript script;
-    ASSERT_TRUE(script.Parse("200 click-widget InGameMenuButton\n"
-                             "231 click-widget InGameMenuButton\n",
-                             err));
-    for (int i = 0; i < 199; ++i) h.Step(script);
-    ASSERT_EQ(h.Form().Scene(), gsMainGame);
-    h.Form().InGameMenuButton->Enabled = false;
-    h.Step(script);
-    ASSERT_EQ(h.Errors().size(), 1u);
-    EXPECT_NE(h.Errors()[0].find("frame 200: no widget \"InGameMenuButton\" is shown"),
-              std::string::npos)
-        << h.Errors()[0];
-    h.Form().InGameMenuButton->Enabled = true;
-    for (int i = 0; i < 30; ++i) h.Step(script);
-    h.Form().SwitchScene(gsMenu);
-    h.Step(script);
-    ASSERT_EQ(h.Errors().size(), 2u);
-    EXPECT_NE(h.Errors()[1].find(
-                  "frame 231: the click on \"InGameMenuButton\" fell in a scene transition"),
-              std::string::npos)
-        << h.Errors()[1];
-  }
-  std::filesystem::current_path(cwd);
+  FailingLevelRun r("200 click-widget InGameMenuButton\n"
+                    "231 click-widget InGameMenuButton\n");
+  THarness& h = *r.h;
+  r.Steps(199);
+  ASSERT_EQ(h.Form().Scene(), gsMainGame);
+  h.Form().InGameMenuButton->Enabled = false;
+  r.Steps(1);
+  ASSERT_EQ(h.Errors().size(), 1u);
+  EXPECT_NE(h.Errors()[0].find("frame 200: no widget \"InGameMenuButton\" is shown"),
+            std::string::npos)
+      << h.Errors()[0];
+  h.Form().InGameMenuButton->Enabled = true;
+  r.Steps(30);
+  h.Form().SwitchScene(gsMenu);
+  r.Steps(1);
+  ASSERT_EQ(h.Errors().size(), 2u);
+  EXPECT_NE(h.Errors()[1].find(
+                "frame 231: the click on \"InGameMenuButton\" fell in a scene transition"),
+            std::string::npos)
+      << h.Errors()[1];
 }
 
 TEST(HarnessScript, BadLinesAreNamed) {
