@@ -466,13 +466,14 @@ void TPracticeMiniGame::UpdateDish() {
                         .Angle = 0.28f * DishSwing.Value});
 
   ShineAngle = std::fmod(ShineAngle + 0.12f, 360.0f);
-  // The shine's middle goes where a 128-pixel shine drawn at (470, 256) would have it: on
-  // the dish, whatever the size of the shared picture.
-  const float shineX = SX(470 + 64) - OmgImgList.TileWidthOf("FeatureShine") / 2.0f;
-  const float shineY = SY(256 + 64) - OmgImgList.TileHeightOf("FeatureShine") / 2.0f;
-  OmgImgList.DrawImage("FeatureShine", shineX, shineY, 0,
-                       {.A = Alpha8(80 * fade), .ScaleX = 1.36f, .ScaleY = 1.36f, .CenterX = 0.5f,
-                        .CenterY = 0.5f, .Angle = ShineAngle, .Blend = bmAdditive});
+  // The shine's place and scale are those of a 128-pixel shine; the shared picture is larger,
+  // so it is sized and centred to match: a glow about the dish, not over the whole window.
+  const int shineW = OmgImgList.TileWidthOf("FeatureShine");
+  const int shineH = OmgImgList.TileHeightOf("FeatureShine");
+  const float shineScale = shineW > 0 ? 1.36f * 128 / shineW : 1.36f;
+  OmgImgList.DrawImage("FeatureShine", SX(470 + 64) - shineW / 2.0f, SY(256 + 64) - shineH / 2.0f, 0,
+                       {.A = Alpha8(80 * fade), .ScaleX = shineScale, .ScaleY = shineScale,
+                        .CenterX = 0.5f, .CenterY = 0.5f, .Angle = ShineAngle, .Blend = bmAdditive});
   const TDrawStyle dish{.A = a, .CenterX = 0.8959538f, .CenterY = 0.50209206f,
                         .Angle = -DishSwing.Value};
   OmgImgList.DrawImage("PracticePotions", SX(416), SY(243), FDishIdx - 1, dish);
