@@ -428,11 +428,11 @@ void PaintPracticePotions(TCanvas& c, const TAssetSpec& s) {
       case 11: Rice(cr); break;                                               // marigold rice
       case 12: Bread(cr); break;                                              // queen's banquet bread
       case 13: Buns(cr, Hex(0xa080e0)); break;                               // lavender night buns
-      case 14: Bowl(cr, Hex(0x6a8ad8), 14, 16, true); break;                 // moonglow soup
+      case 14: Bowl(cr, Hex(0x6a8ad8), 14, 15, true); break;                 // moonglow soup
       case 15: Goblet(cr, Hex(0x2fbfa0), 8, true); break;                    // guava lantern punch
       case 16: Pie(cr, 16, 16, true); break;                                  // midnight fish pie
       case 17: Goblet(cr, Hex(0xf8d8e8), 2, false); break;                   // snowberry cream
-      case 18: Bowl(cr, Hex(0xf0e0c0), 16, 11, true); break;                 // fireside chowder
+      case 18: Bowl(cr, Hex(0xf0e0c0), 16, 14, true); break;                 // fireside chowder
       case 19: LayerCake(cr, Hex(0x8a5ad0), Hex(0xfff0c0), 0, true); break;  // starfall pudding
       default: Feast(cr); break;                                              // the great feast
     }
