@@ -532,10 +532,6 @@ void PaintElementsInside(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawElement(cr, p + 1, w); });
 }
 
-void PaintHiddenElements(TCanvas& c, const TAssetSpec& s) {
-  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawElement(cr, p + 1, w); });
-}
-
 // The uni bubble in each colour: a clear bubble holding a small copy of the element.
 void PaintBubbleInside(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {

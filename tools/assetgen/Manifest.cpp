@@ -150,7 +150,6 @@ void AddBoard(TBuilder& b) {
   const int tile = BoardTileSize, around = kTileSurround;
   b.Add("ElementsInside", "", Png, tile, tile, PaintElementsInside, Done);
   b.Add("BubbleInside", "", Png, tile, tile, PaintBubbleInside, Done);
-  b.Add("HiddenElements", "", Png, tile, tile, PaintHiddenElements, StandIn);
   b.Add("BackgroundTile", "", Png, around, around, PaintBackgroundTile, Done);
   b.Add("BrownTile", "", Png, tile, tile, PaintBrownTile, Done);
   b.Add("TileSelection", "", Png, around, around, PaintTileSelection, Done);
@@ -300,6 +299,36 @@ void AddCreatures(TBuilder& b) {
         Done);
 }
 
+// The practice kitchen: one window picture per island (only the current island's is loaded),
+// the rest in the main folder. Places are the window's: pots 76 wide, the recipe row's icons
+// 52, the badge and its title centred on each other, the bar's fill inset 12 pixels.
+void AddPractice(TBuilder& b) {
+  for (int i = 1; i <= 5; ++i)
+    b.Add("PracticeWindow" + std::to_string(i), "PracticeWindow/", Png, 1006, 614,
+          With(PaintPracticeWindow, TIsland{i}), Done);
+  b.Add("PracticeWindowTitle", "", Png, 400, 70, PaintPracticeWindowTitle, Done, "Cooking Practice");
+  b.Add("PracticeStepBG", "", Png, 330, 62, PaintPracticeStepBG, Done);
+  b.Add("PracticeStepTitle", "", Png, 224, 40, PaintPracticeStepTitle, Done);
+  b.Add("PracticeStepProgress", "", Png, 172, 34, PaintPracticeStepProgress, Done);
+  b.Add("PracticeStepProgressFill", "", Png, 148, 10, PaintPracticeStepProgressFill, Done);
+  b.Add("HintFairyBody", "", Png, 100, 140, PaintHintFairyBody, Done);
+  b.Add("HiddenElements", "", Png, BoardTileSize, BoardTileSize, PaintHiddenElements, Done);
+  b.Add("PracticeCheckMark", "", Png, 28, 28, PaintPracticeCheckMark, Done);
+  b.Add("PracticeArrow", "", Png, 18, 20, PaintPracticeArrow, Done);
+  b.Add("PracticeSlot", "", Png, 76, 76, PaintPracticeSlot, Done);
+  b.Add("ProcessingClock", "", Png, 48, 48, PaintProcessingClock, Done);
+  // The cook's joints are where the game turns his parts: see ArtCooks.cpp.
+  b.Add("PracticeChar", "", Png, 70, 149, PaintPracticeChar, Done);
+  b.Add("PracticeStove", "", Png, 238, 120, PaintPracticeStove, Done);
+  b.Add("PracticeFire", "", Png, 90, 44, PaintPracticeFire, Done);
+  b.Add("DishCharBody", "", Png, 480, 490, PaintDishCharBody, Done);
+  b.Add("DishCharEyes", "", Png, 60, 24, PaintDishCharEyes, Done);
+  b.Add("DishCharHand", "", Png, 110, 150, PaintDishCharHand, Done);
+  b.Add("PracticePotions", "", Png, 173, 239, PaintPracticePotions, Done);
+  b.Add("PracticeBlast", "", Png, 196, 196, PaintPracticeBlast, Done);
+  b.Add("PracticeMyCreation", "", Png, 280, 56, PaintPracticeMyCreation, Done, "My creation!");
+}
+
 // Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,
 // story, tutorial, dialogue) are drawn later; they exist now at their grids.
 void AddLaterScenes(TBuilder& b) {
@@ -317,13 +346,7 @@ void AddLaterScenes(TBuilder& b) {
   b.Add("RestoBrokenHeart", "", Png, 40, 40, PaintPlaceholder, StandIn);
   b.Add("RestoSmallSign", "", Png, 100, 40, PaintPlaceholder, StandIn);
   b.Add("RestoBigSign", "", Png, 160, 80, PaintPlaceholder, StandIn);
-  b.Add("PracticeStepTitle", "", Png, 260, 40, PaintPlaceholder, StandIn);
-  b.Add("PracticeChar", "", Png, 120, 160, PaintPlaceholder, StandIn);
-  b.Add("PracticeFire", "", Png, 60, 60, PaintPlaceholder, StandIn);
   b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
-  b.Add("ProcessingClock", "", Png, 48, 48, PaintPlaceholder, StandIn);
-  b.Add("DishCharEyes", "", Png, 60, 24, PaintPlaceholder, StandIn);
-  b.Add("PracticePotions", "", Png, 52, 52, PaintPlaceholder, StandIn);
   b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
   b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
   b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
@@ -404,6 +427,7 @@ std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
   AddLevel(b);
   AddEffects(b);
   AddCreatures(b);
+  AddPractice(b);
   AddLaterScenes(b);
   AddBoardPictures(b, levelsDir);
   return b.List;

@@ -122,7 +122,6 @@ void PaintBubbleInside(TCanvas& c, const TAssetSpec& s);
 void PaintGatherSlots(TCanvas& c, const TAssetSpec& s, TSlotGlow glow);
 void PaintFlowingElements(TCanvas& c, const TAssetSpec& s);
 void PaintElementIcons(TCanvas& c, const TAssetSpec& s);
-void PaintHiddenElements(TCanvas& c, const TAssetSpec& s);
 void PaintDiamondsBig(TCanvas& c, const TAssetSpec& s);
 void PaintBackgroundTile(TCanvas& c, const TAssetSpec& s);
 void PaintBrownTile(TCanvas& c, const TAssetSpec& s);
@@ -214,5 +213,31 @@ void PaintAuraRing(TCanvas& c, const TAssetSpec& s);
 void PaintAuraSpark(TCanvas& c, const TAssetSpec& s);
 void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s);
 void PaintBossEnergyFill(TCanvas& c, const TAssetSpec& s);
+
+// ArtPractice.cpp, ArtCooks.cpp, ArtDishes.cpp, ArtKitchens.cpp: the practice kitchen.
+// Ingredient kinds 1..16 (the fruits 1..8 as on the board, then flour, egg, milk, honey,
+// hazelnut, mushroom, rose petals, fish) in a size x size box at the origin.
+void DrawIngredient(cairo_t* cr, int kind, double size);
+void PaintHiddenElements(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeWindow(TCanvas& c, const TAssetSpec& s, TIsland island);
+void PaintPracticeWindowTitle(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeStepBG(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeStepTitle(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeStepProgress(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeStepProgressFill(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeCheckMark(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeArrow(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeSlot(TCanvas& c, const TAssetSpec& s);
+void PaintProcessingClock(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeStove(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeFire(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeBlast(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeMyCreation(TCanvas& c, const TAssetSpec& s);
+void PaintPracticeChar(TCanvas& c, const TAssetSpec& s);
+void PaintDishCharBody(TCanvas& c, const TAssetSpec& s);
+void PaintDishCharEyes(TCanvas& c, const TAssetSpec& s);
+void PaintDishCharHand(TCanvas& c, const TAssetSpec& s);
+void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s);
+void PaintPracticePotions(TCanvas& c, const TAssetSpec& s);
 
 }  // namespace assetgen

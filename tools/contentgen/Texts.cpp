@@ -184,8 +184,9 @@ std::vector<std::string> checkCatalogue(std::string_view file, const std::vector
     maxWidth(7, Font::Normal, 0, 0.78, 342);
     maxWidth(9, Font::Normal, 0, 0.78, 342);
     maxWidth(30, Font::Normal, 0, 0.6, 1366);
-    // The practice window's hints start 144 pixels into a window about 1000 wide.
-    for (int n : {20, 21, 22, 24, 25, 26, 28}) maxWidth(n, Font::Normal, -1, 0.54, 820);
+    // The practice window's hints start 144 pixels into the window and end before its recipe
+    // board (376) and the presented dish's table.
+    for (int n : {20, 21, 22, 24, 25, 26, 28}) maxWidth(n, Font::Normal, -1, 0.54, 230);
   } else if (file == "GameConfirms.txt") {
     for (int title : {1, 4, 7, 10, 13, 16, 19}) {
       needText(title);

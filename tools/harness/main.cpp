@@ -15,6 +15,7 @@
 #include "TSoak.h"
 #include "TBoardShot.h"
 #include "TCreatureSheet.h"
+#include "TPracticeDemo.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -36,6 +37,8 @@ int Usage() {
                "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
                " [--content DIR]\n"
                "  wendmoor-harness creature-sheet --island N --out FILE.png [--content DIR]\n"
+               "  wendmoor-harness practice-demo [--island N] [--slot S] [--out-dir DIR]"
+               " [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
@@ -161,6 +164,28 @@ int CreatureSheet(int argc, char** argv) {
   std::string error;
   std::set<std::string> missing;
   if (!TCreatureSheet::Run(content, static_cast<int>(island), out, error, &missing)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
+  return missing.empty() ? 0 : 1;
+}
+
+int PracticeDemo(int argc, char** argv) {
+  TPracticeDemo::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  long n = 0;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--island" && i + 1 < argc && ParseLong(argv[i + 1], n)) o.Island = static_cast<int>(n), ++i;
+    else if (a == "--slot" && i + 1 < argc && ParseLong(argv[i + 1], n)) o.Slot = static_cast<int>(n), ++i;
+    else if (a == "--out-dir" && i + 1 < argc) o.OutFolder = argv[++i];
+    else if (a == "--content" && i + 1 < argc) o.Content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  std::string error;
+  std::set<std::string> missing;
+  if (!TPracticeDemo::Run(o, error, missing)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
@@ -320,6 +345,7 @@ int main(int argc, char** argv) {
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
   if (command == "creature-sheet") return CreatureSheet(argc, argv);
+  if (command == "practice-demo") return PracticeDemo(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
