@@ -12,6 +12,8 @@ class TOmegaImageList;
 class TCompletedStamps : public TComponent {
  public:
   static constexpr int StampCount = 4;  // the last island is never left behind
+  // Top-left corners of the "CompletedStamp" picture, island 1 first.
+  static constexpr TPoint Stamps[StampCount] = {{1010, 323}, {244, 321}, {534, 230}, {926, 126}};
 
   TOmegaImageList* OmgImgList = nullptr;
   // The island the map shows as current; every island before it is finished.

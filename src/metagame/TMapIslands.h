@@ -15,6 +15,12 @@ class TMapIslands : public TComponent {
  public:
   static constexpr int IslandCount = 5;
   using TIslandFlags = std::array<std::uint8_t, IslandCount>;  // island 1 first
+  // Top-left corners of the "MapRoom" pictures, island 1 first.
+  static constexpr TPoint Pictures[IslandCount] = {
+      {1063, 373}, {262, 362}, {536, 277}, {912, 172}, {301, 533}};
+  // Where the new-island plop bursts, island 1 first.
+  static constexpr TPoint Markers[IslandCount] = {
+      {609, 415}, {146, 423}, {767, 303}, {1249, 353}, {1247, 578}};
 
   TMapIslands();
 

@@ -14,7 +14,12 @@ class TWorldMapObjects : public TComponent {
     float CenterX, CenterY;  // centre factors of the pivot
   };
   static constexpr int JourneyCount = 4;
-  static const TJourney Journeys[JourneyCount];  // A1, A2, B1, B2
+  static constexpr TJourney Journeys[JourneyCount] = {  // A1, A2, B1, B2
+      {0, 706, 208, 9.1f, -10.8f, 0.018f, 80, 0.36f},
+      {0, 706, 208, 11.3f, -10.8f, 0.02f, 80, 0.36f},
+      {1, 1040, 632, 2.4f, 0, 0.005f, 55, 0.44f},
+      {2, -15, 470, 0, 2.0f, 0.005f, 55, 0.44f},
+  };
   static constexpr int VehicleCount = 2;
   static constexpr int CloudCount = 2;
   static constexpr float CloudX = 200, CloudY = 26;
