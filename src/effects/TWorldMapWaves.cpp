@@ -6,15 +6,6 @@
 #include "engine/TOmegaImageList.h"
 
 namespace {
-// Along the coasts of the map's sea, clear of the islands and the panels.
-constexpr int Points[TWorldMapWaves::WaveCount][2] = {
-    {83, 362},   {64, 399},   {93, 424},   {50, 446},   {83, 460},   {3, 540},    {43, 548},
-    {12, 568},   {4, 641},    {42, 641},   {73, 650},   {140, 684},  {181, 688},  {190, 663},
-    {281, 700},  {342, 709},  {420, 722},  {466, 733},  {509, 728},  {698, 737},  {862, 718},
-    {931, 720},  {977, 708},  {1190, 631}, {1225, 610}, {1254, 595}, {1282, 574}, {1313, 417},
-    {1279, 333}, {858, 422},  {797, 466},  {814, 607},  {849, 616},  {884, 624},  {670, 484},
-    {626, 495},  {352, 624},  {406, 613}};
-
 float R(int n) { return static_cast<float>(TGameRandom::Random(n)); }
 }  // namespace
 
@@ -22,8 +13,8 @@ TWorldMapWaves::TWorldMapWaves() {
   TGameRandom::Randomize();
   for (int i = 0; i < WaveCount; ++i) {
     TWave& w = Waves[i];
-    w.X = Points[i][0];
-    w.Y = Points[i][1];
+    w.X = Points[i].X;
+    w.Y = Points[i].Y;
     w.Pattern = TGameRandom::Random(3);
     w.Mirror = TGameRandom::Random(2) == 0;
     // Each Setup argument is drawn in its own statement so the draws keep their order.

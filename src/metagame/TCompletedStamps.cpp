@@ -5,11 +5,6 @@
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
 
-namespace {
-constexpr TPoint Stamps[TCompletedStamps::StampCount] = {
-    {1010, 323}, {244, 321}, {534, 230}, {926, 126}};
-}  // namespace
-
 TPoint TCompletedStamps::StampPosition(int island) {
   return island >= 1 && island <= StampCount ? Stamps[island - 1] : TPoint{};
 }

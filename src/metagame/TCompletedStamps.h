@@ -12,6 +12,9 @@ class TOmegaImageList;
 class TCompletedStamps : public TComponent {
  public:
   static constexpr int StampCount = 4;  // the last island is never left behind
+  // Top-left corners of the "CompletedStamp" picture, island 1 first: each stamp sits on
+  // the west of its island's land.
+  static constexpr TPoint Stamps[StampCount] = {{1088, 418}, {290, 412}, {561, 322}, {937, 212}};
 
   TOmegaImageList* OmgImgList = nullptr;
   // The island the map shows as current; every island before it is finished.

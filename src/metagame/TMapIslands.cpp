@@ -6,10 +6,6 @@
 #include "text/TTextStrings.h"
 
 namespace {
-constexpr TPoint Pictures[TMapIslands::IslandCount] = {
-    {1063, 373}, {262, 362}, {536, 277}, {912, 172}, {301, 533}};
-constexpr TPoint Markers[TMapIslands::IslandCount] = {
-    {609, 415}, {146, 423}, {767, 303}, {1249, 353}, {1247, 578}};
 constexpr std::uint8_t ClosedAlpha = 120;
 }  // namespace
 

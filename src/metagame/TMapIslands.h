@@ -15,6 +15,13 @@ class TMapIslands : public TComponent {
  public:
   static constexpr int IslandCount = 5;
   using TIslandFlags = std::array<std::uint8_t, IslandCount>;  // island 1 first
+  // Top-left corners of the "MapRoom" pictures, island 1 first.
+  static constexpr TPoint Pictures[IslandCount] = {
+      {1063, 373}, {262, 362}, {536, 277}, {912, 172}, {301, 533}};
+  // Where the new-island plop bursts, island 1 first: its stars start from the middle of
+  // the island's land.
+  static constexpr TPoint Markers[IslandCount] = {
+      {1196, 491}, {400, 486}, {669, 395}, {1045, 285}, {429, 651}};
 
   TMapIslands();
 

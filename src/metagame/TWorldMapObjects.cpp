@@ -4,13 +4,6 @@
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
 
-const TWorldMapObjects::TJourney TWorldMapObjects::Journeys[JourneyCount] = {
-    {0, 706, 208, 9.1f, -10.8f, 0.018f, 80, 0.36f},
-    {0, 706, 208, 11.3f, -10.8f, 0.02f, 80, 0.36f},
-    {1, 1040, 632, 2.4f, 0, 0.005f, 55, 0.44f},
-    {2, -15, 470, 0, 2.0f, 0.005f, 55, 0.44f},
-};
-
 TWorldMapObjects::TWorldMapObjects() { ChooseJourneys(); }
 
 void TWorldMapObjects::ChooseJourneys() {

@@ -14,7 +14,15 @@ class TWorldMapObjects : public TComponent {
     float CenterX, CenterY;  // centre factors of the pivot
   };
   static constexpr int JourneyCount = 4;
-  static const TJourney Journeys[JourneyCount];  // A1, A2, B1, B2
+  // A1, A2, B1, B2. From start to end each stays on open sea inside the map's wooden edge:
+  // the sailing boat down the channel between islands 3 and 4 to above the whale, the
+  // balloon down past island 1's west shore, the little ship up the west coast.
+  static constexpr TJourney Journeys[JourneyCount] = {
+      {0, 785, 208, 1.2f, -1.8f, 0.018f, 80, 0.36f},
+      {0, 785, 208, 0.5f, -1.8f, 0.02f, 80, 0.36f},
+      {1, 975, 632, 2.4f, 0, 0.005f, 55, 0.44f},
+      {2, 10, 470, 0, 2.0f, 0.005f, 55, 0.44f},
+  };
   static constexpr int VehicleCount = 2;
   static constexpr int CloudCount = 2;
   static constexpr float CloudX = 200, CloudY = 26;

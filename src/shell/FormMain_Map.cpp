@@ -21,8 +21,10 @@ void TFormMain::EnterMap() {
   NewIslandPlop->Reset();
   if (!MapIslands->Visited(island)) {
     LevelIdx = 1;
+    // The map is entered at the wipe's darkest point; the plop's delay outlasts the wipe's
+    // opening, so the burst is seen over the new island instead of behind the veil.
     const TPoint marker = TMapIslands::MarkerPosition(island);
-    NewIslandPlop->Plop(static_cast<float>(marker.X), static_cast<float>(marker.Y));
+    NewIslandPlop->DelayedPlop(static_cast<float>(marker.X), static_cast<float>(marker.Y));
   }
   MusicBox->Request(mrSplash);
   std::string message;

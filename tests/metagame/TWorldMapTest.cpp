@@ -117,7 +117,7 @@ TEST(WorldMap, ANewIslandIsAnnouncedOnceAndTheFinishedOneStamped) {
   EXPECT_EQ(enterMap(true), 3);
   EXPECT_EQ(map.SelectedIsland(), 3);
   EXPECT_EQ(message, "Chapter 3");
-  EXPECT_EQ(TMapIslands::MarkerPosition(3), (TPoint{767, 303}));
+  EXPECT_EQ(TMapIslands::MarkerPosition(3), (TPoint{669, 395}));
   EXPECT_EQ(stamps.AnimatedIsland(), 2);
 
   stamps.Draw();
@@ -136,7 +136,7 @@ TEST(WorldMap, ANewIslandIsAnnouncedOnceAndTheFinishedOneStamped) {
   stamps.Draw();
   drawn = r.Take();
   ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_FLOAT_EQ(drawn[1].X, 244);
+  EXPECT_FLOAT_EQ(drawn[1].X, 290);
   EXPECT_NEAR(drawn[1].Alpha, 255, 1);
 
   EXPECT_EQ(enterMap(false), 0);

@@ -1,5 +1,6 @@
 // Small things a player meets between the scenes: the wipe into a level, the options kept
-// through the credits, the cheat stocks of the hub, the swinging logo of the map.
+// through the credits, the cheat stocks of the hub, the swinging logo of the map and the
+// burst that greets a new island.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -92,6 +93,29 @@ TEST(FormMainSceneDetails, TheHubFillsTheStocksInCheatModeAndTheMapLogoSwings) {
   const float angle = r.form->LogoSwing.Value;
   r.Frames(5);
   EXPECT_NE(r.form->LogoSwing.Value, angle);
+}
+
+TEST(FormMainSceneDetails, ANewIslandsPlopBurstsOverItOnlyOnceTheWipeHasGone) {
+  RoundRig r;
+  r.Play(1, 1);
+  // Island 2 has just opened and nobody has played there yet.
+  r.form->MapIslands->OpenIsland(2);
+  r.form->IslandIdx = 2;
+  r.form->GoToMap();
+  ASSERT_TRUE(r.RunTo(gsMap, 200));
+  const TNewPlopEffect& plop = *r.form->NewIslandPlop;
+  bool wipeShown = true;
+  for (int i = 0; i < 100 && plop.Delaying(); ++i) {
+    EXPECT_EQ(plop.StarsEmitted(), 0);
+    wipeShown = r.form->SceneTransition->IsActive();
+    r.Frames(1);
+  }
+  ASSERT_FALSE(plop.Delaying());
+  // The frame that fired it began with the map uncovered.
+  EXPECT_FALSE(wipeShown);
+  const TPoint marker = TMapIslands::MarkerPosition(2);
+  EXPECT_FLOAT_EQ(plop.OriginX(), static_cast<float>(marker.X + plop.OffsetX));
+  EXPECT_FLOAT_EQ(plop.OriginY(), static_cast<float>(marker.Y + plop.OffsetY));
 }
 
 TEST(FormMainSceneDetails, TheVeilComesBackWithTheNameWindowAfterANameIsRefused) {

@@ -369,15 +369,9 @@ void PaintGameBG(TCanvas& c, const TAssetSpec&, TIsland island) {
   cairo_restore(cr);
 }
 
-void PaintMapBG(TCanvas& c, const TAssetSpec&) {
+void PaintMapSea(TCanvas& c) {
   const TColor kShallowSea{0.45, 0.8, 0.92};
   const TColor kDeepSea{0.2, 0.5, 0.75};
-  const TColor kWhale = Hex(0x5a7ab8);
-  const TColor kWhaleEye{0.1, 0.1, 0.2};
-  const TColor kReef = Hex(0xb8a890);
-  const TColor kCompassDisc{1, 0.95, 0.8};
-  const TColor kCompassStar = Hex(0xf2d08a);
-  const TColor kMapEdge{0.55, 0.35, 0.16};
   cairo_t* cr = c.Cr();
   cairo_pattern_t* g = cairo_pattern_create_radial(683, 384, 100, 683, 384, 800);
   AddStop(g, 0, kShallowSea);
@@ -393,6 +387,17 @@ void PaintMapBG(TCanvas& c, const TAssetSpec&) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
   }
+}
+
+void PaintMapBG(TCanvas& c, const TAssetSpec&) {
+  const TColor kWhale = Hex(0x5a7ab8);
+  const TColor kWhaleEye{0.1, 0.1, 0.2};
+  const TColor kReef = Hex(0xb8a890);
+  const TColor kCompassDisc{1, 0.95, 0.8};
+  const TColor kCompassStar = Hex(0xf2d08a);
+  const TColor kMapEdge{0.55, 0.35, 0.16};
+  cairo_t* cr = c.Cr();
+  PaintMapSea(c);
   // A friendly whale and a few reefs in the open water.
   Ellipse(cr, 860, 640, 60, 26);
   FillGlossy(cr, 800, 614, 920, 666, kWhale, 2.5);

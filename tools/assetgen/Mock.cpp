@@ -10,6 +10,9 @@
 #include "effects/TBorderPieces.h"
 #include "engine/TPictureEncoder.h"
 #include "levels/TElementGather.h"
+#include "metagame/TCompletedStamps.h"
+#include "metagame/TMapIslands.h"
+#include "metagame/TWorldMapObjects.h"
 
 namespace assetgen {
 
@@ -157,12 +160,14 @@ void Level(TMock& m) {
 void Map(TMock& m) {
   m.Draw("MapBG", 0, 0, 0);
   m.Draw("WorldMapClouds", 0, 200, 26, 0.8);
-  const int pos[5][2] = {{1063, 373}, {262, 362}, {536, 277}, {912, 172}, {301, 533}};
-  for (int i = 0; i < 5; ++i)
-    m.Draw("MapRoom" + std::to_string(i + 1), 0, pos[i][0], pos[i][1], i < 3 ? 1.0 : 120 / 255.0);
-  m.Draw("CompletedStamp", 0, 1010, 323);
-  m.Draw("CompletedStamp", 0, 244, 321);
-  m.Draw("WorldMapTransports", 0, 706, 208);
+  for (int i = 0; i < TMapIslands::IslandCount; ++i) {
+    const TPoint p = TMapIslands::Pictures[i];
+    m.Draw("MapRoom" + std::to_string(i + 1), 0, p.X, p.Y, i < 3 ? 1.0 : 120 / 255.0);
+  }
+  for (int i = 0; i < 2; ++i)
+    m.Draw("CompletedStamp", 0, TCompletedStamps::Stamps[i].X, TCompletedStamps::Stamps[i].Y);
+  const TWorldMapObjects::TJourney& boat = TWorldMapObjects::Journeys[0];
+  m.Draw("WorldMapTransports", 0, boat.X, boat.Y);
   m.Draw("GameLogo", 0, -20, 20);
   m.Draw("CornerLeftPanel", 0, -4, 650);
   m.Draw("MapMenuButton", 0, 40, 680);

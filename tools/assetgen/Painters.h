@@ -41,6 +41,8 @@ void PaintSplashBG(TCanvas& c, const TAssetSpec& s);
 void PaintMenuBG(TCanvas& c, const TAssetSpec& s);
 void PaintGameBG(TCanvas& c, const TAssetSpec& s, TIsland island);
 void PaintMapBG(TCanvas& c, const TAssetSpec& s);
+// The map's open water alone, before the whale, reefs, compass and edge are put on it.
+void PaintMapSea(TCanvas& c);
 void PaintHelpPage(TCanvas& c, const TAssetSpec& s);
 void PaintTransDark(TCanvas& c, const TAssetSpec& s);
 void PaintTransSpin(TCanvas& c, const TAssetSpec& s);
