@@ -15,7 +15,7 @@ namespace {
 const double kPi = M_PI;
 using F = TBossFigure;
 
-enum class TEyes { Open, Glowing, Content };
+enum class TEyes { Open, Glowing, Dazed };
 
 struct TPose {
   double Turn = 0;    // 0 facing us, 1 three-quarter view looking left
@@ -61,6 +61,7 @@ const TColor kEmberTip = Hex(0xffb030);
 const TColor kFlame = Hex(0xff6a20);
 const TColor kAuraViolet = Hex(0xb48cff);
 const TColor kAuraCyan = Hex(0x9af0ff);
+const TColor kSweat = Hex(0x8ad4ff);
 
 void Stroke(cairo_t* cr, const TColor& c, double width) {
   SetColor(cr, c);
@@ -424,10 +425,25 @@ void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double h
 void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, double ex, double ey,
              double r, int side) {
   const double s = side;
-  if (p.Eyes == TEyes::Content) {
-    // Full at last: eyes shut in two happy arches, as the round's last comment says.
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, ex, ey + r * 0.35, r * 0.7, kPi * 1.15, kPi * 1.85);
+  if (p.Eyes == TEyes::Dazed) {
+    // Beaten: a spiral in each eye, the two turning opposite ways, under brows raised in
+    // the middle, worn out rather than cross.
+    Ellipse(cr, ex, ey, r, r * 1.08);
+    SetColor(cr, kWhite);
+    cairo_fill_preserve(cr);
+    Stroke(cr, kBrow, 2.5);
+    const int steps = 48;
+    for (int i = 0; i <= steps; ++i) {
+      const double t = static_cast<double>(i) / steps, a = -s * t * 2.3 * 2 * kPi;
+      const double x = ex + std::cos(a) * r * 0.82 * t, y = ey + std::sin(a) * r * 0.88 * t;
+      if (i == 0)
+        cairo_move_to(cr, x, y);
+      else
+        cairo_line_to(cr, x, y);
+    }
+    Stroke(cr, kBrow, 2.5);
+    cairo_move_to(cr, ex - r - 3, ey - r * (s < 0 ? 1.2 : 1.6) - 3);
+    cairo_line_to(cr, ex + r + 3, ey - r * (s < 0 ? 1.6 : 1.2) - 3);
     Stroke(cr, kBrow, 4);
     return;
   }
@@ -509,6 +525,31 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
       cairo_fill(cr);
     }
   }
+  if (p.Eyes == TEyes::Dazed) {
+    // A wobbly line with the tongue hanging out at one side: dazed, not laughing.
+    Ellipse(cr, fx + 8, my + 6, 6, 7);
+    FillGlossy(cr, fx + 2, my - 1, fx + 14, my + 13, kPink, 1.5);
+    cairo_move_to(cr, fx + 8, my + 2);
+    cairo_line_to(cr, fx + 8, my + 8);
+    Stroke(cr, Darker(kPink, 0.3), 1.5);
+    for (int i = 0; i <= 24; ++i) {
+      const double x = fx - 18 + 36.0 * i / 24, y = my + 3 * std::sin(i * kPi / 6);
+      if (i == 0)
+        cairo_move_to(cr, x, y);
+      else
+        cairo_line_to(cr, x, y);
+    }
+    Stroke(cr, kBrow, 3);
+    if (kind == TCreature::Squirrel) {
+      for (int s = -1; s <= 0; ++s) {
+        RoundedRect(cr, fx + s * 9 + 1, my + 2, 8, 8, 2);
+        SetColor(cr, kFang);
+        cairo_fill_preserve(cr);
+        Stroke(cr, kBrow, 1.5);
+      }
+    }
+    return;
+  }
   if (p.Mouth > 0.05) {
     Ellipse(cr, fx, my + 2, 10 + 4 * p.Mouth, 5 + 9 * p.Mouth);
     SetColor(cr, Hex(0x4a1420));
@@ -549,6 +590,19 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
         Stroke(cr, WithAlpha(kWhite, 0.8), 1.5);
       }
   }
+}
+
+// A drop of sweat running down, its round end below.
+void SweatDrop(cairo_t* cr, double x, double y, double r) {
+  cairo_move_to(cr, x, y - 2.2 * r);
+  cairo_curve_to(cr, x + 0.3 * r, y - 1.2 * r, x + r, y - 0.6 * r, x + r, y);
+  cairo_arc(cr, x, y, r, 0, kPi);
+  cairo_curve_to(cr, x - r, y - 0.6 * r, x - 0.3 * r, y - 1.2 * r, x, y - 2.2 * r);
+  cairo_close_path(cr);
+  FillGlossy(cr, x - r, y - 2.2 * r, x + r, y + r, kSweat, 1.5);
+  Ellipse(cr, x - 0.35 * r, y - 0.1 * r, 0.25 * r, 0.45 * r);
+  SetColor(cr, WithAlpha(kWhite, 0.9));
+  cairo_fill(cr);
 }
 
 void DrawHead(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
@@ -592,6 +646,7 @@ void DrawHead(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
   DrawEye(cr, kind, look, p, lx, ey, r * near, -1);
   DrawEye(cr, kind, look, p, rx2, ey, r * far, 1);
   DrawMouth(cr, kind, look, p, fx, hy);
+  if (p.Eyes == TEyes::Dazed) SweatDrop(cr, hx + rx - 6, hy - 18, 7);
   if (kind == TCreature::Squirrel || kind == TCreature::Bat || kind == TCreature::Cat) {
     RadialGlow(cr, lx - 6, hy + 20, 10, WithAlpha(kBlush, 0.45));
     RadialGlow(cr, rx2 + 6, hy + 20, 10, WithAlpha(kBlush, 0.45 * far));
@@ -731,13 +786,13 @@ void PaintCreatureAbsorbing(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   });
 }
 
-// Dying: full and content, squashed flat, then a poof that hides the pieces flying apart.
+// Dying: dazed under circling stars, squashed flat, then a poof that hides the pieces
+// flying apart.
 void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double, double) {
     FigureSpace(cr);
     TPose p;
-    p.Eyes = TEyes::Content;
-    p.Mouth = 0.4;
+    p.Eyes = TEyes::Dazed;
     const double headY = HeadY(p) - 40;
     if (pattern == 0) {
       DrawSquashed(cr, kind, p, 1.06, 0.92);
@@ -753,14 +808,13 @@ void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind) {
 }
 
 // The six pieces, each where it sits on the whole creature, so that drawn unmoved they make
-// the content creature again.
+// the dazed creature again.
 void PaintCreatureParts(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   const TLook look = LookOf(kind);
   ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double, double) {
     FigureSpace(cr);
     TPose p;
-    p.Eyes = TEyes::Content;
-    p.Mouth = 0.4;
+    p.Eyes = TEyes::Dazed;
     DrawPiece(cr, kind, look, p, pattern);
   });
 }
