@@ -878,26 +878,86 @@ void PaintAuraSpark(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// The creature's energy: a small dark wooden slot, and a red fill stretched to its length.
+// The energy bar's portrait: the creature's head in a gold ring, awake and cross (pattern
+// 0), then dazed (pattern 1), as it looks when beaten.
+void PaintCreatureBadge(TCanvas& c, const TAssetSpec& s, TCreature kind) {
+  const TLook look = LookOf(kind);
+  ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double w, double h) {
+    const double cx = w / 2, cy = h / 2, r = w / 2 - 3;
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy - r * 0.3, r * 0.1, cx, cy, r);
+    AddStop(g, 0, Lighter(look.Belly, 0.6));
+    AddStop(g, 1, Mix(look.Belly, look.Fur, 0.35));
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_save(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_clip(cr);
+    cairo_translate(cr, cx, cy + 8);
+    cairo_scale(cr, 0.56, 0.56);
+    cairo_translate(cr, -F::FeetX, -84);
+    TPose p;
+    if (pattern == 1) p.Eyes = TEyes::Dazed;
+    DrawPiece(cr, kind, look, p, 1);  // the head
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    Stroke(cr, kDarkWood, 6);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    Stroke(cr, kGold, 3.5);
+    cairo_arc(cr, cx - r * 0.3, cy - r * 0.3, r * 0.96, kPi * 1.05, kPi * 1.45);
+    Stroke(cr, WithAlpha(kWhite, 0.7), 1.5);
+  });
+}
+
+// The creature's energy: a wooden panel that hangs from the top edge like the gathering
+// panel, room for the portrait at its left, and a dark slot the red fill runs along (the
+// fill is stretched to the energy left).
 void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGatherWood = Hex(0x9a643a);
+  const TColor kPaperShade = Hex(0xf2d8a8);
+  const TColor kWellDark{0.22, 0.12, 0.05};
   cairo_t* cr = c.Cr();
   const double w = s.Width(), h = s.Height();
-  RoundedRect(cr, 1, 1, w - 2, h - 2, h / 2 - 1);
-  FillGlossy(cr, 1, 1, w - 1, h - 1, kFrameMiddle, 2);
-  RoundedRect(cr, F::EnergyFrameLeft - 1, F::EnergyFrameTop - 1, F::EnergyFillWidth + 2,
-              F::EnergyFillHeight + 2, 3);
-  SetColor(cr, kDarkWood);
+  RoundedRect(cr, 4, -20, w - 8, h - 2 + 20, 22);
+  PathShadow(cr, 0, 3, 0.3);
+  FillGlossy(cr, 4, -20, w - 4, h - 2, kGatherWood, 2.5);
+  RoundedRect(cr, 10, -14, w - 20, h - 14 + 14, 16);
+  VerticalGradient(cr, 0, h, kPaper, kPaperShade);
   cairo_fill(cr);
+  const double x = F::EnergyFrameLeft - 4, y = F::EnergyFrameTop - 4;
+  const double sw = F::EnergyFillWidth + 8, sh = F::EnergyFillHeight + 8;
+  RoundedRect(cr, x, y, sw, sh, 8);
+  SetColor(cr, WithAlpha(kWellDark, 0.85));
+  cairo_fill_preserve(cr);
+  SetColor(cr, kDarkWood);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  RoundedRect(cr, x - 1.5, y - 1.5, sw + 3, sh + 3, 9.5);
+  SetColor(cr, WithAlpha(kPanelGleam, 0.7));
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // Quarter marks under the slot, so a share reads at a glance.
+  for (int q = 1; q <= 3; ++q) {
+    const double mx = F::EnergyFrameLeft + F::EnergyFillWidth * q / 4.0;
+    cairo_move_to(cr, mx, y + sh + 3);
+    cairo_line_to(cr, mx, y + sh + (q == 2 ? 11 : 8));
+  }
+  Stroke(cr, WithAlpha(kDarkWood, 0.7), 2.5);
 }
 
 void PaintBossEnergyFill(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   const double w = s.Width(), h = s.Height();
   cairo_rectangle(cr, 0, 0, w, h);
-  VerticalGradient(cr, 0, h, Hex(0xff8a6a), Hex(0xc02a2a));
+  VerticalGradient(cr, 0, h, Hex(0xff7a6a), Hex(0xb81e30));
   cairo_fill(cr);
-  cairo_rectangle(cr, 0, 1, w, 2);
+  cairo_rectangle(cr, 0, 3, w, 4);
   SetColor(cr, WithAlpha(kWhite, 0.45));
+  cairo_fill(cr);
+  cairo_rectangle(cr, 0, h - 3, w, 3);
+  SetColor(cr, WithAlpha(Hex(0x6a0a18), 0.45));
   cairo_fill(cr);
 }
 
