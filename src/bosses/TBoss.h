@@ -18,7 +18,6 @@ class TBoss : public TComponent {
   enum TDirection : int { dirLeft = 0, dirRight = 1 };
   static constexpr int DeadParts = 6;
   static constexpr int EnergyScale = 64;   // the energy bar's full length
-  static constexpr TPoint EnergyBarAnchor{96, 217};  // from Position
 
   struct TPartPose {
     float Angle = 0;  // degrees

@@ -45,10 +45,15 @@ struct TBossFigure {
   static constexpr int AuraSize = 160;
   static constexpr int SparkSize = 48, SparkPatterns = 5;
 
-  // The fill is one pixel per unit of the 64-unit energy scale, from the anchor; the frame
-  // reaches EnergyFrameLeft/Top past it on every side.
-  static constexpr int EnergyFillWidth = 64, EnergyFillHeight = 8;
-  static constexpr int EnergyFrameLeft = 6, EnergyFrameTop = 4;
-  static constexpr int EnergyFrameWidth = EnergyFillWidth + 2 * EnergyFrameLeft;
-  static constexpr int EnergyFrameHeight = EnergyFillHeight + 2 * EnergyFrameTop;
+  // The energy bar hangs from the top edge where a gathering round shows what is left to
+  // gather (in a boss round the creature stands under the board's bottom row, so nothing
+  // may float above it): a wooden panel with the creature's portrait at its left, awake
+  // while it has energy and dazed once beaten, and a slot the fill runs along, the fill as
+  // long as the energy left on the 64-unit scale.
+  static constexpr const char* Badge = "BossBadge";  // creature folder: awake, dazed
+  static constexpr int EnergyFrameWidth = 430, EnergyFrameHeight = 88;
+  static constexpr int EnergyBarLeft = (1366 - EnergyFrameWidth) / 2, EnergyBarTop = 0;  // screen
+  static constexpr int EnergyFillWidth = 300, EnergyFillHeight = 24;
+  static constexpr int EnergyFrameLeft = 106, EnergyFrameTop = 30;  // the fill in the frame
+  static constexpr int BadgeSize = 76, BadgeLeft = 18, BadgeTop = 4;  // in the frame
 };

@@ -29,7 +29,8 @@ TBossPainter::TBossPainter()
       AuraGlow(F::AuraGlow),
       AuraSpark(F::AuraSpark),
       EnergyFrame(F::EnergyFrame),
-      EnergyFill(F::EnergyFill) {}
+      EnergyFill(F::EnergyFill),
+      Badge(F::Badge) {}
 
 void TBossPainter::DrawBoss(const TBoss& boss) {
   if (!OmgImgList || !boss.Visible) return;
@@ -62,7 +63,6 @@ void TBossPainter::DrawBoss(const TBoss& boss) {
                         {.A = Alpha(static_cast<float>(boss.ShadowAlpha))});
   OmgImgList->DrawImage(*picture, x, y + boss.HitDown() + boss.Bounce(), pattern,
                         {.CenterX = kFeetX, .CenterY = kFeetY, .Angle = tilt, .Mirror = mirror});
-  DrawEnergyBar(boss);
 }
 
 void TBossPainter::DrawDead(const TBoss& boss, float x, float y) {
@@ -87,15 +87,20 @@ void TBossPainter::DrawDead(const TBoss& boss, float x, float y) {
 }
 
 void TBossPainter::DrawEnergyBar(const TBoss& boss) {
+  if (!OmgImgList || !boss.Visible) return;
+  // Beaten, the emptied bar and the dazed portrait fade out with the creature.
+  const bool dead = boss.IsDead();
+  const std::uint8_t a = dead ? Alpha(255 * std::clamp(boss.DeadFade(), 0.0f, 1.0f)) : 255;
+  if (a == 0) return;
+  const float x = F::EnergyBarLeft, y = F::EnergyBarTop;
+  OmgImgList->DrawImage(EnergyFrame, x, y, 0, {.A = a});
   const int energy = boss.EnergyOnScale();
-  if (energy <= 0) return;
-  const TPoint at = boss.Position();
-  const float x = static_cast<float>(at.X + TBoss::EnergyBarAnchor.X);
-  const float y = static_cast<float>(at.Y + TBoss::EnergyBarAnchor.Y + F::StandLowerBy);
-  OmgImgList->DrawImage(EnergyFrame, x - F::EnergyFrameLeft, y - F::EnergyFrameTop, 0);
-  const float length = static_cast<float>(std::min(energy, TBoss::EnergyScale));
-  OmgImgList->DrawImage(EnergyFill, x, y, 0,
-                        {.ScaleX = length / F::EnergyFillWidth, .CenterX = 0});
+  if (energy > 0) {
+    const float share = static_cast<float>(std::min(energy, TBoss::EnergyScale)) / TBoss::EnergyScale;
+    OmgImgList->DrawImage(EnergyFill, x + F::EnergyFrameLeft, y + F::EnergyFrameTop, 0,
+                          {.ScaleX = share, .CenterX = 0});
+  }
+  OmgImgList->DrawImage(Badge, x + F::BadgeLeft, y + F::BadgeTop, dead ? 1 : 0, {.A = a});
 }
 
 void TBossPainter::DrawAura(const TMonsterAura& aura) {

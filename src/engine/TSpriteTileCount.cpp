@@ -117,6 +117,7 @@ TSpriteTileCount::TSpriteTileCount() {
       {"BossAbsorbing", 4, 1},
       {"BossDying", 3, 1},
       {"BossDeadParts", 3, 2},
+      {"BossBadge", 2, 1},
       {"MonsterAuraSpark", 5, 1},
       // The board marks a tool's targets with the highlight of each element (code - 1).
       {"ToolHighlight", 18, 1},

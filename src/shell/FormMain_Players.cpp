@@ -249,6 +249,7 @@ void TFormMain::ConfirmHidden(TConfirmAnswer answer) {
       }
       break;
     case ckTryAgain:
+    case ckTryFightAgain:
       if (answer == caPositive) {
         StartLevel();
       } else {

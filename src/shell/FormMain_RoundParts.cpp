@@ -103,7 +103,9 @@ void TFormMain::CollectPotion(int index) {
   Trace("collect", std::to_string(static_cast<int>(elPotion)) + " " + std::to_string(index));
 }
 
-void TFormMain::AskTryAgain() { AskConfirmation(ckTryAgain, pbYes, nbNo); }
+void TFormMain::AskTryAgain() {
+  AskConfirmation(GameObjective == goBossMode ? ckTryFightAgain : ckTryAgain, pbYes, nbNo);
+}
 
 bool TFormMain::GoldTileUpgradeOwned() const { return false; }
 

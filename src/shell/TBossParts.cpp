@@ -69,4 +69,5 @@ void TBossParts::UpdateAndDrawBosses() {
   }
   if (MonsterAura->Visible) MonsterAura->Update();
   BossPainter.DrawAura(*MonsterAura);
+  for (auto& b : Bosses) BossPainter.DrawEnergyBar(*b);
 }

@@ -12,4 +12,5 @@ enum TConfirmKind : int {
   ckLeaveLevel = 7,        // "to menu" in the in-game menu
   ckCloseDuringLevel = 8,  // the window is closed during a level
   ckRelaxedMode = 9,       // the first Play: with or without the clock?
+  ckTryFightAgain = 10,    // the time is up in a boss round: fight the creature again?
 };

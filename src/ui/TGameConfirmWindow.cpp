@@ -54,6 +54,8 @@ TGameConfirmWindow::TGameConfirmWindow(TOmegaImageList& images, TGlobalGameText&
 void TGameConfirmWindow::LinesOfKind(TConfirmKind kind, int& titleLine, int& descLine) {
   switch (kind) {
     case ckTryAgain: titleLine = 1, descLine = 2; break;
+    // The same title: a fight is lost only on time; line 3 says it of the creature.
+    case ckTryFightAgain: titleLine = 1, descLine = 3; break;
     case ckQuitGame: titleLine = 7, descLine = 8; break;
     case ckDeletePlayer: titleLine = 10, descLine = 11; break;
     case ckDisplayFromMenu:

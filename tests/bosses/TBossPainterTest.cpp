@@ -47,6 +47,7 @@ struct PainterRig : RecordingScreen {
     Add(F::AuraSpark, F::SparkSize, F::SparkSize, 5, 1);
     Add(F::EnergyFrame, F::EnergyFrameWidth, F::EnergyFrameHeight, 1, 1);
     Add(F::EnergyFill, F::EnergyFillWidth, F::EnergyFillHeight, 1, 1);
+    Add(F::Badge, F::BadgeSize, F::BadgeSize, 2, 1);
     painter.OmgImgList = &images;
   }
   void Add(const std::string& name, int w, int h, int cols, int rows) {
@@ -70,8 +71,10 @@ struct PainterRig : RecordingScreen {
     backend.Quads.clear();
     return out;
   }
+  // As the shell draws a creature: itself, then its energy bar.
   std::vector<TDrawn> Draw(const TBoss& boss) {
     painter.DrawBoss(boss);
+    painter.DrawEnergyBar(boss);
     return Take();
   }
 };
@@ -213,40 +216,56 @@ TEST(BossPainter, AHitTipsTheCreatureBackAboutItsFeetAndPushesItDown) {
   EXPECT_FLOAT_EQ(shadow[0].Corners[0].Y, cat.Position().Y + F::StandLowerBy + F::ShadowY);
 }
 
-TEST(BossPainter, TheEnergyBarIsAsLongAsTheEnergyLeft) {
+TEST(BossPainter, TheEnergyBarShowsTheEnergyLeftAtItsPlaceAndFadesWithTheBeatenCreature) {
   PainterRig r;
   TSquirrelBoss squirrel;
   squirrel.SetEnergy(60);
   Walk(squirrel, 2);
   auto fillOf = [&](const std::vector<TDrawn>& d) { return Named(d, F::EnergyFill); };
+  const float left = F::EnergyBarLeft + F::EnergyFrameLeft, top = F::EnergyBarTop + F::EnergyFrameTop;
   auto full = fillOf(r.Draw(squirrel));
   ASSERT_EQ(full.size(), 1u);
-  EXPECT_NEAR(full[0].Width(), 64, 0.01);
-  EXPECT_FLOAT_EQ(full[0].Corners[0].X, squirrel.Position().X + TBoss::EnergyBarAnchor.X);
-  EXPECT_FLOAT_EQ(full[0].Corners[0].Y,
-                  squirrel.Position().Y + TBoss::EnergyBarAnchor.Y + F::StandLowerBy);
+  EXPECT_NEAR(full[0].Width(), F::EnergyFillWidth, 0.01);
+  EXPECT_FLOAT_EQ(full[0].Corners[0].X, left);
+  EXPECT_FLOAT_EQ(full[0].Corners[0].Y, top);
+  // Hit, tipped and walked on, the creature moves; its bar stays where it was, as long as
+  // the energy left on its scale.
   for (int i = 0; i < 15; ++i) squirrel.Hit(0, 0, 1);
+  for (int i = 0; i < 3; ++i) squirrel.Update();
   auto drawn = r.Draw(squirrel);
   auto part = fillOf(drawn);
   ASSERT_EQ(part.size(), 1u);
   EXPECT_EQ(squirrel.EnergyOnScale(), 48);
-  EXPECT_NEAR(part[0].Width(), squirrel.EnergyOnScale(), 0.01);
-  // The fill grows from the anchor; the frame sits round it.
-  EXPECT_FLOAT_EQ(part[0].Corners[0].X, squirrel.Position().X + TBoss::EnergyBarAnchor.X);
+  EXPECT_NEAR(part[0].Width(), F::EnergyFillWidth * 48.0 / TBoss::EnergyScale, 0.01);
+  EXPECT_FLOAT_EQ(part[0].Corners[0].X, left);
+  EXPECT_FLOAT_EQ(part[0].Corners[0].Y, top);
+  EXPECT_FLOAT_EQ(part[0].Corners[3].Y, top + F::EnergyFillHeight) << "not tipped with it";
   auto frame = Named(drawn, F::EnergyFrame);
   ASSERT_EQ(frame.size(), 1u);
-  EXPECT_LT(frame[0].Corners[0].X, part[0].Corners[0].X);
-  EXPECT_GT(frame[0].Corners[1].X, part[0].Corners[0].X + 64);
-  // The last unit still shows a sliver; none is left once dead.
+  EXPECT_LT(frame[0].Corners[0].X, left);
+  EXPECT_GT(frame[0].Corners[1].X, left + F::EnergyFillWidth);
+  auto badge = Named(drawn, F::Badge);
+  ASSERT_EQ(badge.size(), 1u);
+  EXPECT_EQ(badge[0].Pattern, 0) << "awake";
+  // The last unit still shows a sliver.
   for (int i = 0; i < 44; ++i) squirrel.Hit(0, 0, 1);
   ASSERT_EQ(squirrel.CurrentEnergy(), 1);
   auto last = fillOf(r.Draw(squirrel));
   ASSERT_EQ(last.size(), 1u);
-  EXPECT_NEAR(last[0].Width(), squirrel.EnergyOnScale(), 0.01);
+  EXPECT_NEAR(last[0].Width(), F::EnergyFillWidth * 1.0 / TBoss::EnergyScale, 0.01);
+  // Beaten: the emptied bar and the dazed portrait stay, and fade out with the creature.
   squirrel.Hit(0, 0, 1);
   drawn = r.Draw(squirrel);
   EXPECT_TRUE(fillOf(drawn).empty());
-  EXPECT_TRUE(Named(drawn, F::EnergyFrame).empty());
+  ASSERT_EQ(Named(drawn, F::EnergyFrame).size(), 1u);
+  badge = Named(drawn, F::Badge);
+  ASSERT_EQ(badge.size(), 1u);
+  EXPECT_EQ(badge[0].Pattern, 1) << "dazed";
+  squirrel.FadeOutDead();
+  for (int i = 0; i < 5; ++i) squirrel.Update();
+  drawn = r.Draw(squirrel);
+  ExpectAlpha(Named(drawn, F::EnergyFrame).at(0).Alpha, 255 * squirrel.DeadFade(), "frame");
+  ExpectAlpha(Named(drawn, F::Badge).at(0).Alpha, 255 * squirrel.DeadFade(), "portrait");
 }
 
 TEST(BossPainter, TheDeadCreatureDiesInPatternsThenFliesApartAndFades) {

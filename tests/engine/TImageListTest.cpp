@@ -52,8 +52,9 @@ void ExpectUV(const TRenderVertex& v, float u, float vv) {
 TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
   TSpriteTileCount t;
   // The original table, then the announcement's boss-round patterns, the boss creature's
-  // and its aura's, and the tool highlight's elements after them.
-  ASSERT_EQ(t.GetEntries().size(), 114u);
+  // (with its energy bar's portrait) and its aura's, and the tool highlight's elements after
+  // them.
+  ASSERT_EQ(t.GetEntries().size(), 115u);
   EXPECT_EQ(t.GetEntries().front().Name, "ResultMedals");
   EXPECT_EQ(t.GetEntries()[104].Name, "WalkingSoldier");
   EXPECT_EQ(t.GetEntries()[106].Name, "ObjInfoTitle");

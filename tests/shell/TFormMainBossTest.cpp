@@ -208,3 +208,27 @@ TEST(FormMainBoss, WhatStillFallsAfterTheTimeIsUpPassesTheCreature) {
   EXPECT_EQ(r.Count("boss dead"), 0);
   EXPECT_EQ(r.Count("won"), 0);
 }
+
+TEST(FormMainBoss, ALostFightAsksToFightAgainAndAGatheringRoundKeepsItsQuestion) {
+  auto lostQuestion = [](RoundRig& r, int level) {
+    r.Play(1, level);
+    r.form->TubeTimer->OnTimeUp(*r.form->TubeTimer);
+    EXPECT_TRUE(r.RunTo(gsConfirmWindow, 400));
+    return r.form->ConfirmWindow->Kind();
+  };
+  RoundRig r;
+  EXPECT_EQ(lostQuestion(r, 3), ckTryAgain);
+  const std::vector<std::string> gathering = r.form->ConfirmWindow->Descriptions();
+  Click(r.form->ConfirmWindow->NegativeButton());
+  ASSERT_TRUE(r.RunTo(gsMenu, 300));
+
+  EXPECT_EQ(lostQuestion(r, 12), ckTryFightAgain);
+  EXPECT_EQ(r.Count("confirm 10"), 1);
+  EXPECT_FALSE(r.form->ConfirmWindow->Descriptions().empty());
+  EXPECT_NE(r.form->ConfirmWindow->Descriptions(), gathering) << "not the order's question";
+  // Yes fights the same creature again.
+  Click(r.form->ConfirmWindow->PositiveButton());
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 300));
+  EXPECT_EQ(r.Count("level 1 12"), 2);
+  EXPECT_EQ(r.form->RoundBoss(), &Owl(r));
+}

@@ -15,7 +15,7 @@ namespace {
 const double kPi = M_PI;
 using F = TBossFigure;
 
-enum class TEyes { Open, Glowing, Content };
+enum class TEyes { Open, Glowing, Dazed };
 
 struct TPose {
   double Turn = 0;    // 0 facing us, 1 three-quarter view looking left
@@ -61,6 +61,7 @@ const TColor kEmberTip = Hex(0xffb030);
 const TColor kFlame = Hex(0xff6a20);
 const TColor kAuraViolet = Hex(0xb48cff);
 const TColor kAuraCyan = Hex(0x9af0ff);
+const TColor kSweat = Hex(0x8ad4ff);
 
 void Stroke(cairo_t* cr, const TColor& c, double width) {
   SetColor(cr, c);
@@ -424,10 +425,25 @@ void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double h
 void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, double ex, double ey,
              double r, int side) {
   const double s = side;
-  if (p.Eyes == TEyes::Content) {
-    // Full at last: eyes shut in two happy arches, as the round's last comment says.
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, ex, ey + r * 0.35, r * 0.7, kPi * 1.15, kPi * 1.85);
+  if (p.Eyes == TEyes::Dazed) {
+    // Beaten: a spiral in each eye, the two turning opposite ways, under brows raised in
+    // the middle, worn out rather than cross.
+    Ellipse(cr, ex, ey, r, r * 1.08);
+    SetColor(cr, kWhite);
+    cairo_fill_preserve(cr);
+    Stroke(cr, kBrow, 2.5);
+    const int steps = 48;
+    for (int i = 0; i <= steps; ++i) {
+      const double t = static_cast<double>(i) / steps, a = -s * t * 2.3 * 2 * kPi;
+      const double x = ex + std::cos(a) * r * 0.82 * t, y = ey + std::sin(a) * r * 0.88 * t;
+      if (i == 0)
+        cairo_move_to(cr, x, y);
+      else
+        cairo_line_to(cr, x, y);
+    }
+    Stroke(cr, kBrow, 2.5);
+    cairo_move_to(cr, ex - r - 3, ey - r * (s < 0 ? 1.2 : 1.6) - 3);
+    cairo_line_to(cr, ex + r + 3, ey - r * (s < 0 ? 1.6 : 1.2) - 3);
     Stroke(cr, kBrow, 4);
     return;
   }
@@ -509,6 +525,31 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
       cairo_fill(cr);
     }
   }
+  if (p.Eyes == TEyes::Dazed) {
+    // A wobbly line with the tongue hanging out at one side: dazed, not laughing.
+    Ellipse(cr, fx + 8, my + 6, 6, 7);
+    FillGlossy(cr, fx + 2, my - 1, fx + 14, my + 13, kPink, 1.5);
+    cairo_move_to(cr, fx + 8, my + 2);
+    cairo_line_to(cr, fx + 8, my + 8);
+    Stroke(cr, Darker(kPink, 0.3), 1.5);
+    for (int i = 0; i <= 24; ++i) {
+      const double x = fx - 18 + 36.0 * i / 24, y = my + 3 * std::sin(i * kPi / 6);
+      if (i == 0)
+        cairo_move_to(cr, x, y);
+      else
+        cairo_line_to(cr, x, y);
+    }
+    Stroke(cr, kBrow, 3);
+    if (kind == TCreature::Squirrel) {
+      for (int s = -1; s <= 0; ++s) {
+        RoundedRect(cr, fx + s * 9 + 1, my + 2, 8, 8, 2);
+        SetColor(cr, kFang);
+        cairo_fill_preserve(cr);
+        Stroke(cr, kBrow, 1.5);
+      }
+    }
+    return;
+  }
   if (p.Mouth > 0.05) {
     Ellipse(cr, fx, my + 2, 10 + 4 * p.Mouth, 5 + 9 * p.Mouth);
     SetColor(cr, Hex(0x4a1420));
@@ -549,6 +590,19 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
         Stroke(cr, WithAlpha(kWhite, 0.8), 1.5);
       }
   }
+}
+
+// A drop of sweat running down, its round end below.
+void SweatDrop(cairo_t* cr, double x, double y, double r) {
+  cairo_move_to(cr, x, y - 2.2 * r);
+  cairo_curve_to(cr, x + 0.3 * r, y - 1.2 * r, x + r, y - 0.6 * r, x + r, y);
+  cairo_arc(cr, x, y, r, 0, kPi);
+  cairo_curve_to(cr, x - r, y - 0.6 * r, x - 0.3 * r, y - 1.2 * r, x, y - 2.2 * r);
+  cairo_close_path(cr);
+  FillGlossy(cr, x - r, y - 2.2 * r, x + r, y + r, kSweat, 1.5);
+  Ellipse(cr, x - 0.35 * r, y - 0.1 * r, 0.25 * r, 0.45 * r);
+  SetColor(cr, WithAlpha(kWhite, 0.9));
+  cairo_fill(cr);
 }
 
 void DrawHead(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
@@ -592,6 +646,7 @@ void DrawHead(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
   DrawEye(cr, kind, look, p, lx, ey, r * near, -1);
   DrawEye(cr, kind, look, p, rx2, ey, r * far, 1);
   DrawMouth(cr, kind, look, p, fx, hy);
+  if (p.Eyes == TEyes::Dazed) SweatDrop(cr, hx + rx - 6, hy - 18, 7);
   if (kind == TCreature::Squirrel || kind == TCreature::Bat || kind == TCreature::Cat) {
     RadialGlow(cr, lx - 6, hy + 20, 10, WithAlpha(kBlush, 0.45));
     RadialGlow(cr, rx2 + 6, hy + 20, 10, WithAlpha(kBlush, 0.45 * far));
@@ -731,13 +786,13 @@ void PaintCreatureAbsorbing(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   });
 }
 
-// Dying: full and content, squashed flat, then a poof that hides the pieces flying apart.
+// Dying: dazed under circling stars, squashed flat, then a poof that hides the pieces
+// flying apart.
 void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double, double) {
     FigureSpace(cr);
     TPose p;
-    p.Eyes = TEyes::Content;
-    p.Mouth = 0.4;
+    p.Eyes = TEyes::Dazed;
     const double headY = HeadY(p) - 40;
     if (pattern == 0) {
       DrawSquashed(cr, kind, p, 1.06, 0.92);
@@ -753,14 +808,13 @@ void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind) {
 }
 
 // The six pieces, each where it sits on the whole creature, so that drawn unmoved they make
-// the content creature again.
+// the dazed creature again.
 void PaintCreatureParts(TCanvas& c, const TAssetSpec& s, TCreature kind) {
   const TLook look = LookOf(kind);
   ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double, double) {
     FigureSpace(cr);
     TPose p;
-    p.Eyes = TEyes::Content;
-    p.Mouth = 0.4;
+    p.Eyes = TEyes::Dazed;
     DrawPiece(cr, kind, look, p, pattern);
   });
 }
@@ -824,26 +878,86 @@ void PaintAuraSpark(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// The creature's energy: a small dark wooden slot, and a red fill stretched to its length.
+// The energy bar's portrait: the creature's head in a gold ring, awake and cross (pattern
+// 0), then dazed (pattern 1), as it looks when beaten.
+void PaintCreatureBadge(TCanvas& c, const TAssetSpec& s, TCreature kind) {
+  const TLook look = LookOf(kind);
+  ForEachPattern(c, s, [&](cairo_t* cr, int pattern, double w, double h) {
+    const double cx = w / 2, cy = h / 2, r = w / 2 - 3;
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_pattern_t* g = cairo_pattern_create_radial(cx, cy - r * 0.3, r * 0.1, cx, cy, r);
+    AddStop(g, 0, Lighter(look.Belly, 0.6));
+    AddStop(g, 1, Mix(look.Belly, look.Fur, 0.35));
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    cairo_save(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    cairo_clip(cr);
+    cairo_translate(cr, cx, cy + 8);
+    cairo_scale(cr, 0.56, 0.56);
+    cairo_translate(cr, -F::FeetX, -84);
+    TPose p;
+    if (pattern == 1) p.Eyes = TEyes::Dazed;
+    DrawPiece(cr, kind, look, p, 1);  // the head
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    Stroke(cr, kDarkWood, 6);
+    cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+    Stroke(cr, kGold, 3.5);
+    cairo_arc(cr, cx - r * 0.3, cy - r * 0.3, r * 0.96, kPi * 1.05, kPi * 1.45);
+    Stroke(cr, WithAlpha(kWhite, 0.7), 1.5);
+  });
+}
+
+// The creature's energy: a wooden panel that hangs from the top edge like the gathering
+// panel, room for the portrait at its left, and a dark slot the red fill runs along (the
+// fill is stretched to the energy left).
 void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s) {
+  const TColor kGatherWood = Hex(0x9a643a);
+  const TColor kPaperShade = Hex(0xf2d8a8);
+  const TColor kWellDark{0.22, 0.12, 0.05};
   cairo_t* cr = c.Cr();
   const double w = s.Width(), h = s.Height();
-  RoundedRect(cr, 1, 1, w - 2, h - 2, h / 2 - 1);
-  FillGlossy(cr, 1, 1, w - 1, h - 1, kFrameMiddle, 2);
-  RoundedRect(cr, F::EnergyFrameLeft - 1, F::EnergyFrameTop - 1, F::EnergyFillWidth + 2,
-              F::EnergyFillHeight + 2, 3);
-  SetColor(cr, kDarkWood);
+  RoundedRect(cr, 4, -20, w - 8, h - 2 + 20, 22);
+  PathShadow(cr, 0, 3, 0.3);
+  FillGlossy(cr, 4, -20, w - 4, h - 2, kGatherWood, 2.5);
+  RoundedRect(cr, 10, -14, w - 20, h - 14 + 14, 16);
+  VerticalGradient(cr, 0, h, kPaper, kPaperShade);
   cairo_fill(cr);
+  const double x = F::EnergyFrameLeft - 4, y = F::EnergyFrameTop - 4;
+  const double sw = F::EnergyFillWidth + 8, sh = F::EnergyFillHeight + 8;
+  RoundedRect(cr, x, y, sw, sh, 8);
+  SetColor(cr, WithAlpha(kWellDark, 0.85));
+  cairo_fill_preserve(cr);
+  SetColor(cr, kDarkWood);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  RoundedRect(cr, x - 1.5, y - 1.5, sw + 3, sh + 3, 9.5);
+  SetColor(cr, WithAlpha(kPanelGleam, 0.7));
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // Quarter marks under the slot, so a share reads at a glance.
+  for (int q = 1; q <= 3; ++q) {
+    const double mx = F::EnergyFrameLeft + F::EnergyFillWidth * q / 4.0;
+    cairo_move_to(cr, mx, y + sh + 3);
+    cairo_line_to(cr, mx, y + sh + (q == 2 ? 11 : 8));
+  }
+  Stroke(cr, WithAlpha(kDarkWood, 0.7), 2.5);
 }
 
 void PaintBossEnergyFill(TCanvas& c, const TAssetSpec& s) {
   cairo_t* cr = c.Cr();
   const double w = s.Width(), h = s.Height();
   cairo_rectangle(cr, 0, 0, w, h);
-  VerticalGradient(cr, 0, h, Hex(0xff8a6a), Hex(0xc02a2a));
+  VerticalGradient(cr, 0, h, Hex(0xff7a6a), Hex(0xb81e30));
   cairo_fill(cr);
-  cairo_rectangle(cr, 0, 1, w, 2);
+  cairo_rectangle(cr, 0, 3, w, 4);
   SetColor(cr, WithAlpha(kWhite, 0.45));
+  cairo_fill(cr);
+  cairo_rectangle(cr, 0, h - 3, w, 3);
+  SetColor(cr, WithAlpha(Hex(0x6a0a18), 0.45));
   cairo_fill(cr);
 }
 

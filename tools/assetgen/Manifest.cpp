@@ -289,6 +289,8 @@ void AddCreatures(TBuilder& b) {
     b.Add(F::Dying, f.Folder, Png, w, h, With(PaintCreatureDying, f.Kind), Done);
     b.Add(F::DeadParts, f.Folder, Png, w, h, With(PaintCreatureParts, f.Kind), Done);
     b.Add(F::Shadow, f.Folder, Png, F::ShadowWidth, F::ShadowHeight, PaintCreatureShadow, Done);
+    b.Add(F::Badge, f.Folder, Png, F::BadgeSize, F::BadgeSize, With(PaintCreatureBadge, f.Kind),
+          Done);
   }
   b.Add(F::Aura, "", Png, F::AuraSize, F::AuraSize, PaintAuraRing, Done);
   b.Add(F::AuraGlow, "", Png, F::AuraSize, F::AuraSize, With(PaintGlow, Hex(0xc8a0ff)), Done);

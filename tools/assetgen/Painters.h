@@ -211,6 +211,7 @@ void PaintCreatureAbsorbing(TCanvas& c, const TAssetSpec& s, TCreature kind);
 void PaintCreatureDying(TCanvas& c, const TAssetSpec& s, TCreature kind);
 void PaintCreatureParts(TCanvas& c, const TAssetSpec& s, TCreature kind);
 void PaintCreatureShadow(TCanvas& c, const TAssetSpec& s);
+void PaintCreatureBadge(TCanvas& c, const TAssetSpec& s, TCreature kind);
 void PaintAuraRing(TCanvas& c, const TAssetSpec& s);
 void PaintAuraSpark(TCanvas& c, const TAssetSpec& s);
 void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s);

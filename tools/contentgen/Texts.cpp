@@ -194,6 +194,9 @@ std::vector<std::string> checkCatalogue(std::string_view file, const std::vector
       maxWidth(title, Font::Normal, 0, 0.78, 350);
       maxLines(title + 1, -1, 360, 0.55, 3);
     }
+    // A lost boss round asks with line 1's title and this description.
+    needText(3);
+    maxLines(3, -1, 360, 0.55, 3);
   } else if (file == "GameComments.txt") {
     for (int n : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 14, 15, 17, 18, 20, 22, 23, 24, 25, 26}) needText(n);
     for (int n = 1; n <= 20; ++n) commentLetters(line(n), lineRef(file, n));

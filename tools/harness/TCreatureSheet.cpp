@@ -88,6 +88,7 @@ bool TCreatureSheet::Run(const std::string& folder, int island, const std::strin
   bosses.push_back(WalkingAt(island, 10, ground, TBoss::dirLeft, 43));
   bosses.push_back(WalkingAt(island, 280, ground, TBoss::dirRight, 21));
   auto hit = WalkingAt(island, 550, ground, TBoss::dirLeft, 30);
+  hit->SetEnergy(10);
   for (int i = 0; i < 3; ++i) hit->Hit(0, 0, 1);
   bosses.push_back(std::move(hit));
   bosses.push_back(Attempting(island, 820, ground, 1000000, 12));
@@ -127,6 +128,8 @@ bool TCreatureSheet::Run(const std::string& folder, int island, const std::strin
     painter.DrawBoss(*bosses[i]);
     if (i == 5) painter.DrawAura(aura);
   }
+  // The energy bar has one place on the screen: the tipped creature's, 7 hits of 10 left.
+  painter.DrawEnergyBar(*bosses[2]);
   screen.EndScene();
   return TOffscreenCanvas::WriteShot(screen, file, error);
 }

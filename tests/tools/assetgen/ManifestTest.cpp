@@ -107,6 +107,7 @@ TEST(AssetManifest, EveryCreatureFolderHoldsTheSamePictures) {
   EXPECT_EQ(Get(TBossFigure::Dying).Patterns(), TBossFigure::DyingPatterns);
   EXPECT_EQ(Get(TBossFigure::DeadParts).Patterns(), 6);
   EXPECT_EQ(Get(TBossFigure::AuraSpark).Patterns(), TBossFigure::SparkPatterns);
+  EXPECT_EQ(Get(TBossFigure::Badge).Patterns(), 2) << "awake and dazed";
   for (const char* n : {TBossFigure::Aura, TBossFigure::AuraGlow, TBossFigure::AuraSpark,
                         TBossFigure::EnergyFrame, TBossFigure::EnergyFill})
     EXPECT_EQ(Get(n).Folder, "") << n;
