@@ -31,7 +31,7 @@ constexpr TRect Boxes[TStickerBookLayout::DefinedObjects + 1] = {
     {0, 292, 1366, 768},      // 4 the meadow: the whole square
     {142, 294, 272, 400},     // 5 market stall
     {838, 0, 936, 108},       // 6 windmill behind the restaurant
-    {1008, 122, 1212, 238},   // 7 bakery on the right-hand street
+    {1020, 144, 1200, 238},   // 7 bakery on the right-hand street
     {236, 0, 420, 108},       // 8 lighthouse on the headland
     {580, 296, 780, 462},     // 9 fountain
     {840, 294, 1095, 412},    // 10 plum tree and baskets
@@ -39,7 +39,7 @@ constexpr TRect Boxes[TStickerBookLayout::DefinedObjects + 1] = {
     {276, 294, 378, 440},     // 12 cherry tree
     {278, 446, 396, 600},     // 13 beehives
     {790, 420, 1010, 520},    // 14 marigold beds
-    {1224, 74, 1352, 238},    // 15 clock tower
+    {1240, 109, 1340, 238},   // 15 clock tower
     {276, 292, 800, 430},     // 16 lamp posts
     {525, 470, 778, 640},     // 17 pond
     {790, 525, 1010, 640},    // 18 lantern cart

@@ -459,11 +459,6 @@ void Windmill(cairo_t* cr) {
 void Bakery(cairo_t* cr) {
   RoundedRect(cr, 1024, 160, 174, 78, 2);
   FillGlossy(cr, 1024, 160, 1198, 238, Hex(0xf8e0c0), 2.5);
-  Box(cr, 1150, 124, 1166, 150, Hex(0xa05a40), 1.5, 1);
-  for (int k = 0; k < 3; ++k) {
-    cairo_arc(cr, 1162 + k * 7, 132 - k * 4 - (k ? 0 : 0), 4 + k, 0, 2 * kPi);
-    Fill(cr, WithAlpha(kWhite, 0.6 - k * 0.15));
-  }
   cairo_move_to(cr, 1014, 166);
   cairo_line_to(cr, 1046, 128);
   cairo_line_to(cr, 1178, 128);
@@ -475,6 +470,12 @@ void Bakery(cairo_t* cr) {
     cairo_line_to(cr, 1192 + r * 5, 140 + r * 10);
   }
   Stroke(cr, WithAlpha(kDarkWood, 0.3), 1.5);
+  // The oven's chimney stands on the roof, smoking.
+  Box(cr, 1150, 132, 1164, 146, Hex(0xa05a40), 1.5, 1);
+  for (int k = 0; k < 3; ++k) {
+    cairo_arc(cr, 1160 + k * 7, 126 - k * 2, 3.5 + k, 0, 2 * kPi);
+    Fill(cr, WithAlpha(kWhite, 0.6 - k * 0.15));
+  }
   // Shop window full of loaves, the door, and a striped awning.
   RoundedRect(cr, 1036, 180, 82, 46, 6);
   FillGlossy(cr, 1036, 180, 1118, 226, kLitWindow, 2);
@@ -1084,6 +1085,17 @@ void Zeppelin(cairo_t* cr) {
   Stroke(cr, kDarkWood, 2);
 }
 
+// The right-hand street's buildings start low on the screen (their table positions), so
+// they are drawn a little smaller about the middle of their base.
+void Scaled(cairo_t* cr, double x, double y, double k, void (*draw)(cairo_t*)) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, k, k);
+  cairo_translate(cr, -x, -y);
+  draw(cr);
+  cairo_restore(cr);
+}
+
 }  // namespace
 
 void PaintSticker(TCanvas& c, const TAssetSpec&, TSticker sticker) {
@@ -1100,7 +1112,7 @@ void PaintSticker(TCanvas& c, const TAssetSpec&, TSticker sticker) {
     case 4: Meadow(cr); break;
     case 5: MarketStall(cr); break;
     case 6: Windmill(cr); break;
-    case 7: Bakery(cr); break;
+    case 7: Scaled(cr, 1110, 238, 0.8, Bakery); break;
     case 8: Lighthouse(cr); break;
     case 9: Fountain(cr); break;
     case 10: PlumTree(cr); break;
@@ -1108,7 +1120,7 @@ void PaintSticker(TCanvas& c, const TAssetSpec&, TSticker sticker) {
     case 12: CherryTree(cr); break;
     case 13: Beehives(cr); break;
     case 14: MarigoldBeds(cr); break;
-    case 15: ClockTower(cr); break;
+    case 15: Scaled(cr, 1288, 238, 0.78, ClockTower); break;
     case 16:
       LampPost(cr, 295, 428);
       LampPost(cr, 786, 428);
