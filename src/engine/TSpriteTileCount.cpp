@@ -121,6 +121,9 @@ TSpriteTileCount::TSpriteTileCount() {
       {"MonsterAuraSpark", 5, 1},
       // The board marks a tool's targets with the highlight of each element (code - 1).
       {"ToolHighlight", 18, 1},
+      // The hub: four townsfolk, and the small heroine with her eyes open or smiling.
+      {"Citizens", 4, 1},
+      {"SmallWynnet", 2, 1},
   };
 }
 

@@ -1,6 +1,7 @@
 #include "Manifest.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,8 @@
 #include "bosses/TBossFigure.h"
 #include "engine/TSpriteTileCount.h"
 #include "levels/TLevelFileRecord.h"
+#include "metagame/TBookFigures.h"
+#include "metagame/TStickerBookLayout.h"
 
 namespace assetgen {
 
@@ -329,6 +332,28 @@ void AddPractice(TBuilder& b) {
   b.Add("PracticePotions", "", Png, 173, 239, PaintPracticePotions, Done);
   b.Add("PracticeBlast", "", Png, 196, 196, PaintPracticeBlast, Done);
   b.Add("PracticeMyCreation", "", Png, 280, 56, PaintPracticeMyCreation, Done, "My creation!");
+
+// The island hub: the town at its five stages and the stickers (loaded by the book as it
+// needs them), then the townsfolk, the book's tube, the pocket and the small heroine. A
+// sticker's picture reaches from its table position to the end of what it shows.
+void AddBook(TBuilder& b) {
+  using F = TBookFigures;
+  for (int stage = 0; stage < 5; ++stage)
+    b.Add("ciBG" + std::to_string(stage + 1), "Upgrades/", Jpg, 1366, 768,
+          With(PaintTownStage, TTownStage{stage}), Done);
+  for (int g = TStickerBookLayout::ZeppelinGroup; g <= TStickerBookLayout::DefinedObjects; ++g) {
+    const TStickerBookLayout::TObjectDef& o = TStickerBookLayout::Object(g);
+    const TStickerBookLayout::TRect box = TStickerBookLayout::ContentBox(g);
+    const int w = static_cast<int>(std::ceil((box.Right - o.X) / o.Scale));
+    const int h = static_cast<int>(std::ceil((box.Bottom - o.Y) / o.Scale));
+    b.Add(o.Image, "Upgrades/", Png, w, h, With(PaintSticker, TSticker{g}), Done);
+  }
+  b.Add(F::Citizens, "", Png, F::CitizenWidth, F::CitizenHeight, PaintCitizens, Done);
+  b.Add(F::Tube, "", Png, F::TubeWidth, F::TubeHeight, PaintBookTube, Done);
+  b.Add(F::TubeFill, "", Png, F::FillWidth, F::FillHeight, PaintBookTubeFill, Done);
+  b.Add(F::PocketPanel, "", Png, F::PocketWidth, F::PocketHeight, PaintPocketPanel, Done);
+  b.Add(F::SmallBody, "", Png, F::SmallWidth, F::SmallHeight, PaintSmallWynnet, Done);
+  b.Add(F::SmallArm, "", Png, F::ArmWidth, F::ArmHeight, PaintSmallWynnetArm, Done);
 }
 
 // Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,
@@ -352,7 +377,6 @@ void AddLaterScenes(TBuilder& b) {
   b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
   b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
   b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
-  b.Add("BookProgressTube", "", Png, 300, 44, PaintPlaceholder, StandIn);
   b.Add("StoryBGMask", "", Png, 683, 384, PaintPlaceholder, StandIn);
   b.Add("MovieEffect", "", Png, 8, 768, PaintMovieScratches, Done);
   // Drawn at scale 2 over the story pictures and behind the chapter dialogues.
@@ -430,6 +454,7 @@ std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
   AddEffects(b);
   AddCreatures(b);
   AddPractice(b);
+  AddBook(b);
   AddLaterScenes(b);
   AddBoardPictures(b, levelsDir);
   return b.List;

@@ -69,6 +69,24 @@ void PaintScoringBody(TCanvas& c, const TAssetSpec& s);
 void PaintScoringHand(TCanvas& c, const TAssetSpec& s);
 void PaintScoringShoulder(TCanvas& c, const TAssetSpec& s);
 
+// ArtBook.cpp: the island hub's town at its stages and the stickers the book adds, drawn
+// where the sticker book's layout puts them; townsfolk, the book's tube, the pocket and the
+// small heroine (pictures shaped as metagame/TBookFigures.h says).
+struct TTownStage {
+  int Stage;  // 0..4
+};
+struct TSticker {
+  int Group;  // 3..23
+};
+void PaintTownStage(TCanvas& c, const TAssetSpec& s, TTownStage stage);
+void PaintSticker(TCanvas& c, const TAssetSpec& s, TSticker sticker);
+void PaintCitizens(TCanvas& c, const TAssetSpec& s);
+void PaintBookTube(TCanvas& c, const TAssetSpec& s);
+void PaintBookTubeFill(TCanvas& c, const TAssetSpec& s);
+void PaintPocketPanel(TCanvas& c, const TAssetSpec& s);
+void PaintSmallWynnet(TCanvas& c, const TAssetSpec& s);
+void PaintSmallWynnetArm(TCanvas& c, const TAssetSpec& s);
+
 // ArtWidgets.cpp: buttons, windows, panels, bars.
 struct TCheckBoxLabel {
   const char* Image;

@@ -14,6 +14,7 @@
 #include "TBoardDemo.h"
 #include "TSoak.h"
 #include "TBoardShot.h"
+#include "TBookSheet.h"
 #include "TCreatureSheet.h"
 #include "TPracticeDemo.h"
 #include "TTextDemo.h"
@@ -39,6 +40,7 @@ int Usage() {
                "  wendmoor-harness creature-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness practice-demo [--island N] [--slot S] [--out-dir DIR]"
                " [--content DIR]\n"
+               "  wendmoor-harness book-sheet --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
@@ -189,6 +191,27 @@ int PracticeDemo(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
+  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
+  return missing.empty() ? 0 : 1;
+}
+
+int BookSheet(int argc, char** argv) {
+  std::string out, content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--out-dir" && i + 1 < argc) out = argv[++i];
+    else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  if (out.empty()) return Usage();
+  std::string error;
+  std::set<std::string> missing;
+  std::vector<std::string> written;
+  if (!TBookSheet::Run(content, out, written, error, &missing)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  for (const std::string& f : written) std::printf("%s\n", f.c_str());
   for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
   return missing.empty() ? 0 : 1;
 }
@@ -346,6 +369,7 @@ int main(int argc, char** argv) {
   if (command == "board-shot") return BoardShot(argc, argv);
   if (command == "creature-sheet") return CreatureSheet(argc, argv);
   if (command == "practice-demo") return PracticeDemo(argc, argv);
+  if (command == "book-sheet") return BookSheet(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);

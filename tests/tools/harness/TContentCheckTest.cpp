@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "TBoardDemo.h"
+#include "TBookSheet.h"
 #include "TCreatureSheet.h"
 #include "TBot.h"
 #include "THarness.h"
@@ -154,6 +155,19 @@ TEST_F(ContentCheck, EveryIslandsCreatureFindsEverything) {
     EXPECT_TRUE(left.empty()) << "island " << island << Listed(left);
     EXPECT_TRUE(std::filesystem::exists(file));
   }
+}
+
+// The hub's town at every stage, with the tube, the pocket, the townsfolk and the small
+// heroine, as their painters draw them from the main and the upgrade folders.
+TEST_F(ContentCheck, TheHubsTownFindsEverything) {
+  std::set<std::string> missing;
+  std::vector<std::string> written;
+  std::string error;
+  ASSERT_TRUE(TBookSheet::Run(TFileSystem::ExecutableFolder(), Data.Path, written, error, &missing))
+      << error;
+  std::vector<std::string> left(missing.begin(), missing.end());
+  EXPECT_TRUE(left.empty()) << Listed(left);
+  EXPECT_EQ(written.size(), 6u);
 }
 
 // The check itself: a name with nothing behind it is caught and listed once.
