@@ -332,6 +332,7 @@ void AddPractice(TBuilder& b) {
   b.Add("PracticePotions", "", Png, 173, 239, PaintPracticePotions, Done);
   b.Add("PracticeBlast", "", Png, 196, 196, PaintPracticeBlast, Done);
   b.Add("PracticeMyCreation", "", Png, 280, 56, PaintPracticeMyCreation, Done, "My creation!");
+}
 
 // The island hub: the town at its five stages and the stickers (loaded by the book as it
 // needs them), then the townsfolk, the book's tube, the pocket and the small heroine. A
