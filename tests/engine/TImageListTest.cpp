@@ -59,7 +59,7 @@ TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
   EXPECT_EQ(t.GetEntries()[104].Name, "WalkingSoldier");
   EXPECT_EQ(t.GetEntries()[106].Name, "ObjInfoTitle");
   EXPECT_EQ(t.Peek("ObjInfoLogo").Rows, 2);
-  EXPECT_EQ(t.GetEntries()[113].Name, "ToolHighlight");
+  EXPECT_EQ(t.GetEntries()[114].Name, "ToolHighlight");
   EXPECT_EQ(t.GetEntries().back().Name, "SmallWynnet");
   auto board = t.Lookup("BoardBorder");
   EXPECT_EQ(board.Columns, 4);
