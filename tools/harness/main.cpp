@@ -15,6 +15,7 @@
 #include "TSoak.h"
 #include "TBoardShot.h"
 #include "TCreatureSheet.h"
+#include "TShopSheet.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -36,6 +37,7 @@ int Usage() {
                "  wendmoor-harness board-demo [--level I-L] [--frames N] [--seed S] [--out DIR]"
                " [--content DIR]\n"
                "  wendmoor-harness creature-sheet --island N --out FILE.png [--content DIR]\n"
+               "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
@@ -147,7 +149,7 @@ int BoardShot(int argc, char** argv) {
   return 0;
 }
 
-int CreatureSheet(int argc, char** argv) {
+int PictureSheet(int argc, char** argv, bool shop) {
   std::string out, content = TFileSystem::ExecutableFolder();
   long island = 0;
   for (int i = 2; i < argc; ++i) {
@@ -160,7 +162,9 @@ int CreatureSheet(int argc, char** argv) {
   if (out.empty() || island < 1 || island > 5) return Usage();
   std::string error;
   std::set<std::string> missing;
-  if (!TCreatureSheet::Run(content, static_cast<int>(island), out, error, &missing)) {
+  const bool drawn = shop ? TShopSheet::Run(content, static_cast<int>(island), out, error, &missing)
+                          : TCreatureSheet::Run(content, static_cast<int>(island), out, error, &missing);
+  if (!drawn) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
@@ -319,7 +323,8 @@ int main(int argc, char** argv) {
   if (command == "bench") return TBench::Main(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
-  if (command == "creature-sheet") return CreatureSheet(argc, argv);
+  if (command == "creature-sheet") return PictureSheet(argc, argv, false);
+  if (command == "shop-sheet") return PictureSheet(argc, argv, true);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
