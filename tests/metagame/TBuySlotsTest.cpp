@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "metagame/TBuySlots.h"
@@ -95,7 +96,16 @@ TEST(BuySlots, APriceIsCoveredOnlyByTheWholeAmountAndOnlyThatDishCanBeBought) {
   EXPECT_TRUE(r.shop.IsAffordable(1, 2));
   EXPECT_FALSE(r.shop.IsAffordable(1, 1));
 
-  // Neither a dish the purse does not cover nor one already bought answers a click.
+  std::vector<std::string> hover;
+  r.shop.OnBuyButtonMouseOver = [&](TBuySlots&, int island, int slot, const TBuySlotData&) {
+    hover.push_back("over " + std::to_string(island) + "-" + std::to_string(slot));
+  };
+  r.shop.OnBuyButtonMouseOff = [&](TBuySlots&, int island, int slot, const TBuySlotData&) {
+    hover.push_back("off " + std::to_string(island) + "-" + std::to_string(slot));
+  };
+
+  // Neither a dish the purse does not cover nor one already bought answers a click, but
+  // both describe their dish under the mouse.
   r.Click(1);
   EXPECT_TRUE(r.bought.empty());
   EXPECT_FALSE(r.shop.IsBought(1, 1));
@@ -108,6 +118,7 @@ TEST(BuySlots, APriceIsCoveredOnlyByTheWholeAmountAndOnlyThatDishCanBeBought) {
   EXPECT_FALSE(r.shop.BuyButton(2).Visible);
   r.Click(2);
   EXPECT_EQ(r.bought.size(), 1u);
+  EXPECT_EQ(hover, (std::vector<std::string>{"over 1-1", "off 1-1", "over 1-2"}));
 
   // The shell pays after the practice; its prices now show as zero for the pocket.
   EXPECT_EQ(r.shop.CurrentPrices()[1], TElementsCount{});
