@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/TOmegaImageList.h"
+#include "metagame/TIslandRewards.h"
 #include "metagame/TSlotPriceFile.h"
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
@@ -120,6 +121,12 @@ void TBuySlots::TakeBackRoundGains() {
 void TBuySlots::SetOwned(const TElementsCount& counts) {
   for (int k = 0; k < 5; ++k) Owned.Amount[k] = Sane(counts.Amount[k]);
   UpdateAffordable();
+}
+
+void TBuySlots::AddIslandReward(int island) {
+  const TElementsCount reward = TIslandRewards::Reward(island);
+  for (int k = 0; k < 5; ++k)
+    if (reward.Amount[k] > 0) AddOwned(static_cast<TElementKind>(k), reward.Amount[k]);
 }
 
 TBuySlots::TBoughtFlags TBuySlots::GetBoughtFlags() const {

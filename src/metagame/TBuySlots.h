@@ -83,6 +83,9 @@ class TBuySlots : public TComponent {
   // A round that is not won gives back what it added (and adds nothing a second time).
   void TakeBackRoundGains();
   void SetOwned(const TElementsCount& counts);
+  // An island's shop completed: its reward goes into the purse kind by kind (AddOwned, so
+  // the pocket hears of each).
+  void AddIslandReward(int island);
   const TElementsCount& OwnedElements() const { return Owned; }
   const TElementsCount& RoundGains() const { return Gains; }
 
