@@ -201,8 +201,8 @@ void PaintMovieMask(TCanvas& c, const TAssetSpec& s);
 void PaintStoveSmoke(TCanvas& c, const TAssetSpec& s);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
-// ArtDishes.cpp: the shops' twenty dishes, in the order of the shop's item table.
-void DrawDish(cairo_t* cr, int dish, double size);  // dish 1..20, box at the origin
+// ArtShopDishes.cpp: the shops' twenty dishes, in the order of the shop's item table.
+void DrawShopDish(cairo_t* cr, int dish, double size);  // dish 1..20, box at the origin
 void PaintBuySlotIcons(TCanvas& c, const TAssetSpec& s);
 
 // ArtShop.cpp: the hub's shop counter, its corner box, the glass cover and the dish window.

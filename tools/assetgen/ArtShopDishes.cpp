@@ -835,7 +835,7 @@ void GreatFeast(cairo_t* cr) {
 }  // namespace
 
 // Dish 1..20 in a size x size box whose top-left is the current origin.
-void DrawDish(cairo_t* cr, int dish, double size) {
+void DrawShopDish(cairo_t* cr, int dish, double size) {
   using TDraw = void (*)(cairo_t*);
   static const TDraw kDishes[20] = {
       GrapeHoneyTart,    MossberryPorridge, OrangePancakes,  OrchardFeastPie,
@@ -851,7 +851,7 @@ void DrawDish(cairo_t* cr, int dish, double size) {
 }
 
 void PaintBuySlotIcons(TCanvas& c, const TAssetSpec& s) {
-  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawDish(cr, p + 1, w); });
+  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawShopDish(cr, p + 1, w); });
 }
 
 }  // namespace assetgen
