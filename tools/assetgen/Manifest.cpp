@@ -359,9 +359,18 @@ void AddBook(TBuilder& b) {
 
 // Pictures of the tile-count table whose scenes (hub, shop, restaurant, practice,
 // story, tutorial, dialogue) are drawn later; they exist now at their grids.
+// The hub's shop: the counter at (311, 644) with its corner box at + (907, -21), the four
+// slots from + (47, 41), and the dish window at (494, 207).
+void AddShop(TBuilder& b) {
+  b.Add("BuySlotsPanelA", "", Png, 907, 124, PaintBuySlotsPanelA, Done);
+  b.Add("BuySlotsPanelB", "", Png, 148, 145, PaintBuySlotsPanelB, Done);
+  b.Add("BuySlotIcons", "", Png, 64, 64, PaintBuySlotIcons, Done);
+  b.Add("BuySlotGlassCover", "", Png, 86, 82, PaintBuySlotGlassCover, Done);
+  b.Add("BuySlotBuyButton", "", Png, 96, 34, Button(TButtonStyle::Plain), Done, "Buy");
+  b.Add("ShopWindow", "", Png, 656, 420, PaintShopWindow, Done);
+}
+
 void AddLaterScenes(TBuilder& b) {
-  b.Add("BuySlotBuyButton", "", Png, 110, 40, Button(TButtonStyle::Plain), StandIn, "Buy");
-  b.Add("BuySlotIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
   b.Add("RestoCountry", "", Png, 120, 40, PaintPlaceholder, StandIn);
   b.Add("RestoRatingStars", "", Png, 120, 24, PaintPlaceholder, StandIn);
   b.Add("RestoRatingText", "", Png, 160, 24, PaintPlaceholder, StandIn);
@@ -456,6 +465,7 @@ std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
   AddCreatures(b);
   AddPractice(b);
   AddBook(b);
+  AddShop(b);
   AddLaterScenes(b);
   AddBoardPictures(b, levelsDir);
   return b.List;

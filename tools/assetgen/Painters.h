@@ -220,6 +220,16 @@ void PaintMovieMask(TCanvas& c, const TAssetSpec& s);
 void PaintStoveSmoke(TCanvas& c, const TAssetSpec& s);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
+// ArtShopDishes.cpp: the shops' twenty dishes, in the order of the shop's item table.
+void DrawShopDish(cairo_t* cr, int dish, double size);  // dish 1..20, box at the origin
+void PaintBuySlotIcons(TCanvas& c, const TAssetSpec& s);
+
+// ArtShop.cpp: the hub's shop counter, its corner box, the glass cover and the dish window.
+void PaintBuySlotsPanelA(TCanvas& c, const TAssetSpec& s);
+void PaintBuySlotsPanelB(TCanvas& c, const TAssetSpec& s);
+void PaintBuySlotGlassCover(TCanvas& c, const TAssetSpec& s);
+void PaintShopWindow(TCanvas& c, const TAssetSpec& s);
+
 // ArtCreatures.cpp: the boss rounds' creatures (one per island, same picture names in each
 // island's folder, laid out as bosses/TBossFigure.h says), their aura and energy bar.
 enum class TCreature { Owl, Squirrel, Bee, Bat, Cat };

@@ -17,6 +17,7 @@
 #include "TBookSheet.h"
 #include "TCreatureSheet.h"
 #include "TPracticeDemo.h"
+#include "TShopSheet.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -41,6 +42,7 @@ int Usage() {
                "  wendmoor-harness practice-demo [--island N] [--slot S] [--out-dir DIR]"
                " [--content DIR]\n"
                "  wendmoor-harness book-sheet --out-dir DIR [--content DIR]\n"
+               "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
@@ -152,7 +154,7 @@ int BoardShot(int argc, char** argv) {
   return 0;
 }
 
-int CreatureSheet(int argc, char** argv) {
+int PictureSheet(int argc, char** argv, bool shop) {
   std::string out, content = TFileSystem::ExecutableFolder();
   long island = 0;
   for (int i = 2; i < argc; ++i) {
@@ -165,7 +167,9 @@ int CreatureSheet(int argc, char** argv) {
   if (out.empty() || island < 1 || island > 5) return Usage();
   std::string error;
   std::set<std::string> missing;
-  if (!TCreatureSheet::Run(content, static_cast<int>(island), out, error, &missing)) {
+  const bool drawn = shop ? TShopSheet::Run(content, static_cast<int>(island), out, error, &missing)
+                          : TCreatureSheet::Run(content, static_cast<int>(island), out, error, &missing);
+  if (!drawn) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
@@ -367,7 +371,8 @@ int main(int argc, char** argv) {
   if (command == "bench") return TBench::Main(argc, argv);
   if (command == "bench-draw") return BenchDraw(argc, argv);
   if (command == "board-shot") return BoardShot(argc, argv);
-  if (command == "creature-sheet") return CreatureSheet(argc, argv);
+  if (command == "creature-sheet") return PictureSheet(argc, argv, false);
+  if (command == "shop-sheet") return PictureSheet(argc, argv, true);
   if (command == "practice-demo") return PracticeDemo(argc, argv);
   if (command == "book-sheet") return BookSheet(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);

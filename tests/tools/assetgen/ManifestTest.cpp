@@ -192,6 +192,15 @@ TEST(AssetManifest, WindowsAndPanelsHoldWhatIsPlacedOnThem) {
   ExpectFits("TubeTimer", "TubeTimerEnergy", 36, 27);
   ExpectFits("ObjInfoShadow", "ObjInfoLogo", 254, 27);
   ExpectFits("ObjInfoShadow", "ObjInfoTitle", 208, 143);
+  // The shop's last slot on its counter, a dish under its glass, the purse in the window.
+  ExpectFits("BuySlotsPanelA", "BuySlotGlassCover", 47 + 3 * 215, 41);
+  ExpectFits("BuySlotsPanelA", "BuySlotBuyButton", 47 + 3 * 215 + 101, 41 + 41);
+  ExpectFits("BuySlotGlassCover", "BuySlotIcons", 11, 9);
+  ExpectFits("ShopWindow", "ElementIcons", 13 + 4 * 123, 369);
+  ExpectFits("ShopWindow", "ElementsInside", 78 + 10, 297);
+  // The counter reaches the corner box, and the window stays above the counter.
+  EXPECT_EQ(Get("BuySlotsPanelA").TileWidth, 907);
+  EXPECT_LE(207 + Get("ShopWindow").TileHeight, 644);
   // Buttons on the menu panel do not overlap each other.
   EXPECT_LE(81 + Get("PlayButton").TileHeight, 267);
   EXPECT_LE(267 + Get("OptionsButton").TileHeight, 331);

@@ -63,6 +63,15 @@ TEST(PictureRules, PatternsPickedAtRandomAreAllDifferent) {
   }
 }
 
+TEST(PictureRules, EveryDishLooksDifferent) {
+  const TAssetSpec& s = *assetgen_test::Find(Manifest(), "BuySlotIcons");
+  ASSERT_EQ(s.Patterns(), 20);
+  TPicture p = RenderPicture(s);
+  for (int a = 0; a < s.Patterns(); ++a)
+    for (int b = a + 1; b < s.Patterns(); ++b)
+      EXPECT_GT(PatternDifference(p, s, a, b), 100000) << "dishes " << a + 1 << ", " << b + 1;
+}
+
 TEST(PictureRules, TheWipeOpensInTheMiddleOfTheScreen) {
   // The veil is drawn at (252, -46), turned and scaled about its centre: that centre is the
   // middle of the screen and must be see-through, everything away from it dark.

@@ -9,6 +9,7 @@
 #include "TBoardDemo.h"
 #include "TBookSheet.h"
 #include "TCreatureSheet.h"
+#include "TShopSheet.h"
 #include "TBot.h"
 #include "THarness.h"
 #include "THarnessScript.h"
@@ -168,6 +169,20 @@ TEST_F(ContentCheck, TheHubsTownFindsEverything) {
   std::vector<std::string> left(missing.begin(), missing.end());
   EXPECT_TRUE(left.empty()) << Listed(left);
   EXPECT_EQ(written.size(), 6u);
+}
+
+// Every island's shop counter, dishes, glass and dish window, as the shop draws them.
+TEST_F(ContentCheck, EveryIslandsShopFindsEverything) {
+  for (int island = 1; island <= 5; ++island) {
+    std::set<std::string> missing;
+    std::string error;
+    const std::string file =
+        (std::filesystem::path(Data.Path) / ("shop" + std::to_string(island) + ".png")).string();
+    ASSERT_TRUE(TShopSheet::Run(TFileSystem::ExecutableFolder(), island, file, error, &missing))
+        << error;
+    std::vector<std::string> left(missing.begin(), missing.end());
+    EXPECT_TRUE(left.empty()) << "island " << island << Listed(left);
+  }
 }
 
 // The check itself: a name with nothing behind it is caught and listed once.
