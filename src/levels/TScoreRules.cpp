@@ -37,15 +37,3 @@ TScoreRules::TWinBonus TScoreRules::WinBonus(TMedalKind medal, TElementKind kind
   return {kind, count};
 }
 
-void TScoreRules::TakeBackRoundGains(TElementsCount& owned, TElementsCount& roundGains) {
-  for (std::size_t k = 0; k < owned.Amount.size(); ++k) {
-    owned.Amount[k] = std::max(0.0f, owned.Amount[k] - roundGains.Amount[k]);
-    roundGains.Amount[k] = 0;
-  }
-}
-
-void TScoreRules::AddOwned(TElementsCount& owned, TElementsCount& roundGains, TElementKind kind,
-                           float amount) {
-  owned[kind] += amount;
-  roundGains[kind] += amount;
-}

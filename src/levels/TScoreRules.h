@@ -41,11 +41,4 @@ class TScoreRules {
   };
   // Only a gold medal earns the level's bonus elements.
   static TWinBonus WinBonus(TMedalKind medal, TElementKind levelBonusKind, int levelBonusCount);
-
-  // A lost round keeps no owned elements: what it earned comes off again (never below 0), and
-  // the round's gains start over. Points are never taken back.
-  static void TakeBackRoundGains(TElementsCount& owned, TElementsCount& roundGains);
-  // Adds an amount to the purse and to the round's gains together, so the two never drift.
-  static void AddOwned(TElementsCount& owned, TElementsCount& roundGains, TElementKind kind,
-                       float amount);
 };

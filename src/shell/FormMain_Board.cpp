@@ -50,7 +50,7 @@ void TFormMain::WireBoardEffects() {
                                                     std::uint8_t level) {
     PlayEffect("TileClear");
     FlowingElements->StartToken(tile, level);
-    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(IslandIdx, GoldTileUpgradeOwned()));
+    CreditOwned(elGoldTile, TScoreRules::GoldLayerGain(BuySlots->IslandIdx, GoldTileUpgradeOwned()));
     AddBonusPoints(TScoreRules::GoldLayerPoints);
   };
   FlowingElements->OnSlotPosRequest = [this](TFlowingElements&, TIndividualElementKind kind,
@@ -110,7 +110,7 @@ void TFormMain::AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObje
       ++tiles;
       const TBoardTile& t = snapshot.At({x, y});
       int code = t.Element;
-      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, IslandIdx);
+      TScoreRules::TOwnedGain gain = TScoreRules::RemovedElementGain(code, BuySlots->IslandIdx);
       if (gain.Any) CreditOwned(gain.Kind, gain.Amount);
       TIndividualElementKind individual;
       bool needed = TElementCodes::IndividualKindOf(code, individual) && IsStillNeeded(individual);

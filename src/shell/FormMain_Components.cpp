@@ -58,6 +58,9 @@ void TFormMain::CreateComponents() {
 
   TBoardParts::Create(make, OmegaImageList1, IsWindows8OrLater);
   TMapParts::Create(make, OmegaImageList1, TextStrings);
+  THubParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, ExeFolder, SaveFolder,
+                    IsWindows8OrLater);
+  Shop = BuySlots.get();
   TRoundParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, LevelsFolder,
                       LeftPanelPos);
   TDecorParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
@@ -69,11 +72,13 @@ void TFormMain::CreateComponents() {
   TRoundParts::Wire();
   TDecorParts::Wire();
   TBossParts::Wire();
+  THubParts::Wire();
   WireBoard();
   WireBoardEffects();
   WireSpiders();
   WireTools();
   WireMap();
+  WireHub();
   WireInGameMenu();
   WireRoundComponents();
   WireBosses();
@@ -265,5 +270,6 @@ void TFormMain::PrepareAfterMainLoad() {
   TRoundParts::ReadImageSizes();
   TBoardParts::ReadImageSizes();
   TDecorParts::ReadImageSizes();
+  THubParts::ReadImageSizes();
   MainLoadPrepared = true;
 }

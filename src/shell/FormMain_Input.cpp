@@ -47,7 +47,9 @@ std::vector<TGameButton*> TFormMain::SceneButtons() const {
       return {menu.begin(), menu.end()};
     }
     case gsStageResult: return {StageResultOKButton.get()};
-    case gsStickerBook: return {HubPlayButton.get()};
+    case gsStickerBook:
+      return {HubPlayButton.get(), HubMenuButton.get(), &BuySlots->BuyButton(1),
+              &BuySlots->BuyButton(2), &BuySlots->BuyButton(3), &BuySlots->BuyButton(4)};
     case gsOptions:
     case gsInGameOptions:
       return {OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
@@ -86,6 +88,10 @@ std::vector<TFormMain::TShownWidget> TFormMain::ShownWidgets() {
   std::vector<TGameButton*> shown = SceneButtons();
   if (Scene() == gsConfirmWindow)
     shown = {&ConfirmWindow->PositiveButton(), &ConfirmWindow->NegativeButton()};
+  if (Scene() == gsStickerBook && PracticeGame->IsOpen()) {
+    AddPracticeWidgets(list);
+    return list;
+  }
   for (TGameButton* b : shown)
     // A disabled button is not there to click.
     if (b->Visible && b->Enabled)
@@ -99,6 +105,43 @@ std::vector<TFormMain::TShownWidget> TFormMain::ShownWidgets() {
       if (t->Accessible && t->Available)
         list.push_back({t->ImgName, {t->RectLeft, t->RectTop, t->RectWidth, t->RectHeight}});
   return list;
+}
+
+void TFormMain::AddPracticeWidgets(std::vector<TShownWidget>& list) {
+  // What the practice window lets a player click: the hidden ingredients not yet found, then
+  // the pot the recipe asks for next (first, so that "PracticeSlot" is the right one) and the
+  // other pots, then Done. Places are on the screen.
+  const TPracticeMiniGame& p = *PracticeGame;
+  if (!p.TakesInput()) return;
+  const int left = TPracticeMiniGame::WindowLeft, top = p.WindowY();
+  if (p.GetState() == psFindStep)
+    for (int k = 1; k <= 4; ++k) {
+      const THiddenIngredient& h = p.Hidden(k);
+      if (!h.Found)
+        list.push_back({"HiddenElements",
+                        {left + h.X, top + h.Y + 16, p.HiddenIngredRectWidth, p.HiddenIngredRectHeight}});
+    }
+  if (p.GetState() == psPlaceStep && p.NextIngredient() <= 4) {
+    const int wanted = p.Hidden(p.NextIngredient()).Kind;
+    bool wantedListed = false;
+    std::vector<TShownWidget> others;
+    for (int s = 1; s <= 4; ++s) {
+      if (p.Pot(s).Done) continue;
+      TShownWidget w{"PracticeSlot", {left + TPracticeMiniGame::PotLeft(s),
+                                      top + TPracticeMiniGame::PotTop(s), p.SlotRectWidth,
+                                      p.SlotRectHeight}};
+      if (!wantedListed && p.Pot(s).Kind == wanted) {
+        list.push_back(w);
+        wantedListed = true;
+      } else {
+        others.push_back(w);
+      }
+    }
+    list.insert(list.end(), others.begin(), others.end());
+  }
+  TGameButton& done = PracticeGame->DoneButton();
+  if (done.Visible && done.Enabled)
+    list.push_back({done.ImageName, {done.Left, done.Top, done.Width(), done.Height()}});
 }
 
 void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
@@ -130,6 +173,7 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
       buttons(SceneButtons());
       break;
     case gsMainGame: RouteMainGameMouse(kind, x, y, left); break;
+    case gsStickerBook: RouteHubMouse(kind, x, y, left); break;
     case gsObjectiveInfo:
       if (kind == TMouseKind::Down) ObjectiveInfo->Click();
       break;
@@ -223,6 +267,7 @@ void TFormMain::FormKeyDown(const TPlatformEvent& key) {
       break;
     case SDLK_F2:
       if (CheatMode && Scene() == gsMainGame && !GamePaused) CheatWinLevel();
+      if (CheatMode && Scene() == gsStickerBook && PracticeGame->IsOpen()) PracticeGame->Finish();
       break;
     case SDLK_F3:
       if (CheatMode && Scene() == gsMainGame && !GamePaused) CheatToolsAndEnergy();
@@ -238,6 +283,10 @@ void TFormMain::FormKeyPress(const std::string& text) {
     // Not while a wipe leads elsewhere: the pause would outlive the level it was made for.
     if (InGameMenuButton->Enabled && InGameMenuButton->Visible && !SceneTransition->IsActive())
       OpenInGameMenu();
+    return;
+  }
+  if (Scene() == gsStickerBook && text == "\x1b") {
+    if (!PracticeGame->IsOpen()) HubToMenu();
     return;
   }
   if (Scene() != gsAddPlayer && Scene() != gsAddInitialPlayer) return;

@@ -271,6 +271,8 @@ void TFormMain::FormClose() {
   if (HighScores) SubmitHighScore();
   // A level left unfinished keeps none of its gains, from whatever scene over it.
   AbandonRound();
+  // A dish being bought is paid for and in the book before the save.
+  if (BuySlots) CompletePurchaseNow();
   if (PlayerLoaded) {
     SavePlayerSave(ssGather);
     NameList->Save();

@@ -1,26 +1,28 @@
-// The world map with its islands, stamps and travellers, and the plain hub between levels
-// whose Play button leads on to the island's next level.
-#include "metagame/TIslandRewards.h"
+// The world map with its islands, stamps and travellers.
 #include "shell/TFormMain.h"
 
-void TFormMain::WireMap() {
-  HubPlayButton->OnClick = [this](TGameButton&) { HubPlay(); };
-}
+void TFormMain::WireMap() {}
 
 void TFormMain::EnterMap() {
-  // The shop decides when an island is finished; until it exists the islands stay as saved.
+  // An island whose four dishes are bought opens the next one, which becomes the current.
+  if (BuySlots->IsCurrentIslandComplete() && BuySlots->IslandIdx < TMapIslands::IslandCount) {
+    MapIslands->OpenIsland(BuySlots->IslandIdx + 1);
+    MapIslands->SelectHighestOpened();
+  }
   MapLeftPanel->Show();
   MapRightPanel->Show();
   WorldMapObjects->ChooseJourneys();
   const int island = MapIslands->SelectedIsland();
   CompletedStamps->LastOpenedIslandIdx = static_cast<std::uint8_t>(island);
-  if (island != IslandIdx) {
-    IslandIdx = island;
-    LevelIdx = 1;
+  if (island != BuySlots->IslandIdx) {
+    BuySlots->IslandIdx = island;
+    BuySlots->LevelIdx = 1;
   }
+  BuySlots->UpdateAffordable();
+  PracticeGame->IslandIdx = island;
   NewIslandPlop->Reset();
   if (!MapIslands->Visited(island)) {
-    LevelIdx = 1;
+    BuySlots->LevelIdx = 1;
     // The map is entered at the wipe's darkest point; the plop's delay outlasts the wipe's
     // opening, so the burst is seen over the new island instead of behind the veil.
     const TPoint marker = TMapIslands::MarkerPosition(island);
@@ -67,29 +69,10 @@ void TFormMain::SceneMap() {
 }
 
 void TFormMain::MapPlay() {
+  ApplyPendingStickers();
   const int island = MapIslands->SelectedIsland();
-  if (island < 1 || island > 5) return;
+  if (island < 1 || island > 5 || GameComplete()) return;
   MapIslands->MarkVisited();
-  IslandIdx = island;
+  BuySlots->IslandIdx = island;
   StartLevel();
 }
-
-void TFormMain::SceneHub() {
-  // The restaurant, shop and sticker book arrive with the hub; meanwhile the island
-  // background and the Play button for the next level.
-  OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
-  // The chapter's name over the island.
-  DrawCentredText(TextStrings.GameComments[IslandIdx], 0, 1366, 330, {.Scale = 1.2});
-  OmegaImageList1.DrawImage("CornerRightPanel", 1192, 650, 0);
-  HubPlayButton->Draw();
-  ScreenDust->UpdateAndDraw();
-}
-
-void TFormMain::HubPlay() {
-  if (SceneTransition->IsActive()) return;
-  HubPlayButton->Visible = false;
-  ++LevelIdx;
-  StartLevel();
-}
-
-void TFormMain::AddIslandReward(int island) { TIslandRewards::AddTo(OwnedElements, island); }

@@ -14,9 +14,15 @@ std::string TFormMain::SaveFileName(const std::string& name) const {
 void TFormMain::GatherPlayerSave(TPlayerSave& save) {
   // The blocks of the components that do not exist yet keep what the record holds.
   save.Score = ScoreCounter->Value();
-  save.Stocks = OwnedElements.Amount;
-  save.NextUncompletedIslandIdx = static_cast<std::uint8_t>(NextUncompletedIslandIdx);
-  save.NextUncompletedLevelIdx = NextUncompletedLevelIdx;
+  save.Stocks = BuySlots->OwnedElements().Amount;
+  // The book holds another player's stickers until this player's are given to it.
+  if (!StickersPending) save.Stickers = StickerBook->GetAcquired();
+  const TBuySlots::TBoughtFlags bought = BuySlots->GetBoughtFlags();
+  for (int i = 0; i < TBuySlots::IslandCount; ++i)
+    for (int s = 0; s < TBuySlots::SlotCount; ++s)
+      save.ShopSlots[i][s] = bought[i * TBuySlots::SlotCount + s];
+  save.NextUncompletedIslandIdx = static_cast<std::uint8_t>(BuySlots->NextUncompletedIslandIdx);
+  save.NextUncompletedLevelIdx = BuySlots->NextUncompletedLevelIdx;
   for (int i = 0; i < TMapIslands::IslandCount; ++i) {
     save.MapVisited[i] = MapIslands->VisitedState()[i];
     save.MapOpen[i] = MapIslands->OpenedState()[i];
@@ -36,15 +42,6 @@ void TFormMain::ApplyOptions() {
 
 void TFormMain::ApplyPlayerSave() {
   ScoreCounter->SetAll(CurrentSave.Score);
-  // A save from before any level (or a damaged one) starts on the first island.
-  IslandIdx = NextUncompletedIslandIdx = std::clamp<int>(CurrentSave.NextUncompletedIslandIdx, 1, 5);
-  // Far beyond any island's levels a level number only replays upper levels.
-  LevelIdx = NextUncompletedLevelIdx = std::clamp(CurrentSave.NextUncompletedLevelIdx, 1, 9999);
-  for (int i = 0; i < 5; ++i) {
-    float v = CurrentSave.Stocks[i];
-    OwnedElements.Amount[i] = std::isfinite(v) && v > 0 ? v : 0;
-  }
-  RoundGains = {};
   TMapIslands::TIslandFlags visited{}, opened{}, announced{};
   for (int i = 0; i < TMapIslands::IslandCount; ++i) {
     visited[i] = CurrentSave.MapVisited[i];
@@ -53,8 +50,40 @@ void TFormMain::ApplyPlayerSave() {
   }
   opened[0] = 1;  // the first island is always open
   MapIslands->SetState(visited, opened, announced);
+
+  TElementsCount owned;
+  owned.Amount = CurrentSave.Stocks;  // the shop refuses broken amounts
+  TBuySlots::TBoughtFlags bought{};
+  for (int i = 0; i < TBuySlots::IslandCount; ++i)
+    for (int s = 0; s < TBuySlots::SlotCount; ++s)
+      bought[i * TBuySlots::SlotCount + s] = CurrentSave.ShopSlots[i][s] != 0;
+  // A save from before any level (or a damaged one) starts on the first island; far beyond
+  // any island's levels a level number only replays upper levels.
+  const int savedIsland = std::clamp<int>(CurrentSave.NextUncompletedIslandIdx, 1, 5);
+  const int savedLevel = std::clamp(CurrentSave.NextUncompletedLevelIdx, 1, 9999);
+  const TResumePoint resume = ResumePoint(savedIsland, savedLevel);
+  BuySlots->RestoreProgress(resume.Island, resume.Level, owned, bought);
+  BuySlots->NextUncompletedIslandIdx = savedIsland;
+  BuySlots->NextUncompletedLevelIdx = savedLevel;
+  MapIslands->SelectUpTo(resume.Island);
   TutorialEnabled = CurrentSave.TutorialOn;
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
+}
+
+TFormMain::TResumePoint TFormMain::ResumePoint(int island, int level) const {
+  // A creature beaten before its island's dishes are bought points the save at the next
+  // island, which only opens with the last dish: play goes on with this island's replays.
+  if (MapIslands->Opened(island)) return {island, level};
+  int open = island;
+  while (open > 1 && !MapIslands->Opened(open)) --open;
+  return {open, TLevelParams::LastLevelOfIsland[open] + 1};
+}
+
+void TFormMain::ApplyPendingStickers() {
+  if (!StickersPending) return;
+  StickerBook->SetAcquired(CurrentSave.Stickers);
+  StickerBook->UpdateStage();
+  StickersPending = false;
 }
 
 bool TFormMain::ReadStartFullScreenOption() {
@@ -75,6 +104,8 @@ void TFormMain::LoadPlayerSave() {
   else
     CurrentSave = DefaultSave;
   ApplyPlayerSave();
+  // The book may hold someone else's stickers: this record's go in when the book is needed.
+  StickersPending = true;
   CurrentSave.FullScreen = OmegaScreen1.FullScreen;
   ApplyOptions();
   PlayerLoaded = true;

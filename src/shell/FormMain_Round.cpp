@@ -15,21 +15,24 @@ void TFormMain::PlayFromMenu() {
     return;
   }
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
-  // A finished game starts over from its first island; the sticker book says when it is
-  // finished, so until the book exists a game is never complete.
-  GoToMap();
+  // A finished game starts over from its first island.
+  ApplyPendingStickers();
+  if (GameComplete())
+    StartNewGame();
+  else
+    GoToMap();
 }
 
 void TFormMain::GoToMap() {
   GoingToMap = true;
-  MapIslands->SelectUpTo(IslandIdx);
+  MapIslands->SelectUpTo(BuySlots->IslandIdx);
   SwitchScene(gsMap);
 }
 
 void TFormMain::StartLevel() {
   // The file first: a missing one keeps the previous level's record (the message has been
   // shown), but with no level read yet there is nothing to play.
-  if (!LevelParams->LoadLevel(IslandIdx, LevelIdx) && !LevelRecordLoaded) {
+  if (!LevelParams->LoadLevel(BuySlots->IslandIdx, BuySlots->LevelIdx) && !LevelRecordLoaded) {
     if (Scene() != gsMap) SwitchScene(gsMap);
     return;
   }
@@ -41,17 +44,17 @@ void TFormMain::StartLevel() {
   ScreenDust->Reset();
   TRoundParts::ResetForLevel();
   TBoardParts::ResetForLevel();
-  TDecorParts::ResetForLevel(IslandIdx);
+  TDecorParts::ResetForLevel(BuySlots->IslandIdx);
   TBossParts::ResetForLevel();
   GamePaused = false;
   ApplyPause();
   WasPaused = false;
-  RoundGains = {};
+  BuySlots->ClearRoundGains();
   RoundInProgress = true;
 
   // 3. The level file, applied in its order.
-  LevelSetup = LevelParams->Setup(GoldTileUpgradeOwned(), false);
-  Trace("level", std::to_string(IslandIdx) + " " + std::to_string(LevelIdx) + " " +
+  LevelSetup = LevelParams->Setup(GoldTileUpgradeOwned(), BuySlots->HasSecondPotion());
+  Trace("level", std::to_string(BuySlots->IslandIdx) + " " + std::to_string(BuySlots->LevelIdx) + " " +
                      LevelParams->LoadedFileName());
   ApplyLevelSetup();
   TubeTimer->GameObjective = GameObjective;
@@ -89,10 +92,10 @@ void TFormMain::StartLevel() {
   StartLevelFill();
 
   // 6.-8. Numbers, pocket and the tools this level offers.
-  IslandDigit->SetValue(IslandIdx);
-  LevelDigit->SetValue(LevelIdx);
+  IslandDigit->SetValue(BuySlots->IslandIdx);
+  LevelDigit->SetValue(BuySlots->LevelIdx);
   for (auto& t : Tools) {
-    t->Available = TToolUnlocks::Available(t->ToolKind, IslandIdx, LevelIdx);
+    t->Available = TToolUnlocks::Available(t->ToolKind, BuySlots->IslandIdx, BuySlots->LevelIdx);
     t->SetEnabled(false);
   }
 
@@ -183,7 +186,6 @@ void TFormMain::UpdateTubeClock() {
 void TFormMain::AbandonRound() {
   if (!RoundInProgress) return;
   RoundInProgress = false;
-  TScoreRules::TakeBackRoundGains(OwnedElements, RoundGains);
   ChargeLevelIngredients();
 }
 
@@ -216,7 +218,7 @@ void TFormMain::WinRound() {
       TScoreRules::WinBonus(medal, LevelSetup.BonusElementKind, LevelSetup.BonusElementCount);
   ResultStats->SetBonusElementKind(bonus.Kind);
   ResultStats->SetBonusElementCount(bonus.Count);
-  if (bonus.Count > 0) OwnedElements[bonus.Kind] += static_cast<float>(bonus.Count);
+  if (bonus.Count > 0) BuySlots->AddOwned(bonus.Kind, static_cast<float>(bonus.Count));
 
   SetScene(gsRoundClear);
   MusicBox->Request(mrLevelClear);
@@ -224,13 +226,13 @@ void TFormMain::WinRound() {
                                                         : TGameCommentType::coGameRoundClear);
   SubmitHighScore();
   if (GameObjective == goBossMode) {
-    NextUncompletedIslandIdx = std::min(IslandIdx + 1, 5);
-    NextUncompletedLevelIdx = 1;
+    BuySlots->NextUncompletedIslandIdx = std::min(BuySlots->IslandIdx + 1, 5);
+    BuySlots->NextUncompletedLevelIdx = 1;
   } else {
-    NextUncompletedIslandIdx = IslandIdx;
-    NextUncompletedLevelIdx = LevelIdx + 1;
+    BuySlots->NextUncompletedIslandIdx = BuySlots->IslandIdx;
+    BuySlots->NextUncompletedLevelIdx = BuySlots->LevelIdx + 1;
   }
-  RoundGains = {};
+  BuySlots->ClearRoundGains();
   SavePlayerSave(ssGather);
   static const char* kMedalNames[] = {"bronze", "silver", "gold", "none"};
   Trace("won", std::string(kMedalNames[medal]) + " " + std::to_string(seconds) + " " +
@@ -401,8 +403,8 @@ bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
   for (int i = 1; i <= island; ++i) MapIslands->OpenIsland(i);
   MapIslands->SelectUpTo(island);
   MapIslands->MarkVisited();
-  IslandIdx = island;
-  LevelIdx = level;
+  BuySlots->IslandIdx = island;
+  BuySlots->LevelIdx = level;
   // The wipe into the level shows the level screen, as a restart does: the logos and the
   // splash have gone with their pictures.
   SetScene(gsMainGame);

@@ -1,8 +1,19 @@
 // The level's panels and counters (gathering, timer tube, energy, score, combos), the
 // stage-result window, and what the shell does with their events.
+#include <cstdio>
+
 #include "levels/TScoreRules.h"
 #include "levels/TToolUnlocks.h"
 #include "shell/TFormMain.h"
+
+namespace {
+// Amounts are fractional (a cherry pays 1.4): one decimal is what a trace reader needs.
+std::string TraceAmount(float v) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(v));
+  return text;
+}
+}  // namespace
 
 void TFormMain::WireRoundComponents() {
   LevelParams->OnLoadError = [this](TLevelParams&, const std::string& message) {
@@ -107,7 +118,7 @@ void TFormMain::AskTryAgain() {
   AskConfirmation(GameObjective == goBossMode ? ckTryFightAgain : ckTryAgain, pbYes, nbNo);
 }
 
-bool TFormMain::GoldTileUpgradeOwned() const { return false; }
+bool TFormMain::GoldTileUpgradeOwned() const { return BuySlots->HasUpgradedGoldTiles(); }
 
 void TFormMain::CountTutorialStep() {}
 
@@ -120,6 +131,10 @@ void TFormMain::StopTutorial() {}
 void TFormMain::CloseToolTip() {}
 
 void TFormMain::ChargeLevelIngredients() {
-  // The shop takes what the level used; it reports the charge so that it can be followed.
-  Trace("charge", std::to_string(IslandIdx) + " " + std::to_string(LevelIdx));
+  // A round that is not won keeps nothing it gathered: the shop takes it back out of the
+  // purse, and the trace says how much (island, level, then the five kinds).
+  std::string taken = std::to_string(BuySlots->IslandIdx) + " " + std::to_string(BuySlots->LevelIdx);
+  for (float v : BuySlots->RoundGains().Amount) taken += " " + TraceAmount(v);
+  BuySlots->TakeBackRoundGains();
+  Trace("charge", taken);
 }

@@ -18,6 +18,12 @@ void TFormMain::OnStartToSwitch(TGameSceneValues oldScene, TGameSceneValues newS
     MapLeftPanel->Hide();
     MapRightPanel->Hide();
   }
+  if (oldScene == gsStickerBook) {
+    // A purchase under way is finished before the hub goes.
+    CompletePurchaseNow();
+    HubTopPanel->Hide();
+    HubShopPanel->Hide();
+  }
 }
 
 void TFormMain::OnSceneChanged(TGameSceneValues oldScene, TGameSceneValues newScene) {
@@ -40,6 +46,7 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       OmegaImageList1.Remove("MapBG");
       break;
     case gsHelp: HelpPages->FreeImages(); break;
+    case gsStickerBook: LeaveHub(); break;
     case gsMenu:
     case gsConfirmWindow:
       if (GoingToMap && (oldScene == gsMenu || ConfirmKind == ckRelaxedMode)) {
@@ -84,18 +91,13 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       // Another player meets the replayed levels afresh.
       if (oldScene == gsPlayerSelect && !samePlayer) LevelParams->ResetReplayMemory();
       LastPlayerName = NameList->CurrentName();
-      // The sticker book takes the pending stickers when it exists.
-      StickersPending = false;
+      ApplyPendingStickers();
       MusicBox->Request(mrSplash);
       break;
     }
     case gsMap: EnterMap(); break;
     case gsStageResult: CloseToolTip(); break;
-    case gsStickerBook:
-      MusicBox->Request(mrUpgrade);
-      if (CheatMode) OwnedElements.Amount.fill(9999);
-      HubPlayButton->Visible = true;
-      break;
+    case gsStickerBook: EnterHub(); break;
     case gsHelp:
       HelpPages->PageIdx = 1;
       HelpPages->LoadImages();

@@ -12,6 +12,7 @@
 #include "shell/TGameScene.h"
 #include "shell/TImageGroup.h"
 #include "shell/TDecorParts.h"
+#include "shell/THubParts.h"
 #include "shell/TMapParts.h"
 #include "shell/TMenuParts.h"
 #include "shell/TRoundParts.h"
@@ -31,14 +32,16 @@ class TWidgetMaker;
 // frame and the scene routines), SceneChange (switches and their hooks), Input, Players
 // (saves, high scores, the questions), Board and Tools (what a level makes of them), Round (a
 // level from its start to its result), RoundParts (the events of the level's panels),
-// InGameMenu (pausing), Map (the map and the hub), Bosses (the creature of a boss round).
+// InGameMenu (pausing), Map (the map), Hub (the island hub: shop, practice, sticker book),
+// Bosses (the creature of a boss round).
 class TFormMain : public TShellParts,
                   public TMenuParts,
                   public TBoardParts,
                   public TRoundParts,
                   public TMapParts,
                   public TDecorParts,
-                  public TBossParts {
+                  public TBossParts,
+                  public THubParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
@@ -88,6 +91,7 @@ class TFormMain : public TShellParts,
   };
   // Every widget FindWidget can find in the current scene, in the order it looks.
   std::vector<TShownWidget> ShownWidgets();
+  void AddPracticeWidgets(std::vector<TShownWidget>& list);
 
   // ---- the scene machine ----
   TGameScene GameScene;
@@ -110,8 +114,6 @@ class TFormMain : public TShellParts,
   bool EnterLevelDirectly(int island, int level, bool relaxed);
   // No move left: the comment, then the board flies off and a reshuffled one comes in.
   void StartShuffle();
-  // Pays an island's reward into the stocks when its upgrades are complete.
-  void AddIslandReward(int island);
   void CheatWinLevel();
 
   // ---- the window's state ----
@@ -185,6 +187,13 @@ class TFormMain : public TShellParts,
   void ApplyOptions();
   bool ReadStartFullScreenOption();
   void LoadPlayerSave();
+  // Where a loaded save goes on: its island and level, unless that island has not opened.
+  struct TResumePoint {
+    int Island = 1, Level = 1;
+  };
+  TResumePoint ResumePoint(int island, int level) const;
+  // The loaded player's stickers go into the book the first time the book is needed.
+  void ApplyPendingStickers();
   // The sticker block comes from the sticker book, or stays as the save holds it.
   enum TSaveStickers : std::uint8_t { ssKeep, ssGather };
   bool SavePlayerSave(TSaveStickers stickers);
@@ -252,13 +261,37 @@ class TFormMain : public TShellParts,
   void ResumeUnlessPausedBefore();
   void DrawPausedWord();
   void DrawInGameMenu();
-  // The map and the hub.
+  // The map.
   void WireMap();
   void EnterMap();
   void SceneMap();
   void MapPlay();
+  // The hub: entering and leaving it, its frame, a purchase from the click to the book, and
+  // its Play and Menu.
+  void WireHub();
+  void EnterHub();
+  void LeaveHub();
   void SceneHub();
+  void DrawHubGuide();
+  void RouteHubMouse(TMouseKind kind, int x, int y, bool left);
+  void LoadHubPictures();
+  void BuyDish(int island, int slot, const TElementsCount& price);
+  void PracticeFinished(int island, int slot, const TElementsCount& price);
+  void PurchaseIntoBook();
+  // A chapter conversation of the hub (2..21 after a purchase, 22 at the end); the story
+  // brings the conversations, until then one ends as it starts.
+  void StartChapterDialog(int n);
+  void ChapterDialogEnded(int n);
+  void UpgradeCheck();
+  // Whatever of a purchase is still under way is finished at once: paid for and in the book
+  // (leaving the hub or closing the window mid-purchase never keeps a dish unpaid).
+  void CompletePurchaseNow();
   void HubPlay();
+  void HubToMenu();
+  void StartEndingStory();
+  // A finished game begins again for the same player from the menu's Play.
+  void StartNewGame();
+  bool GameComplete() const;
 
   TShellServices Services;
   TFormWin10Confirm Win10Confirm;
@@ -283,5 +316,8 @@ class TFormMain : public TShellParts,
   std::string Caption = "Wendmoor: Vessary";
   bool NoPlayersYet = false, PlayerLoaded = false, StickersPending = true, NameExists = false;
   bool TutorialEnabled = false, GoingToMap = false;
+  // A dish is being bought: from the click through the practice, the cheer and the book to
+  // the check that follows its conversation.
+  bool PurchaseInFlight = false, PracticePending = false, StickerPending = false;
   std::string LastPlayerName, DefaultPlayerName;
 };

@@ -15,7 +15,6 @@ void TMapParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TTextS
   MapRightPanel->Setup(1196, 654, 1236, 694, 1, 1);
   MapMenuButton = make.Button("MapMenuButton", -999, -999);
   MapPlayButton = make.Button("MapPlayButton", -999, -999);
-  HubPlayButton = make.Button("BookPlayButton", 1196 + 12, 654 + 26);  // on the corner panel
 }
 
 void TMapParts::Wire() {
@@ -30,5 +29,4 @@ void TMapParts::Wire() {
 void TMapParts::ReadImageSizes() {
   MapMenuButton->ReloadSize();
   MapPlayButton->ReloadSize();
-  HubPlayButton->ReloadSize();
 }

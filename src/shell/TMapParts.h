@@ -11,9 +11,7 @@ class TOmegaImageList;
 class TTextStrings;
 class TWidgetMaker;
 
-// The world map with its islands, stamps and travellers, and the hub between levels, which
-// for now is its Play button. The hub's restaurant, shop and sticker book will get a room of
-// their own.
+// The world map with its islands, stamps and travellers.
 class TMapParts {
  public:
   std::unique_ptr<TMapIslands> MapIslands;
@@ -21,7 +19,6 @@ class TMapParts {
   std::unique_ptr<TWorldMapObjects> WorldMapObjects;
   std::unique_ptr<TPanelMover> MapLeftPanel, MapRightPanel;
   std::unique_ptr<TGameButton> MapMenuButton, MapPlayButton;
-  std::unique_ptr<TGameButton> HubPlayButton;
 
  protected:
   void Create(const TWidgetMaker& make, TOmegaImageList& images, TTextStrings& texts);

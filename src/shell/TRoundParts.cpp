@@ -1,6 +1,7 @@
 #include "shell/TRoundParts.h"
 
 #include "levels/TScoreRules.h"
+#include "metagame/TBuySlots.h"
 #include "shell/TWidgetMaker.h"
 
 void TRoundParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TGlobalGameText& text,
@@ -170,7 +171,7 @@ bool TRoundParts::IsStillNeeded(TIndividualElementKind kind) const {
 
 void TRoundParts::CreditOwned(TElementKind kind, float amount) {
   if (!RoundInProgress) return;
-  TScoreRules::AddOwned(OwnedElements, RoundGains, kind, amount);
+  Shop->AddOwned(kind, amount);
 }
 
 void TRoundParts::AddPoints(int points) {

@@ -30,6 +30,7 @@
 #include "ui/TGameMenuWindow.h"
 #include "ui/TPanelMover.h"
 
+class TBuySlots;
 class TGlobalGameText;
 class TOmegaImageList;
 class TTextStrings;
@@ -72,8 +73,6 @@ class TRoundParts {
   TValueUpDown PausedPulse;
   float FeatureShineAngle = 0;
 
-  int IslandIdx = 1, LevelIdx = 1;
-  int NextUncompletedIslandIdx = 1, NextUncompletedLevelIdx = 1;
   TGameObjective GameObjective = goNormalMode;
   bool RoundOver = false, RoundEnding = false, WasPaused = false;
   // The tube may run: from the end of the announcement until the round ends.
@@ -90,8 +89,9 @@ class TRoundParts {
   int BackgroundIdx = 1;
   int CreatureIsland = 1;  // whose creature folder the boss round loads
   int GatherLevelCount = 4;  // the first gathering level plays mrMainGame1
-  // The player's purse and what the round being played has added to it.
-  TElementsCount OwnedElements, RoundGains;
+  // The shop keeps the purse (and what the round being played has added to it); the hub
+  // owns it.
+  TBuySlots* Shop = nullptr;
   TLevelSetup LevelSetup;
 
   // The in-game menu's buttons from top to bottom.

@@ -119,7 +119,7 @@ struct ToolRig : BoardShellRig {
     }
     return frames;
   }
-  float Fruits() const { return form->RoundGains[elFruit]; }
+  float Fruits() const { return form->BuySlots->RoundGains()[elFruit]; }
 };
 }  // namespace
 

@@ -172,8 +172,8 @@ TEST(FormMainBoss, WhatFallsOnTheCreatureHitsItAndItsDeathWinsOnce) {
   EXPECT_EQ(r.Count("boss dead"), 1);
   EXPECT_EQ(r.Count("won"), 1);
   EXPECT_EQ(r.form->Scene(), gsRoundClear);
-  EXPECT_EQ(r.form->NextUncompletedIslandIdx, 2) << "a creature beaten opens the next island";
-  EXPECT_EQ(r.form->NextUncompletedLevelIdx, 1);
+  EXPECT_EQ(r.form->BuySlots->NextUncompletedIslandIdx, 2) << "a creature beaten opens the next island";
+  EXPECT_EQ(r.form->BuySlots->NextUncompletedLevelIdx, 1);
   r.Frames(400);
   EXPECT_EQ(r.Count("won"), 1);
   EXPECT_EQ(r.Count("drain"), drains);

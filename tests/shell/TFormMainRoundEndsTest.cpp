@@ -85,8 +85,7 @@ TPlayerSave SavedGame(RoundRig& r) {
 
 // Flowers gathered in the level, as the board credits them.
 void GatherFlowers(RoundRig& r, float n) {
-  r.form->OwnedElements[elFlower] += n;
-  r.form->RoundGains[elFlower] += n;
+  r.form->BuySlots->AddOwned(elFlower, n);
 }
 }  // namespace
 
@@ -132,7 +131,7 @@ TEST(FormMainRoundEnds, OnlyAWonRoundKeepsItsGains) {
       Click(*r.form->InGameRestartButton);
       ASSERT_TRUE(r.RunTo(gsMainGame, 900));
     }
-    EXPECT_FLOAT_EQ(r.form->OwnedElements[elFlower], 0.0f);
+    EXPECT_FLOAT_EQ(r.form->BuySlots->OwnedElements()[elFlower], 0.0f);
     EXPECT_EQ(r.Count("charge 1 3"), 3);
   }
   {
@@ -145,7 +144,7 @@ TEST(FormMainRoundEnds, OnlyAWonRoundKeepsItsGains) {
     r.Frames(20);
     Click(r.form->ConfirmWindow->PositiveButton());
     ASSERT_TRUE(r.RunTo(gsMenu, 300));
-    EXPECT_FLOAT_EQ(r.form->OwnedElements[elFlower], 0.0f);
+    EXPECT_FLOAT_EQ(r.form->BuySlots->OwnedElements()[elFlower], 0.0f);
     EXPECT_EQ(r.Count("charge"), 1);
   }
   {

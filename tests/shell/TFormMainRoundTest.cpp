@@ -12,10 +12,10 @@
 
 TEST(FormMainRound, AnIslandRewardGoesIntoThePlayersStocks) {
   RoundRig r;
-  r.form->OwnedElements[elFruit] = 1;
-  r.form->AddIslandReward(3);
-  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFruit], 111);
-  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFlower], 20);
+  r.form->BuySlots->AddOwned(elFruit, 1);
+  r.form->BuySlots->AddIslandReward(3);
+  EXPECT_FLOAT_EQ(r.form->BuySlots->OwnedElements()[elFruit], 111);
+  EXPECT_FLOAT_EQ(r.form->BuySlots->OwnedElements()[elFlower], 20);
 }
 
 TEST(FormMainRound, GatheringLevelsRotateTheMusicAndABossLevelLeavesItAlone) {
@@ -41,10 +41,10 @@ TEST(FormMainRound, ALevelStartsInItsOrderAndIsWonOnce) {
   EXPECT_EQ(r.form->Scene(), gsRoundClear);
   EXPECT_EQ(r.Count("won "), 1);
   EXPECT_EQ(r.Count("save PLAYER.sav"), 1);
-  EXPECT_EQ(r.form->NextUncompletedLevelIdx, 2);
+  EXPECT_EQ(r.form->BuySlots->NextUncompletedLevelIdx, 2);
   // A quick win earns the level's gold bonus.
   EXPECT_EQ(r.form->ResultMedal->MedalKind(), mdGold);
-  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFruit], 20.0f);
+  EXPECT_FLOAT_EQ(r.form->BuySlots->OwnedElements()[elFruit], 20.0f);
   // The comment, the board flying off, then the result and on to the hub.
   ASSERT_TRUE(r.RunTo(gsStageResult, 900));
   r.Frames(60);
@@ -92,11 +92,10 @@ TEST(FormMainRound, RestartChargesTheIngredientsOnceAndStartsTheLevelAgain) {
 TEST(FormMainRound, TimeUpTakesBackTheGainsAndNoLeadsToTheMenu) {
   RoundRig r(2);
   r.Play(1, 1);
-  r.form->OwnedElements[elFlower] += 3;
-  r.form->RoundGains[elFlower] += 3;
+  r.form->BuySlots->AddOwned(elFlower, 3);
   ASSERT_TRUE(r.RunTo(gsTimeUp, 200));
   EXPECT_EQ(r.Count("lost"), 1);
-  EXPECT_FLOAT_EQ(r.form->OwnedElements[elFlower], 0.0f);
+  EXPECT_FLOAT_EQ(r.form->BuySlots->OwnedElements()[elFlower], 0.0f);
   EXPECT_EQ(r.Count("charge"), 1);
   ASSERT_TRUE(r.RunTo(gsConfirmWindow, 400));
   r.form->ConfirmWindow->NegativeButton().OnClick(r.form->ConfirmWindow->NegativeButton());

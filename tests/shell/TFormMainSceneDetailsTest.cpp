@@ -86,7 +86,7 @@ TEST(FormMainSceneDetails, TheHubFillsTheStocksInCheatModeAndTheMapLogoSwings) {
   r.Frames(60);
   Click(*r.form->StageResultOKButton);
   ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
-  for (float amount : r.form->OwnedElements.Amount) EXPECT_FLOAT_EQ(amount, 9999.0f);
+  for (float amount : r.form->BuySlots->OwnedElements().Amount) EXPECT_FLOAT_EQ(amount, 9999.0f);
 
   r.form->GoToMap();
   ASSERT_TRUE(r.RunTo(gsMap, 200));
@@ -100,7 +100,7 @@ TEST(FormMainSceneDetails, ANewIslandsPlopBurstsOverItOnlyOnceTheWipeHasGone) {
   r.Play(1, 1);
   // Island 2 has just opened and nobody has played there yet.
   r.form->MapIslands->OpenIsland(2);
-  r.form->IslandIdx = 2;
+  r.form->BuySlots->IslandIdx = 2;
   r.form->GoToMap();
   ASSERT_TRUE(r.RunTo(gsMap, 200));
   const TNewPlopEffect& plop = *r.form->NewIslandPlop;

@@ -3,6 +3,7 @@
 #include "engine/TOmegaImageList.h"
 #include "engine/TOmegaScreen.h"
 #include "engine/TRecordingBackend.h"
+#include "metagame/TBuySlots.h"
 #include "shell/TRoundParts.h"
 #include "shell/TWidgetMaker.h"
 #include "text/TGlobalGameText.h"
@@ -16,7 +17,9 @@ struct RoundRoom : TRoundParts {
   TOmegaImageList images{&screen};
   TGlobalGameText text;
   TTextStrings texts;
+  TBuySlots shop{images};
   RoundRoom() {
+    Shop = &shop;
     Create(TWidgetMaker(images, {}), images, text, texts, "Levels/", {0, 236});
     Wire();
   }
@@ -38,14 +41,14 @@ TEST(RoundParts, ARoundCountsOnlyWhileItIsPlayed) {
   };
   count();  // no level yet
   EXPECT_EQ(room.ScoreCounter->Value(), 0);
-  EXPECT_EQ(room.OwnedElements[elFlower], 0.0f);
+  EXPECT_EQ(room.shop.OwnedElements()[elFlower], 0.0f);
   room.RoundInProgress = true;
   count();
   EXPECT_EQ(room.LevelScore, 30);
   EXPECT_EQ(room.BonusPoints, 25);
   EXPECT_EQ(room.ScoreCounter->Value(), 55);
-  EXPECT_EQ(room.OwnedElements[elFlower], 2.0f);
-  EXPECT_EQ(room.RoundGains[elFlower], 2.0f);
+  EXPECT_EQ(room.shop.OwnedElements()[elFlower], 2.0f);
+  EXPECT_EQ(room.shop.RoundGains()[elFlower], 2.0f);
   // The next level starts its own score; the total and the purse stay.
   room.LevelFilled = room.RoundEnding = true;
   room.ResetForLevel();
@@ -54,7 +57,7 @@ TEST(RoundParts, ARoundCountsOnlyWhileItIsPlayed) {
   EXPECT_FALSE(room.LevelFilled);
   EXPECT_FALSE(room.RoundEnding);
   EXPECT_EQ(room.ScoreCounter->Value(), 55);
-  EXPECT_EQ(room.OwnedElements[elFlower], 2.0f);
+  EXPECT_EQ(room.shop.OwnedElements()[elFlower], 2.0f);
 }
 
 TEST(RoundParts, CombosRideTheConveyerOnlyUntilTheRoundEnds) {

@@ -179,11 +179,16 @@ std::vector<std::string> checkCatalogue(std::string_view file, const std::vector
 
   if (file == "GameTexts.txt") {
     if (line(1) != "Wendmoor: Vessary") p.push_back("GameTexts.txt line 1 must be the title");
-    for (int n : {1, 3, 5, 7, 9, 11, 12, 13, 14, 16, 17, 18, 20, 21, 22, 24, 25, 26, 28, 30}) needText(n);
+    for (int n : {1, 3, 5, 7, 9, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
+                  27, 28, 30})
+      needText(n);
     if (line(3).size() > 16) p.push_back("the default player name is longer than a name slot (16)");
     maxWidth(7, Font::Normal, 0, 0.78, 342);
     maxWidth(9, Font::Normal, 0, 0.78, 342);
     maxWidth(30, Font::Normal, 0, 0.6, 1366);
+    // The hub's guide sits between the Menu button and the book's tube.
+    maxWidth(15, Font::Normal, 0, 0.62, 700);
+    for (int n : {19, 23, 27}) maxWidth(n, Font::Normal, 0, 0.5, 780);
     // The practice window's hints start 144 pixels into the window and end before its recipe
     // board (376) and the presented dish's table.
     for (int n : {20, 21, 22, 24, 25, 26, 28}) maxWidth(n, Font::Normal, -1, 0.54, 230);

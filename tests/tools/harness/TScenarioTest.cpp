@@ -151,8 +151,8 @@ TEST(Scenario, RestartAndToMenuKeepNoGainsInTheSave) {
       "1900 close\n",
       2000, 1, 5, [&](THarness& h) {
         playing(h);
-        if (h.Frame() == 790) gainedFirst = Sum(h.Form().OwnedElements);
-        if (h.Frame() == 1590) gainedSecond = Sum(h.Form().OwnedElements);
+        if (h.Frame() == 790) gainedFirst = Sum(h.Form().BuySlots->OwnedElements());
+        if (h.Frame() == 1590) gainedSecond = Sum(h.Form().BuySlots->OwnedElements());
         return true;
       });
   ASSERT_GT(gainedFirst, 0) << "the bot gathered nothing: the test proves nothing";
@@ -177,7 +177,7 @@ TEST(Scenario, ClosingDuringALevelSavesTheLiveScoreWithoutTheGains) {
     playing(h);
     if (h.Frame() == 799) {
       score = h.Form().ScoreCounter->Value();
-      gained = Sum(h.Form().OwnedElements);
+      gained = Sum(h.Form().BuySlots->OwnedElements());
     }
     return true;
   });
