@@ -324,8 +324,8 @@ void TFormMain::DrawLevelPanels() {
 void TFormMain::DrawMainGame() {
   // 1.-2. The island behind the board.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
-  // A paused level holds still: its island's details wait, unseen, until play goes on.
-  if (!GamePaused) BackgroundEffects->UpdateAndDraw();
+  // The island lives on behind a pause, as its snow does: only the level holds still.
+  BackgroundEffects->UpdateAndDraw();
   if (BackgroundIdx == 4 && !IsWindows8OrLater) Snow->UpdateAndDraw(3, 1);
   // 3.-4. The board, its effects and the comments over it.
   DrawBoard();

@@ -169,3 +169,17 @@ TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtons) {
     EXPECT_NEAR(y, mapPlay.Top + mapPlay.Height() / 2, 1.0f);
   }
 }
+
+TEST(FormMainSceneDetails, TheIslandLivesOnBehindAPause) {
+  RoundRig r;
+  const TTextureId dots = AddShinePicture(r.form->OmegaImageList1, "EffectShinyDots");
+  r.Play(1, 1);
+  r.form->OpenInGameMenu();
+  ASSERT_TRUE(r.form->GamePaused);
+  const float angle = r.form->BackgroundEffects->ShinyDot(0).Angle.Value;
+  r.backend.Quads.clear();
+  r.Frames(10);
+  // Its shining dots still turn there, as the snow of the fourth island still falls.
+  EXPECT_EQ(QuadCentres(r.backend, dots).size(), 10u * TBackgroundEffects::ShinyDotCount);
+  EXPECT_NE(r.form->BackgroundEffects->ShinyDot(0).Angle.Value, angle);
+}
