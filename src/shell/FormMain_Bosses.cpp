@@ -25,7 +25,8 @@ void TFormMain::WireBosses() {
     TBoss* boss = RoundBoss();
     // A round that has ended keeps its time.
     if (!boss || RoundOver) return;
-    TubeTimer->Drain(boss->OneAbsorbedTime);
+    // Relaxed play keeps its time: the aura peaks, but nothing leaves the tube.
+    if (!TubeTimer->Drain(boss->OneAbsorbedTime)) return;
     AbsorbedEnergy->StartFromTube(*TubeTimer, boss->Position());
     Trace("drain", std::to_string(boss->OneAbsorbedTime));
   };

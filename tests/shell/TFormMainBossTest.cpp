@@ -192,6 +192,22 @@ TEST(FormMainBoss, TheCheatKeyBeatsEvenAStrongCreature) {
   EXPECT_EQ(r.Count("won"), 1);
 }
 
+TEST(FormMainBoss, InRelaxedPlayTheAuraPeaksButDrainsNothing) {
+  RoundRig r;
+  ASSERT_TRUE(r.form->EnterLevelDirectly(1, 12, true));
+  ASSERT_TRUE(r.RunTo(gsMainGame, 600));
+  ASSERT_TRUE(RunToGo(r));
+  ASSERT_TRUE(RunToState(r, TBoss::bsAbsorbing));
+  const int before = r.form->TubeTimer->ElapsedMs();
+  r.Frames(20);  // past the aura's peak
+  EXPECT_EQ(r.Count("boss absorbing"), 1);
+  EXPECT_EQ(r.Count("drain"), 0) << "nothing left the tube";
+  EXPECT_FALSE(r.form->TubeTimer->Draining());
+  EXPECT_EQ(r.form->TubeTimer->ElapsedMs(), before + 20 * TickMilliseconds);
+  EXPECT_FALSE(r.form->AbsorbedEnergy->Emitting());
+  EXPECT_EQ(r.form->AbsorbedEnergy->ActiveCount(), 0);
+}
+
 TEST(FormMainBoss, WhatStillFallsAfterTheTimeIsUpPassesTheCreature) {
   RoundRig r;
   r.Play(1, 12);
