@@ -290,9 +290,17 @@ void TFormMain::CheatWinLevel() {
     ElementGather->Collect(elPotion, 1);
     ElementGather->Collect(elPotion, 2);
   }
-  // A hundred hits each, or as many as the creature can take: a strong one must fall too.
-  for (auto& boss : Bosses)
-    for (int i = 0, n = std::max(100, boss->GetEnergy()); i < n; ++i) boss->Hit(0, 0, 1);
+  // A hundred hits each, or as many as the creature has left: a strong one must fall too.
+  // They stop once a hit no longer tells (dead, hidden, or absorbing, which costs nothing),
+  // and a level file's absurd energy takes a million a press rather than the game's time.
+  constexpr int MaxCheatHits = 1000000;
+  for (auto& boss : Bosses) {
+    const int hits = std::min(std::max(100, boss->CurrentEnergy()), MaxCheatHits);
+    for (int i = 0; i < hits && !boss->IsDead(); ++i) {
+      const int before = boss->CurrentEnergy();
+      if (!boss->Hit(0, 0, 1) || boss->CurrentEnergy() == before) break;
+    }
+  }
 }
 
 void TFormMain::CheatToolsAndEnergy() {

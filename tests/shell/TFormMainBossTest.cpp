@@ -4,6 +4,8 @@
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "shell/RoundRig.h"
 
 namespace {
@@ -190,6 +192,27 @@ TEST(FormMainBoss, TheCheatKeyBeatsEvenAStrongCreature) {
   r.form->HandleEvent(key);
   EXPECT_TRUE(Owl(r).IsDead());
   EXPECT_EQ(r.Count("won"), 1);
+}
+
+TEST(FormMainBoss, TheCheatKeyStopsWhereItsHitsNoLongerTell) {
+  RoundRig r;
+  r.form->CheatMode = true;
+  r.Play(1, 12);
+  TPlatformEvent key;
+  key.Kind = TPlatformEventKind::KeyDown;
+  key.Key = SDLK_F2;
+  // An absurd energy from a level file costs a million hits a press, not the game's time.
+  Owl(r).SetEnergy(INT_MAX);
+  r.form->HandleEvent(key);
+  EXPECT_FALSE(Owl(r).IsDead());
+  EXPECT_EQ(Owl(r).CurrentEnergy(), INT_MAX - 1000000);
+  // Absorbing, the creature takes no energy from a hit: the cheat leaves it be.
+  Owl(r).SetEnergy(500);
+  ASSERT_TRUE(RunToGo(r));
+  ASSERT_TRUE(RunToState(r, TBoss::bsAbsorbing));
+  r.form->HandleEvent(key);
+  EXPECT_EQ(Owl(r).CurrentEnergy(), 500);
+  EXPECT_EQ(r.Count("won"), 0);
 }
 
 TEST(FormMainBoss, InRelaxedPlayTheAuraPeaksButDrainsNothing) {
