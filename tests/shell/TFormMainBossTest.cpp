@@ -231,6 +231,18 @@ TEST(FormMainBoss, InRelaxedPlayTheAuraPeaksButDrainsNothing) {
   EXPECT_EQ(r.form->AbsorbedEnergy->ActiveCount(), 0);
 }
 
+TEST(FormMainBoss, NoRocketIsHeardWhereTheSystemLeavesTheConfettiOut) {
+  for (bool newer : {false, true}) {
+    RoundRig r(300, newer);
+    r.Play(1, 12);
+    r.GiveSounds({"Fireworks"});
+    // A creature that falls to the ground when it dies (ours stays where it stands).
+    Owl(r).OnDeadGrounded(Owl(r));
+    EXPECT_EQ(r.Heard("Fireworks"), newer ? 0 : 1) << (newer ? "newer" : "older") << " system";
+    EXPECT_EQ(r.form->Fireworks->Active(), !newer);
+  }
+}
+
 TEST(FormMainBoss, WhatStillFallsAfterTheTimeIsUpPassesTheCreature) {
   RoundRig r;
   r.Play(1, 12);
