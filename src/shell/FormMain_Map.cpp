@@ -84,7 +84,7 @@ void TFormMain::SceneHub() {
 }
 
 void TFormMain::HubPlay() {
-  if (SceneTransition->IsActive()) return;
+  // Also while the wipe into the hub still fades: the level's start takes the wipe over.
   HubPlayButton->Visible = false;
   ++LevelIdx;
   StartLevel();

@@ -230,3 +230,21 @@ TEST(FormMainSceneDetails, TheLevelsMenuButtonLooksPressableOnlyWhileItTakesTheM
   ASSERT_EQ(r.form->Scene(), gsTimeUp);
   EXPECT_TRUE(drawnDisabled());
 }
+
+TEST(FormMainSceneDetails, TheHubsPlayWorksAsSoonAsTheWipeLetsTheMouseThrough) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->CheatWinLevel();
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  r.Frames(60);
+  Click(*r.form->StageResultOKButton);
+  ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
+  while (r.form->SceneTransition->IsBlocking()) r.Frames(1);
+  ASSERT_TRUE(r.form->SceneTransition->IsActive()) << "the wipe is still opening";
+  const TGameButton& play = *r.form->HubPlayButton;
+  r.form->FormMouseMove(play.Left + 10, play.Top + 10);
+  r.form->FormMouseDown(TMouseButton::Left, play.Left + 10, play.Top + 10);
+  r.form->FormMouseUp(TMouseButton::Left, play.Left + 10, play.Top + 10);
+  EXPECT_EQ(r.Count("level 1 2"), 1);
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
+}
