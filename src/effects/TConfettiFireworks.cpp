@@ -162,11 +162,11 @@ void TConfettiFireworks::UpdateConfetti() {
     }
     TMotion::TurnAngle(1, c.Angle, static_cast<float>(6 + Random(8)));
     if (!OmgImgList) continue;
-    // Past the picture's six patterns the last one is drawn.
+    // Past the picture's six patterns the last one is drawn. Paper is laid over the picture,
+    // not added to it: added to a bright sky every colour comes out white.
     OmgImgList->DrawImage("Confetti", c.X, c.Y, std::min(PatternOf(c), 5),
                           {.A = Alpha8(c.Alpha), .ScaleX = MaxConfettiSizeRatio, .ScaleY = c.Size,
-                           .CenterX = 0.5f, .CenterY = 0.5f, .Angle = c.Angle,
-                           .Blend = bmAdditive});
+                           .CenterX = 0.5f, .CenterY = 0.5f, .Angle = c.Angle});
   }
 }
 

@@ -14,7 +14,7 @@ TGeneralShine::TGeneralShine() {
   std::vector<float> sizes;
   for (int i = 1; i < RayCount; ++i) sizes.push_back(110.0f + 5.0f * i);
   sizes.push_back(170.0f);
-  Rays.Setup(RayCount, sizes, MinShineAlpha, MaxShineAlpha);
+  Rays.Setup(RayCount, sizes);
 }
 
 void TGeneralShine::RefreshSizes() {
@@ -30,7 +30,7 @@ void TGeneralShine::Start() {
 
 void TGeneralShine::UpdateAndDraw() {
   if (!Running || !Visible) return;
-  Rays.Update();
+  Rays.Update(MinShineAlpha, MaxShineAlpha);
   for (const TRaySet::TRay& ray : Rays.Rays()) {
     int a = std::clamp(RoundHalfEven(ray.Alpha * CurrentStrength), 0, 255);
     if (OmgImgList)

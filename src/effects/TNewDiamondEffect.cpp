@@ -12,7 +12,7 @@ const std::vector<float> RayExtraSizes = {17, 34, 51, 68, 98};
 }  // namespace
 
 TNewDiamondEffect::TNewDiamondEffect() {
-  Rays.Setup(5, RayExtraSizes, MinShineAlpha, MaxShineAlpha);
+  Rays.Setup(5, RayExtraSizes);
 }
 
 void TNewDiamondEffect::RefreshSizes() {
@@ -97,7 +97,7 @@ void TNewDiamondEffect::UpdateAndDraw() {
   } else if (Phase == 3) {
     CurrentSize = std::max(RootedFlowerSize, CurrentSize - ResizeAddition);
   }
-  Rays.Update();
+  Rays.Update(MinShineAlpha, MaxShineAlpha);
   Draw();
 }
 

@@ -15,7 +15,7 @@ TPlayShine::TPlayShine() {
   std::vector<float> scales;
   for (int i = 1; i < RayCount; ++i) scales.push_back(1.2f + 0.055f * i);
   scales.push_back(2.0f);
-  Rays.Setup(RayCount, scales, MinShineAlpha, MaxShineAlpha);
+  Rays.Setup(RayCount, scales);
 }
 
 void TPlayShine::Reset() {
@@ -26,7 +26,7 @@ void TPlayShine::Reset() {
 
 void TPlayShine::UpdateAndDraw() {
   if (!Visible) return;
-  Rays.Update();
+  Rays.Update(MinShineAlpha, MaxShineAlpha);
   switch (Phase) {
     case spRising:
       if (TMotion::ApproachFloat(CurrentStrength, 1.0f, StrengthRise)) {

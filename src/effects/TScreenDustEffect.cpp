@@ -1,11 +1,18 @@
 #include "effects/TScreenDustEffect.h"
 
+#include <string>
+
 #include "engine/Rounding.h"
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
 
+namespace {
+// Made once: the name is too long to be built for every mote of every frame without the heap.
+const std::string kImage = "ScreenDustEffect";
+}  // namespace
+
 void TScreenDustEffect::RefreshSizes() {
-  if (TImageListItem* item = OmgImgList.Find("ScreenDustEffect")) {
+  if (TImageListItem* item = OmgImgList.Find(kImage)) {
     DustOrigWidth = static_cast<float>(item->GetTileWidth());
     DustOrigHeight = static_cast<float>(item->GetTileHeight());
   }
@@ -65,7 +72,7 @@ void TScreenDustEffect::UpdateAndDraw() {
     if (m.X < AreaLeft || m.X > AreaRight || m.Y < AreaTop || m.Y > AreaBottom) m.Active = false;
     int a = RoundHalfEven(m.Alpha);
     a = a < 0 ? 0 : (a > 255 ? 255 : a);
-    OmgImgList.DrawImage("ScreenDustEffect", static_cast<float>(RoundHalfEven(m.X)),
+    OmgImgList.DrawImage(kImage, static_cast<float>(RoundHalfEven(m.X)),
                          static_cast<float>(RoundHalfEven(m.Y)), m.Kind - 1,
                          {.A = static_cast<std::uint8_t>(a), .ScaleX = m.Size / DustOrigWidth,
                           .ScaleY = m.Size / DustOrigHeight, .Blend = bmAdditive});

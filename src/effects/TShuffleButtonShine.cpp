@@ -10,7 +10,7 @@ constexpr float RaySize = 180;
 }  // namespace
 
 TShuffleButtonShine::TShuffleButtonShine() {
-  Rays.Setup(RayCount, std::vector<float>(RayCount, RaySize), MinShineAlpha, MaxShineAlpha);
+  Rays.Setup(RayCount, std::vector<float>(RayCount, RaySize));
 }
 
 void TShuffleButtonShine::RefreshSizes() {
@@ -27,7 +27,7 @@ void TShuffleButtonShine::Start() {
 void TShuffleButtonShine::UpdateAndDraw() {
   if (!Running || !Visible) return;
   FadeAmount += GlobalAlphaDecrement;
-  Rays.Update();
+  Rays.Update(MinShineAlpha, MaxShineAlpha);
   if (!OmgImgList) return;
   for (const TRaySet::TRay& ray : Rays.Rays()) {
     float alpha = ray.Alpha - FadeAmount;

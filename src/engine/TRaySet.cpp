@@ -4,9 +4,7 @@
 #include "engine/TGameRandom.h"
 #include "engine/TOmegaImageList.h"
 
-void TRaySet::Setup(int count, const std::vector<float>& sizes, float minAlpha, float maxAlpha) {
-  MinAlpha = minAlpha;
-  MaxAlpha = maxAlpha;
+void TRaySet::Setup(int count, const std::vector<float>& sizes) {
   RayList.clear();
   for (int i = 1; i <= count; ++i) {
     TRay r{};
@@ -21,21 +19,21 @@ void TRaySet::Setup(int count, const std::vector<float>& sizes, float minAlpha, 
   }
 }
 
-void TRaySet::Update() {
+void TRaySet::Update(float minAlpha, float maxAlpha) {
   for (TRay& r : RayList) {
     r.Angle += r.TurnSpeed;
     while (r.Angle >= 360) r.Angle -= 360;
     while (r.Angle < 0) r.Angle += 360;
     if (r.Rising) {
       r.Alpha += r.AlphaStep;
-      if (r.Alpha >= MaxAlpha) {
-        r.Alpha = MaxAlpha;
+      if (r.Alpha >= maxAlpha) {
+        r.Alpha = maxAlpha;
         r.Rising = false;
       }
     } else {
       r.Alpha -= r.AlphaStep;
-      if (r.Alpha <= MinAlpha) {
-        r.Alpha = MinAlpha;
+      if (r.Alpha <= minAlpha) {
+        r.Alpha = minAlpha;
         r.Rising = true;
       }
     }

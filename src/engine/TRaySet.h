@@ -13,8 +13,10 @@ class TRaySet {
   };
 
   // Rays 1..n; odd rays turn the other way, more slowly. Draws from the game's random source.
-  void Setup(int count, const std::vector<float>& sizes, float minAlpha, float maxAlpha);
-  void Update();
+  void Setup(int count, const std::vector<float>& sizes);
+  // Each ray's alpha swings between the owner's limits as they are now, so that the owner
+  // may change them at any time.
+  void Update(float minAlpha, float maxAlpha);
   // Draws every ray of the image at (x, y), turned about its centre, each ray scaled by
   // its size times (scaleX, scaleY) and its alpha times strength.
   void Draw(TOmegaImageList& images, const std::string& name, float x, float y, float scaleX,
@@ -23,5 +25,4 @@ class TRaySet {
 
  private:
   std::vector<TRay> RayList;
-  float MinAlpha = 0, MaxAlpha = 255;
 };

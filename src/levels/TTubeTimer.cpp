@@ -32,13 +32,14 @@ void TTubeTimer::Start() {
 
 void TTubeTimer::HideTube() { FState = tsSlidingOut; }
 
-void TTubeTimer::Drain(int seconds) {
-  if (RelaxedMode == rmYes) return;
+bool TTubeTimer::Drain(int seconds) {
+  if (RelaxedMode == rmYes) return false;
   // Only a running clock can lose time: during the fill the elapsed time still counts
   // down from the limit, and a target taken from it would empty the whole tube.
-  if (FState != tsRunning || !FRunning || seconds <= 0) return;
+  if (FState != tsRunning || !FRunning || seconds <= 0) return false;
   FDraining = true;
   DrainTarget = std::min(seconds * 1000 + FElapsedMs, LimitMs());
+  return true;
 }
 
 void TTubeTimer::Update() {

@@ -35,7 +35,8 @@ class TTubeTimer : public TComponent {
   void Reset();
   void Start();
   void HideTube();
-  void Drain(int seconds);
+  // Whether the tube takes the drain: not in relaxed mode, only while the clock runs.
+  bool Drain(int seconds);
   void Update();
   void Draw();
 

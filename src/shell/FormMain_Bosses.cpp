@@ -1,6 +1,5 @@
 // The creature of a boss round, as the game uses it: what drops off the board hits it, the
 // aerosol stings it, its aura drains the tube, and its death wins the round.
-#include "engine/TGameRandom.h"
 #include "shell/TFormMain.h"
 
 void TFormMain::WireBosses() {
@@ -10,9 +9,7 @@ void TFormMain::WireBosses() {
       PlayEffect("CreatureDefeated");
       if (GameObjective == goBossMode) WinRound();
     };
-    b->OnDeadGrounded = [this](TBoss&) {
-      Fireworks->Launch(TGameRandom::Random(2) == 0 ? -50.0f : 1366.0f, 710);
-    };
+    b->OnDeadGrounded = [this](TBoss&) { LaunchFireworks(); };
   }
   for (auto& b : Bosses) {
     auto own = b->OnStartAbsorbing;
@@ -25,7 +22,8 @@ void TFormMain::WireBosses() {
     TBoss* boss = RoundBoss();
     // A round that has ended keeps its time.
     if (!boss || RoundOver) return;
-    TubeTimer->Drain(boss->OneAbsorbedTime);
+    // Relaxed play keeps its time: the aura peaks, but nothing leaves the tube.
+    if (!TubeTimer->Drain(boss->OneAbsorbedTime)) return;
     AbsorbedEnergy->StartFromTube(*TubeTimer, boss->Position());
     Trace("drain", std::to_string(boss->OneAbsorbedTime));
   };

@@ -294,7 +294,9 @@ void TFormMain::CompletePurchaseNow() {
 }
 
 void TFormMain::HubPlay() {
-  if (SceneTransition->IsActive() || PurchaseInFlight) return;
+  // Also while the wipe into the hub still fades: what follows takes the wipe over.
+  if (PurchaseInFlight) return;
+  SceneTransition->Cancel();
   UpgradesComment->Hide();
   if (GameComplete()) {
     StartChapterDialog(22);
@@ -312,7 +314,8 @@ void TFormMain::HubPlay() {
 }
 
 void TFormMain::HubToMenu() {
-  if (SceneTransition->IsActive() || PurchaseInFlight) return;
+  if (PurchaseInFlight) return;
+  SceneTransition->Cancel();
   // Nothing of the hub is lost on the way out.
   SavePlayerSave(ssGather);
   SwitchScene(gsMenu);

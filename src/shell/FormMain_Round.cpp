@@ -292,9 +292,17 @@ void TFormMain::CheatWinLevel() {
     ElementGather->Collect(elPotion, 1);
     ElementGather->Collect(elPotion, 2);
   }
-  // A hundred hits each, or as many as the creature can take: a strong one must fall too.
-  for (auto& boss : Bosses)
-    for (int i = 0, n = std::max(100, boss->GetEnergy()); i < n; ++i) boss->Hit(0, 0, 1);
+  // A hundred hits each, or as many as the creature has left: a strong one must fall too.
+  // They stop once a hit no longer tells (dead, hidden, or absorbing, which costs nothing),
+  // and a level file's absurd energy takes a million a press rather than the game's time.
+  constexpr int MaxCheatHits = 1000000;
+  for (auto& boss : Bosses) {
+    const int hits = std::min(std::max(100, boss->CurrentEnergy()), MaxCheatHits);
+    for (int i = 0; i < hits && !boss->IsDead(); ++i) {
+      const int before = boss->CurrentEnergy();
+      if (!boss->Hit(0, 0, 1) || boss->CurrentEnergy() == before) break;
+    }
+  }
 }
 
 void TFormMain::CheatToolsAndEnergy() {
@@ -326,8 +334,8 @@ void TFormMain::DrawLevelPanels() {
 void TFormMain::DrawMainGame() {
   // 1.-2. The island behind the board.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
-  // A paused level holds still: its island's details wait, unseen, until play goes on.
-  if (!GamePaused) BackgroundEffects->UpdateAndDraw();
+  // The island lives on behind a pause, as its snow does: only the level holds still.
+  BackgroundEffects->UpdateAndDraw();
   if (BackgroundIdx == 4 && !IsWindows8OrLater) Snow->UpdateAndDraw(3, 1);
   // 3.-4. The board, its effects and the comments over it.
   DrawBoard();

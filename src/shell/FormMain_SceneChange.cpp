@@ -65,6 +65,18 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
 }
 
 void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene) {
+  // The level's Menu button looks pressable only where it takes the mouse: not under the
+  // announcement, the round's end or the result. Under a window on the veil it keeps its look.
+  switch (newScene) {
+    case gsMainGame:
+    case gsTutorial:
+    case gsTutorialToolTip: InGameMenuButton->Enabled = true; break;
+    case gsObjectiveInfo:
+    case gsRoundClear:
+    case gsTimeUp:
+    case gsStageResult: InGameMenuButton->Enabled = false; break;
+    default: break;
+  }
   // Windows over the menu sit on the veil; the menu itself has none.
   if (newScene == gsOptions || newScene == gsHighScores || newScene == gsCredits ||
       newScene == gsPlayerSelect)

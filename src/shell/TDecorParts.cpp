@@ -44,6 +44,7 @@ void TDecorParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
   NewIslandPlop->PlaySound = sound;
   BackgroundEffects = std::make_unique<TBackgroundEffects>(&images);
   BackgroundEffects->IsWindows8OrLater = isWindows8OrLater;
+  FireworksShown = !isWindows8OrLater;
   Fireworks = std::make_unique<TConfettiFireworks>();
   Fireworks->OmgImgList = &images;
   Fireworks->PlaySound = sound;
@@ -53,9 +54,11 @@ void TDecorParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
 }
 
 void TDecorParts::Wire() {
-  FireworksTrigger->OnTrigger = [this](TFireworksTrigger&) {
-    Fireworks->Launch(TGameRandom::Random(2) == 0 ? -50.0f : 1366.0f, 710);
-  };
+  FireworksTrigger->OnTrigger = [this](TFireworksTrigger&) { LaunchFireworks(); };
+}
+
+void TDecorParts::LaunchFireworks() {
+  if (FireworksShown) Fireworks->Launch(TGameRandom::Random(2) == 0 ? -50.0f : 1366.0f, 710);
 }
 
 void TDecorParts::ReadImageSizes() {

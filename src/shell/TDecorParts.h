@@ -40,8 +40,14 @@ class TDecorParts {
               const std::function<void(const std::string& name)>& sound);
   // A fireworks trigger launches a rocket from either side.
   void Wire();
+  // A rocket from either side; none where the system leaves the confetti out, so that no
+  // bang is heard over an empty sky.
+  void LaunchFireworks();
   void ReadImageSizes();
   // What one level leaves behind goes with it.
   void ResetForLevel(int island);
   void DrawMenuSparkles();
+
+ private:
+  bool FireworksShown = true;
 };

@@ -58,11 +58,21 @@ void TGameButton::CheckRangeOff(int x, int y) {
 void TGameButton::Draw(std::uint8_t alpha) {
   if (!Visible) return;
   int pattern = Enabled ? 0 : 1;
-  float scale = (Hover && IsPressed) ? PushedSizeRatio : 1.0f;
+  // A picture without a disabled pattern would draw its enabled one: it fades instead.
+  if (!Enabled) {
+    const TImageListItem* item = OmgImgList.Find(ImageName);
+    if (item && item->Columns() * item->Rows() < 2) {
+      pattern = 0;
+      alpha = static_cast<std::uint8_t>(alpha * DisabledFade);
+    }
+  }
+  // A disabled button takes no mouse: the hover or press it had before does not show.
+  const bool lit = Enabled && Hover;
+  float scale = (lit && IsPressed) ? PushedSizeRatio : 1.0f;
   OmgImgList.DrawImage(
       ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern,
       {.A = alpha, .ScaleX = scale, .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f});
-  if (Hover)
+  if (lit)
     OmgImgList.DrawImage(ImageName, static_cast<float>(Left), static_cast<float>(Top), pattern,
                          {.B = 0, .A = static_cast<std::uint8_t>(HighlightAlpha), .ScaleX = scale,
                           .ScaleY = scale, .CenterX = 0.5f, .CenterY = 0.5f, .Blend = bmAdditive});

@@ -22,6 +22,8 @@ class TGameButton : public TComponent {
   int Tag = 0;
   float PushedSizeRatio = 0.97f;
   int HighlightAlpha = 50;
+  // How much of its alpha a disabled button keeps when its picture has no disabled pattern.
+  float DisabledFade = 0.45f;
   TEvent OnClick, OnActivate, OnDeactivate, OnMouseRangeOn, OnMouseRangeOff;
   // Sounds by name; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;

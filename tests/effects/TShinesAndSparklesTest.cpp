@@ -168,3 +168,26 @@ TEST(GeneralShine, NothingBeforeTheStartThenBrightensRayByRayToFull) {
   shine.UpdateAndDraw();
   EXPECT_TRUE(draw.backend.Quads.empty());
 }
+
+TEST(ShineRays, KeepToTheAlphaLimitsTheOwnerSetsAfterCreation) {
+  TGameRandom::SetSeed(5);
+  TGeneralShine general;
+  general.MinShineAlpha = 150;
+  general.MaxShineAlpha = 160;
+  general.Start();
+  TPlayShine play;
+  play.MinShineAlpha = 20;
+  play.MaxShineAlpha = 40;
+  for (int i = 0; i < 200; ++i) {
+    general.UpdateAndDraw();
+    play.UpdateAndDraw();
+  }
+  for (const auto& ray : general.RaySet().Rays()) {
+    EXPECT_GE(ray.Alpha, 150);
+    EXPECT_LE(ray.Alpha, 160);
+  }
+  for (const auto& ray : play.RaySet().Rays()) {
+    EXPECT_GE(ray.Alpha, 20);
+    EXPECT_LE(ray.Alpha, 40);
+  }
+}

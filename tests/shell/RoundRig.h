@@ -35,7 +35,7 @@ inline void WriteLevel(const std::filesystem::path& folder, int island, int leve
 }
 
 struct RoundRig : ShellRig {
-  explicit RoundRig(int time = 300)
+  explicit RoundRig(int time = 300, bool newerSystem = false)
       : ShellRig([time](const std::filesystem::path& exe) {
           for (int level = 1; level <= 11; ++level)
             WriteLevel(exe / "Levels", 1, level, GatheringLevel(time));
@@ -51,7 +51,7 @@ struct RoundRig : ShellRig {
           boss.AbsorbingTime = 900;
           boss.FinishingTime = 600;
           WriteLevel(exe / "Levels", 1, 12, boss);
-        }) {}
+        }, newerSystem) {}
   int Count(const std::string& prefix) const {
     return static_cast<int>(std::count_if(trace.begin(), trace.end(), [&](const std::string& l) {
       return l.rfind(prefix, 0) == 0;

@@ -35,7 +35,9 @@ struct ShellRig {
   // line unless it throws on purpose and says so here.
   bool ThrowsOnPurpose = false;
 
-  explicit ShellRig(const std::function<void(const std::filesystem::path&)>& prepare = {}) {
+  // newerSystem: the system flag that leaves several effects out.
+  explicit ShellRig(const std::function<void(const std::filesystem::path&)>& prepare = {},
+                    bool newerSystem = false) {
     boxes.Print = false;
     CopyGameTexts(exe.Path);
     if (prepare) prepare(exe.Path);
@@ -48,6 +50,7 @@ struct ShellRig {
     s.ExeFolder = exe.Str();
     s.SaveRoot = data.Path.string();
     s.DisplayModes = {{1366, 768}};
+    s.IsWindows8OrLater = newerSystem;
     s.Trace = [this](const std::string& kind, const std::string& details) {
       trace.push_back(details.empty() ? kind : kind + " " + details);
     };

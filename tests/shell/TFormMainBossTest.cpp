@@ -4,6 +4,8 @@
 #include <SDL_keycode.h>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "shell/RoundRig.h"
 
 namespace {
@@ -190,6 +192,55 @@ TEST(FormMainBoss, TheCheatKeyBeatsEvenAStrongCreature) {
   r.form->HandleEvent(key);
   EXPECT_TRUE(Owl(r).IsDead());
   EXPECT_EQ(r.Count("won"), 1);
+}
+
+TEST(FormMainBoss, TheCheatKeyStopsWhereItsHitsNoLongerTell) {
+  RoundRig r;
+  r.form->CheatMode = true;
+  r.Play(1, 12);
+  TPlatformEvent key;
+  key.Kind = TPlatformEventKind::KeyDown;
+  key.Key = SDLK_F2;
+  // An absurd energy from a level file costs a million hits a press, not the game's time.
+  Owl(r).SetEnergy(INT_MAX);
+  r.form->HandleEvent(key);
+  EXPECT_FALSE(Owl(r).IsDead());
+  EXPECT_EQ(Owl(r).CurrentEnergy(), INT_MAX - 1000000);
+  // Absorbing, the creature takes no energy from a hit: the cheat leaves it be.
+  Owl(r).SetEnergy(500);
+  ASSERT_TRUE(RunToGo(r));
+  ASSERT_TRUE(RunToState(r, TBoss::bsAbsorbing));
+  r.form->HandleEvent(key);
+  EXPECT_EQ(Owl(r).CurrentEnergy(), 500);
+  EXPECT_EQ(r.Count("won"), 0);
+}
+
+TEST(FormMainBoss, InRelaxedPlayTheAuraPeaksButDrainsNothing) {
+  RoundRig r;
+  ASSERT_TRUE(r.form->EnterLevelDirectly(1, 12, true));
+  ASSERT_TRUE(r.RunTo(gsMainGame, 600));
+  ASSERT_TRUE(RunToGo(r));
+  ASSERT_TRUE(RunToState(r, TBoss::bsAbsorbing));
+  const int before = r.form->TubeTimer->ElapsedMs();
+  r.Frames(20);  // past the aura's peak
+  EXPECT_EQ(r.Count("boss absorbing"), 1);
+  EXPECT_EQ(r.Count("drain"), 0) << "nothing left the tube";
+  EXPECT_FALSE(r.form->TubeTimer->Draining());
+  EXPECT_EQ(r.form->TubeTimer->ElapsedMs(), before + 20 * TickMilliseconds);
+  EXPECT_FALSE(r.form->AbsorbedEnergy->Emitting());
+  EXPECT_EQ(r.form->AbsorbedEnergy->ActiveCount(), 0);
+}
+
+TEST(FormMainBoss, NoRocketIsHeardWhereTheSystemLeavesTheConfettiOut) {
+  for (bool newer : {false, true}) {
+    RoundRig r(300, newer);
+    r.Play(1, 12);
+    r.GiveSounds({"Fireworks"});
+    // A creature that falls to the ground when it dies (ours stays where it stands).
+    Owl(r).OnDeadGrounded(Owl(r));
+    EXPECT_EQ(r.Heard("Fireworks"), newer ? 0 : 1) << (newer ? "newer" : "older") << " system";
+    EXPECT_EQ(r.form->Fireworks->Active(), !newer);
+  }
 }
 
 TEST(FormMainBoss, WhatStillFallsAfterTheTimeIsUpPassesTheCreature) {

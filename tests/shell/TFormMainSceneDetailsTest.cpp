@@ -193,3 +193,82 @@ TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtons) {
     EXPECT_NEAR(y, mapPlay.Top + mapPlay.Height() / 2, 1.0f);
   }
 }
+
+TEST(FormMainSceneDetails, TheIslandLivesOnBehindAPause) {
+  RoundRig r;
+  const TTextureId dots = AddShinePicture(r.form->OmegaImageList1, "EffectShinyDots");
+  r.Play(1, 1);
+  r.form->OpenInGameMenu();
+  ASSERT_TRUE(r.form->GamePaused);
+  const float angle = r.form->BackgroundEffects->ShinyDot(0).Angle.Value;
+  r.backend.Quads.clear();
+  r.Frames(10);
+  // Its shining dots still turn there, as the snow of the fourth island still falls.
+  EXPECT_EQ(QuadCentres(r.backend, dots).size(), 10u * TBackgroundEffects::ShinyDotCount);
+  EXPECT_NE(r.form->BackgroundEffects->ShinyDot(0).Angle.Value, angle);
+}
+
+TEST(FormMainSceneDetails, TheLevelsMenuButtonLooksPressableOnlyWhileItTakesTheMouse) {
+  RoundRig r;
+  // Enabled on top, disabled below, as the button pictures are laid out.
+  TImageListItem& item = r.form->OmegaImageList1.Add("InGameMenuButton");
+  TPicture p;
+  p.Resize(64, 64);
+  item.SetPicture(p);
+  item.SetTileWidth(64);
+  item.SetTileHeight(32);
+  item.CreateTexture();
+  r.form->InGameMenuButton->ReloadSize();
+  const TGameButton& menu = *r.form->InGameMenuButton;
+  auto drawnDisabled = [&] {
+    r.backend.Quads.clear();
+    r.Frames(1);
+    for (const auto& q : r.backend.Quads)
+      if (q.Texture == item.Texture()) return q.Corners[0].V > 0.25f;
+    ADD_FAILURE() << "not drawn";
+    return false;
+  };
+  ASSERT_TRUE(r.form->EnterLevelDirectly(1, 1, false));
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo));
+  EXPECT_TRUE(drawnDisabled()) << "a click only sends the announcement away";
+  ASSERT_TRUE(r.RunTo(gsMainGame));
+  EXPECT_FALSE(drawnDisabled());
+  EXPECT_TRUE(menu.Enabled);
+  // Hovered as the round is won: it shows neither the hover nor any life after it.
+  r.form->FormMouseMove(menu.Left + 5, menu.Top + 5);
+  ASSERT_TRUE(menu.Hovered());
+  r.form->CheatWinLevel();
+  ASSERT_EQ(r.form->Scene(), gsRoundClear);
+  r.backend.Quads.clear();
+  r.Frames(1);
+  int quads = 0;
+  for (const auto& q : r.backend.Quads) quads += q.Texture == item.Texture();
+  EXPECT_EQ(quads, 1) << "no highlight";
+  EXPECT_TRUE(drawnDisabled());
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  EXPECT_TRUE(drawnDisabled());
+
+  r.Play(1, 2);
+  EXPECT_FALSE(drawnDisabled());
+  r.form->TubeTimer->OnTimeUp(*r.form->TubeTimer);
+  ASSERT_EQ(r.form->Scene(), gsTimeUp);
+  EXPECT_TRUE(drawnDisabled());
+}
+
+TEST(FormMainSceneDetails, TheHubsPlayWorksAsSoonAsTheWipeLetsTheMouseThrough) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->CheatWinLevel();
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  r.Frames(60);
+  Click(*r.form->StageResultOKButton);
+  ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
+  while (r.form->SceneTransition->IsBlocking()) r.Frames(1);
+  ASSERT_TRUE(r.form->SceneTransition->IsActive()) << "the wipe is still opening";
+  const TGameButton& play = *r.form->HubPlayButton;
+  r.form->FormMouseMove(play.Left + 10, play.Top + 10);
+  r.form->FormMouseDown(TMouseButton::Left, play.Left + 10, play.Top + 10);
+  r.form->FormMouseUp(TMouseButton::Left, play.Left + 10, play.Top + 10);
+  EXPECT_EQ(r.Count("level 1 2"), 1);
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
+}

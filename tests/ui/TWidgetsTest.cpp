@@ -95,9 +95,29 @@ TEST(GameButton, DisabledDrawsItsSecondPatternAndStillReportsRange) {
   EXPECT_EQ(off, 1);
   b.Draw();
   EXPECT_FLOAT_EQ(r.backend.Quads.back().Corners[0].V, 20.0f / 64.0f);
+  // Disabled while hovered and pressed: neither the press nor the highlight shows.
+  b.Enabled = true;
+  b.MouseMove(10, 10);
+  b.MouseDown(10, 10, true);
+  b.Enabled = false;
+  r.backend.Quads.clear();
+  b.Draw();
+  ASSERT_EQ(r.backend.Quads.size(), 1u);
+  EXPECT_FLOAT_EQ(r.backend.Quads[0].Corners[0].X, 0.0f);
+  EXPECT_FLOAT_EQ(r.backend.Quads[0].Corners[0].V, 20.0f / 64.0f);
   b.Visible = false;
   b.CheckRange(10, 10);
   EXPECT_EQ(on, 1);
+
+  // A picture with no disabled pattern: the button fades rather than look pressable.
+  r.Add("MenuButton", 64, 32);
+  TGameButton plain(r.images);
+  plain.ImageName = "MenuButton";
+  plain.Draw();
+  const int full = r.backend.Quads.back().Corners[0].A;
+  plain.Enabled = false;
+  plain.Draw();
+  EXPECT_NEAR(r.backend.Quads.back().Corners[0].A, full * plain.DisabledFade, 2);
 }
 
 TEST(GameCheckBox, TogglesAndDrawsItsFourStates) {

@@ -128,20 +128,41 @@ void PaintDustParticle(TCanvas& c, const TAssetSpec& s) {
   });
 }
 
-// 3 kinds x 2 colours of paper confetti.
+// Six pieces of coloured paper, laid over the picture (not added to it): deep, saturated
+// colours with a darker edge, so that they still read over a bright sky. Most pieces draw
+// the last pattern, so that one is striped in three colours.
 void PaintConfetti(TCanvas& c, const TAssetSpec& s) {
-  const std::uint32_t papers[] = {0xff5a7a, 0x4ab8ff, 0xffd23c, 0x6ee06a, 0xc07aff, 0xff9a3c};
+  const std::uint32_t papers[] = {0xe8183c, 0xff7a00, 0x8a2be2, 0x1d5cff, 0x10a848};
+  const std::uint32_t stripes[] = {0xe0107a, 0xffb800, 0x1672f0};
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
-    TColor col = Hex(papers[p % 6]);
-    int kind = p % 3;
-    cairo_translate(cr, w / 2, h / 2);
-    if (kind == 0)
-      RoundedRect(cr, -w * 0.4, -h * 0.22, w * 0.8, h * 0.44, 2);
-    else if (kind == 1)
-      Ellipse(cr, 0, 0, w * 0.38, h * 0.3);
-    else
-      StarPath(cr, 0, 0, w * 0.45, w * 0.2, 5);
-    FillGlossy(cr, -w / 2, -h / 2, w / 2, h / 2, col, 1);
+    const double x0 = w * 0.08, y0 = h * 0.2, pw = w * 0.84, ph = h * 0.6;
+    auto piece = [&] {
+      cairo_new_path(cr);
+      RoundedRect(cr, x0, y0, pw, ph, 1.5);
+    };
+    piece();
+    cairo_save(cr);
+    cairo_clip(cr);
+    if (p < 5) {
+      SetColor(cr, Hex(papers[p]));
+      cairo_paint(cr);
+    } else {
+      // Stripes across the width: the piece flutters by its height, so all three stay.
+      for (int i = 0; i < 3; ++i) {
+        cairo_rectangle(cr, x0 + pw * i / 3, y0, pw / 3 + 0.5, ph);
+        SetColor(cr, Hex(stripes[i]));
+        cairo_fill(cr);
+      }
+    }
+    // A faint fold: the upper half catches a little more light.
+    cairo_rectangle(cr, x0, y0, pw, ph * 0.45);
+    SetColor(cr, WithAlpha(kWhite, 0.18));
+    cairo_fill(cr);
+    cairo_restore(cr);
+    piece();
+    SetColor(cr, WithAlpha(kBlack, 0.35));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
   });
 }
 

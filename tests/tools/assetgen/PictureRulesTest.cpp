@@ -3,6 +3,7 @@
 // checking tools (contact sheets, mock screens) producing readable files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "AssetgenTestSupport.h"
@@ -70,6 +71,27 @@ TEST(PictureRules, EveryDishLooksDifferent) {
   for (int a = 0; a < s.Patterns(); ++a)
     for (int b = a + 1; b < s.Patterns(); ++b)
       EXPECT_GT(PatternDifference(p, s, a, b), 100000) << "dishes " << a + 1 << ", " << b + 1;
+}
+
+TEST(PictureRules, ConfettiIsColouredPaperNotWhiteSpecks) {
+  // Laid over a bright sky, paper shows only in deep colours: most of each piece is
+  // saturated and none of it near white.
+  const TAssetSpec& s = *assetgen_test::Find(Manifest(), "Confetti");
+  TPicture p = RenderPicture(s);
+  for (int pattern = 0; pattern < s.Patterns(); ++pattern) {
+    int paper = 0, coloured = 0;
+    for (int y = 0; y < s.TileHeight; ++y)
+      for (int x = 0; x < s.TileWidth; ++x) {
+        const unsigned char* px = p.Row((pattern / s.Columns) * s.TileHeight + y) +
+                                  ((pattern % s.Columns) * s.TileWidth + x) * 4;
+        if (px[3] < 200) continue;
+        ++paper;
+        const int hi = std::max({px[0], px[1], px[2]}), lo = std::min({px[0], px[1], px[2]});
+        coloured += hi - lo >= 120 && lo <= 130;
+      }
+    EXPECT_GT(paper, s.TileWidth * s.TileHeight / 4) << "pattern " << pattern;
+    EXPECT_GT(coloured, paper * 3 / 4) << "pattern " << pattern;
+  }
 }
 
 TEST(PictureRules, TheWipeOpensInTheMiddleOfTheScreen) {
