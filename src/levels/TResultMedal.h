@@ -18,8 +18,10 @@ class TResultMedal : public TComponent {
   // Sounds by name, its stamp's too; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
   int Left = 0, Top = 0;  // the medal's middle
-  // The medal's middle on the result window, below and right of the statistics.
-  static constexpr int WindowOffsetX = 355, WindowOffsetY = 225;
+  // The medal's middle on the result window, below the statistics, right of the OK button.
+  static constexpr int WindowOffsetX = 336, WindowOffsetY = 312;
+  // "FeatureShine" turns behind the medal, added over the window with this alpha.
+  static constexpr int ShineAlpha = 110, ShineHalfSize = 210;
   void FollowWindow(TPoint windowPos) {
     Left = windowPos.X + WindowOffsetX;
     Top = windowPos.Y + WindowOffsetY;

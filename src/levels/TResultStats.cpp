@@ -75,33 +75,30 @@ void TResultStats::Update() {
   Draw();
 }
 
-std::string TResultStats::ExtraPointsText(int points) {
-  return points > 0 ? "Combos and extras: +" + std::to_string(points) : std::string();
+std::string TResultStats::ExtraPointsText() const {
+  if (ExtraPoints < 1) return "0";
+  return FShownScore == FLevelScore ? "+" + std::to_string(ExtraPoints) : std::string();
 }
 
 void TResultStats::Draw() {
   const float x = static_cast<float>(Left);
-  const float y0 = static_cast<float>(Top);
-  const float y1 = y0 + LineSpacing;
-  const float y2 = y1 + LineSpacing;
+  float y[RowCount];
+  for (int i = 0; i < RowCount; ++i) y[i] = static_cast<float>(Top + i * LineSpacing);
   if (OmgImgList) {
-    OmgImgList->DrawImage("ResultStatsHighlight", x - 48, y1 - 28, 0,
+    OmgImgList->DrawImage("ResultStatsHighlight", x + ScoreHighlightX, y[1] + HighlightY, 0,
                           {.A = static_cast<std::uint8_t>(FScoreHighlight)});
     if (FBonusCount >= 1) {
-      OmgImgList->DrawImage("ElementIcons", x - 46, y0 + 70, static_cast<int>(FBonusKind));
-      OmgImgList->DrawImage("ResultStatsHighlight", x - 79, y2 - 28, 0,
+      OmgImgList->DrawImage("ElementIcons", x - 46, y[2] - 16, static_cast<int>(FBonusKind));
+      OmgImgList->DrawImage("ResultStatsHighlight", x + BonusHighlightX, y[2] + HighlightY, 0,
                             {.A = static_cast<std::uint8_t>(FBonusHighlight)});
     }
   }
   if (!GlobGameText) return;
-  GlobGameText->DrawText(x, y0, TimeText(PlayingTime), {.Scale = TextScale, .Colour = TextColour});
-  const std::string score = std::to_string(RoundHalfEven(FShownScore));
-  GlobGameText->DrawText(x, y1, score, {.Scale = TextScale, .Colour = TextColour});
-  // Under the lines, from the captions' column, once the level score has been counted.
-  if (ExtraPoints > 0 && FShownScore == FLevelScore)
-    GlobGameText->DrawText(x - ExtraLineIndent, y2 + LineSpacing + 4, ExtraPointsText(ExtraPoints),
-                           {.Scale = TextScale * 0.8, .Colour = TextColour});
+  const TTextStyle style{.Scale = TextScale, .Colour = TextColour};
+  GlobGameText->DrawText(x, y[0], TimeText(PlayingTime), style);
+  GlobGameText->DrawText(x, y[1], std::to_string(RoundHalfEven(FShownScore)), style);
   GlobGameText->DrawText(
-      x, y2, FBonusCount < 1 ? std::string("0") : std::to_string(RoundHalfEven(FShownBonus)),
-      {.Scale = TextScale, .Colour = TextColour});
+      x, y[2], FBonusCount < 1 ? std::string("0") : std::to_string(RoundHalfEven(FShownBonus)),
+      style);
+  GlobGameText->DrawText(x, y[3], ExtraPointsText(), style);
 }

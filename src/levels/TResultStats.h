@@ -15,6 +15,9 @@ class TResultStats : public TComponent {
  public:
   static constexpr double TextScale = 0.75;
   static constexpr int LineSpacing = 43;
+  // Time, level score, gold medal bonus, combos and extras: the window's picture bakes the
+  // captions in the game's font at the same size, so the window reads as one.
+  static constexpr int RowCount = 4;
 
   TOmegaImageList* OmgImgList = nullptr;
   // Sounds by name; the shell hands them to the effect player.
@@ -24,11 +27,17 @@ class TResultStats : public TComponent {
   int PlayingTime = 30;  // seconds
   bool CountingPaused = false;
   int CountingGapTime = 300;
-  int MaxHighlightAlpha = 100, HighlightAlphaInc = 30, HighlightAlphaDec = 2;
-  int TextColour = TGlobalGameText::tcWhite;  // the font's dark outline carries it on parchment
-  // Where the lines sit on the result window ("StageResultWindow", 440 x 440): beside the
-  // medal, in the window's upper panel.
-  static constexpr int WindowOffsetX = 250, WindowOffsetY = 118;
+  static constexpr int FullHighlightAlpha = 100;
+  // "ResultStatsHighlight" lies this far left of and above the level score's and the bonus's
+  // numbers (the bonus's takes its icon in).
+  static constexpr int ScoreHighlightX = -48, BonusHighlightX = -79, HighlightY = -28;
+  int MaxHighlightAlpha = FullHighlightAlpha, HighlightAlphaInc = 30, HighlightAlphaDec = 2;
+  // White: the font's dark outline carries it on parchment.
+  static constexpr int TextColour = TGlobalGameText::tcWhite;
+  // Where the lines sit on the result window ("StageResultWindow", 440 x 440), in its upper
+  // panel above the medal: the numbers start WindowOffsetX in, their captions
+  // CaptionOffsetX in, the first row's middle WindowOffsetY down.
+  static constexpr int WindowOffsetX = 306, WindowOffsetY = 96, CaptionOffsetX = 52;
   void FollowWindow(TPoint windowPos) {
     Left = windowPos.X + WindowOffsetX;
     Top = windowPos.Y + WindowOffsetY;
@@ -41,11 +50,10 @@ class TResultStats : public TComponent {
   int BonusElementCount() const { return FBonusCount; }
   void SetBonusElementCount(int count);
   // Points the counter gained in the level beyond the level score (combos, gold layers,
-  // potions): shown beside it, so that the two numbers a player watched add up.
+  // potions): their own row, so that the two numbers a player watched add up.
   int ExtraPoints = 0;
-  static constexpr int ExtraLineIndent = 184;  // from the numbers back to the captions
-  // "Combos and extras: +66", or nothing without extra points.
-  static std::string ExtraPointsText(int points);
+  // "+66" once the level score has been counted, "0" without extra points.
+  std::string ExtraPointsText() const;
 
   void Clear();
   void Update();

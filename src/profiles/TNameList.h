@@ -17,6 +17,14 @@ class TNameList : public TComponent {
   std::string FileName;
   int VertGap = 35;
   int ListWidth = 330;
+  // How the shell draws a row, from the row's left and top: the selection bar's corner, and
+  // the middle of the name's first letter (the bar's picture centres its bar on that line).
+  static constexpr int SelectionX = -13, SelectionY = -10, NameX = 20, NameY = 22;
+  // Where the list lies in the player list's window, and how the shell draws the names.
+  static constexpr int WindowOffsetX = 68, WindowOffsetY = 80;
+  static constexpr int SelectionAlpha = 150;
+  static constexpr double NameScale = 0.82, SelectedNameScale = 0.88;
+  static constexpr int NameMaxWidth = 328;
   // Asks whether a player still has a save file.
   std::function<void(TNameList& sender, const std::string& name, bool& saveFileExists)>
       OnSaveFileExistenceQuestion;

@@ -377,9 +377,11 @@ void TFormMain::DrawStageResult() {
   if (StageResultWindow->IsHidden()) return;
   // The shine turns slowly behind the medal.
   FeatureShineAngle = std::fmod(FeatureShineAngle + 0.2f, 360.0f);
-  OmegaImageList1.DrawImage("FeatureShine", static_cast<float>(ResultMedal->Left - 210),
-                            static_cast<float>(ResultMedal->Top - 210), 0,
-                            {.A = 110, .CenterX = 0.5f, .CenterY = 0.5f, .Angle = FeatureShineAngle,
+  OmegaImageList1.DrawImage("FeatureShine",
+                            static_cast<float>(ResultMedal->Left - TResultMedal::ShineHalfSize),
+                            static_cast<float>(ResultMedal->Top - TResultMedal::ShineHalfSize), 0,
+                            {.A = TResultMedal::ShineAlpha, .CenterX = 0.5f, .CenterY = 0.5f,
+                             .Angle = FeatureShineAngle,
                              .Blend = bmAdditive});
   WynnetScoring->Update();
   StageResultOKButton->Draw();

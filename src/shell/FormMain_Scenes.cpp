@@ -185,6 +185,14 @@ void TFormMain::DrawMenuScene() {
   ChangePlayerLink->Draw();
   TPoint menu = MenuPanel->Position();
   OmegaImageList1.DrawImage("MenuPanel", static_cast<float>(menu.X), static_cast<float>(menu.Y), 0);
+  // The shine sits round the Play button wherever the panel has brought it, under the
+  // button, as on the map: its added rays would wash out the word. They turn about the
+  // picture's middle, so the picture's corner goes half its size up and left.
+  PlayButtonShine->Left = PlayButton->Left + PlayButton->Width() / 2 -
+                          OmegaImageList1.TileWidthOf("GeneralShine") / 2;
+  PlayButtonShine->Top = PlayButton->Top + PlayButton->Height() / 2 -
+                         OmegaImageList1.TileHeightOf("GeneralShine") / 2;
+  PlayButtonShine->UpdateAndDraw();
   PlayButton->Draw();
   OptionsButton->Draw();
   HighScoresButton->Draw();
@@ -193,13 +201,6 @@ void TFormMain::DrawMenuScene() {
   OmegaImageList1.DrawImage("GameLogo", static_cast<float>(menu.X - 90),
                             static_cast<float>(menu.Y - 172), 0,
                             {.CenterX = 0.5f, .CenterY = -50, .Angle = LogoSwing.Value});
-  // The shine sits on the Play button wherever the panel has brought it; its rays turn
-  // about the picture's middle, so the picture's corner goes half its size up and left.
-  PlayButtonShine->Left = PlayButton->Left + PlayButton->Width() / 2 -
-                          OmegaImageList1.TileWidthOf("GeneralShine") / 2;
-  PlayButtonShine->Top = PlayButton->Top + PlayButton->Height() / 2 -
-                         OmegaImageList1.TileHeightOf("GeneralShine") / 2;
-  PlayButtonShine->UpdateAndDraw();
   std::string greeting = TextStrings.GameTexts[5] + " " + NameList->CurrentName() + "!";
   // A long name shrinks the line rather than losing its end.
   double greetingScale = TTextFit::ScaleToFit(GlobGameText.FontKind, greeting, 340, 0,
@@ -225,16 +226,18 @@ void TFormMain::DrawPlayerSelectScene() {
   if (NameListWindow->IsHidden()) return;
   const TNameList& list = *NameList;
   OmegaImageList1.DrawImage(
-      "NameListSelection", static_cast<float>(list.Left - 13),
-      static_cast<float>((list.Selected() - 1) * list.VertGap + list.Top - 10), 0, {.A = 150});
+      "NameListSelection", static_cast<float>(list.Left + TNameList::SelectionX),
+      static_cast<float>((list.Selected() - 1) * list.VertGap + list.Top + TNameList::SelectionY),
+      0, {.A = TNameList::SelectionAlpha});
   for (int i = 1; i <= TNameList::SlotCount; ++i) {
     if (list.Name(i).empty()) continue;
     bool selected = i == list.Selected();
-    GlobGameText.DrawText(static_cast<float>(list.Left + 20),
-                          static_cast<float>((i - 1) * list.VertGap + list.Top + 22), list.Name(i),
-                          {.Scale = selected ? 0.88 : 0.82,
+    GlobGameText.DrawText(static_cast<float>(list.Left + TNameList::NameX),
+                          static_cast<float>((i - 1) * list.VertGap + list.Top + TNameList::NameY),
+                          list.Name(i),
+                          {.Scale = selected ? TNameList::SelectedNameScale : TNameList::NameScale,
                            .Alpha = static_cast<std::uint8_t>(selected ? 255 : 220),
-                           .MaxWidth = 328});
+                           .MaxWidth = TNameList::NameMaxWidth});
   }
   NameListNewButton->Draw();
   NameListDeleteButton->Draw();

@@ -73,8 +73,8 @@ void TMenuParts::Wire() {
     ChangePlayerLink->SetPosition(p.X + 21, p.Y + 54);
   };
   NameListWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
-    NameList->Left = p.X + 68;
-    NameList->Top = p.Y + 80;
+    NameList->Left = p.X + TNameList::WindowOffsetX;
+    NameList->Top = p.Y + TNameList::WindowOffsetY;
     NameListNewButton->SetPosition(p.X + 59, p.Y + 335);
     NameListDeleteButton->SetPosition(p.X + 166, p.Y + 335);
     NameListOKButton->SetPosition(p.X + 284, p.Y + 335);
@@ -87,8 +87,8 @@ void TMenuParts::Wire() {
   };
   InfoWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
     CreditsDoneButton->SetPosition(p.X + 148, p.Y + 343);
-    CreditLines->Left = p.X + 72;
-    CreditLines->Top = p.Y + 70;
+    CreditLines->Left = p.X + TCreditLines::WindowOffsetX;
+    CreditLines->Top = p.Y + TCreditLines::WindowOffsetY;
   };
   HighScoreWindow->OnPosUpdate = [this](TGameMenuWindow&, TPoint p) {
     HighScoresOKButton->SetPosition(p.X + 148, p.Y + 343);

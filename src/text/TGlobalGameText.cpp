@@ -3,15 +3,6 @@
 #include "engine/Rounding.h"
 #include "engine/TOmegaImageList.h"
 
-void TGlobalGameText::ColourOf(int colour, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b) {
-  switch (colour) {
-    case tcYellow: r = 255, g = 255, b = 0; break;
-    case tcRed: r = 255, g = 0, b = 0; break;
-    case tcBlack: r = 0, g = 0, b = 0; break;
-    default: r = 255, g = 255, b = 255; break;
-  }
-}
-
 void TGlobalGameText::DrawText(float x, float y, const std::string& text, const TTextStyle& style) {
   const double scale = style.Scale;
   if (scale <= 0 || !OmgImgList) return;

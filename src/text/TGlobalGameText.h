@@ -11,7 +11,9 @@ class TOmegaImageList;
 // Draws a line of text glyph by glyph from a bitmap font (titles, labels, numbers).
 class TGlobalGameText : public TComponent {
  public:
-  enum TTextColor { tcWhite = 0, tcYellow = 1, tcRed = 2, tcBlack = 3 };
+  // tcBrown carries a line by its own colour on light parchment, where a light colour leans
+  // on the font's outline alone.
+  enum TTextColor { tcWhite = 0, tcYellow = 1, tcRed = 2, tcBlack = 3, tcBrown = 4 };
 
   TOmegaImageList* OmgImgList = nullptr;
   TGameFontKind FontKind = TGameFontKind::fkAirstripNormal;
@@ -25,5 +27,13 @@ class TGlobalGameText : public TComponent {
   void DrawShadowText(float x, float y, const std::string& text, const TTextStyle& style = {});
   int TextWidth(const std::string& text, int extraSpacing, double scale) const;
 
-  static void ColourOf(int colour, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b);
+  static void ColourOf(int colour, std::uint8_t& r, std::uint8_t& g, std::uint8_t& b) {
+    switch (colour) {
+      case tcYellow: r = 255, g = 255, b = 0; break;
+      case tcRed: r = 255, g = 0, b = 0; break;
+      case tcBlack: r = 0, g = 0, b = 0; break;
+      case tcBrown: r = 122, g = 52, b = 18; break;
+      default: r = 255, g = 255, b = 255; break;
+    }
+  }
 };

@@ -41,13 +41,15 @@ void TCreditLines::UpdateAndDraw() {
       l.Active = false;
       continue;
     }
-    double scale = l.Heading ? 0.62 : 0.57;
+    double scale = l.Heading ? HeadingScale : LineScale;
     int w = GlobGameText.TextWidth(l.Text, 0, scale);
     float x = static_cast<float>(Left + (HorzAreaWidth - w) / 2);
     float y = static_cast<float>(Top + RoundHalfEven(l.Position) - (l.Heading ? 1 : 0));
     GlobGameText.DrawText(
         x, y, l.Text,
-        {.Scale = scale, .Colour = l.Heading ? 1 : 0, .Alpha = static_cast<std::uint8_t>(l.Alpha)});
+        {.Scale = scale,
+         .Colour = l.Heading ? HeadingColour : LineColour,
+         .Alpha = static_cast<std::uint8_t>(l.Alpha)});
   }
   if (!any) Restart();
 }

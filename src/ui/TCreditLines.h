@@ -3,8 +3,8 @@
 #include <string>
 
 #include "engine/TComponent.h"
+#include "text/TGlobalGameText.h"
 
-class TGlobalGameText;
 class TTextStrings;
 
 // The credits rising through the info window, fading in and out, round and round.
@@ -23,12 +23,21 @@ class TCreditLines : public TComponent {
       : GlobGameText(text), TextStringsComp(strings) {}
 
   int Left = 0, Top = 0;
-  int HorzAreaWidth = 288;
-  int MaxVertPos = 214;
+  // Where the lines rise in the info window.
+  static constexpr int WindowOffsetX = 72, WindowOffsetY = 70;
+  static constexpr int AreaWidth = 288, AreaHeight = 214;
+  int HorzAreaWidth = AreaWidth;
+  int MaxVertPos = AreaHeight;
   int LinesPerView = 10;
   int LineGap = 20;
   int StartingAlpha = 45;
-  int MaxAlpha = 240;
+  static constexpr int FullAlpha = 240;
+  int MaxAlpha = FullAlpha;
+  // Lines are white in the font's outline; headings stand apart in a colour that reads on
+  // the cream parchment by itself (yellow there kept only its outline).
+  static constexpr int LineColour = TGlobalGameText::tcWhite;
+  static constexpr int HeadingColour = TGlobalGameText::tcBrown;
+  static constexpr double LineScale = 0.57, HeadingScale = 0.62;
 
   void Restart();
   void UpdateAndDraw();

@@ -5,7 +5,7 @@
 
 TLoadingBar::TLoadingBar(TOmegaImageList& images) : OmgImgList(images) {
   LoadingAlpha.Setup(120, 255, 8, 8);
-  FinishedAlpha.Setup(40, 255, 15, 12);
+  FinishedAlpha.Setup(FinishedMinAlpha, 255, 15, 12);
 }
 
 void TLoadingBar::ReloadSize() {
@@ -27,16 +27,16 @@ void TLoadingBar::Draw() {
   int w = RoundHalfEven(static_cast<double>(Loaded) / count * FillWidth);
   if (w > 0) {
     if (TImageListItem* fill = OmgImgList.Find("LoadingBarFill"))
-      fill->DrawRect({0, 0, w, FillHeight}, x + 22, y + 22);
+      fill->DrawRect({0, 0, w, FillHeight}, x + FillX, y + FillY);
   }
-  OmgImgList.DrawImage("LoadingBarGlass", x + 23, y + 22, 0);
+  OmgImgList.DrawImage("LoadingBarGlass", x + GlassX, y + GlassY, 0);
   if (LoadingFinished()) {
     FinishedAlpha.Step();
-    OmgImgList.DrawImage("LoadingBarText", x + 93, y + 23, 1,
+    OmgImgList.DrawImage("LoadingBarText", x + TextX, y + TextY, 1,
                          {.A = static_cast<std::uint8_t>(FinishedAlpha.RoundedValue())});
   } else {
     LoadingAlpha.Step();
-    OmgImgList.DrawImage("LoadingBarText", x + 93, y + 23, 0,
+    OmgImgList.DrawImage("LoadingBarText", x + TextX, y + TextY, 0,
                          {.A = static_cast<std::uint8_t>(LoadingAlpha.RoundedValue())});
   }
 }

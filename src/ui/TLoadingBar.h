@@ -10,6 +10,10 @@ class TLoadingBar : public TComponent {
   explicit TLoadingBar(TOmegaImageList& images);
 
   int Left = 526, Top = 682;
+  // Where the pictures lie on the bar's frame.
+  static constexpr int FillX = 22, FillY = 22, GlassX = 23, GlassY = 22, TextX = 93, TextY = 23;
+  // "Click to play!" pulses to draw the eye, but never fades so far that it stops reading.
+  static constexpr int FinishedMinAlpha = 215;
   int FillWidth = 0, FillHeight = 0;
   int ImageCountToLoad = 1;
 

@@ -34,11 +34,11 @@ struct StatsRig : FontRig {
     while (!stats.CountingDone() && n < 1000) stats.Update(), ++n;
     return n;
   }
-  // The three lines of one drawn update, read back from the font's patterns.
+  // The rows of one drawn update, read back from the font's patterns.
   std::vector<std::string> Lines() {
     Take();
     stats.Update();
-    std::vector<std::string> lines(3);
+    std::vector<std::string> lines(TResultStats::RowCount);
     for (const auto& d : Take()) {
       if (d.Image != TGameFont::ImageName(Font)) continue;
       const int line = static_cast<int>(std::lround((d.Y + 9 - 260) / 43));  // glyph centres
@@ -78,7 +78,7 @@ TEST(ResultStats, ScoreCountsFirstThenTheBonusAfterTheGapAndPausesHold) {
   EXPECT_EQ(r.stats.ShownBonus(), 0);
   EXPECT_EQ(r.CountToEnd(), 40);  // 80 in steps of two
   EXPECT_EQ(r.stats.ShownBonus(), 80);
-  EXPECT_EQ(r.Lines(), (std::vector<std::string>{"2:05", "40", "80"}));
+  EXPECT_EQ(r.Lines(), (std::vector<std::string>{"2:05", "40", "80", "0"}));
   for (int i = 0; i < 60; ++i) r.stats.Update();
   EXPECT_EQ(r.stats.ScoreHighlight() + r.stats.BonusHighlight(), 0);
   r.Take();
@@ -91,8 +91,11 @@ TEST(ResultStats, LargeScoresCountInFiftyStepsAndNoBonusShowsZero) {
   r.stats.PlayingTime = 3600;
   r.stats.SetLevelScore(1237);
   r.stats.SetBonusElementCount(0);
-  EXPECT_EQ(r.CountToEnd(), 50);
-  EXPECT_EQ(r.Lines(), (std::vector<std::string>{"60:00", "1237", "0"}));
+  r.stats.ExtraPoints = 66;
+  r.stats.Update();
+  EXPECT_EQ(r.Lines()[3], "");  // the extra points wait for the level score
+  EXPECT_EQ(r.CountToEnd(), 50 - 2);
+  EXPECT_EQ(r.Lines(), (std::vector<std::string>{"60:00", "1237", "0", "+66"}));
   EXPECT_TRUE(Drawn(r.Take(), "ElementIcons").empty());
 }
 

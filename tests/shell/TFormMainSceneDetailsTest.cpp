@@ -24,6 +24,19 @@ TTextureId AddShinePicture(TOmegaImageList& images, const std::string& name) {
   return item.Texture();
 }
 
+// Where the first quad drawn with the texture lies in the frames since the last clear.
+std::size_t FirstQuad(const TRecordingBackend& backend, TTextureId t) {
+  for (std::size_t i = 0; i < backend.Quads.size(); ++i)
+    if (backend.Quads[i].Texture == t) return i;
+  return backend.Quads.size();
+}
+std::size_t LastQuad(const TRecordingBackend& backend, TTextureId t) {
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < backend.Quads.size(); ++i)
+    if (backend.Quads[i].Texture == t) last = i;
+  return last;
+}
+
 // The middle of every quad drawn with the texture in the frames since the last clear.
 std::vector<std::pair<float, float>> QuadCentres(const TRecordingBackend& backend, TTextureId t) {
   std::vector<std::pair<float, float>> out;
@@ -163,10 +176,12 @@ TEST(FormMainSceneDetails, WhatAFrameOrAnEventThrowsReachesTheTrace) {
   EXPECT_EQ(r.Count("exception event unknown"), 1);
 }
 
-TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtons) {
+TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtonsUnderTheWord) {
   RoundRig r;
   const TTextureId general = AddShinePicture(r.form->OmegaImageList1, "GeneralShine");
   const TTextureId play = AddShinePicture(r.form->OmegaImageList1, "PlayShine");
+  const TTextureId menuButton = AddShinePicture(r.form->OmegaImageList1, "PlayButton");
+  const TTextureId mapButton = AddShinePicture(r.form->OmegaImageList1, "MapPlayButton");
   r.form->SwitchScene(gsMenu);
   ASSERT_TRUE(r.RunTo(gsMenu, 300));
   r.Frames(40);  // the panel has brought the button in
@@ -179,6 +194,8 @@ TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtons) {
     EXPECT_NEAR(x, menuPlay.Left + menuPlay.Width() / 2, 1.0f);
     EXPECT_NEAR(y, menuPlay.Top + menuPlay.Height() / 2, 1.0f);
   }
+  // Added light over the button would wash out its word: the rays go first.
+  EXPECT_LT(LastQuad(r.backend, general), FirstQuad(r.backend, menuButton));
 
   r.form->GoToMap();
   ASSERT_TRUE(r.RunTo(gsMap, 300));
@@ -192,6 +209,7 @@ TEST(FormMainSceneDetails, ThePlayShinesTurnAboutTheMiddleOfTheirPlayButtons) {
     EXPECT_NEAR(x, mapPlay.Left + mapPlay.Width() / 2, 1.0f);
     EXPECT_NEAR(y, mapPlay.Top + mapPlay.Height() / 2, 1.0f);
   }
+  EXPECT_LT(LastQuad(r.backend, play), FirstQuad(r.backend, mapButton));
 }
 
 TEST(FormMainSceneDetails, TheIslandLivesOnBehindAPause) {

@@ -6,6 +6,7 @@
 
 #include "FontTables.h"
 #include "Painters.h"
+#include "engine/Rounding.h"
 #include "engine/TSpriteTileCount.h"
 
 namespace assetgen {
@@ -48,13 +49,11 @@ struct TGlyphStyle {
   TColor BodyTop, BodyBottom;
 };
 
-// Draws one glyph into its cell: caps centred vertically, ink centred in its
-// advance box and narrowed when the face's glyph is wider than the box allows.
-void DrawGlyph(cairo_t* cr, const TFontLayout& L, int pattern, char ch, int advance,
-               const TGlyphStyle& st) {
+// Draws one glyph into the cell at (cellX, cellY): caps centred vertically, ink centred
+// in its advance box and narrowed when the face's glyph is wider than the box allows.
+void DrawGlyphAt(cairo_t* cr, const TFontLayout& L, double cellX, double cellY, char ch,
+                 int advance, const TGlyphStyle& st) {
   if (ch == ' ') return;
-  int cellX = (pattern % L.Columns) * L.CellWidth;
-  int cellY = (pattern / L.Columns) * L.CellHeight;
   char text[2] = {ch, 0};
 
   cairo_save(cr);
@@ -114,8 +113,17 @@ void DrawGlyph(cairo_t* cr, const TFontLayout& L, int pattern, char ch, int adva
 
 void PaintFont(TCanvas& c, const TFontLayout& L, const std::string& order, int (*advance)(char),
                const TGlyphStyle& st) {
-  for (std::size_t i = 0; i < order.size(); ++i)
-    DrawGlyph(c.Cr(), L, static_cast<int>(i), order[i], advance(order[i]), st);
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const int pattern = static_cast<int>(i);
+    DrawGlyphAt(c.Cr(), L, (pattern % L.Columns) * L.CellWidth,
+                (pattern / L.Columns) * L.CellHeight, order[i], advance(order[i]), st);
+  }
+}
+
+// White with a faint warm shade toward the bottom, so tints keep some depth.
+TGlyphStyle NormalGlyphStyle() {
+  const TColor kGlyphShade = Hex(0xe6e6e6);
+  return {21, 3.5, 1, 1.5, 0.9, 4.0, kWhite, kGlyphShade};
 }
 
 }  // namespace
@@ -145,11 +153,29 @@ int CommentAdvance(char c) {
   return TGameFont::WidthOf(TGameFontKind::fkAirstripComment, static_cast<unsigned char>(c));
 }
 
-// White with a faint warm shade toward the bottom, so tints keep some depth.
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
-  const TColor kGlyphShade = Hex(0xe6e6e6);
-  PaintFont(c, NormalFontLayout(), NormalGlyphOrder(), NormalAdvance,
-            {21, 3.5, 1, 1.5, 0.9, 4.0, kWhite, kGlyphShade});
+  PaintFont(c, NormalFontLayout(), NormalGlyphOrder(), NormalAdvance, NormalGlyphStyle());
+}
+
+void DrawFontLine(cairo_t* cr, const std::string& text, double x, double y, double scale) {
+  const TFontLayout& L = NormalFontLayout();
+  // The writer places each glyph's cell by its rounded half size, scaled about the corner.
+  const int halfW = RoundHalfEven(scale * L.CellWidth / 2);
+  const int halfH = RoundHalfEven(scale * L.CellHeight / 2);
+  int advanced = 0;
+  for (char ch : TGameFont::Filter(L.Kind, text)) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    cairo_save(cr);
+    cairo_translate(cr, x + advanced - halfW, y - halfH);
+    cairo_scale(cr, scale, scale);
+    DrawGlyphAt(cr, L, 0, 0, ch, NormalAdvance(ch), NormalGlyphStyle());
+    cairo_restore(cr);
+    advanced += TGameFont::Advance(L.Kind, c, 0, scale);
+  }
+}
+
+int FontLineWidth(const std::string& text, double scale) {
+  return TGameFont::TextWidth(NormalFontLayout().Kind, text, 0, scale);
 }
 
 // Comments are never tinted: white warming to gold at the foot of the letters.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Painters.h"
+#include "levels/TResultStats.h"
 
 namespace assetgen {
 
@@ -55,7 +56,9 @@ void PaintButton(TCanvas& c, const TAssetSpec& s, TButtonStyle style) {
     TTextStyle st;
     st.Size = FitTextSize(cr, s.Label, w - 24, std::min(h * 0.5, play ? 52.0 : 24.0));
     st.Fill = disabled ? kDisabledText : kButtonText;
-    st.Outline = Darker(base, 0.6);
+    // The big Play word sits on the bright middle of the button: its outline goes deeper,
+    // so that it stands off the orange face as well as off the letters.
+    st.Outline = Darker(base, play ? 0.8 : 0.6);
     st.OutlineWidth = std::max(1.5, st.Size / 10);
     DrawText(cr, s.Label, w / 2, h / 2 - 1, st);
     if (play && !disabled) {
@@ -164,7 +167,6 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
   const TColor kTitleBand{0.85, 0.6, 0.3};
   const TColor kWellFill{0.55, 0.35, 0.15};
   const TColor kWellEdge{0.5, 0.3, 0.12};
-  const TColor kCaption = Hex(0x6b3a16);
   cairo_t* cr = c.Cr();
   double w = s.Width(), h = s.Height();
   WoodFrame(cr, 4, 4, w - 12, h - 12, 26, 14);
@@ -173,7 +175,12 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
   RoundedRect(cr, 40, 16, w - 80, 26, 10);
   SetColor(cr, WithAlpha(kTitleBand, 0.25));
   cairo_fill(cr);
-  if (!s.Label.empty()) {
+  if (kind == TWindowKind::StageResult) {
+    // Its title, captions and numbers all in the game's font, the numbers' size for the rows
+    // and the size the game writes window titles at for the title.
+    const double kTitleScale = 0.78;
+    DrawFontLine(cr, s.Label, (w - FontLineWidth(s.Label, kTitleScale)) / 2, 29, kTitleScale);
+  } else if (!s.Label.empty()) {
     TTextStyle st;
     st.Size = 20;
     st.OutlineWidth = 2;
@@ -200,18 +207,15 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
       inset(30, 102, w - 60, 40);
       break;
     case TWindowKind::StageResult: {
-      // The stage result: captions for the three counted rows, the medal lands lower right.
-      inset(40, 60, w - 80, 220);
-      TTextStyle st;
-      st.Size = 19;
-      st.Fill = kCaption;
-      st.OutlineWidth = 0;
-      st.Shadow = false;
-      const char* captions[3] = {"Time", "Level score", "Bonus"};
-      for (int i = 0; i < 3; ++i) {
-        double tw = TextWidth(cr, captions[i], st.Size);
-        DrawText(cr, captions[i], 66 + tw / 2, 118 + 43 * i, st);
-      }
+      // The captions of the counted rows, where the game writes their numbers; the medal
+      // lands below them, beside the OK button.
+      inset(40, 62, w - 80, 194);
+      const char* captions[TResultStats::RowCount] = {"Time", "Level score", "Gold medal bonus",
+                                                      "Combos and extras"};
+      for (int i = 0; i < TResultStats::RowCount; ++i)
+        DrawFontLine(cr, captions[i], TResultStats::CaptionOffsetX,
+                     TResultStats::WindowOffsetY + i * TResultStats::LineSpacing,
+                     TResultStats::TextScale);
       break;
     }
     case TWindowKind::Plain:
@@ -221,11 +225,14 @@ void PaintWindow(TCanvas& c, const TAssetSpec& s, TWindowKind kind) {
   Sparkle(cr, w - 34, h - 34, 8, kPaleTwinkle);
 }
 
+// The player list draws the picture 10 pixels above a row and the name's middle 22 below
+// it: the bar is centred on the picture's line 32, behind the name.
 void PaintSelectionBar(TCanvas& c, const TAssetSpec& s) {
   const TColor kSelection{1, 0.85, 0.35};
   const TColor kSelectionEnds{1, 0.8, 0.3};
+  const double kBarHeight = 36;
   cairo_t* cr = c.Cr();
-  RoundedRect(cr, 2, 2, s.Width() - 4, s.Height() - 4, 14);
+  RoundedRect(cr, 2, s.Height() / 2.0 - kBarHeight / 2, s.Width() - 4, kBarHeight, 14);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, s.Width(), 0);
   AddStop(g, 0, WithAlpha(kSelectionEnds, 0.2));
   AddStop(g, 0.5, WithAlpha(kSelection, 0.9));
@@ -296,8 +303,8 @@ void PaintBarGlass(TCanvas& c, const TAssetSpec& s) {
 void PaintLoadingBarText(TCanvas& c, const TAssetSpec& s) {
   ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double h) {
     TTextStyle st;
-    st.Size = 15;
-    st.OutlineWidth = 2;
+    st.Size = 16;
+    st.OutlineWidth = 3;  // as thick as the game font's, so the words hold on the bright fill
     st.Outline = kDarkOutline;
     // Drawn at (93, 23) on the bar, whose groove is centred 160 pixels in.
     DrawText(cr, p == 0 ? "Loading..." : "Click to play!", 67, h / 2, st);

@@ -62,7 +62,8 @@ void AddStartup(TBuilder& b) {
   b.Add("WhiteRect", "Logo/", Jpg, 683, 384, With(PaintFlat, kWhite), Done);
   b.Add("SplashBG", "Splash/", Jpg, 1366, 768, PaintSplashBG, Done);
   b.Add("LoadingBarBG", "Splash/", Png, 320, 66, PaintLoadingBarBG, Done);
-  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, With(PaintBarFill, kHoney), Done);
+  // A pale honey, so the words over the full bar keep their outline's contrast as they pulse.
+  b.Add("LoadingBarFill", "Splash/", Png, 276, 22, With(PaintBarFill, Hex(0xffd27a)), Done);
   b.Add("LoadingBarGlass", "Splash/", Png, 276, 22, PaintBarGlass, Done);
   b.Add("LoadingBarText", "Splash/", Png, 150, 22, PaintLoadingBarText, Done);
   b.Add("BlackRect", "", Png, 683, 384, With(PaintFlat, kBlack), Done);
@@ -96,7 +97,7 @@ void AddMenu(TBuilder& b) {
 void AddWindows(TBuilder& b) {
   b.Add("ConfirmWindow", "", Png, 420, 200, Window(TWindowKind::Plain), Done);
   b.Add("NameListWindow", "", Png, 470, 400, Window(TWindowKind::PlayerList), Done, "Players");
-  b.Add("NameListSelection", "", Png, 362, 40, PaintSelectionBar, Done);
+  b.Add("NameListSelection", "", Png, 362, 64, PaintSelectionBar, Done);
   b.Add("AddNameWindow", "", Png, 470, 240, Window(TWindowKind::AddName), Done, "Your name");
   b.Add("InfoWindow", "", Png, 432, 400, Window(TWindowKind::Plain), Done);
   b.Add("HighScoreLine", "", Png, 330, 26, PaintSeparator, Done);

@@ -10,6 +10,8 @@
 #include "effects/TBorderPieces.h"
 #include "engine/TPictureEncoder.h"
 #include "levels/TElementGather.h"
+#include "levels/TResultMedal.h"
+#include "levels/TResultStats.h"
 #include "metagame/TCompletedStamps.h"
 #include "metagame/TMapIslands.h"
 #include "metagame/TWorldMapObjects.h"
@@ -208,20 +210,26 @@ void Confirm(TMock& m) {
 
 void Result(TMock& m) {
   Level(m);
+  const int wx = 480, wy = 161;
+  const int mx = wx + TResultMedal::WindowOffsetX, my = wy + TResultMedal::WindowOffsetY;
+  const int x = wx + TResultStats::WindowOffsetX, y = wy + TResultStats::WindowOffsetY;
+  const int gap = TResultStats::LineSpacing;
+  const double scale = TResultStats::TextScale;
   m.Draw("BlackRect", 0, 0, 0, 100 / 255.0, 2);
-  m.Draw("FeatureShine", 0, 480 + 220 - 210, 161 + 300 - 210, 0.6);
-  m.Draw("StageResultWindow", 0, 480, 161);
+  m.Draw("StageResultWindow", 0, wx, wy);
+  m.Draw("FeatureShine", 0, mx - 210, my - 210, 110 / 255.0);
   m.Draw("CharScoringBody", 0, 119, 151);
   m.Draw("CharScoringEyes", 3, 119 + 160, 151 + 66);
   m.Draw("CharScoringHand", 0, 119 + 273, 151 + 48);
   m.Draw("CharScoringHandCover", 0, 119 + 300, 151 + 269);
-  SheetText(m, "2:05", 600, 260, 0.75);
-  m.Draw("ResultStatsHighlight", 0, 600 - 48, 303 - 28, 0.5);
-  SheetText(m, "1250", 600, 303, 0.75);
-  m.Draw("ElementIcons", 0, 600 - 46, 260 + 70);
-  SheetText(m, "40", 600, 346, 0.75);
-  m.Draw("ResultMedals", 2, 760, 270);
-  m.Draw("WindowOKButton", 0, 480 + 158, 161 + 370);
+  SheetText(m, "2:05", x, y, scale);
+  m.Draw("ResultStatsHighlight", 0, x - 48, y + gap - 28, 0.5);
+  SheetText(m, "1250", x, y + gap, scale);
+  m.Draw("ElementIcons", 0, x - 46, y + 2 * gap - 16);
+  SheetText(m, "40", x, y + 2 * gap, scale);
+  SheetText(m, "+66", x, y + 3 * gap, scale);
+  m.Draw("ResultMedals", 2, mx - 60, my - 60);
+  m.Draw("WindowOKButton", 0, wx + 160, wy + 370);
   m.Draw("Birdie", 0, 980, 160, 1.0, 1.25);
 }
 

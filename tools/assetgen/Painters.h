@@ -123,6 +123,10 @@ void PaintCornerPanel(TCanvas& c, const TAssetSpec& s, TCornerSide side);
 // ArtFonts.cpp: the two bitmap fonts.
 void PaintFontNormal(TCanvas& c, const TAssetSpec& s);
 void PaintFontComment(TCanvas& c, const TAssetSpec& s);
+// Text baked into a picture in the game's own font, as its text writer draws it: (x, y) is
+// where the first glyph's advance starts, on the middle of the line; plain white.
+void DrawFontLine(cairo_t* cr, const std::string& text, double x, double y, double scale);
+int FontLineWidth(const std::string& text, double scale);
 
 // ArtElements.cpp: elements, gathering icons, board pieces.
 // A tile's pieces are drawn at the tile, or 2 pixels up and left of it and as far past it

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "AssetgenTestSupport.h"
+#include "ContrastSupport.h"
 #include "FontTables.h"
 #include "Generator.h"
 #include "text/TGameFont.h"
@@ -152,88 +153,30 @@ TEST(FontSheets, GlyphsAreWhiteSoTheGameCanTintThem) {
 }
 
 namespace {
-// WCAG relative luminance and contrast ratio.
-double Linear(double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); }
-double Luminance(double r, double g, double b) {
-  return 0.2126 * Linear(r) + 0.7152 * Linear(g) + 0.0722 * Linear(b);
-}
-double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
-
-struct TRgb {
-  double R, G, B;
-};
-TRgb At(const TPicture& p, int x, int y) {
-  const std::uint8_t* px = p.Row(y) + x * 4;
-  return {px[0] / 255.0, px[1] / 255.0, px[2] / 255.0};
-}
-double Luminance(const TRgb& c) { return Luminance(c.R, c.G, c.B); }
-
 // The lightest colour of a picture's middle, seen over white (the tiles let a little of
 // the scenery through): the parchment of a window, the face of a tile.
-TRgb LightestMiddle(const std::string& name) {
+assetgen_test::TRgb LightestMiddle(const std::string& name) {
+  const TPicture& p = assetgen_test::Picture(name);
+  assetgen_test::TScreen s(p.Width, p.Height);
+  s.Draw(p, 0, 0);
   std::vector<TAssetSpec> m = BuildManifest();
-  const TAssetSpec& s = *assetgen_test::Find(m, name);
-  TPicture p = RenderPicture(s);
-  TRgb best{0, 0, 0};
-  for (int y = s.TileHeight / 4; y < s.TileHeight * 3 / 4; ++y)
-    for (int x = s.TileWidth / 4; x < s.TileWidth * 3 / 4; ++x) {
-      double a = p.Row(y)[x * 4 + 3] / 255.0;
-      TRgb c = At(p, x, y);
-      c = {c.R * a + 1 - a, c.G * a + 1 - a, c.B * a + 1 - a};
-      if (Luminance(c) > Luminance(best)) best = c;
-    }
-  return best;
-}
-
-// Every glyph as drawn in white over the background: the pixels two out from its light
-// body (past the body's soft edge) are its outline, and that ring must stand off both the
-// background and the body at 4.5 : 1. Two pixels are still one on screen at the half size
-// the game draws its smallest text at. Returns the lowest ratio found.
-double WeakestRing(const char* image, const TFontLayout& L, const std::string& order,
-                   const TRgb& bg) {
-  std::vector<TAssetSpec> m = BuildManifest();
-  TPicture p = RenderPicture(*assetgen_test::Find(m, image));
-  const double bgL = Luminance(bg);
-  double weakest = 1e9;
-  for (std::size_t i = 0; i < order.size(); ++i) {
-    if (order[i] == ' ') continue;
-    int ox = (static_cast<int>(i) % L.Columns) * L.CellWidth;
-    int oy = (static_cast<int>(i) / L.Columns) * L.CellHeight;
-    auto body = [&](int x, int y) {
-      if (x < 0 || y < 0 || x >= L.CellWidth || y >= L.CellHeight) return false;
-      return p.Row(oy + y)[(ox + x) * 4 + 3] >= 250 && Luminance(At(p, ox + x, oy + y)) >= 0.6;
-    };
-    auto distance = [&](int x, int y) {  // to the nearest body pixel, up to 3
-      for (int d = 0; d <= 2; ++d)
-        for (int dy = -d; dy <= d; ++dy)
-          for (int dx = -d; dx <= d; ++dx)
-            if (body(x + dx, y + dy)) return d;
-      return 3;
-    };
-    for (int y = 0; y < L.CellHeight; ++y)
-      for (int x = 0; x < L.CellWidth; ++x) {
-        if (distance(x, y) != 2) continue;
-        const std::uint8_t* px = p.Row(oy + y) + (ox + x) * 4;
-        double a = px[3] / 255.0;
-        TRgb c{px[0] / 255.0 * a + bg.R * (1 - a), px[1] / 255.0 * a + bg.G * (1 - a),
-               px[2] / 255.0 * a + bg.B * (1 - a)};
-        double l = Luminance(c);
-        weakest = std::min({weakest, Contrast(l, bgL), Contrast(l, 1.0)});
-      }
-  }
-  return weakest;
+  const TAssetSpec& spec = *assetgen_test::Find(m, name);
+  return s.Lightest(spec.TileWidth / 4, spec.TileHeight / 4, spec.TileWidth * 3 / 4,
+                    spec.TileHeight * 3 / 4);
 }
 }  // namespace
 
 TEST(FontSheets, OutlinesStandOffParchmentAndPaleTiles) {
   // White text is written on the windows' parchment (credits, high scores, questions,
   // the player list); comments fly over the board's pale tiles.
-  const TRgb parchment = LightestMiddle("InfoWindow");
-  const TRgb tile = LightestMiddle("BackgroundTile");
-  ASSERT_GT(Luminance(parchment), 0.7);  // the backgrounds really are light
-  ASSERT_GT(Luminance(tile), 0.7);
-  for (const TRgb& bg : {parchment, tile}) {
-    EXPECT_GE(WeakestRing("GlobalFontWhite", NormalFontLayout(), NormalGlyphOrder(), bg), 4.5);
-    EXPECT_GE(WeakestRing("CommentFont", CommentFontLayout(), CommentGlyphOrder(), bg), 4.5);
+  const assetgen_test::TRgb parchment = LightestMiddle("InfoWindow");
+  const assetgen_test::TRgb tile = LightestMiddle("BackgroundTile");
+  ASSERT_GT(parchment.Luminance(), 0.7);  // the backgrounds really are light
+  ASSERT_GT(tile.Luminance(), 0.7);
+  for (const assetgen_test::TRgb& bg : {parchment, tile}) {
+    EXPECT_GE(assetgen_test::WeakestFontOutline(bg), 4.5);
+    EXPECT_GE(assetgen_test::WeakestGlyphOutline("CommentFont", CommentFontLayout(),
+                                                 CommentGlyphOrder(), bg),
+              4.5);
   }
 }
