@@ -83,6 +83,19 @@ TEST_F(ContentCheck, LevelWonThroughResultAndHubFindsEverything) {
   ExpectNothingMissing(*h);
 }
 
+// The hub with its town, pocket and shop, a dish's window, a purchase with its practice from
+// the first step to the dish, the stickers and the island's completion, then the next island.
+TEST_F(ContentCheck, HubPurchaseAndPracticeFindEverything) {
+  THarness::TOptions o;
+  o.Cheat = true;
+  auto h = Start(o);
+  Play(*h, ReadScript("hub-island1.txt"), 3800);
+  bool next = false;
+  for (const std::string& line : h->TraceLines()) next |= line.find(" level 2 1 ") != std::string::npos;
+  EXPECT_TRUE(next);
+  ExpectNothingMissing(*h);
+}
+
 // Moves, cascades, spiders and every tool on a busy level of the fourth island.
 TEST_F(ContentCheck, BoardMovesAndEveryToolFindEverything) {
   THarness::TOptions o;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <sstream>
 
+#include "ScenarioRun.h"
 #include "ScriptRun.h"
 #include "TBot.h"
 #include "engine/TRecordingBackend.h"
@@ -20,57 +21,6 @@
 #include "support/TempDir.h"
 
 namespace {
-struct TLine {
-  long Frame;
-  std::string Kind, Details;
-};
-
-struct TRun {
-  std::vector<TLine> Lines;
-  std::vector<TLine> Of(const std::string& kind) const {
-    std::vector<TLine> out;
-    for (const TLine& l : Lines)
-      if (l.Kind == kind) out.push_back(l);
-    return out;
-  }
-  int Count(const std::string& kind, const std::string& details) const {
-    int n = 0;
-    for (const TLine& l : Lines) n += l.Kind == kind && l.Details.rfind(details, 0) == 0;
-    return n;
-  }
-};
-
-// Runs the game in the current save folder (XDG_DATA_HOME) with a script; `each` looks at
-// (and may act in) the game after every frame, and may stop the run by returning false.
-TRun Play(const std::string& scriptText, long frames, int island = 0, int level = 0,
-          const std::function<bool(THarness&)>& each = {}, IRenderBackend* backend = nullptr) {
-  THarness::TOptions o = QuickRun(island, level);
-  o.Backend = backend;
-  TRun run;
-  for (const std::string& line : RunScript(scriptText, frames, o, each)) {
-    std::istringstream in(line);
-    TLine l;
-    in >> l.Frame >> l.Kind;
-    std::getline(in, l.Details);
-    if (!l.Details.empty() && l.Details[0] == ' ') l.Details.erase(0, 1);
-    run.Lines.push_back(l);
-  }
-  return run;
-}
-
-struct SaveFolder {
-  TempDir data;
-  SaveFolder() { setenv("XDG_DATA_HOME", data.Path.c_str(), 1); }
-  std::filesystem::path Folder() const { return data.Path / "Wendmoor - Vessary"; }
-  TPlayerSave Save(const std::string& player) const {
-    std::string bytes;
-    TPlayerSave save;
-    EXPECT_TRUE(TAtomicFile::Read((Folder() / (player + ".sav")).string(), bytes));
-    EXPECT_TRUE(save.Decode(bytes));
-    return save;
-  }
-};
-
 float Sum(const TElementsCount& c) {
   float s = 0;
   for (float v : c.Amount) s += v;

@@ -1,0 +1,181 @@
+// The hub as a player meets it: dishes bought and cooked through the mouse, the island left
+// for the next, and what a restart of the program makes of a save at every stage of the
+// game; and the purchase interrupted by a close, the menu and Escape.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "ScenarioRun.h"
+#include "metagame/TStickerBookObjects.h"
+#include "shell/TFormMain.h"
+
+namespace {
+// Past the logos and the splash to the menu, Play (the relaxed question is answered in the
+// save), and the map's Play.
+const char* ToTheLevel =
+    "30 click 600 400\n250 click 600 400\n460 click-widget PlayButton\n"
+    "680 click-widget MapPlayButton\n";
+
+// A player who has played: timed game, the first island open and visited.
+TPlayerSave Played(int island, int level) {
+  TPlayerSave s;
+  s.RelaxedMode = rmNo;
+  s.NextUncompletedIslandIdx = static_cast<std::uint8_t>(island);
+  s.NextUncompletedLevelIdx = level;
+  for (int i = 0; i < island && i < 5; ++i) s.MapVisited[i] = s.MapChapterCommentShown[i] = 1;
+  s.MapOpen[0] = 1;
+  return s;
+}
+
+void BuyIsland(TPlayerSave& s, int island, int slots) {
+  for (int slot = 0; slot < slots; ++slot) s.ShopSlots[island - 1][slot] = 1;
+}
+
+THarness::TOptions Cheating() {
+  THarness::TOptions o = QuickRun();
+  o.Cheat = true;
+  return o;
+}
+
+// A level won with the cheat key from a fresh player's first start, to the hub.
+const char* WonIntoTheHub =
+    "30 click 600 400\n250 click 600 400\n300 text wynnet\n305 key Return\n"
+    "460 click-widget PlayButton\n540 click-widget WindowNoButton\n"
+    "680 click-widget MapPlayButton\n760 click 600 400\n900 key F2\n"
+    "1180 click-widget WindowOKButton\n";
+}  // namespace
+
+// The island's four dishes bought in the hub, the first cooked through the mouse: each is
+// paid once, each sticker arrives and is saved, the reward follows the last, and Play sails
+// to the next island.
+TEST(HubScenario, AnIslandsDishesAreCookedAndTheNextIslandOpens) {
+  SaveFolder folder;
+  TRun run = PlayWith(Cheating(), ScriptFile("hub-island1.txt"), 3800);
+  EXPECT_EQ(run.Count("buy", "1 "), 4);
+  EXPECT_EQ(run.Count("practice", "done 1 "), 4);
+  for (int group = 4; group <= 7; ++group)
+    EXPECT_EQ(run.Count("sticker", std::to_string(group)), 1) << "group " << group;
+  EXPECT_EQ(run.Count("island", "complete 1"), 1);
+  EXPECT_EQ(run.Count("level", "2 1 "), 1) << "the next island's first level did not start";
+  const TPlayerSave save = folder.Save("WYNNET");
+  for (int slot = 0; slot < 4; ++slot) EXPECT_EQ(save.ShopSlots[0][slot], 1);
+  for (int group = 4; group <= 7; ++group) EXPECT_NE(save.Stickers[group - 1], 0);
+  EXPECT_NE(save.Stickers[0], 0) << "the first dish of the first island takes its marker";
+  // 9999 in the cheat's purse, the four prices paid once each, the island's reward added.
+  EXPECT_FLOAT_EQ(save.Stocks[0], 9999 - (230 + 420 + 440 + 530) + 155);
+  EXPECT_FLOAT_EQ(save.Stocks[3], 9999 - (15 + 25));
+}
+
+// What a restart of the program makes of the game at each stage: play goes on where it
+// should, never back to the first level.
+TEST(HubScenario, ARestartContinuesEveryStageOfTheGame) {
+  {
+    // The creature beaten before the dishes are bought: the save points at an island that has
+    // not opened, so play goes on with this island's replays.
+    SaveFolder folder;
+    TPlayerSave s = Played(2, 1);
+    BuyIsland(s, 1, 2);
+    folder.Write("WYNNET", s);
+    TRun run = Play(ToTheLevel, 800);
+    EXPECT_EQ(run.Count("level", "1 13 "), 1) << "not the island's replays";
+  }
+  {
+    // The dishes bought before the creature is beaten: the map opens the next island and
+    // its first level starts.
+    SaveFolder folder;
+    TPlayerSave s = Played(1, 9);
+    BuyIsland(s, 1, 4);
+    folder.Write("WYNNET", s);
+    TRun run = Play(ToTheLevel, 800);
+    EXPECT_EQ(run.Count("level", "2 1 "), 1);
+    EXPECT_EQ(run.Count("scene", "gsMenu gsMap"), 1);
+  }
+  {
+    // Halfway through an island: its next level.
+    SaveFolder folder;
+    TPlayerSave s = Played(3, 5);
+    BuyIsland(s, 1, 4);
+    BuyIsland(s, 2, 4);
+    BuyIsland(s, 3, 1);
+    s.MapOpen[1] = s.MapOpen[2] = 1;
+    folder.Write("WYNNET", s);
+    TRun run = Play(ToTheLevel, 800);
+    EXPECT_EQ(run.Count("level", "3 5 "), 1);
+  }
+  {
+    // Every dish bought and the book complete: Play begins a new game for the same player.
+    SaveFolder folder;
+    TPlayerSave s = Played(5, 19);
+    for (int island = 1; island <= 5; ++island) BuyIsland(s, island, 4);
+    for (int g = 1; g <= TStickerBookObjects::DefinedObjects; ++g) s.Stickers[g - 1] = 1;
+    s.MapOpen = {1, 1, 1, 1, 1, 0};
+    s.Score = 5000;
+    folder.Write("WYNNET", s);
+    TRun run = Play(ToTheLevel, 800);
+    EXPECT_EQ(run.Count("newgame", "WYNNET"), 1);
+    EXPECT_EQ(run.Count("level", "1 1 "), 1);
+    const TPlayerSave fresh = folder.Save("WYNNET");
+    EXPECT_EQ(fresh.ShopSlots[4][3], 0);
+    EXPECT_EQ(fresh.Stickers[2], 0);
+    EXPECT_EQ(fresh.RelaxedMode, rmNo) << "the new game keeps the player's choice";
+  }
+}
+
+// A purchase interrupted: closing the window while the dish cooks still pays for it and puts
+// it in the book; the next start shows it in the hub, and the saved blocks come back byte for
+// byte.
+TEST(HubScenario, ClosingMidPurchaseKeepsTheDishPaidAndInTheBook) {
+  SaveFolder folder;
+  TRun first = PlayWith(Cheating(),
+                        std::string(WonIntoTheHub) +
+                            "1340 click-widget BuySlotBuyButton#1\n1500 close\n",
+                        1600);
+  ASSERT_EQ(first.Count("practice", "open"), 1);
+  ASSERT_EQ(first.Count("close", ""), 1);
+  const TPlayerSave closed = folder.Save("WYNNET");
+  EXPECT_EQ(closed.ShopSlots[0][0], 1);
+  EXPECT_NE(closed.Stickers[3], 0) << "bought but not in the book";
+  EXPECT_FLOAT_EQ(closed.Stocks[0], 9999 - 230) << "bought but not paid";
+
+  // The next start: a level won, the hub shows the dish bought and its sticker; closed again,
+  // the shop's and the book's blocks are what they were.
+  bool seen = false;
+  PlayWith(Cheating(),
+           "30 click 600 400\n250 click 600 400\n460 click-widget PlayButton\n"
+           "680 click-widget MapPlayButton\n760 click 600 400\n900 key F2\n"
+           "1180 click-widget WindowOKButton\n1400 close\n",
+           1500, [&](THarness& h) {
+             if (h.Form().Scene() == gsStickerBook && !seen) {
+               seen = true;
+               EXPECT_TRUE(h.Form().BuySlots->IsBought(1, 1));
+               EXPECT_TRUE(h.Form().StickerBook->IsAcquired(4));
+             }
+             return true;
+           });
+  EXPECT_TRUE(seen);
+  const TPlayerSave again = folder.Save("WYNNET");
+  EXPECT_EQ(again.ShopSlots, closed.ShopSlots);
+  EXPECT_EQ(again.Stickers, closed.Stickers);
+}
+
+// The ways out of the hub: Escape and the Menu button leave for the menu with the game saved,
+// but not while a dish is being cooked; the practice window takes Escape for nothing.
+TEST(HubScenario, TheHubLeadsBackToTheMenuButNotMidPurchase) {
+  SaveFolder folder;
+  TRun run = PlayWith(Cheating(),
+                      std::string(WonIntoTheHub) +
+                          "1340 click-widget BuySlotBuyButton#1\n1500 key Escape\n"
+                          "1560 click-widget HiddenElements\n1570 click-widget HiddenElements\n"
+                          "1580 click-widget HiddenElements\n1590 click-widget HiddenElements\n"
+                          "1660 click-widget PracticeSlot\n1670 click-widget PracticeSlot\n"
+                          "1680 click-widget PracticeSlot\n1690 click-widget PracticeSlot\n"
+                          "1990 click-widget WindowDoneButton\n2200 key Escape\n",
+                      2400);
+  // One save for the sticker, one on the way out; the menu comes once, after the purchase.
+  const std::vector<TLine> scenes = run.Of("scene");
+  ASSERT_FALSE(scenes.empty());
+  EXPECT_EQ(scenes.back().Details, "gsStickerBook gsMenu");
+  EXPECT_GT(scenes.back().Frame, 2200);
+  EXPECT_EQ(run.Count("sticker", "4"), 1);
+  EXPECT_EQ(folder.Save("WYNNET").ShopSlots[0][0], 1);
+}
