@@ -232,6 +232,12 @@ void TFormMain::WinRound() {
     BuySlots->NextUncompletedIslandIdx = BuySlots->IslandIdx;
     BuySlots->NextUncompletedLevelIdx = BuySlots->LevelIdx + 1;
   }
+  if (GameLogger->Enabled()) {
+    std::string error;
+    if (!GameLogger->RoundWon(BuySlots->IslandIdx, BuySlots->LevelIdx, seconds,
+                              BuySlots->RoundGains(), LevelParams->LoadedFileName(), error))
+      Trace("error", error);
+  }
   BuySlots->ClearRoundGains();
   SavePlayerSave(ssGather);
   static const char* kMedalNames[] = {"bronze", "silver", "gold", "none"};

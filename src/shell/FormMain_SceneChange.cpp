@@ -103,6 +103,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       // Another player meets the replayed levels afresh.
       if (oldScene == gsPlayerSelect && !samePlayer) LevelParams->ResetReplayMemory();
       LastPlayerName = NameList->CurrentName();
+      GameLogger->SetPlayerName(LastPlayerName);
       ApplyPendingStickers();
       MusicBox->Request(mrSplash);
       break;
