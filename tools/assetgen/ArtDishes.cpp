@@ -59,11 +59,11 @@ constexpr TColor kFish = Hex(0x8aa8c8);
 constexpr TColor kSnowBerry = Hex(0xf4f8ff);
 constexpr TColor kChowder = Hex(0xfff0c8);
 constexpr TColor kCarrot = Hex(0xff8a2a);
+constexpr TColor kParsnip = Hex(0xf0dca0);
+constexpr TColor kFishFlake = Hex(0xfbe2d2);
 constexpr TColor kHerb = Hex(0x4a9a3a);
 constexpr TColor kPudding = Hex(0xb86a2a);
 constexpr TColor kCaramel = Hex(0x8a4a1a);
-constexpr TColor kSilver = Hex(0xdfe6ee);
-constexpr TColor kRoast = Hex(0xd0802e);
 constexpr TColor kFlag = Hex(0xe04040);
 
 // Outlines thin out as a dish is drawn larger, so the large one is finer, not just bigger.
@@ -351,7 +351,7 @@ void WildRoseJelly(cairo_t* cr, bool big) {
 }
 
 void HazelnutStew(cairo_t* cr, bool big) {
-  Steam(cr, 32, 24, 16);
+  Steam(cr, 24, 24, 16);
   Shadow(cr, 32, 56, 24);
   // Ears of the pot.
   for (int side = -1; side <= 1; side += 2) {
@@ -381,6 +381,15 @@ void HazelnutStew(cairo_t* cr, bool big) {
     cairo_rectangle(cr, x - 1.2, y - 0.2, 2.4, 2.8);
     Glossy(cr, kMushroom, x - 3.6, y - 3.6, x + 3.6, y + 2.6, 0.8);
   }
+  // Thick enough to stand a spoon in.
+  cairo_move_to(cr, 40, 31);
+  cairo_line_to(cr, 47, 5);
+  Stroke(cr, Darker(kLightWood, 0.35), 4.4);
+  cairo_move_to(cr, 40, 31);
+  cairo_line_to(cr, 47, 5);
+  Stroke(cr, kLightWood, 2.4);
+  Ellipse(cr, 40, 31, 3.6, 1.3);
+  Flat(cr, Darker(kStew, 0.25));
 }
 
 void PlumDumplings(cairo_t* cr, bool big) {
@@ -405,11 +414,40 @@ void PlumDumplings(cairo_t* cr, bool big) {
   Element(cr, 6, 36, 12, 20);
 }
 
+// A root lying on its side, thick end at (x, y), browned from the oven.
+void RoastRoot(cairo_t* cr, double x, double y, double len, double r, double angle,
+               const TColor& c) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  cairo_move_to(cr, 0, -r);
+  cairo_curve_to(cr, len * 0.5, -r, len * 0.85, -r * 0.35, len, 0);
+  cairo_curve_to(cr, len * 0.85, r * 0.35, len * 0.5, r, 0, r);
+  cairo_arc(cr, 0, 0, r, kPi / 2, 3 * kPi / 2);
+  cairo_close_path(cr);
+  Glossy(cr, c, -r, -r, len, r, 1.0);
+  for (int k = 0; k < 3; ++k) {
+    cairo_move_to(cr, len * (0.18 + 0.22 * k), -r * 0.75);
+    cairo_line_to(cr, len * (0.24 + 0.22 * k), r * 0.6);
+  }
+  Stroke(cr, WithAlpha(Darker(c, 0.55), 0.75), 0.9);
+  cairo_move_to(cr, -r * 0.6, 0);
+  cairo_line_to(cr, -r * 1.6, -r * 0.5);
+  Stroke(cr, kHerb, 1.2);
+  cairo_restore(cr);
+}
+
 void WoodcuttersSupper(cairo_t* cr, bool big) {
   Shadow(cr, 32, 56, 28);
   RoundedRect(cr, 4, 44, 56, 11, 5);
   Glossy(cr, kLightWood, 4, 44, 60, 55, 1.4);
-  // A mug of cider at the back.
+  // A mug of hot cider at the back.
+  for (int i = 0; i < 2; ++i) {
+    double sx = 42 + i * 7;
+    cairo_move_to(cr, sx, 11);
+    cairo_curve_to(cr, sx - 3, 8, sx + 3, 5, sx, 1 + i * 2);
+  }
+  Stroke(cr, kSteam, 1.6);
   RoundedRect(cr, 38, 16, 16, 26, 3);
   Glossy(cr, kCider, 38, 16, 54, 42, 1.2);
   cairo_arc(cr, 55, 29, 5, -kPi / 2, kPi / 2);
@@ -419,20 +457,23 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
   }
   Glossy(cr, kFoam, 37, 12, 55, 20, 1.0);
   // Bread.
-  Ellipse(cr, 20, 38, 15, 9);
-  Glossy(cr, kBread, 5, 29, 35, 47);
+  Ellipse(cr, 19, 36, 15, 9);
+  Glossy(cr, kBread, 4, 27, 34, 45);
   for (int i = 0; i < 3; ++i) {
-    cairo_move_to(cr, 13 + i * 6, 32);
-    cairo_line_to(cr, 17 + i * 6, 36);
+    cairo_move_to(cr, 12 + i * 6, 30);
+    cairo_line_to(cr, 16 + i * 6, 34);
   }
   Stroke(cr, WithAlpha(Lighter(kBread, 0.5), 0.9), 1.6);
+  // Roasted roots in front of it: a parsnip and a carrot.
+  RoastRoot(cr, 9, 45.5, 17, 2.9, 0.1, kParsnip);
+  RoastRoot(cr, 11, 50.5, 17, 3.0, -0.1, kCarrot);
   // Cheese.
-  cairo_move_to(cr, 30, 51);
-  cairo_line_to(cr, 52, 51);
-  cairo_line_to(cr, 50, 40);
+  cairo_move_to(cr, 31, 52);
+  cairo_line_to(cr, 53, 52);
+  cairo_line_to(cr, 51, 41);
   cairo_close_path(cr);
-  Glossy(cr, kCheese, 30, 40, 52, 51, 1.2);
-  const double holes[][3] = {{42, 48, 1.6}, {47, 45, 1.2}, {37, 49, 1.0}};
+  Glossy(cr, kCheese, 31, 41, 53, 52, 1.2);
+  const double holes[][3] = {{43, 49, 1.6}, {48, 46, 1.2}, {38, 50, 1.0}};
   for (const auto& h : holes) {
     cairo_arc(cr, h[0], h[1], h[2], 0, 2 * kPi);
     Flat(cr, Darker(kCheese, 0.25));
@@ -760,12 +801,23 @@ void FiresideChowder(cairo_t* cr, bool big) {
   Glossy(cr, Lighter(kBread, 0.35), 11, 26, 53, 40, 1.2);
   Ellipse(cr, 32, 33.5, 18, 5.2);
   Glossy(cr, kChowder, 14, 28, 50, 39, 0.6);
-  const double bits[][3] = {{24, 33, 0}, {36, 32, 0}, {30, 35.5, 1}, {41, 34.5, 1}, {21, 35, 1}};
+  // Flakes of fish, carrot, herbs and potato.
+  const double flakes[][2] = {{24, 32}, {38, 33.5}, {31, 35}};
+  for (const auto& f : flakes) {
+    Ellipse(cr, f[0], f[1], 3.6, 1.8);
+    Glossy(cr, kFishFlake, f[0] - 3.6, f[1] - 1.8, f[0] + 3.6, f[1] + 1.8, 0.6);
+    cairo_move_to(cr, f[0] - 1, f[1] - 1.5);
+    cairo_line_to(cr, f[0] - 1.6, f[1] + 1.4);
+    cairo_move_to(cr, f[0] + 1.2, f[1] - 1.5);
+    cairo_line_to(cr, f[0] + 0.6, f[1] + 1.4);
+    Stroke(cr, WithAlpha(kWhite, 0.85), 0.6);
+  }
+  const double bits[][3] = {{19, 34, 0}, {44, 32, 0}, {36, 30.5, 1}, {27, 35.5, 1}, {43, 35.5, 1}};
   for (const auto& b : bits) {
     RoundedRect(cr, b[0] - 1.8, b[1] - 1.3, 3.6, 2.6, 0.8);
     Flat(cr, b[2] ? kHerb : kCarrot);
   }
-  Ball(cr, 30, 31.5, 2.2, Hex(0xf4e6b0), 0.6);
+  Ball(cr, 31, 31, 2.0, Hex(0xf4e6b0), 0.6);
 }
 
 void StarfallPudding(cairo_t* cr, bool big) {
@@ -808,46 +860,48 @@ void StarfallPudding(cairo_t* cr, bool big) {
   }
 }
 
+// A dish of another island, small, standing with its base at (cx, baseY).
+void OnTheTable(cairo_t* cr, int dish, double cx, double baseY, double size);
+
 void GreatFeast(cairo_t* cr, bool big) {
-  Shadow(cr, 32, 57, 30);
-  Ellipse(cr, 32, 50, 31, 8);
-  Glossy(cr, kSilver, 1, 42, 63, 58, 1.4);
-  Ellipse(cr, 32, 49, 26, 5.5);
-  Flat(cr, WithAlpha(Darker(kSilver, 0.15), 0.8));
-  // Grapes and an orange beside the roast.
-  Element(cr, 4, 0, 28, 22);
-  Element(cr, 5, 43, 31, 20);
-  // The roast with its two drumsticks.
-  Ellipse(cr, 31, 38, 17, 11);
-  Glossy(cr, kRoast, 14, 27, 48, 49);
-  for (int side = -1; side <= 1; side += 2) {
-    cairo_save(cr);
-    cairo_translate(cr, 31 + side * 14, 43);
-    cairo_rotate(cr, side * 1.1);
-    RoundedRect(cr, -1.6, -13, 3.2, 7, 1);
-    Flat(cr, kCream);
-    for (int k = 0; k < 2; ++k) {
-      cairo_arc(cr, (k ? 1.6 : -1.6), -13, 1.8, 0, 2 * kPi);
-      Flat(cr, kCream);
-    }
-    Ellipse(cr, 0, 0, 5.5, 7.5);
-    Glossy(cr, Darker(kRoast, 0.1), -5.5, -7.5, 5.5, 7.5, 1.0);
-    cairo_restore(cr);
-  }
-  cairo_move_to(cr, 22, 34);
-  cairo_curve_to(cr, 26, 30, 34, 30, 38, 33);
-  Stroke(cr, WithAlpha(kWhite, 0.55), 2.0);
-  // A flag for the feast.
-  cairo_move_to(cr, 31, 28);
-  cairo_line_to(cr, 31, 10);
-  Stroke(cr, kStem, 1.4);
-  cairo_move_to(cr, 31, 10);
-  cairo_line_to(cr, 42, 13);
-  cairo_line_to(cr, 31, 17);
+  Shadow(cr, 32, 57, 31);
+  // One long table under a white cloth, a red runner down its length.
+  cairo_move_to(cr, 8, 33);
+  cairo_line_to(cr, 56, 33);
+  cairo_line_to(cr, 62, 47);
+  cairo_line_to(cr, 2, 47);
   cairo_close_path(cr);
-  Glossy(cr, kFlag, 31, 10, 42, 17, 1.0);
-  Sparkle(cr, 14, 20, 5, kTwinkle);
-  Sparkle(cr, 52, 18, 4, kTwinkle);
+  Glossy(cr, kCream, 2, 33, 62, 47, 1.2);
+  cairo_move_to(cr, 2, 47);
+  cairo_line_to(cr, 62, 47);
+  cairo_line_to(cr, 62, 54);
+  for (int i = 0; i < 6; ++i)
+    cairo_curve_to(cr, 59 - i * 10, 57, 55 - i * 10, 57, 52 - i * 10, 54);
+  cairo_close_path(cr);
+  Glossy(cr, Darker(kCream, 0.06), 2, 47, 62, 57, 1.2);
+  cairo_move_to(cr, 6.5, 38.5);
+  cairo_line_to(cr, 57.5, 38.5);
+  cairo_line_to(cr, 59, 42);
+  cairo_line_to(cr, 5, 42);
+  cairo_close_path(cr);
+  Flat(cr, kFlag);
+  RoundedRect(cr, 27, 47, 10, 8, 1);
+  Flat(cr, kFlag);
+  // A dish of every island along it, the back row smaller.
+  OnTheTable(cr, 5, 13, 37, 18);
+  OnTheTable(cr, 12, 32, 36, 20);
+  OnTheTable(cr, 15, 51, 37, 18);
+  OnTheTable(cr, 4, 19, 49, 23);
+  OnTheTable(cr, 19, 45, 49, 23);
+  Sparkle(cr, 22, 12, 4, kTwinkle);
+  Sparkle(cr, 43, 10, 3.5, kTwinkle);
+}
+
+void OnTheTable(cairo_t* cr, int dish, double cx, double baseY, double size) {
+  cairo_save(cr);
+  cairo_translate(cr, cx - size / 2, baseY - size * 54 / 64);
+  DrawDish(cr, dish, size, false);
+  cairo_restore(cr);
 }
 
 // The practice picture's footed plate; its top lies across the pattern at y 190.
