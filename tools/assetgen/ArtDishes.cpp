@@ -35,8 +35,9 @@ constexpr TColor kMushroom = Hex(0xf0e0c0);
 constexpr TColor kJelly = Hex(0xf25a8a);
 constexpr TColor kRose = Hex(0xe8306a);
 constexpr TColor kGingham = Hex(0xd83a3a);
-constexpr TColor kDough = Hex(0xfff4e2);
+constexpr TColor kDough = Hex(0xf8e2b6);
 constexpr TColor kPlumFlesh = Hex(0x7a3a9a);
+constexpr TColor kDoughInside = Hex(0xeedcb4);
 constexpr TColor kBread = Hex(0xd8903e);
 constexpr TColor kCheese = Hex(0xffd04a);
 constexpr TColor kCider = Hex(0xf0a030);
@@ -173,6 +174,71 @@ void Cherry(cairo_t* cr, double x, double y, double r) {
   Ball(cr, x, y, r, kCherryRed);
 }
 
+// Small touches of the large rendering: a gleam, scattered specks in an ellipse, a drop.
+void Gleam(cairo_t* cr, double x, double y, double r) {
+  cairo_arc(cr, x, y, r, 0, 2 * kPi);
+  Flat(cr, WithAlpha(kWhite, 0.85));
+}
+
+void Specks(cairo_t* cr, std::uint32_t seed, int count, double cx, double cy, double rx,
+            double ry, double r, const TColor& c) {
+  TNoise n(seed);
+  for (int i = 0; i < count; ++i) {
+    const double a = n.Range(0, 2 * kPi), d = std::sqrt(n.Unit());
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx + rx * d * std::cos(a), cy + ry * d * std::sin(a), r, 0, 2 * kPi);
+  }
+  Flat(cr, c);
+}
+
+void Drop(cairo_t* cr, double x, double y, double r, const TColor& c) {
+  cairo_move_to(cr, x, y);
+  cairo_curve_to(cr, x + r * 0.3, y + r, x + r, y + r * 1.4, x, y + r * 2.2);
+  cairo_curve_to(cr, x - r, y + r * 1.4, x - r * 0.3, y + r, x, y);
+  cairo_close_path(cr);
+  Flat(cr, c);
+}
+
+// A crescent: the disc at (cx, cy) less the bite at (bx, by); outlined along its edge only.
+void Crescent(cairo_t* cr, double cx, double cy, double r, double bx, double by, double br,
+              const TColor& c, double outline) {
+  cairo_save(cr);
+  cairo_rectangle(cr, cx - r - 2, cy - r - 2, 2 * r + 4, 2 * r + 4);
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, bx, by, br, 0, 2 * kPi);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+  cairo_clip(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+  Glossy(cr, c, cx - r, cy - r, cx + r, cy + r, outline);
+  cairo_restore(cr);
+  cairo_save(cr);
+  cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
+  cairo_clip(cr);
+  cairo_arc(cr, bx, by, br, 0, 2 * kPi);
+  SetColor(cr, Darker(c, 0.6));
+  cairo_set_line_width(cr, outline * LineScale(cr));
+  cairo_stroke(cr);
+  cairo_restore(cr);
+}
+
+// Round puffs of cream heaped together, one outline round the heap.
+void Puffs(cairo_t* cr, const double (*puffs)[3], int count, const TColor& c, double outline) {
+  double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+  for (int i = 0; i < count; ++i) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, puffs[i][0], puffs[i][1], puffs[i][2], 0, 2 * kPi);
+    x0 = std::min(x0, puffs[i][0] - puffs[i][2]);
+    y0 = std::min(y0, puffs[i][1] - puffs[i][2]);
+    x1 = std::max(x1, puffs[i][0] + puffs[i][2]);
+    y1 = std::max(y1, puffs[i][1] + puffs[i][2]);
+  }
+  SetColor(cr, Darker(c, 0.6));
+  cairo_set_line_width(cr, 2 * outline * LineScale(cr));
+  cairo_stroke_preserve(cr);
+  FillGlossy(cr, x0, y0, x1, y1, c, 0);
+}
+
 // A pie in its dish: the dish's front and the crust's top, which the caller decorates.
 void PieDish(cairo_t* cr, double topY, double rx, double ry, const TColor& dish) {
   Shadow(cr, 32, 55, rx * 0.9);
@@ -211,11 +277,24 @@ void GrapeHoneyTart(cairo_t* cr, bool big) {
                               {28, 31}, {34, 31}, {40, 31}, {25, 26}, {31, 26}, {37, 26},
                               {28, 21}, {34, 21}};
   for (const auto& g : grapes) Ball(cr, g[0], g[1], 3.6, kGrape, 0.9);
+  if (big) {
+    for (const auto& g : grapes) Gleam(cr, g[0] - 1.3, g[1] - 1.4, 0.8);
+    cairo_move_to(cr, 31, 18);
+    cairo_curve_to(cr, 30, 14, 34, 13, 36, 15);
+    cairo_curve_to(cr, 38, 17, 40, 15, 39, 13);
+    Stroke(cr, kStem, 0.9);
+  }
   // Honey over them.
   cairo_move_to(cr, 18, 30);
   cairo_curve_to(cr, 24, 24, 28, 36, 33, 28);
   cairo_curve_to(cr, 37, 22, 42, 34, 46, 30);
   Stroke(cr, WithAlpha(kHoneyDrip, 0.9), 2.2);
+  if (big) {
+    // Honey that ran over the shell's edge, and sugar on the crust.
+    Drop(cr, 17, 39, 1.3, kHoneyDrip);
+    Drop(cr, 47, 39.5, 1.1, kHoneyDrip);
+    Specks(cr, 12, 30, 32, 45, 21, 4, 0.35, WithAlpha(kWhite, 0.8));
+  }
   SmallLeaf(cr, 32, 19, 9, -1.1);
 }
 
@@ -235,8 +314,28 @@ void MossberryPorridge(cairo_t* cr, bool big) {
     Ellipse(cr, n.Range(13, 51), n.Range(31, 38), 1.6, 0.9);
     Flat(cr, WithAlpha(Darker(kOat, 0.25), 0.8));
   }
+  if (big) {
+    // The bowl's grain, more oats and a ribbon of cream.
+    for (int i = 0; i < 3; ++i) {
+      cairo_move_to(cr, 11 + i * 3, 40 + i * 4);
+      cairo_curve_to(cr, 24, 47 + i * 3, 40, 47 + i * 3, 53 - i * 3, 40 + i * 4);
+    }
+    Stroke(cr, WithAlpha(Darker(kLightWood, 0.3), 0.45), 0.6);
+    Specks(cr, 8, 40, 32, 34.5, 21, 3.6, 0.45, WithAlpha(Darker(kOat, 0.3), 0.7));
+    cairo_move_to(cr, 15, 35);
+    cairo_curve_to(cr, 20, 37.5, 26, 37.5, 29, 35.5);
+    cairo_curve_to(cr, 33, 33, 42, 38, 48, 35);
+    Stroke(cr, WithAlpha(kCream, 0.85), 0.9);
+  }
   const double berries[][2] = {{27, 32}, {32, 33}, {37, 32}, {30, 29.5}, {35, 29.5}};
   for (const auto& b : berries) Ball(cr, b[0], b[1], 3, kMossBerry, 0.9);
+  if (big) {
+    for (const auto& b : berries) {
+      Gleam(cr, b[0] - 1, b[1] - 1.1, 0.7);
+      StarPath(cr, b[0] + 0.6, b[1] + 1.2, 0.9, 0.4, 5);
+      Flat(cr, Darker(kMossBerry, 0.5));
+    }
+  }
   // The spoon's bowl shows in the porridge.
   Ellipse(cr, 40, 33, 4.5, 1.8);
   Flat(cr, Darker(kLightWood, 0.1));
@@ -251,6 +350,8 @@ void OrangePancakes(cairo_t* cr, bool big) {
     Glossy(cr, kPancakeSide, 10, y - 3, 54, y + 5, 1.2);
     Ellipse(cr, 32, y - 3, 22, 5);
     Glossy(cr, kPancakeTop, 10, y - 8, 54, y + 2, 1.0);
+    // Big: the airy crumb along each pancake's edge.
+    if (big) Specks(cr, 20 + i, 14, 32, y + 2.2, 19, 1.2, 0.4, WithAlpha(Darker(kPancakeSide, 0.3), 0.6));
   }
   // Syrup over the edge.
   cairo_move_to(cr, 18, 29);
@@ -258,6 +359,12 @@ void OrangePancakes(cairo_t* cr, bool big) {
   cairo_move_to(cr, 45, 30);
   cairo_curve_to(cr, 47, 34, 47, 40, 46, 44);
   Stroke(cr, WithAlpha(kHoneyDrip, 0.95), 2.4);
+  if (big) {
+    Drop(cr, 16, 39, 1.3, kHoneyDrip);
+    Drop(cr, 46, 44, 1.4, kHoneyDrip);
+    Ellipse(cr, 45, 50.5, 3.5, 0.9);
+    Flat(cr, WithAlpha(kHoneyDrip, 0.85));
+  }
   // Orange slices standing on top.
   for (int i = 0; i < 2; ++i) {
     double cx = 24 + i * 16, cy = 29;
@@ -276,6 +383,13 @@ void OrangePancakes(cairo_t* cr, bool big) {
       cairo_line_to(cr, 7.8 * std::cos(a), 7.8 * std::sin(a));
     }
     Stroke(cr, WithAlpha(kWhite, 0.9), 0.9);
+    if (big) {
+      for (int k = 0; k < 8; ++k) {
+        const double a = kPi + (k + 0.5) * kPi / 8;
+        cairo_arc(cr, 9.2 * std::cos(a), 9.2 * std::sin(a), 0.35, 0, 2 * kPi);
+        Flat(cr, WithAlpha(Darker(kOrange, 0.3), 0.7));
+      }
+    }
     cairo_restore(cr);
   }
   SmallLeaf(cr, 31, 22, 8, -1.6);
@@ -287,6 +401,15 @@ void OrchardFeastPie(cairo_t* cr, bool big) {
   Glossy(cr, kCrust, 4, 23, 60, 45);
   Ellipse(cr, 32, 34, 23, 8);
   Flat(cr, Hex(0xb8303a));
+  if (big) {
+    // Every fruit of the orchard shows between the strips.
+    const TColor fruit[] = {kCherryRed, kPlumFlesh, Hex(0xe8d060), Hex(0x9ac83a)};
+    TNoise n(4);
+    for (int i = 0; i < 24; ++i) {
+      const double a = n.Range(0, 2 * kPi), d = std::sqrt(n.Unit());
+      Ball(cr, 32 + 20 * d * std::cos(a), 34 + 6.5 * d * std::sin(a), n.Range(1.2, 2), fruit[i % 4], 0.4);
+    }
+  }
   // Lattice.
   cairo_save(cr);
   Ellipse(cr, 32, 34, 23, 8);
@@ -300,6 +423,15 @@ void OrchardFeastPie(cairo_t* cr, bool big) {
     Glossy(cr, Lighter(kCrust, 0.1), 6, 28 + j * 5, 58, 32 + j * 5, 0.8);
   }
   cairo_restore(cr);
+  if (big) {
+    // The crimped rim.
+    for (int i = 0; i < 28; ++i) {
+      const double a = i * 2 * kPi / 28;
+      cairo_arc(cr, 32 + 25.5 * std::cos(a), 34 + 9.5 * std::sin(a), 1.1, 0, 2 * kPi);
+      Flat(cr, WithAlpha(Darker(kCrust, 0.25), 0.55));
+    }
+    Specks(cr, 13, 26, 32, 34, 24, 8, 0.35, WithAlpha(kWhite, 0.85));
+  }
   // Fruit of the orchard on top.
   Element(cr, 3, 9, 9, 22);
   Element(cr, 7, 34, 11, 22);
@@ -313,6 +445,15 @@ void WildRoseJelly(cairo_t* cr, bool big) {
   cairo_fill(cr);
   RoundedRect(cr, 15, 25, 34, 29, 7);
   Glossy(cr, kJelly, 15, 25, 49, 54, 0);
+  if (big) {
+    // Small bubbles caught in the jelly.
+    const double bubbles[][3] = {{23, 30, 0.9}, {44, 33, 0.7}, {42, 50, 1.0}, {20, 51, 0.6},
+                                 {46, 45, 0.6}, {25, 47, 0.5}};
+    for (const auto& b : bubbles) {
+      cairo_arc(cr, b[0], b[1], b[2], 0, 2 * kPi);
+      Stroke(cr, WithAlpha(kWhite, 0.7), 0.35);
+    }
+  }
   RoundedRect(cr, 13, 18, 38, 38, 9);
   Stroke(cr, WithAlpha(Darker(kAirBlue, 0.5), 0.9), 1.4);
   RoundedRect(cr, 17, 22, 4, 26, 2);
@@ -340,6 +481,16 @@ void WildRoseJelly(cairo_t* cr, bool big) {
   cairo_move_to(cr, 11, 21.5);
   cairo_curve_to(cr, 24, 24, 40, 24, 53, 21.5);
   Stroke(cr, kStem, 1.4);
+  if (big) {
+    // The string's bow.
+    for (int side = -1; side <= 1; side += 2) {
+      cairo_move_to(cr, 32, 23);
+      cairo_curve_to(cr, 32 + side * 4, 19, 32 + side * 6, 24, 32, 23);
+      cairo_move_to(cr, 32, 23);
+      cairo_line_to(cr, 32 + side * 2.5, 28);
+    }
+    Stroke(cr, kStem, 0.9);
+  }
   // A rose on the label.
   Ellipse(cr, 32, 41, 10, 8.5);
   Glossy(cr, kParchmentLight, 22, 33, 42, 50, 1.0);
@@ -348,6 +499,20 @@ void WildRoseJelly(cairo_t* cr, bool big) {
   Ball(cr, 32, 40, 4.6, kRose, 0.9);
   cairo_arc(cr, 32, 40, 2.4, 0.5, 5.5);
   Stroke(cr, Darker(kRose, 0.4), 0.9);
+  if (big) {
+    Ellipse(cr, 32, 41, 8.6, 7.2);
+    Stroke(cr, WithAlpha(kRose, 0.6), 0.4);
+    // Petals fallen beside the jar.
+    const double petals[][3] = {{9, 55, 0.4}, {55, 54.5, -0.5}, {51, 57, 0.9}};
+    for (const auto& pt : petals) {
+      cairo_save(cr);
+      cairo_translate(cr, pt[0], pt[1]);
+      cairo_rotate(cr, pt[2]);
+      Ellipse(cr, 0, 0, 2.4, 1.3);
+      cairo_restore(cr);
+      Glossy(cr, kRose, pt[0] - 2.4, pt[1] - 1.3, pt[0] + 2.4, pt[1] + 1.3, 0.5);
+    }
+  }
 }
 
 void HazelnutStew(cairo_t* cr, bool big) {
@@ -374,12 +539,25 @@ void HazelnutStew(cairo_t* cr, bool big) {
     Ellipse(cr, h[0], h[1] - 1.6, 2.6, 1.2);
     Flat(cr, Darker(kHazelnut, 0.35));
   }
+  if (big) {
+    // Herbs and pepper on the stew, the pot's glaze.
+    Specks(cr, 6, 14, 32, 30.5, 18, 3.8, 0.45, kHerb);
+    Specks(cr, 16, 12, 32, 30.5, 18, 3.8, 0.3, Darker(kStew, 0.5));
+    cairo_move_to(cr, 11, 38);
+    cairo_curve_to(cr, 12, 46, 17, 51, 23, 53);
+    Stroke(cr, WithAlpha(kWhite, 0.35), 1.0);
+  }
   // Mushroom slices.
   for (int i = 0; i < 2; ++i) {
     double x = 29 + i * 12, y = 28.5 + i * 3;
     cairo_arc(cr, x, y, 3.6, kPi, 2 * kPi);
     cairo_rectangle(cr, x - 1.2, y - 0.2, 2.4, 2.8);
     Glossy(cr, kMushroom, x - 3.6, y - 3.6, x + 3.6, y + 2.6, 0.8);
+    if (big) {
+      cairo_move_to(cr, x - 2.4, y - 0.6);
+      cairo_line_to(cr, x + 2.4, y - 0.6);
+      Stroke(cr, WithAlpha(Darker(kMushroom, 0.35), 0.8), 0.4);
+    }
   }
   // Thick enough to stand a spoon in.
   cairo_move_to(cr, 40, 31);
@@ -394,24 +572,37 @@ void HazelnutStew(cairo_t* cr, bool big) {
 
 void PlumDumplings(cairo_t* cr, bool big) {
   Plate(cr, 32, 50, 29, 9, kPorcelain, big);
-  Ellipse(cr, 32, 50, 26, 7);
-  Stroke(cr, WithAlpha(kPorcelainBlue, 0.7), 1.0);
+  if (!big) {
+    Ellipse(cr, 32, 50, 26, 7);
+    Stroke(cr, WithAlpha(kPorcelainBlue, 0.7), 1.0);
+  } else {
+    // Plum juice pooled round them.
+    Ellipse(cr, 33, 50, 21, 4);
+    Flat(cr, WithAlpha(kPlumFlesh, 0.55));
+  }
   Ball(cr, 21, 37, 10, kDough, 1.2);
   Ball(cr, 43, 37, 10, kDough, 1.2);
-  Ball(cr, 32, 43, 11, kDough, 1.2);
-  // The front one is cut open: the plum inside.
-  cairo_move_to(cr, 24, 40);
-  cairo_curve_to(cr, 28, 35, 36, 35, 40, 40);
-  cairo_curve_to(cr, 36, 44, 28, 44, 24, 40);
+  // The front one broken open: the plum sits in its lower half.
+  Ellipse(cr, 32, 41.5, 10.4, 3.2);
+  Flat(cr, kDoughInside);
+  Element(cr, 6, 22, 25, 20);
+  cairo_move_to(cr, 21, 41.5);
+  cairo_curve_to(cr, 24, 44.5, 27, 42.5, 29.5, 43.5);
+  cairo_curve_to(cr, 32, 44.5, 34, 42, 36.5, 43.5);
+  cairo_curve_to(cr, 39, 44.5, 41, 42.5, 43, 41.5);
+  cairo_arc(cr, 32, 43, 11, -0.14, kPi + 0.14);
   cairo_close_path(cr);
-  Glossy(cr, kPlumFlesh, 24, 35, 40, 44, 0.9);
+  Glossy(cr, kDough, 21, 41, 43, 54, 1.2);
+  // Rolled in buttered crumbs, then sugar.
+  const double balls[][3] = {{21, 37, 10}, {43, 37, 10}, {32, 48.5, 9}};
+  for (const auto& b : balls)
+    Specks(cr, static_cast<std::uint32_t>(b[0] * 3), big ? 40 : 14, b[0], b[1], b[2] * 0.8, b[2] * 0.8,
+           big ? 0.45 : 0.6, WithAlpha(Darker(kBakedCrust, 0.1), 0.7));
   TNoise n(11);
-  for (int i = 0; i < 18; ++i) {
-    cairo_arc(cr, n.Range(14, 50), n.Range(28, 40), 0.8, 0, 2 * kPi);
+  for (int i = 0; i < (big ? 40 : 18); ++i) {
+    cairo_arc(cr, n.Range(14, 50), n.Range(28, 40), big ? 0.5 : 0.8, 0, 2 * kPi);
     Flat(cr, WithAlpha(kWhite, 0.95));
   }
-  // A plum beside them.
-  Element(cr, 6, 36, 12, 20);
 }
 
 // A root lying on its side, thick end at (x, y), browned from the oven.
@@ -441,6 +632,13 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
   Shadow(cr, 32, 56, 28);
   RoundedRect(cr, 4, 44, 56, 11, 5);
   Glossy(cr, kLightWood, 4, 44, 60, 55, 1.4);
+  if (big) {
+    for (int i = 0; i < 2; ++i) {
+      cairo_move_to(cr, 8, 51 + i * 2);
+      cairo_curve_to(cr, 24, 50 + i * 2, 40, 52 + i * 2, 56, 51 + i * 2);
+    }
+    Stroke(cr, WithAlpha(Darker(kLightWood, 0.35), 0.45), 0.5);
+  }
   // A mug of hot cider at the back.
   for (int i = 0; i < 2; ++i) {
     double sx = 42 + i * 7;
@@ -450,6 +648,12 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
   Stroke(cr, kSteam, 1.6);
   RoundedRect(cr, 38, 16, 16, 26, 3);
   Glossy(cr, kCider, 38, 16, 54, 42, 1.2);
+  if (big) {
+    RoundedRect(cr, 37.5, 24, 17, 2, 1);
+    RoundedRect(cr, 37.5, 34, 17, 2, 1);
+    Flat(cr, WithAlpha(Darker(kCider, 0.4), 0.5));
+    Specks(cr, 9, 9, 46, 30, 5, 8, 0.45, WithAlpha(kWhite, 0.6));
+  }
   cairo_arc(cr, 55, 29, 5, -kPi / 2, kPi / 2);
   Stroke(cr, Darker(kCider, 0.45), 2.6);
   for (int i = 0; i < 3; ++i) {
@@ -464,6 +668,7 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
     cairo_line_to(cr, 16 + i * 6, 34);
   }
   Stroke(cr, WithAlpha(Lighter(kBread, 0.5), 0.9), 1.6);
+  if (big) Specks(cr, 14, 24, 18, 34, 11, 4, 0.4, WithAlpha(kWhite, 0.7));
   // Roasted roots in front of it: a parsnip and a carrot.
   RoastRoot(cr, 9, 45.5, 17, 2.9, 0.1, kParsnip);
   RoastRoot(cr, 11, 50.5, 17, 3.0, -0.1, kCarrot);
@@ -478,15 +683,25 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
     cairo_arc(cr, h[0], h[1], h[2], 0, 2 * kPi);
     Flat(cr, Darker(kCheese, 0.25));
   }
+  if (big) {
+    // The cheese's rind.
+    cairo_move_to(cr, 31, 52);
+    cairo_line_to(cr, 53, 52);
+    Stroke(cr, Darker(kCheese, 0.35), 1.0);
+  }
 }
 
 void CherryHoneyCake(cairo_t* cr, bool big) {
-  // Cake stand.
-  Shadow(cr, 32, 57, 18);
-  RoundedRect(cr, 28, 50, 8, 6, 2);
-  Glossy(cr, kPorcelain, 28, 50, 36, 56, 1.0);
-  Ellipse(cr, 32, 50, 25, 4.5);
-  Glossy(cr, kPorcelain, 7, 45, 57, 55, 1.2);
+  // Cake stand; the footed plate is one already.
+  if (big) {
+    Shadow(cr, 32, 50, 22);
+  } else {
+    Shadow(cr, 32, 57, 18);
+    RoundedRect(cr, 28, 50, 8, 6, 2);
+    Glossy(cr, kPorcelain, 28, 50, 36, 56, 1.0);
+    Ellipse(cr, 32, 50, 25, 4.5);
+    Glossy(cr, kPorcelain, 7, 45, 57, 55, 1.2);
+  }
   // Two layers with cream between.
   RoundedRect(cr, 11, 36, 42, 14, 3);
   Glossy(cr, kSponge, 11, 36, 53, 50, 1.2);
@@ -494,6 +709,10 @@ void CherryHoneyCake(cairo_t* cr, bool big) {
   Flat(cr, kCream);
   RoundedRect(cr, 14, 22, 36, 12, 3);
   Glossy(cr, kSponge, 14, 22, 50, 34, 1.2);
+  if (big) {
+    Specks(cr, 19, 40, 32, 43, 19, 5, 0.4, WithAlpha(Darker(kSponge, 0.3), 0.6));
+    Specks(cr, 29, 22, 32, 29, 16, 3.5, 0.4, WithAlpha(Darker(kSponge, 0.3), 0.6));
+  }
   Ellipse(cr, 32, 22, 18, 4);
   Glossy(cr, kCream, 14, 18, 50, 26, 1.0);
   // Honey running down.
@@ -507,6 +726,25 @@ void CherryHoneyCake(cairo_t* cr, bool big) {
   Cherry(cr, 24, 18, 3.8);
   Cherry(cr, 32, 16, 3.8);
   Cherry(cr, 40, 18, 3.8);
+  if (big) {
+    for (double x : {24.0, 32.0, 40.0}) Gleam(cr, x - 1.3, (x == 32 ? 16 : 18) - 1.4, 0.8);
+    // A bee come for the honey.
+    cairo_save(cr);
+    cairo_translate(cr, 52, 12);
+    cairo_rotate(cr, -0.3);
+    Ellipse(cr, -0.6, -2.4, 1.8, 1.2);
+    Ellipse(cr, 1.2, -2.2, 1.6, 1.1);
+    Flat(cr, WithAlpha(kWhite, 0.8));
+    Ellipse(cr, 0, 0, 3, 2);
+    Glossy(cr, kComb, -3, -2, 3, 2, 0.5);
+    cairo_rectangle(cr, -1.2, -2, 0.8, 4);
+    cairo_rectangle(cr, 0.8, -2, 0.8, 4);
+    Flat(cr, WithAlpha(kPupil, 0.8));
+    cairo_restore(cr);
+    cairo_move_to(cr, 48.5, 13.5);
+    cairo_curve_to(cr, 45, 15, 46, 18, 43.5, 17);
+    Stroke(cr, WithAlpha(kWhite, 0.6), 0.4);
+  }
 }
 
 void GoldenCombCrumble(cairo_t* cr, bool big) {
@@ -541,10 +779,20 @@ void GoldenCombCrumble(cairo_t* cr, bool big) {
     double a = n.Range(0, 2 * kPi);
     Ball(cr, 32 + 25 * std::cos(a), 33 + 8.5 * std::sin(a), n.Range(1.6, 2.6), kBakedCrust, 0.6);
   }
+  if (big) {
+    Specks(cr, 10, 30, 32, 33, 25, 8.5, 0.45, WithAlpha(Lighter(kBakedCrust, 0.3), 0.9));
+    // Honey over the dish's edge.
+    cairo_move_to(cr, 44, 41.5);
+    cairo_curve_to(cr, 45, 44, 44, 45, 44.5, 46.5);
+    Stroke(cr, kHoneyDrip, 2.0);
+    Drop(cr, 44.5, 46, 1.3, kHoneyDrip);
+  }
   Sparkle(cr, 44, 24, 6, kTwinkle);
 }
 
 void MarigoldRice(cairo_t* cr, bool big) {
+  // Big: it glows like the sunset.
+  if (big) RadialGlow(cr, 32, 28, 30, WithAlpha(kMarigold, 0.35));
   Bowl(cr, 32, 36, 25, 19, kPorcelainBlue);
   cairo_move_to(cr, 12, 44);
   cairo_curve_to(cr, 24, 50, 40, 50, 52, 44);
@@ -565,6 +813,19 @@ void MarigoldRice(cairo_t* cr, bool big) {
     cairo_restore(cr);
     Flat(cr, WithAlpha(kWhite, 0.7));
   }
+  if (big) {
+    // Loose petals on the rice.
+    const double petals[][3] = {{17, 33, 0.3}, {45, 32, -0.5}, {22, 28, 1.2}, {42, 27, 2.0},
+                                {30, 34.5, -0.2}};
+    for (const auto& pt : petals) {
+      cairo_save(cr);
+      cairo_translate(cr, pt[0], pt[1]);
+      cairo_rotate(cr, pt[2]);
+      Ellipse(cr, 0, 0, 2.2, 1.1);
+      cairo_restore(cr);
+      Glossy(cr, kMarigold, pt[0] - 2.2, pt[1] - 1.1, pt[0] + 2.2, pt[1] + 1.1, 0.4);
+    }
+  }
   // The marigold.
   for (int i = 0; i < 12; ++i) {
     double a = i * kPi / 6;
@@ -576,6 +837,7 @@ void MarigoldRice(cairo_t* cr, bool big) {
     Glossy(cr, kMarigold, 23, 11, 43, 31, 0.8);
   }
   Ball(cr, 33, 21, 3.4, Darker(kMarigold, 0.35), 0.8);
+  if (big) Specks(cr, 11, 12, 33, 21, 2.6, 2.6, 0.35, kHoneyDrip);
   SmallLeaf(cr, 26, 25, 9, 2.7);
 }
 
@@ -597,7 +859,20 @@ void QueensBanquetBread(cairo_t* cr, bool big) {
   cairo_close_path(cr);
   Glossy(cr, kBread, 9, 17, 55, 52);
   const double tips[][2] = {{9, 27}, {22, 21}, {32, 16}, {42, 21}, {55, 27}};
+  if (big) {
+    // The egg wash shines down the points; seeds along the band.
+    const double shine[][4] = {{11, 31, 11.5, 38}, {21, 26, 19, 33}, {31, 21, 29.5, 30},
+                               {41, 26, 43, 33}, {53, 31, 52.5, 38}};
+    for (const auto& sh : shine) {
+      cairo_move_to(cr, sh[0], sh[1]);
+      cairo_line_to(cr, sh[2], sh[3]);
+    }
+    Stroke(cr, WithAlpha(kWhite, 0.45), 1.0);
+    Specks(cr, 15, 30, 32, 46.5, 21, 2.5, 0.4, WithAlpha(kParchmentLight, 0.9));
+  }
   for (const auto& t : tips) Ball(cr, t[0], t[1], 3.6, kCrust, 1.0);
+  if (big)
+    for (const auto& t : tips) Gleam(cr, t[0] - 1.2, t[1] - 1.3, 0.8);
   // The band's braid and jewels.
   cairo_move_to(cr, 10, 41);
   cairo_curve_to(cr, 24, 45, 40, 45, 54, 41);
@@ -605,12 +880,17 @@ void QueensBanquetBread(cairo_t* cr, bool big) {
   Ball(cr, 20, 42, 2.6, kJewelRed, 0.8);
   Ball(cr, 32, 44, 3.0, kJewelBlue, 0.8);
   Ball(cr, 44, 42, 2.6, kJewelRed, 0.8);
+  if (big) {
+    Gleam(cr, 19.2, 41.2, 0.6);
+    Gleam(cr, 31.1, 43, 0.7);
+    Gleam(cr, 43.2, 41.2, 0.6);
+  }
   Sparkle(cr, 32, 12, 5, kTwinkle);
 }
 
 void LavenderNightBuns(cairo_t* cr, bool big) {
   Plate(cr, 32, 51, 29, 8, Hex(0xdcd6f2), big);
-  auto bun = [cr](double x, double y, double r) {
+  auto bun = [cr, big](double x, double y, double r) {
     cairo_arc(cr, x, y, r, kPi, 2 * kPi);
     cairo_curve_to(cr, x + r, y + r * 0.45, x - r, y + r * 0.45, x - r, y);
     cairo_close_path(cr);
@@ -623,6 +903,12 @@ void LavenderNightBuns(cairo_t* cr, bool big) {
     cairo_curve_to(cr, x - r * 0.3, y - r * 0.25, x - r * 0.65, y - r * 0.2, x - r * 0.8, y - r * 0.45);
     cairo_close_path(cr);
     Glossy(cr, kLavender, x - r, y - r, x + r, y, 0.8);
+    if (big) {
+      // Sugar on the glaze and a few lavender buds.
+      Specks(cr, static_cast<std::uint32_t>(x * 7), 10, x, y - r * 0.7, r * 0.6, r * 0.2, 0.35, kWhite);
+      for (int k = -1; k <= 1; ++k) Ball(cr, x + k * 1.6, y - r * 0.85 - (k == 0 ? 0.8 : 0), 0.8,
+                                          Darker(kLavender, 0.3), 0.3);
+    }
   };
   bun(21, 38, 11);
   bun(43, 38, 11);
@@ -633,12 +919,13 @@ void LavenderNightBuns(cairo_t* cr, bool big) {
   Stroke(cr, kGreenStem, 1.4);
   for (int i = 0; i < 5; ++i) Ball(cr, 51 + i * 2.3, 49.5 - i * 1.6, 1.8, Darker(kLavender, 0.25), 0.5);
   // A sugar moon.
-  cairo_arc(cr, 32, 19, 7, 0, 2 * kPi);
-  cairo_new_sub_path(cr);
-  cairo_arc_negative(cr, 35, 17, 6, 2 * kPi, 0);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  Glossy(cr, kMoon, 25, 12, 39, 26, 1.0);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  Crescent(cr, 32, 19, 7, 35, 17, 6, kMoon, 1.0);
+  if (big) {
+    // After dark: stars round the sugar moon.
+    Sparkle(cr, 44, 14, 2.5, kTwinkle);
+    Sparkle(cr, 19, 13, 2, kTwinkle);
+    Sparkle(cr, 40, 25, 1.6, kTwinkle);
+  }
 }
 
 void MoonglowSoup(cairo_t* cr, bool big) {
@@ -657,14 +944,16 @@ void MoonglowSoup(cairo_t* cr, bool big) {
   cairo_fill(cr);
   cairo_pattern_destroy(g);
   // The moon floating on it and rising from it.
-  cairo_arc(cr, 32, 20, 9, 0, 2 * kPi);
-  cairo_new_sub_path(cr);
-  cairo_arc_negative(cr, 36, 17, 8, 2 * kPi, 0);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  Glossy(cr, kMoon, 23, 11, 41, 29, 1.2);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  Crescent(cr, 32, 20, 9, 36, 17, 8, kMoon, 1.2);
   Ellipse(cr, 30, 34.5, 7, 1.6);
   Flat(cr, WithAlpha(kMoon, 0.8));
+  if (big) {
+    // Glowing motes on the soup and in the air above it.
+    Specks(cr, 14, 16, 32, 34.5, 20, 3.8, 0.5, WithAlpha(kWhite, 0.9));
+    Specks(cr, 24, 10, 32, 24, 24, 12, 0.45, WithAlpha(kMoon, 0.8));
+    Ellipse(cr, 32, 34, 25, 5.8);
+    Stroke(cr, WithAlpha(kMoonSoup, 0.6), 0.6);
+  }
   Sparkle(cr, 15, 22, 5, kTwinkle);
   Sparkle(cr, 49, 17, 4, kTwinkle);
   Sparkle(cr, 46, 29, 3, kWhite);
@@ -691,6 +980,15 @@ void GuavaLanternPunch(cairo_t* cr, bool big) {
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(g);
   Stroke(cr, Darker(kPunchBottom, 0.5), 1.4);
+  if (big) {
+    // The lantern's frame over the glass, and seeds floating in the punch.
+    Specks(cr, 15, 14, 32, 44, 12, 6, 0.45, WithAlpha(Hex(0xfff0c0), 0.8));
+    for (double x : {24.0, 40.0}) {
+      cairo_move_to(cr, x, 19);
+      cairo_line_to(cr, x, 51);
+    }
+    Stroke(cr, WithAlpha(Darker(kLanternMetal, 0.2), 0.8), 1.0);
+  }
   RoundedRect(cr, 19, 22, 4, 24, 2);
   Flat(cr, WithAlpha(kWhite, 0.6));
   for (int i = 0; i < 3; ++i) {
@@ -709,6 +1007,13 @@ void GuavaLanternPunch(cairo_t* cr, bool big) {
     cairo_arc(cr, 33 + 3 * std::cos(a), 34 + 3 * std::sin(a), 0.8, 0, 2 * kPi);
     Flat(cr, Hex(0xfff0c0));
   }
+  if (big) {
+    for (int i = 0; i < 3; ++i) {
+      cairo_arc(cr, 23 + i * 9, 54, 0.8, 0, 2 * kPi);
+      Flat(cr, Darker(kLanternMetal, 0.35));
+    }
+    Gleam(cr, 30, 31, 1);
+  }
 }
 
 void MidnightFishPie(cairo_t* cr, bool big) {
@@ -723,6 +1028,15 @@ void MidnightFishPie(cairo_t* cr, bool big) {
   }
   Ellipse(cr, 32, 35, 27, 10);
   Stroke(cr, WithAlpha(Lighter(kMidnightCrust, 0.4), 0.8), 1.6);
+  if (big) {
+    // Crumbs of starlight on the crust and its crimped rim.
+    Specks(cr, 16, 26, 34, 36, 21, 7, 0.4, WithAlpha(kMoon, 0.85));
+    for (int i = 0; i < 30; ++i) {
+      const double a = i * 2 * kPi / 30;
+      cairo_arc(cr, 32 + 26.5 * std::cos(a), 35 + 9.6 * std::sin(a), 0.9, 0, 2 * kPi);
+      Flat(cr, WithAlpha(Lighter(kMidnightCrust, 0.55), 0.6));
+    }
+  }
   // The fish looks out of the crust at one end and flicks its tail at the other.
   cairo_move_to(cr, 50, 31);
   cairo_line_to(cr, 60, 20);
@@ -735,6 +1049,21 @@ void MidnightFishPie(cairo_t* cr, bool big) {
   cairo_curve_to(cr, 12, 33, 18, 35, 23, 34);
   cairo_close_path(cr);
   Glossy(cr, kFish, 3, 14, 23, 35, 1.2);
+  if (big) {
+    // Scales behind the gill, lines on the tail.
+    for (int row = 0; row < 3; ++row)
+      for (int k = 0; k < 2; ++k) {
+        const double x = 17.5 + k * 2.6 + row * 0.6, y = 24 + row * 3 + k * 0.8;
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, x, y, 1.3, -kPi / 2, kPi / 2);
+      }
+    Stroke(cr, WithAlpha(Darker(kFish, 0.35), 0.6), 0.4);
+    for (int i = 0; i < 3; ++i) {
+      cairo_move_to(cr, 52, 30.5);
+      cairo_line_to(cr, 59 - i * 0.3, 23 + i * 5);
+    }
+    Stroke(cr, WithAlpha(Darker(kFish, 0.35), 0.6), 0.4);
+  }
   cairo_move_to(cr, 14, 19);
   cairo_curve_to(cr, 17, 23, 18, 27, 17, 32);
   Stroke(cr, WithAlpha(Darker(kFish, 0.4), 0.8), 1.0);
@@ -772,17 +1101,34 @@ void SnowberryCream(cairo_t* cr, bool big) {
   cairo_move_to(cr, 19, 30);
   cairo_curve_to(cr, 20, 37, 23, 41, 26, 42);
   Stroke(cr, WithAlpha(kWhite, 0.8), 1.8);
+  if (big) {
+    // Crushed berries through the cream, and the glass's cut facets.
+    Specks(cr, 17, 16, 32, 36, 13, 5, 0.6, WithAlpha(kCherryRed, 0.5));
+    for (int i = 1; i < 4; ++i) {
+      cairo_move_to(cr, 15 + i * 8.5, 28);
+      cairo_line_to(cr, 22 + i * 5, 45);
+    }
+    Stroke(cr, WithAlpha(kWhite, 0.35), 0.5);
+  }
   // Cream heaped above the glass.
   const double puffs[][3] = {{20, 26, 6}, {32, 24, 8}, {44, 26, 6}, {26, 18, 6}, {38, 18, 6}, {32, 12, 5}};
-  for (const auto& p : puffs) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, p[0], p[1], p[2], 0, 2 * kPi);
+  Puffs(cr, puffs, 6, kCream, 1.2);
+  if (big) {
+    for (const auto& p : puffs) {
+      cairo_arc(cr, p[0], p[1], p[2] * 0.55, kPi * 1.1, kPi * 1.7);
+      Stroke(cr, WithAlpha(Darker(kCream, 0.12), 0.8), 0.5);
+    }
   }
-  Glossy(cr, kCream, 14, 7, 50, 32, 1.2);
   // Snowberries and one red one.
-  const double berries[][2] = {{22, 22}, {30, 17}, {41, 21}, {35, 25}};
-  for (const auto& b : berries) Ball(cr, b[0], b[1], 3.2, kSnowBerry, 0.9);
+  const double berries[][2] = {{22, 22}, {30, 17}, {41, 21}, {35, 25}, {17, 28}, {47, 27}};
+  for (int i = 0; i < (big ? 6 : 4); ++i) Ball(cr, berries[i][0], berries[i][1], 3.2, kSnowBerry, 0.9);
+  if (big)
+    for (const auto& b : berries) {
+      StarPath(cr, b[0], b[1] - 2.2, 0.8, 0.35, 5);
+      Flat(cr, Darker(kStem, 0.1));
+    }
   Ball(cr, 33, 9, 3.4, kCherryRed, 0.9);
+  if (big) Gleam(cr, 31.8, 7.8, 0.8);
   SmallLeaf(cr, 35, 8, 7, -0.6);
 }
 
@@ -797,6 +1143,7 @@ void FiresideChowder(cairo_t* cr, bool big) {
   cairo_move_to(cr, 36, 50);
   cairo_curve_to(cr, 42, 50, 48, 48, 52, 44);
   Stroke(cr, WithAlpha(Lighter(kBread, 0.45), 0.9), 1.6);
+  if (big) Specks(cr, 18, 40, 32, 46, 22, 7, 0.45, WithAlpha(kWhite, 0.55));
   Ellipse(cr, 32, 33, 21, 7);
   Glossy(cr, Lighter(kBread, 0.35), 11, 26, 53, 40, 1.2);
   Ellipse(cr, 32, 33.5, 18, 5.2);
@@ -818,6 +1165,13 @@ void FiresideChowder(cairo_t* cr, bool big) {
     Flat(cr, b[2] ? kHerb : kCarrot);
   }
   Ball(cr, 31, 31, 2.0, Hex(0xf4e6b0), 0.6);
+  if (big) {
+    // Pepper, and a sprig of parsley on top.
+    Specks(cr, 28, 14, 32, 33.5, 16, 4, 0.3, WithAlpha(kPupil, 0.6));
+    SmallLeaf(cr, 37, 30, 4, -1.9);
+    SmallLeaf(cr, 37, 30, 4, -0.9);
+    SmallLeaf(cr, 37, 30, 3.5, -2.8);
+  }
 }
 
 void StarfallPudding(cairo_t* cr, bool big) {
@@ -845,18 +1199,31 @@ void StarfallPudding(cairo_t* cr, bool big) {
   cairo_curve_to(cr, 18, 34, 15, 33, 15, 28);
   cairo_close_path(cr);
   Glossy(cr, kCaramel, 15, 21, 49, 37, 1.0);
+  if (big) {
+    cairo_move_to(cr, 19, 26);
+    cairo_curve_to(cr, 24, 23.5, 30, 23, 34, 23.5);
+    Stroke(cr, WithAlpha(kWhite, 0.45), 0.9);
+  }
   // Cream on top and sugar stars falling onto it.
   const double puffs[][3] = {{27, 21, 5}, {37, 21, 5}, {32, 16, 5}};
-  for (const auto& p : puffs) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, p[0], p[1], p[2], 0, 2 * kPi);
-  }
-  Glossy(cr, kCream, 22, 11, 42, 26, 1.0);
+  Puffs(cr, puffs, 3, kCream, 1.0);
   const double stars[][3] = {{20, 40, 3}, {32, 44, 3.4}, {44, 40, 2.8}, {32, 10, 3.4},
                              {13, 14, 2.6}, {51, 11, 3}, {46, 20, 2}};
   for (const auto& s : stars) {
     StarPath(cr, s[0], s[1], s[2], s[2] * 0.45, 5);
     Glossy(cr, kStarGold, s[0] - s[2], s[1] - s[2], s[0] + s[2], s[1] + s[2], 0.7);
+  }
+  if (big) {
+    // More stars falling, with their trails.
+    const double falling[][3] = {{7, 26, 1.6}, {57, 24, 1.8}, {24, 6, 1.5}, {41, 5, 1.7}};
+    for (const auto& f : falling) {
+      cairo_move_to(cr, f[0] - 3, f[1] - 5);
+      cairo_line_to(cr, f[0] - 0.8, f[1] - 1.3);
+      Stroke(cr, WithAlpha(kTwinkle, 0.6), 0.5);
+      StarPath(cr, f[0], f[1], f[2], f[2] * 0.45, 5);
+      Glossy(cr, kStarGold, f[0] - f[2], f[1] - f[2], f[0] + f[2], f[1] + f[2], 0.5);
+    }
+    Specks(cr, 19, 14, 32, 38, 19, 7, 0.35, WithAlpha(kTwinkle, 0.9));
   }
 }
 
@@ -887,12 +1254,30 @@ void GreatFeast(cairo_t* cr, bool big) {
   Flat(cr, kFlag);
   RoundedRect(cr, 27, 47, 10, 8, 1);
   Flat(cr, kFlag);
+  if (big) {
+    // Folds in the cloth.
+    for (int i = 1; i < 6; ++i) {
+      cairo_move_to(cr, 2 + i * 10, 47.5);
+      cairo_line_to(cr, 2 + i * 10, 54.5);
+    }
+    Stroke(cr, WithAlpha(Darker(kCream, 0.2), 0.6), 0.5);
+  }
   // A dish of every island along it, the back row smaller.
   OnTheTable(cr, 5, 13, 37, 18);
   OnTheTable(cr, 12, 32, 36, 20);
   OnTheTable(cr, 15, 51, 37, 18);
   OnTheTable(cr, 4, 19, 49, 23);
   OnTheTable(cr, 19, 45, 49, 23);
+  if (big) {
+    // Candles for the long evening.
+    for (double x : {22.0, 42.0}) {
+      RoundedRect(cr, x - 1, 24, 2, 12, 0.6);
+      Glossy(cr, kCream, x - 1, 24, x + 1, 36, 0.4);
+      RadialGlow(cr, x, 22, 5, WithAlpha(kGlow, 0.8));
+      Ellipse(cr, x, 22, 0.9, 1.8);
+      Flat(cr, kHoneyDrip);
+    }
+  }
   Sparkle(cr, 22, 12, 4, kTwinkle);
   Sparkle(cr, 43, 10, 3.5, kTwinkle);
 }
