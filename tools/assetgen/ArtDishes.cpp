@@ -351,7 +351,8 @@ void OrangePancakes(cairo_t* cr, bool big) {
     Ellipse(cr, 32, y - 3, 22, 5);
     Glossy(cr, kPancakeTop, 10, y - 8, 54, y + 2, 1.0);
     // Big: the airy crumb along each pancake's edge.
-    if (big) Specks(cr, 20 + i, 14, 32, y + 2.2, 19, 1.2, 0.4, WithAlpha(Darker(kPancakeSide, 0.3), 0.6));
+    if (big)
+      Specks(cr, 20 + i, 14, 32, y + 2.2, 19, 1.2, 0.4, WithAlpha(Darker(kPancakeSide, 0.3), 0.6));
   }
   // Syrup over the edge.
   cairo_move_to(cr, 18, 29);
@@ -407,7 +408,8 @@ void OrchardFeastPie(cairo_t* cr, bool big) {
     TNoise n(4);
     for (int i = 0; i < 24; ++i) {
       const double a = n.Range(0, 2 * kPi), d = std::sqrt(n.Unit());
-      Ball(cr, 32 + 20 * d * std::cos(a), 34 + 6.5 * d * std::sin(a), n.Range(1.2, 2), fruit[i % 4], 0.4);
+      Ball(cr, 32 + 20 * d * std::cos(a), 34 + 6.5 * d * std::sin(a), n.Range(1.2, 2), fruit[i % 4],
+           0.4);
     }
   }
   // Lattice.
@@ -596,8 +598,8 @@ void PlumDumplings(cairo_t* cr, bool big) {
   // Rolled in buttered crumbs, then sugar.
   const double balls[][3] = {{21, 37, 10}, {43, 37, 10}, {32, 48.5, 9}};
   for (const auto& b : balls)
-    Specks(cr, static_cast<std::uint32_t>(b[0] * 3), big ? 40 : 14, b[0], b[1], b[2] * 0.8, b[2] * 0.8,
-           big ? 0.45 : 0.6, WithAlpha(Darker(kBakedCrust, 0.1), 0.7));
+    Specks(cr, static_cast<std::uint32_t>(b[0] * 3), big ? 40 : 14, b[0], b[1], b[2] * 0.8,
+           b[2] * 0.8, big ? 0.45 : 0.6, WithAlpha(Darker(kBakedCrust, 0.1), 0.7));
   TNoise n(11);
   for (int i = 0; i < (big ? 40 : 18); ++i) {
     cairo_arc(cr, n.Range(14, 50), n.Range(28, 40), big ? 0.5 : 0.8, 0, 2 * kPi);
@@ -905,7 +907,8 @@ void LavenderNightBuns(cairo_t* cr, bool big) {
     Glossy(cr, kLavender, x - r, y - r, x + r, y, 0.8);
     if (big) {
       // Sugar on the glaze and a few lavender buds.
-      Specks(cr, static_cast<std::uint32_t>(x * 7), 10, x, y - r * 0.7, r * 0.6, r * 0.2, 0.35, kWhite);
+      Specks(cr, static_cast<std::uint32_t>(x * 7), 10, x, y - r * 0.7, r * 0.6, r * 0.2, 0.35,
+             kWhite);
       for (int k = -1; k <= 1; ++k) Ball(cr, x + k * 1.6, y - r * 0.85 - (k == 0 ? 0.8 : 0), 0.8,
                                           Darker(kLavender, 0.3), 0.3);
     }
@@ -1121,7 +1124,8 @@ void SnowberryCream(cairo_t* cr, bool big) {
   }
   // Snowberries and one red one.
   const double berries[][2] = {{22, 22}, {30, 17}, {41, 21}, {35, 25}, {17, 28}, {47, 27}};
-  for (int i = 0; i < (big ? 6 : 4); ++i) Ball(cr, berries[i][0], berries[i][1], 3.2, kSnowBerry, 0.9);
+  for (int i = 0; i < (big ? 6 : 4); ++i)
+    Ball(cr, berries[i][0], berries[i][1], 3.2, kSnowBerry, 0.9);
   if (big)
     for (const auto& b : berries) {
       StarPath(cr, b[0], b[1] - 2.2, 0.8, 0.35, 5);
@@ -1329,7 +1333,8 @@ void DrawDish(cairo_t* cr, int dish, double size, bool big) {
 }
 
 void PaintBuySlotIcons(TCanvas& c, const TAssetSpec& s) {
-  ForEachPattern(c, s, [&](cairo_t* cr, int p, double w, double) { DrawDish(cr, p + 1, w, false); });
+  ForEachPattern(c, s,
+                 [&](cairo_t* cr, int p, double w, double) { DrawDish(cr, p + 1, w, false); });
 }
 
 void PaintPracticePotions(TCanvas& c, const TAssetSpec& s) {
