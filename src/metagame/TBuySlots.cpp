@@ -10,6 +10,7 @@
 #include "text/TTextStrings.h"
 #include "text/WrapText.h"
 #include "ui/TGameButton.h"
+#include "ui/TTextFit.h"
 
 namespace {
 
@@ -312,9 +313,16 @@ void TBuySlots::Draw() {
     OmgImgList.DrawImage("BuySlotIcons", x + 11, y + 9, item.IconIdx - 1);
     OmgImgList.DrawImage("BuySlotGlassCover", x, y, 0);
     if (!GlobGameText) continue;
-    const TTextStyle name{.Scale = DescSizeRatio, .ExtraSpacing = DescWidthAdd};
-    GlobGameText->DrawText(x + 108, y + 12, ItemName(IslandIdx, s, 1), name);
-    GlobGameText->DrawText(x + 111, y + 29, ItemName(IslandIdx, s, 2), name);
+    // Both lines of a name at one scale, small enough for the longer.
+    const std::string line1 = ItemName(IslandIdx, s, 1), line2 = ItemName(IslandIdx, s, 2);
+    auto fit = [&](const std::string& text, int left) {
+      return TTextFit::ScaleToFit(GlobGameText->FontKind, text, NameRight - left, DescWidthAdd,
+                                  DescSizeRatio);
+    };
+    const TTextStyle name{.Scale = std::min(fit(line1, 108), fit(line2, 111)),
+                          .ExtraSpacing = DescWidthAdd};
+    GlobGameText->DrawText(x + 108, y + 12, line1, name);
+    GlobGameText->DrawText(x + 111, y + 29, line2, name);
     if (item.Bought && TextStringsComp)
       GlobGameText->DrawText(x + 110, y + 57, TextStringsComp->GameTexts[18],
                              {.Scale = 0.43, .Colour = TGlobalGameText::tcYellow,

@@ -51,6 +51,9 @@ class TBuySlots : public TComponent {
   double DescSizeRatio = 0.48;
   int DescWidthAdd = -2;
   int MaxDescTextWidth = 116;
+  // A name line shrinks to end this far right of its slot, inside the narrowest name card
+  // (the last slot's, which the counter's corner box cuts short).
+  int NameRight = 205;
   // Whether the mouse reaches the buy buttons.
   bool Enabled = true;
   // Set by the shell when a purchase has been paid for; it clears it once it has looked

@@ -10,6 +10,7 @@
 #include "engine/TOmegaImageList.h"
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
+#include "ui/TTextFit.h"
 
 namespace {
 constexpr int RowLeft = 395, RowTop = 452;
@@ -17,6 +18,9 @@ constexpr double FlyTargetX = 523, FlyTargetY = 179;
 constexpr int CookLeft = 389, CookTop = 93;
 constexpr int WalkStep = 5;
 constexpr int DishAlphaStep = 25;
+// The dish name's room: from its x to just short of the small cook's hat.
+constexpr int DishNameLeft = 82, DishNameRoom = 310;
+constexpr double DishNameScale = 0.9;
 
 std::uint8_t Alpha8(double a) {
   int v = RoundHalfEven(a);
@@ -116,6 +120,8 @@ void TPracticeMiniGame::Start(int island, int slot, const TElementsCount& price)
   Price = price;
   FDishIdx = 4 * (island - 1) + slot;
   FDishName = TextStringsComp.UpgradeNames[5 * (island - 1) + slot];
+  FDishNameScale =
+      TTextFit::ScaleToFit(GlobGameText.FontKind, FDishName, DishNameRoom, 0, DishNameScale);
 }
 
 void TPracticeMiniGame::Open() {
@@ -209,7 +215,8 @@ void TPracticeMiniGame::UpdateAndDraw() {
     WalkCook();
     DrawCook();
   }
-  GlobGameText.DrawText(SX(82), SY(89), FDishName, {.Scale = 0.9});
+  GlobGameText.DrawText(SX(DishNameLeft), SY(89), FDishName,
+                        {.Scale = FDishNameScale});
   if (stepping()) DrawBadgeAndProgress();
   DrawHints();
   if (stepping()) DrawRecipeRow();

@@ -128,6 +128,7 @@ class TPracticeMiniGame : public TComponent {
   int FIsland = 1, FSlot = 1, FDishIdx = 1;
   TElementsCount Price;
   std::string FDishName;
+  double FDishNameScale = 0.9;
   TPracticeState State = psHidden;
   int FCookPhase = 0, FWalkOffset = 0;
   int FWindowY = -630, WindowTargetY = -630;

@@ -224,9 +224,11 @@ void PaintMovieMask(TCanvas& c, const TAssetSpec& s);
 void PaintStoveSmoke(TCanvas& c, const TAssetSpec& s);
 void PaintPlaceholder(TCanvas& c, const TAssetSpec& s);
 
-// ArtShopDishes.cpp: the shops' twenty dishes, in the order of the shop's item table.
-void DrawShopDish(cairo_t* cr, int dish, double size);  // dish 1..20, box at the origin
+// ArtDishes.cpp: the islands' twenty dishes, in the order of the shop's item table, for the
+// shop's glass (small) and the practice window's footed plate (big: finer, no plate of its own).
+void DrawDish(cairo_t* cr, int dish, double size, bool big);  // dish 1..20, box at the origin
 void PaintBuySlotIcons(TCanvas& c, const TAssetSpec& s);
+void PaintPracticePotions(TCanvas& c, const TAssetSpec& s);
 
 // ArtShop.cpp: the hub's shop counter, its corner box, the glass cover and the dish window.
 void PaintBuySlotsPanelA(TCanvas& c, const TAssetSpec& s);
@@ -249,7 +251,7 @@ void PaintAuraSpark(TCanvas& c, const TAssetSpec& s);
 void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s);
 void PaintBossEnergyFill(TCanvas& c, const TAssetSpec& s);
 
-// ArtPractice.cpp, ArtCooks.cpp, ArtDishes.cpp, ArtKitchens.cpp: the practice kitchen.
+// ArtPractice.cpp, ArtCooks.cpp, ArtKitchens.cpp: the practice kitchen.
 // Ingredient kinds 1..16 (the fruits 1..8 as on the board, then flour, egg, milk, honey,
 // hazelnut, mushroom, rose petals, fish) in a size x size box at the origin.
 void DrawIngredient(cairo_t* cr, int kind, double size);
@@ -273,6 +275,5 @@ void PaintDishCharBody(TCanvas& c, const TAssetSpec& s);
 void PaintDishCharEyes(TCanvas& c, const TAssetSpec& s);
 void PaintDishCharHand(TCanvas& c, const TAssetSpec& s);
 void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s);
-void PaintPracticePotions(TCanvas& c, const TAssetSpec& s);
 
 }  // namespace assetgen
