@@ -290,3 +290,20 @@ TEST(FormMainSceneDetails, TheHubsPlayWorksAsSoonAsTheWipeLetsTheMouseThrough) {
   EXPECT_EQ(r.Count("level 1 2"), 1);
   ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
 }
+
+TEST(FormMainSceneDetails, EscapeDoesNotTurnTheHubsPlayIntoATripToTheMenu) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->CheatWinLevel();
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  r.Frames(60);
+  Click(*r.form->StageResultOKButton);
+  ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
+  while (r.form->SceneTransition->IsActive()) r.Frames(1);
+  Click(*r.form->HubPlayButton);
+  r.Frames(3);
+  ASSERT_EQ(r.form->Scene(), gsStickerBook) << "the wipe into the level still closes";
+  r.form->FormKeyPress("\x1b");
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
+  EXPECT_EQ(r.Count("level 1 2"), 1);
+}
