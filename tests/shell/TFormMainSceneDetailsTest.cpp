@@ -131,6 +131,28 @@ TEST(FormMainSceneDetails, ANewIslandsPlopBurstsOverItOnlyOnceTheWipeHasGone) {
   EXPECT_FLOAT_EQ(plop.OriginY(), static_cast<float>(marker.Y + plop.OffsetY));
 }
 
+TEST(FormMainSceneDetails, AFinishedIslandsStampLandsOnlyOnceTheWipeHasGone) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->MapIslands->OpenIsland(2);
+  r.form->BuySlots->IslandIdx = 2;
+  r.form->GoToMap();
+  ASSERT_TRUE(r.RunTo(gsMap, 200));
+  const TCompletedStamps& stamps = *r.form->CompletedStamps;
+  ASSERT_EQ(stamps.AnimatedIsland(), 1);
+  bool wipeShown = true;
+  int movedUnderTheWipe = 0;
+  for (int i = 0; i < 100 && stamps.AnimatedIsland(); ++i) {
+    wipeShown = r.form->SceneTransition->IsActive();
+    r.Frames(1);
+    movedUnderTheWipe += wipeShown && stamps.Size() != stamps.StartSize;
+  }
+  ASSERT_EQ(stamps.AnimatedIsland(), 0);
+  EXPECT_EQ(movedUnderTheWipe, 0);
+  // The frame that landed it began with the map uncovered.
+  EXPECT_FALSE(wipeShown);
+}
+
 TEST(FormMainSceneDetails, TheVeilComesBackWithTheNameWindowAfterANameIsRefused) {
   RoundRig r;
   r.Play(1, 1);  // "PLAYER" exists now
