@@ -21,7 +21,7 @@ void TCompletedStamps::AnimateNewStamp() {
 void TCompletedStamps::Clear() { Animated = 0; }
 
 void TCompletedStamps::Draw() {
-  if (Animated) {
+  if (Animated && !Holding) {
     StampSize -= SizeStep;
     TMotion::TurnAngle(1, StampAngle, AngleStep);
     StampAlpha = std::min(255, StampAlpha + AlphaStep);
@@ -35,6 +35,7 @@ void TCompletedStamps::Draw() {
   for (int island = 1; island <= last; ++island) {
     const TPoint p = Stamps[island - 1];
     const float x = static_cast<float>(p.X), y = static_cast<float>(p.Y);
+    if (island == Animated && Holding) continue;
     if (island == Animated)
       OmgImgList->DrawImage("CompletedStamp", x, y, 0,
                             {.A = static_cast<std::uint8_t>(StampAlpha), .ScaleX = StampSize,

@@ -24,6 +24,8 @@ class TCompletedStamps : public TComponent {
   int StartAlpha = 60, AlphaStep = 9;
   // Sounds by name; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
+  // While set, a landing stamp waits unseen: the map holds it while its wipe still opens.
+  bool Holding = false;
 
   // Lands the stamp of the island just finished (LastOpenedIslandIdx - 1).
   void AnimateNewStamp();

@@ -293,9 +293,14 @@ void TFormMain::CompletePurchaseNow() {
   UpgradeCheck();
 }
 
+bool TFormMain::HubLeaving() const {
+  // A wipe that closes while the hub shows is taking the player away from it.
+  return SceneTransition->IsActive() && SceneTransition->GetPhase() == 0;
+}
+
 void TFormMain::HubPlay() {
   // Also while the wipe into the hub still fades: what follows takes the wipe over.
-  if (PurchaseInFlight) return;
+  if (PurchaseInFlight || HubLeaving()) return;
   SceneTransition->Cancel();
   UpgradesComment->Hide();
   if (GameComplete()) {
@@ -314,7 +319,8 @@ void TFormMain::HubPlay() {
 }
 
 void TFormMain::HubToMenu() {
-  if (PurchaseInFlight) return;
+  // Escape reaches the hub through a wipe too: one already leading elsewhere keeps its way.
+  if (PurchaseInFlight || HubLeaving()) return;
   SceneTransition->Cancel();
   // Nothing of the hub is lost on the way out.
   SavePlayerSave(ssGather);

@@ -47,6 +47,8 @@ void TFormMain::SceneMap() {
   OmegaImageList1.DrawImage("GameLogo", -20, 20, 0,
                             {.CenterX = 0.5f, .CenterY = 0.5f, .Angle = LogoSwing.Value});
   MapIslands->Draw();
+  // The newest stamp lands once the wipe onto the map has opened, where it can be seen.
+  CompletedStamps->Holding = SceneTransition->IsActive() && SceneTransition->GetPhase() == 1;
   CompletedStamps->Draw();
   MapFog->UpdateAndDraw();
   NewIslandPlop->UpdateAndDraw();

@@ -288,6 +288,7 @@ class TFormMain : public TShellParts,
   void CompletePurchaseNow();
   void HubPlay();
   void HubToMenu();
+  bool HubLeaving() const;
   void StartEndingStory();
   // A finished game begins again for the same player from the menu's Play.
   void StartNewGame();

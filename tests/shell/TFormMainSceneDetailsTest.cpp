@@ -131,6 +131,28 @@ TEST(FormMainSceneDetails, ANewIslandsPlopBurstsOverItOnlyOnceTheWipeHasGone) {
   EXPECT_FLOAT_EQ(plop.OriginY(), static_cast<float>(marker.Y + plop.OffsetY));
 }
 
+TEST(FormMainSceneDetails, AFinishedIslandsStampLandsOnlyOnceTheWipeHasGone) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->MapIslands->OpenIsland(2);
+  r.form->BuySlots->IslandIdx = 2;
+  r.form->GoToMap();
+  ASSERT_TRUE(r.RunTo(gsMap, 200));
+  const TCompletedStamps& stamps = *r.form->CompletedStamps;
+  ASSERT_EQ(stamps.AnimatedIsland(), 1);
+  bool wipeShown = true;
+  int movedUnderTheWipe = 0;
+  for (int i = 0; i < 100 && stamps.AnimatedIsland(); ++i) {
+    wipeShown = r.form->SceneTransition->IsActive();
+    r.Frames(1);
+    movedUnderTheWipe += wipeShown && stamps.Size() != stamps.StartSize;
+  }
+  ASSERT_EQ(stamps.AnimatedIsland(), 0);
+  EXPECT_EQ(movedUnderTheWipe, 0);
+  // The frame that landed it began with the map uncovered.
+  EXPECT_FALSE(wipeShown);
+}
+
 TEST(FormMainSceneDetails, TheVeilComesBackWithTheNameWindowAfterANameIsRefused) {
   RoundRig r;
   r.Play(1, 1);  // "PLAYER" exists now
@@ -289,4 +311,21 @@ TEST(FormMainSceneDetails, TheHubsPlayWorksAsSoonAsTheWipeLetsTheMouseThrough) {
   r.form->FormMouseUp(TMouseButton::Left, play.Left + 10, play.Top + 10);
   EXPECT_EQ(r.Count("level 1 2"), 1);
   ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
+}
+
+TEST(FormMainSceneDetails, EscapeDoesNotTurnTheHubsPlayIntoATripToTheMenu) {
+  RoundRig r;
+  r.Play(1, 1);
+  r.form->CheatWinLevel();
+  ASSERT_TRUE(r.RunTo(gsStageResult, 900));
+  r.Frames(60);
+  Click(*r.form->StageResultOKButton);
+  ASSERT_TRUE(r.RunTo(gsStickerBook, 300));
+  while (r.form->SceneTransition->IsActive()) r.Frames(1);
+  Click(*r.form->HubPlayButton);
+  r.Frames(3);
+  ASSERT_EQ(r.form->Scene(), gsStickerBook) << "the wipe into the level still closes";
+  r.form->FormKeyPress("\x1b");
+  ASSERT_TRUE(r.RunTo(gsObjectiveInfo, 200));
+  EXPECT_EQ(r.Count("level 1 2"), 1);
 }
