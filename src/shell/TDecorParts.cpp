@@ -29,7 +29,7 @@ void TDecorParts::Create(TOmegaImageList& images, bool isWindows8OrLater,
   }
   PlayButtonShine = std::make_unique<TGeneralShine>();
   PlayButtonShine->OmgImgList = &images;
-  PlayButtonShine->SizeRatio = 1.4f;
+  PlayButtonShine->SizeRatio = 2.0f;  // under the button: its rays must spill past it
   MapWaves = std::make_unique<TWorldMapWaves>();
   MapWaves->OmgImgList = &images;
   MapWaves->Visible = !isWindows8OrLater;
