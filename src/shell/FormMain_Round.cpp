@@ -225,8 +225,10 @@ void TFormMain::WinRound() {
   GameComments->ShowComment(GameObjective == goBossMode ? TGameCommentType::coBossVictory
                                                         : TGameCommentType::coGameRoundClear);
   SubmitHighScore();
-  if (GameObjective == goBossMode) {
-    BuySlots->NextUncompletedIslandIdx = std::min(BuySlots->IslandIdx + 1, 5);
+  // The last island has no next one: after its creature come its replays, as on the others
+  // while their dishes are still to buy.
+  if (GameObjective == goBossMode && BuySlots->IslandIdx < TBuySlots::IslandCount) {
+    BuySlots->NextUncompletedIslandIdx = BuySlots->IslandIdx + 1;
     BuySlots->NextUncompletedLevelIdx = 1;
   } else {
     BuySlots->NextUncompletedIslandIdx = BuySlots->IslandIdx;

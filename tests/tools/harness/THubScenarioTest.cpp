@@ -179,3 +179,20 @@ TEST(HubScenario, TheHubLeadsBackToTheMenuButNotMidPurchase) {
   EXPECT_EQ(run.Count("sticker", "4"), 1);
   EXPECT_EQ(folder.Save("WYNNET").ShopSlots[0][0], 1);
 }
+
+// The last island's creature beaten before its dishes are bought: there is no island after it,
+// so a restart goes on with its replays, not back to its first level.
+TEST(HubScenario, TheLastCreatureBeatenLeavesTheRestartOnItsIsland) {
+  SaveFolder folder;
+  TPlayerSave s = Played(5, 18);
+  for (int island = 1; island <= 4; ++island) BuyIsland(s, island, 4);
+  s.MapOpen = {1, 1, 1, 1, 1, 0};
+  folder.Write("WYNNET", s);
+  TRun won = PlayWith(Cheating(), std::string(ToTheLevel) + "760 click 600 400\n900 key F2\n",
+                      1000);
+  ASSERT_EQ(won.Count("level", "5 18 "), 1);
+  ASSERT_EQ(won.Count("won", ""), 1);
+  TRun again = Play(ToTheLevel, 800);
+  EXPECT_EQ(again.Count("level", "5 19 "), 1) << "not the island's replays";
+}
+
