@@ -72,7 +72,11 @@ void TFormMain::WireHub() {
   UpgradesComment->OnWavingFinished = [](TGameComment&, TGameCommentType) {};
 }
 
-bool TFormMain::GameComplete() const { return StickerBook->IsComplete(); }
+// The book's last page, which the fifth island's completion turns: with only every sticker in,
+// that island's completion (its reward, the zeppelin) is still to come.
+bool TFormMain::GameComplete() const {
+  return StickerBook->IsAcquired(TStickerBookObjects::ZeppelinGroup);
+}
 
 void TFormMain::LoadHubPictures() {
   // The town's stage and the stickers it shows; what a purchase adds is asked for then.

@@ -196,3 +196,28 @@ TEST(HubScenario, TheLastCreatureBeatenLeavesTheRestartOnItsIsland) {
   EXPECT_EQ(again.Count("level", "5 19 "), 1) << "not the island's replays";
 }
 
+// The last dish bought: the fifth island's completion comes first (its reward and the book's
+// last page), and the end only with the hub's Play.
+TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
+  SaveFolder folder;
+  TPlayerSave s = Played(5, 5);
+  for (int island = 1; island <= 5; ++island) BuyIsland(s, island, island < 5 ? 4 : 3);
+  for (int g = 1; g <= 22; ++g)
+    if (g != TStickerBookObjects::ZeppelinGroup) s.Stickers[g - 1] = 1;
+  s.MapOpen = {1, 1, 1, 1, 1, 0};
+  folder.Write("WYNNET", s);
+  TRun run = PlayWith(Cheating(),
+                      std::string(ToTheLevel) +
+                          "760 click 600 400\n900 key F2\n1180 click-widget WindowOKButton\n"
+                          "1340 click-widget BuySlotBuyButton\n1500 key F2\n"
+                          "1900 click-widget BookPlayButton\n",
+                      2100);
+  ASSERT_EQ(run.Count("buy", "5 4"), 1);
+  EXPECT_EQ(run.Count("island", "complete 5"), 1);
+  long ending = 0;
+  for (const TLine& l : run.Of("scene"))
+    if (l.Details == "gsStickerBook gsEndingStory") ending = l.Frame;
+  EXPECT_GT(ending, 1900) << "the end came before the hub's Play";
+  EXPECT_EQ(run.Count("chapter", "22"), 1);
+  EXPECT_NE(folder.Save("WYNNET").Stickers[TStickerBookObjects::ZeppelinGroup - 1], 0);
+}
