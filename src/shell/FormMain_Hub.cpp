@@ -212,6 +212,9 @@ void TFormMain::BuyDish(int island, int slot, const TElementsCount& price) {
   Pocket->ClearPriceWarnings();
   Trace("buy", std::to_string(island) + " " + std::to_string(slot));
   PracticeGame->Start(island, slot, price);
+  PendingIsland = island;
+  PendingSlot = slot;
+  PendingPrice = price;
   PracticePending = true;
   // The practice window comes down once the shop has gone.
   SetShopPanelHiding(140, 4);
@@ -287,10 +290,12 @@ void TFormMain::UpgradeCheck() {
 
 void TFormMain::CompletePurchaseNow() {
   if (!PurchaseInFlight) return;
-  // Paid for: the practice ends as its Done would end it.
-  if (PracticePending || PracticeGame->IsOpen()) {
-    PracticePending = false;
+  // Paid for: the practice ends as its Done would end it; one not yet come down is skipped.
+  if (PracticeGame->IsOpen()) {
     PracticeGame->Finish();
+  } else if (PracticePending) {
+    PracticePending = false;
+    PracticeFinished(PendingIsland, PendingSlot, PendingPrice);
   }
   // In the book, and the check that follows its conversation.
   PurchaseIntoBook();

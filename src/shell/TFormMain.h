@@ -319,5 +319,8 @@ class TFormMain : public TShellParts,
   // A dish is being bought: from the click through the practice, the cheer and the book to
   // the check that follows its conversation.
   bool PurchaseInFlight = false, PracticePending = false, StickerPending = false;
+  // The dish of that purchase, to pay for it even before its practice has come down.
+  int PendingIsland = 0, PendingSlot = 0;
+  TElementsCount PendingPrice;
   std::string LastPlayerName, DefaultPlayerName;
 };

@@ -158,6 +158,22 @@ TEST(HubScenario, ClosingMidPurchaseKeepsTheDishPaidAndInTheBook) {
   EXPECT_EQ(again.Stickers, closed.Stickers);
 }
 
+// Closed even sooner, while the shop is still sliding away before the practice comes down:
+// the dish is paid for and in the book all the same, not bought for nothing.
+TEST(HubScenario, ClosingBeforeThePracticeOpensStillPaysForTheDish) {
+  SaveFolder folder;
+  TRun run = PlayWith(Cheating(),
+                      std::string(WonIntoTheHub) +
+                          "1340 click-widget BuySlotBuyButton#1\n1350 close\n",
+                      1400);
+  ASSERT_EQ(run.Count("buy", "1 1"), 1);
+  ASSERT_EQ(run.Count("practice", "open"), 0);
+  const TPlayerSave closed = folder.Save("WYNNET");
+  EXPECT_EQ(closed.ShopSlots[0][0], 1);
+  EXPECT_FLOAT_EQ(closed.Stocks[0], 9999 - 230) << "bought but not paid";
+  EXPECT_NE(closed.Stickers[3], 0) << "bought but not in the book";
+}
+
 // The ways out of the hub: Escape and the Menu button leave for the menu with the game saved,
 // but not while a dish is being cooked; the practice window takes Escape for nothing.
 TEST(HubScenario, TheHubLeadsBackToTheMenuButNotMidPurchase) {
