@@ -109,6 +109,9 @@ void TFormMain::EnterHub() {
   BuySlots->Enabled = true;
   BuySlots->UpdateAffordable();
   BuySlotsInfo->HideNow();
+  Pocket->Left = HubPocketLeft;
+  Pocket->Top = HubPocketTop;
+  Pocket->ShowPanel = true;
   Pocket->SetOwned(BuySlots->OwnedElements());
   Pocket->ShowOwnedNow();
   Pocket->SetCurrentPrices(BuySlots->CurrentPrices());

@@ -275,6 +275,7 @@ class TFormMain : public TShellParts,
   void DrawHubGuide();
   void RouteHubMouse(TMouseKind kind, int x, int y, bool left);
   void LoadHubPictures();
+  void PlacePocketOnElementsPanel();
   void BuyDish(int island, int slot, const TElementsCount& price);
   void PracticeFinished(int island, int slot, const TElementsCount& price);
   void PurchaseIntoBook();
