@@ -23,6 +23,15 @@ int Shift(int value) {
 }
 }  // namespace
 
+void TWynnetPocket::Reset() {
+  Target = ShownCounts = {};
+  Pulse.fill(0);
+  NotEnough.fill(false);
+  Prices = {};
+  Star = ssNone;
+  StarX = StarY = -999;
+}
+
 void TWynnetPocket::Add(TElementKind kind, float amount) {
   if (kind >= Kinds) return;
   Target[kind] += amount;
@@ -100,6 +109,9 @@ void TWynnetPocket::UpdateStar() {
       break;
     }
     case ssArrived:
+      // At its place, wherever the pocket's panel has slid to since.
+      StarX = static_cast<float>(place.X);
+      StarY = static_cast<float>(place.Y);
       StarPulse += 0.12f;
       StarScale = 1.0f + 0.08f * std::sin(StarPulse);
       TMotion::TurnAngle(1, StarAngle, 0.6f);
@@ -119,7 +131,7 @@ void TWynnetPocket::Draw() {
   UpdateStar();
   if (!OmgImgList) return;
   const float left = static_cast<float>(Left), top = static_cast<float>(Top);
-  OmgImgList->DrawImage("PocketPanel", left, top, 0);
+  if (ShowPanel) OmgImgList->DrawImage("PocketPanel", left, top, 0);
   for (int k = 0; k < Kinds; ++k) {
     // Swells and settles once over the pulse.
     const float t = Pulse[k] > 0 ? static_cast<float>(Pulse[k]) / PulseUpdates : 0;

@@ -25,6 +25,8 @@ class TWynnetPocket : public TComponent {
   TGlobalGameText* GlobGameText = nullptr;
   int Left = 8, Top = 60;
   int NumbersGap = 42;
+  // Its own cloth in the hub; in a level the elements panel lies under it instead.
+  bool ShowPanel = true;
   float CountStep = 0.5f;
   float StarPace = 33;
   float StarStartScale = 0.6f, StarGrowStep = 0.02f, StarSpin = 12;
@@ -33,6 +35,8 @@ class TWynnetPocket : public TComponent {
   // Sounds by name; the shell hands them to the effect player.
   std::function<void(const std::string& name)> PlaySound;
 
+  // Empty, without star, pulses or warnings (a level starts).
+  void Reset();
   void Add(TElementKind kind, float amount);
   void SetOwned(const TElementsCount& counts);
   // The counts jump to what is owned (entering the hub), instead of counting up.

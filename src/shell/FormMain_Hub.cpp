@@ -72,7 +72,11 @@ void TFormMain::WireHub() {
   UpgradesComment->OnWavingFinished = [](TGameComment&, TGameCommentType) {};
 }
 
-bool TFormMain::GameComplete() const { return StickerBook->IsComplete(); }
+// The book's last page, which the fifth island's completion turns: with only every sticker in,
+// that island's completion (its reward, the zeppelin) is still to come.
+bool TFormMain::GameComplete() const {
+  return StickerBook->IsAcquired(TStickerBookObjects::ZeppelinGroup);
+}
 
 void TFormMain::LoadHubPictures() {
   // The town's stage and the stickers it shows; what a purchase adds is asked for then.
@@ -105,6 +109,9 @@ void TFormMain::EnterHub() {
   BuySlots->Enabled = true;
   BuySlots->UpdateAffordable();
   BuySlotsInfo->HideNow();
+  Pocket->Left = HubPocketLeft;
+  Pocket->Top = HubPocketTop;
+  Pocket->ShowPanel = true;
   Pocket->SetOwned(BuySlots->OwnedElements());
   Pocket->ShowOwnedNow();
   Pocket->SetCurrentPrices(BuySlots->CurrentPrices());
@@ -208,6 +215,9 @@ void TFormMain::BuyDish(int island, int slot, const TElementsCount& price) {
   Pocket->ClearPriceWarnings();
   Trace("buy", std::to_string(island) + " " + std::to_string(slot));
   PracticeGame->Start(island, slot, price);
+  PendingIsland = island;
+  PendingSlot = slot;
+  PendingPrice = price;
   PracticePending = true;
   // The practice window comes down once the shop has gone.
   SetShopPanelHiding(140, 4);
@@ -283,10 +293,12 @@ void TFormMain::UpgradeCheck() {
 
 void TFormMain::CompletePurchaseNow() {
   if (!PurchaseInFlight) return;
-  // Paid for: the practice ends as its Done would end it.
-  if (PracticePending || PracticeGame->IsOpen()) {
-    PracticePending = false;
+  // Paid for: the practice ends as its Done would end it; one not yet come down is skipped.
+  if (PracticeGame->IsOpen()) {
     PracticeGame->Finish();
+  } else if (PracticePending) {
+    PracticePending = false;
+    PracticeFinished(PendingIsland, PendingSlot, PendingPrice);
   }
   // In the book, and the check that follows its conversation.
   PurchaseIntoBook();

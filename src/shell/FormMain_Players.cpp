@@ -82,6 +82,12 @@ TFormMain::TResumePoint TFormMain::ResumePoint(int island, int level) const {
 void TFormMain::ApplyPendingStickers() {
   if (!StickersPending) return;
   StickerBook->SetAcquired(CurrentSave.Stickers);
+  // Every dish bought but the last page missing (a save from before that page was kept):
+  // the game is finished all the same, not stuck on an island with nothing left to buy.
+  bool allBought = true;
+  for (int island = 1; island <= TBuySlots::IslandCount; ++island)
+    allBought = allBought && BuySlots->IsIslandComplete(island);
+  if (allBought && !GameComplete()) StickerBook->AcquireGroup(TStickerBookObjects::ZeppelinGroup);
   StickerBook->UpdateStage();
   StickersPending = false;
 }

@@ -94,6 +94,12 @@ void TFormMain::StartLevel() {
   // 6.-8. Numbers, pocket and the tools this level offers.
   IslandDigit->SetValue(BuySlots->IslandIdx);
   LevelDigit->SetValue(BuySlots->LevelIdx);
+  Pocket->Reset();
+  Pocket->ShowPanel = false;
+  PlacePocketOnElementsPanel();
+  Pocket->SetCurrentPrices(BuySlots->CurrentPrices());
+  Pocket->SetOwned(BuySlots->OwnedElements());
+  Pocket->ShowOwnedNow();
   for (auto& t : Tools) {
     t->Available = TToolUnlocks::Available(t->ToolKind, BuySlots->IslandIdx, BuySlots->LevelIdx);
     t->SetEnabled(false);
@@ -225,8 +231,10 @@ void TFormMain::WinRound() {
   GameComments->ShowComment(GameObjective == goBossMode ? TGameCommentType::coBossVictory
                                                         : TGameCommentType::coGameRoundClear);
   SubmitHighScore();
-  if (GameObjective == goBossMode) {
-    BuySlots->NextUncompletedIslandIdx = std::min(BuySlots->IslandIdx + 1, 5);
+  // The last island has no next one: after its creature come its replays, as on the others
+  // while their dishes are still to buy.
+  if (GameObjective == goBossMode && BuySlots->IslandIdx < TBuySlots::IslandCount) {
+    BuySlots->NextUncompletedIslandIdx = BuySlots->IslandIdx + 1;
     BuySlots->NextUncompletedLevelIdx = 1;
   } else {
     BuySlots->NextUncompletedIslandIdx = BuySlots->IslandIdx;
@@ -337,6 +345,13 @@ void TFormMain::DrawLevelPanels() {
   }
 }
 
+void TFormMain::PlacePocketOnElementsPanel() {
+  // Its rows on the panel's five rows; off-screen with the panel when it is away.
+  const TPoint panel = ElementsPanelMover->Position();
+  Pocket->Left = panel.X - 4 + 8;
+  Pocket->Top = panel.Y - 4 + 2;
+}
+
 void TFormMain::DrawMainGame() {
   // 1.-2. The island behind the board.
   OmegaImageList1.DrawImage("GameBG" + std::to_string(BackgroundIdx), 0, 0, 0);
@@ -362,6 +377,8 @@ void TFormMain::DrawMainGame() {
   MannaEnergy->Update();
   Combos->Update();
   CombosConveyer->Update();
+  PlacePocketOnElementsPanel();
+  Pocket->Draw();
   DrawEnergyBonusPopup();
   ElementGather->Update();
   SlotDone->UpdateAndDraw();

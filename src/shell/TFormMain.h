@@ -275,6 +275,7 @@ class TFormMain : public TShellParts,
   void DrawHubGuide();
   void RouteHubMouse(TMouseKind kind, int x, int y, bool left);
   void LoadHubPictures();
+  void PlacePocketOnElementsPanel();
   void BuyDish(int island, int slot, const TElementsCount& price);
   void PracticeFinished(int island, int slot, const TElementsCount& price);
   void PurchaseIntoBook();
@@ -320,5 +321,8 @@ class TFormMain : public TShellParts,
   // A dish is being bought: from the click through the practice, the cheer and the book to
   // the check that follows its conversation.
   bool PurchaseInFlight = false, PracticePending = false, StickerPending = false;
+  // The dish of that purchase, to pay for it even before its practice has come down.
+  int PendingIsland = 0, PendingSlot = 0;
+  TElementsCount PendingPrice;
   std::string LastPlayerName, DefaultPlayerName;
 };

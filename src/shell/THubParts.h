@@ -27,6 +27,7 @@ class TWidgetMaker;
 class THubParts {
  public:
   static constexpr int ShopPanelLeft = 311, ShopPanelTop = 644, ShopPanelHideDrop = 77;
+  static constexpr int HubPocketLeft = 8, HubPocketTop = 60;
 
   std::unique_ptr<TBuySlots> BuySlots;
   std::unique_ptr<TBuySlotsInfo> BuySlotsInfo;

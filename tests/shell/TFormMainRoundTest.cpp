@@ -89,6 +89,28 @@ TEST(FormMainRound, RestartChargesTheIngredientsOnceAndStartsTheLevelAgain) {
   EXPECT_FALSE(r.form->GamePaused);
 }
 
+// The level's "Pocket" panel holds the pocket: what the player owns, counting up as the
+// level adds to it.
+TEST(FormMainRound, ThePocketShowsTheStocksOnTheElementsPanel) {
+  RoundRig r;
+  r.Play(1, 2);
+  TElementsCount owned;
+  owned[elFruit] = 4200;
+  owned[elGoldTile] = 420;
+  r.form->BuySlots->SetOwned(owned);
+  r.form->StartLevel();
+  r.Frames(140);  // the panel has slid in
+  EXPECT_FLOAT_EQ(r.form->Pocket->Shown(elFruit), 4200);
+  const TPoint panel = r.form->ElementsPanelMover->Position();
+  EXPECT_NEAR(r.form->Pocket->Left, panel.X, 16);
+  EXPECT_NEAR(r.form->Pocket->Top, panel.Y, 16);
+  // A dish within reach: the star came in with the panel and sits on it.
+  ASSERT_EQ(r.form->Pocket->StarState(), TWynnetPocket::ssArrived);
+  EXPECT_EQ(r.form->Pocket->StarPosition().X, r.form->Pocket->StarPlace().X);
+  r.form->BuySlots->AddOwned(elFlower, 3);
+  EXPECT_FLOAT_EQ(r.form->Pocket->Owned()[elFlower], 3);
+}
+
 TEST(FormMainRound, TimeUpTakesBackTheGainsAndNoLeadsToTheMenu) {
   RoundRig r(2);
   r.Play(1, 1);

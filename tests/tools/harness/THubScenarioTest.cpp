@@ -158,6 +158,22 @@ TEST(HubScenario, ClosingMidPurchaseKeepsTheDishPaidAndInTheBook) {
   EXPECT_EQ(again.Stickers, closed.Stickers);
 }
 
+// Closed even sooner, while the shop is still sliding away before the practice comes down:
+// the dish is paid for and in the book all the same, not bought for nothing.
+TEST(HubScenario, ClosingBeforeThePracticeOpensStillPaysForTheDish) {
+  SaveFolder folder;
+  TRun run = PlayWith(Cheating(),
+                      std::string(WonIntoTheHub) +
+                          "1340 click-widget BuySlotBuyButton#1\n1350 close\n",
+                      1400);
+  ASSERT_EQ(run.Count("buy", "1 1"), 1);
+  ASSERT_EQ(run.Count("practice", "open"), 0);
+  const TPlayerSave closed = folder.Save("WYNNET");
+  EXPECT_EQ(closed.ShopSlots[0][0], 1);
+  EXPECT_FLOAT_EQ(closed.Stocks[0], 9999 - 230) << "bought but not paid";
+  EXPECT_NE(closed.Stickers[3], 0) << "bought but not in the book";
+}
+
 // The ways out of the hub: Escape and the Menu button leave for the menu with the game saved,
 // but not while a dish is being cooked; the practice window takes Escape for nothing.
 TEST(HubScenario, TheHubLeadsBackToTheMenuButNotMidPurchase) {
@@ -178,4 +194,46 @@ TEST(HubScenario, TheHubLeadsBackToTheMenuButNotMidPurchase) {
   EXPECT_GT(scenes.back().Frame, 2200);
   EXPECT_EQ(run.Count("sticker", "4"), 1);
   EXPECT_EQ(folder.Save("WYNNET").ShopSlots[0][0], 1);
+}
+
+// The last island's creature beaten before its dishes are bought: there is no island after it,
+// so a restart goes on with its replays, not back to its first level.
+TEST(HubScenario, TheLastCreatureBeatenLeavesTheRestartOnItsIsland) {
+  SaveFolder folder;
+  TPlayerSave s = Played(5, 18);
+  for (int island = 1; island <= 4; ++island) BuyIsland(s, island, 4);
+  s.MapOpen = {1, 1, 1, 1, 1, 0};
+  folder.Write("WYNNET", s);
+  TRun won = PlayWith(Cheating(), std::string(ToTheLevel) + "760 click 600 400\n900 key F2\n",
+                      1000);
+  ASSERT_EQ(won.Count("level", "5 18 "), 1);
+  ASSERT_EQ(won.Count("won", ""), 1);
+  TRun again = Play(ToTheLevel, 800);
+  EXPECT_EQ(again.Count("level", "5 19 "), 1) << "not the island's replays";
+}
+
+// The last dish bought: the fifth island's completion comes first (its reward and the book's
+// last page), and the end only with the hub's Play.
+TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
+  SaveFolder folder;
+  TPlayerSave s = Played(5, 5);
+  for (int island = 1; island <= 5; ++island) BuyIsland(s, island, island < 5 ? 4 : 3);
+  for (int g = 1; g <= 22; ++g)
+    if (g != TStickerBookObjects::ZeppelinGroup) s.Stickers[g - 1] = 1;
+  s.MapOpen = {1, 1, 1, 1, 1, 0};
+  folder.Write("WYNNET", s);
+  TRun run = PlayWith(Cheating(),
+                      std::string(ToTheLevel) +
+                          "760 click 600 400\n900 key F2\n1180 click-widget WindowOKButton\n"
+                          "1340 click-widget BuySlotBuyButton\n1500 key F2\n"
+                          "1900 click-widget BookPlayButton\n",
+                      2100);
+  ASSERT_EQ(run.Count("buy", "5 4"), 1);
+  EXPECT_EQ(run.Count("island", "complete 5"), 1);
+  long ending = 0;
+  for (const TLine& l : run.Of("scene"))
+    if (l.Details == "gsStickerBook gsEndingStory") ending = l.Frame;
+  EXPECT_GT(ending, 1900) << "the end came before the hub's Play";
+  EXPECT_EQ(run.Count("chapter", "22"), 1);
+  EXPECT_NE(folder.Save("WYNNET").Stickers[TStickerBookObjects::ZeppelinGroup - 1], 0);
 }
