@@ -1,5 +1,6 @@
 #include "metagame/TWynnetPocket.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/Rounding.h"
@@ -125,7 +126,11 @@ void TWynnetPocket::UpdateStar() {
 
 void TWynnetPocket::Draw() {
   for (int k = 0; k < Kinds; ++k) {
-    TMotion::ApproachFloat(ShownCounts.Amount[k], Target.Amount[k], CountStep);
+    // Half a piece a frame counts a gathered fruit; a price or a reward of hundreds would
+    // take minutes, so a large change settles within about a second.
+    const float gap = std::fabs(Target.Amount[k] - ShownCounts.Amount[k]);
+    TMotion::ApproachFloat(ShownCounts.Amount[k], Target.Amount[k],
+                           std::max(CountStep, gap / SettleFrames));
     if (Pulse[k] > 0) --Pulse[k];
   }
   UpdateStar();

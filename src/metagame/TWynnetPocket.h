@@ -28,6 +28,7 @@ class TWynnetPocket : public TComponent {
   // Its own cloth in the hub; in a level the elements panel lies under it instead.
   bool ShowPanel = true;
   float CountStep = 0.5f;
+  float SettleFrames = 30;  // a change larger than CountStep × this counts faster
   float StarPace = 33;
   float StarStartScale = 0.6f, StarGrowStep = 0.02f, StarSpin = 12;
   TCommonPosUpdateEvent OnStarPosUpdate;

@@ -156,7 +156,7 @@ void TFormMain::SceneHub() {
                             static_cast<float>(shop.Y - 21), 0);
   BuySlots->Draw();
   HubPlayButton->Draw();
-  HubMenuButton->Enabled = !PurchaseInFlight;
+  HubMenuButton->Enabled = HubPlayButton->Enabled = !PurchaseInFlight;
   HubMenuButton->Draw();
   DrawHubGuide();
   BookButterflies->UpdateAndDraw();
