@@ -161,11 +161,12 @@ void TFormMain::SceneHub() {
   DrawHubGuide();
   BookButterflies->UpdateAndDraw();
   UpgradesComment->UpdateAndDraw();
+  // The celebration falls behind the dish's window and the practice.
+  if (!IsWindows8OrLater) Fireworks->UpdateAndDraw();
   BuySlotsInfo->Update();
   BuySlotsInfo->Draw();
   ScreenDarkener->Draw();  // the veil under the practice window
   PracticeGame->UpdateAndDraw();
-  if (!IsWindows8OrLater) Fireworks->UpdateAndDraw();
   ScoringDust->UpdateAndDraw();
   ScreenDust->UpdateAndDraw();
 }
