@@ -17,8 +17,8 @@ constexpr int DishesPerIsland = 4;
 // The dish drawn in the order balloon and on the terrace table, by where its middle goes: the
 // shared dish picture is a tall tile with the plate in its lower part, so its top-left corner
 // would put the plate outside the balloon and under the street.
-constexpr float BalloonDishMiddleX = 550 - 420, BalloonDishMiddleY = 137 - 200;
-constexpr float EatingDishMiddleX = 779, EatingDishMiddleY = 207;
+constexpr float BalloonDishMiddleX = 550 - 420, BalloonDishMiddleY = 136 - 200;
+constexpr float EatingDishMiddleX = 678 + 95, EatingDishMiddleY = 180;
 constexpr float BalloonDishScaleX = 0.25f, BalloonDishScaleY = 0.26f, EatingDishScale = 0.4f;
 
 std::uint8_t Alpha8(int a) { return static_cast<std::uint8_t>(std::clamp(a, 0, 255)); }
