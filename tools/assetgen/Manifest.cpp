@@ -371,19 +371,34 @@ void AddShop(TBuilder& b) {
   b.Add("ShopWindow", "", Png, 656, 420, PaintShopWindow, Done);
 }
 
+// The hub's restaurant: the rating panel at (24, 402) with the parts drawn over it, the
+// today's-special panel at (1099, 330), the signs, the menu board at (841, 402), the order
+// balloon at the queue's front + (85, -83), the terrace at (678, 154) and the popups. The
+// customers and passers-by are drawn with the islands' decorations.
+void AddRestaurant(TBuilder& b) {
+  b.Add("RestoRatingBG", "", Png, 250, 366, PaintRestoRatingBG, Done);
+  b.Add("RestoCountry", "", Png, 210, 70, PaintRestoCountry, Done);
+  b.Add("RestoRatingStars", "", Png, 198, 44, PaintRestoRatingStars, Done);
+  b.Add("RestoReviewerBG", "", Png, 110, 122, PaintRestoReviewerBG, Done);
+  // The arm (pattern 3) turns about its shoulder at (47, 49) of the 61 x 101 pattern.
+  b.Add("RestoReviewer", "", Png, 61, 101, PaintRestoReviewer, Done);
+  b.Add("RestoRatingText", "", Png, 180, 46, PaintRestoRatingText, Done);
+  b.Add("TodaysSpecialBG", "", Png, 220, 192, PaintTodaysSpecialBG, Done);
+  b.Add("RestoSmallSign", "", Png, 60, 44, PaintRestoSmallSign, Done);
+  b.Add("RestoBigSign", "", Png, 160, 66, PaintRestoBigSign, Done);
+  b.Add("RestoBoard", "", Png, 118, 160, PaintRestoBoard, Done);
+  b.Add("RestoCustBalloon", "", Png, 90, 76, PaintRestoCustBalloon, Done);
+  b.Add("RestoEatingBG", "", Png, 150, 112, PaintRestoEatingBG, Done);
+  b.Add("RestoThumbUp", "", Png, 46, 46, PaintRestoThumbUp, Done);
+  b.Add("RestoMoneyPop", "", Png, 64, 44, PaintRestoMoneyPop, Done);
+  b.Add("RestoHeart", "", Png, 44, 40, PaintRestoHeart, Done);
+  b.Add("RestoBrokenHeart", "", Png, 60, 52, PaintRestoBrokenHeart, Done);
+  b.Add("RestoPraise", "", Png, 160, 36, PaintRestoPraise, Done);
+}
+
 void AddLaterScenes(TBuilder& b) {
-  b.Add("RestoCountry", "", Png, 120, 40, PaintPlaceholder, StandIn);
-  b.Add("RestoRatingStars", "", Png, 120, 24, PaintPlaceholder, StandIn);
-  b.Add("RestoRatingText", "", Png, 160, 24, PaintPlaceholder, StandIn);
-  b.Add("RestoReviewerBG", "", Png, 80, 80, PaintPlaceholder, StandIn);
-  b.Add("RestoReviewer", "", Png, 80, 80, PaintPlaceholder, StandIn);
   b.Add("RestoQueuingCusts", "", Png, 60, 90, PaintPlaceholder, StandIn);
   b.Add("RestoEatingCusts", "", Png, 60, 90, PaintPlaceholder, StandIn);
-  b.Add("RestoPraise", "", Png, 160, 30, PaintPlaceholder, StandIn);
-  b.Add("RestoHeart", "", Png, 40, 40, PaintPlaceholder, StandIn);
-  b.Add("RestoBrokenHeart", "", Png, 40, 40, PaintPlaceholder, StandIn);
-  b.Add("RestoSmallSign", "", Png, 100, 40, PaintPlaceholder, StandIn);
-  b.Add("RestoBigSign", "", Png, 160, 80, PaintPlaceholder, StandIn);
   b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
   b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
   b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
@@ -467,6 +482,7 @@ std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
   AddPractice(b);
   AddBook(b);
   AddShop(b);
+  AddRestaurant(b);
   AddLaterScenes(b);
   AddBoardPictures(b, levelsDir);
   return b.List;

@@ -236,6 +236,26 @@ void PaintBuySlotsPanelB(TCanvas& c, const TAssetSpec& s);
 void PaintBuySlotGlassCover(TCanvas& c, const TAssetSpec& s);
 void PaintShopWindow(TCanvas& c, const TAssetSpec& s);
 
+// ArtRestaurant.cpp: the hub's restaurant: its two panels, signs, menu board, order
+// balloon, terrace table and what pops over the customers.
+void PaintRestoRatingBG(TCanvas& c, const TAssetSpec& s);
+void PaintRestoCountry(TCanvas& c, const TAssetSpec& s);
+void PaintRestoRatingStars(TCanvas& c, const TAssetSpec& s);
+void PaintRestoReviewerBG(TCanvas& c, const TAssetSpec& s);
+void PaintRestoReviewer(TCanvas& c, const TAssetSpec& s);
+void PaintRestoRatingText(TCanvas& c, const TAssetSpec& s);
+void PaintTodaysSpecialBG(TCanvas& c, const TAssetSpec& s);
+void PaintRestoSmallSign(TCanvas& c, const TAssetSpec& s);
+void PaintRestoBigSign(TCanvas& c, const TAssetSpec& s);
+void PaintRestoBoard(TCanvas& c, const TAssetSpec& s);
+void PaintRestoCustBalloon(TCanvas& c, const TAssetSpec& s);
+void PaintRestoEatingBG(TCanvas& c, const TAssetSpec& s);
+void PaintRestoThumbUp(TCanvas& c, const TAssetSpec& s);
+void PaintRestoMoneyPop(TCanvas& c, const TAssetSpec& s);
+void PaintRestoHeart(TCanvas& c, const TAssetSpec& s);
+void PaintRestoBrokenHeart(TCanvas& c, const TAssetSpec& s);
+void PaintRestoPraise(TCanvas& c, const TAssetSpec& s);
+
 // ArtCreatures.cpp: the boss rounds' creatures (one per island, same picture names in each
 // island's folder, laid out as bosses/TBossFigure.h says), their aura and energy bar.
 enum class TCreature { Owl, Squirrel, Bee, Bat, Cat };

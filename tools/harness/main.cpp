@@ -18,6 +18,7 @@
 #include "TCreatureSheet.h"
 #include "TPracticeDemo.h"
 #include "TShopSheet.h"
+#include "TRestoSheet.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -43,6 +44,7 @@ int Usage() {
                " [--content DIR]\n"
                "  wendmoor-harness book-sheet --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
+               "  wendmoor-harness resto-sheet --island N --dishes K --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
@@ -220,6 +222,33 @@ int BookSheet(int argc, char** argv) {
   return missing.empty() ? 0 : 1;
 }
 
+int RestoSheet(int argc, char** argv) {
+  TRestoSheet::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  long n = 0;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--island" && i + 1 < argc && ParseLong(argv[i + 1], n)) o.Island = static_cast<int>(n), ++i;
+    else if (a == "--dishes" && i + 1 < argc && ParseLong(argv[i + 1], n)) o.Dishes = static_cast<int>(n), ++i;
+    else if (a == "--out-dir" && i + 1 < argc) o.OutFolder = argv[++i];
+    else if (a == "--content" && i + 1 < argc) o.Content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  if (o.OutFolder.empty()) return Usage();
+  std::string error;
+  std::set<std::string> missing;
+  TRestoSheet::TResult result;
+  if (!TRestoSheet::Run(o, result, error, missing)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  for (const std::string& t : result.Traces) std::printf("%s\n", t.c_str());
+  std::printf("served %d money %d\n", result.Served, result.Money);
+  for (const std::string& f : result.Written) std::printf("%s\n", f.c_str());
+  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
+  return missing.empty() ? 0 : 1;
+}
+
 int BoardDemo(int argc, char** argv) {
   TBoardDemo::TOptions o;
   o.Content = TFileSystem::ExecutableFolder();
@@ -375,6 +404,7 @@ int main(int argc, char** argv) {
   if (command == "shop-sheet") return PictureSheet(argc, argv, true);
   if (command == "practice-demo") return PracticeDemo(argc, argv);
   if (command == "book-sheet") return BookSheet(argc, argv);
+  if (command == "resto-sheet") return RestoSheet(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
