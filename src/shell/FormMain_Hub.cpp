@@ -2,6 +2,7 @@
 // dishes, the cooking practice that every purchase plays out, and the way on (the next level,
 // the next island, the end) or back to the menu.
 #include <cstdio>
+#include <set>
 
 #include "engine/TGameRandom.h"
 #include "shell/TFormMain.h"
@@ -69,7 +70,12 @@ void TFormMain::WireHub() {
   StickerBook->OnTimeToDrawCitizens = [this](TStickerBookObjects& book) {
     BookPainter->DrawCitizens(book);
   };
-  UpgradesComment->OnWavingFinished = [](TGameComment&, TGameCommentType) {};
+  UpgradesComment->OnWavingFinished = [this](TGameComment&, TGameCommentType) {
+    RestoParts->HideTitle();
+  };
+  RestoCustomers->OnTrace = [this](const std::string& kind, const std::string& details) {
+    Trace(kind, details);
+  };
 }
 
 // The book's last page, which the fifth island's completion turns: with only every sticker in,
@@ -120,6 +126,9 @@ void TFormMain::EnterHub() {
   BookTube->Caption = TextStrings.GameTexts[11];
   BookButterflies->Reset();
   UpgradesComment->Hide();
+  RestoParts->ResetTitle();
+  RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = true;
+  UpdateRestaurant(true);
   // The panels come in even for a finished game: its Play leads to the end.
   SetShopPanelHiding(ShopPanelHideDrop, 1);
   HubShopPanel->Show();
@@ -129,8 +138,29 @@ void TFormMain::EnterHub() {
   HubMenuButton->Enabled = true;
 }
 
+void TFormMain::UpdateRestaurant(bool visitBegins) {
+  // Every bought dish is on the menu and adds a star; a new visit starts the customers anew,
+  // a new dish brings more.
+  const int island = BuySlots->IslandIdx;
+  RestoParts->IslandIdx = RestoCustomers->IslandIdx = static_cast<std::uint8_t>(island);
+  RestoParts->SetRestoRatingStars(TRestoParts::StarsOf(*BuySlots, island));
+  if (visitBegins || RestoParts->TodaysSpecialIdx == 0)
+    RestoCustomers->SetTodaysSpecial(RestoParts->ChooseTodaysSpecial(*BuySlots));
+  std::set<int> menu;
+  for (int s = 1; s <= TBuySlots::SlotCount; ++s)
+    if (BuySlots->IsBought(island, s)) menu.insert(s);
+  RestoCustomers->SetMenu(menu);
+  if (visitBegins)
+    RestoCustomers->Restart();
+  else
+    RestoCustomers->AddCustomers();
+}
+
 void TFormMain::LeaveHub() {
   CompletePurchaseNow();
+  // Whoever was still to be served is counted now, so the hub can go at any moment.
+  RestoParts->HideTitle();
+  RestoCustomers->Settle();
   PracticeGame->Reset();
   BuySlotsInfo->HideNow();
   UpgradesComment->Hide();
@@ -143,11 +173,22 @@ void TFormMain::LeaveHub() {
 
 void TFormMain::SceneHub() {
   BookPainter->DrawBook(*StickerBook);
+  RestoParts->UpdateDecorations();
+  RestoCustomers->Paused = PracticeGame->IsOpen();
+  RestoCustomers->UpdateAndDraw();
+  // The menu board stands on the square of the second and fourth stages.
+  if (StickerBook->BookStage() == 1 || StickerBook->BookStage() == 3)
+    OmegaImageList1.DrawImage("RestoBoard", 841, 402, 0);
+  RestoParts->UpdatePassersBy();
   SmallWynnet->Update();
   BookPainter->DrawSmallWynnet(*SmallWynnet);
   HubTopPanel->Update();
   if (HubTopPanel->State() != TPanelMover::TState::Hidden) BookTube->Draw();
   Pocket->Draw();
+  RestoCustomers->DrawCounters();
+  RestoCustomers->DrawBigSign();
+  RestoParts->DrawPanels();
+  HubPlop->UpdateAndDraw();
   HubShopPanel->Update();
   const TPoint shop = HubShopPanel->Position();
   OmegaImageList1.DrawImage("BuySlotsPanelA", static_cast<float>(shop.X),
@@ -161,6 +202,7 @@ void TFormMain::SceneHub() {
   DrawHubGuide();
   BookButterflies->UpdateAndDraw();
   UpgradesComment->UpdateAndDraw();
+  RestoParts->DrawTitle();
   // The celebration falls behind the dish's window and the practice.
   if (!IsWindows8OrLater) Fireworks->UpdateAndDraw();
   BuySlotsInfo->Update();
@@ -257,12 +299,19 @@ void TFormMain::PurchaseIntoBook() {
 
 void TFormMain::StartChapterDialog(int n) {
   Trace("chapter", std::to_string(n));
+  RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = false;
   ChapterDialogEnded(n);
 }
 
 void TFormMain::ChapterDialogEnded(int n) {
   if (MusicBox) MusicBox->Request(mrUpgrade);
+  RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = true;
   if (n >= 1 && n <= 22) UpgradeCheck();
+  if (n >= 2 && n <= 21) {
+    UpdateRestaurant(false);
+    RestoParts->PlayRatingVoice();
+    HubPlop->Plop(162, 548);
+  }
 }
 
 void TFormMain::UpgradeCheck() {
@@ -280,6 +329,7 @@ void TFormMain::UpgradeCheck() {
   if (!justCompleted) return;
   const int island = BuySlots->IslandIdx;
   UpgradesComment->ShowUpgradesFinished(island);
+  RestoParts->ShowTitle();
   Fireworks->Launch(TGameRandom::Random(2) == 0 ? -50.0f : 1366.0f, 710);
   BuySlots->AddIslandReward(island);
   Pocket->SetCurrentPrices(BuySlots->CurrentPrices());

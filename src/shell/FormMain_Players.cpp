@@ -30,6 +30,8 @@ void TFormMain::GatherPlayerSave(TPlayerSave& save) {
   }
   save.TutorialOn = TutorialEnabled;
   save.RelaxedMode = TubeTimer->RelaxedMode;
+  save.RestoCustomersServed = RestoCustomers->CustomersServed();
+  save.RestoMoney = RestoCustomers->MoneyEarned();
 }
 
 void TFormMain::ApplyOptions() {
@@ -68,6 +70,8 @@ void TFormMain::ApplyPlayerSave() {
   MapIslands->SelectUpTo(resume.Island);
   TutorialEnabled = CurrentSave.TutorialOn;
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
+  RestoCustomers->SetCustomersServed(std::max(0, CurrentSave.RestoCustomersServed));
+  RestoCustomers->SetMoneyEarned(std::max(0, CurrentSave.RestoMoney));
 }
 
 TFormMain::TResumePoint TFormMain::ResumePoint(int island, int level) const {

@@ -275,6 +275,9 @@ class TFormMain : public TShellParts,
   void DrawHubGuide();
   void RouteHubMouse(TMouseKind kind, int x, int y, bool left);
   void LoadHubPictures();
+  // The restaurant's menu, stars and special from the shop; a visit restarts the customers,
+  // a purchase brings more.
+  void UpdateRestaurant(bool visitBegins);
   void PlacePocketOnElementsPanel();
   void BuyDish(int island, int slot, const TElementsCount& price);
   void PracticeFinished(int island, int slot, const TElementsCount& price);

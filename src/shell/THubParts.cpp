@@ -36,6 +36,20 @@ void THubParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TGloba
   BookButterflies = std::make_unique<TBookButterflies>();
   BookButterflies->OmgImgList = &images;
 
+  RestoParts = std::make_unique<TRestoParts>();
+  RestoParts->OmgImgList = &images;
+  RestoParts->GlobGameText = &text;
+  RestoParts->TextStringsComp = &texts;
+  RestoParts->PlaySound = make.SoundRoute();
+  RestoCustomers = std::make_unique<TPellowRestoCustomers>();
+  RestoCustomers->OmgImgList = &images;
+  RestoCustomers->GlobGameText = &text;
+  RestoCustomers->TextStringsComp = &texts;
+  RestoCustomers->PlaySound = make.SoundRoute();
+  HubPlop = std::make_unique<TNewPlopEffect>();
+  HubPlop->OmgImgList = &images;
+  HubPlop->PlaySound = make.SoundRoute();
+
   PracticeGame = std::make_unique<TPracticeMiniGame>(images, text, texts);
   PracticeGame->DataFilePath = dataFolder;
   PracticeGame->DataFileName = "HiddenIngrds.dat";

@@ -3,11 +3,14 @@
 #include <string>
 
 #include "effects/TBookButterflies.h"
+#include "effects/TNewPlopEffect.h"
 #include "metagame/TBookProgressTube.h"
 #include "metagame/TBuySlots.h"
 #include "metagame/TBuySlotsInfo.h"
 #include "metagame/TGameLogger.h"
+#include "metagame/TPellowRestoCustomers.h"
 #include "metagame/TPracticeMiniGame.h"
+#include "metagame/TRestoParts.h"
 #include "metagame/TStickerBookObjects.h"
 #include "metagame/TStickerBookPainter.h"
 #include "metagame/TWynnetPocket.h"
@@ -21,8 +24,9 @@ class TTextStrings;
 class TWidgetMaker;
 
 // The island hub between levels: the shop and its purse (which also keeps the island and
-// level being played), the sticker book's town with its tube, the pocket, the small heroine,
-// the cooking practice, and the hub's two sliding panels with their buttons. What a purchase
+// level being played), the sticker book's town with its tube, the restaurant and its
+// customers, the pocket, the small heroine, the cooking practice, and the hub's two sliding
+// panels with their buttons. What a purchase
 // sets going from one to the next is the window's.
 class THubParts {
  public:
@@ -39,6 +43,10 @@ class THubParts {
   std::unique_ptr<TSmallWynnet> SmallWynnet;
   std::unique_ptr<TPracticeMiniGame> PracticeGame;
   std::unique_ptr<TBookButterflies> BookButterflies;
+  std::unique_ptr<TRestoParts> RestoParts;
+  std::unique_ptr<TPellowRestoCustomers> RestoCustomers;
+  // Puffs at the rating panel when a new dish raises it.
+  std::unique_ptr<TNewPlopEffect> HubPlop;
   // The tube at the top, the shop along the bottom (the Play button rides on its corner).
   std::unique_ptr<TPanelMover> HubTopPanel, HubShopPanel;
   std::unique_ptr<TGameButton> HubPlayButton, HubMenuButton;
