@@ -207,17 +207,21 @@ click question WindowNoButton
 wait_for map question
 measure map --watch
 click map MapPlayButton
-wait_for announce map --tiles "$work/tiles.txt"
+# Over the island the fog, fairies, petals and butterflies drift at random, alive behind the
+# level's windows too: the live window agrees with the harness's picture in 0.88–0.95 of the
+# cells that tell the scenes apart, so a little less is asked there.
+island=(--tiles "$work/tiles.txt" --match 0.8)
+wait_for announce map "${island[@]}"
 # Anywhere on the announcement takes it away; its middle is the board's.
 probe click $(awk '{x+=$4; y+=$5; n++} END {printf "%d %d\n", x/n, y/n}' "$work/tiles.txt")
-wait_for level announce --tiles "$work/tiles.txt"
+wait_for level announce "${island[@]}"
 measure level --tiles "$work/tiles.txt" --seed 1
 click level InGameMenuButton
 wait_for paused level --tiles "$work/tiles.txt"
 measure still --watch
 # Back in the level, the cheat key wins it; the result, then the hub and a dish's practice.
 click paused InGameResumeButton
-wait_for level paused --tiles "$work/tiles.txt"
+wait_for level paused "${island[@]}"
 probe key F2 || fail "cannot press F2"
 wait_for result level
 click result WindowOKButton
