@@ -302,4 +302,6 @@ void TCrawlingSpiders::Reset() {
   for (TSpider& s : Spiders) s = TSpider{};
   ElementCounter = 0;
   Budget = Webs = ToAdd = AddTimer = Delay = 0;
+  // A won round stops the spiders; the next round must have them again.
+  Frozen = false;
 }

@@ -74,6 +74,14 @@ TEST(CrawlingSpiders, WavesCountElementsAndKeepToTheWebBudget) {
   EXPECT_EQ(rig.spiders.SpidersToAdd(), 0);
 }
 
+// A won round freezes the spiders; the next level resets them and its spiders must come.
+TEST(CrawlingSpiders, ResetForANewRoundEndsTheFreezeOfTheLastWin) {
+  SpiderRig rig;
+  rig.spiders.Frozen = true;
+  EXPECT_FALSE(rig.Land(1, 0, 400));
+  rig.spiders.Reset();
+  EXPECT_TRUE(rig.Land(1));
+}
 
 TEST(CrawlingSpiders, WeavesUntilTheBudgetIsSpentThenLeaves) {
   SpiderRig rig;

@@ -116,14 +116,14 @@ void THarness::Step(const THarnessScript& script) {
   MainLoadDone = Game->LoadStarted;
 }
 
-void THarness::PlayWidgetAction(const THarnessScript::TWidgetAction& action) {
+bool THarness::PlayWidgetAction(const THarnessScript::TWidgetAction& action) {
   TFormMain::TWidgetRect r;
   if (!Game->FindWidget(action.Name, r)) {
     const std::string error = "frame " + std::to_string(CurrentFrame) + ": no widget \"" +
                               action.Name + "\" is shown in " + TGameScene::Name(Game->Scene());
     Faults.push_back(error);
     Trace("script-error", error);
-    return;
+    return false;
   }
   // The window drops a press while a wipe blocks input; a script that clicked then would go
   // on as if the click had landed.
@@ -132,7 +132,7 @@ void THarness::PlayWidgetAction(const THarnessScript::TWidgetAction& action) {
                               action.Name + "\" fell in a scene transition";
     Faults.push_back(error);
     Trace("script-error", error);
-    return;
+    return false;
   }
   TPlatformEvent e;
   e.Button = TMouseButton::Left;
@@ -145,6 +145,7 @@ void THarness::PlayWidgetAction(const THarnessScript::TWidgetAction& action) {
     e.Kind = TPlatformEventKind::MouseUp;
     PendingUps.push_back(e);
   }
+  return true;
 }
 
 void THarness::Send(const TPlatformEvent& event) {

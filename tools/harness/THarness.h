@@ -64,6 +64,9 @@ class THarness {
   // trace lines) and script lines that could not be played (a widget not shown, a click a
   // scene transition swallowed).
   const std::vector<std::string>& Errors() const { return Faults; }
+  // A script's widget action played now (the release of a click comes before the next
+  // frame); false, and an error, when the widget is not shown or a wipe would swallow it.
+  bool PlayWidgetAction(const THarnessScript::TWidgetAction& action);
 
  private:
   void Trace(const std::string& kind, const std::string& details);
@@ -86,7 +89,6 @@ class THarness {
   std::vector<std::string> Faults;
   // The release of a widget click, one frame after its press, where the press was.
   std::vector<TPlatformEvent> PendingUps;
-  void PlayWidgetAction(const THarnessScript::TWidgetAction& action);
   std::string ImagesFolder;
   bool MainLoadDone = false;
   const void* WatchedEffects = nullptr;

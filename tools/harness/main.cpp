@@ -12,6 +12,7 @@
 #include "TBenchDraw.h"
 #include "TBot.h"
 #include "TBoardDemo.h"
+#include "TCampaign.h"
 #include "TSoak.h"
 #include "TBoardShot.h"
 #include "TBookSheet.h"
@@ -46,6 +47,8 @@ int Usage() {
                "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness resto-sheet --island N --dishes K --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
+               "  wendmoor-harness campaign [--seed S] [--islands N] [--max-levels M] [--relaxed]"
+               " [--trace FILE] [--content DIR]\n"
                "  wendmoor-harness balance [--games N] [--seed S] [--jobs J] [--out DIR]"
                " [--level I-L]... [--content DIR]\n"
                "  wendmoor-harness soak [--levels N] [--seed S] [--max-growth KIB] [--content DIR]\n"
@@ -350,6 +353,37 @@ int Bot(int argc, char** argv) {
   return status;
 }
 
+// campaign: a fresh player's whole game through the mouse, one JSON line a level and a
+// purchase, then the summary; exits 1 when it could not go on.
+int Campaign(int argc, char** argv) {
+  TCampaign::TOptions o;
+  o.Content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    long n;
+    if (a == "--relaxed") {
+      o.Relaxed = true;
+      continue;
+    }
+    if (i + 1 >= argc) return Usage();
+    std::string v = argv[++i];
+    if (a == "--seed" && ParseLong(v, n)) o.Seed = static_cast<std::uint32_t>(n);
+    else if (a == "--islands" && ParseLong(v, n) && n >= 1 && n <= 5) o.Islands = static_cast<int>(n);
+    else if (a == "--max-levels" && ParseLong(v, n) && n >= 1) o.MaxLevels = static_cast<int>(n);
+    else if (a == "--trace") o.TraceFile = std::filesystem::absolute(v).string();
+    else if (a == "--content") o.Content = v.back() == '/' ? v : v + "/";
+    else return Usage();
+  }
+  o.Report = [](const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+  };
+  TCampaign::TResult r = TCampaign::Run(o);
+  std::printf("%s\n", TCampaign::SummaryJson(r).c_str());
+  if (!r.Error.empty()) std::fprintf(stderr, "campaign: %s\n", r.Error.c_str());
+  return r.Error.empty() ? 0 : 1;
+}
+
 // balance: the bot over every level, and the report.
 int Balance(int argc, char** argv) {
   TBalance::TOptions o;
@@ -408,6 +442,7 @@ int main(int argc, char** argv) {
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
+  if (command == "campaign") return Campaign(argc, argv);
   if (command == "soak") return Soak(argc, argv);
   if (command == "widgets") return TWidgetDump::Main(argc, argv);
   return Usage();
