@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <sstream>
 
 #include "ScenarioRun.h"
+#include "metagame/TPellowRestoCustomers.h"
 #include "metagame/TStickerBookObjects.h"
 #include "shell/TFormMain.h"
 
@@ -236,4 +238,140 @@ TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
   EXPECT_GT(ending, 1900) << "the end came before the hub's Play";
   EXPECT_EQ(run.Count("chapter", "22"), 1);
   EXPECT_NE(folder.Save("WYNNET").Stickers[TStickerBookObjects::ZeppelinGroup - 1], 0);
+}
+
+namespace {
+// Straight into a level of island 1, won with the cheat key, to the hub at about frame 530;
+// `later` goes on from there.
+TRun IntoTheHub(int level, const std::string& later, long frames,
+                const std::function<bool(THarness&)>& each = {}) {
+  THarness::TOptions o = Cheating();
+  o.Island = 1;
+  o.Level = level;
+  return PlayWith(o, "80 click 600 400\n220 key F2\n500 click-widget WindowOKButton\n" + later,
+                  frames, each);
+}
+
+// A player with `dishes` of island 1's dishes bought and counters from earlier visits; with
+// all four the creature is beaten too, so the level is a replay.
+TPlayerSave WithDishes(int dishes) {
+  TPlayerSave s = dishes < 4 ? Played(1, 5) : Played(2, 1);
+  if (dishes == 4) s.MapOpen[1] = 1;
+  BuyIsland(s, 1, dishes);
+  s.RestoCustomersServed = 40;
+  s.RestoMoney = 1000;
+  return s;
+}
+
+struct TServed {
+  int Served = 0, Hungry = 0, Money = 0;
+};
+
+TServed Tally(const TRun& run, int dishes) {
+  TServed t;
+  for (const TLine& l : run.Of("resto")) {
+    std::istringstream in(l.Details);
+    std::string what;
+    int dish = 0, paid = 0;
+    in >> what >> dish >> paid;
+    if (what == "served") {
+      ++t.Served;
+      t.Money += paid;
+      EXPECT_LE(dish, dishes) << "served a dish that is not on the menu";
+      // The rating is one star per dish, one more for today's special two times in three.
+      EXPECT_TRUE(paid == TPellowRestoCustomers::MoneyOf(dishes) ||
+                  paid == TPellowRestoCustomers::MoneyOf(dishes + 1))
+          << paid;
+    } else if (what == "hungry") {
+      ++t.Hungry;
+      EXPECT_TRUE(dishes == 0 || dish > dishes) << "left hungry with the dish on the menu";
+    }
+  }
+  return t;
+}
+}  // namespace
+
+// A minute of the hub with none, two and all four dishes bought: everyone who comes is served
+// or leaves hungry, pays by the rating, and the counters go on from the save into the save.
+TEST(RestaurantScenario, AMinuteOfTheHubServesAndPaysByTheMenu) {
+  for (int dishes : {0, 2, 4}) {
+    SCOPED_TRACE("dishes " + std::to_string(dishes));
+    SaveFolder folder;
+    folder.Write("WYNNET", WithDishes(dishes));
+    TRun run = IntoTheHub(dishes < 4 ? 5 : 13, "2520 close\n", 2560);
+    ASSERT_EQ(run.Count("scene", "gsStageResult gsStickerBook"), 1);
+    const TServed t = Tally(run, dishes);
+    EXPECT_EQ(t.Served + t.Hungry, dishes + 2) << "every customer comes within the minute";
+    if (dishes == 0) {
+      EXPECT_EQ(t.Served, 0);
+    }
+    if (dishes == 4) {
+      EXPECT_EQ(t.Served, 6) << "with every dish on the menu nobody can order off it";
+    }
+    const TPlayerSave save = folder.Save("WYNNET");
+    EXPECT_EQ(save.RestoCustomersServed, 40 + t.Served);
+    EXPECT_EQ(save.RestoMoney, 1000 + t.Money);
+  }
+}
+
+// Left mid-cycle by each way out (the window closed, Escape to the menu), the customers still
+// to be served are settled once; the next start shows the counters the save holds, and a run
+// that never reaches the hub writes them back byte for byte.
+TEST(RestaurantScenario, TheCountersSurviveLeavingMidCycleAndARestart) {
+  for (const char* way : {"close", "key Escape"}) {
+    SCOPED_TRACE(way);
+    SaveFolder folder;
+    folder.Write("WYNNET", WithDishes(4));
+    // Six customers come a second apart and wait three seconds each at the front: at frame
+    // 700 some queue, one may eat, and most are still to come.
+    TRun first = IntoTheHub(13, std::string("700 ") + way + "\n760 close\n", 800);
+    const TServed during = Tally(first, 4);
+    EXPECT_LT(during.Served + during.Hungry, 6) << "the hub was left too late to test this";
+    if (std::string(way) != "close") EXPECT_EQ(first.Count("scene", "gsStickerBook gsMenu"), 1);
+    const TPlayerSave left = folder.Save("WYNNET");
+    // Every dish is on the menu, so all six are served, whether seen or settled.
+    EXPECT_EQ(left.RestoCustomersServed, 40 + 6);
+    EXPECT_GE(left.RestoMoney, 1000 + during.Money);
+    EXPECT_LE(left.RestoMoney, 1000 + 6 * TPellowRestoCustomers::MoneyOf(5));
+    const std::vector<TLine> money = first.Of("resto");
+    ASSERT_FALSE(money.empty());
+    EXPECT_EQ(money.back().Details, "money " + std::to_string(left.RestoMoney) + " " +
+                                        std::to_string(left.RestoCustomersServed))
+        << "the settled counters are not the saved ones";
+
+    std::string before, after;
+    ASSERT_TRUE(TAtomicFile::Read((folder.Folder() / "WYNNET.sav").string(), before));
+    // The next start: a level played and left for the menu, the window closed.
+    THarness::TOptions o = Cheating();
+    o.Island = 1;
+    o.Level = 13;
+    TRun again = PlayWith(o, "80 click 600 400\n160 key Escape\n200 click-widget InGameToMenuButton\n"
+                             "260 click-widget WindowOKButton\n400 close\n", 450);
+    ASSERT_EQ(again.Count("scene", "gsMainGame gsMenu"), 1);
+    ASSERT_GE(again.Count("save", ""), 1);
+    ASSERT_TRUE(TAtomicFile::Read((folder.Folder() / "WYNNET.sav").string(), after));
+    ASSERT_EQ(before.size(), after.size());
+    EXPECT_EQ(before.substr(164, 8), after.substr(164, 8));
+
+    // And in the hub again, the counters go on from the saved ones.
+    int shown = -1;
+    IntoTheHub(13, "", 560, [&](THarness& h) {
+      if (h.Form().Scene() == gsStickerBook && shown < 0)
+        shown = h.Form().RestoCustomers->MoneyEarned();
+      return true;
+    });
+    EXPECT_EQ(shown, left.RestoMoney);
+  }
+}
+
+// Minimised in the hub, the restaurant waits: nobody is served while the window is away, and
+// the customers go on when it comes back.
+TEST(RestaurantScenario, AMinimisedHubHoldsItsCustomers) {
+  SaveFolder folder;
+  folder.Write("WYNNET", WithDishes(4));
+  TRun run = IntoTheHub(13, "560 focus-lost\n1560 focus-gained\n", 2600);
+  for (const TLine& l : run.Of("resto"))
+    EXPECT_FALSE(l.Frame > 565 && l.Frame < 1560) << l.Frame << " " << l.Details;
+  const TServed t = Tally(run, 4);
+  EXPECT_EQ(t.Served + t.Hungry, 6) << "the restaurant did not go on after the window came back";
 }
