@@ -273,6 +273,9 @@ void TFormMain::FormClose() {
   AbandonRound();
   // A dish being bought is paid for and in the book before the save.
   if (BuySlots) CompletePurchaseNow();
+  // Closing in the hub leaves it as the other ways out do: the customers still to come are
+  // counted before the save, not lost.
+  if (RestoCustomers && Scene() == gsStickerBook) RestoCustomers->Settle();
   if (PlayerLoaded) {
     SavePlayerSave(ssGather);
     NameList->Save();
