@@ -13,6 +13,7 @@ namespace {
 constexpr int MaxDraws = 100;
 constexpr int SignAlphaStep = 22;
 constexpr int CountersAlphaStep = 12;
+constexpr int CountersDrop = 22;
 constexpr int DishesPerIsland = 4;
 // The dish drawn in the order balloon and on the terrace table, by where its middle goes: the
 // shared dish picture is a tall tile with the plate in its lower part, so its top-left corner
@@ -420,9 +421,10 @@ void TPellowRestoCustomers::DrawCounters() {
   TMotion::ApproachInt(FCountersAlpha, CountersAlphaStep, MoneyCustsInfoVisible ? 255 : 0);
   if (!GlobGameText || !TextStringsComp || FCountersAlpha == 0) return;
   const std::uint8_t a = Alpha8(FCountersAlpha);
-  GlobGameText->DrawText(1064, 92, TextStringsComp->GameTexts[17] + " " + std::to_string(Served),
+  // Under the hub's top panel, whose sticker-book tube reaches down to y 66.
+  GlobGameText->DrawText(1064, 92 + CountersDrop, TextStringsComp->GameTexts[17] + " " + std::to_string(Served),
                          {.Scale = 0.7, .Alpha = a, .ExtraSpacing = -1});
-  GlobGameText->DrawText(1061, 63, TextStringsComp->GameTexts[16] + std::to_string(ShownMoney),
+  GlobGameText->DrawText(1061, 63 + CountersDrop, TextStringsComp->GameTexts[16] + std::to_string(ShownMoney),
                          {.Scale = 0.89, .Colour = TGlobalGameText::tcYellow, .Alpha = a,
                           .ExtraSpacing = -1});
 }
