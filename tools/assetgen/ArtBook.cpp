@@ -31,22 +31,11 @@ const TColor kMarigold = Hex(0xff9a1a);
 const TColor kLavender = Hex(0x9a7ae0);
 const TColor kAwningRed = Hex(0xe0584a);
 
-void Fill(cairo_t* cr, const TColor& c) {
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
 
-void Stroke(cairo_t* cr, const TColor& c, double width) {
-  SetColor(cr, c);
-  cairo_set_line_width(cr, width);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
 
 void GroundShadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
   Ellipse(cr, cx, cy, rx, ry);
-  Fill(cr, WithAlpha(kGroundShadow, 0.22));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.22));
 }
 
 void Box(cairo_t* cr, double x0, double y0, double x1, double y1, const TColor& c,
@@ -70,24 +59,24 @@ void Crown(cairo_t* cr, double cx, double cy, double r, const TColor& leaves) {
 void Flower(cairo_t* cr, double x, double y, double r, const TColor& petals, const TColor& heart) {
   for (int k = 0; k < 5; ++k) {
     cairo_arc(cr, x + std::cos(k * 1.2566) * r, y + std::sin(k * 1.2566) * r, r * 0.75, 0, 2 * kPi);
-    Fill(cr, petals);
+    FillWith(cr, petals);
   }
   cairo_arc(cr, x, y, r * 0.55, 0, 2 * kPi);
-  Fill(cr, heart);
+  FillWith(cr, heart);
 }
 
 void Bee(cairo_t* cr, double x, double y) {
   Ellipse(cr, x - 2, y - 4, 3, 2.5);
-  Fill(cr, WithAlpha(kWhite, 0.85));
+  FillWith(cr, WithAlpha(kWhite, 0.85));
   Ellipse(cr, x + 2, y - 4, 3, 2.5);
-  Fill(cr, WithAlpha(kWhite, 0.85));
+  FillWith(cr, WithAlpha(kWhite, 0.85));
   Ellipse(cr, x, y, 4.5, 3.2);
   FillGlossy(cr, x - 4.5, y - 3.2, x + 4.5, y + 3.2, kStarGold, 1);
   cairo_move_to(cr, x - 1, y - 3);
   cairo_line_to(cr, x - 1, y + 3);
   cairo_move_to(cr, x + 1.8, y - 2.8);
   cairo_line_to(cr, x + 1.8, y + 2.8);
-  Stroke(cr, kDarkWood, 1.2);
+  StrokeRound(cr, kDarkWood, 1.2);
 }
 
 void Lantern(cairo_t* cr, double x, double y, double r, const TColor& c) {
@@ -96,7 +85,7 @@ void Lantern(cairo_t* cr, double x, double y, double r, const TColor& c) {
   FillGlossy(cr, x - r, y - r * 1.15, x + r, y + r * 1.15, c, 1.2);
   cairo_move_to(cr, x - r * 0.6, y - r * 1.1);
   cairo_line_to(cr, x + r * 0.6, y - r * 1.1);
-  Stroke(cr, kDarkWood, 1.5);
+  StrokeRound(cr, kDarkWood, 1.5);
 }
 
 // A rope sagging from a to b through n lanterns (or flags).
@@ -132,7 +121,7 @@ void House(cairo_t* cr, const THouse& h, int stage, int index) {
     if (stage >= 2)
       for (int k = 0; k < 3; ++k) {
         cairo_arc(cr, cx + 4 + k * 6, cy - 30 - k * 10, 5 + k * 2, 0, 2 * kPi);
-        Fill(cr, WithAlpha(kWhite, 0.55 - k * 0.12));
+        FillWith(cr, WithAlpha(kWhite, 0.55 - k * 0.12));
       }
   }
   // Windows: lit from stage 3 on, a boarded one at stage 0.
@@ -148,7 +137,7 @@ void House(cairo_t* cr, const THouse& h, int stage, int index) {
         cairo_line_to(cr, wx + 13, wy + 18);
         cairo_move_to(cr, wx - 13, wy + 18);
         cairo_line_to(cr, wx + 13, wy + 6);
-        Stroke(cr, kWood, 4);
+        StrokeRound(cr, kWood, 4);
       }
       if (stage >= 1) {  // a window box of flowers
         Box(cr, wx - 12, wy + 24, wx + 12, wy + 29, kWood, 1, 1);
@@ -167,12 +156,12 @@ void House(cairo_t* cr, const THouse& h, int stage, int index) {
     const double px = (h.X0 + h.X1) / 2;
     cairo_move_to(cr, px, h.RoofTop);
     cairo_line_to(cr, px, h.RoofTop - 20);
-    Stroke(cr, kDarkWood, 2);
+    StrokeRound(cr, kDarkWood, 2);
     cairo_move_to(cr, px, h.RoofTop - 20);
     cairo_line_to(cr, px + 16, h.RoofTop - 15);
     cairo_line_to(cr, px, h.RoofTop - 10);
     cairo_close_path(cr);
-    Fill(cr, index % 4 ? Hex(0xe0584a) : Hex(0x4aa0e0));
+    FillWith(cr, index % 4 ? Hex(0xe0584a) : Hex(0x4aa0e0));
   }
 }
 
@@ -188,7 +177,7 @@ void Restaurant(cairo_t* cr, int stage) {
   RoundedRect(cr, 848, 168, 36, 70, 16);
   FillGlossy(cr, 848, 168, 884, 238, kWood, 2);
   cairo_arc(cr, 877, 206, 2.5, 0, 2 * kPi);
-  Fill(cr, kGold);
+  FillWith(cr, kGold);
   // The front: timber and plaster, a big window where a guest eats, a sign board above.
   RoundedRect(cr, 566, 64, 258, 174, 4);
   FillGlossy(cr, 566, 64, 824, 238, Hex(0xfbe8c8), 3);
@@ -224,7 +213,7 @@ void Restaurant(cairo_t* cr, int stage) {
   FillGlossy(cr, 681, 82, 709, 98, kDarkWood, 1.5);
   cairo_move_to(cr, 676, 84);
   cairo_line_to(cr, 714, 84);
-  Stroke(cr, kDarkWood, 3);
+  StrokeRound(cr, kDarkWood, 3);
   // A side window and the awning of the door.
   RoundedRect(cr, 760, 130, 40, 50, 6);
   FillGlossy(cr, 760, 130, 800, 180, stage >= 3 ? kLitWindow : Hex(0xf8d890), 2);
@@ -234,7 +223,7 @@ void Restaurant(cairo_t* cr, int stage) {
       const double t = i / 12.0, x = 566 + t * 258, y = 70 + 6 * std::sin(t * kPi);
       RadialGlow(cr, x, y, 6, WithAlpha(kGlow, 0.9));
       cairo_arc(cr, x, y, 2.5, 0, 2 * kPi);
-      Fill(cr, i % 3 == 0 ? Hex(0xff6a6a) : (i % 3 == 1 ? kGlow : Hex(0x7ad0ff)));
+      FillWith(cr, i % 3 == 0 ? Hex(0xff6a6a) : (i % 3 == 1 ? kGlow : Hex(0x7ad0ff)));
     }
   }
 }
@@ -259,7 +248,7 @@ void PaintTownStage(TCanvas& c, const TAssetSpec&, TTownStage stage) {
     const double x = n.Range(0, 1366), y = n.Range(98, 130);
     cairo_move_to(cr, x, y);
     cairo_line_to(cr, x + 10, y);
-    Stroke(cr, WithAlpha(kWhite, 0.5), 1.5);
+    StrokeRound(cr, WithAlpha(kWhite, 0.5), 1.5);
   }
   cairo_move_to(cr, 880, 160);
   cairo_curve_to(cr, 960, 90, 1100, 70, 1200, 110);
@@ -274,7 +263,7 @@ void PaintTownStage(TCanvas& c, const TAssetSpec&, TTownStage stage) {
     const std::uint32_t bands[] = {0xff6a6a, 0xffb84a, 0xffe86a, 0x7ad07a, 0x6ab0ff, 0xa07ae0};
     for (int i = 0; i < 6; ++i) {
       cairo_arc(cr, 1150, 250, 160 - i * 9, kPi * 1.05, kPi * 1.95);
-      Stroke(cr, WithAlpha(Hex(bands[i]), 0.45), 9);
+      StrokeRound(cr, WithAlpha(Hex(bands[i]), 0.45), 9);
     }
   }
   if (s >= 2)
@@ -299,7 +288,7 @@ void PaintTownStage(TCanvas& c, const TAssetSpec&, TTownStage stage) {
     FillGlossy(cr, x, 206, x + 8, 238, Mix(kLightWood, grey, s == 0 ? 0.5 : 0), 1.2);
   }
   cairo_rectangle(cr, 1008, 214, 352, 5);
-  Fill(cr, kWood);
+  FillWith(cr, kWood);
   Restaurant(cr, s);
 
   // The street: cobbles from the houses down to the kerb of the square.
@@ -325,7 +314,7 @@ void PaintTownStage(TCanvas& c, const TAssetSpec&, TTownStage stage) {
   for (int i = 0; i < 260; ++i) {
     const double x = n.Range(0, 1366), y = n.Range(300, 768);
     Ellipse(cr, x, y, n.Range(2, 6), n.Range(1, 3));
-    Fill(cr, WithAlpha(i % 3 ? Darker(kEarth, 0.3) : Lighter(kEarth, 0.4), 0.5));
+    FillWith(cr, WithAlpha(i % 3 ? Darker(kEarth, 0.3) : Lighter(kEarth, 0.4), 0.5));
   }
   // Tufts of grass in the corners even on the barest day.
   for (int i = 0; i < 40; ++i) {
@@ -334,7 +323,7 @@ void PaintTownStage(TCanvas& c, const TAssetSpec&, TTownStage stage) {
       cairo_move_to(cr, x, y);
       cairo_line_to(cr, x + k * 4, y - 8);
     }
-    Stroke(cr, kDeepLeaf, 2);
+    StrokeRound(cr, kDeepLeaf, 2);
   }
 }
 
@@ -357,9 +346,9 @@ void Meadow(cairo_t* cr) {
     cairo_move_to(cr, p[0], p[1]);
     cairo_curve_to(cr, p[2], p[3], p[4], p[5], p[6], p[7]);
     cairo_path_t* line = cairo_copy_path(cr);
-    Stroke(cr, WithAlpha(Hex(0xc8b078), 0.5), width + 4);
+    StrokeRound(cr, WithAlpha(Hex(0xc8b078), 0.5), width + 4);
     cairo_append_path(cr, line);
-    Stroke(cr, WithAlpha(Hex(0xecdcaa), 0.85), width);
+    StrokeRound(cr, WithAlpha(Hex(0xecdcaa), 0.85), width);
     cairo_path_destroy(line);
   };
   path({548, 478, 660, 452, 860, 486, 1106, 466}, 16);
@@ -368,7 +357,7 @@ void Meadow(cairo_t* cr) {
   // Mown stripes, tufts and flowers.
   for (int i = 0; i < 9; ++i) {
     cairo_rectangle(cr, 0, 320 + i * 50, 1366, 22);
-    Fill(cr, WithAlpha(kWhite, 0.04));
+    FillWith(cr, WithAlpha(kWhite, 0.04));
   }
   for (int i = 0; i < 700; ++i) {
     const double x = n.Range(0, 1366), y = n.Range(306, 768);
@@ -376,7 +365,7 @@ void Meadow(cairo_t* cr) {
     cairo_line_to(cr, x - 2, y - 5);
     cairo_move_to(cr, x, y);
     cairo_line_to(cr, x + 2, y - 6);
-    Stroke(cr, WithAlpha(Hex(0x3f8a3a), 0.6), 1.4);
+    StrokeRound(cr, WithAlpha(Hex(0x3f8a3a), 0.6), 1.4);
   }
   const std::uint32_t petals[] = {0xffffff, 0xff9ccc, 0xffd83a, 0x9a8cff, 0xff7a5a};
   for (int i = 0; i < 260; ++i) {
@@ -406,21 +395,21 @@ void MarketStall(cairo_t* cr) {
   cairo_line_to(cr, 272, 330);
   cairo_close_path(cr);
   cairo_clip_preserve(cr);
-  Fill(cr, kCream);
+  FillWith(cr, kCream);
   for (int i = 0; i < 7; ++i) {
     cairo_rectangle(cr, 142 + i * 36, 296, 18, 40);
-    Fill(cr, kAwningRed);
+    FillWith(cr, kAwningRed);
   }
   cairo_restore(cr);
   for (int i = 0; i < 7; ++i) {
     cairo_arc(cr, 151 + i * 18.5, 330, 9, 0, kPi);
-    Fill(cr, i % 2 ? kCream : kAwningRed);
+    FillWith(cr, i % 2 ? kCream : kAwningRed);
   }
   cairo_move_to(cr, 142, 330);
   cairo_line_to(cr, 150, 298);
   cairo_line_to(cr, 264, 298);
   cairo_line_to(cr, 272, 330);
-  Stroke(cr, Darker(kAwningRed, 0.5), 2);
+  StrokeRound(cr, Darker(kAwningRed, 0.5), 2);
 }
 
 void Windmill(cairo_t* cr) {
@@ -449,7 +438,7 @@ void Windmill(cairo_t* cr) {
       cairo_move_to(cr, 4 + r * 9.5, -6);
       cairo_line_to(cr, 4 + r * 9.5, 6);
     }
-    Stroke(cr, kWood, 1);
+    StrokeRound(cr, kWood, 1);
     cairo_restore(cr);
   }
   cairo_arc(cr, 888, 36, 4, 0, 2 * kPi);
@@ -469,12 +458,12 @@ void Bakery(cairo_t* cr) {
     cairo_move_to(cr, 1030 - r * 5, 140 + r * 10);
     cairo_line_to(cr, 1192 + r * 5, 140 + r * 10);
   }
-  Stroke(cr, WithAlpha(kDarkWood, 0.3), 1.5);
+  StrokeRound(cr, WithAlpha(kDarkWood, 0.3), 1.5);
   // The oven's chimney stands on the roof, smoking.
   Box(cr, 1150, 132, 1164, 146, Hex(0xa05a40), 1.5, 1);
   for (int k = 0; k < 3; ++k) {
     cairo_arc(cr, 1160 + k * 7, 126 - k * 2, 3.5 + k, 0, 2 * kPi);
-    Fill(cr, WithAlpha(kWhite, 0.6 - k * 0.15));
+    FillWith(cr, WithAlpha(kWhite, 0.6 - k * 0.15));
   }
   // Shop window full of loaves, the door, and a striped awning.
   RoundedRect(cr, 1036, 180, 82, 46, 6);
@@ -487,18 +476,18 @@ void Bakery(cairo_t* cr) {
   FillGlossy(cr, 1136, 178, 1170, 238, kWood, 2);
   for (int i = 0; i < 5; ++i) {
     cairo_rectangle(cr, 1032 + i * 18, 170, 18, 10);
-    Fill(cr, i % 2 ? kCream : Hex(0x6ab04a));
+    FillWith(cr, i % 2 ? kCream : Hex(0x6ab04a));
   }
   // A pretzel sign on its bracket.
   cairo_move_to(cr, 1198, 172);
   cairo_line_to(cr, 1210, 172);
-  Stroke(cr, kDarkWood, 3);
+  StrokeRound(cr, kDarkWood, 3);
   cairo_arc(cr, 1204, 190, 7, 0, 2 * kPi);
   cairo_new_sub_path(cr);
   cairo_arc(cr, 1198, 196, 5, 0, 2 * kPi);
   cairo_new_sub_path(cr);
   cairo_arc(cr, 1210, 196, 5, 0, 2 * kPi);
-  Stroke(cr, Hex(0xc07a30), 3.5);
+  StrokeRound(cr, Hex(0xc07a30), 3.5);
 }
 
 void Lighthouse(cairo_t* cr) {
@@ -531,10 +520,10 @@ void Lighthouse(cairo_t* cr) {
   cairo_close_path(cr);
   cairo_save(cr);
   cairo_clip_preserve(cr);
-  Fill(cr, kWhite);
+  FillWith(cr, kWhite);
   for (int i = 0; i < 3; ++i) {
     cairo_rectangle(cr, 300, 36 + i * 18, 32, 9);
-    Fill(cr, Hex(0xe0584a));
+    FillWith(cr, Hex(0xe0584a));
   }
   cairo_restore(cr);
   cairo_move_to(cr, 304, 86);
@@ -542,7 +531,7 @@ void Lighthouse(cairo_t* cr) {
   cairo_line_to(cr, 324, 30);
   cairo_line_to(cr, 328, 86);
   cairo_close_path(cr);
-  Stroke(cr, kDarkWood, 1.5);
+  StrokeRound(cr, kDarkWood, 1.5);
   Box(cr, 303, 26, 329, 31, kDarkWood, 1, 1);
   RadialGlow(cr, 316, 20, 16, WithAlpha(kGlow, 0.9));
   RoundedRect(cr, 309, 13, 14, 13, 3);
@@ -563,26 +552,26 @@ void Fountain(cairo_t* cr) {
   cairo_fill(cr);
   for (int i = 0; i < 5; ++i) {
     Ellipse(cr, 680, 426, 20 + i * 14, 4 + i * 3);
-    Stroke(cr, WithAlpha(kWhite, 0.35), 1.2);
+    StrokeRound(cr, WithAlpha(kWhite, 0.35), 1.2);
   }
   Box(cr, 670, 352, 690, 428, kStone, 2, 4);
   Ellipse(cr, 680, 352, 36, 10);
   FillGlossy(cr, 644, 342, 716, 362, kStone, 2);
   Ellipse(cr, 680, 349, 28, 5);
-  Fill(cr, kWater);
+  FillWith(cr, kWater);
   Box(cr, 675, 318, 685, 348, kStone, 1.5, 3);
   // Jets falling into the bowl and the basin.
   for (int side = -1; side <= 1; side += 2) {
     cairo_move_to(cr, 680, 318);
     cairo_curve_to(cr, 680 + side * 20, 300, 680 + side * 34, 316, 680 + side * 36, 346);
-    Stroke(cr, WithAlpha(Hex(0xc8f0ff), 0.9), 3);
+    StrokeRound(cr, WithAlpha(Hex(0xc8f0ff), 0.9), 3);
     cairo_move_to(cr, 680 + side * 34, 354);
     cairo_curve_to(cr, 680 + side * 50, 352, 680 + side * 60, 380, 680 + side * 62, 418);
-    Stroke(cr, WithAlpha(Hex(0xc8f0ff), 0.8), 2.5);
+    StrokeRound(cr, WithAlpha(Hex(0xc8f0ff), 0.8), 2.5);
   }
   for (int i = 0; i < 10; ++i) {
     cairo_arc(cr, 610 + i * 14, 412 + (i % 3) * 3, 1.8, 0, 2 * kPi);
-    Fill(cr, WithAlpha(kWhite, 0.8));
+    FillWith(cr, WithAlpha(kWhite, 0.8));
   }
   cairo_arc(cr, 680, 314, 4, 0, 2 * kPi);
   FillGlossy(cr, 676, 310, 684, 318, kGold, 1);
@@ -605,13 +594,13 @@ void PlumTree(cairo_t* cr) {
   cairo_line_to(cr, 934, 330);
   cairo_move_to(cr, 922, 408);
   cairo_line_to(cr, 946, 334);
-  Stroke(cr, kLightWood, 3);
+  StrokeRound(cr, kLightWood, 3);
   for (int r = 0; r < 5; ++r) {
     const double t = 0.15 + r * 0.17;
     cairo_move_to(cr, 908 + 26 * t, 404 - 74 * t);
     cairo_line_to(cr, 922 + 24 * t, 408 - 74 * t);
   }
-  Stroke(cr, kLightWood, 2.5);
+  StrokeRound(cr, kLightWood, 2.5);
   for (double bx : {864.0, 1010.0, 1060.0}) {
     GroundShadow(cr, bx, 408, 24, 4);
     for (int i = 0; i < 4; ++i) {
@@ -630,7 +619,7 @@ void PlumTree(cairo_t* cr) {
       cairo_move_to(cr, bx - 20 + r, 393 + r * 5);
       cairo_line_to(cr, bx + 20 - r, 393 + r * 5);
     }
-    Stroke(cr, WithAlpha(kWood, 0.6), 1);
+    StrokeRound(cr, WithAlpha(kWood, 0.6), 1);
   }
 }
 
@@ -647,7 +636,7 @@ void LongTable(cairo_t* cr) {
   FillGlossy(cr, 388, 360, 572, 378, kLightWood, 2);
   for (double x : {398.0, 556.0}) Box(cr, x, 378, x + 8, 408, kWood, 1.5, 1);
   cairo_rectangle(cr, 408, 362, 144, 6);
-  Fill(cr, WithAlpha(kCream, 0.9));
+  FillWith(cr, WithAlpha(kCream, 0.9));
   for (int i = 0; i < 5; ++i) {
     Ellipse(cr, 418 + i * 31, 370, 10, 3.5);
     FillGlossy(cr, 408 + i * 31, 366, 428 + i * 31, 374, kWhite, 1);
@@ -657,7 +646,7 @@ void LongTable(cairo_t* cr) {
   for (double x : {436.0, 520.0}) {
     Box(cr, x, 346, x + 9, 364, Hex(0xd0a060), 1.5, 2);
     cairo_rectangle(cr, x + 1, 346, 7, 3);
-    Fill(cr, kCream);
+    FillWith(cr, kCream);
   }
   Box(cr, 546, 340, 550, 362, kCream, 1, 1);
   RadialGlow(cr, 548, 334, 9, WithAlpha(kGlow, 0.9));
@@ -671,7 +660,7 @@ void LongTable(cairo_t* cr) {
   cairo_restore(cr);
   for (int i = 0; i < 3; ++i) {
     cairo_arc(cr, 470 + i * 14, 336 - i * 6, 5, 0, 2 * kPi);
-    Fill(cr, WithAlpha(kWhite, 0.5 - i * 0.12));
+    FillWith(cr, WithAlpha(kWhite, 0.5 - i * 0.12));
   }
 }
 
@@ -682,7 +671,7 @@ void CherryTree(cairo_t* cr) {
   cairo_line_to(cr, 306, 356);
   cairo_move_to(cr, 328, 372);
   cairo_line_to(cr, 350, 350);
-  Stroke(cr, kBark, 5);
+  StrokeRound(cr, kBark, 5);
   Crown(cr, 327, 336, 40, Hex(0xffb0cc));
   TNoise n(12);
   for (int i = 0; i < 14; ++i) {
@@ -697,7 +686,7 @@ void Beehives(cairo_t* cr) {
   for (double x : {288.0, 386.0}) {
     cairo_move_to(cr, x, 598);
     cairo_line_to(cr, x + 2, 470);
-    Stroke(cr, kGreenStem, 3);
+    StrokeRound(cr, kGreenStem, 3);
     Flower(cr, x + 2, 466, 8, kStarGold, Hex(0x7a4a1a));
   }
   GroundShadow(cr, 337, 594, 58, 6);
@@ -713,9 +702,9 @@ void Beehives(cairo_t* cr) {
       cairo_move_to(cr, cx - 15 + r * 1.5, 554 - r * 7);
       cairo_line_to(cr, cx + 15 - r * 1.5, 554 - r * 7);
     }
-    Stroke(cr, WithAlpha(kWood, 0.6), 1.2);
+    StrokeRound(cr, WithAlpha(kWood, 0.6), 1.2);
     cairo_arc(cr, cx, 556, 3.5, kPi, 2 * kPi);
-    Fill(cr, kDarkWood);
+    FillWith(cr, kDarkWood);
   }
   Box(cr, 360, 580, 376, 596, Hex(0xf0b030), 1.5, 4);
   TNoise n(13);
@@ -731,19 +720,19 @@ void MarigoldBeds(cairo_t* cr) {
       const double x = b[0] + 8 + (i % 8) * ((b[2] - b[0] - 16) / 7), y = b[1] - 10 + (i / 8) * 12 + n.Range(-3, 3);
       cairo_move_to(cr, x, y + 6);
       cairo_line_to(cr, x, b[1] + 4);
-      Stroke(cr, kGreenStem, 2);
+      StrokeRound(cr, kGreenStem, 2);
       Flower(cr, x, y, 5.5, i % 3 ? kMarigold : Hex(0xffcc1a), Hex(0xc0500a));
     }
     Box(cr, b[0], b[1], b[2], b[3], kWood, 2, 3);
     cairo_move_to(cr, b[0] + 4, (b[1] + b[3]) / 2);
     cairo_line_to(cr, b[2] - 4, (b[1] + b[3]) / 2);
-    Stroke(cr, WithAlpha(kDarkWood, 0.4), 1.5);
+    StrokeRound(cr, WithAlpha(kDarkWood, 0.4), 1.5);
   }
   // A watering can between the beds.
   Box(cr, 950, 500, 974, 518, kNavigateBlue, 1.5, 5);
   cairo_move_to(cr, 974, 506);
   cairo_line_to(cr, 990, 494);
-  Stroke(cr, Darker(kNavigateBlue, 0.3), 3);
+  StrokeRound(cr, Darker(kNavigateBlue, 0.3), 3);
   Bee(cr, 830, 432);
   Bee(cr, 962, 428);
 }
@@ -764,7 +753,7 @@ void ClockTower(cairo_t* cr) {
   FillGlossy(cr, 1246, 78, 1330, 116, kSlate, 2.5);
   cairo_move_to(cr, 1288, 78);
   cairo_line_to(cr, 1288, 74);
-  Stroke(cr, kDarkWood, 2);
+  StrokeRound(cr, kDarkWood, 2);
   cairo_arc(cr, 1288, 140, 19, 0, 2 * kPi);
   FillGlossy(cr, 1269, 121, 1307, 159, kCream, 2.5);
   for (int h = 0; h < 12; ++h) {
@@ -772,12 +761,12 @@ void ClockTower(cairo_t* cr) {
     cairo_move_to(cr, 1288 + std::cos(a) * 15, 140 + std::sin(a) * 15);
     cairo_line_to(cr, 1288 + std::cos(a) * 17, 140 + std::sin(a) * 17);
   }
-  Stroke(cr, kDarkWood, 1.5);
+  StrokeRound(cr, kDarkWood, 1.5);
   cairo_move_to(cr, 1288, 140);
   cairo_line_to(cr, 1288, 128);
   cairo_move_to(cr, 1288, 140);
   cairo_line_to(cr, 1297, 144);
-  Stroke(cr, kDarkWood, 2);
+  StrokeRound(cr, kDarkWood, 2);
   RoundedRect(cr, 1276, 168, 24, 24, 10);
   FillGlossy(cr, 1276, 168, 1300, 192, Hex(0x4a3a30), 1.5);
   Ellipse(cr, 1288, 184, 7, 8);
@@ -793,10 +782,10 @@ void LampPost(cairo_t* cr, double x, double feet) {
     const double lx = x - 15 + i * 5;
     cairo_move_to(cr, lx, feet - 12);
     cairo_line_to(cr, lx + (i - 3) * 1.2, feet - 30 - (i % 2) * 6);
-    Stroke(cr, kGreenStem, 1.5);
+    StrokeRound(cr, kGreenStem, 1.5);
     for (int k = 0; k < 4; ++k) {
       cairo_arc(cr, lx + (i - 3) * 1.2 * (0.6 + k * 0.1), feet - 22 - (i % 2) * 6 - k * 3, 2, 0, 2 * kPi);
-      Fill(cr, kLavender);
+      FillWith(cr, kLavender);
     }
   }
   Box(cr, x - 16, feet - 14, x + 16, feet, Hex(0xb06a3a), 2, 3);
@@ -852,18 +841,18 @@ void Pond(cairo_t* cr) {
     cairo_line_to(cr, x - 22, y - 7);
     cairo_line_to(cr, x - 16, y - 6);
     cairo_close_path(cr);
-    Fill(cr, kMarigold);
+    FillWith(cr, kMarigold);
     cairo_arc(cr, x - 11, y - 10, 1.2, 0, 2 * kPi);
-    Fill(cr, kBlack);
+    FillWith(cr, kBlack);
   }
   for (int i = 0; i < 9; ++i) {
     const double x = i < 5 ? 540 + i * 6 : 744 + i * 5, base = i < 5 ? 586 : 574;
     cairo_move_to(cr, x, base);
     cairo_line_to(cr, x + (i % 2 ? 3 : -2), base - 40 - (i % 3) * 8);
-    Stroke(cr, kGreenStem, 2);
+    StrokeRound(cr, kGreenStem, 2);
     if (i % 2 == 0) {
       Ellipse(cr, x + (i % 2 ? 3 : -2), base - 36 - (i % 3) * 8, 2.5, 7);
-      Fill(cr, kWood);
+      FillWith(cr, kWood);
     }
   }
 }
@@ -874,7 +863,7 @@ void LanternCart(cairo_t* cr) {
   // The string of woven lanterns between its two poles.
   cairo_move_to(cr, 814, 538);
   cairo_curve_to(cr, 870, 566, 940, 566, 996, 540);
-  Stroke(cr, kDarkWood, 1.5);
+  StrokeRound(cr, kDarkWood, 1.5);
   const std::uint32_t colours[] = {0xffa04a, 0xff7aa8, 0xffd84a, 0xff7aa8, 0xffa04a};
   for (int i = 0; i < 5; ++i) {
     const double x = 842 + i * 32;
@@ -883,14 +872,14 @@ void LanternCart(cairo_t* cr) {
   }
   Box(cr, 830, 570, 960, 612, Hex(0x4aa08a), 2, 5);
   cairo_rectangle(cr, 834, 578, 122, 5);
-  Fill(cr, WithAlpha(kCream, 0.8));
+  FillWith(cr, WithAlpha(kCream, 0.8));
   // The punch barrel with a tap, cups and guavas.
   Box(cr, 862, 538, 900, 572, Hex(0xb0703a), 2, 8);
   for (double y : {546.0, 562.0}) {
     cairo_move_to(cr, 862, y);
     cairo_line_to(cr, 900, y);
   }
-  Stroke(cr, kDarkWood, 1.5);
+  StrokeRound(cr, kDarkWood, 1.5);
   Box(cr, 898, 556, 908, 560, kGold, 1, 1);
   for (int i = 0; i < 3; ++i) Box(cr, 916 + i * 12, 558, 924 + i * 12, 570, kCream, 1, 2);
   for (int i = 0; i < 2; ++i) {
@@ -906,18 +895,18 @@ void LanternCart(cairo_t* cr) {
       cairo_move_to(cr, x, 614);
       cairo_line_to(cr, x + std::cos(k * kPi / 3) * 16, 614 + std::sin(k * kPi / 3) * 16);
     }
-    Stroke(cr, kWood, 2);
+    StrokeRound(cr, kWood, 2);
   }
   cairo_move_to(cr, 960, 596);
   cairo_line_to(cr, 1004, 610);
-  Stroke(cr, kWood, 4);
+  StrokeRound(cr, kWood, 4);
 }
 
 void Garland(cairo_t* cr) {
   const double x0 = 142, x1 = 554, y = 94, sag = 7;
   cairo_move_to(cr, x0, y);
   for (double x = x0; x <= x1; x += 6) cairo_line_to(cr, x, SagY(x0, y, x1, y, sag, x));
-  Stroke(cr, kDarkWood, 1.5);
+  StrokeRound(cr, kDarkWood, 1.5);
   const std::uint32_t colours[] = {0xff6a6a, 0xffd84a, 0x7ad0ff, 0xff9ccc, 0x8ae07a};
   int i = 0;
   for (double x = x0 + 14; x < x1 - 6; x += 22, ++i) {
@@ -934,7 +923,7 @@ void Garland(cairo_t* cr) {
 
 void Snowman(cairo_t* cr) {
   Ellipse(cr, 105, 398, 28, 4);
-  Fill(cr, WithAlpha(kWhite, 0.9));
+  FillWith(cr, WithAlpha(kWhite, 0.9));
   cairo_arc(cr, 105, 386, 14, 0, 2 * kPi);
   FillGlossy(cr, 91, 372, 119, 400, Hex(0xf4f8ff), 1.5);
   cairo_arc(cr, 105, 366, 10, 0, 2 * kPi);
@@ -945,23 +934,23 @@ void Snowman(cairo_t* cr) {
   cairo_line_to(cr, 78, 356);
   cairo_move_to(cr, 115, 366);
   cairo_line_to(cr, 133, 354);
-  Stroke(cr, kBark, 2);
+  StrokeRound(cr, kBark, 2);
   RoundedRect(cr, 96, 358, 18, 5, 2);
-  Fill(cr, Hex(0xe0303a));
+  FillWith(cr, Hex(0xe0303a));
   RoundedRect(cr, 108, 360, 5, 12, 2);
-  Fill(cr, Hex(0xe0303a));
+  FillWith(cr, Hex(0xe0303a));
   cairo_move_to(cr, 104, 354);
   cairo_line_to(cr, 96, 356);
   cairo_line_to(cr, 104, 357);
   cairo_close_path(cr);
-  Fill(cr, kMarigold);
+  FillWith(cr, kMarigold);
   for (int e = -1; e <= 1; e += 2) {
     cairo_arc(cr, 105 + e * 3, 350, 1.2, 0, 2 * kPi);
-    Fill(cr, kBlack);
+    FillWith(cr, kBlack);
   }
   for (int b = 0; b < 2; ++b) {
     cairo_arc(cr, 105, 368 + b * 5, 1.3, 0, 2 * kPi);
-    Fill(cr, kBlack);
+    FillWith(cr, kBlack);
   }
 }
 
@@ -971,10 +960,10 @@ void SleepingCat(cairo_t* cr) {
   const TColor fur = Hex(0xf0a050);
   cairo_move_to(cr, 60, 390);
   cairo_curve_to(cr, 72, 384, 64, 374, 56, 378);
-  Stroke(cr, Darker(fur, 0.3), 6);
+  StrokeRound(cr, Darker(fur, 0.3), 6);
   cairo_move_to(cr, 60, 390);
   cairo_curve_to(cr, 72, 384, 64, 374, 56, 378);
-  Stroke(cr, fur, 4);
+  StrokeRound(cr, fur, 4);
   Ellipse(cr, 47, 383, 17, 10);
   FillGlossy(cr, 30, 373, 64, 393, fur, 1.5);
   cairo_arc(cr, 31, 382, 8, 0, 2 * kPi);
@@ -988,13 +977,13 @@ void SleepingCat(cairo_t* cr) {
   }
   for (int e = -1; e <= 1; e += 2) {
     cairo_arc(cr, 31 + e * 3.5, 382, 2, 0.1 * kPi, 0.9 * kPi);
-    Stroke(cr, kDarkWood, 1);
+    StrokeRound(cr, kDarkWood, 1);
   }
   cairo_move_to(cr, 52, 376);
   cairo_line_to(cr, 55, 386);
   cairo_move_to(cr, 44, 375);
   cairo_line_to(cr, 46, 385);
-  Stroke(cr, WithAlpha(Darker(fur, 0.35), 0.8), 1.5);
+  StrokeRound(cr, WithAlpha(Darker(fur, 0.35), 0.8), 1.5);
   UseDisplayFont(cr, 8);
   cairo_move_to(cr, 20, 370);
   SetColor(cr, WithAlpha(kNavyOutline, 0.8));
@@ -1010,7 +999,7 @@ void Bunting(cairo_t* cr) {
     const double x0 = poles[seg], x1 = poles[seg + 1];
     cairo_move_to(cr, x0, 297);
     for (double x = x0; x <= x1; x += 6) cairo_line_to(cr, x, SagY(x0, 297, x1, 297, 10, x));
-    Stroke(cr, kDarkWood, 1.2);
+    StrokeRound(cr, kDarkWood, 1.2);
     for (double x = x0 + 12; x < x1 - 8; x += 16, ++i) {
       const double y = SagY(x0, 297, x1, 297, 10, x);
       cairo_move_to(cr, x - 6, y);
@@ -1038,15 +1027,15 @@ void Fireworks(cairo_t* cr) {
       const double a = k * 2 * kPi / 14, c = std::cos(a), s = std::sin(a);
       cairo_move_to(cr, b.X + c * b.R * 0.35, b.Y + s * b.R * 0.35);
       cairo_line_to(cr, b.X + c * b.R * 0.9, b.Y + s * b.R * 0.9);
-      Stroke(cr, Hex(b.Colour), 2);
+      StrokeRound(cr, Hex(b.Colour), 2);
       cairo_arc(cr, b.X + c * b.R, b.Y + s * b.R, 1.8, 0, 2 * kPi);
-      Fill(cr, kWhite);
+      FillWith(cr, kWhite);
     }
     Sparkle(cr, b.X, b.Y, b.R * 0.35, kTwinkle);
   }
   cairo_move_to(cr, 524, 106);
   cairo_curve_to(cr, 524, 96, 526, 90, 526, 88);
-  Stroke(cr, WithAlpha(kGlow, 0.6), 1.5);
+  StrokeRound(cr, WithAlpha(kGlow, 0.6), 1.5);
 }
 
 void Zeppelin(cairo_t* cr) {
@@ -1055,11 +1044,11 @@ void Zeppelin(cairo_t* cr) {
     cairo_move_to(cr, x, 580);
     cairo_line_to(cr, x < 1270 ? 1252 : 1288, 598);
   }
-  Stroke(cr, kDarkWood, 1.2);
+  StrokeRound(cr, kDarkWood, 1.2);
   Box(cr, 1246, 596, 1296, 614, kWood, 2, 6);
   for (int i = 0; i < 3; ++i) {
     RoundedRect(cr, 1254 + i * 13, 600, 8, 7, 2);
-    Fill(cr, kLitWindow);
+    FillWith(cr, kLitWindow);
   }
   cairo_move_to(cr, 1330, 562);
   cairo_line_to(cr, 1358, 538);
@@ -1072,17 +1061,17 @@ void Zeppelin(cairo_t* cr) {
   FillGlossy(cr, 1180, 534, 1352, 590, kCream, 0);
   for (int i = 0; i < 5; ++i) {
     cairo_rectangle(cr, 1196 + i * 34, 530, 14, 64);
-    Fill(cr, WithAlpha(kAwningRed, 0.85));
+    FillWith(cr, WithAlpha(kAwningRed, 0.85));
   }
   Ellipse(cr, 1250, 548, 60, 9);
-  Fill(cr, WithAlpha(kWhite, 0.4));
+  FillWith(cr, WithAlpha(kWhite, 0.4));
   cairo_restore(cr);
   Ellipse(cr, 1266, 562, 86, 28);
-  Stroke(cr, Darker(kAwningRed, 0.5), 2.5);
+  StrokeRound(cr, Darker(kAwningRed, 0.5), 2.5);
   cairo_arc(cr, 1300, 618, 2, 0, 2 * kPi);
   cairo_move_to(cr, 1296, 606);
   cairo_line_to(cr, 1304, 606);
-  Stroke(cr, kDarkWood, 2);
+  StrokeRound(cr, kDarkWood, 2);
 }
 
 // The right-hand street's buildings start low on the screen (their table positions), so
@@ -1152,7 +1141,7 @@ void PaintCitizens(TCanvas& c, const TAssetSpec& s) {
     const TLook& l = looks[p];
     const double cx = F::CitizenFeetX, feet = F::CitizenFeetY;
     Ellipse(cr, cx, feet, 12, 2.5);
-    Fill(cr, WithAlpha(kGroundShadow, 0.3));
+    FillWith(cr, WithAlpha(kGroundShadow, 0.3));
     for (int leg = -1; leg <= 1; leg += 2) Box(cr, cx + leg * 5 - 3, feet - 20, cx + leg * 5 + 3, feet - 1, Hex(l.Legs), 1.2, 2);
     // Coat or dress, wider at the hem for the skirts.
     const double hem = l.HatKind == 1 || l.HatKind == 3 ? 15 : 12;
@@ -1165,9 +1154,9 @@ void PaintCitizens(TCanvas& c, const TAssetSpec& s) {
     for (int arm = -1; arm <= 1; arm += 2) {
       cairo_move_to(cr, cx + arm * 9, feet - 44);
       cairo_line_to(cr, cx + arm * 13, feet - 26);
-      Stroke(cr, Darker(Hex(l.Coat), 0.2), 5);
+      StrokeRound(cr, Darker(Hex(l.Coat), 0.2), 5);
       cairo_arc(cr, cx + arm * 13, feet - 25, 2.6, 0, 2 * kPi);
-      Fill(cr, kSkin);
+      FillWith(cr, kSkin);
     }
     if (p == 3) {  // the basket weaver carries a basket
       Box(cr, cx - 22, feet - 30, cx - 8, feet - 20, kStraw, 1.2, 2);
@@ -1177,25 +1166,25 @@ void PaintCitizens(TCanvas& c, const TAssetSpec& s) {
     FillGlossy(cr, cx - 9, feet - 63, cx + 9, feet - 45, kSkin, 1.5);
     // Facing left: the nose and the eye are on the left.
     cairo_arc(cr, cx - 4, feet - 56, 1.3, 0, 2 * kPi);
-    Fill(cr, kEyeLine);
+    FillWith(cr, kEyeLine);
     cairo_arc(cr, cx - 9, feet - 53, 1.8, 0, 2 * kPi);
-    Fill(cr, kSkinShade);
+    FillWith(cr, kSkinShade);
     cairo_arc(cr, cx - 3, feet - 51, 2.5, 0.2 * kPi, 0.8 * kPi);
-    Stroke(cr, kMouth, 1);
+    StrokeRound(cr, kMouth, 1);
     if (l.Beard) {
       cairo_arc(cr, cx, feet - 50, 8, 0.05 * kPi, 0.95 * kPi);
-      Fill(cr, Hex(l.Hair));
+      FillWith(cr, Hex(l.Hair));
     }
     switch (l.HatKind) {
       case 0:
         Box(cr, cx - 7, feet - 76, cx + 7, feet - 61, Hex(l.Hat), 1.2, 1);
         Box(cr, cx - 11, feet - 63, cx + 11, feet - 60, Hex(l.Hat), 1.2, 1);
         cairo_rectangle(cr, cx - 7, feet - 66, 14, 2);
-        Fill(cr, kGold);
+        FillWith(cr, kGold);
         break;
       case 1:
         cairo_arc(cr, cx, feet - 58, 9, kPi, 2 * kPi);
-        Fill(cr, Hex(l.Hair));
+        FillWith(cr, Hex(l.Hair));
         cairo_arc(cr, cx + 6, feet - 64, 5, 0, 2 * kPi);
         FillGlossy(cr, cx + 1, feet - 69, cx + 11, feet - 59, Hex(l.Hair), 1);
         break;
@@ -1243,20 +1232,20 @@ void PaintBookTube(TCanvas& c, const TAssetSpec& s) {
       cairo_set_line_width(cr, 3);
       cairo_stroke(cr);
       RoundedRect(cr, x0 + 6, y0 + 3, x1 - x0 - 12, 5, 2.5);
-      Fill(cr, WithAlpha(kWhite, 0.45));
+      FillWith(cr, WithAlpha(kWhite, 0.45));
       for (int q = 1; q < 4; ++q) {
         const double x = F::FillX + F::FillWidth * q / 4.0;
         cairo_move_to(cr, x, y1 - 1);
         cairo_line_to(cr, x, y1 - 6);
       }
-      Stroke(cr, WithAlpha(kFrameDark, 0.8), 2);
+      StrokeRound(cr, WithAlpha(kFrameDark, 0.8), 2);
     } else {
       const double bx = F::BadgeX, by = F::BadgeY;
       cairo_arc(cr, bx, by, 28, 0, 2 * kPi);
       PathShadow(cr, 0, 2, 0.3);
       FillGlossy(cr, bx - 28, by - 28, bx + 28, by + 28, kGold, 2.5);
       cairo_arc(cr, bx, by, 22, 0, 2 * kPi);
-      Fill(cr, Hex(0xfff0c8));
+      FillWith(cr, Hex(0xfff0c8));
       // An open book with a star sticker on its right page.
       for (int side = -1; side <= 1; side += 2) {
         cairo_move_to(cr, bx, by - 8);
@@ -1269,14 +1258,14 @@ void PaintBookTube(TCanvas& c, const TAssetSpec& s) {
       }
       cairo_move_to(cr, bx, by - 8);
       cairo_line_to(cr, bx, by + 11);
-      Stroke(cr, kInk, 1.2);
+      StrokeRound(cr, kInk, 1.2);
       StarPath(cr, bx + 9, by, 6, 2.6, 5);
       FillGlossy(cr, bx + 3, by - 6, bx + 15, by + 6, kAwningRed, 1);
       for (int l = 0; l < 3; ++l) {
         cairo_move_to(cr, bx - 14, by - 4 + l * 5);
         cairo_line_to(cr, bx - 4, by - 3 + l * 5);
       }
-      Stroke(cr, WithAlpha(kInk, 0.5), 1);
+      StrokeRound(cr, WithAlpha(kInk, 0.5), 1);
       // Ribbons beside the badge: the panel's own seal.
       Sparkle(cr, bx + 38, by - 14, 7, kTwinkle);
       Sparkle(cr, bx - 40, by + 14, 5, kTwinkle);
@@ -1298,10 +1287,10 @@ void PaintBookTubeFill(TCanvas& c, const TAssetSpec& s) {
   // Little star stickers along the fill, so the fuller tube shows more of them.
   for (double x = 14; x < w; x += 28) {
     StarPath(cr, x, h / 2, 5, 2.2, 5);
-    Fill(cr, WithAlpha(kWhite, 0.55));
+    FillWith(cr, WithAlpha(kWhite, 0.55));
   }
   cairo_rectangle(cr, 0, 2, w, 3);
-  Fill(cr, WithAlpha(kWhite, 0.4));
+  FillWith(cr, WithAlpha(kWhite, 0.4));
 }
 
 // A green cloth pocket like her dress: a flap with the star's socket, then five rows.
@@ -1314,11 +1303,11 @@ void PaintPocketPanel(TCanvas& c, const TAssetSpec& s) {
   RoundedRect(cr, 9, 12, w - 18, h - 22, 13);
   const double stitch[] = {5, 4};
   cairo_set_dash(cr, stitch, 2, 0);
-  Stroke(cr, WithAlpha(kCream, 0.8), 1.6);
+  StrokeRound(cr, WithAlpha(kCream, 0.8), 1.6);
   cairo_set_dash(cr, nullptr, 0, 0);
   for (int i = 0; i < 5; ++i) {
     RoundedRect(cr, 10, 56 + i * 42.5, w - 20, 40, 10);
-    Fill(cr, WithAlpha(Darker(kDress, 0.35), 0.45));
+    FillWith(cr, WithAlpha(Darker(kDress, 0.35), 0.45));
   }
   // The flap with a scalloped edge and the socket where the star lands.
   cairo_move_to(cr, 6, 14);
@@ -1330,14 +1319,14 @@ void PaintPocketPanel(TCanvas& c, const TAssetSpec& s) {
   cairo_arc(cr, 59, 34, 20, 0, 2 * kPi);
   FillGlossy(cr, 39, 14, 79, 54, kCream, 2);
   StarPath(cr, 59, 34, 14, 6, 5);
-  Fill(cr, WithAlpha(kHoney, 0.35));
+  FillWith(cr, WithAlpha(kHoney, 0.35));
 }
 
 namespace {
 void SmallFigure(cairo_t* cr, bool happy) {
   const double cx = 64;
   Ellipse(cr, cx, 284, 34, 5);
-  Fill(cr, WithAlpha(kGroundShadow, 0.3));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.3));
   for (int side = -1; side <= 1; side += 2) {
     Ellipse(cr, cx + side * 11, 278, 11, 6);
     FillGlossy(cr, cx + side * 11 - 11, 272, cx + side * 11 + 11, 284, kWood, 1.5);
@@ -1391,18 +1380,18 @@ void SmallFigure(cairo_t* cr, bool happy) {
     const double ex = cx + e * 12, ey = 130;
     if (happy) {
       cairo_arc(cr, ex, ey + 4, 6, 1.15 * kPi, 1.85 * kPi);
-      Stroke(cr, kEyeLine, 2.5);
+      StrokeRound(cr, kEyeLine, 2.5);
     } else {
       Ellipse(cr, ex, ey, 5.5, 7.5);
-      Fill(cr, kWhite);
+      FillWith(cr, kWhite);
       cairo_arc(cr, ex + 0.5, ey + 1.5, 4, 0, 2 * kPi);
-      Fill(cr, kIris);
+      FillWith(cr, kIris);
       cairo_arc(cr, ex + 0.5, ey + 1.5, 2, 0, 2 * kPi);
-      Fill(cr, kPupil);
+      FillWith(cr, kPupil);
       cairo_arc(cr, ex - 1.5, ey - 2, 1.4, 0, 2 * kPi);
-      Fill(cr, kWhite);
+      FillWith(cr, kWhite);
       Ellipse(cr, ex, ey, 5.5, 7.5);
-      Stroke(cr, kEyeLine, 1.5);
+      StrokeRound(cr, kEyeLine, 1.5);
     }
   }
   if (happy) {
@@ -1412,7 +1401,7 @@ void SmallFigure(cairo_t* cr, bool happy) {
     FillGlossy(cr, cx - 8, 146, cx + 8, 156, kMouth, 1.2);
   } else {
     cairo_arc(cr, cx, 144, 7, 0.25 * kPi, 0.75 * kPi);
-    Stroke(cr, kMouth, 2);
+    StrokeRound(cr, kMouth, 2);
   }
   // Her green hat: a wide brim and a soft crown whose tip flops to her right.
   cairo_move_to(cr, cx - 46, 100);
@@ -1429,7 +1418,7 @@ void SmallFigure(cairo_t* cr, bool happy) {
   FillGlossy(cr, cx - 44, 56, cx + 30, 96, kHatCrown, 2);
   cairo_move_to(cr, cx - 20, 93);
   cairo_curve_to(cr, cx - 2, 86, cx + 16, 86, cx + 28, 90);
-  Stroke(cr, kHatBand, 4);
+  StrokeRound(cr, kHatBand, 4);
   Sparkle(cr, cx - 42, 88, 6, kGlow);
 }
 }  // namespace

@@ -26,20 +26,13 @@ const TColor kLadle = Hex(0xb8bcc8);
 const TColor kCloth = Hex(0xfff6e8);
 const TColor kClothHem = Hex(0xd84a3a);
 
-void Stroke(cairo_t* cr, const TColor& c, double w) {
-  SetColor(cr, c);
-  cairo_set_line_width(cr, w);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
 
 // A limb as a thick outlined stroke along a path given by the caller.
 void Limb(cairo_t* cr, const TColor& c, double width) {
   cairo_path_t* path = cairo_copy_path(cr);
-  Stroke(cr, Darker(c, 0.6), width + 3);
+  StrokeRound(cr, Darker(c, 0.6), width + 3);
   cairo_append_path(cr, path);
-  Stroke(cr, c, width);
+  StrokeRound(cr, c, width);
   cairo_path_destroy(path);
 }
 
@@ -79,7 +72,7 @@ void SmallCookBody(cairo_t* cr) {
   FillGlossy(cr, 30, 62, 66, 149, kApron, 2);
   cairo_move_to(cr, 33, 104);
   cairo_curve_to(cr, 24, 104, 16, 102, 8, 100);
-  Stroke(cr, Darker(kApron, 0.2), 3);
+  StrokeRound(cr, Darker(kApron, 0.2), 3);
   // The far arm comes round the belly; its hand holds the whisk at (36, 132).
   cairo_move_to(cr, 22, 60);
   cairo_curve_to(cr, 14, 90, 18, 124, 34, 132);
@@ -104,7 +97,7 @@ void SmallCookBody(cairo_t* cr) {
   RadialGlow(cr, 44, 30, 5, WithAlpha(kBlush, 0.6));
   cairo_move_to(cr, 43, 20);
   cairo_curve_to(cr, 44, 17.5, 47, 17.5, 48, 20);
-  Stroke(cr, kEyeLine, 1.8);
+  StrokeRound(cr, kEyeLine, 1.8);
   cairo_move_to(cr, 55, 30);
   cairo_curve_to(cr, 52, 28, 46, 29, 44, 33);
   cairo_curve_to(cr, 47, 31, 50, 33, 53, 34);
@@ -118,10 +111,10 @@ void SmallCookArm(cairo_t* cr) {
   // Sleeve from the shoulder forward to the hand, the ladle hanging from the hand.
   cairo_move_to(cr, 60, 58);
   cairo_line_to(cr, 68, 88);
-  Stroke(cr, Darker(kLadle, 0.5), 4.5);
+  StrokeRound(cr, Darker(kLadle, 0.5), 4.5);
   cairo_move_to(cr, 60, 58);
   cairo_line_to(cr, 68, 88);
-  Stroke(cr, kLadle, 2.5);
+  StrokeRound(cr, kLadle, 2.5);
   Ellipse(cr, 66, 91, 4, 3);
   FillGlossy(cr, 62, 88, 70, 94, kLadle, 1.2);
   cairo_move_to(cr, 37, 38);
@@ -135,15 +128,15 @@ void SmallCookWhisk(cairo_t* cr) {
   // Handle in the hand at (36, 132), the wire loops above it.
   cairo_move_to(cr, 36, 138);
   cairo_line_to(cr, 34, 116);
-  Stroke(cr, Darker(kLightWood, 0.5), 5);
+  StrokeRound(cr, Darker(kLightWood, 0.5), 5);
   cairo_move_to(cr, 36, 138);
   cairo_line_to(cr, 34, 116);
-  Stroke(cr, kLightWood, 3);
+  StrokeRound(cr, kLightWood, 3);
   for (int i = -1; i <= 1; ++i) {
     cairo_move_to(cr, 34, 116);
     cairo_curve_to(cr, 34 + i * 12 - 2, 104, 34 + i * 8 - 2, 88, 33, 86);
     cairo_curve_to(cr, 34 - i * 8 - 2, 88, 34 - i * 12 - 2, 104, 34, 116);
-    Stroke(cr, Darker(kLadle, 0.3), 1.6);
+    StrokeRound(cr, Darker(kLadle, 0.3), 1.6);
   }
 }
 
@@ -157,7 +150,7 @@ void BigCookEyes(cairo_t* cr, TLids lids) {
     if (lids == TLids::Closed) {
       cairo_move_to(cr, x - 8, y);
       cairo_curve_to(cr, x - 4, y + 5, x + 4, y + 5, x + 8, y);
-      Stroke(cr, kEyeLine, 2.5);
+      StrokeRound(cr, kEyeLine, 2.5);
       continue;
     }
     Ellipse(cr, x, y, 7, lids == TLids::Half ? 4 : 8.5);
@@ -182,7 +175,7 @@ void BigCookEyes(cairo_t* cr, TLids lids) {
     if (lids == TLids::Half) {
       cairo_move_to(cr, x - 8, y - 3);
       cairo_line_to(cr, x + 8, y - 3);
-      Stroke(cr, kEyeLine, 2.2);
+      StrokeRound(cr, kEyeLine, 2.2);
     }
   }
 }
@@ -200,7 +193,7 @@ void BigCookHead(cairo_t* cr, TLids lids) {
   for (double x : {490.0, 520.0}) {
     cairo_move_to(cr, x - 9, 103);
     cairo_curve_to(cr, x - 4, 99, x + 4, 99, x + 9, 103);
-    Stroke(cr, kMoustache, 3);
+    StrokeRound(cr, kMoustache, 3);
   }
   BigCookEyes(cr, lids);
   cairo_arc(cr, 505, 138, 9, 0, 2 * kPi);
@@ -216,7 +209,7 @@ void BigCookHead(cairo_t* cr, TLids lids) {
   FillGlossy(cr, 452, 142, 558, 166, kMoustache, 2);
   cairo_move_to(cr, 488, 168);
   cairo_curve_to(cr, 496, 176, 514, 176, 522, 168);
-  Stroke(cr, kMouth, 3);
+  StrokeRound(cr, kMouth, 3);
 }
 
 void BigCookFigure(cairo_t* cr, TLids lids) {
@@ -274,7 +267,7 @@ void BigCookFigure(cairo_t* cr, TLids lids) {
   for (double x : {392.0, 612.0}) {
     cairo_move_to(cr, x, 280);
     cairo_curve_to(cr, x + (x < 500 ? 10 : -10), 340, x, 400, x + (x < 500 ? 6 : -6), 450);
-    Stroke(cr, WithAlpha(Darker(kJacket, 0.35), 0.5), 2.5);
+    StrokeRound(cr, WithAlpha(Darker(kJacket, 0.35), 0.5), 2.5);
   }
   // The laid table in front: a cloth with a red hem, a little posy at each side.
   cairo_move_to(cr, 283, 462);
@@ -291,7 +284,7 @@ void BigCookFigure(cairo_t* cr, TLids lids) {
     double x0 = 283 + i * 40, x1 = x0 + 40;
     cairo_curve_to(cr, x0 + 10, 508, x1 - 10, 508, x1, 496);
   }
-  Stroke(cr, kClothHem, 4);
+  StrokeRound(cr, kClothHem, 4);
   for (double x : {318.0, 688.0}) {
     for (int i = 0; i < 5; ++i) {
       double a = i * 2 * kPi / 5;
@@ -404,7 +397,7 @@ void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s) {
   for (double x : {40.0, 52.0}) {
     cairo_move_to(cr, x, 100);
     cairo_line_to(cr, x + (x < 46 ? -3 : 3), 124);
-    Stroke(cr, kSkin, 5);
+    StrokeRound(cr, kSkin, 5);
     Ellipse(cr, x + (x < 46 ? -4 : 4), 126, 5, 3);
     FillGlossy(cr, x - 9, 123, x + 9, 129, kLeaveRed, 1);
   }
@@ -423,7 +416,7 @@ void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s) {
   Limb(cr, kSkin, 5);
   cairo_move_to(cr, 62, 22);
   cairo_line_to(cr, 66, 2);
-  Stroke(cr, kWandWood, 3);
+  StrokeRound(cr, kWandWood, 3);
   // Head with a bun of golden hair.
   cairo_arc(cr, 46, 30, 9, 0, 2 * kPi);
   FillGlossy(cr, 37, 21, 55, 39, kFairyHair, 1.5);
@@ -442,7 +435,7 @@ void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s) {
   RadialGlow(cr, 38, 50, 4, WithAlpha(kBlush, 0.6));
   RadialGlow(cr, 54, 50, 4, WithAlpha(kBlush, 0.6));
   cairo_arc(cr, 46, 50, 4, 0.2 * kPi, 0.8 * kPi);
-  Stroke(cr, kMouth, 1.5);
+  StrokeRound(cr, kMouth, 1.5);
   (void)w;
 }
 

@@ -63,13 +63,6 @@ const TColor kAuraViolet = Hex(0xb48cff);
 const TColor kAuraCyan = Hex(0x9af0ff);
 const TColor kSweat = Hex(0x8ad4ff);
 
-void Stroke(cairo_t* cr, const TColor& c, double width) {
-  SetColor(cr, c);
-  cairo_set_line_width(cr, width);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
 
 // ---- Where the pieces sit -----------------------------------------------------------
 
@@ -111,12 +104,12 @@ void DrawExtra(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
       // A paler stripe down the middle, and tufts of fur.
       cairo_move_to(cr, tx + 2, ty - 8);
       cairo_curve_to(cr, tx + 44, ty - 20, tx + 50 + swish, ty - 90, tx + 34 + swish, ty - 138);
-      Stroke(cr, WithAlpha(look.Belly, 0.55), 10);
+      StrokeRound(cr, WithAlpha(look.Belly, 0.55), 10);
       for (int i = 0; i < 6; ++i) {
         double fy = ty - 20 - i * 24, fx = tx + 48 - std::abs(i - 2.5) * 8 + swish;
         cairo_move_to(cr, fx, fy);
         cairo_line_to(cr, fx + 10, fy - 8);
-        Stroke(cr, Darker(look.Extra, 0.35), 2);
+        StrokeRound(cr, Darker(look.Extra, 0.35), 2);
       }
       cairo_restore(cr);
       cairo_new_path(cr);
@@ -146,14 +139,14 @@ void DrawExtra(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
         double x0 = nx + 18 + t * 48, y0 = ny + t * 40;
         cairo_move_to(cr, x0, y0 + 4);
         cairo_line_to(cr, x0 - 10, y0 + 14);
-        Stroke(cr, kWhite, 4);
+        StrokeRound(cr, kWhite, 4);
       }
       RoundedRect(cr, nx - 44, ny - 8, 88, 20, 10);
       FillGlossy(cr, nx - 44, ny - 8, nx + 44, ny + 12, look.Extra, 2.5);
       for (int i = -3; i <= 3; ++i) {
         cairo_move_to(cr, nx + i * 12 - 3, ny - 5);
         cairo_line_to(cr, nx + i * 12 + 3, ny + 9);
-        Stroke(cr, WithAlpha(kWhite, 0.85), 4);
+        StrokeRound(cr, WithAlpha(kWhite, 0.85), 4);
       }
       break;
     }
@@ -162,10 +155,10 @@ void DrawExtra(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
       const double tx = bx + 44, ty = by + 44;
       cairo_move_to(cr, tx, ty);
       cairo_curve_to(cr, tx + 50, ty + 6, tx + 70 + swish, ty - 40, tx + 54 + swish, ty - 80);
-      Stroke(cr, Darker(look.Extra, 0.6), 17);
+      StrokeRound(cr, Darker(look.Extra, 0.6), 17);
       cairo_move_to(cr, tx, ty);
       cairo_curve_to(cr, tx + 50, ty + 6, tx + 70 + swish, ty - 40, tx + 54 + swish, ty - 80);
-      Stroke(cr, look.Extra, 12);
+      StrokeRound(cr, look.Extra, 12);
       const double fx = tx + 54 + swish, fy = ty - 84;
       RadialGlow(cr, fx, fy - 6, 26, WithAlpha(kEmber, 0.7));
       cairo_move_to(cr, fx - 10, fy + 4);
@@ -196,7 +189,7 @@ void DrawBody(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
       double y = cy - 30 + i * 28;
       cairo_move_to(cr, cx - rx, y);
       cairo_curve_to(cr, cx - 20, y + 10, cx + 20, y + 10, cx + rx, y);
-      Stroke(cr, look.Extra, 13);
+      StrokeRound(cr, look.Extra, 13);
     }
   } else {
     const double bx = cx - 10 * p.Turn, by = cy + 10;
@@ -210,7 +203,7 @@ void DrawBody(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
           cairo_move_to(cr, x - 5, y - 3);
           cairo_line_to(cr, x, y + 2);
           cairo_line_to(cr, x + 5, y - 3);
-          Stroke(cr, WithAlpha(look.Fur, 0.7), 2);
+          StrokeRound(cr, WithAlpha(look.Fur, 0.7), 2);
         }
     } else if (kind == TCreature::Cat) {
       // Ember cracks on the flanks.
@@ -218,14 +211,14 @@ void DrawBody(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
         cairo_move_to(cr, cx + s * 52, cy - 14);
         cairo_line_to(cr, cx + s * 40, cy - 8);
         cairo_line_to(cr, cx + s * 46, cy + 2);
-        Stroke(cr, WithAlpha(kEmber, 0.85), 3);
+        StrokeRound(cr, WithAlpha(kEmber, 0.85), 3);
       }
     }
   }
   cairo_restore(cr);
   cairo_new_path(cr);
   Ellipse(cr, cx, cy, rx, ry);
-  Stroke(cr, Darker(look.Fur, 0.6), 3);
+  StrokeRound(cr, Darker(look.Fur, 0.6), 3);
 }
 
 void DrawFoot(cairo_t* cr, TCreature kind, const TLook& look, double x, double y) {
@@ -235,7 +228,7 @@ void DrawFoot(cairo_t* cr, TCreature kind, const TLook& look, double x, double y
   for (int t = -1; t <= 1; ++t) {
     cairo_move_to(cr, x + t * 7, y + 2);
     cairo_line_to(cr, x + t * 8, y + 9);
-    Stroke(cr, Darker(look.Feet, 0.5), 2);
+    StrokeRound(cr, Darker(look.Feet, 0.5), 2);
   }
 }
 
@@ -270,7 +263,7 @@ void DrawLimbShape(cairo_t* cr, TCreature kind, const TLook& look, int side) {
       for (int i = 0; i < 3; ++i) {
         cairo_move_to(cr, s * (4 + i * 6), 24 + i * 8);
         cairo_line_to(cr, s * (10 + i * 4), 44 + i * 4);
-        Stroke(cr, Darker(look.Wing, 0.4), 2);
+        StrokeRound(cr, Darker(look.Wing, 0.4), 2);
       }
       break;
     }
@@ -282,10 +275,10 @@ void DrawLimbShape(cairo_t* cr, TCreature kind, const TLook& look, int side) {
         Ellipse(cr, 0, 36 - w * 8, 18 - w * 4, 36 - w * 8);
         SetColor(cr, look.Wing);
         cairo_fill_preserve(cr);
-        Stroke(cr, Hex(0x6a8aa8), 2);
+        StrokeRound(cr, Hex(0x6a8aa8), 2);
         cairo_move_to(cr, 0, 6);
         cairo_line_to(cr, 0, 62 - w * 14);
-        Stroke(cr, WithAlpha(kWhite, 0.8), 2);
+        StrokeRound(cr, WithAlpha(kWhite, 0.8), 2);
         cairo_restore(cr);
       }
       break;
@@ -303,7 +296,7 @@ void DrawLimbShape(cairo_t* cr, TCreature kind, const TLook& look, int side) {
       cairo_move_to(cr, 0, -4);
       cairo_line_to(cr, s * 30, 18);
       cairo_line_to(cr, s * 22, 64);
-      Stroke(cr, Lighter(look.Wing, 0.25), 3);
+      StrokeRound(cr, Lighter(look.Wing, 0.25), 3);
       cairo_arc(cr, s * 30, 18, 3.5, 0, 2 * kPi);
       SetColor(cr, Hex(0xe0e0f0));
       cairo_fill(cr);
@@ -318,7 +311,7 @@ void DrawLimbShape(cairo_t* cr, TCreature kind, const TLook& look, int side) {
       for (int t = -1; t <= 1; ++t) {
         cairo_move_to(cr, t * 5, 53);
         cairo_line_to(cr, t * 5, 58);
-        Stroke(cr, Darker(look.Fur, 0.5), 1.5);
+        StrokeRound(cr, Darker(look.Fur, 0.5), 1.5);
       }
       break;
     }
@@ -399,7 +392,7 @@ void DrawEar(cairo_t* cr, TCreature kind, const TLook& look, double hx, double h
       const double ax = hx + s * 44 * k, ay = hy - 74;
       cairo_move_to(cr, hx + s * 14 * k, hy - 40);
       cairo_curve_to(cr, hx + s * 14 * k, hy - 64, hx + s * 30 * k, hy - 74, ax, ay);
-      Stroke(cr, look.Extra, 4);
+      StrokeRound(cr, look.Extra, 4);
       cairo_arc(cr, ax, ay, 8, 0, 2 * kPi);
       FillGlossy(cr, ax - 8, ay - 8, ax + 8, ay + 8, look.Extra, 2);
       break;
@@ -431,7 +424,7 @@ void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, dou
     Ellipse(cr, ex, ey, r, r * 1.08);
     SetColor(cr, kWhite);
     cairo_fill_preserve(cr);
-    Stroke(cr, kBrow, 2.5);
+    StrokeRound(cr, kBrow, 2.5);
     const int steps = 48;
     for (int i = 0; i <= steps; ++i) {
       const double t = static_cast<double>(i) / steps, a = -s * t * 2.3 * 2 * kPi;
@@ -441,10 +434,10 @@ void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, dou
       else
         cairo_line_to(cr, x, y);
     }
-    Stroke(cr, kBrow, 2.5);
+    StrokeRound(cr, kBrow, 2.5);
     cairo_move_to(cr, ex - r - 3, ey - r * (s < 0 ? 1.2 : 1.6) - 3);
     cairo_line_to(cr, ex + r + 3, ey - r * (s < 0 ? 1.6 : 1.2) - 3);
-    Stroke(cr, kBrow, 4);
+    StrokeRound(cr, kBrow, 4);
     return;
   }
   const bool glowing = p.Eyes == TEyes::Glowing;
@@ -452,7 +445,7 @@ void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, dou
   Ellipse(cr, ex, ey, r, r * 1.08);
   SetColor(cr, glowing ? kTwinkle : kWhite);
   cairo_fill_preserve(cr);
-  Stroke(cr, kBrow, 2.5);
+  StrokeRound(cr, kBrow, 2.5);
   cairo_save(cr);
   Ellipse(cr, ex, ey, r, r * 1.08);
   cairo_clip(cr);
@@ -486,7 +479,7 @@ void DrawEye(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, dou
   cairo_restore(cr);
   cairo_move_to(cr, ex - r - 3, ey - r * (s < 0 ? 0.85 : 0.3) - 3);
   cairo_line_to(cr, ex + r + 3, ey - r * (s < 0 ? 0.3 : 0.85) - 3);
-  Stroke(cr, kBrow, 5);
+  StrokeRound(cr, kBrow, 5);
 }
 
 void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, double fx,
@@ -531,7 +524,7 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
     FillGlossy(cr, fx + 2, my - 1, fx + 14, my + 13, kPink, 1.5);
     cairo_move_to(cr, fx + 8, my + 2);
     cairo_line_to(cr, fx + 8, my + 8);
-    Stroke(cr, Darker(kPink, 0.3), 1.5);
+    StrokeRound(cr, Darker(kPink, 0.3), 1.5);
     for (int i = 0; i <= 24; ++i) {
       const double x = fx - 18 + 36.0 * i / 24, y = my + 3 * std::sin(i * kPi / 6);
       if (i == 0)
@@ -539,13 +532,13 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
       else
         cairo_line_to(cr, x, y);
     }
-    Stroke(cr, kBrow, 3);
+    StrokeRound(cr, kBrow, 3);
     if (kind == TCreature::Squirrel) {
       for (int s = -1; s <= 0; ++s) {
         RoundedRect(cr, fx + s * 9 + 1, my + 2, 8, 8, 2);
         SetColor(cr, kFang);
         cairo_fill_preserve(cr);
-        Stroke(cr, kBrow, 1.5);
+        StrokeRound(cr, kBrow, 1.5);
       }
     }
     return;
@@ -554,12 +547,12 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
     Ellipse(cr, fx, my + 2, 10 + 4 * p.Mouth, 5 + 9 * p.Mouth);
     SetColor(cr, Hex(0x4a1420));
     cairo_fill_preserve(cr);
-    Stroke(cr, kBrow, 2);
+    StrokeRound(cr, kBrow, 2);
   } else {
     // A lopsided smirk.
     cairo_move_to(cr, fx - 18, my - 2);
     cairo_curve_to(cr, fx - 8, my + 8, fx + 10, my + 8, fx + 20, my - 6);
-    Stroke(cr, kBrow, 3);
+    StrokeRound(cr, kBrow, 3);
   }
   // Teeth: buck teeth for the squirrel, fangs for the rest.
   if (kind == TCreature::Squirrel) {
@@ -567,7 +560,7 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
       RoundedRect(cr, fx + s * 9 + 1, my + 3, 8, 10, 2);
       SetColor(cr, kFang);
       cairo_fill_preserve(cr);
-      Stroke(cr, kBrow, 1.5);
+      StrokeRound(cr, kBrow, 1.5);
     }
   } else {
     for (int s = -1; s <= 1; s += 2) {
@@ -579,7 +572,7 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
       cairo_close_path(cr);
       SetColor(cr, kFang);
       cairo_fill_preserve(cr);
-      Stroke(cr, kBrow, 1.5);
+      StrokeRound(cr, kBrow, 1.5);
     }
   }
   if (kind == TCreature::Cat) {
@@ -587,7 +580,7 @@ void DrawMouth(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p, d
       for (int w = 0; w < 2; ++w) {
         cairo_move_to(cr, fx + s * 22, hy + 14 + w * 6);
         cairo_line_to(cr, fx + s * 46, hy + 8 + w * 12);
-        Stroke(cr, WithAlpha(kWhite, 0.8), 1.5);
+        StrokeRound(cr, WithAlpha(kWhite, 0.8), 1.5);
       }
   }
 }
@@ -640,7 +633,7 @@ void DrawHead(cairo_t* cr, TCreature kind, const TLook& look, const TPose& p) {
     for (int i = -1; i <= 1; ++i) {
       cairo_move_to(cr, hx + i * 12 - 2, hy - 44);
       cairo_line_to(cr, hx + i * 10, hy - 30);
-      Stroke(cr, WithAlpha(kEmber, 0.9), 4);
+      StrokeRound(cr, WithAlpha(kEmber, 0.9), 4);
     }
   }
   DrawEye(cr, kind, look, p, lx, ey, r * near, -1);
@@ -716,7 +709,7 @@ void Poof(cairo_t* cr, double cx, double cy, double k, double alpha) {
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
-    Stroke(cr, WithAlpha(Hex(0x9a90a8), alpha * 0.8), 2.5);
+    StrokeRound(cr, WithAlpha(Hex(0x9a90a8), alpha * 0.8), 2.5);
   }
 }
 
@@ -849,7 +842,7 @@ void PaintAuraRing(TCanvas& c, const TAssetSpec& s) {
   cairo_fill(cr);
   cairo_pattern_destroy(veil);
   cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-  Stroke(cr, WithAlpha(kAuraViolet, 0.55), 3);
+  StrokeRound(cr, WithAlpha(kAuraViolet, 0.55), 3);
   TNoise n(HashName(s.Name));
   for (int i = 0; i < 14; ++i) {
     double a = i * 2 * kPi / 14 + n.Range(-0.1, 0.1);
@@ -858,7 +851,7 @@ void PaintAuraRing(TCanvas& c, const TAssetSpec& s) {
     cairo_arc(cr, x, y, br, 0, 2 * kPi);
     SetColor(cr, WithAlpha(kAuraCyan, 0.35));
     cairo_fill_preserve(cr);
-    Stroke(cr, WithAlpha(kWhite, 0.85), 1.5);
+    StrokeRound(cr, WithAlpha(kWhite, 0.85), 1.5);
     cairo_arc(cr, x - br * 0.35, y - br * 0.35, br * 0.3, 0, 2 * kPi);
     SetColor(cr, WithAlpha(kWhite, 0.95));
     cairo_fill(cr);
@@ -903,11 +896,11 @@ void PaintCreatureBadge(TCanvas& c, const TAssetSpec& s, TCreature kind) {
     cairo_restore(cr);
     cairo_new_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    Stroke(cr, kDarkWood, 6);
+    StrokeRound(cr, kDarkWood, 6);
     cairo_arc(cr, cx, cy, r, 0, 2 * kPi);
-    Stroke(cr, kGold, 3.5);
+    StrokeRound(cr, kGold, 3.5);
     cairo_arc(cr, cx - r * 0.3, cy - r * 0.3, r * 0.96, kPi * 1.05, kPi * 1.45);
-    Stroke(cr, WithAlpha(kWhite, 0.7), 1.5);
+    StrokeRound(cr, WithAlpha(kWhite, 0.7), 1.5);
   });
 }
 
@@ -944,7 +937,7 @@ void PaintBossEnergyFrame(TCanvas& c, const TAssetSpec& s) {
     cairo_move_to(cr, mx, y + sh + 3);
     cairo_line_to(cr, mx, y + sh + (q == 2 ? 11 : 8));
   }
-  Stroke(cr, WithAlpha(kDarkWood, 0.7), 2.5);
+  StrokeRound(cr, WithAlpha(kDarkWood, 0.7), 2.5);
 }
 
 void PaintBossEnergyFill(TCanvas& c, const TAssetSpec& s) {

@@ -81,22 +81,11 @@ void Glossy(cairo_t* cr, const TColor& c, double x0, double y0, double x1, doubl
   FillGlossy(cr, x0, y0, x1, y1, c, outline * LineScale(cr));
 }
 
-void Flat(cairo_t* cr, const TColor& c) {
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
 
-void Stroke(cairo_t* cr, const TColor& c, double width) {
-  SetColor(cr, c);
-  cairo_set_line_width(cr, width);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
 
 void Shadow(cairo_t* cr, double cx, double cy, double rx) {
   Ellipse(cr, cx, cy, rx, rx * 0.2);
-  Flat(cr, WithAlpha(kGroundShadow, 0.25));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.25));
 }
 
 // A plate seen from the front: rim and well. On the footed plate only the food's shadow.
@@ -109,7 +98,7 @@ void Plate(cairo_t* cr, double cx, double cy, double rx, double ry, const TColor
   Ellipse(cr, cx, cy, rx, ry);
   Glossy(cr, c, cx - rx, cy - ry, cx + rx, cy + ry, 1.2);
   Ellipse(cr, cx, cy - ry * 0.1, rx * 0.72, ry * 0.62);
-  Flat(cr, WithAlpha(Darker(c, 0.12), 0.6));
+  FillWith(cr, WithAlpha(Darker(c, 0.12), 0.6));
 }
 
 void Plate(cairo_t* cr, double cx, double cy, double rx, double ry, bool big) {
@@ -140,7 +129,7 @@ void Steam(cairo_t* cr, double x, double y, double h) {
     cairo_move_to(cr, sx, y);
     cairo_curve_to(cr, sx - 4, y - h * 0.3, sx + 4, y - h * 0.6, sx, y - h + (i % 2) * 3);
   }
-  Stroke(cr, kSteam, 1.8);
+  StrokeRound(cr, kSteam, 1.8);
 }
 
 void Ball(cairo_t* cr, double x, double y, double r, const TColor& c, double outline = 1.0) {
@@ -170,14 +159,14 @@ void Element(cairo_t* cr, int code, double x, double y, double size) {
 void Cherry(cairo_t* cr, double x, double y, double r) {
   cairo_move_to(cr, x, y - r * 0.6);
   cairo_curve_to(cr, x, y - r * 2, x + r, y - r * 2.4, x + r * 1.4, y - r * 2.8);
-  Stroke(cr, kGreenStem, 1.2);
+  StrokeRound(cr, kGreenStem, 1.2);
   Ball(cr, x, y, r, kCherryRed);
 }
 
 // Small touches of the large rendering: a gleam, scattered specks in an ellipse, a drop.
 void Gleam(cairo_t* cr, double x, double y, double r) {
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  Flat(cr, WithAlpha(kWhite, 0.85));
+  FillWith(cr, WithAlpha(kWhite, 0.85));
 }
 
 void Specks(cairo_t* cr, std::uint32_t seed, int count, double cx, double cy, double rx,
@@ -188,7 +177,7 @@ void Specks(cairo_t* cr, std::uint32_t seed, int count, double cx, double cy, do
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx + rx * d * std::cos(a), cy + ry * d * std::sin(a), r, 0, 2 * kPi);
   }
-  Flat(cr, c);
+  FillWith(cr, c);
 }
 
 void Drop(cairo_t* cr, double x, double y, double r, const TColor& c) {
@@ -196,7 +185,7 @@ void Drop(cairo_t* cr, double x, double y, double r, const TColor& c) {
   cairo_curve_to(cr, x + r * 0.3, y + r, x + r, y + r * 1.4, x, y + r * 2.2);
   cairo_curve_to(cr, x - r, y + r * 1.4, x - r * 0.3, y + r, x, y);
   cairo_close_path(cr);
-  Flat(cr, c);
+  FillWith(cr, c);
 }
 
 // A crescent: the disc at (cx, cy) less the bite at (bx, by); outlined along its edge only.
@@ -267,11 +256,11 @@ void GrapeHoneyTart(cairo_t* cr, bool big) {
     cairo_move_to(cr, x, 40);
     cairo_line_to(cr, x + (x < 32 ? 0.6 : -0.6), 49);
   }
-  Stroke(cr, WithAlpha(kBakedCrust, 0.7), 1.0);
+  StrokeRound(cr, WithAlpha(kBakedCrust, 0.7), 1.0);
   Ellipse(cr, 32, 36, 23, 7.5);
   Glossy(cr, kCrust, 9, 28, 55, 44);
   Ellipse(cr, 32, 35.5, 19, 5.5);
-  Flat(cr, Darker(kGrape, 0.45));
+  FillWith(cr, Darker(kGrape, 0.45));
   // A heap of grapes.
   const double grapes[][2] = {{19, 35}, {25, 36}, {31, 37}, {37, 36}, {43, 35}, {22, 31},
                               {28, 31}, {34, 31}, {40, 31}, {25, 26}, {31, 26}, {37, 26},
@@ -282,13 +271,13 @@ void GrapeHoneyTart(cairo_t* cr, bool big) {
     cairo_move_to(cr, 31, 18);
     cairo_curve_to(cr, 30, 14, 34, 13, 36, 15);
     cairo_curve_to(cr, 38, 17, 40, 15, 39, 13);
-    Stroke(cr, kStem, 0.9);
+    StrokeRound(cr, kStem, 0.9);
   }
   // Honey over them.
   cairo_move_to(cr, 18, 30);
   cairo_curve_to(cr, 24, 24, 28, 36, 33, 28);
   cairo_curve_to(cr, 37, 22, 42, 34, 46, 30);
-  Stroke(cr, WithAlpha(kHoneyDrip, 0.9), 2.2);
+  StrokeRound(cr, WithAlpha(kHoneyDrip, 0.9), 2.2);
   if (big) {
     // Honey that ran over the shell's edge, and sugar on the crust.
     Drop(cr, 17, 39, 1.3, kHoneyDrip);
@@ -302,17 +291,17 @@ void MossberryPorridge(cairo_t* cr, bool big) {
   // The spoon goes in first so the bowl's rim covers its neck.
   cairo_move_to(cr, 38, 32);
   cairo_line_to(cr, 54, 10);
-  Stroke(cr, Darker(kLightWood, 0.35), 4.6);
+  StrokeRound(cr, Darker(kLightWood, 0.35), 4.6);
   cairo_move_to(cr, 38, 32);
   cairo_line_to(cr, 54, 10);
-  Stroke(cr, kLightWood, 2.6);
+  StrokeRound(cr, kLightWood, 2.6);
   Steam(cr, 24, 26, 16);
   Bowl(cr, 32, 34, 26, 22, kLightWood);
   Contents(cr, 32, 34, 26, kOat);
   TNoise n(7);
   for (int i = 0; i < 14; ++i) {
     Ellipse(cr, n.Range(13, 51), n.Range(31, 38), 1.6, 0.9);
-    Flat(cr, WithAlpha(Darker(kOat, 0.25), 0.8));
+    FillWith(cr, WithAlpha(Darker(kOat, 0.25), 0.8));
   }
   if (big) {
     // The bowl's grain, more oats and a ribbon of cream.
@@ -320,12 +309,12 @@ void MossberryPorridge(cairo_t* cr, bool big) {
       cairo_move_to(cr, 11 + i * 3, 40 + i * 4);
       cairo_curve_to(cr, 24, 47 + i * 3, 40, 47 + i * 3, 53 - i * 3, 40 + i * 4);
     }
-    Stroke(cr, WithAlpha(Darker(kLightWood, 0.3), 0.45), 0.6);
+    StrokeRound(cr, WithAlpha(Darker(kLightWood, 0.3), 0.45), 0.6);
     Specks(cr, 8, 40, 32, 34.5, 21, 3.6, 0.45, WithAlpha(Darker(kOat, 0.3), 0.7));
     cairo_move_to(cr, 15, 35);
     cairo_curve_to(cr, 20, 37.5, 26, 37.5, 29, 35.5);
     cairo_curve_to(cr, 33, 33, 42, 38, 48, 35);
-    Stroke(cr, WithAlpha(kCream, 0.85), 0.9);
+    StrokeRound(cr, WithAlpha(kCream, 0.85), 0.9);
   }
   const double berries[][2] = {{27, 32}, {32, 33}, {37, 32}, {30, 29.5}, {35, 29.5}};
   for (const auto& b : berries) Ball(cr, b[0], b[1], 3, kMossBerry, 0.9);
@@ -333,12 +322,12 @@ void MossberryPorridge(cairo_t* cr, bool big) {
     for (const auto& b : berries) {
       Gleam(cr, b[0] - 1, b[1] - 1.1, 0.7);
       StarPath(cr, b[0] + 0.6, b[1] + 1.2, 0.9, 0.4, 5);
-      Flat(cr, Darker(kMossBerry, 0.5));
+      FillWith(cr, Darker(kMossBerry, 0.5));
     }
   }
   // The spoon's bowl shows in the porridge.
   Ellipse(cr, 40, 33, 4.5, 1.8);
-  Flat(cr, Darker(kLightWood, 0.1));
+  FillWith(cr, Darker(kLightWood, 0.1));
   SmallLeaf(cr, 20, 32, 7, -2.6);
 }
 
@@ -359,12 +348,12 @@ void OrangePancakes(cairo_t* cr, bool big) {
   cairo_curve_to(cr, 16, 33, 15, 36, 16, 39);
   cairo_move_to(cr, 45, 30);
   cairo_curve_to(cr, 47, 34, 47, 40, 46, 44);
-  Stroke(cr, WithAlpha(kHoneyDrip, 0.95), 2.4);
+  StrokeRound(cr, WithAlpha(kHoneyDrip, 0.95), 2.4);
   if (big) {
     Drop(cr, 16, 39, 1.3, kHoneyDrip);
     Drop(cr, 46, 44, 1.4, kHoneyDrip);
     Ellipse(cr, 45, 50.5, 3.5, 0.9);
-    Flat(cr, WithAlpha(kHoneyDrip, 0.85));
+    FillWith(cr, WithAlpha(kHoneyDrip, 0.85));
   }
   // Orange slices standing on top.
   for (int i = 0; i < 2; ++i) {
@@ -377,18 +366,18 @@ void OrangePancakes(cairo_t* cr, bool big) {
     Glossy(cr, kOrange, -10.5, -10.5, 10.5, 0, 1.2);
     cairo_arc(cr, 0, 0, 7.8, kPi, 2 * kPi);
     cairo_close_path(cr);
-    Flat(cr, Lighter(kOrange, 0.4));
+    FillWith(cr, Lighter(kOrange, 0.4));
     for (int k = 1; k < 4; ++k) {
       double a = kPi + k * kPi / 4;
       cairo_move_to(cr, 0, 0);
       cairo_line_to(cr, 7.8 * std::cos(a), 7.8 * std::sin(a));
     }
-    Stroke(cr, WithAlpha(kWhite, 0.9), 0.9);
+    StrokeRound(cr, WithAlpha(kWhite, 0.9), 0.9);
     if (big) {
       for (int k = 0; k < 8; ++k) {
         const double a = kPi + (k + 0.5) * kPi / 8;
         cairo_arc(cr, 9.2 * std::cos(a), 9.2 * std::sin(a), 0.35, 0, 2 * kPi);
-        Flat(cr, WithAlpha(Darker(kOrange, 0.3), 0.7));
+        FillWith(cr, WithAlpha(Darker(kOrange, 0.3), 0.7));
       }
     }
     cairo_restore(cr);
@@ -401,7 +390,7 @@ void OrchardFeastPie(cairo_t* cr, bool big) {
   Ellipse(cr, 32, 34, 28, 11);
   Glossy(cr, kCrust, 4, 23, 60, 45);
   Ellipse(cr, 32, 34, 23, 8);
-  Flat(cr, Hex(0xb8303a));
+  FillWith(cr, Hex(0xb8303a));
   if (big) {
     // Every fruit of the orchard shows between the strips.
     const TColor fruit[] = {kCherryRed, kPlumFlesh, Hex(0xe8d060), Hex(0x9ac83a)};
@@ -430,7 +419,7 @@ void OrchardFeastPie(cairo_t* cr, bool big) {
     for (int i = 0; i < 28; ++i) {
       const double a = i * 2 * kPi / 28;
       cairo_arc(cr, 32 + 25.5 * std::cos(a), 34 + 9.5 * std::sin(a), 1.1, 0, 2 * kPi);
-      Flat(cr, WithAlpha(Darker(kCrust, 0.25), 0.55));
+      FillWith(cr, WithAlpha(Darker(kCrust, 0.25), 0.55));
     }
     Specks(cr, 13, 26, 32, 34, 24, 8, 0.35, WithAlpha(kWhite, 0.85));
   }
@@ -453,13 +442,13 @@ void WildRoseJelly(cairo_t* cr, bool big) {
                                  {46, 45, 0.6}, {25, 47, 0.5}};
     for (const auto& b : bubbles) {
       cairo_arc(cr, b[0], b[1], b[2], 0, 2 * kPi);
-      Stroke(cr, WithAlpha(kWhite, 0.7), 0.35);
+      StrokeRound(cr, WithAlpha(kWhite, 0.7), 0.35);
     }
   }
   RoundedRect(cr, 13, 18, 38, 38, 9);
-  Stroke(cr, WithAlpha(Darker(kAirBlue, 0.5), 0.9), 1.4);
+  StrokeRound(cr, WithAlpha(Darker(kAirBlue, 0.5), 0.9), 1.4);
   RoundedRect(cr, 17, 22, 4, 26, 2);
-  Flat(cr, WithAlpha(kWhite, 0.65));
+  FillWith(cr, WithAlpha(kWhite, 0.65));
   // Cloth lid tied with string.
   cairo_move_to(cr, 10, 19);
   for (int i = 0; i <= 8; ++i) cairo_line_to(cr, 10 + i * 5.5, 24 + (i % 2) * 2.5);
@@ -478,11 +467,11 @@ void WildRoseJelly(cairo_t* cr, bool big) {
     cairo_rectangle(cr, 12 + i * 8, 8, 3.5, 20);
     cairo_rectangle(cr, 8, 12 + i * 4, 50, 1.8);
   }
-  Flat(cr, WithAlpha(kWhite, 0.45));
+  FillWith(cr, WithAlpha(kWhite, 0.45));
   cairo_restore(cr);
   cairo_move_to(cr, 11, 21.5);
   cairo_curve_to(cr, 24, 24, 40, 24, 53, 21.5);
-  Stroke(cr, kStem, 1.4);
+  StrokeRound(cr, kStem, 1.4);
   if (big) {
     // The string's bow.
     for (int side = -1; side <= 1; side += 2) {
@@ -491,7 +480,7 @@ void WildRoseJelly(cairo_t* cr, bool big) {
       cairo_move_to(cr, 32, 23);
       cairo_line_to(cr, 32 + side * 2.5, 28);
     }
-    Stroke(cr, kStem, 0.9);
+    StrokeRound(cr, kStem, 0.9);
   }
   // A rose on the label.
   Ellipse(cr, 32, 41, 10, 8.5);
@@ -500,10 +489,10 @@ void WildRoseJelly(cairo_t* cr, bool big) {
   SmallLeaf(cr, 33, 43, 8, 2.6);
   Ball(cr, 32, 40, 4.6, kRose, 0.9);
   cairo_arc(cr, 32, 40, 2.4, 0.5, 5.5);
-  Stroke(cr, Darker(kRose, 0.4), 0.9);
+  StrokeRound(cr, Darker(kRose, 0.4), 0.9);
   if (big) {
     Ellipse(cr, 32, 41, 8.6, 7.2);
-    Stroke(cr, WithAlpha(kRose, 0.6), 0.4);
+    StrokeRound(cr, WithAlpha(kRose, 0.6), 0.4);
     // Petals fallen beside the jar.
     const double petals[][3] = {{9, 55, 0.4}, {55, 54.5, -0.5}, {51, 57, 0.9}};
     for (const auto& pt : petals) {
@@ -539,7 +528,7 @@ void HazelnutStew(cairo_t* cr, bool big) {
     Ellipse(cr, h[0], h[1], 3.4, 2.8);
     Glossy(cr, kHazelnut, h[0] - 3.4, h[1] - 3, h[0] + 3.4, h[1] + 3, 0.9);
     Ellipse(cr, h[0], h[1] - 1.6, 2.6, 1.2);
-    Flat(cr, Darker(kHazelnut, 0.35));
+    FillWith(cr, Darker(kHazelnut, 0.35));
   }
   if (big) {
     // Herbs and pepper on the stew, the pot's glaze.
@@ -547,7 +536,7 @@ void HazelnutStew(cairo_t* cr, bool big) {
     Specks(cr, 16, 12, 32, 30.5, 18, 3.8, 0.3, Darker(kStew, 0.5));
     cairo_move_to(cr, 11, 38);
     cairo_curve_to(cr, 12, 46, 17, 51, 23, 53);
-    Stroke(cr, WithAlpha(kWhite, 0.35), 1.0);
+    StrokeRound(cr, WithAlpha(kWhite, 0.35), 1.0);
   }
   // Mushroom slices.
   for (int i = 0; i < 2; ++i) {
@@ -558,35 +547,35 @@ void HazelnutStew(cairo_t* cr, bool big) {
     if (big) {
       cairo_move_to(cr, x - 2.4, y - 0.6);
       cairo_line_to(cr, x + 2.4, y - 0.6);
-      Stroke(cr, WithAlpha(Darker(kMushroom, 0.35), 0.8), 0.4);
+      StrokeRound(cr, WithAlpha(Darker(kMushroom, 0.35), 0.8), 0.4);
     }
   }
   // Thick enough to stand a spoon in.
   cairo_move_to(cr, 40, 31);
   cairo_line_to(cr, 47, 5);
-  Stroke(cr, Darker(kLightWood, 0.35), 4.4);
+  StrokeRound(cr, Darker(kLightWood, 0.35), 4.4);
   cairo_move_to(cr, 40, 31);
   cairo_line_to(cr, 47, 5);
-  Stroke(cr, kLightWood, 2.4);
+  StrokeRound(cr, kLightWood, 2.4);
   Ellipse(cr, 40, 31, 3.6, 1.3);
-  Flat(cr, Darker(kStew, 0.25));
+  FillWith(cr, Darker(kStew, 0.25));
 }
 
 void PlumDumplings(cairo_t* cr, bool big) {
   Plate(cr, 32, 50, 29, 9, kPorcelain, big);
   if (!big) {
     Ellipse(cr, 32, 50, 26, 7);
-    Stroke(cr, WithAlpha(kPorcelainBlue, 0.7), 1.0);
+    StrokeRound(cr, WithAlpha(kPorcelainBlue, 0.7), 1.0);
   } else {
     // Plum juice pooled round them.
     Ellipse(cr, 33, 50, 21, 4);
-    Flat(cr, WithAlpha(kPlumFlesh, 0.55));
+    FillWith(cr, WithAlpha(kPlumFlesh, 0.55));
   }
   Ball(cr, 21, 37, 10, kDough, 1.2);
   Ball(cr, 43, 37, 10, kDough, 1.2);
   // The front one broken open: the plum sits in its lower half.
   Ellipse(cr, 32, 41.5, 10.4, 3.2);
-  Flat(cr, kDoughInside);
+  FillWith(cr, kDoughInside);
   Element(cr, 6, 22, 25, 20);
   cairo_move_to(cr, 21, 41.5);
   cairo_curve_to(cr, 24, 44.5, 27, 42.5, 29.5, 43.5);
@@ -603,7 +592,7 @@ void PlumDumplings(cairo_t* cr, bool big) {
   TNoise n(11);
   for (int i = 0; i < (big ? 40 : 18); ++i) {
     cairo_arc(cr, n.Range(14, 50), n.Range(28, 40), big ? 0.5 : 0.8, 0, 2 * kPi);
-    Flat(cr, WithAlpha(kWhite, 0.95));
+    FillWith(cr, WithAlpha(kWhite, 0.95));
   }
 }
 
@@ -623,10 +612,10 @@ void RoastRoot(cairo_t* cr, double x, double y, double len, double r, double ang
     cairo_move_to(cr, len * (0.18 + 0.22 * k), -r * 0.75);
     cairo_line_to(cr, len * (0.24 + 0.22 * k), r * 0.6);
   }
-  Stroke(cr, WithAlpha(Darker(c, 0.55), 0.75), 0.9);
+  StrokeRound(cr, WithAlpha(Darker(c, 0.55), 0.75), 0.9);
   cairo_move_to(cr, -r * 0.6, 0);
   cairo_line_to(cr, -r * 1.6, -r * 0.5);
-  Stroke(cr, kHerb, 1.2);
+  StrokeRound(cr, kHerb, 1.2);
   cairo_restore(cr);
 }
 
@@ -639,7 +628,7 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
       cairo_move_to(cr, 8, 51 + i * 2);
       cairo_curve_to(cr, 24, 50 + i * 2, 40, 52 + i * 2, 56, 51 + i * 2);
     }
-    Stroke(cr, WithAlpha(Darker(kLightWood, 0.35), 0.45), 0.5);
+    StrokeRound(cr, WithAlpha(Darker(kLightWood, 0.35), 0.45), 0.5);
   }
   // A mug of hot cider at the back.
   for (int i = 0; i < 2; ++i) {
@@ -647,17 +636,17 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
     cairo_move_to(cr, sx, 11);
     cairo_curve_to(cr, sx - 3, 8, sx + 3, 5, sx, 1 + i * 2);
   }
-  Stroke(cr, kSteam, 1.6);
+  StrokeRound(cr, kSteam, 1.6);
   RoundedRect(cr, 38, 16, 16, 26, 3);
   Glossy(cr, kCider, 38, 16, 54, 42, 1.2);
   if (big) {
     RoundedRect(cr, 37.5, 24, 17, 2, 1);
     RoundedRect(cr, 37.5, 34, 17, 2, 1);
-    Flat(cr, WithAlpha(Darker(kCider, 0.4), 0.5));
+    FillWith(cr, WithAlpha(Darker(kCider, 0.4), 0.5));
     Specks(cr, 9, 9, 46, 30, 5, 8, 0.45, WithAlpha(kWhite, 0.6));
   }
   cairo_arc(cr, 55, 29, 5, -kPi / 2, kPi / 2);
-  Stroke(cr, Darker(kCider, 0.45), 2.6);
+  StrokeRound(cr, Darker(kCider, 0.45), 2.6);
   for (int i = 0; i < 3; ++i) {
     cairo_arc(cr, 41 + i * 5, 16, 3.6, 0, 2 * kPi);
   }
@@ -669,7 +658,7 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
     cairo_move_to(cr, 12 + i * 6, 30);
     cairo_line_to(cr, 16 + i * 6, 34);
   }
-  Stroke(cr, WithAlpha(Lighter(kBread, 0.5), 0.9), 1.6);
+  StrokeRound(cr, WithAlpha(Lighter(kBread, 0.5), 0.9), 1.6);
   if (big) Specks(cr, 14, 24, 18, 34, 11, 4, 0.4, WithAlpha(kWhite, 0.7));
   // Roasted roots in front of it: a parsnip and a carrot.
   RoastRoot(cr, 9, 45.5, 17, 2.9, 0.1, kParsnip);
@@ -683,13 +672,13 @@ void WoodcuttersSupper(cairo_t* cr, bool big) {
   const double holes[][3] = {{43, 49, 1.6}, {48, 46, 1.2}, {38, 50, 1.0}};
   for (const auto& h : holes) {
     cairo_arc(cr, h[0], h[1], h[2], 0, 2 * kPi);
-    Flat(cr, Darker(kCheese, 0.25));
+    FillWith(cr, Darker(kCheese, 0.25));
   }
   if (big) {
     // The cheese's rind.
     cairo_move_to(cr, 31, 52);
     cairo_line_to(cr, 53, 52);
-    Stroke(cr, Darker(kCheese, 0.35), 1.0);
+    StrokeRound(cr, Darker(kCheese, 0.35), 1.0);
   }
 }
 
@@ -708,7 +697,7 @@ void CherryHoneyCake(cairo_t* cr, bool big) {
   RoundedRect(cr, 11, 36, 42, 14, 3);
   Glossy(cr, kSponge, 11, 36, 53, 50, 1.2);
   RoundedRect(cr, 11, 33, 42, 4, 2);
-  Flat(cr, kCream);
+  FillWith(cr, kCream);
   RoundedRect(cr, 14, 22, 36, 12, 3);
   Glossy(cr, kSponge, 14, 22, 50, 34, 1.2);
   if (big) {
@@ -724,7 +713,7 @@ void CherryHoneyCake(cairo_t* cr, bool big) {
   cairo_curve_to(cr, 26, 27, 30, 31, 31, 26);
   cairo_curve_to(cr, 35, 29, 40, 27, 41, 25);
   cairo_curve_to(cr, 44, 30, 47, 28, 49, 22);
-  Stroke(cr, kHoneyDrip, 2.2);
+  StrokeRound(cr, kHoneyDrip, 2.2);
   Cherry(cr, 24, 18, 3.8);
   Cherry(cr, 32, 16, 3.8);
   Cherry(cr, 40, 18, 3.8);
@@ -736,16 +725,16 @@ void CherryHoneyCake(cairo_t* cr, bool big) {
     cairo_rotate(cr, -0.3);
     Ellipse(cr, -0.6, -2.4, 1.8, 1.2);
     Ellipse(cr, 1.2, -2.2, 1.6, 1.1);
-    Flat(cr, WithAlpha(kWhite, 0.8));
+    FillWith(cr, WithAlpha(kWhite, 0.8));
     Ellipse(cr, 0, 0, 3, 2);
     Glossy(cr, kComb, -3, -2, 3, 2, 0.5);
     cairo_rectangle(cr, -1.2, -2, 0.8, 4);
     cairo_rectangle(cr, 0.8, -2, 0.8, 4);
-    Flat(cr, WithAlpha(kPupil, 0.8));
+    FillWith(cr, WithAlpha(kPupil, 0.8));
     cairo_restore(cr);
     cairo_move_to(cr, 48.5, 13.5);
     cairo_curve_to(cr, 45, 15, 46, 18, 43.5, 17);
-    Stroke(cr, WithAlpha(kWhite, 0.6), 0.4);
+    StrokeRound(cr, WithAlpha(kWhite, 0.6), 0.4);
   }
 }
 
@@ -753,7 +742,7 @@ void GoldenCombCrumble(cairo_t* cr, bool big) {
   PieDish(cr, 34, 27, 9, kPorcelain);
   cairo_move_to(cr, 9, 44);
   cairo_curve_to(cr, 24, 48, 40, 48, 55, 44);
-  Stroke(cr, kPorcelainBlue, 2.0);
+  StrokeRound(cr, kPorcelainBlue, 2.0);
   Ellipse(cr, 32, 33, 27, 10);
   Glossy(cr, kComb, 5, 22, 59, 44);
   // Honeycomb cells.
@@ -772,7 +761,7 @@ void GoldenCombCrumble(cairo_t* cr, bool big) {
       cairo_close_path(cr);
       SetColor(cr, (row + col) % 3 == 0 ? WithAlpha(kHoneyDrip, 0.95) : WithAlpha(kWhite, 0.18));
       cairo_fill_preserve(cr);
-      Stroke(cr, Darker(kComb, 0.35), 0.9);
+      StrokeRound(cr, Darker(kComb, 0.35), 0.9);
     }
   cairo_restore(cr);
   // Crumble at the rim.
@@ -786,7 +775,7 @@ void GoldenCombCrumble(cairo_t* cr, bool big) {
     // Honey over the dish's edge.
     cairo_move_to(cr, 44, 41.5);
     cairo_curve_to(cr, 45, 44, 44, 45, 44.5, 46.5);
-    Stroke(cr, kHoneyDrip, 2.0);
+    StrokeRound(cr, kHoneyDrip, 2.0);
     Drop(cr, 44.5, 46, 1.3, kHoneyDrip);
   }
   Sparkle(cr, 44, 24, 6, kTwinkle);
@@ -798,7 +787,7 @@ void MarigoldRice(cairo_t* cr, bool big) {
   Bowl(cr, 32, 36, 25, 19, kPorcelainBlue);
   cairo_move_to(cr, 12, 44);
   cairo_curve_to(cr, 24, 50, 40, 50, 52, 44);
-  Stroke(cr, WithAlpha(kWhite, 0.8), 1.6);
+  StrokeRound(cr, WithAlpha(kWhite, 0.8), 1.6);
   // A mound of golden rice.
   cairo_move_to(cr, 10, 36);
   cairo_curve_to(cr, 12, 20, 52, 20, 54, 36);
@@ -813,7 +802,7 @@ void MarigoldRice(cairo_t* cr, bool big) {
     cairo_rotate(cr, n.Range(0, kPi));
     Ellipse(cr, 0, 0, 1.6, 0.7);
     cairo_restore(cr);
-    Flat(cr, WithAlpha(kWhite, 0.7));
+    FillWith(cr, WithAlpha(kWhite, 0.7));
   }
   if (big) {
     // Loose petals on the rice.
@@ -869,7 +858,7 @@ void QueensBanquetBread(cairo_t* cr, bool big) {
       cairo_move_to(cr, sh[0], sh[1]);
       cairo_line_to(cr, sh[2], sh[3]);
     }
-    Stroke(cr, WithAlpha(kWhite, 0.45), 1.0);
+    StrokeRound(cr, WithAlpha(kWhite, 0.45), 1.0);
     Specks(cr, 15, 30, 32, 46.5, 21, 2.5, 0.4, WithAlpha(kParchmentLight, 0.9));
   }
   for (const auto& t : tips) Ball(cr, t[0], t[1], 3.6, kCrust, 1.0);
@@ -878,7 +867,7 @@ void QueensBanquetBread(cairo_t* cr, bool big) {
   // The band's braid and jewels.
   cairo_move_to(cr, 10, 41);
   cairo_curve_to(cr, 24, 45, 40, 45, 54, 41);
-  Stroke(cr, WithAlpha(Lighter(kBread, 0.45), 0.9), 2.2);
+  StrokeRound(cr, WithAlpha(Lighter(kBread, 0.45), 0.9), 2.2);
   Ball(cr, 20, 42, 2.6, kJewelRed, 0.8);
   Ball(cr, 32, 44, 3.0, kJewelBlue, 0.8);
   Ball(cr, 44, 42, 2.6, kJewelRed, 0.8);
@@ -919,7 +908,7 @@ void LavenderNightBuns(cairo_t* cr, bool big) {
   // A sprig of lavender on the plate.
   cairo_move_to(cr, 44, 55);
   cairo_line_to(cr, 60, 44);
-  Stroke(cr, kGreenStem, 1.4);
+  StrokeRound(cr, kGreenStem, 1.4);
   for (int i = 0; i < 5; ++i) Ball(cr, 51 + i * 2.3, 49.5 - i * 1.6, 1.8, Darker(kLavender, 0.25), 0.5);
   // A sugar moon.
   Crescent(cr, 32, 19, 7, 35, 17, 6, kMoon, 1.0);
@@ -936,7 +925,7 @@ void MoonglowSoup(cairo_t* cr, bool big) {
   Bowl(cr, 32, 34, 26, 21, kNightBowl);
   for (int i = 0; i < 4; ++i) {
     StarPath(cr, 17 + i * 10, 45 - (i % 2) * 2, 2.4, 1, 5);
-    Flat(cr, WithAlpha(kMoon, 0.9));
+    FillWith(cr, WithAlpha(kMoon, 0.9));
   }
   Ellipse(cr, 32, 34.5, 23, 5);
   cairo_pattern_t* g = cairo_pattern_create_radial(30, 34, 1, 32, 34, 23);
@@ -949,13 +938,13 @@ void MoonglowSoup(cairo_t* cr, bool big) {
   // The moon floating on it and rising from it.
   Crescent(cr, 32, 20, 9, 36, 17, 8, kMoon, 1.2);
   Ellipse(cr, 30, 34.5, 7, 1.6);
-  Flat(cr, WithAlpha(kMoon, 0.8));
+  FillWith(cr, WithAlpha(kMoon, 0.8));
   if (big) {
     // Glowing motes on the soup and in the air above it.
     Specks(cr, 14, 16, 32, 34.5, 20, 3.8, 0.5, WithAlpha(kWhite, 0.9));
     Specks(cr, 24, 10, 32, 24, 24, 12, 0.45, WithAlpha(kMoon, 0.8));
     Ellipse(cr, 32, 34, 25, 5.8);
-    Stroke(cr, WithAlpha(kMoonSoup, 0.6), 0.6);
+    StrokeRound(cr, WithAlpha(kMoonSoup, 0.6), 0.6);
   }
   Sparkle(cr, 15, 22, 5, kTwinkle);
   Sparkle(cr, 49, 17, 4, kTwinkle);
@@ -967,7 +956,7 @@ void GuavaLanternPunch(cairo_t* cr, bool big) {
   RadialGlow(cr, 32, 36, 22, WithAlpha(kPunchTop, 0.45));
   // Ring and cap.
   cairo_arc(cr, 32, 9, 4, 0, 2 * kPi);
-  Stroke(cr, Darker(kLanternMetal, 0.3), 2);
+  StrokeRound(cr, Darker(kLanternMetal, 0.3), 2);
   cairo_move_to(cr, 20, 19);
   cairo_line_to(cr, 25, 12);
   cairo_line_to(cr, 39, 12);
@@ -982,7 +971,7 @@ void GuavaLanternPunch(cairo_t* cr, bool big) {
   cairo_set_source(cr, g);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(g);
-  Stroke(cr, Darker(kPunchBottom, 0.5), 1.4);
+  StrokeRound(cr, Darker(kPunchBottom, 0.5), 1.4);
   if (big) {
     // The lantern's frame over the glass, and seeds floating in the punch.
     Specks(cr, 15, 14, 32, 44, 12, 6, 0.45, WithAlpha(Hex(0xfff0c0), 0.8));
@@ -990,13 +979,13 @@ void GuavaLanternPunch(cairo_t* cr, bool big) {
       cairo_move_to(cr, x, 19);
       cairo_line_to(cr, x, 51);
     }
-    Stroke(cr, WithAlpha(Darker(kLanternMetal, 0.2), 0.8), 1.0);
+    StrokeRound(cr, WithAlpha(Darker(kLanternMetal, 0.2), 0.8), 1.0);
   }
   RoundedRect(cr, 19, 22, 4, 24, 2);
-  Flat(cr, WithAlpha(kWhite, 0.6));
+  FillWith(cr, WithAlpha(kWhite, 0.6));
   for (int i = 0; i < 3; ++i) {
     cairo_arc(cr, 40 - i * 4, 44 - i * 6, 1.3, 0, 2 * kPi);
-    Flat(cr, WithAlpha(kWhite, 0.75));
+    FillWith(cr, WithAlpha(kWhite, 0.75));
   }
   RoundedRect(cr, 18, 51, 28, 5, 2);
   Glossy(cr, kLanternMetal, 18, 51, 46, 56, 1.2);
@@ -1004,16 +993,16 @@ void GuavaLanternPunch(cairo_t* cr, bool big) {
   cairo_arc(cr, 33, 34, 8, 0, 2 * kPi);
   Glossy(cr, kGuava, 25, 26, 41, 42, 1.2);
   cairo_arc(cr, 33, 34, 6.2, 0, 2 * kPi);
-  Flat(cr, Hex(0xff7a90));
+  FillWith(cr, Hex(0xff7a90));
   for (int i = 0; i < 6; ++i) {
     double a = i * kPi / 3;
     cairo_arc(cr, 33 + 3 * std::cos(a), 34 + 3 * std::sin(a), 0.8, 0, 2 * kPi);
-    Flat(cr, Hex(0xfff0c0));
+    FillWith(cr, Hex(0xfff0c0));
   }
   if (big) {
     for (int i = 0; i < 3; ++i) {
       cairo_arc(cr, 23 + i * 9, 54, 0.8, 0, 2 * kPi);
-      Flat(cr, Darker(kLanternMetal, 0.35));
+      FillWith(cr, Darker(kLanternMetal, 0.35));
     }
     Gleam(cr, 30, 31, 1);
   }
@@ -1027,17 +1016,17 @@ void MidnightFishPie(cairo_t* cr, bool big) {
   const double stars[][3] = {{30, 35, 4}, {42, 32, 3.2}, {38, 40, 3.0}, {48, 37, 2.4}, {24, 40, 2.4}};
   for (const auto& s : stars) {
     StarPath(cr, s[0], s[1], s[2], s[2] * 0.45, 5);
-    Flat(cr, kMoon);
+    FillWith(cr, kMoon);
   }
   Ellipse(cr, 32, 35, 27, 10);
-  Stroke(cr, WithAlpha(Lighter(kMidnightCrust, 0.4), 0.8), 1.6);
+  StrokeRound(cr, WithAlpha(Lighter(kMidnightCrust, 0.4), 0.8), 1.6);
   if (big) {
     // Crumbs of starlight on the crust and its crimped rim.
     Specks(cr, 16, 26, 34, 36, 21, 7, 0.4, WithAlpha(kMoon, 0.85));
     for (int i = 0; i < 30; ++i) {
       const double a = i * 2 * kPi / 30;
       cairo_arc(cr, 32 + 26.5 * std::cos(a), 35 + 9.6 * std::sin(a), 0.9, 0, 2 * kPi);
-      Flat(cr, WithAlpha(Lighter(kMidnightCrust, 0.55), 0.6));
+      FillWith(cr, WithAlpha(Lighter(kMidnightCrust, 0.55), 0.6));
     }
   }
   // The fish looks out of the crust at one end and flicks its tail at the other.
@@ -1060,23 +1049,23 @@ void MidnightFishPie(cairo_t* cr, bool big) {
         cairo_new_sub_path(cr);
         cairo_arc(cr, x, y, 1.3, -kPi / 2, kPi / 2);
       }
-    Stroke(cr, WithAlpha(Darker(kFish, 0.35), 0.6), 0.4);
+    StrokeRound(cr, WithAlpha(Darker(kFish, 0.35), 0.6), 0.4);
     for (int i = 0; i < 3; ++i) {
       cairo_move_to(cr, 52, 30.5);
       cairo_line_to(cr, 59 - i * 0.3, 23 + i * 5);
     }
-    Stroke(cr, WithAlpha(Darker(kFish, 0.35), 0.6), 0.4);
+    StrokeRound(cr, WithAlpha(Darker(kFish, 0.35), 0.6), 0.4);
   }
   cairo_move_to(cr, 14, 19);
   cairo_curve_to(cr, 17, 23, 18, 27, 17, 32);
-  Stroke(cr, WithAlpha(Darker(kFish, 0.4), 0.8), 1.0);
+  StrokeRound(cr, WithAlpha(Darker(kFish, 0.4), 0.8), 1.0);
   cairo_arc(cr, 9, 21, 2.4, 0, 2 * kPi);
-  Flat(cr, kWhite);
+  FillWith(cr, kWhite);
   cairo_arc(cr, 9.3, 21.3, 1.3, 0, 2 * kPi);
-  Flat(cr, kPupil);
+  FillWith(cr, kPupil);
   cairo_move_to(cr, 4, 26);
   cairo_line_to(cr, 8, 27);
-  Stroke(cr, Darker(kFish, 0.5), 1.0);
+  StrokeRound(cr, Darker(kFish, 0.5), 1.0);
 }
 
 void SnowberryCream(cairo_t* cr, bool big) {
@@ -1085,7 +1074,7 @@ void SnowberryCream(cairo_t* cr, bool big) {
   Ellipse(cr, 32, 54, 11, 3);
   SetColor(cr, WithAlpha(kAirBlue, 0.85));
   cairo_fill_preserve(cr);
-  Stroke(cr, Darker(kAirBlue, 0.45), 1.0);
+  StrokeRound(cr, Darker(kAirBlue, 0.45), 1.0);
   cairo_rectangle(cr, 30, 44, 4, 10);
   SetColor(cr, WithAlpha(kAirBlue, 0.85));
   cairo_fill(cr);
@@ -1100,10 +1089,10 @@ void SnowberryCream(cairo_t* cr, bool big) {
   cairo_set_source(cr, g);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(g);
-  Stroke(cr, Darker(kAirBlue, 0.5), 1.2);
+  StrokeRound(cr, Darker(kAirBlue, 0.5), 1.2);
   cairo_move_to(cr, 19, 30);
   cairo_curve_to(cr, 20, 37, 23, 41, 26, 42);
-  Stroke(cr, WithAlpha(kWhite, 0.8), 1.8);
+  StrokeRound(cr, WithAlpha(kWhite, 0.8), 1.8);
   if (big) {
     // Crushed berries through the cream, and the glass's cut facets.
     Specks(cr, 17, 16, 32, 36, 13, 5, 0.6, WithAlpha(kCherryRed, 0.5));
@@ -1111,7 +1100,7 @@ void SnowberryCream(cairo_t* cr, bool big) {
       cairo_move_to(cr, 15 + i * 8.5, 28);
       cairo_line_to(cr, 22 + i * 5, 45);
     }
-    Stroke(cr, WithAlpha(kWhite, 0.35), 0.5);
+    StrokeRound(cr, WithAlpha(kWhite, 0.35), 0.5);
   }
   // Cream heaped above the glass.
   const double puffs[][3] = {{20, 26, 6}, {32, 24, 8}, {44, 26, 6}, {26, 18, 6}, {38, 18, 6}, {32, 12, 5}};
@@ -1119,7 +1108,7 @@ void SnowberryCream(cairo_t* cr, bool big) {
   if (big) {
     for (const auto& p : puffs) {
       cairo_arc(cr, p[0], p[1], p[2] * 0.55, kPi * 1.1, kPi * 1.7);
-      Stroke(cr, WithAlpha(Darker(kCream, 0.12), 0.8), 0.5);
+      StrokeRound(cr, WithAlpha(Darker(kCream, 0.12), 0.8), 0.5);
     }
   }
   // Snowberries and one red one.
@@ -1129,7 +1118,7 @@ void SnowberryCream(cairo_t* cr, bool big) {
   if (big)
     for (const auto& b : berries) {
       StarPath(cr, b[0], b[1] - 2.2, 0.8, 0.35, 5);
-      Flat(cr, Darker(kStem, 0.1));
+      FillWith(cr, Darker(kStem, 0.1));
     }
   Ball(cr, 33, 9, 3.4, kCherryRed, 0.9);
   if (big) Gleam(cr, 31.8, 7.8, 0.8);
@@ -1146,7 +1135,7 @@ void FiresideChowder(cairo_t* cr, bool big) {
   cairo_curve_to(cr, 20, 50, 26, 50, 30, 48);
   cairo_move_to(cr, 36, 50);
   cairo_curve_to(cr, 42, 50, 48, 48, 52, 44);
-  Stroke(cr, WithAlpha(Lighter(kBread, 0.45), 0.9), 1.6);
+  StrokeRound(cr, WithAlpha(Lighter(kBread, 0.45), 0.9), 1.6);
   if (big) Specks(cr, 18, 40, 32, 46, 22, 7, 0.45, WithAlpha(kWhite, 0.55));
   Ellipse(cr, 32, 33, 21, 7);
   Glossy(cr, Lighter(kBread, 0.35), 11, 26, 53, 40, 1.2);
@@ -1161,12 +1150,12 @@ void FiresideChowder(cairo_t* cr, bool big) {
     cairo_line_to(cr, f[0] - 1.6, f[1] + 1.4);
     cairo_move_to(cr, f[0] + 1.2, f[1] - 1.5);
     cairo_line_to(cr, f[0] + 0.6, f[1] + 1.4);
-    Stroke(cr, WithAlpha(kWhite, 0.85), 0.6);
+    StrokeRound(cr, WithAlpha(kWhite, 0.85), 0.6);
   }
   const double bits[][3] = {{19, 34, 0}, {44, 32, 0}, {36, 30.5, 1}, {27, 35.5, 1}, {43, 35.5, 1}};
   for (const auto& b : bits) {
     RoundedRect(cr, b[0] - 1.8, b[1] - 1.3, 3.6, 2.6, 0.8);
-    Flat(cr, b[2] ? kHerb : kCarrot);
+    FillWith(cr, b[2] ? kHerb : kCarrot);
   }
   Ball(cr, 31, 31, 2.0, Hex(0xf4e6b0), 0.6);
   if (big) {
@@ -1192,7 +1181,7 @@ void StarfallPudding(cairo_t* cr, bool big) {
     cairo_move_to(cr, 17 + i * 7.5, 30);
     cairo_line_to(cr, 15 + i * 8.5, 47);
   }
-  Stroke(cr, WithAlpha(Darker(kPudding, 0.3), 0.5), 1.2);
+  StrokeRound(cr, WithAlpha(Darker(kPudding, 0.3), 0.5), 1.2);
   // Caramel over the top, running down.
   cairo_move_to(cr, 15, 28);
   cairo_curve_to(cr, 20, 21, 44, 21, 49, 28);
@@ -1206,7 +1195,7 @@ void StarfallPudding(cairo_t* cr, bool big) {
   if (big) {
     cairo_move_to(cr, 19, 26);
     cairo_curve_to(cr, 24, 23.5, 30, 23, 34, 23.5);
-    Stroke(cr, WithAlpha(kWhite, 0.45), 0.9);
+    StrokeRound(cr, WithAlpha(kWhite, 0.45), 0.9);
   }
   // Cream on top and sugar stars falling onto it.
   const double puffs[][3] = {{27, 21, 5}, {37, 21, 5}, {32, 16, 5}};
@@ -1223,7 +1212,7 @@ void StarfallPudding(cairo_t* cr, bool big) {
     for (const auto& f : falling) {
       cairo_move_to(cr, f[0] - 3, f[1] - 5);
       cairo_line_to(cr, f[0] - 0.8, f[1] - 1.3);
-      Stroke(cr, WithAlpha(kTwinkle, 0.6), 0.5);
+      StrokeRound(cr, WithAlpha(kTwinkle, 0.6), 0.5);
       StarPath(cr, f[0], f[1], f[2], f[2] * 0.45, 5);
       Glossy(cr, kStarGold, f[0] - f[2], f[1] - f[2], f[0] + f[2], f[1] + f[2], 0.5);
     }
@@ -1255,16 +1244,16 @@ void GreatFeast(cairo_t* cr, bool big) {
   cairo_line_to(cr, 59, 42);
   cairo_line_to(cr, 5, 42);
   cairo_close_path(cr);
-  Flat(cr, kFlag);
+  FillWith(cr, kFlag);
   RoundedRect(cr, 27, 47, 10, 8, 1);
-  Flat(cr, kFlag);
+  FillWith(cr, kFlag);
   if (big) {
     // Folds in the cloth.
     for (int i = 1; i < 6; ++i) {
       cairo_move_to(cr, 2 + i * 10, 47.5);
       cairo_line_to(cr, 2 + i * 10, 54.5);
     }
-    Stroke(cr, WithAlpha(Darker(kCream, 0.2), 0.6), 0.5);
+    StrokeRound(cr, WithAlpha(Darker(kCream, 0.2), 0.6), 0.5);
   }
   // A dish of every island along it, the back row smaller.
   OnTheTable(cr, 5, 13, 37, 18);
@@ -1279,7 +1268,7 @@ void GreatFeast(cairo_t* cr, bool big) {
       Glossy(cr, kCream, x - 1, 24, x + 1, 36, 0.4);
       RadialGlow(cr, x, 22, 5, WithAlpha(kGlow, 0.8));
       Ellipse(cr, x, 22, 0.9, 1.8);
-      Flat(cr, kHoneyDrip);
+      FillWith(cr, kHoneyDrip);
     }
   }
   Sparkle(cr, 22, 12, 4, kTwinkle);
@@ -1300,7 +1289,7 @@ void PlateAndStand(cairo_t* cr) {
   const double m = kStandMid;
   const TColor plate = Hex(0xf8f6f0), rim = Hex(0x7cb0e0);
   Ellipse(cr, m, 232, 40, 6);
-  Flat(cr, WithAlpha(kGroundShadow, 0.25));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.25));
   Ellipse(cr, m, 226, 34, 8);
   FillGlossy(cr, m - 34, 218, m + 34, 234, plate, 2);
   cairo_move_to(cr, m - 8, 196);
@@ -1312,7 +1301,7 @@ void PlateAndStand(cairo_t* cr) {
   Ellipse(cr, m, kStandTop, 80, 18);
   FillGlossy(cr, m - 80, kStandTop - 18, m + 80, kStandTop + 18, plate, 2.5);
   Ellipse(cr, m, kStandTop - 2, 64, 12);
-  Stroke(cr, WithAlpha(rim, 0.7), 2.5);
+  StrokeRound(cr, WithAlpha(rim, 0.7), 2.5);
 }
 
 }  // namespace

@@ -65,6 +65,19 @@ TPicture TCanvas::ToPicture() const {
 
 void SetColor(cairo_t* cr, const TColor& c) { cairo_set_source_rgba(cr, c.R, c.G, c.B, c.A); }
 
+void FillWith(cairo_t* cr, const TColor& c) {
+  SetColor(cr, c);
+  cairo_fill(cr);
+}
+
+void StrokeRound(cairo_t* cr, const TColor& c, double width) {
+  SetColor(cr, c);
+  cairo_set_line_width(cr, width);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(cr);
+}
+
 void AddStop(cairo_pattern_t* gradient, double offset, const TColor& c) {
   cairo_pattern_add_color_stop_rgba(gradient, offset, c.R, c.G, c.B, c.A);
 }

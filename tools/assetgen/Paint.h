@@ -53,6 +53,9 @@ class TNoise {
 std::uint32_t HashName(const std::string& s);
 
 void SetColor(cairo_t* cr, const TColor& c);
+// Fills or strokes the current path in one colour; the stroke with round caps and joins.
+void FillWith(cairo_t* cr, const TColor& c);
+void StrokeRound(cairo_t* cr, const TColor& c, double width);
 void AddStop(cairo_pattern_t* gradient, double offset, const TColor& c);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
