@@ -104,10 +104,7 @@ bool TBookSheet::Run(const std::string& folder, const std::string& outDir,
   if (!canvas.Open(error)) return false;
   TOmegaImageList& images = canvas.Images;
   TImageLoader& loader = canvas.Loader;
-  const std::string imagesFolder = folder + "Images/";
-  const std::string upgrades = imagesFolder + "Upgrades/";
-  for (const std::string& f : TFileSystem::ListFiles(imagesFolder, ".png"))
-    loader.LoadFile(imagesFolder, f);
+  const std::string upgrades = canvas.LoadMainFolder(folder) + "Upgrades/";
   for (const char* ext : {".png", ".jpg"})
     for (const std::string& f : TFileSystem::ListFiles(upgrades, ext)) loader.LoadFile(upgrades, f);
   if (!images.Find("ciBG1")) {
@@ -120,10 +117,7 @@ bool TBookSheet::Run(const std::string& folder, const std::string& outDir,
   white.Pixels.assign(4, 255);
   block.SetPicture(white);
   block.CreateTexture();
-  if (missing)
-    images.OnMissingPicture = [missing](const std::string& name, int pattern) {
-      missing->insert(name + (pattern > 0 ? " " + std::to_string(pattern) : ""));
-    };
+  canvas.CollectMissing(missing);
   TTextStrings texts;
   std::string textError;
   const std::string caption =

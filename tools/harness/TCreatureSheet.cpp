@@ -62,15 +62,10 @@ bool TCreatureSheet::Run(const std::string& folder, int island, const std::strin
   if (!canvas.Open(error)) return false;
   TOmegaScreen& screen = canvas.Screen;
   TOmegaImageList& images = canvas.Images;
-  if (missing)
-    images.OnMissingPicture = [missing](const std::string& name, int pattern) {
-      missing->insert(name + (pattern > 0 ? " " + std::to_string(pattern) : ""));
-    };
+  canvas.CollectMissing(missing);
   TImageLoader& loader = canvas.Loader;
-  const std::string imagesFolder = folder + "Images/";
+  const std::string imagesFolder = canvas.LoadMainFolder(folder);
   const std::string creatureFolder = imagesFolder + "Creatures/" + kFolders[island - 1] + "/";
-  for (const std::string& f : TFileSystem::ListFiles(imagesFolder, ".png"))
-    loader.LoadFile(imagesFolder, f);
   for (const std::string& f : TFileSystem::ListFiles(creatureFolder, ".png"))
     loader.LoadFile(creatureFolder, f);
   const std::string background = "GameBG" + std::to_string(island);

@@ -1,4 +1,5 @@
 #pragma once
+#include <set>
 #include <string>
 
 #include "engine/TImageLoader.h"
@@ -18,6 +19,10 @@ class TOffscreenCanvas {
   TImageLoader Loader{Images, Tiles};
 
   bool Open(std::string& error);
+  // Pictures asked for and not loaded go into `missing` (when given), with their pattern.
+  void CollectMissing(std::set<std::string>* missing);
+  // Loads every PNG of the content's main picture folder and returns that folder.
+  std::string LoadMainFolder(const std::string& content);
   // What the screen shows now, written as an opaque PNG.
   static bool WriteShot(TOmegaScreen& screen, const std::string& file, std::string& error);
   bool WriteShot(const std::string& file, std::string& error) {

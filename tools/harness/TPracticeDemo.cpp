@@ -18,12 +18,8 @@ bool TPracticeDemo::Run(const TOptions& o, std::string& error, std::set<std::str
   TOffscreenCanvas canvas;
   if (!canvas.Open(error)) return false;
   TOmegaImageList& images = canvas.Images;
-  images.OnMissingPicture = [&missing](const std::string& name, int pattern) {
-    missing.insert(name + (pattern > 0 ? " " + std::to_string(pattern) : ""));
-  };
-  const std::string imagesFolder = o.Content + "Images/";
-  for (const std::string& f : TFileSystem::ListFiles(imagesFolder, ".png"))
-    canvas.Loader.LoadFile(imagesFolder, f);
+  canvas.CollectMissing(&missing);
+  const std::string imagesFolder = canvas.LoadMainFolder(o.Content);
   const std::string window = "PracticeWindow" + std::to_string(o.Island);
   const std::string background = "GameBG" + std::to_string(o.Island);
   if (canvas.Loader.LoadFile(imagesFolder + "PracticeWindow/", window + ".png").empty() ||

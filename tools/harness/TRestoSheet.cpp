@@ -32,12 +32,8 @@ bool TRestoSheet::Run(const TOptions& o, TResult& result, std::string& error,
   TOffscreenCanvas canvas;
   if (!canvas.Open(error)) return false;
   TOmegaImageList& images = canvas.Images;
-  images.OnMissingPicture = [&missing](const std::string& name, int pattern) {
-    missing.insert(name + (pattern > 0 ? " " + std::to_string(pattern) : ""));
-  };
-  const std::string imagesFolder = o.Content + "Images/", upgrades = imagesFolder + "Upgrades/";
-  for (const std::string& f : TFileSystem::ListFiles(imagesFolder, ".png"))
-    canvas.Loader.LoadFile(imagesFolder, f);
+  canvas.CollectMissing(&missing);
+  const std::string upgrades = canvas.LoadMainFolder(o.Content) + "Upgrades/";
   // The town at the island's stage of the book: stages 2 and 4 show the menu board.
   const int stage = o.Island;
   const std::string town = "ciBG" + std::to_string(stage);

@@ -17,13 +17,8 @@ bool TShopSheet::Run(const std::string& folder, int island, const std::string& f
   TOffscreenCanvas canvas;
   if (!canvas.Open(error)) return false;
   TOmegaImageList& images = canvas.Images;
-  if (missing)
-    images.OnMissingPicture = [missing](const std::string& name, int pattern) {
-      missing->insert(name + (pattern > 0 ? " " + std::to_string(pattern) : ""));
-    };
-  const std::string imagesFolder = folder + "Images/";
-  for (const std::string& f : TFileSystem::ListFiles(imagesFolder, ".png"))
-    canvas.Loader.LoadFile(imagesFolder, f);
+  canvas.CollectMissing(missing);
+  const std::string imagesFolder = canvas.LoadMainFolder(folder);
   const std::string background = "GameBG" + std::to_string(island);
   if (canvas.Loader.LoadFile(imagesFolder + "LateLoad/", background + ".jpg").empty()) {
     error = "cannot read " + imagesFolder + "LateLoad/" + background + ".jpg";
