@@ -385,7 +385,9 @@ void TFormMain::HubToMenu() {
   // Escape reaches the hub through a wipe too: one already leading elsewhere keeps its way.
   if (PurchaseInFlight || HubLeaving()) return;
   SceneTransition->Cancel();
-  // Nothing of the hub is lost on the way out.
+  // Nothing of the hub is lost on the way out: the customers still to come are counted into
+  // this save, not only into the next one.
+  RestoCustomers->Settle();
   SavePlayerSave(ssGather);
   SwitchScene(gsMenu);
 }
