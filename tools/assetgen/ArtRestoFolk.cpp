@@ -57,6 +57,7 @@ void Dot(cairo_t* cr, double x, double y, double r, const TColor& c) {
 enum class THair { Short, Bun, Long, Ponytail, Bald, Curly };
 enum class THat { None, Cap, TopHat, StrawHat, Scarf, Beret, FeltHat, Bonnet };
 enum class TCarry { Nothing, Handbag, Basket, Cane, Newspaper, Backpack, Dog, Toy, Umbrella };
+enum class TGarment { Plain, Jersey, Dungarees };
 
 struct TFolk {
   bool Woman;
@@ -65,6 +66,7 @@ struct TFolk {
   THair HairStyle;
   THat Hat;
   TCarry Carry;
+  TGarment Garment;
   bool Moustache, Beard, Glasses, LongSkirt;
   double Belly;  // how far the front bulges, in pixels at full height
 };
@@ -73,40 +75,40 @@ struct TFolk {
 const TFolk kFolk[12] = {
     // 1: a tall lady with her hair up and a handbag.
     {true, false, 0xffd9b8, 0x8a3a1a, 0x5a6ad0, 0x3a3a5a, 0x5a2a1a, 0xf4c84a, THair::Bun,
-     THat::None, TCarry::Handbag, false, false, false, true, 0},
+     THat::None, TCarry::Handbag, TGarment::Plain, false, false, false, true, 0},
     // 2: a lady in a wide straw hat with a basket of flowers.
     {true, false, 0xf6d0ae, 0xe0a040, 0xf29a6a, 0xf6e6c8, 0x7a4a2a, 0x6ab04a, THair::Long,
-     THat::StrawHat, TCarry::Basket, false, false, false, false, 0},
+     THat::StrawHat, TCarry::Basket, TGarment::Plain, false, false, false, false, 0},
     // 3: a workman in a flat cap, with a moustache.
     {false, false, 0xffd4b0, 0x5a3418, 0x8a5a30, 0x3a4a6a, 0x3a2414, 0xfff4e0, THair::Short,
-     THat::Cap, TCarry::Nothing, true, false, false, false, 2},
+     THat::Cap, TCarry::Nothing, TGarment::Plain, true, false, false, false, 2},
     // 4: a small boy in a red cap with a toy windmill.
     {false, true, 0xffdcc0, 0xc8702a, 0x3f8fd0, 0x2f3f6a, 0xc0392b, 0xd83a3a, THair::Short,
-     THat::Cap, TCarry::Toy, false, false, false, false, 0},
+     THat::Cap, TCarry::Toy, TGarment::Plain, false, false, false, false, 0},
     // 5: a grandmother in a shawl, with spectacles.
     {true, false, 0xf6d2b4, 0xd8d8dc, 0x8a5ab0, 0x5a3a70, 0x3a2a2a, 0xd8a0d8, THair::Bun,
-     THat::None, TCarry::Handbag, false, false, true, true, 1},
+     THat::None, TCarry::Handbag, TGarment::Plain, false, false, true, true, 1},
     // 6: a round baker, bald, in a red waistcoat.
     {false, false, 0xffd0a8, 0x6a4a2a, 0xc0403a, 0x4a3a30, 0x2a1a10, 0xfff4e0, THair::Bald,
-     THat::None, TCarry::Newspaper, true, false, false, false, 7},
+     THat::None, TCarry::Newspaper, TGarment::Plain, true, false, false, false, 7},
     // 7: a sailor with a beard and a striped jersey.
     {false, false, 0xeec4a0, 0x3a2a1a, 0x2f4f8a, 0x1e2a4a, 0x1a1a1a, 0xf4f4f4, THair::Short,
-     THat::Beret, TCarry::Nothing, false, true, false, false, 1},
+     THat::Beret, TCarry::Nothing, TGarment::Jersey, false, true, false, false, 1},
     // 8: a gentleman in a top hat with an umbrella.
     {false, false, 0xffd9b8, 0x2a2a2a, 0x3a3a4a, 0x2a2a34, 0x101010, 0xb83a3a, THair::Short,
-     THat::TopHat, TCarry::Umbrella, true, false, false, false, 0},
+     THat::TopHat, TCarry::Umbrella, TGarment::Plain, true, false, false, false, 0},
     // 9: a young woman with a ponytail and her little dog behind her.
     {true, false, 0xe8b890, 0x3a2010, 0xe06a3a, 0x3a6ab0, 0x5a2a1a, 0xfff0c0, THair::Ponytail,
-     THat::None, TCarry::Dog, false, false, false, false, 0},
+     THat::None, TCarry::Dog, TGarment::Plain, false, false, false, false, 0},
     // 10: a farmer in dungarees and a straw hat.
     {false, false, 0xf0c098, 0xa0602a, 0xf4e8c8, 0x4a6aa0, 0x5a3418, 0x4a6aa0, THair::Short,
-     THat::FeltHat, TCarry::Nothing, false, false, false, false, 1},
+     THat::StrawHat, TCarry::Nothing, TGarment::Dungarees, false, false, false, false, 1},
     // 11: an old gentleman with a white beard and a cane.
     {false, false, 0xf6d0b0, 0xeeeeee, 0x4a7a4a, 0x6a5a4a, 0x2a1a10, 0xf2c050, THair::Curly,
-     THat::None, TCarry::Cane, false, true, true, false, 3},
+     THat::None, TCarry::Cane, TGarment::Plain, false, true, true, false, 3},
     // 12: a hiker with his pack and a feathered hat.
     {false, false, 0xe8b890, 0x6a3a1a, 0x4a8a5a, 0x7a5a3a, 0x4a2a14, 0xd84a3a, THair::Short,
-     THat::FeltHat, TCarry::Backpack, false, false, false, false, 0},
+     THat::FeltHat, TCarry::Backpack, TGarment::Plain, false, false, false, false, 0},
 };
 
 // The queue pattern's topmost painted row of each kind, from the balloon offsets: the
@@ -240,24 +242,22 @@ void Hat(cairo_t* cr, const TFolk& f, const TFrame& fr) {
     }
     case THat::StrawHat:
     case THat::FeltHat: {
-      const bool straw = f.Hat == THat::StrawHat || !f.Woman;
-      const TColor c = f.Carry == TCarry::Backpack ? Hex(0x4a6a3a)
-                       : straw                     ? Hex(0xe8c060)
-                                                   : accent;
+      // Straw with a ribbon, or the hiker's felt with a feather in its band.
+      const bool straw = f.Hat == THat::StrawHat;
+      const TColor c = straw ? Hex(0xe8c060) : Darker(Hex(f.Coat), 0.25);
       const double brim = hy - r * 0.5;
-      const double wide = f.Hat == THat::StrawHat ? 1.7 : 1.3;
+      const double wide = straw && f.Woman ? 1.7 : 1.3;
       cairo_move_to(cr, hx - r * 0.8, brim);
       cairo_curve_to(cr, hx - r * 0.8, brim - r * 0.95, hx + r * 0.8, brim - r * 0.95, hx + r * 0.8,
                      brim);
       cairo_close_path(cr);
       FillGlossy(cr, hx - r * 0.8, brim - r * 0.95, hx + r * 0.8, brim, c, 1.3);
       cairo_rectangle(cr, hx - r * 0.8, brim - r * 0.3, r * 1.6, r * 0.25);
-      Fill(cr, f.Hat == THat::StrawHat ? Hex(0xe8506a) : Darker(c, 0.45));
+      Fill(cr, straw ? (f.Woman ? Hex(0xe8506a) : Hex(0x4a6aa0)) : Darker(c, 0.45));
       Ellipse(cr, hx + r * 0.1, brim, r * wide, r * 0.22);
       FillGlossy(cr, hx + r * 0.1 - r * wide, brim - r * 0.22, hx + r * 0.1 + r * wide,
                  brim + r * 0.22, c, 1.2);
-      if (f.Carry == TCarry::Backpack) {
-        // A red feather in the band.
+      if (!straw) {
         cairo_move_to(cr, hx - r * 0.4, brim - r * 0.3);
         cairo_curve_to(cr, hx - r * 0.9, brim - r * 0.5, hx - r * 1.2, brim - r * 0.6, hx - r * 1.5,
                        brim - r * 0.55);
@@ -365,7 +365,7 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
       cairo_close_path(cr);
       Fill(cr, accent);
     }
-  } else if (f.Coat == 0x2f4f8a) {
+  } else if (f.Garment == TGarment::Jersey) {
     // The sailor's jersey stripes.
     cairo_save(cr);
     cairo_move_to(cr, x - half, sh + 2);
@@ -379,7 +379,7 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
       Fill(cr, WithAlpha(accent, 0.9));
     }
     cairo_restore(cr);
-  } else if (f.Coat == 0xf4e8c8) {
+  } else if (f.Garment == TGarment::Dungarees) {
     // The farmer's dungarees over his shirt.
     RoundedRect(cr, x - half * 0.5, sh + (hip - sh) * 0.35, half * 1.4, bottom - sh - (hip - sh) * 0.35, 2);
     FillGlossy(cr, x - half * 0.5, sh, x + half, bottom, accent, 1.2);
@@ -424,7 +424,7 @@ void Carried(cairo_t* cr, const TFolk& f, const TFrame& fr, double hx, double hy
       cairo_curve_to(cr, hx - 3, hy - 2, hx + 4, hy - 2, hx + 4, hy + 7);
       Stroke(cr, Darker(accent, 0.5), 1.3);
       RoundedRect(cr, hx - 5, hy + 5, 11, 9, 2.5);
-      FillGlossy(cr, hx - 5, hy + 5, hx + 6, hy + 14, f.Glasses ? Hex(0x6a3a5a) : accent, 1.2);
+      FillGlossy(cr, hx - 5, hy + 5, hx + 6, hy + 14, Darker(accent, 0.25), 1.2);
       break;
     case TCarry::Basket:
       cairo_arc(cr, hx + 1, hy + 5, 6, kPi, 2 * kPi);
