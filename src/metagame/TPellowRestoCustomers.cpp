@@ -6,6 +6,7 @@
 #include "engine/TGameRandom.h"
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
+#include "metagame/TRestoPlaces.h"
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
 
@@ -74,16 +75,9 @@ const char* TPellowRestoCustomers::GenderSuffix(int kind) {
 }
 
 void TPellowRestoCustomers::FigureOffset(int kind, int& dx, int& dy) {
-  dx = dy = 0;
-  switch (kind) {
-    case 4: dy = 94; break;
-    case 5: dy = 65; break;
-    case 6: dy = 35; break;
-    case 9: dx = 40, dy = 64; break;
-    case 11: dy = 30; break;
-    case 12: dx = 29; break;
-    default: break;
-  }
+  const TRestoPlaces::TOffset o = TRestoPlaces::FigureOffset(kind);
+  dx = o.X;
+  dy = o.Y;
 }
 
 void TPellowRestoCustomers::SetMenu(const std::set<int>& slots) {
@@ -276,7 +270,8 @@ void TPellowRestoCustomers::UpdateQueuing(TRestoCustomer& c) {
     int dx = 0, dy = 0;
     FigureOffset(c.Kind, dx, dy);
     const float x = static_cast<float>(c.QueueX + dx), y = static_cast<float>(dy);
-    OmgImgList->DrawImage("RestoCustBalloon", 505 + x, 117 + y, 0,
+    OmgImgList->DrawImage("RestoCustBalloon", TRestoPlaces::BalloonLeft + x,
+                          TRestoPlaces::BalloonTop + y, 0,
                           {.A = Alpha8(c.BalloonAlpha), .CenterX = 0.95f, .CenterY = 0.5f,
                            .Angle = -1.5f * swing});
     DrawDish(c.Dish, QueueLeft + BalloonDishMiddleX + x, QueueTop + BalloonDishMiddleY + y,
@@ -340,13 +335,16 @@ void TPellowRestoCustomers::React(TRestoCustomer& c) {
   const std::string gender = GenderSuffix(c.Kind);
   if (c.Rating == 0) {
     BrokenHeart.Restart();
-    BrokenHeartPopper.DelayedPop(250, static_cast<float>(961 + dx), static_cast<float>(175 + dy));
+    BrokenHeartPopper.DelayedPop(250, static_cast<float>(TRestoPlaces::BrokenHeartLeft + dx),
+                                 static_cast<float>(TRestoPlaces::HeartTop + dy));
     Sound("RestoDisappointed" + gender);
   } else {
     HeartPattern = c.Rating;
-    HeartPopper.DelayedPop(250, static_cast<float>(926 + dx), static_cast<float>(175 + dy));
+    HeartPopper.DelayedPop(250, static_cast<float>(TRestoPlaces::HeartLeft + dx),
+                           static_cast<float>(TRestoPlaces::HeartTop + dy));
     PraisePattern = PraiseOf(c.Rating);
-    PraisePopper.DelayedPop(50, static_cast<float>(914 + dx), static_cast<float>(154 + dy));
+    PraisePopper.DelayedPop(50, static_cast<float>(TRestoPlaces::PraiseLeft + dx),
+                            static_cast<float>(TRestoPlaces::PraiseTop + dy));
     Sound("RestoPraise" + std::to_string(PraisePattern) + gender);
   }
   if (PresentCount() != 1) return;

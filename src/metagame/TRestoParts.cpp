@@ -8,6 +8,7 @@
 #include "engine/TMotion.h"
 #include "engine/TOmegaImageList.h"
 #include "metagame/TBuySlots.h"
+#include "metagame/TRestoPlaces.h"
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
 #include "ui/TTextFit.h"
@@ -79,25 +80,19 @@ void TRestoParts::UpdateDecorations() {
   SwingC.Step();
   if (!OmgImgList) return;
   const float a = SwingA.Value, b = SwingB.Value, c = SwingC.Value, pulse = Pulse.Value;
-  switch (IslandIdx) {
-    case 1:
-      Draw("Country3Object1", 1257, 269, 0, 0.5f, -10, 3 * a);
-      Draw("Country3Object2A", 1024, 412, 0, 0.5f, 0.5f, 0);
-      Draw("Country3Object2B", 1014, 357, 0, 0.77272725f, 0.4556962f, -45 * c);
-      Draw("Country3Object3", 330, 302, 0, 0.5f, -10, -0.65f * b);
-      break;
-    case 2: Draw("Country1Object1", 933, 562, 0, 0.8f, 0.5f, 0, pulse); break;
-    case 3: Draw("Country2Object1", 1108, 545, 0, 0.7f, 0.5f, 0, pulse); break;
-    case 4:
-      Draw("Country5Object1", 156, 354, 0, 0.5f, -10, -0.5f * b);
-      Draw("Country5Object2", 790, 553, 0, -10, 0.5f, a);
-      break;
-    case 5:
-      Draw("Country4Object1C", 693, 575, 0, 0.852459f, 0.11594203f, 20 * a);
-      Draw("Country4Object1A", 642, 548, 0, 0.5f, 0.5f, 0);
-      Draw("Country4Object1B", 646, 518, 0, 0.76363635f, 0.37704918f, 180 * (pulse - 1));
-      break;
-    default: break;
+  using TMotion = TRestoPlaces::TMotion;
+  for (const TRestoPlaces::TDecoration& d : TRestoPlaces::Decorations) {
+    if (d.Island != IslandIdx) continue;
+    float angle = 0, scaleX = 1;
+    switch (d.Motion) {
+      case TMotion::Sway: angle = d.Degrees * a; break;
+      case TMotion::Twitch: angle = d.Degrees * b; break;
+      case TMotion::Snap: angle = d.Degrees * c; break;
+      case TMotion::Breathe: scaleX = pulse; break;
+      case TMotion::Rock: angle = d.Degrees * (pulse - 1); break;
+      case TMotion::Still: break;
+    }
+    Draw(d.Name, d.X, d.Y, 0, d.CenterX, d.CenterY, angle, scaleX);
   }
 }
 

@@ -373,8 +373,8 @@ void AddShop(TBuilder& b) {
 
 // The hub's restaurant: the rating panel at (24, 402) with the parts drawn over it, the
 // today's-special panel at (1099, 330), the signs, the menu board at (841, 402), the order
-// balloon at the queue's front + (85, -83), the terrace at (678, 154) and the popups. The
-// customers and passers-by are drawn with the islands' decorations.
+// balloon at the queue's front + (85, -83), the terrace at (678, 154) and the popups, then
+// the customers, the passers-by and the islands' decorations.
 void AddRestaurant(TBuilder& b) {
   b.Add("RestoRatingBG", "", Png, 250, 366, PaintRestoRatingBG, Done);
   b.Add("RestoCountry", "", Png, 210, 70, PaintRestoCountry, Done);
@@ -394,11 +394,34 @@ void AddRestaurant(TBuilder& b) {
   b.Add("RestoHeart", "", Png, 44, 40, PaintRestoHeart, Done);
   b.Add("RestoBrokenHeart", "", Png, 60, 52, PaintRestoBrokenHeart, Done);
   b.Add("RestoPraise", "", Png, 160, 36, PaintRestoPraise, Done);
+  // The customers: the queue's feet on the cobbles by the kerb, the seated ones on the
+  // terrace's ground at the table's left (its pole at 1.1 of the width, where they turn).
+  b.Add("RestoQueuingCusts", "", Png, 146, 90, PaintRestoQueuingCusts, Done);
+  b.Add("RestoEatingCusts", "", Png, 66, 106, PaintRestoEatingCusts, Done);
+  // Passers-by cross the square leftward until wholly past its left edge.
+  b.Add("Merchant", "", Png, 190, 180, PaintMerchant, Done);
+  b.Add("Horse1", "", Png, 330, 172, With(PaintHorse, TPasserHorse{true}), Done);
+  b.Add("Horse2", "", Png, 196, 172, With(PaintHorse, TPasserHorse{false}), Done);
+  // The islands' decorations; a picture turned about a point of its own is sized so that
+  // point is where the game turns it (see metagame/TRestoPlaces.h).
+  using D = TTownDecoration;
+  const auto decoration = [&b](const char* name, int w, int h, D d) {
+    b.Add(name, "", Png, w, h, With(PaintTownDecoration, d), Done);
+  };
+  decoration("Country3Object1", 104, 64, D::Bramble);
+  decoration("Country3Object2A", 76, 68, D::BerryBasket);
+  decoration("Country3Object2B", 88, 158, D::PeckingHen);
+  decoration("Country3Object3", 46, 42, D::Rabbit);
+  decoration("Country1Object1", 104, 58, D::SleepingDog);
+  decoration("Country2Object1", 100, 78, D::BearCub);
+  decoration("Country5Object1", 42, 36, D::Frog);
+  decoration("Country5Object2", 120, 70, D::Dragonflies);
+  decoration("Country4Object1A", 124, 96, D::Signpost);
+  decoration("Country4Object1B", 110, 122, D::ArrowSign);
+  decoration("Country4Object1C", 61, 69, D::HangingSign);
 }
 
 void AddLaterScenes(TBuilder& b) {
-  b.Add("RestoQueuingCusts", "", Png, 60, 90, PaintPlaceholder, StandIn);
-  b.Add("RestoEatingCusts", "", Png, 60, 90, PaintPlaceholder, StandIn);
   b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
   b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
   b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);

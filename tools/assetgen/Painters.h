@@ -256,6 +256,32 @@ void PaintRestoHeart(TCanvas& c, const TAssetSpec& s);
 void PaintRestoBrokenHeart(TCanvas& c, const TAssetSpec& s);
 void PaintRestoPraise(TCanvas& c, const TAssetSpec& s);
 
+// ArtRestoFolk.cpp: the restaurant's twelve customers, queuing and seated at the terrace,
+// and the passers-by of the square.
+struct TPasserHorse {
+  bool WithCart;  // a horse drawing a cart, or a pony with its rider
+};
+void PaintRestoQueuingCusts(TCanvas& c, const TAssetSpec& s);
+void PaintRestoEatingCusts(TCanvas& c, const TAssetSpec& s);
+void PaintMerchant(TCanvas& c, const TAssetSpec& s);
+void PaintHorse(TCanvas& c, const TAssetSpec& s, TPasserHorse horse);
+
+// ArtRestoDecorations.cpp: the islands' decorations over the hub's town.
+enum class TTownDecoration {
+  Bramble,
+  BerryBasket,
+  PeckingHen,
+  Rabbit,
+  SleepingDog,
+  BearCub,
+  Frog,
+  Dragonflies,
+  Signpost,
+  ArrowSign,
+  HangingSign
+};
+void PaintTownDecoration(TCanvas& c, const TAssetSpec& s, TTownDecoration d);
+
 // ArtCreatures.cpp: the boss rounds' creatures (one per island, same picture names in each
 // island's folder, laid out as bosses/TBossFigure.h says), their aura and energy bar.
 enum class TCreature { Owl, Squirrel, Bee, Bat, Cat };
