@@ -375,7 +375,6 @@ void TPellowRestoCustomers::UpdateExiting(TRestoCustomer& c) {
 }
 
 void TPellowRestoCustomers::UpdateAndDraw() {
-  if (OmgImgList) OmgImgList->DrawImage("RestoSmallSign", 699, 236, Open ? 0 : 1);
   if (!Paused) Arrive();
   for (TRestoCustomer& c : Customers) {
     if (!c.Present()) continue;
@@ -388,6 +387,8 @@ void TPellowRestoCustomers::UpdateAndDraw() {
       default: break;
     }
   }
+  // The sign stands on the street in front of the terrace, so over the diner's chair.
+  if (OmgImgList) OmgImgList->DrawImage("RestoSmallSign", 699, 236, Open ? 0 : 1);
   UpdateAndDrawPopups();
 }
 
