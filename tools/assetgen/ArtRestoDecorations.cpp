@@ -29,27 +29,16 @@ const TColor kFrog = Hex(0x6ab83a);
 const TColor kPost = Hex(0x8a5a30);
 const TColor kTabby = Hex(0x9a9aa4);
 
-void Fill(cairo_t* cr, const TColor& c) {
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
 
-void Stroke(cairo_t* cr, const TColor& c, double width) {
-  SetColor(cr, c);
-  cairo_set_line_width(cr, width);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
 
 void Dot(cairo_t* cr, double x, double y, double r, const TColor& c) {
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  Fill(cr, c);
+  FillWith(cr, c);
 }
 
 void Shadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
   Ellipse(cr, cx, cy, rx, ry);
-  Fill(cr, WithAlpha(kGroundShadow, 0.28));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.28));
 }
 
 void Berry(cairo_t* cr, double x, double y, double r, const TColor& c) {
@@ -75,7 +64,7 @@ void Bramble(cairo_t* cr, double w, double h) {
     const double x = n.Range(14, w - 14), y = n.Range(18, h - 14);
     cairo_move_to(cr, x - 4, y + 2);
     cairo_line_to(cr, x + 3, y - 2);
-    Stroke(cr, WithAlpha(Darker(kBramble, 0.4), 0.5), 1.2);
+    StrokeRound(cr, WithAlpha(Darker(kBramble, 0.4), 0.5), 1.2);
   }
   for (int i = 0; i < 14; ++i) {
     const double x = n.Range(12, w - 12), y = n.Range(16, h - 12);
@@ -96,7 +85,7 @@ void BerryBasket(cairo_t* cr, double w, double h) {
   cairo_move_to(cr, 10, 20);
   cairo_curve_to(cr, 14, 4, 50, 2, 60, 18);
   cairo_close_path(cr);
-  Fill(cr, Darker(kRaspberry, 0.3));
+  FillWith(cr, Darker(kRaspberry, 0.3));
   TNoise n(31);
   for (int i = 0; i < 16; ++i) {
     const double x = n.Range(14, 56), y = n.Range(9, 19) + std::abs(x - 35) * 0.15;
@@ -114,7 +103,7 @@ void BerryBasket(cairo_t* cr, double w, double h) {
     for (int col = 0; col < 7; ++col) {
       const double x = 12 + col * 9 + (row % 2) * 4.5, y = 27 + row * 9;
       Ellipse(cr, x, y, 4, 2.6);
-      Stroke(cr, WithAlpha(Darker(kWicker, 0.45), 0.55), 1);
+      StrokeRound(cr, WithAlpha(Darker(kWicker, 0.45), 0.55), 1);
     }
   RoundedRect(cr, 2, 14, w - 4, 7, 3.5);
   FillGlossy(cr, 2, 14, w - 2, 21, Darker(kWicker, 0.12), 1.6);
@@ -130,7 +119,7 @@ void PeckingHen(cairo_t* cr) {
     cairo_line_to(cr, fx - 3 + leg * 5, fy - 1);
     cairo_move_to(cr, fx - 7 + leg * 5, fy);
     cairo_line_to(cr, fx + 1 + leg * 5, fy);
-    Stroke(cr, kBeak, 2);
+    StrokeRound(cr, kBeak, 2);
   }
   // The tail's fan, the body, the wing.
   cairo_move_to(cr, fx + 6, fy - 24);
@@ -160,7 +149,7 @@ void PeckingHen(cairo_t* cr) {
   cairo_close_path(cr);
   FillGlossy(cr, fx - 29, fy - 50, fx - 22, fy - 45, kBeak, 1);
   Ellipse(cr, fx - 21, fy - 43, 2, 3);
-  Fill(cr, kComb);
+  FillWith(cr, kComb);
   Dot(cr, fx - 17, fy - 49, 1.5, kPupil);
 }
 
@@ -176,7 +165,7 @@ void Rabbit(cairo_t* cr, double w, double h) {
     Ellipse(cr, 25 + e * 5, h - 37 - e, 3.4, 9);
     FillGlossy(cr, 21 + e * 5, h - 46 - e, 29 + e * 5, h - 28 - e, kBunny, 1.4);
     Ellipse(cr, 25 + e * 5, h - 37 - e, 1.6, 6);
-    Fill(cr, WithAlpha(kBlush, 0.6));
+    FillWith(cr, WithAlpha(kBlush, 0.6));
   }
   Dot(cr, 33, h - 29, 1.5, kPupil);
   Dot(cr, 38.5, h - 25.5, 1.5, Hex(0xe87a8a));
@@ -191,14 +180,14 @@ void SleepingDog(cairo_t* cr, double w, double h) {
   // Body and the tail curled round at the left.
   cairo_move_to(cr, 14, h - 12);
   cairo_curve_to(cr, 2, h - 16, 4, h - 30, 12, h - 30);
-  Stroke(cr, Darker(kHound, 0.4), 6);
+  StrokeRound(cr, Darker(kHound, 0.4), 6);
   cairo_move_to(cr, 14, h - 12);
   cairo_curve_to(cr, 2, h - 16, 4, h - 30, 12, h - 30);
-  Stroke(cr, kHound, 3.6);
+  StrokeRound(cr, kHound, 3.6);
   Ellipse(cr, 46, h - 24, 34, 19);
   FillGlossy(cr, 12, h - 43, 80, h - 5, kHound, 2);
   Ellipse(cr, 40, h - 30, 14, 10);
-  Fill(cr, WithAlpha(Darker(kHound, 0.35), 0.5));
+  FillWith(cr, WithAlpha(Darker(kHound, 0.35), 0.5));
   // Front paws and the head resting on them.
   RoundedRect(cr, 64, h - 14, 30, 9, 4.5);
   FillGlossy(cr, 64, h - 14, 94, h - 5, Lighter(kHound, 0.25), 1.5);
@@ -214,9 +203,9 @@ void SleepingDog(cairo_t* cr, double w, double h) {
   cairo_close_path(cr);
   FillGlossy(cr, 66, h - 34, 80, h - 16, Darker(kHound, 0.4), 1.3);
   cairo_arc(cr, 88, h - 27, 3, 0.15 * kPi, 0.85 * kPi);
-  Stroke(cr, kDarkWood, 1.3);
+  StrokeRound(cr, kDarkWood, 1.3);
   RoundedRect(cr, 70, h - 36, 8, 3, 1.5);
-  Fill(cr, kLeaveRed);
+  FillWith(cr, kLeaveRed);
   UseDisplayFont(cr, 11);
   SetColor(cr, WithAlpha(kNavyOutline, 0.75));
   cairo_move_to(cr, 90, 12);
@@ -240,7 +229,7 @@ void BearCub(cairo_t* cr, double w, double h) {
   FillGlossy(cr, 57, 22, 95, 32, Hex(0xe8a050), 1.6);
   cairo_move_to(cr, 62, 30);
   cairo_curve_to(cr, 64, 40, 66, 44, 65, 50);
-  Stroke(cr, kHoney, 5);
+  StrokeRound(cr, kHoney, 5);
   Dot(cr, 65, 51, 3.4, kHoney);
   RoundedRect(cr, 64, 44, 24, 16, 3);
   FillGlossy(cr, 64, 44, 88, 60, kParchment, 1.2);
@@ -257,18 +246,18 @@ void BearCub(cairo_t* cr, double w, double h) {
     Ellipse(cr, 12 + leg * 16, h - 11, 9, 7);
     FillGlossy(cr, 3 + leg * 16, h - 18, 21 + leg * 16, h - 4, kBear, 1.6);
     Ellipse(cr, 8 + leg * 16, h - 11, 3.5, 4.5);
-    Fill(cr, Lighter(kBear, 0.35));
+    FillWith(cr, Lighter(kBear, 0.35));
   }
   Ellipse(cr, 32, 48, 22, 22);
   FillGlossy(cr, 10, 26, 54, 70, kBear, 2);
   Ellipse(cr, 34, 52, 12, 13);
-  Fill(cr, Lighter(kBear, 0.3));
+  FillWith(cr, Lighter(kBear, 0.3));
   cairo_move_to(cr, 44, 38);
   cairo_curve_to(cr, 54, 36, 60, 38, 64, 36);
-  Stroke(cr, Darker(kBear, 0.5), 11);
+  StrokeRound(cr, Darker(kBear, 0.5), 11);
   cairo_move_to(cr, 44, 38);
   cairo_curve_to(cr, 54, 36, 60, 38, 64, 36);
-  Stroke(cr, kBear, 8.5);
+  StrokeRound(cr, kBear, 8.5);
   const double hx = 42, hy = 18;
   for (int e = -1; e <= 1; e += 2) {
     cairo_arc(cr, hx + e * 11, hy - 10, 5.5, 0, 2 * kPi);
@@ -277,11 +266,11 @@ void BearCub(cairo_t* cr, double w, double h) {
   cairo_arc(cr, hx, hy, 15, 0, 2 * kPi);
   FillGlossy(cr, hx - 15, hy - 15, hx + 15, hy + 15, kBear, 1.8);
   Ellipse(cr, hx + 2, hy + 6, 7, 5.5);
-  Fill(cr, Lighter(kBear, 0.4));
+  FillWith(cr, Lighter(kBear, 0.4));
   Dot(cr, hx + 2, hy + 3, 2.3, kDarkWood);
   for (int e = -1; e <= 1; e += 2) {
     cairo_arc(cr, hx + e * 6, hy - 2, 2.6, 0.1 * kPi, 0.9 * kPi);
-    Stroke(cr, kDarkWood, 1.3);
+    StrokeRound(cr, kDarkWood, 1.3);
   }
   Dot(cr, hx + 12, hy + 4, 2.4, WithAlpha(kBlush, 0.5));
   Dot(cr, hx + 9, hy + 10, 1.6, kHoney);
@@ -299,7 +288,7 @@ void Frog(cairo_t* cr, double w, double h) {
   Ellipse(cr, 20, h - 14, 15, 11);
   FillGlossy(cr, 5, h - 25, 35, h - 3, kFrog, 1.8);
   Ellipse(cr, 22, h - 9, 9, 5);
-  Fill(cr, Hex(0xf0f0b0));
+  FillWith(cr, Hex(0xf0f0b0));
   for (int e = 0; e < 2; ++e) {
     cairo_arc(cr, 20 + e * 11, h - 24, 5, 0, 2 * kPi);
     FillGlossy(cr, 15 + e * 11, h - 29, 25 + e * 11, h - 19, kFrog, 1.4);
@@ -308,7 +297,7 @@ void Frog(cairo_t* cr, double w, double h) {
   }
   cairo_move_to(cr, 24, h - 15);
   cairo_curve_to(cr, 28, h - 12, 33, h - 12, 36, h - 16);
-  Stroke(cr, Darker(kFrog, 0.5), 1.2);
+  StrokeRound(cr, Darker(kFrog, 0.5), 1.2);
   for (int s = 0; s < 3; ++s) Dot(cr, 12 + s * 6, h - 18 + (s % 2) * 3, 1.6, Darker(kFrog, 0.3));
   Ellipse(cr, 33, h - 4, 5, 2.5);
   FillGlossy(cr, 28, h - 7, 38, h - 2, kFrog, 1.2);
@@ -324,14 +313,14 @@ void Dragonfly(cairo_t* cr, double x, double y, double size, const TColor& body)
       cairo_restore(cr);
       SetColor(cr, WithAlpha(kAirBlue, 0.65));
       cairo_fill_preserve(cr);
-      Stroke(cr, WithAlpha(Hex(0x5a8aa8), 0.7), 0.8);
+      StrokeRound(cr, WithAlpha(Hex(0x5a8aa8), 0.7), 0.8);
     }
   cairo_move_to(cr, x, y);
   cairo_line_to(cr, x + size * 1.3, y + size * 0.1);
-  Stroke(cr, Darker(body, 0.5), 3.4);
+  StrokeRound(cr, Darker(body, 0.5), 3.4);
   cairo_move_to(cr, x, y);
   cairo_line_to(cr, x + size * 1.3, y + size * 0.1);
-  Stroke(cr, body, 2);
+  StrokeRound(cr, body, 2);
   cairo_arc(cr, x - size * 0.12, y, size * 0.16, 0, 2 * kPi);
   FillGlossy(cr, x - size * 0.3, y - size * 0.16, x, y + size * 0.16, body, 1);
 }
@@ -355,7 +344,7 @@ void Signpost(cairo_t* cr, double w, double h) {
   for (int i = 0; i < 4; ++i) {
     cairo_move_to(cr, 90 + (i % 2) * 10, 20 + i * 18);
     cairo_line_to(cr, 90 + (i % 2) * 10, 30 + i * 18);
-    Stroke(cr, WithAlpha(kDarkWood, 0.3), 1.2);
+    StrokeRound(cr, WithAlpha(kDarkWood, 0.3), 1.2);
   }
   // A snow cap on the post's point.
   cairo_move_to(cr, 82, 8);
@@ -371,13 +360,13 @@ void Signpost(cairo_t* cr, double w, double h) {
     cairo_move_to(cr, cx - 12 + s * 2, feet - 22 + s * 6);
     cairo_line_to(cr, cx - 4 + s * 2, feet - 21 + s * 6);
   }
-  Stroke(cr, Darker(kTabby, 0.35), 1.6);
+  StrokeRound(cr, Darker(kTabby, 0.35), 1.6);
   cairo_move_to(cr, cx - 12, feet - 2);
   cairo_curve_to(cr, cx - 30, feet - 2, cx - 30, feet - 22, cx - 22, feet - 26);
-  Stroke(cr, Darker(kTabby, 0.45), 6);
+  StrokeRound(cr, Darker(kTabby, 0.45), 6);
   cairo_move_to(cr, cx - 12, feet - 2);
   cairo_curve_to(cr, cx - 30, feet - 2, cx - 30, feet - 22, cx - 22, feet - 26);
-  Stroke(cr, kTabby, 3.8);
+  StrokeRound(cr, kTabby, 3.8);
   for (int paw = 0; paw < 2; ++paw) {
     Ellipse(cr, cx + 2 + paw * 8, feet - 2, 4.5, 3);
     FillGlossy(cr, cx - 2.5 + paw * 8, feet - 5, cx + 6.5 + paw * 8, feet + 1, Hex(0xf4f4f4), 1.2);
@@ -393,15 +382,15 @@ void Signpost(cairo_t* cr, double w, double h) {
   Ellipse(cr, hx, hy, 12, 10.5);
   FillGlossy(cr, hx - 12, hy - 10.5, hx + 12, hy + 10.5, kTabby, 1.8);
   Ellipse(cr, hx + 3, hy + 4, 6, 4.5);
-  Fill(cr, Hex(0xf4f4f4));
+  FillWith(cr, Hex(0xf4f4f4));
   for (int e = -1; e <= 1; e += 2) {
     Ellipse(cr, hx + 2 + e * 5, hy - 3, 2.2, 3);
-    Fill(cr, Hex(0x6ab04a));
+    FillWith(cr, Hex(0x6ab04a));
     Ellipse(cr, hx + 2.6 + e * 5, hy - 3.6, 1, 2.2);
-    Fill(cr, kPupil);
+    FillWith(cr, kPupil);
     cairo_move_to(cr, hx + 3 + e * 4, hy + 4);
     cairo_line_to(cr, hx + 3 + e * 15, hy + 2 + e * 0.5);
-    Stroke(cr, WithAlpha(kDarkWood, 0.6), 0.7);
+    StrokeRound(cr, WithAlpha(kDarkWood, 0.6), 0.7);
   }
   Dot(cr, hx + 3, hy + 2, 1.6, Hex(0xe87a8a));
   (void)w;
@@ -431,10 +420,10 @@ void ArrowSign(cairo_t* cr) {
   cairo_line_to(cr, 42, 39);
   cairo_line_to(cr, 46, 44);
   cairo_close_path(cr);
-  Fill(cr, kWhite);
+  FillWith(cr, kWhite);
   cairo_move_to(cr, 22, 46);
   cairo_line_to(cr, 14, 46);
-  Stroke(cr, WithAlpha(kDarkWood, 0.5), 1.4);
+  StrokeRound(cr, WithAlpha(kDarkWood, 0.5), 1.4);
   Dot(cr, 84, 46, 2.6, Hex(0x6a6a72));
   Dot(cr, 83.3, 45.3, 0.9, WithAlpha(kWhite, 0.8));
   // Snow along the arrow's top edge.
@@ -443,7 +432,7 @@ void ArrowSign(cairo_t* cr) {
   cairo_line_to(cr, 98, 38);
   cairo_curve_to(cr, 60, 37, 40, 37, 24, 38);
   cairo_close_path(cr);
-  Fill(cr, Hex(0xf6faff));
+  FillWith(cr, Hex(0xf6faff));
 }
 
 // 61 x 69: a bracket from the post's hinge at (52, 8) and the fish-shop sign hanging from it
@@ -451,20 +440,20 @@ void ArrowSign(cairo_t* cr) {
 void HangingSign(cairo_t* cr) {
   cairo_move_to(cr, 54, 8);
   cairo_line_to(cr, 3, 8);
-  Stroke(cr, Hex(0x3a3a40), 3);
+  StrokeRound(cr, Hex(0x3a3a40), 3);
   cairo_move_to(cr, 46, 8);
   cairo_curve_to(cr, 40, 18, 30, 12, 26, 8);
-  Stroke(cr, Hex(0x3a3a40), 1.6);
+  StrokeRound(cr, Hex(0x3a3a40), 1.6);
   for (const double x : {6.0, 30.0}) {
     cairo_move_to(cr, x, 8);
     cairo_line_to(cr, x, 24);
-    Stroke(cr, Hex(0x6a6a72), 1.2);
+    StrokeRound(cr, Hex(0x6a6a72), 1.2);
   }
   RoundedRect(cr, 1, 22, 35, 30, 5);
   PathShadow(cr, 1, 2, 0.3);
   FillGlossy(cr, 1, 22, 36, 52, Hex(0x3f7fb8), 2);
   RoundedRect(cr, 4, 25, 29, 24, 3);
-  Stroke(cr, WithAlpha(kWhite, 0.45), 1);
+  StrokeRound(cr, WithAlpha(kWhite, 0.45), 1);
   // A fish on it: this way to the fishmonger's (the cat approves).
   Ellipse(cr, 16, 37, 8, 5);
   FillGlossy(cr, 8, 32, 24, 42, Hex(0xffb08a), 1.2);

@@ -25,31 +25,20 @@ constexpr double kHorseHeight = 218;  // from the rider's cap to the ground, as 
 const TColor kChairIron = Hex(0x4a4038);
 const TColor kFork = Hex(0xc8ccd4);
 
-void Fill(cairo_t* cr, const TColor& c) {
-  SetColor(cr, c);
-  cairo_fill(cr);
-}
 
-void Stroke(cairo_t* cr, const TColor& c, double width) {
-  SetColor(cr, c);
-  cairo_set_line_width(cr, width);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_stroke(cr);
-}
 
 // A limb or a strap along the current path: a dark edge, then the colour.
 void Limb(cairo_t* cr, const TColor& c, double width) {
   cairo_path_t* path = cairo_copy_path(cr);
-  Stroke(cr, Darker(c, 0.55), width + 2.4);
+  StrokeRound(cr, Darker(c, 0.55), width + 2.4);
   cairo_append_path(cr, path);
-  Stroke(cr, c, width);
+  StrokeRound(cr, c, width);
   cairo_path_destroy(path);
 }
 
 void Dot(cairo_t* cr, double x, double y, double r, const TColor& c) {
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  Fill(cr, c);
+  FillWith(cr, c);
 }
 
 // ---- The customers ------------------------------------------------------------------
@@ -235,7 +224,7 @@ void Hat(cairo_t* cr, const TFolk& f, const TFrame& fr) {
       RoundedRect(cr, hx - r * 0.75, crown, r * 1.5, brim - crown, 2);
       FillGlossy(cr, hx - r * 0.75, crown, hx + r * 0.75, brim, Hex(0x2a2a30), 1.4);
       cairo_rectangle(cr, hx - r * 0.75, brim - r * 0.45, r * 1.5, r * 0.22);
-      Fill(cr, accent);
+      FillWith(cr, accent);
       Ellipse(cr, hx, brim, r * 1.2, r * 0.2);
       FillGlossy(cr, hx - r * 1.2, brim - r * 0.2, hx + r * 1.2, brim + r * 0.2, Hex(0x2a2a30), 1.2);
       break;
@@ -253,7 +242,7 @@ void Hat(cairo_t* cr, const TFolk& f, const TFrame& fr) {
       cairo_close_path(cr);
       FillGlossy(cr, hx - r * 0.8, brim - r * 0.95, hx + r * 0.8, brim, c, 1.3);
       cairo_rectangle(cr, hx - r * 0.8, brim - r * 0.3, r * 1.6, r * 0.25);
-      Fill(cr, straw ? (f.Woman ? Hex(0xe8506a) : Hex(0x4a6aa0)) : Darker(c, 0.45));
+      FillWith(cr, straw ? (f.Woman ? Hex(0xe8506a) : Hex(0x4a6aa0)) : Darker(c, 0.45));
       Ellipse(cr, hx + r * 0.1, brim, r * wide, r * 0.22);
       FillGlossy(cr, hx + r * 0.1 - r * wide, brim - r * 0.22, hx + r * 0.1 + r * wide,
                  brim + r * 0.22, c, 1.2);
@@ -261,7 +250,7 @@ void Hat(cairo_t* cr, const TFolk& f, const TFrame& fr) {
         cairo_move_to(cr, hx - r * 0.4, brim - r * 0.3);
         cairo_curve_to(cr, hx - r * 0.9, brim - r * 0.5, hx - r * 1.2, brim - r * 0.6, hx - r * 1.5,
                        brim - r * 0.55);
-        Stroke(cr, accent, 2.2);
+        StrokeRound(cr, accent, 2.2);
       }
       break;
     }
@@ -284,28 +273,28 @@ void Face(cairo_t* cr, const TFolk& f, const TFrame& fr, bool chewing) {
   Ellipse(cr, hx - r * 0.2, hy + r * 0.1, r * 0.2, r * 0.27);
   FillGlossy(cr, hx - r * 0.4, hy - r * 0.2, hx, hy + r * 0.4, Hex(f.Skin), 1);
   cairo_arc(cr, hx + r * 0.92, hy + r * 0.12, r * 0.22, 0, 2 * kPi);
-  Fill(cr, Hex(f.Skin));
+  FillWith(cr, Hex(f.Skin));
   cairo_arc(cr, hx + r * 0.92, hy + r * 0.12, r * 0.22, -0.55 * kPi, 0.6 * kPi);
-  Stroke(cr, Darker(Hex(f.Skin), 0.5), 1);
+  StrokeRound(cr, Darker(Hex(f.Skin), 0.5), 1);
   cairo_arc(cr, hx + r * 0.35, hy + r * 0.38, r * 0.2, 0, 2 * kPi);
-  Fill(cr, WithAlpha(kBlush, 0.45));
+  FillWith(cr, WithAlpha(kBlush, 0.45));
   Ellipse(cr, hx + r * 0.5, hy - r * 0.12, r * 0.12, r * 0.17);
-  Fill(cr, kPupil);
+  FillWith(cr, kPupil);
   cairo_move_to(cr, hx + r * 0.32, hy - r * 0.4);
   cairo_line_to(cr, hx + r * 0.68, hy - r * 0.44);
-  Stroke(cr, Darker(Hex(f.Hair), 0.3), 1);
+  StrokeRound(cr, Darker(Hex(f.Hair), 0.3), 1);
   if (chewing) {
     Ellipse(cr, hx + r * 0.62, hy + r * 0.55, r * 0.16, r * 0.12);
-    Fill(cr, kMouth);
+    FillWith(cr, kMouth);
   } else {
     cairo_arc(cr, hx + r * 0.55, hy + r * 0.4, r * 0.25, 0.15 * kPi, 0.7 * kPi);
-    Stroke(cr, kMouth, 1);
+    StrokeRound(cr, kMouth, 1);
   }
   if (f.Glasses) {
     cairo_arc(cr, hx + r * 0.5, hy - r * 0.1, r * 0.26, 0, 2 * kPi);
     cairo_move_to(cr, hx + r * 0.24, hy - r * 0.12);
     cairo_line_to(cr, hx - r * 0.15, hy - r * 0.05);
-    Stroke(cr, Hex(0x6a5a4a), 0.9);
+    StrokeRound(cr, Hex(0x6a5a4a), 0.9);
   }
   if (f.Moustache) {
     cairo_move_to(cr, hx + r * 0.95, hy + r * 0.3);
@@ -313,7 +302,7 @@ void Face(cairo_t* cr, const TFolk& f, const TFrame& fr, bool chewing) {
                    hy + r * 0.3);
     cairo_curve_to(cr, hx + r * 0.55, hy + r * 0.25, hx + r * 0.8, hy + r * 0.25, hx + r * 0.95,
                    hy + r * 0.3);
-    Fill(cr, Darker(Hex(f.Hair), 0.1));
+    FillWith(cr, Darker(Hex(f.Hair), 0.1));
   }
   if (f.Beard) {
     cairo_move_to(cr, hx - r * 0.15, hy + r * 0.3);
@@ -351,7 +340,7 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
     // A waistband, and the old lady's shawl over her shoulders.
     cairo_move_to(cr, x - half - 0.5, hip - 2);
     cairo_line_to(cr, x + half + 0.5, hip - 2);
-    Stroke(cr, Darker(coat, 0.3), 2);
+    StrokeRound(cr, Darker(coat, 0.3), 2);
     if (f.Glasses) {
       cairo_move_to(cr, x - half - 2, sh + 1);
       cairo_curve_to(cr, x - half, sh + (hip - sh) * 0.8, x + half, sh + (hip - sh) * 0.8,
@@ -363,7 +352,7 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
       cairo_line_to(cr, x + half * 0.9, sh + 1);
       cairo_line_to(cr, x + half * 0.55, sh + 5);
       cairo_close_path(cr);
-      Fill(cr, accent);
+      FillWith(cr, accent);
     }
   } else if (f.Garment == TGarment::Jersey) {
     // The sailor's jersey stripes.
@@ -376,7 +365,7 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
     cairo_clip(cr);
     for (double y = sh + 5; y < bottom; y += 5) {
       cairo_rectangle(cr, x - half - 2, y, half * 2 + 6, 1.8);
-      Fill(cr, WithAlpha(accent, 0.9));
+      FillWith(cr, WithAlpha(accent, 0.9));
     }
     cairo_restore(cr);
   } else if (f.Garment == TGarment::Dungarees) {
@@ -385,14 +374,14 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
     FillGlossy(cr, x - half * 0.5, sh, x + half, bottom, accent, 1.2);
     cairo_move_to(cr, x + half * 0.6, sh + (hip - sh) * 0.4);
     cairo_line_to(cr, x + half * 0.2, sh + 1);
-    Stroke(cr, Darker(accent, 0.2), 2);
+    StrokeRound(cr, Darker(accent, 0.2), 2);
   } else {
     // A collar, buttons down the front.
     cairo_move_to(cr, x + half * 0.1, sh + 1);
     cairo_line_to(cr, x + half * 0.8, sh + 1);
     cairo_line_to(cr, x + half * 0.5, sh + 5);
     cairo_close_path(cr);
-    Fill(cr, accent);
+    FillWith(cr, accent);
     for (int i = 1; i <= 2; ++i)
       Dot(cr, x + half * 0.75 + belly * 0.6, sh + (hip - sh) * i / 3.0 + 2, 0.9, Darker(coat, 0.5));
   }
@@ -422,13 +411,13 @@ void Carried(cairo_t* cr, const TFolk& f, const TFrame& fr, double hx, double hy
     case TCarry::Handbag:
       cairo_move_to(cr, hx - 3, hy + 7);
       cairo_curve_to(cr, hx - 3, hy - 2, hx + 4, hy - 2, hx + 4, hy + 7);
-      Stroke(cr, Darker(accent, 0.5), 1.3);
+      StrokeRound(cr, Darker(accent, 0.5), 1.3);
       RoundedRect(cr, hx - 5, hy + 5, 11, 9, 2.5);
       FillGlossy(cr, hx - 5, hy + 5, hx + 6, hy + 14, Darker(accent, 0.25), 1.2);
       break;
     case TCarry::Basket:
       cairo_arc(cr, hx + 1, hy + 5, 6, kPi, 2 * kPi);
-      Stroke(cr, Hex(0x8a5a2a), 1.5);
+      StrokeRound(cr, Hex(0x8a5a2a), 1.5);
       for (int i = 0; i < 3; ++i)
         Dot(cr, hx - 3 + i * 4, hy + 4 - (i % 2) * 2, 2.2, i == 1 ? Hex(0xffe04a) : Hex(0xe8506a));
       RoundedRect(cr, hx - 6, hy + 5, 14, 8, 3);
@@ -437,14 +426,14 @@ void Carried(cairo_t* cr, const TFolk& f, const TFrame& fr, double hx, double hy
     case TCarry::Cane:
       cairo_move_to(cr, hx + 1, hy - 2);
       cairo_line_to(cr, hx + 6, fr.Feet);
-      Stroke(cr, Hex(0x5a3418), 2.2);
+      StrokeRound(cr, Hex(0x5a3418), 2.2);
       cairo_arc(cr, hx - 1, hy - 2, 2.5, kPi, 2 * kPi);
-      Stroke(cr, Hex(0x5a3418), 2.2);
+      StrokeRound(cr, Hex(0x5a3418), 2.2);
       break;
     case TCarry::Umbrella:
       cairo_move_to(cr, hx + 1, hy - 3);
       cairo_line_to(cr, hx + 5, fr.Feet - 1);
-      Stroke(cr, Hex(0x2a2a2a), 1.4);
+      StrokeRound(cr, Hex(0x2a2a2a), 1.4);
       cairo_move_to(cr, hx + 1.5, hy + 4);
       cairo_line_to(cr, hx - 1.5, fr.Feet - 12);
       cairo_line_to(cr, hx + 4.5, fr.Feet - 5);
@@ -452,7 +441,7 @@ void Carried(cairo_t* cr, const TFolk& f, const TFrame& fr, double hx, double hy
       cairo_close_path(cr);
       FillGlossy(cr, hx - 2, hy + 4, hx + 6, fr.Feet - 5, Hex(0x2a2a34), 1);
       cairo_arc(cr, hx - 1, hy - 3, 2.5, kPi, 2 * kPi);
-      Stroke(cr, Hex(0x6a3a1a), 1.8);
+      StrokeRound(cr, Hex(0x6a3a1a), 1.8);
       break;
     case TCarry::Newspaper:
       cairo_move_to(cr, hx - 6, hy - 4);
@@ -465,13 +454,13 @@ void Carried(cairo_t* cr, const TFolk& f, const TFrame& fr, double hx, double hy
         cairo_move_to(cr, hx - 3 + i * 0.8, hy - 3 + i * 2.5);
         cairo_line_to(cr, hx + 3 + i * 0.8, hy - 5.5 + i * 2.5);
       }
-      Stroke(cr, WithAlpha(kInk, 0.5), 0.8);
+      StrokeRound(cr, WithAlpha(kInk, 0.5), 0.8);
       break;
     case TCarry::Toy: {
       // A paper windmill on a stick.
       cairo_move_to(cr, hx, hy + 2);
       cairo_line_to(cr, hx + 2, hy - 12);
-      Stroke(cr, Hex(0x8a5a2a), 1.4);
+      StrokeRound(cr, Hex(0x8a5a2a), 1.4);
       const std::uint32_t vanes[4] = {0xffd040, 0x5ab0f0, 0xe8506a, 0x6ac04a};
       for (int i = 0; i < 4; ++i) {
         const double a = i * kPi / 2 + 0.3;
@@ -503,23 +492,23 @@ void Behind(cairo_t* cr, const TFolk& f, const TFrame& fr) {
     const TColor fur = Hex(0xf4eee4), patch = Hex(0xb07a4a);
     cairo_move_to(cr, x - 6, fr.Hip - 4);
     cairo_curve_to(cr, x - 14, fr.Hip + 14, dx + 10, feet - 22, dx + 8, feet - 16);
-    Stroke(cr, Hex(0xd83a3a), 1.2);
+    StrokeRound(cr, Hex(0xd83a3a), 1.2);
     Ellipse(cr, dx, feet - 7, 10, 7);
     FillGlossy(cr, dx - 10, feet - 14, dx + 10, feet, fur, 1.3);
     Ellipse(cr, dx + 6, feet - 15, 6, 6.5);
     FillGlossy(cr, dx, feet - 22, dx + 12, feet - 8, fur, 1.3);
     Ellipse(cr, dx + 3, feet - 19, 2.5, 4);
-    Fill(cr, patch);
+    FillWith(cr, patch);
     Dot(cr, dx + 12, feet - 14, 1.5, kPupil);
     Dot(cr, dx + 8, feet - 17, 1, kPupil);
     cairo_move_to(cr, dx - 9, feet - 8);
     cairo_curve_to(cr, dx - 14, feet - 12, dx - 14, feet - 18, dx - 12, feet - 20);
-    Stroke(cr, Darker(fur, 0.4), 3.2);
+    StrokeRound(cr, Darker(fur, 0.4), 3.2);
     cairo_move_to(cr, dx - 9, feet - 8);
     cairo_curve_to(cr, dx - 14, feet - 12, dx - 14, feet - 18, dx - 12, feet - 20);
-    Stroke(cr, fur, 1.8);
+    StrokeRound(cr, fur, 1.8);
     RoundedRect(cr, dx + 2, feet - 10, 3, 1.2, 0.6);
-    Fill(cr, Hex(0xd83a3a));
+    FillWith(cr, Hex(0xd83a3a));
   }
 }
 
@@ -529,7 +518,7 @@ void StandingFolk(cairo_t* cr, int kind) {
   const TFrame fr = StandingFrame(f, TPlaces::FigureHeadX + offset.X, QueueTop(kind));
   const double x = fr.X, feet = fr.Feet;
   Ellipse(cr, x + 1, feet, f.Child ? 10 : 15, 2.5);
-  Fill(cr, WithAlpha(kGroundShadow, 0.3));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.3));
   Behind(cr, f, fr);
   Hair(cr, f, fr, true);
   // The far arm hangs behind; the legs in a small step.
@@ -554,13 +543,13 @@ void StandingFolk(cairo_t* cr, int kind) {
     // Both hands on the straps.
     cairo_move_to(cr, x - fr.R * 0.2, fr.Shoulder);
     cairo_line_to(cr, x - fr.R * 0.2, fr.Hip - 2);
-    Stroke(cr, Hex(0x5a3418), 2);
+    StrokeRound(cr, Hex(0x5a3418), 2);
     hx = x + 3, hy = fr.Shoulder + 8;
   }
   Arm(cr, f, fr, hx, hy, true);
   Carried(cr, f, fr, hx, hy);
   cairo_rectangle(cr, fr.HeadX - fr.R * 0.45, fr.HeadY + fr.R * 0.6, fr.R * 0.7, fr.Shoulder - fr.HeadY - fr.R * 0.3);
-  Fill(cr, Darker(Hex(f.Skin), 0.08));
+  FillWith(cr, Darker(Hex(f.Skin), 0.08));
   Face(cr, f, fr, false);
 }
 
@@ -578,7 +567,7 @@ void SeatedFolk(cairo_t* cr, int kind) {
   const double x = fr.X;
   // The chair: back legs, seat and the curled back behind the customer.
   Ellipse(cr, x + 4, kEatingFloor, 18, 2.5);
-  Fill(cr, WithAlpha(kGroundShadow, 0.3));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.3));
   cairo_move_to(cr, x - 11, kEatingFloor);
   cairo_line_to(cr, x - 9, seat + 2);
   cairo_move_to(cr, x + 11, kEatingFloor);
@@ -586,7 +575,7 @@ void SeatedFolk(cairo_t* cr, int kind) {
   cairo_move_to(cr, x - 9, seat + 1);
   cairo_curve_to(cr, x - 12, seat - 10, x - 13, seat - 22, x - 9, seat - 26);
   cairo_curve_to(cr, x - 5, seat - 29, x - 3, seat - 24, x - 6, seat - 21);
-  Stroke(cr, kChairIron, 2.4);
+  StrokeRound(cr, kChairIron, 2.4);
   Hair(cr, f, fr, true);
   Arm(cr, f, fr, x + 10, fr.Shoulder + 14, false);
   // Thigh forward along the seat, shin down to the ground.
@@ -615,18 +604,18 @@ void SeatedFolk(cairo_t* cr, int kind) {
   const double hx = x + 15, hy = fr.Shoulder + 9;
   cairo_move_to(cr, hx, hy);
   cairo_line_to(cr, hx + 10, hy - 6);
-  Stroke(cr, Darker(kFork, 0.3), 2.2);
+  StrokeRound(cr, Darker(kFork, 0.3), 2.2);
   cairo_move_to(cr, hx, hy);
   cairo_line_to(cr, hx + 10, hy - 6);
-  Stroke(cr, kFork, 1.2);
+  StrokeRound(cr, kFork, 1.2);
   for (int t = -1; t <= 1; ++t) {
     cairo_move_to(cr, hx + 10, hy - 6);
     cairo_line_to(cr, hx + 14 + t * 0.8, hy - 9 + t * 1.4);
   }
-  Stroke(cr, kFork, 0.9);
+  StrokeRound(cr, kFork, 0.9);
   Arm(cr, f, fr, hx, hy, true);
   cairo_rectangle(cr, fr.HeadX - fr.R * 0.45, fr.HeadY + fr.R * 0.6, fr.R * 0.7, fr.Shoulder - fr.HeadY - fr.R * 0.3);
-  Fill(cr, Darker(Hex(f.Skin), 0.08));
+  FillWith(cr, Darker(Hex(f.Skin), 0.08));
   Face(cr, f, fr, true);
 }
 
@@ -637,7 +626,7 @@ void Merchant(cairo_t* cr, double w, double h) {
   const double feet = h - 4, x = w * 0.42;
   const TColor coat = Hex(0x7a4a8a), skin = Hex(0xf0c8a0);
   Ellipse(cr, x + 14, feet, 44, 5);
-  Fill(cr, WithAlpha(kGroundShadow, 0.3));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.3));
   // The pack frame on his back (his back is on the right), and its load.
   RoundedRect(cr, x + 22, feet - 150, 56, 118, 6);
   FillGlossy(cr, x + 22, feet - 150, x + 78, feet - 32, kWood, 2);
@@ -647,19 +636,19 @@ void Merchant(cairo_t* cr, double w, double h) {
     FillGlossy(cr, x + 26, feet - 146 + i * 22, x + 74, feet - 127 + i * 22, Hex(bolts[i]), 1.6);
     cairo_move_to(cr, x + 34, feet - 140 + i * 22);
     cairo_line_to(cr, x + 34, feet - 130 + i * 22);
-    Stroke(cr, WithAlpha(kWhite, 0.5), 1.4);
+    StrokeRound(cr, WithAlpha(kWhite, 0.5), 1.4);
   }
   // A copper pot and a pan tied to the side, a lantern hanging at the top.
   Ellipse(cr, x + 84, feet - 70, 12, 11);
   FillGlossy(cr, x + 72, feet - 81, x + 96, feet - 59, Hex(0xc8783a), 1.6);
   cairo_move_to(cr, x + 76, feet - 110);
   cairo_line_to(cr, x + 94, feet - 94);
-  Stroke(cr, Hex(0x3a3a3a), 3);
+  StrokeRound(cr, Hex(0x3a3a3a), 3);
   Ellipse(cr, x + 96, feet - 92, 8, 6);
   FillGlossy(cr, x + 88, feet - 98, x + 104, feet - 86, Hex(0x4a4a4a), 1.4);
   cairo_move_to(cr, x + 50, feet - 150);
   cairo_line_to(cr, x + 50, feet - 158);
-  Stroke(cr, kDarkWood, 1.6);
+  StrokeRound(cr, kDarkWood, 1.6);
   RoundedRect(cr, x + 44, feet - 172, 12, 15, 3);
   FillGlossy(cr, x + 44, feet - 172, x + 56, feet - 157, kTitleGold, 1.4);
   // Legs in a stride, boots.
@@ -680,14 +669,14 @@ void Merchant(cairo_t* cr, double w, double h) {
   RoundedRect(cr, x - 19, feet - 82, 46, 7, 2);
   FillGlossy(cr, x - 19, feet - 82, x + 27, feet - 75, kDarkWood, 1.2);
   RoundedRect(cr, x - 2, feet - 83, 9, 9, 1.5);
-  Fill(cr, kGold);
+  FillWith(cr, kGold);
   cairo_move_to(cr, x + 20, feet - 120);
   cairo_line_to(cr, x - 14, feet - 70);
-  Stroke(cr, Hex(0x8a5a30), 3);
+  StrokeRound(cr, Hex(0x8a5a30), 3);
   // The near arm forward with the walking stick.
   cairo_move_to(cr, x - 16, feet - 80);
   cairo_line_to(cr, x - 30, feet);
-  Stroke(cr, Hex(0x6a4a2a), 3.2);
+  StrokeRound(cr, Hex(0x6a4a2a), 3.2);
   cairo_move_to(cr, x - 2, feet - 114);
   cairo_curve_to(cr, x - 10, feet - 100, x - 14, feet - 92, x - 18, feet - 84);
   Limb(cr, coat, 10);
@@ -704,9 +693,9 @@ void Merchant(cairo_t* cr, double w, double h) {
   cairo_arc(cr, hx - 14, hy + 1, 4, 0, 2 * kPi);
   FillGlossy(cr, hx - 18, hy - 3, hx - 10, hy + 5, skin, 1.2);
   Ellipse(cr, hx - 7, hy - 4, 1.8, 2.4);
-  Fill(cr, kPupil);
+  FillWith(cr, kPupil);
   cairo_arc(cr, hx - 4, hy + 2, 3, 0, 2 * kPi);
-  Fill(cr, WithAlpha(kBlush, 0.45));
+  FillWith(cr, WithAlpha(kBlush, 0.45));
   Ellipse(cr, hx + 2, hy - 13, 26, 6);
   FillGlossy(cr, hx - 24, hy - 19, hx + 28, hy - 7, Hex(0x5a3a1a), 1.8);
   cairo_move_to(cr, hx - 11, hy - 14);
@@ -714,7 +703,7 @@ void Merchant(cairo_t* cr, double w, double h) {
   cairo_close_path(cr);
   FillGlossy(cr, hx - 11, hy - 30, hx + 15, hy - 14, Hex(0x5a3a1a), 1.8);
   cairo_rectangle(cr, hx - 10.5, hy - 19, 25, 4);
-  Fill(cr, Hex(0xd84a3a));
+  FillWith(cr, Hex(0xd84a3a));
 }
 
 // A horse seen from the side walking left, its nose at nose x and hooves on the ground.
@@ -757,10 +746,10 @@ void Horse(cairo_t* cr, double nose, double ground, const TColor& coat, const TC
   cairo_close_path(cr);
   FillGlossy(cr, body - 64, ground - 170, body - 6, ground - 112, coat, 2);
   Ellipse(cr, body - 54, ground - 122, 8, 7);
-  Fill(cr, Lighter(coat, 0.35));
+  FillWith(cr, Lighter(coat, 0.35));
   Dot(cr, body - 58, ground - 125, 1.6, kDarkWood);
   Ellipse(cr, body - 30, ground - 150, 3, 3.6);
-  Fill(cr, kPupil);
+  FillWith(cr, kPupil);
   Dot(cr, body - 31, ground - 151.5, 1, kWhite);
   cairo_move_to(cr, body - 14, ground - 164);
   cairo_line_to(cr, body - 12, ground - 178);
@@ -781,22 +770,22 @@ void Horse(cairo_t* cr, double nose, double ground, const TColor& coat, const TC
   cairo_line_to(cr, body - 22, ground - 148);
   cairo_move_to(cr, body - 40, ground - 138);
   cairo_line_to(cr, body - 38, ground - 118);
-  Stroke(cr, Hex(0x5a2a14), 2.4);
+  StrokeRound(cr, Hex(0x5a2a14), 2.4);
 }
 
 // Horse 1: a brown horse drawing a farm cart with barrels and its driver.
 void HorseAndCart(cairo_t* cr, double w, double h) {
   const double ground = h - 6;
   Ellipse(cr, w * 0.5, ground, w * 0.46, 6);
-  Fill(cr, WithAlpha(kGroundShadow, 0.28));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.28));
   const double cart = 232;
   // Shafts from the cart to the horse's collar.
   cairo_move_to(cr, cart + 10, ground - 58);
   cairo_line_to(cr, 96, ground - 96);
-  Stroke(cr, kDarkWood, 6);
+  StrokeRound(cr, kDarkWood, 6);
   cairo_move_to(cr, cart + 10, ground - 58);
   cairo_line_to(cr, 96, ground - 96);
-  Stroke(cr, kLightWood, 3.5);
+  StrokeRound(cr, kLightWood, 3.5);
   // The cart: the far wheel, the bed with its load, the driver, the near wheel.
   cairo_arc(cr, cart + 132, ground - 30, 28, 0, 2 * kPi);
   FillGlossy(cr, cart + 104, ground - 58, cart + 160, ground - 2, Darker(kWood, 0.25), 2);
@@ -805,7 +794,7 @@ void HorseAndCart(cairo_t* cr, double w, double h) {
     FillGlossy(cr, cart + 96 + i * 36, ground - 118, cart + 128 + i * 36, ground - 74, kWood, 1.8);
     for (int band = 0; band < 2; ++band) {
       cairo_rectangle(cr, cart + 96 + i * 36, ground - 108 + band * 22, 32, 3);
-      Fill(cr, Hex(0x5a5a5a));
+      FillWith(cr, Hex(0x5a5a5a));
     }
   }
   // The driver on his bench at the front.
@@ -817,12 +806,12 @@ void HorseAndCart(cairo_t* cr, double w, double h) {
   Limb(cr, shirt, 6);
   cairo_move_to(cr, cart + 14, ground - 104);
   cairo_line_to(cr, 104, ground - 110);
-  Stroke(cr, Hex(0x5a2a14), 1.2);
+  StrokeRound(cr, Hex(0x5a2a14), 1.2);
   Dot(cr, cart + 14, ground - 104, 3.4, skin);
   cairo_arc(cr, cart + 50, ground - 136, 11, 0, 2 * kPi);
   FillGlossy(cr, cart + 39, ground - 147, cart + 61, ground - 125, skin, 1.6);
   Ellipse(cr, cart + 44, ground - 138, 1.4, 2);
-  Fill(cr, kPupil);
+  FillWith(cr, kPupil);
   cairo_arc(cr, cart + 39, ground - 135, 2.6, 0, 2 * kPi);
   FillGlossy(cr, cart + 36, ground - 138, cart + 42, ground - 132, skin, 1);
   Ellipse(cr, cart + 51, ground - 146, 16, 4);
@@ -837,17 +826,17 @@ void HorseAndCart(cairo_t* cr, double w, double h) {
     cairo_move_to(cr, cart + 34 + i * 28, ground - 74);
     cairo_line_to(cr, cart + 34 + i * 28, ground - 58);
   }
-  Stroke(cr, WithAlpha(kDarkWood, 0.4), 1.2);
+  StrokeRound(cr, WithAlpha(kDarkWood, 0.4), 1.2);
   cairo_arc(cr, cart + 70, ground - 30, 28, 0, 2 * kPi);
   FillGlossy(cr, cart + 42, ground - 58, cart + 98, ground - 2, kWood, 2.2);
   cairo_arc(cr, cart + 70, ground - 30, 20, 0, 2 * kPi);
-  Stroke(cr, Darker(kWood, 0.4), 1.6);
+  StrokeRound(cr, Darker(kWood, 0.4), 1.6);
   for (int i = 0; i < 6; ++i) {
     const double a = i * kPi / 3;
     cairo_move_to(cr, cart + 70, ground - 30);
     cairo_line_to(cr, cart + 70 + std::cos(a) * 20, ground - 30 + std::sin(a) * 20);
   }
-  Stroke(cr, Darker(kWood, 0.4), 2);
+  StrokeRound(cr, Darker(kWood, 0.4), 2);
   Dot(cr, cart + 70, ground - 30, 5, kChairIron);
   Horse(cr, 4, ground, Hex(0xa0643a), Hex(0x4a2a14));
   // The collar.
@@ -859,7 +848,7 @@ void HorseAndCart(cairo_t* cr, double w, double h) {
 void HorseAndRider(cairo_t* cr, double w, double h) {
   const double ground = h - 6;
   Ellipse(cr, w * 0.5, ground, w * 0.44, 6);
-  Fill(cr, WithAlpha(kGroundShadow, 0.28));
+  FillWith(cr, WithAlpha(kGroundShadow, 0.28));
   const TColor coat = Hex(0xd8d4cc), mane = Hex(0x6a6a72);
   Horse(cr, 6, ground, coat, mane);
   // Saddle blanket and saddle.
@@ -884,13 +873,13 @@ void HorseAndRider(cairo_t* cr, double w, double h) {
   FillGlossy(cr, sx + 26, ground - 150, sx + 48, ground - 130, Hex(0x8a5a30), 1.6);
   cairo_move_to(cr, sx + 30, ground - 176);
   cairo_line_to(cr, sx + 40, ground - 150);
-  Stroke(cr, Hex(0x5a3418), 2.4);
+  StrokeRound(cr, Hex(0x5a3418), 2.4);
   cairo_move_to(cr, sx + 8, ground - 170);
   cairo_curve_to(cr, sx - 6, ground - 160, sx - 14, ground - 152, sx - 24, ground - 150);
   Limb(cr, jacket, 7);
   cairo_move_to(cr, sx - 24, ground - 150);
   cairo_line_to(cr, 20, ground - 126);
-  Stroke(cr, Hex(0x5a2a14), 1.2);
+  StrokeRound(cr, Hex(0x5a2a14), 1.2);
   Dot(cr, sx - 25, ground - 150, 3.6, skin);
   const double hx = sx + 14, hy = ground - 196;
   cairo_arc(cr, hx, hy, 13, 0, 2 * kPi);
@@ -898,10 +887,10 @@ void HorseAndRider(cairo_t* cr, double w, double h) {
   cairo_arc(cr, hx - 13, hy + 1, 3, 0, 2 * kPi);
   FillGlossy(cr, hx - 16, hy - 2, hx - 10, hy + 4, skin, 1);
   Ellipse(cr, hx - 6, hy - 2, 1.6, 2.2);
-  Fill(cr, kPupil);
+  FillWith(cr, kPupil);
   cairo_move_to(cr, hx - 12, hy + 5);
   cairo_curve_to(cr, hx - 8, hy + 8, hx - 4, hy + 7, hx - 2, hy + 5);
-  Stroke(cr, Hex(0x5a3418), 2);
+  StrokeRound(cr, Hex(0x5a3418), 2);
   cairo_move_to(cr, hx - 13, hy - 6);
   cairo_curve_to(cr, hx - 12, hy - 20, hx + 12, hy - 20, hx + 13, hy - 6);
   cairo_close_path(cr);
