@@ -23,6 +23,8 @@ constexpr TFormat Jpg = TFormat::Jpeg;
 constexpr bool Done = true;
 constexpr bool StandIn = false;
 
+std::string StripName(int number) { return std::string("Story-0") + char('0' + number); }
+
 TPainter Button(TButtonStyle style) { return With(PaintButton, style); }
 TPainter Window(TWindowKind kind) { return With(PaintWindow, kind); }
 
@@ -421,12 +423,24 @@ void AddRestaurant(TBuilder& b) {
   decoration("Country4Object1C", 61, 69, D::HangingSign);
 }
 
+// The story scenes: strips drawn at (0, 37) between the bars, which the game draws at scale
+// 2 from the top edge and up from y 684 (so a bar pattern is half the screen's 84 rows).
+void AddStory(TBuilder& b) {
+  for (int i = 1; i <= 6; ++i)
+    b.Add(StripName(i), "Story/", Jpg, 1366, 647, With(PaintStoryStrip, TStoryStrip{false, i}),
+          Done);
+  for (int i = 1; i <= 3; ++i)
+    b.Add(StripName(i), "Ending/", Jpg, 1366, 647, With(PaintStoryStrip, TStoryStrip{true, i}),
+          Done);
+  b.Add("StoryBGMask", "", Png, 683, 84, PaintStoryBGMask, Done);
+  b.Add("StoryDarkCorners", "", Png, 342, 192, PaintStoryDarkCorners, Done);
+}
+
 void AddLaterScenes(TBuilder& b) {
   b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
   b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
   b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
   b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
-  b.Add("StoryBGMask", "", Png, 683, 384, PaintPlaceholder, StandIn);
   b.Add("MovieEffect", "", Png, 8, 768, PaintMovieScratches, Done);
   // Drawn at scale 2 over the story pictures and behind the chapter dialogues.
   b.Add("MovieEffectMask", "", Png, 683, 384, PaintMovieMask, Done);
@@ -507,6 +521,7 @@ std::vector<TAssetSpec> BuildManifest(const std::string& levelsDir) {
   AddShop(b);
   AddRestaurant(b);
   AddLaterScenes(b);
+  AddStory(b);
   AddBoardPictures(b, levelsDir);
   return b.List;
 }

@@ -322,4 +322,14 @@ void PaintDishCharEyes(TCanvas& c, const TAssetSpec& s);
 void PaintDishCharHand(TCanvas& c, const TAssetSpec& s);
 void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s);
 
+// ArtStory.cpp: the comic strips of the opening (1..6) and the ending (1..3), and the
+// bars and dark corners the story scene draws over them.
+struct TStoryStrip {
+  bool Ending;
+  int Number;
+};
+void PaintStoryStrip(TCanvas& c, const TAssetSpec& s, TStoryStrip strip);
+void PaintStoryBGMask(TCanvas& c, const TAssetSpec& s);
+void PaintStoryDarkCorners(TCanvas& c, const TAssetSpec& s);
+
 }  // namespace assetgen
