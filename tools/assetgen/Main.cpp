@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr,
                  "usage: assetgen --out DIR [--levels DIR] [--stamp FILE]\n"
                  "       assetgen --contact-sheet FILE.png [--only NAME]...\n"
-                 "       assetgen --mock menu|level|map|options|confirm|splash|result FILE.png\n"
+                 "       assetgen --mock menu|level|map|options|confirm|splash|result|story|ending FILE.png\n"
                  "       assetgen --preview FILE.png --only NAME [--zoom N]\n"
                  "       assetgen --list\n");
     return 2;

@@ -26,9 +26,14 @@ class TMock {
 
   void Draw(const std::string& name, int pattern, double x, double y, double alpha = 1.0,
             double scale = 1.0) {
+    DrawFrom("*", name, pattern, x, y, alpha, scale);
+  }
+  // The same, from one folder ("*": the last picture of that name in any folder).
+  void DrawFrom(const std::string& folder, const std::string& name, int pattern, double x,
+                double y, double alpha = 1.0, double scale = 1.0) {
     const TAssetSpec* s = nullptr;
     for (const auto& e : Manifest)
-      if (e.Name == name) s = &e;
+      if (e.Name == name && (folder == "*" || e.Folder == folder)) s = &e;
     if (!s) return;
     cairo_surface_t* img = Surface(*s);
     int col = pattern % s->Columns, row = pattern / s->Columns;
@@ -54,7 +59,7 @@ class TMock {
 
  private:
   cairo_surface_t* Surface(const TAssetSpec& s) {
-    auto it = Cache.find(s.Name);
+    auto it = Cache.find(s.RelativePath());
     if (it != Cache.end()) return it->second;
     TPicture p = RenderPicture(s);
     cairo_surface_t* img = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, p.Width, p.Height);
@@ -68,7 +73,7 @@ class TMock {
             (a << 24) | ((q[0] * a / 255) << 16) | ((q[1] * a / 255) << 8) | (q[2] * a / 255);
       }
     cairo_surface_mark_dirty(img);
-    Cache[s.Name] = img;
+    Cache[s.RelativePath()] = img;
     return img;
   }
 
@@ -243,6 +248,16 @@ void Splash(TMock& m) {
   m.Draw("TransSpin", 0, 455 + 456 * 0.5 * (1 - 0.87), 158 + 452 * 0.5 * (1 - 0.87), 0.8, 0.87);
 }
 
+// A story page as the scene first shows it: the strip at (0, 37) before its zoom, the dark
+// corners at four times their size and alpha 110, the bars at twice theirs (the lower one
+// kept at its bottom-left corner, drawn up from y 684).
+void Story(TMock& m, const std::string& folder, const std::string& strip) {
+  m.DrawFrom(folder, strip, 0, 0, 37);
+  m.Draw("StoryDarkCorners", 0, 0, 0, 110 / 255.0, 4);
+  m.Draw("StoryBGMask", 0, 0, 0, 1.0, 2);
+  m.Draw("StoryBGMask", 1, 0, 684 + 84 - 2 * 84, 1.0, 2);
+}
+
 void SheetText(TMock& m, const std::string& text, double x, double y, double scale) {
   const TFontLayout& L = NormalFontLayout();
   double pen = 0;
@@ -268,8 +283,10 @@ bool WriteMockScreen(const std::string& scene, const std::string& path,
   else if (scene == "splash") Splash(m);
   else if (scene == "result") Result(m);
   else if (scene == "confirm") Confirm(m);
+  else if (scene == "story") Story(m, "Story/", "Story-01");
+  else if (scene == "ending") Story(m, "Ending/", "Story-03");
   else {
-    error = "unknown scene \"" + scene + "\" (menu, level, map, options, confirm, splash, result)";
+    error = "unknown scene \"" + scene + "\" (menu, level, map, options, confirm, splash, result, story, ending)";
     return false;
   }
   return m.Write(path, error);

@@ -205,12 +205,27 @@ TEST(PictureRules, ContactSheetsAndMockScreensAreReadablePictures) {
   ASSERT_EQ(sheets.size(), 1u);
   TPicture pic;
   EXPECT_TRUE(TPictureDecoder::DecodeFile(sheets[0], pic, error)) << error;
-  for (const char* scene : {"menu", "level", "map", "options", "confirm", "splash", "result"}) {
+  for (const char* scene :
+       {"menu", "level", "map", "options", "confirm", "splash", "result", "story", "ending"}) {
     std::string path = dir.File(std::string("mock-") + scene + ".png");
     ASSERT_TRUE(WriteMockScreen(scene, path, Manifest(), error)) << scene << ": " << error;
     ASSERT_TRUE(TPictureDecoder::DecodeFile(path, pic, error)) << scene;
     EXPECT_EQ(pic.Width, 1366);
     EXPECT_EQ(pic.Height, 768);
+    if (std::string(scene) == "story" || std::string(scene) == "ending") {
+      // Black bars over the top 37 and the bottom 84 rows; the strip shows between them.
+      auto brightness = [&pic](int x, int y) {
+        const std::uint8_t* p = pic.Row(y) + 4 * x;
+        return p[0] + p[1] + p[2];
+      };
+      for (int x : {5, 683, 1360}) {
+        EXPECT_LT(brightness(x, 20), 30) << scene;
+        EXPECT_LT(brightness(x, 700), 30) << scene;
+        EXPECT_LT(brightness(x, 767), 30) << scene;
+        EXPECT_GT(brightness(x, 50), 200) << scene;
+        EXPECT_GT(brightness(x, 670), 200) << scene;
+      }
+    }
   }
   EXPECT_FALSE(WriteMockScreen("attic", dir.File("x.png"), Manifest(), error));
 }
