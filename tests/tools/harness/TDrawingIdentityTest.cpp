@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <map>
 #include <set>
 
 #include "ScriptRun.h"
@@ -47,14 +48,28 @@ class TTwinBackend : public IRenderBackend {
     Compare = Frames % 3 == 0;
   }
   void SetBlendMode(TBlendMode m) override { Tracked.SetBlendMode(m), Full.SetBlendMode(m); }
+  // The full back end sees only every third frame's quads, so a picture freed in a frame that
+  // drew it is kept to the frame's end by one and not the other: their ids may part ways.
+  std::map<TTextureId, TTextureId> FullId;
   TTextureId CreateTexture(const std::uint8_t* rgba, int w, int h, int& tw, int& th) override {
     TTextureId a = Tracked.CreateTexture(rgba, w, h, tw, th);
     TTextureId b = Full.CreateTexture(rgba, w, h, tw, th);
-    EXPECT_EQ(a, b);
+    EXPECT_EQ(a == 0, b == 0);
+    if (a) FullId[a] = b;
     return a;
   }
-  void DestroyTexture(TTextureId id) override { Tracked.DestroyTexture(id), Full.DestroyTexture(id); }
-  void BindTexture(TTextureId id) override { Tracked.BindTexture(id), Full.BindTexture(id); }
+  void DestroyTexture(TTextureId id) override {
+    Tracked.DestroyTexture(id);
+    auto it = FullId.find(id);
+    if (it == FullId.end()) return;
+    Full.DestroyTexture(it->second);
+    FullId.erase(it);
+  }
+  void BindTexture(TTextureId id) override {
+    Tracked.BindTexture(id);
+    auto it = FullId.find(id);
+    Full.BindTexture(it == FullId.end() ? 0 : it->second);
+  }
   void DrawQuad(const TRenderVertex c[4]) override {
     Tracked.DrawQuad(c);
     if (Compare) Full.DrawQuad(c);
