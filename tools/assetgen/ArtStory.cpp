@@ -558,6 +558,15 @@ void RestaurantFront(cairo_t* cr, double x, double groundY, double w, double h, 
   FillWith(cr, kCream);
 }
 
+// A small red heart: the creatures are friends now.
+void Heart(cairo_t* cr, double cx, double cy, double r) {
+  cairo_move_to(cr, cx, cy + r);
+  cairo_curve_to(cr, cx - r * 1.6, cy - r * 0.1, cx - r * 0.8, cy - r * 1.4, cx, cy - r * 0.45);
+  cairo_curve_to(cr, cx + r * 0.8, cy - r * 1.4, cx + r * 1.6, cy - r * 0.1, cx, cy + r);
+  cairo_close_path(cr);
+  FillGlossy(cr, cx - r * 1.2, cy - r, cx + r * 1.2, cy + r, kStrawberry, 2);
+}
+
 void Lantern(cairo_t* cr, double x, double y, double s) {
   RadialGlow(cr, x, y, 60 * s, WithAlpha(kGlow, 0.7));
   RoundedRect(cr, x - 12 * s, y - 16 * s, 24 * s, 32 * s, 8 * s);
@@ -787,7 +796,10 @@ void EndingGuests(cairo_t* cr, double w, double h) {
     cairo_move_to(cr, 0, 40);
     for (int i = 0; i <= 5; ++i) cairo_line_to(cr, i * 270 + (i ? -30 : 0), 40 + (i % 2) * 20);
     StrokeRound(cr, kBark, 2);
-    for (int i = 0; i < 5; ++i) Creature(cr, i, 40 + i * 250, h * 0.34, 0.95, 1);
+    for (int i = 0; i < 5; ++i) {
+      Creature(cr, i, 40 + i * 250, h * 0.34, 0.95, 1);
+      Heart(cr, 200 + i * 250, h * 0.36, 16);
+    }
     TableTop(cr, 0, h * 0.82, w, 60);
     const int dishes[5] = {3, 7, 1, 4, 2};
     for (int i = 0; i < 5; ++i) Plate(cr, 160 + i * 250, h * 0.84, 60, dishes[i]);
@@ -801,8 +813,9 @@ void EndingSpoon(cairo_t* cr, double w, double h) {
     Kitchen(cr, w, h, h * 0.72, true);
     Orvell(cr, 10, h * 0.18, 1.0);
     Wynnet(cr, w * 0.55, h * 0.2, 1.0, true);
-    Spoon(cr, 640, 330, 690, 170, 1.3);
-    Sparkles(cr, 700, 160, 60, 7, 88);
+    Counter(cr, 470, h * 0.8, w - 460, h, kCream);
+    Spoon(cr, 548, 236, 548, 130, 1.2);
+    Sparkles(cr, 548, 70, 70, 7, 88);
   });
   Panel(cr, 850, 24, 492, 599, [](cairo_t* cr, double w, double h) {
     // And for once the cook has nothing more to add.
