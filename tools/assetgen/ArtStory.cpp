@@ -713,9 +713,9 @@ void StoryLetter(cairo_t* cr, double w, double h) {
     VerticalGradient(cr, 0, h, Hex(0x8a8aa8), Hex(0x5a5a78));
     cairo_paint(cr);
     for (int i = 0; i < 5; ++i) {
-      cairo_arc(cr, 80 + i * 145, h * 0.52, 70, 0, 2 * kPi);
+      cairo_arc(cr, 112 + i * 128, h * 0.52, 70, 0, 2 * kPi);
       FillWith(cr, WithAlpha(kWhite, 0.12));
-      Creature(cr, i, 80 + i * 145 - 128 * 0.85, h * 0.52 - 116 * 0.85, 0.85, 0);
+      Creature(cr, i, 112 + i * 128 - 128 * 0.85, h * 0.52 - 116 * 0.85, 0.85, 0);
     }
   });
 }
