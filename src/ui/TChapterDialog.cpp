@@ -10,10 +10,6 @@
 #include "text/WrapText.h"
 
 namespace {
-constexpr TPoint kClientPictures[8] = {{980, 26},  {989, 210}, {991, 56}, {864, 23},
-                                       {814, 26},  {969, 73},  {943, 7},  {1015, 288}};
-constexpr TPoint kClientBalloons[8] = {{592, 72},  {638, 204}, {643, 91}, {641, 44},
-                                       {600, 18},  {597, 131}, {626, 26}, {676, 260}};
 constexpr float kFadeStep = 0.07f;
 constexpr double kBalloonFontRatio = 0.59;
 constexpr int kBalloonHorzSpace = -2;
@@ -62,14 +58,6 @@ void TChapterDialog::SpeakerOf(char code, TCharacterSide& side, int& client) {
       side = csClient;
       client = i + 1;
     }
-}
-
-TPoint TChapterDialog::ClientPicturePos(int client) {
-  return client >= 1 && client <= 8 ? kClientPictures[client - 1] : TPoint{};
-}
-
-TPoint TChapterDialog::ClientBalloonPos(int client) {
-  return client >= 1 && client <= 8 ? kClientBalloons[client - 1] : TPoint{};
 }
 
 // Conversations are separated by an empty line and a heading. A heading that is missing
@@ -139,7 +127,7 @@ const TChapterDialog::TChatLine* TChapterDialog::LineAt(int line) const {
 }
 
 TPoint TChapterDialog::BalloonPos(TCharacterSide side) const {
-  return side == csClient ? ClientBalloonPos(FClient) : MainBalloonPos;
+  return side == csClient ? TChatPlaces::ClientBalloon(FClient) : TChatPlaces::MainBalloon;
 }
 
 void TChapterDialog::StartBalloon() {
@@ -157,7 +145,7 @@ void TChapterDialog::StartBalloon() {
   Balloons[other].Target = 0;
   Texts[other].Vanish();
   const TPoint at = BalloonPos(Speaker);
-  Texts[Speaker].StartColored(at.X + TextOffsetX, at.Y + TextOffsetY, 0, 0, 0, line->Text);
+  Texts[Speaker].StartColored(at.X + TChatPlaces::TextOffsetX, at.Y + TChatPlaces::TextOffsetY, 0, 0, 0, line->Text);
   const int length = static_cast<int>(line->Text.size());
   Duration = std::max(length, MinimumLineLengthForInterval) * IntervalPerChar +
              ExtraIntervalPerBalloon;
@@ -206,14 +194,14 @@ void TChapterDialog::UpdateAndDraw() {
                           {.A = AlphaOf(Fade * 255), .ScaleX = 2, .ScaleY = 2});
     const std::uint8_t a = AlphaOf(Fade * 255);
     if (FClient) {
-      const TPoint at = ClientPicturePos(FClient);
+      const TPoint at = TChatPlaces::ClientPicture(FClient);
       OmgImgList->DrawImage("ChatCharacter" + std::to_string(FClient), static_cast<float>(at.X),
                             static_cast<float>(at.Y), 0,
                             {.A = a, .CenterX = 0.5f, .CenterY = 0.95f,
                              .Angle = 0.7f * ClientSway.Value});
     }
-    OmgImgList->DrawImage("ChatMainChar", static_cast<float>(MainCharPos.X),
-                          static_cast<float>(MainCharPos.Y), 0,
+    OmgImgList->DrawImage("ChatMainChar", static_cast<float>(TChatPlaces::MainChar.X),
+                          static_cast<float>(TChatPlaces::MainChar.Y), 0,
                           {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = 0.7f * MainSway.Value});
   }
   if (!FActive) return;

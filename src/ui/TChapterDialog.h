@@ -8,6 +8,7 @@
 #include "engine/TValueUpDown.h"
 #include "platform/TPlatformEvent.h"
 #include "text/TNarrationText.h"
+#include "ui/TChatPlaces.h"
 
 class TOmegaImageList;
 class TGlobalGameText;
@@ -68,11 +69,6 @@ class TChapterDialog : public TComponent {
 
   // The speaker of a line by its first character (either case).
   static void SpeakerOf(char code, TCharacterSide& side, int& client);
-  static TPoint ClientPicturePos(int client);   // client 1..8
-  static TPoint ClientBalloonPos(int client);   // client 1..8
-  static constexpr TPoint MainCharPos{26, 71};
-  static constexpr TPoint MainBalloonPos{332, 111};
-  static constexpr int TextOffsetX = 30, TextOffsetY = 23;
 
   // State, for tests and the harness.
   const TConversation& Conversation(int n) const { return Conversations[n - 1]; }

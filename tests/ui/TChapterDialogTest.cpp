@@ -247,8 +247,8 @@ TEST(ChapterDialogContent, ShippedConversationsLoadAndFitTheirBalloons) {
       client = client || line.Side == csClient;
       // Whole in its balloon: not cut by the wrap, and the balloon stays on screen.
       EXPECT_EQ(line.TextLines, 1 + std::count(line.Text.begin(), line.Text.end(), '|'));
-      const TPoint at = line.Side == csClient ? TChapterDialog::ClientBalloonPos(line.Client)
-                                              : TChapterDialog::MainBalloonPos;
+      const TPoint at = line.Side == csClient ? TChatPlaces::ClientBalloon(line.Client)
+                                              : TChatPlaces::MainBalloon;
       EXPECT_LE(at.Y + 24 + line.TextLines * 24 + 40, 768) << n << " " << i + 1;
     }
     EXPECT_TRUE(client) << n;

@@ -322,4 +322,12 @@ void PaintDishCharEyes(TCanvas& c, const TAssetSpec& s);
 void PaintDishCharHand(TCanvas& c, const TAssetSpec& s);
 void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s);
 
+// ArtChat.cpp: the chapter dialogue's people and its balloon.
+struct TChatClient {
+  int Number;  // 1..8
+};
+void PaintChatMainChar(TCanvas& c, const TAssetSpec& s);
+void PaintChatCharacter(TCanvas& c, const TAssetSpec& s, TChatClient client);
+void PaintChapterDialogBalloon(TCanvas& c, const TAssetSpec& s);
+
 }  // namespace assetgen
