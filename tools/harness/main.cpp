@@ -47,7 +47,7 @@ int Usage() {
                "  wendmoor-harness book-sheet --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness resto-sheet --island N --dishes K --out-dir DIR [--content DIR]\n"
-               "  wendmoor-harness chat-sheet --conversation N --out-dir DIR [--content DIR]\n"
+               "  wendmoor-harness chat-sheet [--conversation N]... --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness campaign [--seed S] [--islands N] [--max-levels M] [--relaxed]"
                " [--trace FILE] [--content DIR]\n"
@@ -257,9 +257,11 @@ int RestoSheet(int argc, char** argv) {
 int ChatSheet(int argc, char** argv) {
   std::string out, content = TFileSystem::ExecutableFolder();
   long n = 0;
+  std::vector<int> conversations;
   for (int i = 2; i < argc; ++i) {
     std::string a = argv[i];
-    if (a == "--conversation" && i + 1 < argc && ParseLong(argv[i + 1], n)) ++i;
+    if (a == "--conversation" && i + 1 < argc && ParseLong(argv[i + 1], n))
+      conversations.push_back(static_cast<int>(n)), ++i;
     else if (a == "--out-dir" && i + 1 < argc) out = argv[++i];
     else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
     else return Usage();
@@ -268,7 +270,7 @@ int ChatSheet(int argc, char** argv) {
   std::string error;
   std::set<std::string> missing;
   std::vector<std::string> written;
-  if (!TChatSheet::Run(content, static_cast<int>(n), out, written, error, missing)) {
+  if (!TChatSheet::Run(content, conversations, out, written, error, missing)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
