@@ -838,7 +838,7 @@ const TChatFolk kClients[8] = {
      THeadwear::TopHat, TFacial::Moustache, TNeck::MayorChain, TProp::None, false, 3.8},
     {true, false, 0xffdcc0, 0xa8502a, 0x5a8a4a, 0xf2c050, 0x3a7a4a, THairStyle::Bun,
      THeadwear::None, TFacial::None, TNeck::Cardigan, TProp::Slate, true, 3.0},
-    {false, true, 0xe8b890, 0xf2efe8, 0x24345a, 0xf2c050, 0x3a5a8a, THairStyle::Bald,
+    {false, true, 0xe8b890, 0xf2efe8, 0x24345a, 0x2a4a8a, 0x3a5a8a, THairStyle::Bald,
      THeadwear::CaptainCap, TFacial::WhiteBeard, TNeck::SailorStripes, TProp::Pipe, false, 3.3},
     {true, false, 0xffe0c8, 0xe0a040, 0xf2c830, 0x8a6a20, 0x4a7aa8, THairStyle::Braids,
      THeadwear::Souwester, TFacial::None, TNeck::Oilskin, TProp::Lamp, false, 3.1},
