@@ -76,8 +76,7 @@ void TChapterDialog::LoadConversations() {
     for (; p <= count && !chats[p].empty(); ++p) {
       const std::string& raw = chats[p];
       std::string text = raw.size() > 2 ? raw.substr(2) : std::string();
-      if (n == MaxConversationLines || text.find_first_not_of(' ') == std::string::npos)
-        continue;
+      if (n == MaxConversationLines || text.find_first_not_of(' ') == std::string::npos) continue;
       if (text.size() > LineCapacity) text.resize(LineCapacity);
       TChatLine& line = conv.Lines[n++];
       SpeakerOf(raw[0], line.Side, line.Client);
@@ -145,10 +144,11 @@ void TChapterDialog::StartBalloon() {
   Balloons[other].Target = 0;
   Texts[other].Vanish();
   const TPoint at = BalloonPos(Speaker);
-  Texts[Speaker].StartColored(at.X + TChatPlaces::TextOffsetX, at.Y + TChatPlaces::TextOffsetY, 0, 0, 0, line->Text);
+  Texts[Speaker].StartColored(at.X + TChatPlaces::TextOffsetX, at.Y + TChatPlaces::TextOffsetY, 0,
+                              0, 0, line->Text);
   const int length = static_cast<int>(line->Text.size());
-  Duration = std::max(length, MinimumLineLengthForInterval) * IntervalPerChar +
-             ExtraIntervalPerBalloon;
+  Duration =
+      std::max(length, MinimumLineLengthForInterval) * IntervalPerChar + ExtraIntervalPerBalloon;
   BalloonTimer = 0;
   BalloonRunning = true;
   if (OnStartOfBalloon) OnStartOfBalloon(*this, FLine, line->Client, line->Side);
@@ -174,13 +174,12 @@ void TChapterDialog::DrawBalloon(TCharacterSide side) {
   const TBalloon& b = Balloons[side];
   if (b.Alpha <= 0 || !OmgImgList) return;
   const TPoint at = BalloonPos(side);
-  const TDrawStyle style{.A = AlphaOf(b.Alpha * Fade), .ScaleX = b.Popper.Ratio(),
-                         .CenterX = 0.5f};
+  const TDrawStyle style{.A = AlphaOf(b.Alpha * Fade), .ScaleX = b.Popper.Ratio(), .CenterX = 0.5f};
   const float x = static_cast<float>(at.X);
   OmgImgList->DrawImage("ChapterDialogBalloon", x, static_cast<float>(at.Y), 0, style);
   for (int i = 0; i < b.TextLines; ++i)
-    OmgImgList->DrawImage("ChapterDialogBalloon", x,
-                          static_cast<float>(at.Y + i * LinesGap + 24), 1, style);
+    OmgImgList->DrawImage("ChapterDialogBalloon", x, static_cast<float>(at.Y + i * LinesGap + 24),
+                          1, style);
   OmgImgList->DrawImage("ChapterDialogBalloon", x,
                         static_cast<float>(at.Y + b.TextLines * LinesGap + 24), 2, style);
 }
@@ -189,20 +188,22 @@ void TChapterDialog::UpdateAndDraw() {
   ClientSway.Step();
   MainSway.Step();
   if (OmgImgList && Fade > 0) {
-    OmgImgList->DrawImage("BlackRect", 0, 0, 0, {.A = AlphaOf(Fade * 125), .ScaleX = 2, .ScaleY = 2});
+    OmgImgList->DrawImage("BlackRect", 0, 0, 0,
+                          {.A = AlphaOf(Fade * 125), .ScaleX = 2, .ScaleY = 2});
     OmgImgList->DrawImage("MovieEffectMask", 0, 0, 0,
                           {.A = AlphaOf(Fade * 255), .ScaleX = 2, .ScaleY = 2});
     const std::uint8_t a = AlphaOf(Fade * 255);
     if (FClient) {
       const TPoint at = TChatPlaces::ClientPicture(FClient);
-      OmgImgList->DrawImage("ChatCharacter" + std::to_string(FClient), static_cast<float>(at.X),
-                            static_cast<float>(at.Y), 0,
-                            {.A = a, .CenterX = 0.5f, .CenterY = 0.95f,
-                             .Angle = 0.7f * ClientSway.Value});
+      OmgImgList->DrawImage(
+          "ChatCharacter" + std::to_string(FClient), static_cast<float>(at.X),
+          static_cast<float>(at.Y), 0,
+          {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = 0.7f * ClientSway.Value});
     }
-    OmgImgList->DrawImage("ChatMainChar", static_cast<float>(TChatPlaces::MainChar.X),
-                          static_cast<float>(TChatPlaces::MainChar.Y), 0,
-                          {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = 0.7f * MainSway.Value});
+    OmgImgList->DrawImage(
+        "ChatMainChar", static_cast<float>(TChatPlaces::MainChar.X),
+        static_cast<float>(TChatPlaces::MainChar.Y), 0,
+        {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = 0.7f * MainSway.Value});
   }
   if (!FActive) return;
   const int run = Run;

@@ -23,7 +23,9 @@ struct TRecorder {
       Events.push_back("start " + std::to_string(line) + " " + std::to_string(client) + " " +
                        (side == csClient ? "client" : "orvell") + " @" + std::to_string(Tick));
     };
-    d.OnEndOfBalloon = [this](TChapterDialog&) { Events.push_back("end @" + std::to_string(Tick)); };
+    d.OnEndOfBalloon = [this](TChapterDialog&) {
+      Events.push_back("end @" + std::to_string(Tick));
+    };
     d.OnEndOfConversations = [this](TChapterDialog&) {
       Events.push_back("over @" + std::to_string(Tick));
     };
@@ -69,8 +71,8 @@ TEST_F(TDialogFixture, LoadsConversationsWithSpeakersClientsAndWrapping) {
       "one two three four five six seven eight nine ten eleven twelve thirteen fourteen "
       "fifteen sixteen seventeen eighteen nineteen twenty";
   Load({"# 1", "C:Hello", "v:lower case vella", "M:m", "s:s", "E:e", "o:o", "G:g", "w:w",
-        "L:" + long_, "X:unknown code speaks for Orvell", "", "# 2", "c:Second", "C:", "L:Last",
-        "", "# 3", "G:Third"});
+        "L:" + long_, "X:unknown code speaks for Orvell", "", "# 2", "c:Second", "C:", "L:Last", "",
+        "# 3", "G:Third"});
   const auto& c1 = dialog.Conversation(1);
   ASSERT_EQ(c1.LastLine, 10);
   EXPECT_EQ(c1.FirstLine, 1);
@@ -104,8 +106,8 @@ TEST_F(TDialogFixture, FaultyFilesLoadSafelyAndKeepLaterConversationsInStep) {
   std::vector<std::string> lines = {"# 1"};
   for (int i = 1; i <= 25; ++i) lines.push_back("C:line " + std::to_string(i));
   // Too long a conversation, then one without its heading, then two empty lines.
-  for (const char* l : {"", "# 2", "V:second", "", "M:third, heading missing", "", "", "# 4",
-                        "S:fourth"})
+  for (const char* l :
+       {"", "# 2", "V:second", "", "M:third, heading missing", "", "", "# 4", "S:fourth"})
     lines.push_back(l);
   Load(lines);
   ASSERT_EQ(dialog.Conversation(1).LastLine, 20);

@@ -22,8 +22,16 @@ const double kPi = M_PI;
 enum class THairStyle { Bald, Short, Bun, Braids, Covered, Curly, Tousled };
 enum class THeadwear { None, Toque, TopHat, CaptainCap, FeatherHat, Souwester, Headscarf };
 enum class TFacial { None, Moustache, Beard, WhiteBeard, Stubble };
-enum class TNeck { Neckerchief, SailorStripes, MayorChain, Cardigan, Oilskin, LeatherApron, Shawl,
-                   Waistcoat };
+enum class TNeck {
+  Neckerchief,
+  SailorStripes,
+  MayorChain,
+  Cardigan,
+  Oilskin,
+  LeatherApron,
+  Shawl,
+  Waistcoat
+};
 enum class TProp { None, Spoon, Fish, Slate, Pipe, Lamp, Hammer, Basket, Fiddle };
 
 struct TChatFolk {
@@ -71,8 +79,8 @@ void Torso(cairo_t* cr, const TChatFolk& f, const TPose& p) {
   cairo_line_to(cr, left - 0.35 * r, p.bottom + 10);
   cairo_line_to(cr, right + 0.35 * r, p.bottom + 10);
   cairo_line_to(cr, right + 0.2 * r, sy + 1.0 * r);
-  cairo_curve_to(cr, right + 0.1 * r, sy + 0.2 * r, right - 0.3 * r, sy - 0.1 * r,
-                 p.hx + 0.35 * r, sy - 0.2 * r);
+  cairo_curve_to(cr, right + 0.1 * r, sy + 0.2 * r, right - 0.3 * r, sy - 0.1 * r, p.hx + 0.35 * r,
+                 sy - 0.2 * r);
   cairo_close_path(cr);
   FillGlossy(cr, left - 0.35 * r, sy - 0.2 * r, right + 0.35 * r, p.bottom, Col(f.Coat), 3.5);
   // A fold or two of the cloth.
@@ -186,8 +194,8 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
         cairo_line_to(cr, p.hx + side * 0.72 * r, sy - 0.45 * r);
         cairo_line_to(cr, p.hx + side * 0.82 * r, sy + 0.2 * r);
         cairo_close_path(cr);
-        FillGlossy(cr, p.hx - 0.82 * r, sy - 0.45 * r, p.hx + 0.82 * r, sy + 0.35 * r,
-                   Col(f.Coat), 2.5);
+        FillGlossy(cr, p.hx - 0.82 * r, sy - 0.45 * r, p.hx + 0.82 * r, sy + 0.35 * r, Col(f.Coat),
+                   2.5);
       }
       for (int i = 0; i < 4; ++i) {
         RoundedRect(cr, p.hx - 0.16 * r, sy + (0.6 + i * 0.6) * r, 0.32 * r, 0.1 * r, 0.05 * r);
@@ -233,8 +241,8 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
         StrokeRound(cr, WithAlpha(Darker(accent, 0.35), 0.5), 2);
       }
       cairo_move_to(cr, p.hx - 0.6 * r, sy + 0.05 * r);
-      cairo_curve_to(cr, p.hx - 0.2 * r, sy + 0.3 * r, p.hx + 0.2 * r, sy + 0.3 * r,
-                     p.hx + 0.6 * r, sy + 0.05 * r);
+      cairo_curve_to(cr, p.hx - 0.2 * r, sy + 0.3 * r, p.hx + 0.2 * r, sy + 0.3 * r, p.hx + 0.6 * r,
+                     sy + 0.05 * r);
       StrokeRound(cr, Darker(accent, 0.4), 3);
       break;
     }
@@ -259,8 +267,8 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
         cairo_line_to(cr, p.hx + side * 0.3 * r, sy - 0.12 * r);
         cairo_line_to(cr, p.hx + side * 0.3 * r, sy + 0.22 * r);
         cairo_close_path(cr);
-        FillGlossy(cr, p.hx - 0.3 * r, sy - 0.12 * r, p.hx + 0.3 * r, sy + 0.22 * r,
-                   Hex(0xc83a4a), 2);
+        FillGlossy(cr, p.hx - 0.3 * r, sy - 0.12 * r, p.hx + 0.3 * r, sy + 0.22 * r, Hex(0xc83a4a),
+                   2);
       }
       Dot(cr, p.hx, sy + 0.05 * r, 0.08 * r, Hex(0xa82a3a));
       break;
@@ -293,8 +301,8 @@ void HairBack(cairo_t* cr, const TChatFolk& f, const TPose& p) {
     case THairStyle::Tousled:
       for (int i = 0; i < 7; ++i) {
         const double a = kPi * (0.75 + i * 0.1);
-        cairo_arc(cr, p.hx + 0.95 * r * std::cos(a) - 0.05 * r, p.hy + 0.9 * r * std::sin(a) + 0.1 * r,
-                  0.3 * r, 0, 2 * kPi);
+        cairo_arc(cr, p.hx + 0.95 * r * std::cos(a) - 0.05 * r,
+                  p.hy + 0.9 * r * std::sin(a) + 0.1 * r, 0.3 * r, 0, 2 * kPi);
         FillGlossy(cr, p.hx - 1.3 * r, p.hy - 1.0 * r, p.hx + 0.3 * r, p.hy + 0.6 * r, hair, 2.5);
       }
       break;
@@ -337,7 +345,8 @@ void Eye(cairo_t* cr, const TChatFolk& f, double x, double y, double r) {
   cairo_restore(cr);
   if (f.Old) {  // heavy lids and a crease below
     cairo_move_to(cr, x - ew, y - 0.04 * r);
-    cairo_curve_to(cr, x - ew * 0.5, y - eh * 1.1, x + ew * 0.5, y - eh * 1.1, x + ew, y - 0.04 * r);
+    cairo_curve_to(cr, x - ew * 0.5, y - eh * 1.1, x + ew * 0.5, y - eh * 1.1, x + ew,
+                   y - 0.04 * r);
     cairo_line_to(cr, x + ew, y - eh * 1.2);
     cairo_line_to(cr, x - ew, y - eh * 1.2);
     cairo_close_path(cr);
@@ -347,7 +356,8 @@ void Eye(cairo_t* cr, const TChatFolk& f, double x, double y, double r) {
                    y - 0.04 * r);
     StrokeRound(cr, kEyeLine, 2.2);
     cairo_move_to(cr, x - ew * 0.8, y + eh * 1.35);
-    cairo_curve_to(cr, x - ew * 0.2, y + eh * 1.6, x + ew * 0.4, y + eh * 1.6, x + ew, y + eh * 1.3);
+    cairo_curve_to(cr, x - ew * 0.2, y + eh * 1.6, x + ew * 0.4, y + eh * 1.6, x + ew,
+                   y + eh * 1.3);
     StrokeRound(cr, WithAlpha(Darker(Col(f.Skin), 0.35), 0.7), 1.6);
   }
   if (f.Woman) {  // lashes
@@ -468,8 +478,8 @@ void Facial(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       for (int i = 0; i < 4; ++i) {
         cairo_move_to(cr, p.hx + (-0.4 + i * 0.3) * r, p.hy + 0.95 * r);
         cairo_curve_to(cr, p.hx + (-0.35 + i * 0.3) * r, p.hy + 1.1 * r,
-                       p.hx + (-0.42 + i * 0.3) * r, p.hy + 1.2 * r,
-                       p.hx + (-0.38 + i * 0.3) * r, p.hy + 1.3 * r);
+                       p.hx + (-0.42 + i * 0.3) * r, p.hy + 1.2 * r, p.hx + (-0.38 + i * 0.3) * r,
+                       p.hy + 1.3 * r);
         StrokeRound(cr, WithAlpha(Darker(hair, 0.3), 0.6), 2);
       }
       TChatFolk m = f;
@@ -513,16 +523,15 @@ void HairFront(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       for (int i = 0; i < 3; ++i) {
         cairo_move_to(cr, p.hx + (-0.5 + i * 0.35) * r, p.hy - 0.95 * r);
         cairo_curve_to(cr, p.hx + (-0.35 + i * 0.35) * r, p.hy - 0.8 * r,
-                       p.hx + (-0.2 + i * 0.35) * r, p.hy - 0.7 * r,
-                       p.hx + (-0.05 + i * 0.35) * r, p.hy - 0.62 * r);
+                       p.hx + (-0.2 + i * 0.35) * r, p.hy - 0.7 * r, p.hx + (-0.05 + i * 0.35) * r,
+                       p.hy - 0.62 * r);
         StrokeRound(cr, WithAlpha(Darker(hair, 0.35), 0.55), 2);
       }
       if (f.HairStyle == THairStyle::Tousled || f.HairStyle == THairStyle::Curly)
         for (int i = 0; i < 4; ++i) {
           cairo_arc(cr, p.hx + (-0.55 + i * 0.35) * r, p.hy - 0.85 * r - (i % 2) * 0.08 * r,
                     0.2 * r, 0, 2 * kPi);
-          FillGlossy(cr, p.hx - 0.8 * r, p.hy - 1.15 * r, p.hx + 0.6 * r, p.hy - 0.6 * r, hair,
-                     2);
+          FillGlossy(cr, p.hx - 0.8 * r, p.hy - 1.15 * r, p.hx + 0.6 * r, p.hy - 0.6 * r, hair, 2);
         }
       break;
     }
@@ -572,7 +581,8 @@ void Headwear(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_close_path(cr);
       FillGlossy(cr, p.hx - 1.05 * r, band - 0.75 * r, p.hx + 1.05 * r, band, Hex(0xf4f2ec), 3);
       RoundedRect(cr, p.hx - 0.88 * r, band - 0.25 * r, 1.76 * r, 0.3 * r, 0.06 * r);
-      FillGlossy(cr, p.hx - 0.88 * r, band - 0.25 * r, p.hx + 0.88 * r, band + 0.05 * r, accent, 2.5);
+      FillGlossy(cr, p.hx - 0.88 * r, band - 0.25 * r, p.hx + 0.88 * r, band + 0.05 * r, accent,
+                 2.5);
       // Peak toward the face, and the anchor badge.
       cairo_move_to(cr, p.hx + 0.2 * r, band + 0.02 * r);
       cairo_curve_to(cr, p.hx + 0.6 * r, band + 0.05 * r, p.hx + 1.05 * r, band + 0.12 * r,
@@ -594,8 +604,8 @@ void Headwear(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_curve_to(cr, p.hx - 1.3 * r, brim - 0.85 * r, p.hx - 0.8 * r, brim - 0.6 * r,
                      p.hx - 0.2 * r, brim - 0.5 * r);
       cairo_close_path(cr);
-      FillGlossy(cr, p.hx - 1.75 * r, brim - 1.3 * r, p.hx - 0.2 * r, brim - 0.5 * r,
-                 Hex(0x3aa0c8), 2.5);
+      FillGlossy(cr, p.hx - 1.75 * r, brim - 1.3 * r, p.hx - 0.2 * r, brim - 0.5 * r, Hex(0x3aa0c8),
+                 2.5);
       cairo_move_to(cr, p.hx - 0.75 * r, brim);
       cairo_curve_to(cr, p.hx - 0.8 * r, brim - 0.8 * r, p.hx + 0.6 * r, brim - 0.95 * r,
                      p.hx + 0.7 * r, brim);
@@ -619,8 +629,8 @@ void Headwear(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_curve_to(cr, p.hx + 1.1 * r, brim + 0.1 * r, p.hx + 0.4 * r, brim + 0.08 * r,
                      p.hx - 0.6 * r, brim + 0.3 * r);
       cairo_close_path(cr);
-      FillGlossy(cr, p.hx - 1.25 * r, brim - 0.2 * r, p.hx + 1.15 * r, brim + 0.55 * r,
-                 Col(f.Coat), 3);
+      FillGlossy(cr, p.hx - 1.25 * r, brim - 0.2 * r, p.hx + 1.15 * r, brim + 0.55 * r, Col(f.Coat),
+                 3);
       break;
     }
     case THeadwear::Headscarf: {
@@ -637,8 +647,8 @@ void Headwear(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_close_path(cr);
       FillGlossy(cr, p.hx - 1.05 * r, p.hy - 1.35 * r, p.hx + 0.92 * r, p.hy + 0.25 * r, accent, 3);
       for (int i = 0; i < 6; ++i)
-        Dot(cr, p.hx + (-0.6 + i * 0.24) * r, p.hy - (0.75 + 0.2 * std::sin(i * 1.3)) * r,
-            0.06 * r, kWhite);
+        Dot(cr, p.hx + (-0.6 + i * 0.24) * r, p.hy - (0.75 + 0.2 * std::sin(i * 1.3)) * r, 0.06 * r,
+            kWhite);
       for (int side : {0, 1}) {
         cairo_move_to(cr, p.hx - 0.88 * r, p.hy + 0.05 * r);
         cairo_curve_to(cr, p.hx - (1.2 + side * 0.15) * r, p.hy + 0.3 * r,
@@ -844,15 +854,26 @@ const TChatFolk kClients[8] = {
      THeadwear::Souwester, TFacial::None, TNeck::Oilskin, TProp::Lamp, false, 3.1},
     {false, false, 0xd8a078, 0x2a1a12, 0x8a6a5a, 0x7a4a28, 0x3a2a1a, THairStyle::Bald,
      THeadwear::None, TFacial::Beard, TNeck::LeatherApron, TProp::Hammer, false, 3.9},
-    {true, true, 0xf6d2b4, 0xc8c4bc, 0x7a5a8a, 0xb86a4a, 0x5a7a5a, THairStyle::Bun,
-     THeadwear::None, TFacial::None, TNeck::Shawl, TProp::Basket, true, 3.1},
+    {true, true, 0xf6d2b4, 0xc8c4bc, 0x7a5a8a, 0xb86a4a, 0x5a7a5a, THairStyle::Bun, THeadwear::None,
+     TFacial::None, TNeck::Shawl, TProp::Basket, true, 3.1},
     {false, false, 0xffd8b4, 0xc87a2a, 0x3a7a5a, 0x8a3a6a, 0x4a6a3a, THairStyle::Tousled,
      THeadwear::FeatherHat, TFacial::Stubble, TNeck::Waistcoat, TProp::Fiddle, false, 3.0},
 };
 
-const TChatFolk kOrvell = {false, false, 0xffd9b8, 0x7a4a24, 0xf4eee2, 0xd84a3a, 0x5a3a20,
-                           THairStyle::Short, THeadwear::Toque, TFacial::Moustache,
-                           TNeck::Neckerchief, TProp::Spoon, false, 3.3};
+const TChatFolk kOrvell = {false,
+                           false,
+                           0xffd9b8,
+                           0x7a4a24,
+                           0xf4eee2,
+                           0xd84a3a,
+                           0x5a3a20,
+                           THairStyle::Short,
+                           THeadwear::Toque,
+                           TFacial::Moustache,
+                           TNeck::Neckerchief,
+                           TProp::Spoon,
+                           false,
+                           3.3};
 
 constexpr double kHeadRadius = 88;
 }  // namespace
@@ -872,8 +893,8 @@ void PaintChatCharacter(TCanvas& c, const TAssetSpec& s, TChatClient client) {
   const TPoint at = TChatPlaces::ClientPicture(n);
   const TPoint balloon = TChatPlaces::ClientBalloon(n);
   const double w = s.TileWidth;
-  const double face = std::clamp<double>(balloon.X + TChatPlaces::BalloonWidth - at.X + 115, w * 0.5,
-                                         w - 1.6 * kHeadRadius);
+  const double face = std::clamp<double>(balloon.X + TChatPlaces::BalloonWidth - at.X + 115,
+                                         w * 0.5, w - 1.6 * kHeadRadius);
   cairo_translate(cr, w, 0);
   cairo_scale(cr, -1, 1);
   const double hatRoom = kClients[n - 1].Hat == THeadwear::TopHat ? 1.9 : 1.3;

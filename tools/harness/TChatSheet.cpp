@@ -1,8 +1,8 @@
 #include "TChatSheet.h"
-#include "TOffscreenCanvas.h"
 
 #include <filesystem>
 
+#include "TOffscreenCanvas.h"
 #include "text/TGlobalGameText.h"
 #include "text/TTextStrings.h"
 #include "ui/TChapterDialog.h"
@@ -70,10 +70,10 @@ bool TChatSheet::Run(const std::string& folder, std::vector<int> conversations,
         continue;
       }
       screen.EndScene();
-      const std::string file = (std::filesystem::path(outFolder) /
-                                ("chat-" + std::to_string(conversation) + "-" +
-                                 std::to_string(line) + ".png"))
-                                   .string();
+      const std::string file =
+          (std::filesystem::path(outFolder) /
+           ("chat-" + std::to_string(conversation) + "-" + std::to_string(line) + ".png"))
+              .string();
       if (!canvas.WriteShot(file, error)) return false;
       written.push_back(file);
     }
