@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
+#include "support/RecordingScreen.h"
+#include "text/TGameFont.h"
 #include "text/TTextStrings.h"
 #include "ui/TChapterDialog.h"
 
@@ -255,4 +258,60 @@ TEST(ChapterDialogContent, ShippedConversationsLoadAndFitTheirBalloons) {
     }
     EXPECT_TRUE(client) << n;
   }
+}
+
+// Where the balloon's slices, its text and the people land on the screen.
+TEST(ChapterDialogDrawing, BalloonSlicesTextAndPeopleAtTheirPlaces) {
+  RecordingScreen rec;
+  rec.AddBlank("BlackRect", 683, 384);
+  rec.AddBlank("MovieEffectMask", 683, 384);
+  rec.AddBlank("ChatMainChar", 390, 734);
+  rec.AddBlank("ChatCharacter2", 377, 588);
+  rec.AddBlank("ChapterDialogBalloon", 420, 60, 1, 3);
+  rec.AddBlank(TGameFont::ImageName(TGameFontKind::fkAirstripNormal), 68, 44, 28, 3);
+  TTextStrings strings;
+  Fill(strings, {"# 1", "M:one two three four five six seven eight nine ten eleven twelve", "",
+                 "# 2", "C:Orvell alone"});
+  TChapterDialog dialog;
+  dialog.OmgImgList = &rec.images;
+  dialog.TextStringsComp = &strings;
+  dialog.LoadConversations();
+  ASSERT_EQ(dialog.Conversation(1).Lines[0].TextLines, 2);
+
+  auto drawnAfter = [&](int conversation, int ticks) {
+    dialog.StartConversation(conversation);
+    for (int i = 1; i < ticks; ++i) dialog.UpdateAndDraw();
+    rec.backend.Quads.clear();
+    dialog.UpdateAndDraw();
+    std::vector<std::pair<std::string, TPoint>> drawn;
+    for (const auto& q : rec.backend.Quads)
+      drawn.push_back({rec.NameOf(q), TPoint{static_cast<int>(std::lround(q.Corners[0].X)),
+                                             static_cast<int>(std::lround(q.Corners[0].Y))}});
+    return drawn;
+  };
+  // Settled: the first balloon came at tick 20 and has popped and faded in.
+  auto drawn = drawnAfter(1, 45);
+  std::vector<TPoint> slices;
+  TPoint firstGlyph{9999, 9999};
+  bool client = false;
+  for (const auto& [name, at] : drawn) {
+    if (name == "ChapterDialogBalloon") slices.push_back(at);
+    if (name == "ChatCharacter2") client = true;
+    if (name == TGameFont::ImageName(TGameFontKind::fkAirstripNormal))
+      firstGlyph = {std::min(firstGlyph.X, at.X), std::min(firstGlyph.Y, at.Y)};
+  }
+  EXPECT_TRUE(client);
+  const std::vector<TPoint> expected = {{638, 204}, {638, 228}, {638, 252}, {638, 276}};
+  EXPECT_EQ(slices, expected);
+  EXPECT_EQ(firstGlyph, (TPoint{668, 227}));
+
+  // No client in the conversation: Orvell and his balloon only.
+  drawn = drawnAfter(2, 45);
+  for (const auto& [name, at] : drawn) EXPECT_NE(name, "ChatCharacter2");
+  EXPECT_EQ(
+      std::count_if(drawn.begin(), drawn.end(),
+                    [](const auto& d) {
+                      return d.first == "ChapterDialogBalloon" && d.second == TPoint{332, 111};
+                    }),
+      1);
 }
