@@ -13,6 +13,7 @@
 #include "levels/TLevelFileRecord.h"
 #include "metagame/TBookFigures.h"
 #include "metagame/TStickerBookLayout.h"
+#include "ui/TChatPlaces.h"
 
 namespace assetgen {
 
@@ -436,9 +437,23 @@ void AddStory(TBuilder& b) {
   b.Add("StoryDarkCorners", "", Png, 342, 192, PaintStoryDarkCorners, Done);
 }
 
+// Tall enough to reach the screen's bottom edge from the place it is drawn at.
+int ChatFigureHeight(TPoint at) { return static_cast<int>(std::ceil((768 - at.Y) / 0.95)); }
+
 void AddLaterScenes(TBuilder& b) {
   b.Add("PracticeSmoke", "", Png, 60, 60, PaintStoveSmoke, Done);
-  b.Add("ChapterDialogBalloon", "", Png, 420, 160, PaintPlaceholder, StandIn);
+  // The chapter dialogue: three 24-row slices of one balloon (top, a band per text line,
+  // the bottom with its tail); the people stand on the screen's bottom edge, swaying about a
+  // point at 95 % of their height.
+  b.Add("ChapterDialogBalloon", "", Png, TChatPlaces::BalloonWidth, 60, PaintChapterDialogBalloon,
+        Done);
+  b.Add("ChatMainChar", "", Png, 390, ChatFigureHeight(TChatPlaces::MainChar), PaintChatMainChar,
+        Done);
+  for (int n = 1; n <= 8; ++n) {
+    const TPoint at = TChatPlaces::ClientPicture(n);
+    b.Add("ChatCharacter" + std::to_string(n), "", Png, 1366 - at.X, ChatFigureHeight(at),
+          With(PaintChatCharacter, TChatClient{n}), Done);
+  }
   b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
   b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
   b.Add("MovieEffect", "", Png, 8, 768, PaintMovieScratches, Done);

@@ -332,4 +332,12 @@ void PaintStoryStrip(TCanvas& c, const TAssetSpec& s, TStoryStrip strip);
 void PaintStoryBGMask(TCanvas& c, const TAssetSpec& s);
 void PaintStoryDarkCorners(TCanvas& c, const TAssetSpec& s);
 
+// ArtChat.cpp: the chapter dialogue's people and its balloon.
+struct TChatClient {
+  int Number;  // 1..8
+};
+void PaintChatMainChar(TCanvas& c, const TAssetSpec& s);
+void PaintChatCharacter(TCanvas& c, const TAssetSpec& s, TChatClient client);
+void PaintChapterDialogBalloon(TCanvas& c, const TAssetSpec& s);
+
 }  // namespace assetgen

@@ -20,6 +20,7 @@
 #include "TPracticeDemo.h"
 #include "TShopSheet.h"
 #include "TRestoSheet.h"
+#include "TChatSheet.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -46,6 +47,7 @@ int Usage() {
                "  wendmoor-harness book-sheet --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness resto-sheet --island N --dishes K --out-dir DIR [--content DIR]\n"
+               "  wendmoor-harness chat-sheet [--conversation N]... --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness campaign [--seed S] [--islands N] [--max-levels M] [--relaxed]"
                " [--trace FILE] [--content DIR]\n"
@@ -252,6 +254,31 @@ int RestoSheet(int argc, char** argv) {
   return missing.empty() ? 0 : 1;
 }
 
+int ChatSheet(int argc, char** argv) {
+  std::string out, content = TFileSystem::ExecutableFolder();
+  long n = 0;
+  std::vector<int> conversations;
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--conversation" && i + 1 < argc && ParseLong(argv[i + 1], n))
+      conversations.push_back(static_cast<int>(n)), ++i;
+    else if (a == "--out-dir" && i + 1 < argc) out = argv[++i];
+    else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  if (out.empty()) return Usage();
+  std::string error;
+  std::set<std::string> missing;
+  std::vector<std::string> written;
+  if (!TChatSheet::Run(content, conversations, out, written, error, missing)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  for (const std::string& f : written) std::printf("%s\n", f.c_str());
+  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
+  return missing.empty() ? 0 : 1;
+}
+
 int BoardDemo(int argc, char** argv) {
   TBoardDemo::TOptions o;
   o.Content = TFileSystem::ExecutableFolder();
@@ -439,6 +466,7 @@ int main(int argc, char** argv) {
   if (command == "practice-demo") return PracticeDemo(argc, argv);
   if (command == "book-sheet") return BookSheet(argc, argv);
   if (command == "resto-sheet") return RestoSheet(argc, argv);
+  if (command == "chat-sheet") return ChatSheet(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);

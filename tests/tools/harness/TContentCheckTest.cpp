@@ -8,6 +8,7 @@
 
 #include "TBoardDemo.h"
 #include "TBookSheet.h"
+#include "TChatSheet.h"
 #include "TCreatureSheet.h"
 #include "TShopSheet.h"
 #include "TBot.h"
@@ -196,6 +197,17 @@ TEST_F(ContentCheck, EveryIslandsShopFindsEverything) {
     std::vector<std::string> left(missing.begin(), missing.end());
     EXPECT_TRUE(left.empty()) << "island " << island << Listed(left);
   }
+}
+
+// Every chapter conversation to its end: the people, balloons and letters it draws.
+TEST_F(ContentCheck, EveryConversationFindsEverything) {
+  std::set<std::string> missing;
+  std::vector<std::string> written;
+  std::string error;
+  ASSERT_TRUE(TChatSheet::Run(TFileSystem::ExecutableFolder(), {}, "", written, error, missing))
+      << error;
+  std::vector<std::string> left(missing.begin(), missing.end());
+  EXPECT_TRUE(left.empty()) << Listed(left);
 }
 
 // The check itself: a name with nothing behind it is caught and listed once.
