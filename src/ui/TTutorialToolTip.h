@@ -39,9 +39,9 @@ class TTutorialToolTip : public TComponent {
   TNotifyEvent OnStart, OnFinish;
   std::function<void(TTutorialToolTip& sender, int entry)> OnSpecificToolTipIdxEvent;
 
-  static constexpr double TextFontRatio = 0.55;
+  static constexpr double TextFontRatio = 0.58;
   static constexpr int TextHorzSpaceAdd = -1;
-  static constexpr int TextVertSpace = 19;
+  static constexpr int TextVertSpace = 20;
 
   // The line of the info catalogue an entry shows, 0 for the blank ones.
   static int InfoLineOf(int entry);

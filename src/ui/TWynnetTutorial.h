@@ -27,7 +27,7 @@ class TWynnetTutorial : public TComponent {
   TOmegaImageList* OmgImgList = nullptr;
   TGlobalGameText* GlobGameText = nullptr;
   const TTextStrings* TextStringsComp = nullptr;
-  int Left = 482, Top = 130;  // the OK button at (640, 427) sits on its bottom edge
+  int Left = 484, Top = 156;  // the OK button at (640, 427) sits on its bottom edge
   bool Enabled = true;
   int MaxRectTextWidth = 350;
   // Fade per tick; the shell raises both to 0.3 where the fade must be quick.
@@ -37,9 +37,9 @@ class TWynnetTutorial : public TComponent {
   TNotifyEvent OnFinish;
 
   // The body's look; the wrap uses the same ratio and spacing so the lines fit.
-  static constexpr double BodyFontRatio = 0.6;
+  static constexpr double BodyFontRatio = 0.58;
   static constexpr int BodyHorzSpaceAdd = -1;
-  static constexpr int BodyVertSpace = 21;
+  static constexpr int BodyVertSpace = 20;
 
   // The entry that belongs to a level, 0 when none does.
   static int EntryFor(int island, int level, TGameObjective mode);

@@ -17,7 +17,7 @@ class TWynnetTutorialCharacter : public TComponent {
 
   TOmegaImageList* OmgImgList = nullptr;
   bool Visible = false;
-  int Left = 250, Top = 150;
+  int Left = 290, Top = 170;  // beside the panel, her wand toward it
   int AlphaStep = 15;
   int TalkingTime = 6500;  // kept for the data that sets it
 

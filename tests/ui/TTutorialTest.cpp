@@ -147,7 +147,7 @@ TEST(WynnetTutorial, OpenAndFinishReportsBalanceInEveryOrder) {
 
 TEST(WynnetTutorial, FadesInDrawsTheEntrysIconAndGoesQuietAfterClosing) {
   RecordingScreen r;
-  r.AddBlank("TutorialBlackRect", 440, 360);
+  r.AddBlank("TutorialBlackRect", 436, 330);
   r.AddBlank("TutorialIcons", 64, 64, 1, 14);
   TWynnetTutorial t;
   t.OmgImgList = &r.images;
@@ -229,8 +229,10 @@ TEST(WynnetTutorial, EveryPageFitsItsPanel) {
                   380)
             << e;
         const auto lines = Lines(t.BodyText());
-        // The body runs from 151 to the OK button, about 300 pixels down the panel.
-        EXPECT_LE(static_cast<int>(lines.size()) * TWynnetTutorial::BodyVertSpace, 150) << e;
+        // The body ends above the OK button at y 427.
+        EXPECT_LE(t.Top + 151 + static_cast<int>(lines.size()) * TWynnetTutorial::BodyVertSpace,
+                  427)
+            << e;
         for (const auto& l : lines)
           EXPECT_LE(TGameFont::TextWidth(TGameFontKind::fkAirstripNormal, l,
                                          TWynnetTutorial::BodyHorzSpaceAdd,
@@ -403,7 +405,7 @@ TEST(TutorialToolTip, EveryTextFitsThePanel) {
     ASSERT_EQ(tip.Entry(), e);
     const auto lines = Lines(tip.TextBlock());
     // From 35 down to the OK button at 164.
-    EXPECT_LE(static_cast<int>(lines.size()) * TTutorialToolTip::TextVertSpace, 164 - 35 - 10)
+    EXPECT_LE(35 + static_cast<int>(lines.size()) * TTutorialToolTip::TextVertSpace, 164)
         << e;
     for (const auto& l : lines)
       EXPECT_LE(TGameFont::TextWidth(TGameFontKind::fkAirstripNormal, l,

@@ -322,4 +322,10 @@ void PaintDishCharEyes(TCanvas& c, const TAssetSpec& s);
 void PaintDishCharHand(TCanvas& c, const TAssetSpec& s);
 void PaintHintFairyBody(TCanvas& c, const TAssetSpec& s);
 
+// ArtTutorial.cpp: the tutorial's panel, fairy, pointing arrow and page icons.
+void PaintTutorialPanel(TCanvas& c, const TAssetSpec& s);
+void PaintFairyTutorial(TCanvas& c, const TAssetSpec& s);
+void PaintTutorialArrow(TCanvas& c, const TAssetSpec& s);
+void PaintTutorialIcons(TCanvas& c, const TAssetSpec& s);
+
 }  // namespace assetgen
