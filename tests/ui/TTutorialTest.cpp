@@ -123,11 +123,18 @@ TEST(WynnetTutorial, OpenAndFinishReportsBalanceInEveryOrder) {
   t.Close();
   EXPECT_EQ(book.Closes, 1);
 
+  // Switched off in the options while open: it still closes and says so.
+  t.Show(1, 3, goNormalMode);
+  t.Enabled = false;
+  t.Close();
+  EXPECT_FALSE(book.Paused());
+  t.Enabled = true;
+
   t.Show(1, 3, goNormalMode);
   t.Reset();  // the level ends under it
   EXPECT_FALSE(book.Paused());
   t.Reset();
-  EXPECT_EQ(book.Closes, 2);
+  EXPECT_EQ(book.Closes, 3);
 
   // A follow-up opened from the finish report is a new opening of its own.
   bool followed = false;
@@ -377,6 +384,13 @@ TEST(TutorialToolTip, OpenAndFinishReportsBalanceInEveryOrder) {
   tip.Close();
   EXPECT_EQ(book.Closes, 2);
   EXPECT_FALSE(tip.Active());
+
+  // Switched off in the options while open: it still closes and says so.
+  tip.SetShownFlags({});
+  tip.Signal(0);
+  tip.Enabled = false;
+  tip.Close();
+  EXPECT_EQ(book.Closes, 3);
   EXPECT_TRUE(book.Balanced);
 }
 
