@@ -454,8 +454,12 @@ void AddLaterScenes(TBuilder& b) {
     b.Add("ChatCharacter" + std::to_string(n), "", Png, 1366 - at.X, ChatFigureHeight(at),
           With(PaintChatCharacter, TChatClient{n}), Done);
   }
-  b.Add("TutorialArrow", "", Png, 60, 60, PaintPlaceholder, StandIn);
-  b.Add("TutorialIcons", "", Png, 64, 64, PaintPlaceholder, StandIn);
+  // The panel is the tool tip's too, drawn at 0.8 x 0.675; the arrow's size puts its turning
+  // point (0.5, 0.427) about 30 pixels from the point it shows, on the panel's corner.
+  b.Add("TutorialBlackRect", "", Png, 436, 330, PaintTutorialPanel, Done);
+  b.Add("FairyTutorial", "", Png, 170, 230, PaintFairyTutorial, Done);
+  b.Add("TutorialArrow", "", Png, 86, 102, PaintTutorialArrow, Done);
+  b.Add("TutorialIcons", "", Png, 64, 64, PaintTutorialIcons, Done);
   b.Add("MovieEffect", "", Png, 8, 768, PaintMovieScratches, Done);
   // Drawn at scale 2 over the story pictures and behind the chapter dialogues.
   b.Add("MovieEffectMask", "", Png, 683, 384, PaintMovieMask, Done);

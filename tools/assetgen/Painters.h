@@ -340,4 +340,10 @@ void PaintChatMainChar(TCanvas& c, const TAssetSpec& s);
 void PaintChatCharacter(TCanvas& c, const TAssetSpec& s, TChatClient client);
 void PaintChapterDialogBalloon(TCanvas& c, const TAssetSpec& s);
 
+// ArtTutorial.cpp: the tutorial's panel, fairy, pointing arrow and page icons.
+void PaintTutorialPanel(TCanvas& c, const TAssetSpec& s);
+void PaintFairyTutorial(TCanvas& c, const TAssetSpec& s);
+void PaintTutorialArrow(TCanvas& c, const TAssetSpec& s);
+void PaintTutorialIcons(TCanvas& c, const TAssetSpec& s);
+
 }  // namespace assetgen

@@ -21,6 +21,7 @@
 #include "TShopSheet.h"
 #include "TRestoSheet.h"
 #include "TChatSheet.h"
+#include "TTutorialSheet.h"
 #include "TTextDemo.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
@@ -48,6 +49,7 @@ int Usage() {
                "  wendmoor-harness shop-sheet --island N --out FILE.png [--content DIR]\n"
                "  wendmoor-harness resto-sheet --island N --dishes K --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness chat-sheet [--conversation N]... --out-dir DIR [--content DIR]\n"
+               "  wendmoor-harness tutorial-sheet --out-dir DIR [--content DIR]\n"
                "  wendmoor-harness bot --level I-L [--games N] [--seed S] [--relaxed] [--interruptions] [--content DIR]\n"
                "  wendmoor-harness campaign [--seed S] [--islands N] [--max-levels M] [--relaxed]"
                " [--trace FILE] [--content DIR]\n"
@@ -219,6 +221,27 @@ int BookSheet(int argc, char** argv) {
   std::set<std::string> missing;
   std::vector<std::string> written;
   if (!TBookSheet::Run(content, out, written, error, &missing)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  for (const std::string& f : written) std::printf("%s\n", f.c_str());
+  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
+  return missing.empty() ? 0 : 1;
+}
+
+int TutorialSheet(int argc, char** argv) {
+  std::string out, content = TFileSystem::ExecutableFolder();
+  for (int i = 2; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--out-dir" && i + 1 < argc) out = argv[++i];
+    else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
+    else return Usage();
+  }
+  if (out.empty()) return Usage();
+  std::string error;
+  std::set<std::string> missing;
+  std::vector<std::string> written;
+  if (!TTutorialSheet::Run(content, out, written, error, &missing)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
@@ -467,6 +490,7 @@ int main(int argc, char** argv) {
   if (command == "book-sheet") return BookSheet(argc, argv);
   if (command == "resto-sheet") return RestoSheet(argc, argv);
   if (command == "chat-sheet") return ChatSheet(argc, argv);
+  if (command == "tutorial-sheet") return TutorialSheet(argc, argv);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
