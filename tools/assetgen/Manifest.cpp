@@ -11,6 +11,7 @@
 #include "bosses/TBossFigure.h"
 #include "engine/TSpriteTileCount.h"
 #include "levels/TLevelFileRecord.h"
+#include "levels/TLevelGoal.h"
 #include "metagame/TBookFigures.h"
 #include "metagame/TStickerBookLayout.h"
 
@@ -214,6 +215,8 @@ void AddLevel(TBuilder& b) {
   b.Add("EnergyBonusText", "", Png, 160, 40, With(PaintWordArt, TWordArt::EnergyBonus), Done);
   b.Add("ObjInfoShadow", "", Png, 648, 300, PaintObjInfoShadow, Done);
   b.Add("ObjInfoLogo", "", Png, 140, 110, PaintObjInfoLogo, Done);
+  b.Add("ObjInfoGoal", "", Png, TLevelGoal::PanelWidth, TLevelGoal::PanelHeight, PaintObjInfoGoal,
+        Done);
   b.Add("ObjInfoTitle", "", Png, 232, 60, With(PaintWordArt, TWordArt::LevelGoal), Done,
         "Level goal");
   b.Add("SlotDone", "", Png, 64, 64, PaintSlotDone, Done);

@@ -196,7 +196,7 @@ std::vector<std::string> checkCatalogue(std::string_view file, const std::vector
     // The level card's goal: one line each across the panel under the card.
     for (int n = 31; n <= 37; ++n) {
       needText(n);
-      maxWidth(n, Font::Normal, 0, 0.56, 580);
+      maxWidth(n, Font::Normal, 0, 0.68, 560);
     }
   } else if (file == "GameConfirms.txt") {
     for (int title : {1, 4, 7, 10, 13, 16, 19}) {
