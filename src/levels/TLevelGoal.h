@@ -23,9 +23,9 @@ class TLevelGoal {
                        GoldTilesLine = 34, BossLine = 35, BossHurtLine = 36, BossAuraLine = 37;
 
   // The panel the goal is written on ("ObjInfoGoal") and the room inside it.
-  static constexpr int PanelWidth = 640, PanelHeight = 194;
+  static constexpr int PanelWidth = 640, PanelHeight = 200;
   static constexpr int AreaWidth = 560;
-  static constexpr int AreaTop = 18, AreaBottom = 164;  // inside the frame
+  static constexpr int AreaTop = 22, AreaBottom = 166;  // inside the parchment's stitching
   static constexpr double TextScale = 0.68;
   static constexpr int LineHeight = 30;
   static constexpr int IconSize = 52;  // a gathering icon
