@@ -32,7 +32,7 @@ class TLevelGoal {
   static constexpr double IconScale = 1.0;
   static constexpr int RowHeight = 54;
   // The fruit fills the middle of its icon: the count starts just past it.
-  static constexpr int CountGap = -14, ItemGap = 26;
+  static constexpr int CountGap = -14, ItemGap = 36;
 
   TGameObjective Objective = goNormalMode;
   std::string Heading;

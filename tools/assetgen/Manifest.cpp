@@ -131,6 +131,8 @@ void AddWindows(TBuilder& b) {
   b.Add("VolumeFill", "", Png, 123, 22, PaintVolumeFill, Done);
   b.Add("VolumeGlass", "", Png, 125, 11, PaintBarGlass, Done);
   b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done);
+  b.Add("Help2", "LateLoad/", Jpg, 1366, 768, PaintHelpCreature, Done);
+  b.Add("Help3", "LateLoad/", Jpg, 1366, 768, PaintHelpTools, Done);
 }
 
 void AddMap(TBuilder& b) {
