@@ -55,8 +55,11 @@ void TFormMain::WireTools() {
 }
 
 void TFormMain::ToolRefused(TToolRefusal why) {
-  // Round comments hand over to the next step when they finish: never cut one short.
-  const bool free = GameComments->CurrentPhase() == TGameComment::TPhase::Off ||
+  // Round comments hand over to the next step when their waving ends: never cut one short
+  // before that.
+  const TGameComment::TPhase phase = GameComments->CurrentPhase();
+  const bool free = phase == TGameComment::TPhase::Off ||
+                    phase == TGameComment::TPhase::FadingOut ||
                     GameComments->CommentType() == TGameCommentType::coCustomText;
   if (!free) return;
   GameComments->ShowComment(TGameCommentType::coCustomText,
