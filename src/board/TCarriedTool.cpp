@@ -38,9 +38,10 @@ bool TCarriedTool::MouseDown(int x, int y, TMouseButton button) {
   if (!HeldFlag) {
     bool inside = x >= HangingPosX && x < HangingPosX + RectWidth && y >= HangingPosY &&
                   y < HangingPosY + RectHeight;
-    if (button != TMouseButton::Left || !inside || Stock == 0) return false;
-    if (!CanPick()) {
+    if (button != TMouseButton::Left || !inside) return false;
+    if (Stock == 0 || !CanPick()) {
       if (PlaySound) PlaySound("DisabledTile");
+      if (OnRefusedPress) OnRefusedPress(*this, Stock == 0 ? trNoneCarried : trNothingToHit);
       return true;
     }
     HeldFlag = true;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 
+#include "board/TToolRefusal.h"
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
 #include "platform/TPlatformEvent.h"
@@ -31,6 +32,8 @@ class TCarriedTool : public TComponent {
 
   // The shell answers from the board (each tool's IsValidTarget).
   std::function<void(TCarriedTool& sender, TPoint tilePos, bool& valid)> OnTargetValidQuestion;
+  // Pressed on its hook with none collected, or with nothing for it to work on.
+  std::function<void(TCarriedTool& sender, TToolRefusal why)> OnRefusedPress;
 
   ~TCarriedTool() override = default;
 

@@ -105,7 +105,15 @@ void TCollectorBombTool::PutBack() {
 bool TCollectorBombTool::MouseDown(int x, int y, TMouseButton button) {
   MouseX = x;
   MouseY = y;
-  if (!Available || !Accessible) return false;
+  if (!Accessible) return false;
+  if (!HeldFlag && button == TMouseButton::Left && MouseOverRect(x, y) &&
+      (!Available || !EnabledFlag)) {
+    // Taken, so the player hears and reads why nothing was picked up.
+    if (PlaySound) PlaySound("DisabledTile");
+    if (OnRefusedPress) OnRefusedPress(*this, Available ? trFlaskNotFull : trLockedHere);
+    return true;
+  }
+  if (!Available) return false;
   if (!HeldFlag) {
     if (button != TMouseButton::Left || !EnabledFlag || !MouseOverRect(x, y)) return false;
     HeldFlag = true;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "board/TNewToolKind.h"
+#include "board/TToolRefusal.h"
 #include "engine/SharedTypes.h"
 #include "engine/TComponent.h"
 #include "platform/TPlatformEvent.h"
@@ -42,6 +43,8 @@ class TCollectorBombTool : public TComponent {
   std::function<void(TCollectorBombTool& sender, TPoint tilePos, bool& openable,
                      bool& isBlankTile)>
       OnObjectOpenableAsk;
+  // Pressed on its hook while locked or not yet paid for by the flask.
+  std::function<void(TCollectorBombTool& sender, TToolRefusal why)> OnRefusedPress;
 
   // Image, panel rectangle and draw offset of the given tool.
   void SetupAs(TNewToolKind kind);

@@ -5,6 +5,7 @@
 #include "engine/Rounding.h"
 #include "engine/SharedTypes.h"
 #include "engine/TOmegaImageList.h"
+#include "text/TGlobalGameText.h"
 
 namespace {
 constexpr int ScreenHeight = 768;
@@ -144,4 +145,55 @@ void TObjectiveInfo::Draw() {
   oy = OmgImgList->TileHeightOf("ObjInfoTitle") * whole * (Pops[1].Ratio - 1) / 2;
   OmgImgList->DrawImage("ObjInfoTitle", x - ox, y - oy, pattern,
                         {.A = a, .ScaleX = s, .ScaleY = s});
+  // Under the card, over its shadow.
+  DrawGoal(whole, a);
+}
+
+void TObjectiveInfo::DrawGoal(float whole, std::uint8_t alpha) {
+  if (Goal.Empty()) return;
+  using G = TLevelGoal;
+  const float cx = static_cast<float>(Left) + ShadowWidth / 2.0f;
+  const float cy = PosY + ShadowHeight / 2.0f;
+  // Panel points (px, py) about the card's middle, as the card scales.
+  auto at = [&](float px, float py, float& x, float& y) {
+    x = cx + (static_cast<float>(Left + GoalLeft) + px - cx) * whole;
+    y = cy + (PosY + static_cast<float>(GoalTop) + py - cy) * whole;
+  };
+  float x, y;
+  at(0, 0, x, y);
+  OmgImgList->DrawImage("ObjInfoGoal", x, y, 0, {.A = alpha, .ScaleX = whole, .ScaleY = whole});
+  if (!GlobGameText) return;
+  const TTextStyle text{.Scale = G::TextScale * whole, .Colour = TGlobalGameText::tcBrown,
+                        .Alpha = alpha};
+  const float halfGlyph = static_cast<float>(G::TextScale * GlobGameText->OrigLetterWidth / 2);
+  // (left, middle) of a line in panel points.
+  auto write = [&](float left, float middle, const std::string& line) {
+    at(left + halfGlyph, middle, x, y);
+    GlobGameText->DrawText(x, y, line, text);
+  };
+  auto centred = [&](float middle, const std::string& line) {
+    write((G::PanelWidth - G::TextWidth(line)) / 2.0f, middle, line);
+  };
+  float top = G::AreaTop + (G::AreaBottom - G::AreaTop - Goal.ContentHeight()) / 2.0f;
+  if (!Goal.Heading.empty()) {
+    centred(top + G::LineHeight / 2.0f, Goal.Heading);
+    top += G::LineHeight;
+  }
+  if (!Goal.Items.empty()) {
+    float left = (G::PanelWidth - Goal.RowWidth()) / 2.0f;
+    const float middle = top + G::RowHeight / 2.0f;
+    const float icon = static_cast<float>(G::IconScale * whole);
+    for (const G::TItem& item : Goal.Items) {
+      at(left, middle - G::IconWidth() / 2.0f, x, y);
+      OmgImgList->DrawImage("ElementGather", x, y, item.Slot,
+                            {.A = alpha, .ScaleX = icon, .ScaleY = icon});
+      write(left + G::IconWidth() + G::CountGap, middle, G::CountText(item.Count));
+      left += static_cast<float>(Goal.ItemWidth(item) + G::ItemGap);
+    }
+    top += G::RowHeight;
+  }
+  for (const std::string& note : Goal.Notes) {
+    centred(top + G::LineHeight / 2.0f, note);
+    top += G::LineHeight;
+  }
 }

@@ -35,6 +35,14 @@ void TFormMain::WireBosses() {
     if (TBoss* boss = RoundBoss(); boss && GameObjective == goBossMode && !RoundOver)
       boss->AerosolSpray(r.Left, r.Top, r.Right, r.Bottom);
   };
+  // So a living creature is something to spray: without spiders the aerosol would be refused.
+  auto enemies = Aerosol->OnEnemiesExistQuestion;
+  Aerosol->OnEnemiesExistQuestion = [this, enemies](TAerosol& aerosol, bool& exist) {
+    if (enemies) enemies(aerosol, exist);
+    if (TBoss* boss = RoundBoss();
+        boss && GameObjective == goBossMode && !RoundOver && !boss->IsDead())
+      exist = true;
+  };
 }
 
 void TFormMain::CheckMonsterHit(TPoint pos, bool& hitting, bool& absorbing) {

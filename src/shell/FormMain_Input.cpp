@@ -186,6 +186,11 @@ void TFormMain::RouteMouse(TMouseKind kind, int x, int y, bool left) {
         if (kind == TMouseKind::Move) c->MouseMove(x, y);
       }
       break;
+    case gsHelp:
+      // A click anywhere but on Done turns the page.
+      if (kind == TMouseKind::Down && left && !HelpDoneButton->HitTest(x, y)) HelpPages->NextPage();
+      buttons(SceneButtons());
+      break;
     case gsConfirmWindow:
       if (kind == TMouseKind::Down) ConfirmWindow->MouseDown(x, y, left);
       if (kind == TMouseKind::Move) ConfirmWindow->MouseMove(x, y);

@@ -133,6 +133,7 @@ void TFormMain::StartLevel() {
 
   // 15. The announcement, through the wipe.
   SwitchScene(gsObjectiveInfo);
+  ObjectiveInfo->SetGoal(TLevelGoal::Of(LevelSetup, TubeTimer->RelaxedMode == rmYes, TextStrings));
   ObjectiveInfo->Show(GameObjective);
 }
 

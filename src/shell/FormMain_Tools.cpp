@@ -3,6 +3,11 @@
 // tools and their effects reach the board is wired in TBoardParts.
 #include "shell/TFormMain.h"
 
+namespace {
+// GameComments.txt lines 27..30, in TToolRefusal order.
+constexpr int RefusalCommentLine = 27;
+}  // namespace
+
 void TFormMain::WireTools() {
   for (auto& tool : Tools)
     tool->OnClick = [this](TCollectorBombTool& s, TPoint tile, TPoint toolPos) {
@@ -11,6 +16,10 @@ void TFormMain::WireTools() {
       GameBoard->ClearToolHighlight();
       UseTool(s.ToolKind, tile, toolPos);
     };
+  for (auto& tool : Tools)
+    tool->OnRefusedPress = [this](TCollectorBombTool&, TToolRefusal why) { ToolRefused(why); };
+  for (TCarriedTool* tool : CarriedTools())
+    tool->OnRefusedPress = [this](TCarriedTool&, TToolRefusal why) { ToolRefused(why); };
 
   // Struck and falling tiles may hit the island's creature.
   auto monsterCheck = [this](TPoint pos, bool& hitting, bool& absorbing) {
@@ -43,4 +52,16 @@ void TFormMain::WireTools() {
   FlowingKey->OnArrive = arrive(*MagicKey);
   FlowingBroom->OnArrive = arrive(*Broom);
   FlowingAerosol->OnArrive = arrive(*Aerosol);
+}
+
+void TFormMain::ToolRefused(TToolRefusal why) {
+  // Round comments hand over to the next step when their waving ends: never cut one short
+  // before that.
+  const TGameComment::TPhase phase = GameComments->CurrentPhase();
+  const bool free = phase == TGameComment::TPhase::Off ||
+                    phase == TGameComment::TPhase::FadingOut ||
+                    GameComments->CommentType() == TGameCommentType::coCustomText;
+  if (!free) return;
+  GameComments->ShowComment(TGameCommentType::coCustomText,
+                            TextStrings.GameComments[RefusalCommentLine + why]);
 }

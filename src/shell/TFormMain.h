@@ -212,6 +212,8 @@ class TFormMain : public TShellParts,
   void WireBoardEffects();
   void WireSpiders();
   void WireTools();
+  // A tool pressed on its hook that cannot be used says why.
+  void ToolRefused(TToolRefusal why);
   enum TTileRemoval : std::uint8_t { trGrouped, trGroupedByBlaster, trBlasted };
   // The answer to a finished grouping (a match, or the blaster's colour wave) or a blast.
   void AnswerRemovedTiles(const TBoardData& snapshot, const TSimpleObjectArray& mask,

@@ -34,7 +34,7 @@ void TRoundParts::Create(const TWidgetMaker& make, TOmegaImageList& images, TGlo
                           PigeonScoring->OmgImgList = &images;
   ElementGather->PlaySound = ScoreCounter->PlaySound = Combos->PlaySound =
       ResultStats->PlaySound = ResultMedal->PlaySound = make.SoundRoute();
-  ResultStats->GlobGameText = &text;
+  ResultStats->GlobGameText = ObjectiveInfo->GlobGameText = &text;
 
   auto comment = [&images, &texts, &make](TGameCommentRole role) {
     auto c = std::make_unique<TGameComment>();

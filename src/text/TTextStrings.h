@@ -33,9 +33,9 @@ class TTextStrings : public TComponent {
   // when a file is missing or too short; the game must not start then.
   bool Load(const std::string& folder, std::string& error);
 
-  TSlots GameTexts{"GameTexts.txt", 30, 80};
+  TSlots GameTexts{"GameTexts.txt", 37, 80};
   TSlots GameConfirms{"GameConfirms.txt", 20, 255};
-  TSlots GameComments{"GameComments.txt", 26, 80};
+  TSlots GameComments{"GameComments.txt", 30, 80};
   TSlots StoryNarrations{"StoryNarrations.txt", 10, 255};
   TSlots Credits{"Credits.txt", 34, 80};
   TSlots GameTutorial{"GameTutorial.txt", 30, 255};

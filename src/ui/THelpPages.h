@@ -6,10 +6,12 @@
 
 class TOmegaImageList;
 
-// The full-screen help page, loaded when it is needed and freed after.
+// The full-screen help pages (how to play, the island's creature, the tools and the flask),
+// loaded when they are needed and freed after; a click turns to the next, the last back to
+// the first, each fading into the next.
 class THelpPages : public TComponent {
  public:
-  static constexpr int PageCount = 1;
+  static constexpr int PageCount = 3;
 
   explicit THelpPages(TOmegaImageList& images) : OmgImgList(images) {}
 
@@ -19,10 +21,11 @@ class THelpPages : public TComponent {
 
   void LoadImages();
   void FreeImages();
+  void NextPage() { PageIdx = PageIdx % PageCount + 1; }
   void Draw();
   int Alpha(int page) const { return Alphas[page - 1]; }
 
  private:
   TOmegaImageList& OmgImgList;
-  int Alphas[PageCount] = {0};
+  int Alphas[PageCount] = {};
 };

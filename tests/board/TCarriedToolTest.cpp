@@ -55,7 +55,8 @@ TEST(CarriedTools, KeyOpensLockersAndBroomSweepsWebs) {
     opened.push_back(p);
     r.board.OpenLocker(p);
   };
-  EXPECT_FALSE(key.MouseDown(25, 605, TMouseButton::Left));  // none in stock
+  EXPECT_TRUE(key.MouseDown(25, 605, TMouseButton::Left));  // none in stock: refused
+  EXPECT_FALSE(key.Held());
   key.SetCount(1);
   EXPECT_TRUE(key.MouseDown(25, 605, TMouseButton::Left));
   EXPECT_TRUE(key.Held());
@@ -100,7 +101,7 @@ TEST(CarriedTools, KeyOpensLockersAndBroomSweepsWebs) {
   EXPECT_EQ(broom.Count(), 1);
   int refused = 0;
   for (const auto& s : sounds.played) refused += s == "DisabledTile";
-  EXPECT_EQ(refused, 3);
+  EXPECT_EQ(refused, 4);
 }
 
 TEST(CarriedTools, AerosolNeedsEnemiesAndSpraysAGrowingAndShrinkingSquare) {
@@ -118,10 +119,15 @@ TEST(CarriedTools, AerosolNeedsEnemiesAndSpraysAGrowingAndShrinkingSquare) {
   spray.OnEnemiesExistQuestion = [&](TAerosol&, bool& e) { e = enemies; };
   std::vector<TSprayRect> rects;
   spray.OnSpraySizeChange = [&](TAerosol&, TSprayRect rect) { rects.push_back(rect); };
+  std::vector<TToolRefusal> refusals;
+  spray.OnRefusedPress = [&](TCarriedTool&, TToolRefusal why) { refusals.push_back(why); };
+  // None collected, then nothing to spray: both refused, each with its reason.
+  EXPECT_TRUE(spray.MouseDown(25, 605, TMouseButton::Left));
   spray.SetCount(1);
   spray.MouseDown(25, 605, TMouseButton::Left);
   EXPECT_FALSE(spray.Held());
-  EXPECT_EQ(sounds.played, std::vector<std::string>{"DisabledTile"});
+  EXPECT_EQ(refusals, (std::vector<TToolRefusal>{trNoneCarried, trNothingToHit}));
+  EXPECT_EQ(sounds.played, (std::vector<std::string>{"DisabledTile", "DisabledTile"}));
   enemies = true;
   spray.MouseDown(25, 605, TMouseButton::Left);
   ASSERT_TRUE(spray.Held());

@@ -39,6 +39,9 @@ struct ToolRig : BoardRig {
       board.HighlightToolTarget(p, t.ToolKind);
     };
     tool.OnClick = [this](TCollectorBombTool&, TPoint p, TPoint) { clicks.push_back(p); };
+    tool.OnRefusedPress = [this](TCollectorBombTool&, TToolRefusal why) {
+      events.push_back(why == trFlaskNotFull ? "refused: flask" : "refused: locked");
+    };
   }
   // Screen point in the middle of a tile.
   int SX(int x) const { return 200 + 52 * (x - 1) + 26; }
@@ -75,15 +78,25 @@ TEST(CollectorBombTool, PickCarryAndRelease) {
   ToolRig r(tlHammer);
   r.tool.PlaySound = sounds.Route();
   r.Load({"3U.             "});
-  // Not accessible before the fill has finished, not usable while disabled.
+  // Not accessible before the fill has finished; locked or not yet paid for by the flask, it
+  // takes the press and says why.
   r.tool.Accessible = false;
   r.Pick();
   EXPECT_FALSE(r.tool.Held());
+  EXPECT_TRUE(r.events.empty());
   r.tool.Accessible = true;
+  r.tool.Available = false;
+  r.Pick();
+  r.tool.Available = true;
   r.tool.SetEnabled(false);
   r.Pick();
   EXPECT_FALSE(r.tool.Held());
   EXPECT_EQ(r.tool.HangingFrame(), 3);
+  EXPECT_EQ(r.events, (std::vector<std::string>{"refused: locked", "refused: flask"}));
+  // A press beside the hook is no refusal.
+  EXPECT_FALSE(r.tool.MouseDown(r.SX(1), r.SY(1), TMouseButton::Left));
+  EXPECT_EQ(r.events.size(), 2u);
+  r.events.clear();
   r.tool.SetEnabled(true);
   r.Pick();
   ASSERT_TRUE(r.tool.Held());
@@ -111,7 +124,8 @@ TEST(CollectorBombTool, PickCarryAndRelease) {
   EXPECT_EQ(r.clicks[0], (TPoint{1, 1}));
   // A press on the board is not the tool's any more.
   EXPECT_FALSE(r.tool.MouseDown(r.SX(1), r.SY(1), TMouseButton::Left));
-  EXPECT_EQ(sounds.played, (std::vector<std::string>{"PickingTool", "DisabledTile"}));
+  EXPECT_EQ(sounds.played, (std::vector<std::string>{"DisabledTile", "DisabledTile", "PickingTool",
+                                                     "DisabledTile"}));
 }
 
 TEST(CollectorBombTool, FliesBackFromHolesRightClicksAndOutsideTheGrid) {

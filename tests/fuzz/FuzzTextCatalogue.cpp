@@ -11,7 +11,7 @@ const char* const Files[] = {"GameTexts.txt",      "GameConfirms.txt", "GameComm
                              "StoryNarrations.txt", "Credits.txt",     "GameTutorial.txt",
                              "TutorialInfo.txt",    "CharacterChats.txt", "UpgradeNames.txt",
                              "UpgradeDescs.txt"};
-const int Counts[] = {30, 20, 26, 10, 34, 30, 5, 183, 24, 24};
+const int Counts[] = {37, 20, 30, 10, 34, 30, 5, 183, 24, 24};
 
 std::string Catalogue(const char* ending, int extraLines, bool longLines) {
   std::string all;

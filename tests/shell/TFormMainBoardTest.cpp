@@ -164,6 +164,32 @@ TEST(FormMainBoard, ToolsRefuseBadTargetsAndGoBackFromOutsideTheBoard) {
   EXPECT_FALSE(bomb.Held() && hammer.Held());
 }
 
+TEST(FormMainBoard, AToolThatCannotBeUsedSaysWhyButNeverCutsARoundCommentShort) {
+  ToolRig r;
+  TGameComment& comment = *r.form->GameComments;
+  auto shown = [&] {
+    std::string s;
+    for (int i = 0; i < comment.LetterCount(); ++i) s += static_cast<char>(comment.Letter(i).Char);
+    return s;
+  };
+  TCollectorBombTool& hammer = *r.form->Tool(tlHammer);
+  hammer.SetEnabled(false);
+  r.Press(hammer.RectLeft + 10, hammer.RectTop + 10);
+  EXPECT_EQ(comment.CommentType(), TGameCommentType::coCustomText);
+  EXPECT_EQ(shown(), "FILL THE FLASK FIRST!");
+  hammer.Available = false;
+  r.Press(hammer.RectLeft + 10, hammer.RectTop + 10);
+  EXPECT_EQ(shown(), "UNLOCKED IN A LATER LEVEL!");
+  r.Press(r.form->MagicKey->HangingPosX + 5, r.form->MagicKey->HangingPosY + 5);
+  EXPECT_EQ(shown(), "NONE COLLECTED YET!");
+  // "GO!" starts the creature's attempts when it has waved: a refusal leaves it be.
+  comment.ShowComment(TGameCommentType::coGo);
+  const std::string go = shown();
+  r.form->FormMouseDown(TMouseButton::Left, hammer.RectLeft + 10, hammer.RectTop + 10);
+  EXPECT_EQ(comment.CommentType(), TGameCommentType::coGo);
+  EXPECT_EQ(shown(), go);
+}
+
 TEST(FormMainBoard, APickUpInAGroupingFliesToItsToolAndIsNotCredited) {
   ToolRig r;
   TGameBoard& b = *r.form->GameBoard;

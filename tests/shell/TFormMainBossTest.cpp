@@ -52,6 +52,21 @@ TEST(FormMainBoss, OnlyTheIslandsCreatureShowsAndOnlyInABossRound) {
   EXPECT_EQ(Owl(r).OneAbsorbedTime, 20);
 }
 
+TEST(FormMainBoss, TheAerosolHasTheCreatureToSprayWithoutAnySpider) {
+  RoundRig r;
+  auto anything = [&] {
+    bool exist = false;
+    r.form->Aerosol->OnEnemiesExistQuestion(*r.form->Aerosol, exist);
+    return exist;
+  };
+  r.Play(1, 3);
+  ASSERT_FALSE(r.form->Spiders->AnyOnBoard());
+  EXPECT_FALSE(anything());
+  r.Play(1, 12);
+  ASSERT_FALSE(r.form->Spiders->AnyOnBoard());
+  EXPECT_TRUE(anything());
+}
+
 TEST(FormMainBoss, NoAttemptBeforeTheGoThenTheAuraPeakDrainsTheTubeOnce) {
   RoundRig r(300);
   ASSERT_TRUE(r.form->EnterLevelDirectly(1, 12, false));

@@ -308,15 +308,24 @@ TEST(HelpPages, LoadOnDemandAndFadeIn) {
   std::vector<std::string> asked;
   h.OnLoadAnImage = [&](THelpPages&, const std::string& f) {
     asked.push_back(f);
-    r.Add("Help1", 8, 8);
+    r.Add(f.substr(0, f.find('.')), 8, 8);
   };
   h.LoadImages();
   h.LoadImages();
-  EXPECT_EQ(asked, (std::vector<std::string>{"Help1.jpg"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"Help1.jpg", "Help2.jpg", "Help3.jpg"}));
   r.backend.Quads.clear();
   h.Draw();
   EXPECT_EQ(h.Alpha(1), 20);
   EXPECT_EQ(r.backend.Quads.size(), 1u);
+  // Turning fades the old page out as the new one comes in; the last turns back to the first.
+  for (int i = 0; i < 20; ++i) h.Draw();
+  h.NextPage();
+  h.Draw();
+  EXPECT_EQ(h.Alpha(1), 235);
+  EXPECT_EQ(h.Alpha(2), 20);
+  h.NextPage();
+  h.NextPage();
+  EXPECT_EQ(h.PageIdx, 1);
   h.FreeImages();
-  EXPECT_EQ(r.images.Find("Help1"), nullptr);
+  for (const char* page : {"Help1", "Help2", "Help3"}) EXPECT_EQ(r.images.Find(page), nullptr);
 }

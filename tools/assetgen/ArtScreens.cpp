@@ -467,6 +467,7 @@ void PaintHelpPage(TCanvas& c, const TAssetSpec&) {
     cairo_show_text(cr, lines[i]);
     cairo_restore(cr);
   }
+  DrawHelpPageTurn(cr, 1);
 }
 
 // A dark veil with a small soft hole in the middle: scaled from huge to small it

@@ -11,6 +11,7 @@
 #include "bosses/TBossFigure.h"
 #include "engine/TSpriteTileCount.h"
 #include "levels/TLevelFileRecord.h"
+#include "levels/TLevelGoal.h"
 #include "metagame/TBookFigures.h"
 #include "metagame/TStickerBookLayout.h"
 #include "ui/TChatPlaces.h"
@@ -133,6 +134,8 @@ void AddWindows(TBuilder& b) {
   b.Add("VolumeFill", "", Png, 123, 22, PaintVolumeFill, Done);
   b.Add("VolumeGlass", "", Png, 125, 11, PaintBarGlass, Done);
   b.Add("Help1", "LateLoad/", Jpg, 1366, 768, PaintHelpPage, Done);
+  b.Add("Help2", "LateLoad/", Jpg, 1366, 768, PaintHelpCreature, Done);
+  b.Add("Help3", "LateLoad/", Jpg, 1366, 768, PaintHelpTools, Done);
 }
 
 void AddMap(TBuilder& b) {
@@ -217,6 +220,8 @@ void AddLevel(TBuilder& b) {
   b.Add("EnergyBonusText", "", Png, 160, 40, With(PaintWordArt, TWordArt::EnergyBonus), Done);
   b.Add("ObjInfoShadow", "", Png, 648, 300, PaintObjInfoShadow, Done);
   b.Add("ObjInfoLogo", "", Png, 140, 110, PaintObjInfoLogo, Done);
+  b.Add("ObjInfoGoal", "", Png, TLevelGoal::PanelWidth, TLevelGoal::PanelHeight, PaintObjInfoGoal,
+        Done);
   b.Add("ObjInfoTitle", "", Png, 232, 60, With(PaintWordArt, TWordArt::LevelGoal), Done,
         "Level goal");
   b.Add("SlotDone", "", Png, 64, 64, PaintSlotDone, Done);

@@ -193,6 +193,12 @@ void PaintMannaWave(TCanvas& c, const TAssetSpec& s);
 void PaintTool(TCanvas& c, const TAssetSpec& s, TToolPicture tool);
 void PaintWordArt(TCanvas& c, const TAssetSpec& s, TWordArt art);
 void PaintObjInfoShadow(TCanvas& c, const TAssetSpec& s);
+// ArtHelp.cpp: the level goal's panel under the card, and the help pages.
+void PaintObjInfoGoal(TCanvas& c, const TAssetSpec& s);
+void PaintHelpCreature(TCanvas& c, const TAssetSpec& s);
+void PaintHelpTools(TCanvas& c, const TAssetSpec& s);
+// How to turn a help page, at the foot of page `page` of three.
+void DrawHelpPageTurn(cairo_t* cr, int page);
 void PaintObjInfoLogo(TCanvas& c, const TAssetSpec& s);
 void PaintSlotDone(TCanvas& c, const TAssetSpec& s);
 void PaintMedals(TCanvas& c, const TAssetSpec& s);

@@ -7,8 +7,8 @@
 namespace contentgen {
 
 const CatalogueFile Catalogues[10] = {
-    {"GameTexts.txt", 30, 80},       {"GameConfirms.txt", 20, 255},
-    {"GameComments.txt", 26, 80},    {"StoryNarrations.txt", 10, 255},
+    {"GameTexts.txt", 37, 80},       {"GameConfirms.txt", 20, 255},
+    {"GameComments.txt", 30, 80},    {"StoryNarrations.txt", 10, 255},
     {"Credits.txt", 34, 80},         {"GameTutorial.txt", 30, 255},
     {"TutorialInfo.txt", 5, 255},    {"CharacterChats.txt", 183, 255},
     {"UpgradeNames.txt", 24, 80},    {"UpgradeDescs.txt", 24, 255},
@@ -104,8 +104,9 @@ std::vector<std::string> wrapText(Font font, std::string_view text, int spacing,
 
 Font fontOf(std::string_view file, int line) {
   // The big flying comments: chapter entries, round comments, potion finds and
-  // the island-complete messages. The restaurant titles (22..26) are plain text.
-  if (file == "GameComments.txt" && line <= 20) return Font::Comment;
+  // the island-complete messages and why a tool cannot be used (27..30). The restaurant
+  // titles (22..26) are plain text.
+  if (file == "GameComments.txt" && (line <= 20 || line >= 27)) return Font::Comment;
   return Font::Normal;
 }
 
@@ -192,6 +193,11 @@ std::vector<std::string> checkCatalogue(std::string_view file, const std::vector
     // The practice window's hints start 144 pixels into the window and end before its recipe
     // board (376) and the presented dish's table.
     for (int n : {20, 21, 22, 24, 25, 26, 28}) maxWidth(n, Font::Normal, -1, 0.54, 230);
+    // The level card's goal: one line each across the panel under the card.
+    for (int n = 31; n <= 37; ++n) {
+      needText(n);
+      maxWidth(n, Font::Normal, 0, 0.68, 560);
+    }
   } else if (file == "GameConfirms.txt") {
     for (int title : {1, 4, 7, 10, 13, 16, 19}) {
       needText(title);
@@ -204,7 +210,9 @@ std::vector<std::string> checkCatalogue(std::string_view file, const std::vector
     maxLines(3, -1, 360, 0.55, 3);
   } else if (file == "GameComments.txt") {
     for (int n : {1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 14, 15, 17, 18, 20, 22, 23, 24, 25, 26}) needText(n);
+    for (int n = 27; n <= 30; ++n) needText(n);  // why a tool cannot be used
     for (int n = 1; n <= 20; ++n) commentLetters(line(n), lineRef(file, n));
+    for (int n = 27; n <= 30; ++n) commentLetters(line(n), lineRef(file, n));
     for (int island = 1; island <= 4; ++island)
       commentLetters(line(17) + std::to_string(island) + line(18), "the island-complete comment");
     for (int n = 22; n <= 26; ++n) maxWidth(n, Font::Normal, -1, 0.96, 1300);

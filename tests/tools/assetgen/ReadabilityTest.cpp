@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ContrastSupport.h"
+#include "levels/TLevelGoal.h"
 #include "levels/TResultMedal.h"
 #include "levels/TResultStats.h"
 #include "profiles/TNameList.h"
@@ -112,6 +113,17 @@ TEST(Readability, CreditHeadingsAndPlayerNamesReadOnTheirPanels) {
                                    top + TNameList::NameY + capsHalf),
             kReadable)
       << "selected name";
+}
+
+TEST(Readability, TheLevelGoalReadsOnItsPanel) {
+  // The goal's words and counts are written in brown across the plaque's room.
+  TScreen goal = Window("ObjInfoGoal");
+  using G = TLevelGoal;
+  const int x0 = (G::PanelWidth - G::AreaWidth) / 2, x1 = x0 + G::AreaWidth;
+  const TRgb brown = ColourOf(TGlobalGameText::tcBrown);
+  for (TRgb ground : {goal.Lightest(x0, G::AreaTop, x1, G::AreaBottom),
+                      goal.Darkest(x0, G::AreaTop, x1, G::AreaBottom)})
+    EXPECT_GE(WeakestFontBody(ground, brown, 1), kReadable) << "level goal";
 }
 
 TEST(Readability, TheResultWindowReadsAsOneUnderItsShine) {
