@@ -69,7 +69,9 @@ TEST(LevelGoal, EveryDesignedLevelsCardFitsItsPanel) {
           EXPECT_TRUE(g.Fits()) << id << ": " << g.WidestLine() << " / " << g.RowWidth() << " / "
                                 << g.ContentHeight();
           EXPECT_FALSE(g.Heading.empty()) << id;
-          if (g.Objective == goNormalMode) EXPECT_FALSE(g.Items.empty()) << id << " asks for nothing";
+          if (g.Objective == goNormalMode) {
+            EXPECT_FALSE(g.Items.empty()) << id << " asks for nothing";
+          }
           widest = std::max(widest, g.RowWidth());
         }
     }
