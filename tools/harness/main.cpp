@@ -208,7 +208,11 @@ int PracticeDemo(int argc, char** argv) {
   return missing.empty() ? 0 : 1;
 }
 
-int BookSheet(int argc, char** argv) {
+// A sheet that writes its pictures into --out-dir and lists them: the book's, the tutorial's.
+using TSheetRun = bool (*)(const std::string& content, const std::string& outDir,
+                           std::vector<std::string>& written, std::string& error,
+                           std::set<std::string>* missing);
+int OutDirSheet(int argc, char** argv, TSheetRun run) {
   std::string out, content = TFileSystem::ExecutableFolder();
   for (int i = 2; i < argc; ++i) {
     std::string a = argv[i];
@@ -220,28 +224,7 @@ int BookSheet(int argc, char** argv) {
   std::string error;
   std::set<std::string> missing;
   std::vector<std::string> written;
-  if (!TBookSheet::Run(content, out, written, error, &missing)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 1;
-  }
-  for (const std::string& f : written) std::printf("%s\n", f.c_str());
-  for (const std::string& m : missing) std::fprintf(stderr, "missing picture %s\n", m.c_str());
-  return missing.empty() ? 0 : 1;
-}
-
-int TutorialSheet(int argc, char** argv) {
-  std::string out, content = TFileSystem::ExecutableFolder();
-  for (int i = 2; i < argc; ++i) {
-    std::string a = argv[i];
-    if (a == "--out-dir" && i + 1 < argc) out = argv[++i];
-    else if (a == "--content" && i + 1 < argc) content = std::string(argv[++i]) + "/";
-    else return Usage();
-  }
-  if (out.empty()) return Usage();
-  std::string error;
-  std::set<std::string> missing;
-  std::vector<std::string> written;
-  if (!TTutorialSheet::Run(content, out, written, error, &missing)) {
+  if (!run(content, out, written, error, &missing)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
@@ -487,10 +470,10 @@ int main(int argc, char** argv) {
   if (command == "creature-sheet") return PictureSheet(argc, argv, false);
   if (command == "shop-sheet") return PictureSheet(argc, argv, true);
   if (command == "practice-demo") return PracticeDemo(argc, argv);
-  if (command == "book-sheet") return BookSheet(argc, argv);
+  if (command == "book-sheet") return OutDirSheet(argc, argv, TBookSheet::Run);
   if (command == "resto-sheet") return RestoSheet(argc, argv);
   if (command == "chat-sheet") return ChatSheet(argc, argv);
-  if (command == "tutorial-sheet") return TutorialSheet(argc, argv);
+  if (command == "tutorial-sheet") return OutDirSheet(argc, argv, TTutorialSheet::Run);
   if (command == "text-demo") return TextDemo(argc, argv);
   if (command == "bot") return Bot(argc, argv);
   if (command == "balance") return Balance(argc, argv);
