@@ -52,18 +52,8 @@ struct TPose {
   double hx, hy, r, bottom;
 };
 
-void Limb(cairo_t* cr, const TColor& c, double width) {
-  cairo_path_t* path = cairo_copy_path(cr);
-  StrokeRound(cr, Darker(c, 0.55), width + 5);
-  cairo_append_path(cr, path);
-  StrokeRound(cr, c, width);
-  cairo_path_destroy(path);
-}
+void Limb(cairo_t* cr, const TColor& c, double width) { StrokeOutlined(cr, c, width, 5, 0.55); }
 
-void Dot(cairo_t* cr, double x, double y, double r, const TColor& c) {
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  FillWith(cr, c);
-}
 
 TColor Col(std::uint32_t rgb) { return Hex(rgb); }
 
@@ -160,7 +150,7 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       FillWith(cr, kWhite);
       for (int i = 0; i <= 12; ++i) {
         const double t = i / 12.0, a = kPi * (0.1 + 0.8 * t);
-        Dot(cr, p.hx + 0.95 * r * std::cos(a), sy - 0.2 * r + 1.15 * r * std::sin(a), 0.07 * r,
+        FillDot(cr, p.hx + 0.95 * r * std::cos(a), sy - 0.2 * r + 1.15 * r * std::sin(a), 0.07 * r,
             Darker(kGold, 0.1));
       }
       cairo_arc(cr, p.hx, sy + 1.05 * r, 0.24 * r, 0, 2 * kPi);
@@ -168,7 +158,7 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       StarPath(cr, p.hx, sy + 1.05 * r, 0.14 * r, 0.06 * r, 5);
       FillWith(cr, Darker(kGold, 0.3));
       for (int i = 0; i < 3; ++i)
-        Dot(cr, p.hx + 0.12 * r, sy + (1.6 + i * 0.55) * r, 0.07 * r, Darker(accent, 0.4));
+        FillDot(cr, p.hx + 0.12 * r, sy + (1.6 + i * 0.55) * r, 0.07 * r, Darker(accent, 0.4));
       break;
     }
     case TNeck::Cardigan: {
@@ -184,7 +174,7 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_line_to(cr, p.hx, p.bottom + 10);
       StrokeRound(cr, Darker(Col(f.Coat), 0.4), 3);
       for (int i = 0; i < 4; ++i)
-        Dot(cr, p.hx + 0.09 * r, sy + (0.7 + i * 0.55) * r, 0.07 * r, accent);
+        FillDot(cr, p.hx + 0.09 * r, sy + (0.7 + i * 0.55) * r, 0.07 * r, accent);
       break;
     }
     case TNeck::Oilskin: {
@@ -270,7 +260,7 @@ void NeckAndCollar(cairo_t* cr, const TChatFolk& f, const TPose& p) {
         FillGlossy(cr, p.hx - 0.3 * r, sy - 0.12 * r, p.hx + 0.3 * r, sy + 0.22 * r, Hex(0xc83a4a),
                    2);
       }
-      Dot(cr, p.hx, sy + 0.05 * r, 0.08 * r, Hex(0xa82a3a));
+      FillDot(cr, p.hx, sy + 0.05 * r, 0.08 * r, Hex(0xa82a3a));
       break;
     }
   }
@@ -294,7 +284,7 @@ void HairBack(cairo_t* cr, const TChatFolk& f, const TPose& p) {
           FillGlossy(cr, x - 0.17 * r, p.hy + (0.1 + i * 0.32) * r, x + 0.17 * r,
                      p.hy + (0.5 + i * 0.32) * r, hair, 2);
         }
-        Dot(cr, x, p.hy + 1.95 * r, 0.1 * r, Col(f.Accent));
+        FillDot(cr, x, p.hy + 1.95 * r, 0.1 * r, Col(f.Accent));
       }
       break;
     case THairStyle::Curly:
@@ -647,7 +637,7 @@ void Headwear(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_close_path(cr);
       FillGlossy(cr, p.hx - 1.05 * r, p.hy - 1.35 * r, p.hx + 0.92 * r, p.hy + 0.25 * r, accent, 3);
       for (int i = 0; i < 6; ++i)
-        Dot(cr, p.hx + (-0.6 + i * 0.24) * r, p.hy - (0.75 + 0.2 * std::sin(i * 1.3)) * r, 0.06 * r,
+        FillDot(cr, p.hx + (-0.6 + i * 0.24) * r, p.hy - (0.75 + 0.2 * std::sin(i * 1.3)) * r, 0.06 * r,
             kWhite);
       for (int side : {0, 1}) {
         cairo_move_to(cr, p.hx - 0.88 * r, p.hy + 0.05 * r);
@@ -656,7 +646,7 @@ void Headwear(cairo_t* cr, const TChatFolk& f, const TPose& p) {
                        p.hx - (1.25 + side * 0.25) * r, p.hy + 0.75 * r);
         Limb(cr, accent, 0.16 * r);
       }
-      Dot(cr, p.hx - 0.92 * r, p.hy + 0.05 * r, 0.14 * r, Darker(accent, 0.15));
+      FillDot(cr, p.hx - 0.92 * r, p.hy + 0.05 * r, 0.14 * r, Darker(accent, 0.15));
       break;
     }
   }
@@ -707,7 +697,7 @@ void Prop(cairo_t* cr, const TChatFolk& f, const TPose& p) {
       cairo_line_to(cr, -0.35 * r, 0.25 * r);
       cairo_close_path(cr);
       FillGlossy(cr, -0.35 * r, -0.25 * r, 0, 0.25 * r, Hex(0x6a94a8), 2.5);
-      Dot(cr, 0.82 * r, -0.06 * r, 0.05 * r, kPupil);
+      FillDot(cr, 0.82 * r, -0.06 * r, 0.05 * r, kPupil);
       cairo_restore(cr);
       Hand(cr, f, x, y, r);
       return;

@@ -27,14 +27,7 @@ const TColor kCloth = Hex(0xfff6e8);
 const TColor kClothHem = Hex(0xd84a3a);
 
 
-// A limb as a thick outlined stroke along a path given by the caller.
-void Limb(cairo_t* cr, const TColor& c, double width) {
-  cairo_path_t* path = cairo_copy_path(cr);
-  StrokeRound(cr, Darker(c, 0.6), width + 3);
-  cairo_append_path(cr, path);
-  StrokeRound(cr, c, width);
-  cairo_path_destroy(path);
-}
+void Limb(cairo_t* cr, const TColor& c, double width) { StrokeOutlined(cr, c, width, 3, 0.6); }
 
 void Toque(cairo_t* cr, double cx, double band, double width, double height) {
   const double half = width / 2;

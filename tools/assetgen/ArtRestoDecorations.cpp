@@ -31,10 +31,6 @@ const TColor kTabby = Hex(0x9a9aa4);
 
 
 
-void Dot(cairo_t* cr, double x, double y, double r, const TColor& c) {
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  FillWith(cr, c);
-}
 
 void Shadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
   Ellipse(cr, cx, cy, rx, ry);
@@ -44,7 +40,7 @@ void Shadow(cairo_t* cr, double cx, double cy, double rx, double ry) {
 void Berry(cairo_t* cr, double x, double y, double r, const TColor& c) {
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
   FillGlossy(cr, x - r, y - r, x + r, y + r, c, 1);
-  Dot(cr, x - r * 0.35, y - r * 0.35, r * 0.3, WithAlpha(kWhite, 0.7));
+  FillDot(cr, x - r * 0.35, y - r * 0.35, r * 0.3, WithAlpha(kWhite, 0.7));
 }
 
 // 104 x 64: a bramble at the street's end, dotted with berries and two white flowers.
@@ -72,8 +68,8 @@ void Bramble(cairo_t* cr, double w, double h) {
   }
   for (const double x : {30.0, 74.0}) {
     for (int k = 0; k < 5; ++k)
-      Dot(cr, x + std::cos(k * 1.2566) * 3.2, 20 + std::sin(k * 1.2566) * 3.2, 2.4, kWhite);
-    Dot(cr, x, 20, 1.6, kStarGold);
+      FillDot(cr, x + std::cos(k * 1.2566) * 3.2, 20 + std::sin(k * 1.2566) * 3.2, 2.4, kWhite);
+    FillDot(cr, x, 20, 1.6, kStarGold);
   }
 }
 
@@ -142,7 +138,7 @@ void PeckingHen(cairo_t* cr) {
   FillGlossy(cr, fx - 22, fy - 46, fx - 6, fy - 28, kHen, 1.6);
   cairo_arc(cr, fx - 16, fy - 48, 7, 0, 2 * kPi);
   FillGlossy(cr, fx - 23, fy - 55, fx - 9, fy - 41, kHen, 1.6);
-  for (int k = 0; k < 3; ++k) Dot(cr, fx - 20 + k * 4, fy - 55 - (k % 2), 2.6, kComb);
+  for (int k = 0; k < 3; ++k) FillDot(cr, fx - 20 + k * 4, fy - 55 - (k % 2), 2.6, kComb);
   cairo_move_to(cr, fx - 22, fy - 50);
   cairo_line_to(cr, fx - 29, fy - 47);
   cairo_line_to(cr, fx - 22, fy - 45);
@@ -150,7 +146,7 @@ void PeckingHen(cairo_t* cr) {
   FillGlossy(cr, fx - 29, fy - 50, fx - 22, fy - 45, kBeak, 1);
   Ellipse(cr, fx - 21, fy - 43, 2, 3);
   FillWith(cr, kComb);
-  Dot(cr, fx - 17, fy - 49, 1.5, kPupil);
+  FillDot(cr, fx - 17, fy - 49, 1.5, kPupil);
 }
 
 // 46 x 42: a rabbit sitting up on the grass, facing the street.
@@ -158,7 +154,7 @@ void Rabbit(cairo_t* cr, double w, double h) {
   Shadow(cr, w / 2, h - 3, 17, 3);
   Ellipse(cr, 20, h - 14, 14, 11);
   FillGlossy(cr, 6, h - 25, 34, h - 3, kBunny, 1.8);
-  Dot(cr, 7, h - 16, 4.5, kWhite);
+  FillDot(cr, 7, h - 16, 4.5, kWhite);
   cairo_arc(cr, 30, h - 27, 9, 0, 2 * kPi);
   FillGlossy(cr, 21, h - 36, 39, h - 18, kBunny, 1.8);
   for (int e = 0; e < 2; ++e) {
@@ -167,8 +163,8 @@ void Rabbit(cairo_t* cr, double w, double h) {
     Ellipse(cr, 25 + e * 5, h - 37 - e, 1.6, 6);
     FillWith(cr, WithAlpha(kBlush, 0.6));
   }
-  Dot(cr, 33, h - 29, 1.5, kPupil);
-  Dot(cr, 38.5, h - 25.5, 1.5, Hex(0xe87a8a));
+  FillDot(cr, 33, h - 29, 1.5, kPupil);
+  FillDot(cr, 38.5, h - 25.5, 1.5, Hex(0xe87a8a));
   Ellipse(cr, 27, h - 5, 6, 3);
   FillGlossy(cr, 21, h - 8, 33, h - 2, Lighter(kBunny, 0.3), 1.2);
 }
@@ -195,7 +191,7 @@ void SleepingDog(cairo_t* cr, double w, double h) {
   FillGlossy(cr, 69, h - 35, 97, h - 13, kHound, 1.8);
   Ellipse(cr, 95, h - 20, 6, 5);
   FillGlossy(cr, 89, h - 25, 101, h - 15, Lighter(kHound, 0.3), 1.3);
-  Dot(cr, 100, h - 22, 2, kDarkWood);
+  FillDot(cr, 100, h - 22, 2, kDarkWood);
   // The ear flopped over, the shut eye.
   cairo_move_to(cr, 76, h - 34);
   cairo_curve_to(cr, 68, h - 32, 66, h - 20, 72, h - 16);
@@ -230,7 +226,7 @@ void BearCub(cairo_t* cr, double w, double h) {
   cairo_move_to(cr, 62, 30);
   cairo_curve_to(cr, 64, 40, 66, 44, 65, 50);
   StrokeRound(cr, kHoney, 5);
-  Dot(cr, 65, 51, 3.4, kHoney);
+  FillDot(cr, 65, 51, 3.4, kHoney);
   RoundedRect(cr, 64, 44, 24, 16, 3);
   FillGlossy(cr, 64, 44, 88, 60, kParchment, 1.2);
   DrawText(cr, "Honey", 76, 52, [] {
@@ -267,13 +263,13 @@ void BearCub(cairo_t* cr, double w, double h) {
   FillGlossy(cr, hx - 15, hy - 15, hx + 15, hy + 15, kBear, 1.8);
   Ellipse(cr, hx + 2, hy + 6, 7, 5.5);
   FillWith(cr, Lighter(kBear, 0.4));
-  Dot(cr, hx + 2, hy + 3, 2.3, kDarkWood);
+  FillDot(cr, hx + 2, hy + 3, 2.3, kDarkWood);
   for (int e = -1; e <= 1; e += 2) {
     cairo_arc(cr, hx + e * 6, hy - 2, 2.6, 0.1 * kPi, 0.9 * kPi);
     StrokeRound(cr, kDarkWood, 1.3);
   }
-  Dot(cr, hx + 12, hy + 4, 2.4, WithAlpha(kBlush, 0.5));
-  Dot(cr, hx + 9, hy + 10, 1.6, kHoney);
+  FillDot(cr, hx + 12, hy + 4, 2.4, WithAlpha(kBlush, 0.5));
+  FillDot(cr, hx + 9, hy + 10, 1.6, kHoney);
   UseDisplayFont(cr, 9);
   SetColor(cr, WithAlpha(kNavyOutline, 0.75));
   cairo_move_to(cr, 16, 8);
@@ -292,13 +288,13 @@ void Frog(cairo_t* cr, double w, double h) {
   for (int e = 0; e < 2; ++e) {
     cairo_arc(cr, 20 + e * 11, h - 24, 5, 0, 2 * kPi);
     FillGlossy(cr, 15 + e * 11, h - 29, 25 + e * 11, h - 19, kFrog, 1.4);
-    Dot(cr, 21 + e * 11, h - 24, 2.6, kWhite);
-    Dot(cr, 22 + e * 11, h - 24, 1.5, kPupil);
+    FillDot(cr, 21 + e * 11, h - 24, 2.6, kWhite);
+    FillDot(cr, 22 + e * 11, h - 24, 1.5, kPupil);
   }
   cairo_move_to(cr, 24, h - 15);
   cairo_curve_to(cr, 28, h - 12, 33, h - 12, 36, h - 16);
   StrokeRound(cr, Darker(kFrog, 0.5), 1.2);
-  for (int s = 0; s < 3; ++s) Dot(cr, 12 + s * 6, h - 18 + (s % 2) * 3, 1.6, Darker(kFrog, 0.3));
+  for (int s = 0; s < 3; ++s) FillDot(cr, 12 + s * 6, h - 18 + (s % 2) * 3, 1.6, Darker(kFrog, 0.3));
   Ellipse(cr, 33, h - 4, 5, 2.5);
   FillGlossy(cr, 28, h - 7, 38, h - 2, kFrog, 1.2);
 }
@@ -392,7 +388,7 @@ void Signpost(cairo_t* cr, double w, double h) {
     cairo_line_to(cr, hx + 3 + e * 15, hy + 2 + e * 0.5);
     StrokeRound(cr, WithAlpha(kDarkWood, 0.6), 0.7);
   }
-  Dot(cr, hx + 3, hy + 2, 1.6, Hex(0xe87a8a));
+  FillDot(cr, hx + 3, hy + 2, 1.6, Hex(0xe87a8a));
   (void)w;
 }
 
@@ -424,8 +420,8 @@ void ArrowSign(cairo_t* cr) {
   cairo_move_to(cr, 22, 46);
   cairo_line_to(cr, 14, 46);
   StrokeRound(cr, WithAlpha(kDarkWood, 0.5), 1.4);
-  Dot(cr, 84, 46, 2.6, Hex(0x6a6a72));
-  Dot(cr, 83.3, 45.3, 0.9, WithAlpha(kWhite, 0.8));
+  FillDot(cr, 84, 46, 2.6, Hex(0x6a6a72));
+  FillDot(cr, 83.3, 45.3, 0.9, WithAlpha(kWhite, 0.8));
   // Snow along the arrow's top edge.
   cairo_move_to(cr, 24, 36);
   cairo_curve_to(cr, 40, 31, 60, 33, 98, 35);
@@ -462,7 +458,7 @@ void HangingSign(cairo_t* cr) {
   cairo_line_to(cr, 30, 42);
   cairo_close_path(cr);
   FillGlossy(cr, 23, 32, 30, 42, Hex(0xffb08a), 1.2);
-  Dot(cr, 12, 35.5, 1.2, kPupil);
+  FillDot(cr, 12, 35.5, 1.2, kPupil);
 }
 
 }  // namespace

@@ -27,19 +27,8 @@ const TColor kFork = Hex(0xc8ccd4);
 
 
 
-// A limb or a strap along the current path: a dark edge, then the colour.
-void Limb(cairo_t* cr, const TColor& c, double width) {
-  cairo_path_t* path = cairo_copy_path(cr);
-  StrokeRound(cr, Darker(c, 0.55), width + 2.4);
-  cairo_append_path(cr, path);
-  StrokeRound(cr, c, width);
-  cairo_path_destroy(path);
-}
+void Limb(cairo_t* cr, const TColor& c, double width) { StrokeOutlined(cr, c, width, 2.4, 0.55); }
 
-void Dot(cairo_t* cr, double x, double y, double r, const TColor& c) {
-  cairo_arc(cr, x, y, r, 0, 2 * kPi);
-  FillWith(cr, c);
-}
 
 // ---- The customers ------------------------------------------------------------------
 
@@ -257,7 +246,7 @@ void Hat(cairo_t* cr, const TFolk& f, const TFrame& fr) {
     case THat::Beret: {
       Ellipse(cr, hx - r * 0.1, hy - r * 0.75, r * 1.05, r * 0.42);
       FillGlossy(cr, hx - r * 1.15, hy - r * 1.2, hx + r * 0.95, hy - r * 0.35, Hex(0x1e2a4a), 1.3);
-      Dot(cr, hx - r * 0.1, hy - r * 1.15, r * 0.14, Hex(0xd83a3a));
+      FillDot(cr, hx - r * 0.1, hy - r * 1.15, r * 0.14, Hex(0xd83a3a));
       break;
     }
     default: break;
@@ -383,7 +372,7 @@ void Body(cairo_t* cr, const TFolk& f, const TFrame& fr, double bottom) {
     cairo_close_path(cr);
     FillWith(cr, accent);
     for (int i = 1; i <= 2; ++i)
-      Dot(cr, x + half * 0.75 + belly * 0.6, sh + (hip - sh) * i / 3.0 + 2, 0.9, Darker(coat, 0.5));
+      FillDot(cr, x + half * 0.75 + belly * 0.6, sh + (hip - sh) * i / 3.0 + 2, 0.9, Darker(coat, 0.5));
   }
 }
 
@@ -419,7 +408,7 @@ void Carried(cairo_t* cr, const TFolk& f, const TFrame& fr, double hx, double hy
       cairo_arc(cr, hx + 1, hy + 5, 6, kPi, 2 * kPi);
       StrokeRound(cr, Hex(0x8a5a2a), 1.5);
       for (int i = 0; i < 3; ++i)
-        Dot(cr, hx - 3 + i * 4, hy + 4 - (i % 2) * 2, 2.2, i == 1 ? Hex(0xffe04a) : Hex(0xe8506a));
+        FillDot(cr, hx - 3 + i * 4, hy + 4 - (i % 2) * 2, 2.2, i == 1 ? Hex(0xffe04a) : Hex(0xe8506a));
       RoundedRect(cr, hx - 6, hy + 5, 14, 8, 3);
       FillGlossy(cr, hx - 6, hy + 5, hx + 8, hy + 13, Hex(0xd8a050), 1.2);
       break;
@@ -499,8 +488,8 @@ void Behind(cairo_t* cr, const TFolk& f, const TFrame& fr) {
     FillGlossy(cr, dx, feet - 22, dx + 12, feet - 8, fur, 1.3);
     Ellipse(cr, dx + 3, feet - 19, 2.5, 4);
     FillWith(cr, patch);
-    Dot(cr, dx + 12, feet - 14, 1.5, kPupil);
-    Dot(cr, dx + 8, feet - 17, 1, kPupil);
+    FillDot(cr, dx + 12, feet - 14, 1.5, kPupil);
+    FillDot(cr, dx + 8, feet - 17, 1, kPupil);
     cairo_move_to(cr, dx - 9, feet - 8);
     cairo_curve_to(cr, dx - 14, feet - 12, dx - 14, feet - 18, dx - 12, feet - 20);
     StrokeRound(cr, Darker(fur, 0.4), 3.2);
@@ -747,10 +736,10 @@ void Horse(cairo_t* cr, double nose, double ground, const TColor& coat, const TC
   FillGlossy(cr, body - 64, ground - 170, body - 6, ground - 112, coat, 2);
   Ellipse(cr, body - 54, ground - 122, 8, 7);
   FillWith(cr, Lighter(coat, 0.35));
-  Dot(cr, body - 58, ground - 125, 1.6, kDarkWood);
+  FillDot(cr, body - 58, ground - 125, 1.6, kDarkWood);
   Ellipse(cr, body - 30, ground - 150, 3, 3.6);
   FillWith(cr, kPupil);
-  Dot(cr, body - 31, ground - 151.5, 1, kWhite);
+  FillDot(cr, body - 31, ground - 151.5, 1, kWhite);
   cairo_move_to(cr, body - 14, ground - 164);
   cairo_line_to(cr, body - 12, ground - 178);
   cairo_line_to(cr, body - 4, ground - 162);
@@ -807,7 +796,7 @@ void HorseAndCart(cairo_t* cr, double w, double h) {
   cairo_move_to(cr, cart + 14, ground - 104);
   cairo_line_to(cr, 104, ground - 110);
   StrokeRound(cr, Hex(0x5a2a14), 1.2);
-  Dot(cr, cart + 14, ground - 104, 3.4, skin);
+  FillDot(cr, cart + 14, ground - 104, 3.4, skin);
   cairo_arc(cr, cart + 50, ground - 136, 11, 0, 2 * kPi);
   FillGlossy(cr, cart + 39, ground - 147, cart + 61, ground - 125, skin, 1.6);
   Ellipse(cr, cart + 44, ground - 138, 1.4, 2);
@@ -837,7 +826,7 @@ void HorseAndCart(cairo_t* cr, double w, double h) {
     cairo_line_to(cr, cart + 70 + std::cos(a) * 20, ground - 30 + std::sin(a) * 20);
   }
   StrokeRound(cr, Darker(kWood, 0.4), 2);
-  Dot(cr, cart + 70, ground - 30, 5, kChairIron);
+  FillDot(cr, cart + 70, ground - 30, 5, kChairIron);
   Horse(cr, 4, ground, Hex(0xa0643a), Hex(0x4a2a14));
   // The collar.
   Ellipse(cr, 86, ground - 104, 9, 20);
@@ -880,7 +869,7 @@ void HorseAndRider(cairo_t* cr, double w, double h) {
   cairo_move_to(cr, sx - 24, ground - 150);
   cairo_line_to(cr, 20, ground - 126);
   StrokeRound(cr, Hex(0x5a2a14), 1.2);
-  Dot(cr, sx - 25, ground - 150, 3.6, skin);
+  FillDot(cr, sx - 25, ground - 150, 3.6, skin);
   const double hx = sx + 14, hy = ground - 196;
   cairo_arc(cr, hx, hy, 13, 0, 2 * kPi);
   FillGlossy(cr, hx - 13, hy - 13, hx + 13, hy + 13, skin, 1.8);
@@ -900,7 +889,7 @@ void HorseAndRider(cairo_t* cr, double w, double h) {
   cairo_line_to(cr, hx - 10, hy - 4);
   cairo_close_path(cr);
   FillGlossy(cr, hx - 24, hy - 8, hx - 8, hy - 4, Darker(jacket, 0.3), 1.2);
-  Dot(cr, hx, hy - 13, 2.4, kGold);
+  FillDot(cr, hx, hy - 13, 2.4, kGold);
 }
 
 }  // namespace

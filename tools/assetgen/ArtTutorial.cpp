@@ -21,13 +21,7 @@ const TColor kArrowBlue = Hex(0x4a9ae0);  // which way things go, on the icons
 // Fruit codes of the board (1..8).
 constexpr int kStrawberryCode = 2, kAppleCode = 3;
 
-void Limb(cairo_t* cr, const TColor& c, double width) {
-  cairo_path_t* path = cairo_copy_path(cr);
-  StrokeRound(cr, Darker(c, 0.6), width + 3);
-  cairo_append_path(cr, path);
-  StrokeRound(cr, c, width);
-  cairo_path_destroy(path);
-}
+void Limb(cairo_t* cr, const TColor& c, double width) { StrokeOutlined(cr, c, width, 3, 0.6); }
 
 // Another picture's pattern, drawn scaled with its top-left at (x, y): the icons show the
 // tools exactly as the level's left panel does.

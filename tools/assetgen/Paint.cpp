@@ -78,6 +78,19 @@ void StrokeRound(cairo_t* cr, const TColor& c, double width) {
   cairo_stroke(cr);
 }
 
+void StrokeOutlined(cairo_t* cr, const TColor& c, double width, double edge, double darken) {
+  cairo_path_t* path = cairo_copy_path(cr);
+  StrokeRound(cr, Darker(c, darken), width + edge);
+  cairo_append_path(cr, path);
+  StrokeRound(cr, c, width);
+  cairo_path_destroy(path);
+}
+
+void FillDot(cairo_t* cr, double x, double y, double r, const TColor& c) {
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  FillWith(cr, c);
+}
+
 void AddStop(cairo_pattern_t* gradient, double offset, const TColor& c) {
   cairo_pattern_add_color_stop_rgba(gradient, offset, c.R, c.G, c.B, c.A);
 }

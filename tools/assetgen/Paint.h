@@ -56,6 +56,9 @@ void SetColor(cairo_t* cr, const TColor& c);
 // Fills or strokes the current path in one colour; the stroke with round caps and joins.
 void FillWith(cairo_t* cr, const TColor& c);
 void StrokeRound(cairo_t* cr, const TColor& c, double width);
+// A limb or strap along the current path: a darker edge `edge` wider, then the colour.
+void StrokeOutlined(cairo_t* cr, const TColor& c, double width, double edge, double darken);
+void FillDot(cairo_t* cr, double x, double y, double r, const TColor& c);
 void AddStop(cairo_pattern_t* gradient, double offset, const TColor& c);
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, int points,
