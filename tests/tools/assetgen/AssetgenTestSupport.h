@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <string>
 #include <vector>
@@ -12,6 +14,14 @@ inline const assetgen::TAssetSpec* Find(const std::vector<assetgen::TAssetSpec>&
   for (const auto& s : m)
     if (s.Name == name) return &s;
   return nullptr;
+}
+
+// The shipped manifest's picture of that name (a test failure when there is none).
+inline const assetgen::TAssetSpec& Asset(const std::string& name) {
+  static const std::vector<assetgen::TAssetSpec> m = assetgen::BuildManifest();
+  const assetgen::TAssetSpec* s = Find(m, name);
+  EXPECT_NE(s, nullptr) << name;
+  return *s;
 }
 
 // Writes a 4572-byte level file whose board uses the tiles marked '#' (rows of 16

@@ -21,10 +21,10 @@ const std::vector<TAssetSpec>& Manifest() {
 TEST(BookArt, StickersKeepOffTheStreetTheRestaurantAndThePanels) {
   for (int g = TLayout::ZeppelinGroup; g <= TLayout::DefinedObjects; ++g) {
     const TLayout::TObjectDef& o = TLayout::Object(g);
-    const TAssetSpec* spec = assetgen_test::Find(Manifest(), o.Image);
-    ASSERT_NE(spec, nullptr) << o.Image;
-    EXPECT_EQ(spec->Folder, "Upgrades/") << o.Image;
-    const TPicture p = assetgen::RenderPicture(*spec);
+    const TAssetSpec* asset = assetgen_test::Find(Manifest(), o.Image);
+    ASSERT_NE(asset, nullptr) << o.Image;
+    EXPECT_EQ(asset->Folder, "Upgrades/") << o.Image;
+    const TPicture p = assetgen::RenderPicture(*asset);
     int painted = 0;
     std::string firstFault;
     for (int y = 0; y < p.Height; ++y)

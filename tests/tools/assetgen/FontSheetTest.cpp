@@ -160,9 +160,9 @@ assetgen_test::TRgb LightestMiddle(const std::string& name) {
   assetgen_test::TScreen s(p.Width, p.Height);
   s.Draw(p, 0, 0);
   std::vector<TAssetSpec> m = BuildManifest();
-  const TAssetSpec& spec = *assetgen_test::Find(m, name);
-  return s.Lightest(spec.TileWidth / 4, spec.TileHeight / 4, spec.TileWidth * 3 / 4,
-                    spec.TileHeight * 3 / 4);
+  const TAssetSpec& asset = *assetgen_test::Find(m, name);
+  return s.Lightest(asset.TileWidth / 4, asset.TileHeight / 4, asset.TileWidth * 3 / 4,
+                    asset.TileHeight * 3 / 4);
 }
 }  // namespace
 

@@ -26,13 +26,6 @@ constexpr int kOpenSea = 0, kNotSea = -1, kOffScreen = -2;
 // An island pixel at least this solid is land; the shallows' glow around it stays sea.
 constexpr int kLandAlpha = 128;
 
-const TAssetSpec& Spec(const std::string& name) {
-  static const std::vector<TAssetSpec> m = BuildManifest();
-  const TAssetSpec* s = assetgen_test::Find(m, name);
-  EXPECT_NE(s, nullptr) << name;
-  return *s;
-}
-
 int Alpha(const TPicture& p, const TAssetSpec& s, int pattern, int x, int y) {
   const int col = pattern % s.Columns, row = pattern / s.Columns;
   return p.Row(row * s.TileHeight + y)[(col * s.TileWidth + x) * 4 + 3];
@@ -45,7 +38,7 @@ struct TMapPicture {
   TPicture Islands[TMapIslands::IslandCount];
 
   TMapPicture() {
-    const TPicture map = RenderPicture(Spec("MapBG"));
+    const TPicture map = RenderPicture(assetgen_test::Asset("MapBG"));
     TCanvas seaCanvas(kScreenW, kScreenH);
     PaintMapSea(seaCanvas);
     const TPicture sea = seaCanvas.ToPicture();
@@ -55,7 +48,7 @@ struct TMapPicture {
           Owner[y * kScreenW + x / 4] = kNotSea;
     // Islands in drawing order, so a later one owns what it covers.
     for (int n = 1; n <= TMapIslands::IslandCount; ++n) {
-      const TAssetSpec& s = Spec("MapRoom" + std::to_string(n));
+      const TAssetSpec& s = assetgen_test::Asset("MapRoom" + std::to_string(n));
       Islands[n - 1] = RenderPicture(s);
       const TPoint at = TMapIslands::Pictures[n - 1];
       for (int y = 0; y < s.Height(); ++y)
@@ -96,7 +89,7 @@ TEST(MapLayout, WavesAndTravellersStayOnTheOpenSeaInsideTheFrame) {
   // A wave: the box round whatever its patterns paint, either way round, at its widest
   // swing (width 1.15 + 0.06 x 4, height 1.1 + 0.04 x 4, tilt 1.2 + 0.2 x 5 degrees) about
   // its pivot (0.45, 0.55).
-  const TAssetSpec& ws = Spec("WorldMapWaves");
+  const TAssetSpec& ws = assetgen_test::Asset("WorldMapWaves");
   const TPicture waves = RenderPicture(ws);
   int left = ws.TileWidth, top = ws.TileHeight, right = 0, bottom = 0;
   for (int p = 0; p < ws.Patterns(); ++p)
@@ -130,7 +123,7 @@ TEST(MapLayout, WavesAndTravellersStayOnTheOpenSeaInsideTheFrame) {
 
   // A vehicle at every angle it takes from its start to its end, each painted pixel where
   // the map draws it: turned about its pivot far outside the picture.
-  const TAssetSpec& vs = Spec("WorldMapTransports");
+  const TAssetSpec& vs = assetgen_test::Asset("WorldMapTransports");
   const TPicture vehicles = RenderPicture(vs);
   for (int j = 0; j < TWorldMapObjects::JourneyCount; ++j) {
     const TWorldMapObjects::TJourney& J = TWorldMapObjects::Journeys[j];
@@ -168,7 +161,7 @@ TEST(MapLayout, PlopsAndStampsLandOnTheirIslands) {
     EXPECT_TRUE(map.OnIsland(n, {m.X + plop.OffsetX, m.Y + plop.OffsetY}))
         << "burst of island " << n;
   }
-  const TAssetSpec& stamp = Spec("CompletedStamp");
+  const TAssetSpec& stamp = assetgen_test::Asset("CompletedStamp");
   for (int n = 1; n <= TCompletedStamps::StampCount; ++n) {
     const TPoint s = TCompletedStamps::Stamps[n - 1];
     EXPECT_TRUE(map.OnIsland(n, {s.X + stamp.Width() / 2, s.Y + stamp.Height() / 2}))

@@ -17,13 +17,6 @@ using TPlaces = TRestoPlaces;
 namespace {
 constexpr int kSolid = 200;
 
-const TAssetSpec& Spec(const std::string& name) {
-  static const std::vector<TAssetSpec> m = assetgen::BuildManifest();
-  const TAssetSpec* s = assetgen_test::Find(m, name);
-  EXPECT_NE(s, nullptr) << name;
-  return *s;
-}
-
 int Alpha(const TPicture& p, const TAssetSpec& s, int pattern, int x, int y) {
   if (x < 0 || y < 0 || x >= s.TileWidth || y >= s.TileHeight) return 0;
   const int col = pattern % s.Columns, row = pattern / s.Columns;
@@ -38,14 +31,14 @@ TEST(RestoArt, PivotsAreOnWhatHoldsThemAndBalloonsByTheHeads) {
   // island also has a still picture (the basket, the signpost), the point is on that too.
   for (const TPlaces::TDecoration& d : TPlaces::Decorations) {
     if (d.Motion == TPlaces::TMotion::Still || !Inside(d.CenterX) || !Inside(d.CenterY)) continue;
-    const TAssetSpec& s = Spec(d.Name);
+    const TAssetSpec& s = assetgen_test::Asset(d.Name);
     const float px = d.CenterX * s.TileWidth, py = d.CenterY * s.TileHeight;
     EXPECT_GE(Alpha(assetgen::RenderPicture(s), s, 0, static_cast<int>(px), static_cast<int>(py)),
               kSolid)
         << d.Name;
     for (const TPlaces::TDecoration& holder : TPlaces::Decorations) {
       if (holder.Island != d.Island || holder.Motion != TPlaces::TMotion::Still) continue;
-      const TAssetSpec& h = Spec(holder.Name);
+      const TAssetSpec& h = assetgen_test::Asset(holder.Name);
       const int hx = static_cast<int>(d.X + px - holder.X), hy = static_cast<int>(d.Y + py - holder.Y);
       EXPECT_GE(Alpha(assetgen::RenderPicture(h), h, 0, hx, hy), kSolid)
           << d.Name << " turns off " << holder.Name;
@@ -53,18 +46,18 @@ TEST(RestoArt, PivotsAreOnWhatHoldsThemAndBalloonsByTheHeads) {
   }
 
   // The balloon's tail tip is its lowest painted pixel.
-  const TAssetSpec& bs = Spec("RestoCustBalloon");
+  const TAssetSpec& bs = assetgen_test::Asset("RestoCustBalloon");
   const TPicture balloon = assetgen::RenderPicture(bs);
   int tipX = 0, tipY = -1;
   for (int y = 0; y < bs.TileHeight; ++y)
     for (int x = 0; x < bs.TileWidth; ++x)
       if (Alpha(balloon, bs, 0, x, y) >= kSolid) tipX = x, tipY = y;
   ASSERT_GE(tipY, 0);
-  const int heartHalf = Spec("RestoHeart").TileWidth / 2;
+  const int heartHalf = assetgen_test::Asset("RestoHeart").TileWidth / 2;
 
   // Each customer's head is the top of the figure: the middle of its first rows of paint.
   using TCusts = TPellowRestoCustomers;
-  const TAssetSpec& qs = Spec("RestoQueuingCusts");
+  const TAssetSpec& qs = assetgen_test::Asset("RestoQueuingCusts");
   const TPicture queue = assetgen::RenderPicture(qs);
   std::vector<int> tops(13, 0);
   for (int kind = 1; kind <= 12; ++kind) {
