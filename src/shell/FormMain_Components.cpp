@@ -65,6 +65,9 @@ void TFormMain::CreateComponents() {
                       LeftPanelPos);
   TDecorParts::Create(OmegaImageList1, IsWindows8OrLater, PlayEffect);
   TBossParts::Create(OmegaImageList1, PlayEffect);
+  TStoryParts::Create(make, OmegaImageList1, GlobGameText, TextStrings, ImagesFolder,
+                      IsWindows8OrLater);
+  TStoryParts::LoadStoryTexts();
   // Every room links its own components, then the window wires what they do for the game.
   TMenuParts::Wire();
   TBoardParts::Wire();
@@ -240,7 +243,7 @@ void TFormMain::StoreOptionWidgets() {
   CurrentSave.TutorialOn = TutorialCheck->Checked;
   CurrentSave.SoundVolume = SoundBar->GetPosition();
   CurrentSave.MusicVolume = MusicBar->GetPosition();
-  TutorialEnabled = CurrentSave.TutorialOn;
+  SetTutorialEnabled(CurrentSave.TutorialOn);
 }
 
 void TFormMain::OptionsHidden() {
@@ -271,5 +274,6 @@ void TFormMain::PrepareAfterMainLoad() {
   TBoardParts::ReadImageSizes();
   TDecorParts::ReadImageSizes();
   THubParts::ReadImageSizes();
+  TStoryParts::ReadImageSizes();
   MainLoadPrepared = true;
 }

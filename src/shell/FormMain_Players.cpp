@@ -28,6 +28,8 @@ void TFormMain::GatherPlayerSave(TPlayerSave& save) {
     save.MapOpen[i] = MapIslands->OpenedState()[i];
     save.MapChapterCommentShown[i] = MapIslands->AnnouncedState()[i];
   }
+  Tutorial->GetShownFlags(save.TutorialShown);
+  ToolTip->GetShownFlags(save.ToolTipsShown);
   save.TutorialOn = TutorialEnabled;
   save.RelaxedMode = TubeTimer->RelaxedMode;
   save.RestoCustomersServed = RestoCustomers->CustomersServed();
@@ -39,7 +41,13 @@ void TFormMain::ApplyOptions() {
   if (SFXPlayer) SFXPlayer->SetVolume(sound);
   if (VoicePlayer) VoicePlayer->SetVolume(sound);
   if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
-  TutorialEnabled = CurrentSave.TutorialOn;
+  SetTutorialEnabled(CurrentSave.TutorialOn);
+}
+
+void TFormMain::SetTutorialEnabled(bool on) {
+  TutorialEnabled = on;
+  Tutorial->Enabled = on;
+  ToolTip->Enabled = on;
 }
 
 void TFormMain::ApplyPlayerSave() {
@@ -68,7 +76,9 @@ void TFormMain::ApplyPlayerSave() {
   BuySlots->NextUncompletedIslandIdx = savedIsland;
   BuySlots->NextUncompletedLevelIdx = savedLevel;
   MapIslands->SelectUpTo(resume.Island);
-  TutorialEnabled = CurrentSave.TutorialOn;
+  Tutorial->SetShownFlags(CurrentSave.TutorialShown);
+  ToolTip->SetShownFlags(CurrentSave.ToolTipsShown);
+  SetTutorialEnabled(CurrentSave.TutorialOn);
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
   RestoCustomers->SetCustomersServed(std::max(0, CurrentSave.RestoCustomersServed));
   RestoCustomers->SetMoneyEarned(std::max(0, CurrentSave.RestoMoney));

@@ -20,6 +20,7 @@
 #include "shell/TScreenDarkener.h"
 #include "shell/TShellParts.h"
 #include "shell/TShellServices.h"
+#include "shell/TStoryParts.h"
 #include "ui/TGameConfirmWindow.h"
 
 class TWidgetMaker;
@@ -41,7 +42,8 @@ class TFormMain : public TShellParts,
                   public TMapParts,
                   public TDecorParts,
                   public TBossParts,
-                  public THubParts {
+                  public THubParts,
+                  public TStoryParts {
  public:
   explicit TFormMain(const TShellServices& services);
   ~TFormMain();
@@ -185,6 +187,8 @@ class TFormMain : public TShellParts,
   void GatherPlayerSave(TPlayerSave& save);
   void ApplyPlayerSave();
   void ApplyOptions();
+  // The options' tutorial switch reaches the tutorial and the tool tips.
+  void SetTutorialEnabled(bool on);
   bool ReadStartFullScreenOption();
   void LoadPlayerSave();
   // Where a loaded save goes on: its island and level, unless that island has not opened.
