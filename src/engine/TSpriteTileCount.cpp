@@ -124,6 +124,8 @@ TSpriteTileCount::TSpriteTileCount() {
       // The hub: four townsfolk, and the small heroine with her eyes open or smiling.
       {"Citizens", 4, 1},
       {"SmallWynnet", 2, 1},
+      // The balloons' letters without an outline.
+      {"GlobalFontInk", 28, 3},
   };
 }
 

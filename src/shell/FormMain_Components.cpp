@@ -82,6 +82,7 @@ void TFormMain::CreateComponents() {
   WireTools();
   WireMap();
   WireHub();
+  WireChats();
   WireInGameMenu();
   WireRoundComponents();
   WireBosses();
@@ -139,6 +140,7 @@ void TFormMain::WireComponents() {
     LoadImageFile(igMain, file, srLateLoad, ifJpeg);
   };
   StorySkipButton->OnClick = [this](TGameButton&) {
+    if (SkipChapterDialog()) return;
     if (VoicePlayer) VoicePlayer->StopAll();
     if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
     SwitchScene(gsMenu);

@@ -111,7 +111,7 @@ void TFormMain::EnterHub() {
   LoadHubPictures();
   PracticeGame->Reset();
   PracticeGame->IslandIdx = BuySlots->IslandIdx;
-  PurchaseInFlight = PracticePending = StickerPending = false;
+  PurchaseInFlight = PracticePending = StickerPending = HubGoing = false;
   BuySlots->Enabled = true;
   BuySlots->UpdateAffordable();
   BuySlotsInfo->HideNow();
@@ -129,11 +129,14 @@ void TFormMain::EnterHub() {
   RestoParts->ResetTitle();
   RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = true;
   UpdateRestaurant(true);
-  // The panels come in even for a finished game: its Play leads to the end.
   SetShopPanelHiding(ShopPanelHideDrop, 1);
-  HubShopPanel->Show();
-  HubTopPanel->Show();
   HubPlayButton->Visible = true;
+  // The first visit's page and conversation come before the panels. These come in even for
+  // a finished game: its Play leads to the end.
+  if (!ShowHubTutorial()) {
+    HubShopPanel->Show();
+    HubTopPanel->Show();
+  }
   HubMenuButton->Visible = true;
   HubMenuButton->Enabled = true;
 }
@@ -174,7 +177,8 @@ void TFormMain::LeaveHub() {
 void TFormMain::SceneHub() {
   BookPainter->DrawBook(*StickerBook);
   RestoParts->UpdateDecorations();
-  RestoCustomers->Paused = PracticeGame->IsOpen();
+  RestoCustomers->Paused =
+      ChatRunning() || PracticeGame->IsOpen() || Tutorial->IsOpen() || ToolTip->IsOpen();
   RestoCustomers->UpdateAndDraw();
   // The menu board stands on the square of the second and fourth stages.
   if (StickerBook->BookStage() == 1 || StickerBook->BookStage() == 3)
@@ -211,6 +215,7 @@ void TFormMain::SceneHub() {
   PracticeGame->UpdateAndDraw();
   ScoringDust->UpdateAndDraw();
   ScreenDust->UpdateAndDraw();
+  DrawHubStory();
 }
 
 void TFormMain::DrawHubGuide() {
@@ -233,6 +238,7 @@ void TFormMain::DrawHubGuide() {
 }
 
 void TFormMain::RouteHubMouse(TMouseKind kind, int x, int y, bool left) {
+  if (RouteHubStoryMouse(kind, x, y, left)) return;
   // The practice window takes everything while it is down.
   if (PracticeGame->IsOpen()) {
     switch (kind) {
@@ -297,14 +303,10 @@ void TFormMain::PurchaseIntoBook() {
   SavePlayerSave(ssGather);
 }
 
-void TFormMain::StartChapterDialog(int n) {
-  Trace("chapter", std::to_string(n));
-  RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = false;
-  ChapterDialogEnded(n);
-}
-
 void TFormMain::ChapterDialogEnded(int n) {
-  if (MusicBox) MusicBox->Request(mrUpgrade);
+  Trace("chapter", "end " + std::to_string(n));
+  // On the way out the next scene brings its own music.
+  if (MusicBox && !HubGoing) MusicBox->Request(mrUpgrade);
   RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = true;
   if (n >= 1 && n <= 22) UpgradeCheck();
   if (n >= 2 && n <= 21) {
@@ -321,7 +323,8 @@ void TFormMain::UpgradeCheck() {
   if (HubTopPanel->State() != TPanelMover::TState::Shown) HubTopPanel->Show();
   BuySlots->Enabled = true;
   if (GameComplete()) {
-    StartEndingStory();
+    // Left for the menu or closed: the end waits for the next Play.
+    if (!HubGoing) StartEndingStory();
     return;
   }
   const bool justCompleted = BuySlots->JustBought && BuySlots->IsCurrentIslandComplete();
@@ -343,6 +346,10 @@ void TFormMain::UpgradeCheck() {
 }
 
 void TFormMain::CompletePurchaseNow() {
+  // Only ever on the way out of the hub; a conversation under way ends first, and with it
+  // the purchase it follows.
+  HubGoing = true;
+  EndChapterDialogNow();
   if (!PurchaseInFlight) return;
   // Paid for: the practice ends as its Done would end it; one not yet come down is skipped.
   if (PracticeGame->IsOpen()) {

@@ -47,9 +47,7 @@ std::vector<TGameButton*> TFormMain::SceneButtons() const {
       return {menu.begin(), menu.end()};
     }
     case gsStageResult: return {StageResultOKButton.get()};
-    case gsStickerBook:
-      return {HubPlayButton.get(), HubMenuButton.get(), &BuySlots->BuyButton(1),
-              &BuySlots->BuyButton(2), &BuySlots->BuyButton(3), &BuySlots->BuyButton(4)};
+    case gsStickerBook: return HubButtons();
     case gsOptions:
     case gsInGameOptions:
       return {OptionsCreditsButton.get(), OptionsOKButton.get(), SoundMinusButton.get(),
@@ -291,7 +289,11 @@ void TFormMain::FormKeyPress(const std::string& text) {
     return;
   }
   if (Scene() == gsStickerBook && text == "\x1b") {
-    if (!PracticeGame->IsOpen()) HubToMenu();
+    // Escape first ends a conversation, as its skip button would.
+    if (ChatRunning())
+      SkipChapterDialog();
+    else if (!PracticeGame->IsOpen())
+      HubToMenu();
     return;
   }
   if (Scene() != gsAddPlayer && Scene() != gsAddInitialPlayer) return;

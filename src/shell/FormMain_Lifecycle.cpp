@@ -197,7 +197,7 @@ void TFormMain::PauseAll() {
 
 void TFormMain::ResumeAll() {
   OmegaTimer1.SetEnabled(true);
-  if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
+  if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
   int sound = CurrentSave.SoundOn ? CurrentSave.SoundVolume : 0;
   if (SFXPlayer) SFXPlayer->SetVolume(sound);
   if (VoicePlayer) VoicePlayer->SetVolume(sound);

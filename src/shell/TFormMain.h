@@ -288,10 +288,25 @@ class TFormMain : public TShellParts,
   void BuyDish(int island, int slot, const TElementsCount& price);
   void PracticeFinished(int island, int slot, const TElementsCount& price);
   void PurchaseIntoBook();
-  // A chapter conversation of the hub (2..21 after a purchase, 22 at the end); the story
-  // brings the conversations, until then one ends as it starts.
+  // The hub's chapter conversations (1 at the first visit, 2..21 after a purchase, 22 at the
+  // end) and its tutorial page (FormMain_Chats.cpp). ChapterDialogEnded is what follows one.
+  void WireChats();
   void StartChapterDialog(int n);
   void ChapterDialogEnded(int n);
+  bool ChatRunning() const { return ChatNumber != 0; }
+  // The first visit's page and conversation; false when there is nothing new to show.
+  bool ShowHubTutorial();
+  void DrawHubStory();
+  // The buttons that take the hub's mouse now, in the order they get it.
+  std::vector<TGameButton*> HubButtons() const;
+  // True when the hub's story took the mouse event (it goes nowhere else then).
+  bool RouteHubStoryMouse(TMouseKind kind, int x, int y, bool left);
+  // The skip button in the hub ends the conversation; false outside the hub.
+  bool SkipChapterDialog();
+  // Leaving the hub mid-conversation: it ends now and what follows it runs once.
+  void EndChapterDialogNow();
+  // The music while a conversation runs is a little quieter.
+  int MusicVolumeNow() const;
   void UpgradeCheck();
   // Whatever of a purchase is still under way is finished at once: paid for and in the book
   // (leaving the hub or closing the window mid-purchase never keeps a dish unpaid).
@@ -333,5 +348,8 @@ class TFormMain : public TShellParts,
   // The dish of that purchase, to pay for it even before its practice has come down.
   int PendingIsland = 0, PendingSlot = 0;
   TElementsCount PendingPrice;
+  // The hub's conversation running (0 for none), and whether the hub is being left.
+  int ChatNumber = 0;
+  bool HubGoing = false;
   std::string LastPlayerName, DefaultPlayerName;
 };

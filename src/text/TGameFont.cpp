@@ -65,7 +65,11 @@ unsigned char UpperAscii(unsigned char c) {
 }  // namespace
 
 const char* TGameFont::ImageName(TGameFontKind kind) {
-  return kind == TGameFontKind::fkAirstripComment ? "CommentFont" : "GlobalFontWhite";
+  switch (kind) {
+    case TGameFontKind::fkAirstripComment: return "CommentFont";
+    case TGameFontKind::fkAirstripInk: return "GlobalFontInk";
+    default: return "GlobalFontWhite";
+  }
 }
 
 int TGameFont::PatternOf(TGameFontKind kind, unsigned char c) {

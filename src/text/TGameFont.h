@@ -1,7 +1,9 @@
 #pragma once
 #include <string>
 
-enum class TGameFontKind { fkAirstripComment, fkAirstripNormal };
+// fkAirstripInk: the normal font's letters without their outline, for dark text on a light
+// ground (speech balloons), where the outline would only thicken the strokes.
+enum class TGameFontKind { fkAirstripComment, fkAirstripNormal, fkAirstripInk };
 
 // The character tables of the two bitmap fonts: which pattern each character is drawn
 // from and how far it advances. Characters a font lacks are dropped, never drawn as gaps.

@@ -36,7 +36,8 @@ TChapterDialog::TChapterDialog() {
 void TChapterDialog::SetUpTexts() {
   for (TNarrationText& t : Texts) {
     t.OmgImgList = OmgImgList;
-    t.FontKind = TGameFontKind::fkAirstripNormal;
+    // Black letters in a dark outline run together; the balloons take the letters alone.
+    t.FontKind = TGameFontKind::fkAirstripInk;
     t.FontRatio = kBalloonFontRatio;
     t.HorzSpaceAdd = kBalloonHorzSpace;
     t.VertSpace = LinesGap;

@@ -53,14 +53,14 @@ TEST(SpriteTileCount, HoldsTheTableInOrderAndMarksLookups) {
   TSpriteTileCount t;
   // The original table, then the announcement's boss-round patterns, the boss creature's
   // (with its energy bar's portrait) and its aura's, the tool highlight's elements and the
-  // hub's figures after them.
-  ASSERT_EQ(t.GetEntries().size(), 117u);
+  // hub's figures and the balloons' font after them.
+  ASSERT_EQ(t.GetEntries().size(), 118u);
   EXPECT_EQ(t.GetEntries().front().Name, "ResultMedals");
   EXPECT_EQ(t.GetEntries()[104].Name, "WalkingSoldier");
   EXPECT_EQ(t.GetEntries()[106].Name, "ObjInfoTitle");
   EXPECT_EQ(t.Peek("ObjInfoLogo").Rows, 2);
   EXPECT_EQ(t.GetEntries()[114].Name, "ToolHighlight");
-  EXPECT_EQ(t.GetEntries().back().Name, "SmallWynnet");
+  EXPECT_EQ(t.GetEntries().back().Name, "GlobalFontInk");
   auto board = t.Lookup("BoardBorder");
   EXPECT_EQ(board.Columns, 4);
   EXPECT_EQ(board.Rows, 6);

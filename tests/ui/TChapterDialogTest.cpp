@@ -268,7 +268,7 @@ TEST(ChapterDialogDrawing, BalloonSlicesTextAndPeopleAtTheirPlaces) {
   rec.AddBlank("ChatMainChar", 390, 734);
   rec.AddBlank("ChatCharacter2", 377, 588);
   rec.AddBlank("ChapterDialogBalloon", 420, 60, 1, 3);
-  rec.AddBlank(TGameFont::ImageName(TGameFontKind::fkAirstripNormal), 68, 44, 28, 3);
+  rec.AddBlank(TGameFont::ImageName(TGameFontKind::fkAirstripInk), 68, 44, 28, 3);
   TTextStrings strings;
   Fill(strings, {"# 1", "M:one two three four five six seven eight nine ten eleven twelve", "",
                  "# 2", "C:Orvell alone"});
@@ -297,7 +297,7 @@ TEST(ChapterDialogDrawing, BalloonSlicesTextAndPeopleAtTheirPlaces) {
   for (const auto& [name, at] : drawn) {
     if (name == "ChapterDialogBalloon") slices.push_back(at);
     if (name == "ChatCharacter2") client = true;
-    if (name == TGameFont::ImageName(TGameFontKind::fkAirstripNormal))
+    if (name == TGameFont::ImageName(TGameFontKind::fkAirstripInk))
       firstGlyph = {std::min(firstGlyph.X, at.X), std::min(firstGlyph.Y, at.Y)};
   }
   EXPECT_TRUE(client);

@@ -1,6 +1,7 @@
-// The two bitmap fonts: light glyphs inside a thick dark outline with a shadow below
+// The bitmap fonts: light glyphs inside a thick dark outline with a shadow below
 // right, so that the game can tint them and they read on any background, cream
-// parchment and pale tiles included, down to the half size the game draws them at.
+// parchment and pale tiles included, down to the half size the game draws them at; and the
+// normal letters alone in ink, for dark text on the light speech balloons.
 #include <cmath>
 #include <string>
 
@@ -87,17 +88,21 @@ void DrawGlyphAt(cairo_t* cr, const TFontLayout& L, double cellX, double cellY, 
   };
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   // Shadow: the outline again, offset down and right, so the dark ring is widest where
-  // the next glyph does not overlap it.
-  path(st.ShadowX, st.ShadowY);
-  SetColor(cr, WithAlpha(kGlyphShadow, 0.85));
-  cairo_set_line_width(cr, st.Outline * 2);
-  cairo_stroke_preserve(cr);
-  cairo_fill(cr);
+  // the next glyph does not overlap it. An ink font has neither.
+  if (st.Outline > 0) {
+    path(st.ShadowX, st.ShadowY);
+    SetColor(cr, WithAlpha(kGlyphShadow, 0.85));
+    cairo_set_line_width(cr, st.Outline * 2);
+    cairo_stroke_preserve(cr);
+    cairo_fill(cr);
+  }
   // Outline, opaque: a half-transparent one thins to grey when the game scales it down.
   path(0, 0);
-  SetColor(cr, kGlyphOutline);
-  cairo_set_line_width(cr, st.Outline * 2);
-  cairo_stroke_preserve(cr);
+  if (st.Outline > 0) {
+    SetColor(cr, kGlyphOutline);
+    cairo_set_line_width(cr, st.Outline * 2);
+    cairo_stroke_preserve(cr);
+  }
   cairo_pattern_t* g = cairo_pattern_create_linear(0, baseline - st.CapHeight, 0, baseline);
   AddStop(g, 0, st.BodyTop);
   AddStop(g, 1, st.BodyBottom);
@@ -132,6 +137,10 @@ const TFontLayout& NormalFontLayout() {
   static const TFontLayout layout = MakeLayout(TGameFontKind::fkAirstripNormal, 68, 48, 34, 4);
   return layout;
 }
+const TFontLayout& InkFontLayout() {
+  static const TFontLayout layout = MakeLayout(TGameFontKind::fkAirstripInk, 68, 48, 34, 4);
+  return layout;
+}
 const TFontLayout& CommentFontLayout() {
   static const TFontLayout layout = MakeLayout(TGameFontKind::fkAirstripComment, 56, 60, 4, 4);
   return layout;
@@ -155,6 +164,13 @@ int CommentAdvance(char c) {
 
 void PaintFontNormal(TCanvas& c, const TAssetSpec&) {
   PaintFont(c, NormalFontLayout(), NormalGlyphOrder(), NormalAdvance, NormalGlyphStyle());
+}
+
+// Balloon text: the normal letters alone, a little bolder since no outline carries them, white
+// throughout so the game's tint is the colour seen.
+void PaintFontInk(TCanvas& c, const TAssetSpec&) {
+  PaintFont(c, InkFontLayout(), NormalGlyphOrder(), NormalAdvance,
+            {21, 0, 0, 0, 1.6, 4.0, kWhite, kWhite});
 }
 
 void DrawFontLine(cairo_t* cr, const std::string& text, double x, double y, double scale) {

@@ -21,6 +21,7 @@ struct TFontLayout {
 };
 
 const TFontLayout& NormalFontLayout();   // "GlobalFontWhite"
+const TFontLayout& InkFontLayout();      // "GlobalFontInk": the same cells, no outline
 const TFontLayout& CommentFontLayout();  // "CommentFont"
 
 // Characters in pattern order, as the game maps them (the comment font holds upper case only).

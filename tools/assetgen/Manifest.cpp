@@ -75,6 +75,8 @@ void AddStartup(TBuilder& b) {
   b.Add("TransSpin", "", Png, 456, 452, PaintTransSpin, Done);
   b.Add("GlobalFontWhite", "", Png, NormalFontLayout().CellWidth, NormalFontLayout().CellHeight,
         PaintFontNormal, Done);
+  b.Add("GlobalFontInk", "", Png, InkFontLayout().CellWidth, InkFontLayout().CellHeight,
+        PaintFontInk, Done);
   b.Add("CommentFont", "", Png, CommentFontLayout().CellWidth, CommentFontLayout().CellHeight,
         PaintFontComment, Done);
 }

@@ -122,6 +122,7 @@ void PaintCornerPanel(TCanvas& c, const TAssetSpec& s, TCornerSide side);
 
 // ArtFonts.cpp: the two bitmap fonts.
 void PaintFontNormal(TCanvas& c, const TAssetSpec& s);
+void PaintFontInk(TCanvas& c, const TAssetSpec& s);
 void PaintFontComment(TCanvas& c, const TAssetSpec& s);
 // Text baked into a picture in the game's own font, as its text writer draws it: (x, y) is
 // where the first glyph's advance starts, on the middle of the line; plain white.

@@ -1,0 +1,112 @@
+// The hub's chapter conversations between Orvell and the island's clients, and the hub's
+// tutorial page at the first visit: what they hide, pause and quieten while they run, what
+// their ends lead to, and who gets the mouse meanwhile.
+#include "engine/Rounding.h"
+#include "shell/TFormMain.h"
+
+void TFormMain::WireChats() {
+  ChapterDialog->OnStartOfBalloon = [this](TChapterDialog&, int line, int, TCharacterSide) {
+    Trace("dialogue", std::to_string(ChatNumber) + " " + std::to_string(line));
+  };
+  // The lines have no voices yet; a voice left from before must not talk over them.
+  ChapterDialog->OnEndOfBalloon = [this](TChapterDialog&) {
+    if (VoicePlayer) VoicePlayer->StopAll();
+  };
+  ChapterDialog->OnEndOfConversations = [this](TChapterDialog&) {
+    const int n = ChatNumber;
+    if (n == 0) return;  // already ended by leaving the hub
+    ChatNumber = 0;
+    StorySkipButton->Visible = false;
+    if (VoicePlayer) VoicePlayer->StopAll();
+    if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
+    ChapterDialogEnded(n);
+  };
+}
+
+int TFormMain::MusicVolumeNow() const {
+  if (!CurrentSave.MusicOn) return 0;
+  return ChatRunning() ? RoundHalfEven(0.82 * CurrentSave.MusicVolume) : CurrentSave.MusicVolume;
+}
+
+void TFormMain::StartChapterDialog(int n) {
+  Trace("chapter", std::to_string(n));
+  ChatNumber = n;
+  // The talk has the screen: the panels and the counters go, the customers wait.
+  RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = false;
+  HubShopPanel->Hide();
+  HubTopPanel->Hide();
+  BuySlotsInfo->HideNow();
+  if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
+  StorySkipButton->Visible = true;
+  StorySkipButton->Enabled = true;
+  ChapterDialog->StartConversation(n);
+}
+
+bool TFormMain::ShowHubTutorial() {
+  if (BuySlots->IslandIdx != 1 || BuySlots->LevelIdx != 1) return false;
+  if (!Tutorial->HasNew(0, 0, goNormalMode)) return false;
+  Tutorial->Show(0, 0, goNormalMode);
+  TutorialCharacter->Visible = true;
+  TutorialOKButton->Visible = true;
+  TutorialOKButton->Enabled = true;
+  // The panels come with the check that follows the first conversation.
+  StartChapterDialog(1);
+  return true;
+}
+
+void TFormMain::DrawHubStory() {
+  if (ChatRunning()) {
+    // The first visit's page waits for the talk to end: it fades in and writes itself then.
+    ChapterDialog->UpdateAndDraw();
+    StorySkipButton->Draw();
+    return;
+  }
+  TutorialCharacter->UpdateAndDraw();
+  Tutorial->Draw();
+  TutorialOKButton->Draw();
+  ToolTip->Draw();
+  ToolTipOKButton->Draw();
+}
+
+std::vector<TGameButton*> TFormMain::HubButtons() const {
+  std::vector<TGameButton*> list;
+  if (!ChatRunning()) {
+    if (Tutorial->IsOpen())
+      list.push_back(TutorialOKButton.get());
+    else if (ToolTip->IsOpen())
+      list.push_back(ToolTipOKButton.get());
+    else if (!PracticeGame->IsOpen())
+      list = {HubPlayButton.get(),      HubMenuButton.get(),      &BuySlots->BuyButton(1),
+              &BuySlots->BuyButton(2), &BuySlots->BuyButton(3), &BuySlots->BuyButton(4)};
+  }
+  list.push_back(StorySkipButton.get());
+  return list;
+}
+
+bool TFormMain::RouteHubStoryMouse(TMouseKind kind, int x, int y, bool left) {
+  if (!ChatRunning() && !Tutorial->IsOpen() && !ToolTip->IsOpen()) return false;
+  const bool skipTakes = kind == TMouseKind::Down && StorySkipButton->Visible &&
+                         StorySkipButton->Enabled && StorySkipButton->HitTest(x, y);
+  for (TGameButton* b : HubButtons()) Forward(*b, kind, x, y, left);
+  if (kind == TMouseKind::Down && !skipTakes && ChatRunning())
+    ChapterDialog->Click(left ? TMouseButton::Left : TMouseButton::Right);
+  return true;
+}
+
+bool TFormMain::SkipChapterDialog() {
+  if (Scene() != gsStickerBook) return false;
+  if (ChatRunning()) ChapterDialog->EndConversation();
+  return true;
+}
+
+void TFormMain::EndChapterDialogNow() {
+  const int n = ChatNumber;
+  if (n == 0) return;
+  ChatNumber = 0;
+  ChapterDialog->EndConversation();
+  StorySkipButton->Visible = false;
+  if (VoicePlayer) VoicePlayer->StopAll();
+  if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
+  Trace("chapter", "left " + std::to_string(n));
+  ChapterDialogEnded(n);
+}
