@@ -85,6 +85,7 @@ void TFormMain::CreateComponents() {
   WireInGameMenu();
   WireRoundComponents();
   WireBosses();
+  WireTutorial();
   WireComponents();
 
   CountMainImages();

@@ -35,7 +35,7 @@ int Usage() {
                "usage:\n"
                "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
                " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
-               "      [--level I-L [--relaxed]] [--cheat] [--fast]\n"
+               "      [--level I-L [--relaxed] [--tutorial]] [--cheat] [--fast]\n"
                "  wendmoor-harness bench [--level I-L] [--seed S] [--frames N] [--render-frames N]"
                " [--content DIR]\n"
                "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
@@ -93,6 +93,8 @@ int Run(int argc, char** argv) {
       if (std::sscanf(v.c_str(), "%d-%d", &options.Island, &options.Level) != 2) return Usage();
     } else if (a == "--relaxed") {
       options.Relaxed = true;
+    } else if (a == "--tutorial") {
+      options.Tutorial = true;
     } else if (a == "--cheat") {
       options.Cheat = true;
     } else if (a == "--fast") {
