@@ -99,8 +99,8 @@ void TFormMain::CountTutorialStep() {
 }
 
 TPoint TFormMain::TileCentre(TPoint tile) const {
-  return {GameBoard->Left + (tile.X - 1) * TilePixels + TilePixels / 2,
-          GameBoard->Top + (tile.Y - 1) * TilePixels + TilePixels / 2};
+  const TPoint p = GameBoard->TileScreenPos(tile);
+  return {p.X + TilePixels / 2, p.Y + TilePixels / 2};
 }
 
 void TFormMain::PointToolTipAtWeb(TPoint tile) {
@@ -127,7 +127,7 @@ TPoint TFormMain::ToolTipPoint(int entry, TPoint kept) const {
       return {slot.X + 40, ElementGather->PanelY() + 70};
     }
     case 6: return {Pocket->Left + 12, Pocket->Top + 60};
-    case 13: return {MannaEnergy->Left + 62, MannaEnergy->Top + 236};
+    case 13: return {MannaEnergy->Left + 58, MannaEnergy->Top + 20};
     case 25: return {BuySlots->Left + 110, BuySlots->Top + 10};
     default: return kept;
   }
