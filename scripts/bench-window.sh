@@ -214,7 +214,10 @@ island=(--tiles "$work/tiles.txt" --match 0.8)
 wait_for announce map "${island[@]}"
 # Anywhere on the announcement takes it away; its middle is the board's.
 probe click $(awk '{x+=$4; y+=$5; n++} END {printf "%d %d\n", x/n, y/n}' "$work/tiles.txt")
-wait_for level announce "${island[@]}"
+# A new player's first level opens with its tutorial page.
+wait_for tutorial announce "${island[@]}"
+click tutorial TutorialOKButton
+wait_for level tutorial "${island[@]}"
 measure level --tiles "$work/tiles.txt" --seed 1
 click level InGameMenuButton
 wait_for paused level --tiles "$work/tiles.txt"

@@ -86,6 +86,7 @@ void TFormMain::CreateComponents() {
   WireInGameMenu();
   WireRoundComponents();
   WireBosses();
+  WireTutorial();
   WireComponents();
 
   CountMainImages();

@@ -39,9 +39,9 @@ std::vector<TGameButton*> TFormMain::SceneButtons() const {
     case gsPlayerSelect:
       return {NameListNewButton.get(), NameListDeleteButton.get(), NameListOKButton.get()};
     case gsMap: return {MapMenuButton.get(), MapPlayButton.get()};
-    case gsMainGame:
-    case gsTutorial:
-    case gsTutorialToolTip: return {InGameMenuButton.get()};
+    case gsMainGame: return {InGameMenuButton.get()};
+    case gsTutorial: return {InGameMenuButton.get(), TutorialOKButton.get()};
+    case gsTutorialToolTip: return {InGameMenuButton.get(), ToolTipOKButton.get()};
     case gsInGameMenu: {
       auto menu = InGameMenuButtons();
       return {menu.begin(), menu.end()};

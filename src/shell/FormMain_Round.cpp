@@ -46,6 +46,7 @@ void TFormMain::StartLevel() {
   TBoardParts::ResetForLevel();
   TDecorParts::ResetForLevel(BuySlots->IslandIdx);
   TBossParts::ResetForLevel();
+  TStoryParts::ResetForLevel();
   GamePaused = false;
   ApplyPause();
   WasPaused = false;
@@ -94,6 +95,8 @@ void TFormMain::StartLevel() {
   // 6.-8. Numbers, pocket and the tools this level offers.
   IslandDigit->SetValue(BuySlots->IslandIdx);
   LevelDigit->SetValue(BuySlots->LevelIdx);
+  ToolTip->IslandIdx = BuySlots->IslandIdx;
+  ToolTip->LevelIdx = BuySlots->LevelIdx;
   Pocket->Reset();
   Pocket->ShowPanel = false;
   PlacePocketOnElementsPanel();
@@ -181,10 +184,11 @@ void TFormMain::ObjectiveShown() {
   SetScene(gsMainGame);
   TubeAllowed = true;
   UpdateTubeClock();
+  ToolTip->LevelStarted();
 }
 
 void TFormMain::UpdateTubeClock() {
-  const bool run = TubeAllowed && RoundInProgress && !GamePaused && !RoundOver;
+  const bool run = TubeAllowed && RoundInProgress && !GamePaused && !RoundOver && !ToolTipOpen;
   if (TubeTimer->Paused != run) return;
   TubeTimer->Paused = !run;
   Trace("tube", (run ? "run " : "stop ") + std::to_string(TubeTimer->ElapsedSeconds()));
@@ -392,6 +396,7 @@ void TFormMain::DrawMainGame() {
   // 9.
   ScreenDust->UpdateAndDraw();
   if (!IsWindows8OrLater) Fireworks->UpdateAndDraw();
+  DrawTutorialLayer();
 }
 
 void TFormMain::DrawStageResult() {
@@ -417,7 +422,7 @@ void TFormMain::DrawStageResult() {
   PigeonScoring->Update();
 }
 
-bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
+bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed, bool tutorial) {
   if (island < 1 || island > 5 || level < 1) return false;
   CompanyLogos.SetLogoCount(1);
   if (!LoadStarted) {
@@ -434,6 +439,11 @@ bool TFormMain::EnterLevelDirectly(int island, int level, bool relaxed) {
   LoadPlayerSave();
   CurrentSave.RelaxedMode = relaxed ? rmYes : rmNo;
   TubeTimer->RelaxedMode = CurrentSave.RelaxedMode;
+  // Straight into a level is for playing it: its tutorial page only when asked for.
+  if (!tutorial) {
+    CurrentSave.TutorialOn = false;
+    SetTutorialEnabled(false);
+  }
   for (int i = 1; i <= island; ++i) MapIslands->OpenIsland(i);
   MapIslands->SelectUpTo(island);
   MapIslands->MarkVisited();

@@ -51,10 +51,14 @@ void TFormMain::WireRoundComponents() {
   };
 
   // The announcement: its hiding starts the level.
+  // A tutorial page for the level comes first; its end says Go instead.
   ObjectiveInfo->OnStartHiding = [this](TObjectiveInfo&) {
-    GameComments->ShowComment(TGameCommentType::coGo);
+    if (!Tutorial->HasNew(BuySlots->IslandIdx, BuySlots->LevelIdx, GameObjective))
+      GameComments->ShowComment(TGameCommentType::coGo);
   };
-  ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) { ObjectiveShown(); };
+  ObjectiveInfo->OnHidingComplete = [this](TObjectiveInfo&) {
+    if (!ShowLevelTutorial()) ObjectiveShown();
+  };
 
   // Comments that hand over to the next step of the round.
   GameComments->OnWavingFinished = [this](TGameComment&, TGameCommentType type) {
@@ -88,6 +92,7 @@ void TFormMain::EnergyFactorReached(int level) {
     if (TCollectorBombTool* t = Tool(TToolUnlocks::OfThreshold(n))) t->SetEnabled(true);
   TCollectorBombTool* tool = Tool(TToolUnlocks::OfThreshold(level));
   if (!tool || !tool->Available) return;
+  ToolTipEnergyFactor(level);
   ShuffleButtonShine->Start();
   PlayEffect(level <= 2 ? "MannaNotify1" : level <= 4 ? "MannaNotify2" : "MannaNotify3");
 }
@@ -119,16 +124,6 @@ void TFormMain::AskTryAgain() {
 }
 
 bool TFormMain::GoldTileUpgradeOwned() const { return BuySlots->HasUpgradedGoldTiles(); }
-
-void TFormMain::CountTutorialStep() {}
-
-void TFormMain::PointToolTipAtWeb(TPoint) {}
-
-void TFormMain::PointToolTipAtSpider(TPoint) {}
-
-void TFormMain::StopTutorial() {}
-
-void TFormMain::CloseToolTip() {}
 
 void TFormMain::ChargeLevelIngredients() {
   // A round that is not won keeps nothing it gathered: the shop takes it back out of the

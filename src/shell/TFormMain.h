@@ -112,8 +112,9 @@ class TFormMain : public TShellParts,
   void OpenInGameMenu();
   void SetPaused(bool paused);
   // Straight from start-up into a level of a fresh or the current player, as the map's
-  // Play would start it; the harness uses it. False for a level that does not exist.
-  bool EnterLevelDirectly(int island, int level, bool relaxed);
+  // Play would start it; the harness uses it. False for a level that does not exist. The
+  // tutorial stays off unless asked for.
+  bool EnterLevelDirectly(int island, int level, bool relaxed, bool tutorial = false);
   // No move left: the comment, then the board flies off and a reshuffled one comes in.
   void StartShuffle();
   void CheatWinLevel();
@@ -248,12 +249,26 @@ class TFormMain : public TShellParts,
   void CollectPotion(int index);
   void CheckMonsterHit(TPoint pos, bool& hitting, bool& absorbing);
   bool GoldTileUpgradeOwned() const;
-  // The moments the tutorial takes over from the board.
+  // The tutorial: its pages after a level's card (and in the hub), and the pointing tips
+  // that game events bring; a tip holds the level (board, spiders, tube) while it is open.
+  void WireTutorial();
+  // The page that belongs to the level, if this player has not seen it: true when shown.
+  bool ShowLevelTutorial();
+  void TutorialFinished();
+  void ToolTipStarted();
+  void ToolTipFinished();
+  // The round is being played and not held by a pause: the tips' triggers count only then.
+  bool LevelPlayable() const;
   void CountTutorialStep();
   void PointToolTipAtWeb(TPoint tile);
   void PointToolTipAtSpider(TPoint tile);
+  void ToolTipEnergyFactor(int level);
+  TPoint TileCentre(TPoint tile) const;
+  // What a tip points at: the panel it explains, or the point its event kept.
+  TPoint ToolTipPoint(int entry, TPoint kept) const;
   void StopTutorial();
   void CloseToolTip();
+  void DrawTutorialLayer();
   // The level screen, drawn under every scene that shows the level.
   void DrawMainGame();
   void DrawLevelPanels();
@@ -342,6 +357,7 @@ class TFormMain : public TShellParts,
   std::string Caption = "Wendmoor: Vessary";
   bool NoPlayersYet = false, PlayerLoaded = false, StickersPending = true, NameExists = false;
   bool TutorialEnabled = false, GoingToMap = false;
+  bool ToolTipOpen = false;  // a pointing tip holds the tube
   // A dish is being bought: from the click through the practice, the cheer and the book to
   // the check that follows its conversation.
   bool PurchaseInFlight = false, PracticePending = false, StickerPending = false;

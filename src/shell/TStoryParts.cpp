@@ -54,3 +54,11 @@ void TStoryParts::ReadImageSizes() {
   TutorialOKButton->ReloadSize();
   ToolTipOKButton->ReloadSize();
 }
+
+void TStoryParts::ResetForLevel() {
+  Tutorial->Reset();
+  ToolTip->Reset();
+  TutorialCharacter->Reset();
+  TutorialOKButton->Visible = false;
+  ToolTipOKButton->Visible = false;
+}

@@ -44,4 +44,6 @@ class TStoryParts {
   // The texts come from the catalogue once it has loaded.
   void LoadStoryTexts();
   void ReadImageSizes();
+  // A level starts with no page, tip or fairy of the last one.
+  void ResetForLevel();
 };

@@ -280,6 +280,11 @@ class TDriver {
       case gsMainGame:
         if (Bot) Bot->AfterFrame();
         break;
+      case gsTutorial:
+      case gsTutorialToolTip:
+        // Read, then OK.
+        if (Due(60)) Click(Game.TutorialOKButton->ImageName);
+        break;
       case gsStageResult:
         if (Due(60)) Click(Game.StageResultOKButton->ImageName);
         break;

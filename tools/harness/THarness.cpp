@@ -88,7 +88,7 @@ bool THarness::Start(std::string& error) {
   WatchSounds();
   Game->FormShow();
   Game->CheatMode = Options.Cheat;
-  if (Options.Island > 0 && !Game->EnterLevelDirectly(Options.Island, Options.Level, Options.Relaxed)) {
+  if (Options.Island > 0 && !Game->EnterLevelDirectly(Options.Island, Options.Level, Options.Relaxed, Options.Tutorial)) {
     error = "no such level";
     return false;
   }

@@ -32,6 +32,7 @@ class THarness {
     // Straight into a level (island, level; 0 = start at the logos as a player would).
     int Island = 0, Level = 0;
     bool Relaxed = false;
+    bool Tutorial = false;  // the level's tutorial page and tips, as a new player meets them
     bool Cheat = false;  // the cheat keys work, as after the cheat name
     // Pixels only for the frames a screenshot is taken of (the game runs the same).
     bool RenderShotsOnly = false;

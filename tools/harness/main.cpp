@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -35,7 +36,7 @@ int Usage() {
                "usage:\n"
                "  wendmoor-harness run --frames N [--seed S] [--input SCRIPT]"
                " [--shot FRAME:FILE.png]... [--trace FILE] [--content DIR]\n"
-               "      [--level I-L [--relaxed]] [--cheat] [--fast]\n"
+               "      [--level I-L [--relaxed] [--tutorial]] [--bot] [--cheat] [--fast]\n"
                "  wendmoor-harness bench [--level I-L] [--seed S] [--frames N] [--render-frames N]"
                " [--content DIR]\n"
                "  wendmoor-harness bench-draw [--seconds S] [--sprites N] [--shot FILE.png]\n"
@@ -70,6 +71,7 @@ bool ParseLong(const std::string& s, long& out) {
 int Run(int argc, char** argv) {
   THarness::TOptions options;
   std::string inputFile;
+  bool bot = false;
   for (int i = 2; i < argc; ++i) {
     std::string a = argv[i];
     auto value = [&](std::string& out) {
@@ -93,6 +95,10 @@ int Run(int argc, char** argv) {
       if (std::sscanf(v.c_str(), "%d-%d", &options.Island, &options.Level) != 2) return Usage();
     } else if (a == "--relaxed") {
       options.Relaxed = true;
+    } else if (a == "--tutorial") {
+      options.Tutorial = true;
+    } else if (a == "--bot") {
+      bot = true;
     } else if (a == "--cheat") {
       options.Cheat = true;
     } else if (a == "--fast") {
@@ -127,8 +133,11 @@ int Run(int argc, char** argv) {
     return 1;
   }
   int status = 0;
+  // The bot makes the level's moves; the script answers everything else.
+  std::unique_ptr<TBot> player = bot ? std::make_unique<TBot>(harness, options.Seed) : nullptr;
   for (long f = 1; f <= options.Frames; ++f) {
     harness.Step(script);
+    if (player) player->AfterFrame();
     for (const auto& shot : options.Shots) {
       if (shot.Frame != f) continue;
       if (!harness.WriteScreenshot(shot.File, error)) {

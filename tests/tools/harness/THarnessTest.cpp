@@ -242,7 +242,7 @@ std::vector<std::string> RoundEvents(const std::vector<std::string>& trace) {
   std::vector<std::string> events;
   for (const std::string& line : trace) {
     std::string rest = line.substr(line.find(' ') + 1);
-    for (const char* kind : {"scene ", "level ", "won ", "lost", "confirm ", "charge "})
+    for (const char* kind : {"scene ", "level ", "won ", "lost", "confirm ", "charge ", "tutorial "})
       if (rest.rfind(kind, 0) == 0) events.push_back(rest);
   }
   return events;
@@ -278,7 +278,8 @@ TEST(Harness, ALevelIsWonFromTheMenuAndTheHubLeadsToTheNext) {
   ExpectInOrder(RunRound(Script("level-win.txt"), 1500),
                 {"scene gsOpeningStory gsMenu", "confirm 9", "scene gsMenu gsMap",
                  "level 1 1 Level1-01.eil", "scene gsMap gsObjectiveInfo",
-                 "scene gsObjectiveInfo gsMainGame", "scene gsMainGame gsRoundClear", "won gold",
+                 "scene gsObjectiveInfo gsTutorial", "tutorial 1", "scene gsTutorial gsMainGame",
+                 "scene gsMainGame gsRoundClear", "won gold",
                  "scene gsRoundClear gsStageResult", "scene gsStageResult gsStickerBook",
                  "level 1 2 Level1-02.eil", "scene gsStickerBook gsObjectiveInfo"});
 }

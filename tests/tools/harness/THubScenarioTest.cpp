@@ -43,8 +43,8 @@ THarness::TOptions Cheating() {
 const char* WonIntoTheHub =
     "30 click 600 400\n250 click 600 400\n300 text wynnet\n305 key Return\n"
     "460 click-widget PlayButton\n540 click-widget WindowNoButton\n"
-    "680 click-widget MapPlayButton\n760 click 600 400\n900 key F2\n"
-    "1180 click-widget WindowOKButton\n";
+    "680 click-widget MapPlayButton\n760 click 600 400\n830 click-widget TutorialOKButton\n"
+    "900 key F2\n1180 click-widget WindowOKButton\n";
 }  // namespace
 
 // The island's four dishes bought in the hub, the first cooked through the mouse: each is
@@ -144,8 +144,8 @@ TEST(HubScenario, ClosingMidPurchaseKeepsTheDishPaidAndInTheBook) {
   bool seen = false;
   PlayWith(Cheating(),
            "30 click 600 400\n250 click 600 400\n460 click-widget PlayButton\n"
-           "680 click-widget MapPlayButton\n760 click 600 400\n900 key F2\n"
-           "1180 click-widget WindowOKButton\n1400 close\n",
+           "680 click-widget MapPlayButton\n760 click 600 400\n830 click-widget TutorialOKButton\n"
+           "900 key F2\n1180 click-widget WindowOKButton\n1400 close\n",
            1500, [&](THarness& h) {
              if (h.Form().Scene() == gsStickerBook && !seen) {
                seen = true;

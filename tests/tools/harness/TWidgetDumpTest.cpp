@@ -74,7 +74,7 @@ TEST(WidgetDump, TheBenchFlowReachesEveryScene) {
       o.Captures.push_back({frame, name == "level" ? data.File("level.png") : ""});
     }
   }
-  ASSERT_EQ(expected.size(), 11u);
+  ASSERT_EQ(expected.size(), 12u);
   std::ostringstream out;
   std::string error;
   ASSERT_TRUE(TWidgetDump::Run(o, out, error)) << error;
@@ -87,7 +87,7 @@ TEST(WidgetDump, TheBenchFlowReachesEveryScene) {
   }
   // What the bench clicks or watches in each scene, inside the screen.
   const std::map<std::string, std::string> clicked = {
-      {"splash", "LoadingBar"},     {"menu", "PlayButton"},           {"question", "WindowNoButton"},
+      {"splash", "LoadingBar"},     {"menu", "PlayButton"}, {"tutorial", "TutorialOKButton"},           {"question", "WindowNoButton"},
       {"map", "MapPlayButton"},     {"level", "InGameMenuButton"},    {"paused", "InGameResumeButton"},
       {"result", "WindowOKButton"}, {"hub", "BuySlotBuyButton"},      {"practice", "HiddenElements"}};
   for (const auto& [scene, widget] : clicked) {
