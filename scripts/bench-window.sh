@@ -228,7 +228,15 @@ wait_for level paused "${island[@]}"
 probe key F2 || fail "cannot press F2"
 wait_for result level
 click result WindowOKButton
-wait_for hub result
+# The hub's first visit: a conversation over it, then its tutorial page and the shop's tip.
+wait_for chat result
+measure chat --watch
+click chat StorySkipButton
+wait_for page chat
+click page TutorialOKButton
+wait_for tip page
+click tip TutorialOKButton
+wait_for hub tip
 measure hub --watch
 click hub BuySlotBuyButton
 wait_for practice hub
@@ -241,9 +249,9 @@ name=$(sed -n 's/^renderer: *//p' "$work/game.log" | head -1)
 load=$(cut -d' ' -f1 /proc/loadavg)
 phases() {
   local -n of=$1
-  printf '{"splash":%s,"menu":%s,"map":%s,"level":%s,"still":%s,"hub":%s,"practice":%s}' \
+  printf '{"splash":%s,"menu":%s,"map":%s,"level":%s,"still":%s,"chat":%s,"hub":%s,"practice":%s}' \
     "${of[splash]:-null}" "${of[menu]:-null}" "${of[map]:-null}" "${of[level]:-null}" \
-    "${of[still]:-null}" "${of[hub]:-null}" "${of[practice]:-null}"
+    "${of[still]:-null}" "${of[chat]:-null}" "${of[hub]:-null}" "${of[practice]:-null}"
 }
 printf '{"renderer":"%s","first_frame_ms":%s,"cpu_percent":%s,"cpu_wait_percent":%s,"peak_rss_mb":%s,"display":"%s","load_average":%s}\n' \
   "${name:-unknown}" "$first_frame_ms" "$(phases cpu)" "$(phases waiting)" "${peak_rss_mb:-null}" \

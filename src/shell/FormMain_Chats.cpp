@@ -16,7 +16,6 @@ void TFormMain::WireChats() {
     const int n = ChatNumber;
     if (n == 0) return;  // already ended by leaving the hub
     ChatNumber = 0;
-    StorySkipButton->Visible = false;
     if (VoicePlayer) VoicePlayer->StopAll();
     if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
     ChapterDialogEnded(n);
@@ -37,6 +36,8 @@ void TFormMain::StartChapterDialog(int n) {
   HubTopPanel->Hide();
   BuySlotsInfo->HideNow();
   if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
+  // The stories' skip button: the hub shows it and gives it the mouse only while a
+  // conversation runs, and leaves it as the stories want it.
   StorySkipButton->Visible = true;
   StorySkipButton->Enabled = true;
   ChapterDialog->StartConversation(n);
@@ -61,11 +62,7 @@ void TFormMain::DrawHubStory() {
     StorySkipButton->Draw();
     return;
   }
-  TutorialCharacter->UpdateAndDraw();
-  Tutorial->Draw();
-  TutorialOKButton->Draw();
-  ToolTip->Draw();
-  ToolTipOKButton->Draw();
+  DrawTutorialLayer();
 }
 
 std::vector<TGameButton*> TFormMain::HubButtons() const {
@@ -79,7 +76,8 @@ std::vector<TGameButton*> TFormMain::HubButtons() const {
       list = {HubPlayButton.get(),      HubMenuButton.get(),      &BuySlots->BuyButton(1),
               &BuySlots->BuyButton(2), &BuySlots->BuyButton(3), &BuySlots->BuyButton(4)};
   }
-  list.push_back(StorySkipButton.get());
+  // The stories' skip button serves the hub only while a conversation runs.
+  if (ChatRunning()) list.push_back(StorySkipButton.get());
   return list;
 }
 
@@ -104,7 +102,6 @@ void TFormMain::EndChapterDialogNow() {
   if (n == 0) return;
   ChatNumber = 0;
   ChapterDialog->EndConversation();
-  StorySkipButton->Visible = false;
   if (VoicePlayer) VoicePlayer->StopAll();
   if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
   Trace("chapter", "left " + std::to_string(n));

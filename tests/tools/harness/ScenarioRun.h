@@ -29,6 +29,12 @@ struct TRun {
       if (l.Kind == kind) out.push_back(l);
     return out;
   }
+  // The frame of the first line of that kind whose details begin so; -1 for none.
+  long FrameOf(const std::string& kind, const std::string& details) const {
+    for (const TLine& l : Lines)
+      if (l.Kind == kind && l.Details.rfind(details, 0) == 0) return l.Frame;
+    return -1;
+  }
   int Count(const std::string& kind, const std::string& details) const {
     int n = 0;
     for (const TLine& l : Lines) n += l.Kind == kind && l.Details.rfind(details, 0) == 0;

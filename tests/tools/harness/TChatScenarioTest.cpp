@@ -19,11 +19,12 @@ TPlayerSave OnIsland1(int level, int dishes, bool tutorial) {
 }
 
 // Straight into island 1's level, won with the cheat key, to the hub at about frame 530;
-// `later` goes on from there.
+// `later` goes on from there. The tutorial as a new player meets it when asked for.
 TRun IntoTheHub(int level, const std::string& later, long frames,
-                const std::function<bool(THarness&)>& each = {}) {
+                const std::function<bool(THarness&)>& each = {}, bool tutorial = false) {
   THarness::TOptions o = QuickRun(1, level);
   o.Cheat = true;
+  o.Tutorial = tutorial;
   return PlayWith(o, "80 click 600 400\n220 key F2\n500 click-widget WindowOKButton\n" + later,
                   frames, each);
 }
@@ -40,11 +41,6 @@ std::vector<int> Balloons(const TRun& run, int n) {
   return lines;
 }
 
-long FrameOf(const TRun& run, const std::string& kind, const std::string& details) {
-  for (const TLine& l : run.Lines)
-    if (l.Kind == kind && l.Details == details) return l.Frame;
-  return -1;
-}
 }  // namespace
 
 // A purchase's conversation: its balloons in order, the hub's panels away and the customers
@@ -73,9 +69,122 @@ TEST(ChatScenario, APurchasesConversationPlaysInOrderAndItsEndFollowsOnce) {
   EXPECT_TRUE(pausedDuring);
   EXPECT_TRUE(panelsAway);
   EXPECT_EQ(run.Count("chapter", "end 4"), 1);
-  EXPECT_GT(FrameOf(run, "chapter", "end 4"),
-            FrameOf(run, "dialogue", "4 " + std::to_string(lastLine)));
+  EXPECT_GT(run.FrameOf("chapter", "end 4"),
+            run.FrameOf("dialogue", "4 " + std::to_string(lastLine)));
   for (const TLine& l : run.Lines)
     if (l.Kind == "chapter" || l.Kind == "dialogue" || l.Kind == "scene") printf("%ld %s %s\n", l.Frame, l.Kind.c_str(), l.Details.c_str());
   EXPECT_EQ(starsAfter, 4) << "one star and one per dish bought";
+}
+
+// Clicks hurry a conversation (each shows the whole line, the next goes on at once), the
+// skip button ends it; either way what follows runs once, with the music back to full.
+TEST(ChatScenario, ClicksHurryAndTheSkipButtonEndsTheConversation) {
+  std::string clicks;
+  for (int frame = 900; frame < 1100; frame += 10) clicks += std::to_string(frame) + " click 600 400\n";
+  struct TWay {
+    std::string Script;
+    long EndsBefore;
+  } ways[] = {{clicks, 1150}, {"940 click-widget StorySkipButton\n", 980}};
+  for (const TWay& way : ways) {
+    SCOPED_TRACE(way.Script.substr(0, 40));
+    SaveFolder folder;
+    TPlayerSave s = OnIsland1(5, 2, false);
+    s.MusicOn = true;
+    s.MusicVolume = 50;
+    folder.Write("WYNNET", s);
+    int quieter = -1, after = -1;
+    TRun run = IntoTheHub(5, std::string(BuyNextDish) + way.Script, 1300, [&](THarness& h) {
+      TFormMain& f = h.Form();
+      if (f.ChapterDialog->Active()) quieter = f.MusicBox->Volume();
+      if (h.Frame() == 1290) after = f.MusicBox->Volume();
+      return true;
+    });
+    ASSERT_EQ(run.Count("chapter", "4"), 1);
+    const long end = run.FrameOf("chapter", "end 4");
+    EXPECT_GT(end, 0);
+    EXPECT_LT(end, way.EndsBefore);
+    EXPECT_EQ(run.Count("chapter", "end 4"), 1);
+    EXPECT_EQ(quieter, 41) << "0.82 of the music volume while they talk";
+    EXPECT_EQ(after, 50);
+    EXPECT_FALSE(run.Lines.empty());
+  }
+  // Hurried, every line is still shown, in order.
+  SaveFolder folder;
+  folder.Write("WYNNET", OnIsland1(5, 2, false));
+  TRun run = IntoTheHub(5, std::string(BuyNextDish) + clicks, 1300);
+  const std::vector<int> lines = Balloons(run, 4);
+  ASSERT_FALSE(lines.empty());
+  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i], static_cast<int>(i) + 1);
+}
+
+// The window closed mid-conversation after the island's last dish: the dish, its sticker,
+// the island's reward and the restaurant's new dish are all in the save, once; the next start
+// shows them and begins no conversation.
+TEST(ChatScenario, ClosingMidConversationKeepsThePurchaseAndTheReward) {
+  SaveFolder folder;
+  folder.Write("WYNNET", OnIsland1(5, 3, false));
+  TRun run = IntoTheHub(5, std::string(BuyNextDish) + "960 close\n", 1000);
+  ASSERT_EQ(run.Count("chapter", "5"), 1) << "dish 4 of island 1 leads to conversation 5";
+  ASSERT_EQ(run.Count("dialogue", "5 1"), 1);
+  EXPECT_EQ(run.Count("chapter", "left 5"), 1);
+  EXPECT_EQ(run.Count("chapter", "end 5"), 1);
+  EXPECT_EQ(run.Count("island", "complete 1"), 1);
+  EXPECT_EQ(run.Count("scene", "gsStickerBook gsEndingStory"), 0);
+  const TPlayerSave saved = folder.Save("WYNNET");
+  EXPECT_EQ(saved.ShopSlots[0][3], 1);
+  EXPECT_NE(saved.Stickers[7 - 1], 0) << "the dish's sticker";
+  // The cheat's purse, less the dish, plus the island's reward.
+  EXPECT_FLOAT_EQ(saved.Stocks[0], 9999 - 530 + 155);
+
+  bool shown = false;
+  TRun again = IntoTheHub(13, "", 600, [&](THarness& h) {
+    if (h.Form().Scene() == gsStickerBook && !shown) {
+      shown = true;
+      EXPECT_TRUE(h.Form().BuySlots->IsBought(1, 4));
+      EXPECT_TRUE(h.Form().StickerBook->IsAcquired(7));
+    }
+    return true;
+  });
+  EXPECT_TRUE(shown);
+  EXPECT_EQ(again.Count("chapter", ""), 0);
+}
+
+// A new player's first visit: conversation 1, then the hub's tutorial page (the panels come
+// with the end of the conversation, the customers wait for the page); never again, not even
+// after a restart of the program.
+TEST(ChatScenario, TheFirstVisitShowsTheHubsPageAndConversationOnce) {
+  SaveFolder folder;
+  TPlayerSave s = OnIsland1(1, 0, true);
+  s.TutorialShown[0] = 1;  // the level's own page, so the level plays at once
+  folder.Write("WYNNET", s);
+  bool pageUnderTalk = false, pausedForPage = false, panelsDuringTalk = false;
+  TRun first = IntoTheHub(1,
+                          "600 click-widget StorySkipButton\n700 click-widget TutorialOKButton\n"
+                          "760 close\n",
+                          800, [&](THarness& h) {
+                            TFormMain& f = h.Form();
+                            if (f.Scene() != gsStickerBook) return true;
+                            if (f.ChapterDialog->Active()) {
+                              pageUnderTalk |= f.Tutorial->IsOpen();
+                              panelsDuringTalk |=
+                                  f.HubShopPanel->State() != TPanelMover::TState::Hidden;
+                            } else if (f.Tutorial->IsOpen()) {
+                              pausedForPage = f.RestoCustomers->Paused;
+                            }
+                            return true;
+                          },
+                          true);
+  EXPECT_EQ(first.Count("chapter", "1"), 1);
+  EXPECT_EQ(first.Count("tutorial", "6"), 1);
+  EXPECT_TRUE(pageUnderTalk);
+  EXPECT_FALSE(panelsDuringTalk) << "the panels come after the first conversation";
+  EXPECT_TRUE(pausedForPage);
+  EXPECT_EQ(first.Count("tutorial", "tip 25"), 1) << "the shop's tip follows the page";
+  EXPECT_EQ(first.Count("chapter", "end 1"), 1);
+
+  // Again, after a restart: the hub as usual.
+  TRun again = IntoTheHub(1, "", 700, {}, true);
+  ASSERT_EQ(again.Count("scene", "gsStageResult gsStickerBook"), 1);
+  EXPECT_EQ(again.Count("chapter", ""), 0);
+  EXPECT_EQ(again.Count("tutorial", "6"), 0);
 }

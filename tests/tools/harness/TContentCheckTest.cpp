@@ -90,7 +90,7 @@ TEST_F(ContentCheck, HubPurchaseAndPracticeFindEverything) {
   THarness::TOptions o;
   o.Cheat = true;
   auto h = Start(o);
-  Play(*h, ReadScript("hub-island1.txt"), 3800);
+  Play(*h, ReadScript("hub-island1.txt"), 4300);
   bool next = false;
   for (const std::string& line : h->TraceLines()) next |= line.find(" level 2 1 ") != std::string::npos;
   EXPECT_TRUE(next);

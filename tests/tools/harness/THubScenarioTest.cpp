@@ -44,7 +44,10 @@ const char* WonIntoTheHub =
     "30 click 600 400\n250 click 600 400\n300 text wynnet\n305 key Return\n"
     "460 click-widget PlayButton\n540 click-widget WindowNoButton\n"
     "680 click-widget MapPlayButton\n760 click 600 400\n830 click-widget TutorialOKButton\n"
-    "900 key F2\n1180 click-widget WindowOKButton\n";
+    "900 key F2\n1180 click-widget WindowOKButton\n"
+    // the hub's first visit: its conversation skipped, its page and the shop's tip read
+    "1260 click-widget StorySkipButton\n1300 click-widget TutorialOKButton\n"
+    "1330 click-widget TutorialOKButton\n";
 }  // namespace
 
 // The island's four dishes bought in the hub, the first cooked through the mouse: each is
@@ -52,7 +55,7 @@ const char* WonIntoTheHub =
 // to the next island.
 TEST(HubScenario, AnIslandsDishesAreCookedAndTheNextIslandOpens) {
   SaveFolder folder;
-  TRun run = PlayWith(Cheating(), ScriptFile("hub-island1.txt"), 3800);
+  TRun run = PlayWith(Cheating(), ScriptFile("hub-island1.txt"), 4300);
   EXPECT_EQ(run.Count("buy", "1 "), 4);
   EXPECT_EQ(run.Count("practice", "done 1 "), 4);
   for (int group = 4; group <= 7; ++group)
@@ -130,8 +133,8 @@ TEST(HubScenario, ClosingMidPurchaseKeepsTheDishPaidAndInTheBook) {
   SaveFolder folder;
   TRun first = PlayWith(Cheating(),
                         std::string(WonIntoTheHub) +
-                            "1340 click-widget BuySlotBuyButton#1\n1500 close\n",
-                        1600);
+                            "1440 click-widget BuySlotBuyButton#1\n1600 close\n",
+                        1700);
   ASSERT_EQ(first.Count("practice", "open"), 1);
   ASSERT_EQ(first.Count("close", ""), 1);
   const TPlayerSave closed = folder.Save("WYNNET");
@@ -166,8 +169,8 @@ TEST(HubScenario, ClosingBeforeThePracticeOpensStillPaysForTheDish) {
   SaveFolder folder;
   TRun run = PlayWith(Cheating(),
                       std::string(WonIntoTheHub) +
-                          "1340 click-widget BuySlotBuyButton#1\n1350 close\n",
-                      1400);
+                          "1440 click-widget BuySlotBuyButton#1\n1450 close\n",
+                      1500);
   ASSERT_EQ(run.Count("buy", "1 1"), 1);
   ASSERT_EQ(run.Count("practice", "open"), 0);
   const TPlayerSave closed = folder.Save("WYNNET");
@@ -177,23 +180,27 @@ TEST(HubScenario, ClosingBeforeThePracticeOpensStillPaysForTheDish) {
 }
 
 // The ways out of the hub: Escape and the Menu button leave for the menu with the game saved,
-// but not while a dish is being cooked; the practice window takes Escape for nothing.
+// but not while a dish is being cooked; the practice window takes Escape for nothing, and a
+// conversation takes it as its skip button would.
 TEST(HubScenario, TheHubLeadsBackToTheMenuButNotMidPurchase) {
   SaveFolder folder;
   TRun run = PlayWith(Cheating(),
                       std::string(WonIntoTheHub) +
-                          "1340 click-widget BuySlotBuyButton#1\n1500 key Escape\n"
-                          "1560 click-widget HiddenElements\n1570 click-widget HiddenElements\n"
-                          "1580 click-widget HiddenElements\n1590 click-widget HiddenElements\n"
-                          "1660 click-widget PracticeSlot\n1670 click-widget PracticeSlot\n"
-                          "1680 click-widget PracticeSlot\n1690 click-widget PracticeSlot\n"
-                          "1990 click-widget WindowDoneButton\n2200 key Escape\n",
-                      2400);
+                          "1440 click-widget BuySlotBuyButton#1\n1600 key Escape\n"
+                          "1660 click-widget HiddenElements\n1670 click-widget HiddenElements\n"
+                          "1680 click-widget HiddenElements\n1690 click-widget HiddenElements\n"
+                          "1760 click-widget PracticeSlot\n1770 click-widget PracticeSlot\n"
+                          "1780 click-widget PracticeSlot\n1790 click-widget PracticeSlot\n"
+                          "2090 click-widget WindowDoneButton\n2200 key Escape\n"
+                          "2400 key Escape\n",
+                      2600);
   // One save for the sticker, one on the way out; the menu comes once, after the purchase.
   const std::vector<TLine> scenes = run.Of("scene");
   ASSERT_FALSE(scenes.empty());
   EXPECT_EQ(scenes.back().Details, "gsStickerBook gsMenu");
-  EXPECT_GT(scenes.back().Frame, 2200);
+  EXPECT_GT(scenes.back().Frame, 2400);
+  EXPECT_EQ(run.Count("chapter", "end 2"), 1);
+  EXPECT_LT(run.FrameOf("chapter", "end 2"), 2300) << "Escape did not end the conversation";
   EXPECT_EQ(run.Count("sticker", "4"), 1);
   EXPECT_EQ(folder.Save("WYNNET").ShopSlots[0][0], 1);
 }
@@ -215,7 +222,8 @@ TEST(HubScenario, TheLastCreatureBeatenLeavesTheRestartOnItsIsland) {
 }
 
 // The last dish bought: the fifth island's completion comes first (its reward and the book's
-// last page), and the end only with the hub's Play.
+// last page) after the dish's conversation, and the end only with the hub's Play, after the
+// last conversation has been told to its end.
 TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
   SaveFolder folder;
   TPlayerSave s = Played(5, 5);
@@ -224,19 +232,29 @@ TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
     if (g != TStickerBookObjects::ZeppelinGroup) s.Stickers[g - 1] = 1;
   s.MapOpen = {1, 1, 1, 1, 1, 0};
   folder.Write("WYNNET", s);
+  int lastLine = 0;
   TRun run = PlayWith(Cheating(),
                       std::string(ToTheLevel) +
                           "760 click 600 400\n900 key F2\n1180 click-widget WindowOKButton\n"
                           "1340 click-widget BuySlotBuyButton\n1500 key F2\n"
-                          "1900 click-widget BookPlayButton\n",
-                      2100);
+                          "1600 click-widget StorySkipButton\n1900 click-widget BookPlayButton\n",
+                      3200, [&](THarness& h) {
+                        lastLine = h.Form().ChapterDialog->Conversation(22).LastLine;
+                        return true;
+                      });
   ASSERT_EQ(run.Count("buy", "5 4"), 1);
+  auto lineOf = [&](const std::string& kind, const std::string& details) {
+    for (std::size_t i = 0; i < run.Lines.size(); ++i)
+      if (run.Lines[i].Kind == kind && run.Lines[i].Details == details) return i;
+    return run.Lines.size();
+  };
+  EXPECT_LT(lineOf("chapter", "end 21"), lineOf("island", "complete 5"));
   EXPECT_EQ(run.Count("island", "complete 5"), 1);
-  long ending = 0;
-  for (const TLine& l : run.Of("scene"))
-    if (l.Details == "gsStickerBook gsEndingStory") ending = l.Frame;
+  const long ending = run.FrameOf("scene", "gsStickerBook gsEndingStory");
   EXPECT_GT(ending, 1900) << "the end came before the hub's Play";
   EXPECT_EQ(run.Count("chapter", "22"), 1);
+  EXPECT_EQ(run.Count("dialogue", "22 "), lastLine);
+  EXPECT_LT(run.FrameOf("dialogue", "22 " + std::to_string(lastLine)), ending);
   EXPECT_NE(folder.Save("WYNNET").Stickers[TStickerBookObjects::ZeppelinGroup - 1], 0);
 }
 
