@@ -126,6 +126,18 @@ TEST(FormMainTutorial, EveryWayATipEndsLetsTheLevelGo) {
     r.ExpectRunning();
   }
   {
+    // Escape opens the menu over a tip as over play.
+    TutorialRig r;
+    r.Playing(1, 1);
+    r.Matches(8);
+    r.form->FormKeyPress("\x1b");
+    EXPECT_EQ(r.form->Scene(), gsInGameMenu);
+    r.form->InGameResumeButton->OnClick(*r.form->InGameResumeButton);
+    ASSERT_TRUE(r.RunTo(gsMainGame));
+    r.Frames(2);
+    r.ExpectRunning();
+  }
+  {
     // The round won under it keeps the board closed to matches.
     TutorialRig r;
     r.Playing(1, 1);
