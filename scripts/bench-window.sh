@@ -216,6 +216,7 @@ wait_for announce map "${island[@]}"
 probe click $(awk '{x+=$4; y+=$5; n++} END {printf "%d %d\n", x/n, y/n}' "$work/tiles.txt")
 # A new player's first level opens with its tutorial page.
 wait_for tutorial announce "${island[@]}"
+measure tutorial --watch
 click tutorial TutorialOKButton
 wait_for level tutorial "${island[@]}"
 measure level --tiles "$work/tiles.txt" --seed 1
@@ -249,9 +250,10 @@ name=$(sed -n 's/^renderer: *//p' "$work/game.log" | head -1)
 load=$(cut -d' ' -f1 /proc/loadavg)
 phases() {
   local -n of=$1
-  printf '{"splash":%s,"menu":%s,"map":%s,"level":%s,"still":%s,"chat":%s,"hub":%s,"practice":%s}' \
-    "${of[splash]:-null}" "${of[menu]:-null}" "${of[map]:-null}" "${of[level]:-null}" \
-    "${of[still]:-null}" "${of[chat]:-null}" "${of[hub]:-null}" "${of[practice]:-null}"
+  printf '{"splash":%s,"menu":%s,"map":%s,"tutorial":%s,"level":%s,"still":%s,"chat":%s,"hub":%s,"practice":%s}' \
+    "${of[splash]:-null}" "${of[menu]:-null}" "${of[map]:-null}" "${of[tutorial]:-null}" \
+    "${of[level]:-null}" "${of[still]:-null}" "${of[chat]:-null}" "${of[hub]:-null}" \
+    "${of[practice]:-null}"
 }
 printf '{"renderer":"%s","first_frame_ms":%s,"cpu_percent":%s,"cpu_wait_percent":%s,"peak_rss_mb":%s,"display":"%s","load_average":%s}\n' \
   "${name:-unknown}" "$first_frame_ms" "$(phases cpu)" "$(phases waiting)" "${peak_rss_mb:-null}" \

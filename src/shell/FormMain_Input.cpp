@@ -282,7 +282,9 @@ void TFormMain::FormKeyDown(const TPlatformEvent& key) {
 void TFormMain::FormKeyUp(const TPlatformEvent&) {}
 
 void TFormMain::FormKeyPress(const std::string& text) {
-  if (Scene() == gsMainGame && text == "\x1b") {
+  // Over a tutorial page or tip as well: its Menu button is there too.
+  if ((Scene() == gsMainGame || Scene() == gsTutorial || Scene() == gsTutorialToolTip) &&
+      text == "\x1b") {
     // Not while a wipe leads elsewhere: the pause would outlive the level it was made for.
     if (InGameMenuButton->Enabled && InGameMenuButton->Visible && !SceneTransition->IsActive())
       OpenInGameMenu();

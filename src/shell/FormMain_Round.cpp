@@ -185,6 +185,7 @@ void TFormMain::ObjectiveShown() {
   TubeAllowed = true;
   UpdateTubeClock();
   ToolTip->LevelStarted();
+  PocketStarTip();
 }
 
 void TFormMain::UpdateTubeClock() {

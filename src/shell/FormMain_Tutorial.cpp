@@ -26,11 +26,15 @@ void TFormMain::WireTutorial() {
   ToolTip->OnFinish = [this](TTutorialToolTip&) { ToolTipFinished(); };
   ToolTipOKButton->OnClick = [this](TGameButton&) { CloseToolTip(); };
 
-  // The star says a dish can be bought: on the first island the tip says so once.
-  Pocket->OnStarArrived = [this](TWynnetPocket&) {
-    if (BuySlots->IslandIdx != 1 || BuySlots->LevelIdx < 2) return;
-    if (Scene() == gsStickerBook || (Scene() == gsMainGame && LevelPlayable())) ToolTip->Signal(0);
-  };
+  Pocket->OnStarArrived = [this](TWynnetPocket&) { PocketStarTip(); };
+}
+
+void TFormMain::PocketStarTip() {
+  // The star says a dish can be bought: on the first island the tip says so once, in the hub
+  // or in play (a star that arrived under the level's card waits for play to begin).
+  if (BuySlots->IslandIdx != 1 || BuySlots->LevelIdx < 2 || ToolTip->IsOpen()) return;
+  if (Pocket->StarState() != TWynnetPocket::ssArrived) return;
+  if (Scene() == gsStickerBook || (Scene() == gsMainGame && LevelPlayable())) ToolTip->Signal(0);
 }
 
 bool TFormMain::LevelPlayable() const { return RoundInProgress && !RoundOver && !GamePaused; }

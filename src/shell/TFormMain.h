@@ -264,6 +264,7 @@ class TFormMain : public TShellParts,
   void PointToolTipAtWeb(TPoint tile);
   void PointToolTipAtSpider(TPoint tile);
   void ToolTipEnergyFactor(int level);
+  void PocketStarTip();
   TPoint TileCentre(TPoint tile) const;
   // What a tip points at: the panel it explains, or the point its event kept.
   TPoint ToolTipPoint(int entry, TPoint kept) const;

@@ -113,13 +113,17 @@ TEST(FormMainTutorial, TheEighthMatchOnTheFirstLevelPointsAtThePanelAndHoldsTheL
 }
 
 TEST(FormMainTutorial, EveryWayATipEndsLetsTheLevelGo) {
-  {
-    // The in-game menu closes it; resumed, the level runs.
+  // The in-game menu closes it, by its button or by Escape; resumed, the level runs.
+  for (bool escape : {false, true}) {
     TutorialRig r;
     r.Playing(1, 1);
     r.Matches(8);
     r.ExpectHeld();
-    r.form->OpenInGameMenu();
+    if (escape)
+      r.form->FormKeyPress("\x1b");
+    else
+      r.form->OpenInGameMenu();
+    EXPECT_EQ(r.form->Scene(), gsInGameMenu);
     r.form->InGameResumeButton->OnClick(*r.form->InGameResumeButton);
     ASSERT_TRUE(r.RunTo(gsMainGame));
     r.Frames(2);

@@ -156,6 +156,18 @@ TEST_F(ContentCheck, BossRoundAnnouncementFindsEverything) {
   ExpectNothingMissing(*h);
 }
 
+// A pointing tip over a level (the fourth level's, at the flask) with its panel, arrow and OK.
+TEST_F(ContentCheck, TutorialTipFindsEverything) {
+  THarness::TOptions o;
+  o.Island = 1;
+  o.Level = 4;
+  o.Tutorial = true;
+  auto h = Start(o);
+  Play(*h, "", 260);
+  EXPECT_EQ(h->Form().Scene(), gsTutorialToolTip);
+  ExpectNothingMissing(*h);
+}
+
 // Every island's creature in every pose, with its aura and energy bar, as the painter draws
 // them from that island's folder and the main one.
 TEST_F(ContentCheck, EveryIslandsCreatureFindsEverything) {

@@ -148,6 +148,7 @@ TEST(HubScenario, ClosingMidPurchaseKeepsTheDishPaidAndInTheBook) {
   PlayWith(Cheating(),
            "30 click 600 400\n250 click 600 400\n460 click-widget PlayButton\n"
            "680 click-widget MapPlayButton\n760 click 600 400\n830 click-widget TutorialOKButton\n"
+           "870 click-widget TutorialOKButton\n"  // the pocket's star: a dish can be bought
            "900 key F2\n1180 click-widget WindowOKButton\n1400 close\n",
            1500, [&](THarness& h) {
              if (h.Form().Scene() == gsStickerBook && !seen) {
