@@ -201,7 +201,9 @@ void TFormMain::SceneHub() {
                             static_cast<float>(shop.Y - 21), 0);
   BuySlots->Draw();
   HubPlayButton->Draw();
-  HubMenuButton->Enabled = HubPlayButton->Enabled = !PurchaseInFlight;
+  // Under a conversation, the page or a tip they take no click, and look it.
+  HubMenuButton->Enabled = HubPlayButton->Enabled =
+      !PurchaseInFlight && !ChatRunning() && !Tutorial->IsOpen() && !ToolTip->IsOpen();
   HubMenuButton->Draw();
   DrawHubGuide();
   BookButterflies->UpdateAndDraw();
