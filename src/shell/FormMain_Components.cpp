@@ -86,6 +86,7 @@ void TFormMain::CreateComponents() {
   WireRoundComponents();
   WireBosses();
   WireTutorial();
+  WireStory();
   WireComponents();
 
   CountMainImages();
@@ -139,11 +140,7 @@ void TFormMain::WireComponents() {
   HelpPages->OnLoadAnImage = [this](THelpPages&, const std::string& file) {
     LoadImageFile(igMain, file, srLateLoad, ifJpeg);
   };
-  StorySkipButton->OnClick = [this](TGameButton&) {
-    if (VoicePlayer) VoicePlayer->StopAll();
-    if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
-    SwitchScene(gsMenu);
-  };
+  StorySkipButton->OnClick = [this](TGameButton&) { SkipStory(); };
 
   // High scores.
   HighScoresOKButton->OnClick = [this](TGameButton&) { HighScoreWindow->Hide(); };
