@@ -39,9 +39,11 @@ THarness::TOptions Cheating() {
   return o;
 }
 
-// A level won with the cheat key from a fresh player's first start, to the hub.
+// A level won with the cheat key from a fresh player's first start (the story skipped), to
+// the hub.
 const char* WonIntoTheHub =
     "30 click 600 400\n250 click 600 400\n300 text wynnet\n305 key Return\n"
+    "370 click-widget StorySkipButton\n"
     "460 click-widget PlayButton\n540 click-widget WindowNoButton\n"
     "680 click-widget MapPlayButton\n760 click 600 400\n830 click-widget TutorialOKButton\n"
     "900 key F2\n1180 click-widget WindowOKButton\n";
