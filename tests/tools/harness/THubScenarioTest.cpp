@@ -218,7 +218,8 @@ TEST(HubScenario, TheLastCreatureBeatenLeavesTheRestartOnItsIsland) {
 }
 
 // The last dish bought: the fifth island's completion comes first (its reward and the book's
-// last page), and the end only with the hub's Play.
+// last page), and the end only with the hub's Play; the ending is told with its own three
+// voices and leads to the menu, its pictures gone.
 TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
   SaveFolder folder;
   TPlayerSave s = Played(5, 5);
@@ -227,12 +228,20 @@ TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
     if (g != TStickerBookObjects::ZeppelinGroup) s.Stickers[g - 1] = 1;
   s.MapOpen = {1, 1, 1, 1, 1, 0};
   folder.Write("WYNNET", s);
+  bool told = false;
   TRun run = PlayWith(Cheating(),
                       std::string(ToTheLevel) +
                           "760 click 600 400\n900 key F2\n1180 click-widget WindowOKButton\n"
                           "1340 click-widget BuySlotBuyButton\n1500 key F2\n"
                           "1900 click-widget BookPlayButton\n",
-                      2100);
+                      4500, [&](THarness& h) {
+                        TFormMain& f = h.Form();
+                        told |= f.Scene() == gsEndingStory;
+                        if (!told || f.Scene() != gsMenu || f.SceneTransition->IsActive())
+                          return true;
+                        EXPECT_FALSE(f.GroupLoaded(igEnding));
+                        return false;
+                      });
   ASSERT_EQ(run.Count("buy", "5 4"), 1);
   EXPECT_EQ(run.Count("island", "complete 5"), 1);
   long ending = 0;
@@ -241,6 +250,12 @@ TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
   EXPECT_GT(ending, 1900) << "the end came before the hub's Play";
   EXPECT_EQ(run.Count("chapter", "22"), 1);
   EXPECT_NE(folder.Save("WYNNET").Stickers[TStickerBookObjects::ZeppelinGroup - 1], 0);
+  std::vector<std::string> voices;
+  for (const TLine& l : run.Of("voice"))
+    if (l.Details.rfind("Story", 0) == 0) voices.push_back(l.Details);
+  EXPECT_EQ(voices, (std::vector<std::string>{"StoryEnding1", "StoryEnding2", "StoryEnding3"}));
+  EXPECT_EQ(run.Count("scene", "gsEndingStory gsMenu"), 1);
+  EXPECT_EQ(run.Of("scene").back().Details, "gsEndingStory gsMenu");
 }
 
 namespace {
