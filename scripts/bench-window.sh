@@ -199,7 +199,10 @@ probe type "${texts[0]}" && probe key Return || fail "cannot type the cheat name
 sleep 0.3
 wait_for name ""
 probe type "${texts[1]}" && probe key Return || fail "cannot type the name"
-wait_for menu name
+wait_for story name
+measure story --watch
+click story StorySkipButton
+wait_for menu story
 measure menu --watch
 click menu PlayButton
 wait_for question menu
@@ -250,10 +253,10 @@ name=$(sed -n 's/^renderer: *//p' "$work/game.log" | head -1)
 load=$(cut -d' ' -f1 /proc/loadavg)
 phases() {
   local -n of=$1
-  printf '{"splash":%s,"menu":%s,"map":%s,"tutorial":%s,"level":%s,"still":%s,"chat":%s,"hub":%s,"practice":%s}' \
-    "${of[splash]:-null}" "${of[menu]:-null}" "${of[map]:-null}" "${of[tutorial]:-null}" \
-    "${of[level]:-null}" "${of[still]:-null}" "${of[chat]:-null}" "${of[hub]:-null}" \
-    "${of[practice]:-null}"
+  printf '{"splash":%s,"story":%s,"menu":%s,"map":%s,"tutorial":%s,"level":%s,"still":%s,"chat":%s,"hub":%s,"practice":%s}' \
+    "${of[splash]:-null}" "${of[story]:-null}" "${of[menu]:-null}" "${of[map]:-null}" \
+    "${of[tutorial]:-null}" "${of[level]:-null}" "${of[still]:-null}" "${of[chat]:-null}" \
+    "${of[hub]:-null}" "${of[practice]:-null}"
 }
 printf '{"renderer":"%s","first_frame_ms":%s,"cpu_percent":%s,"cpu_wait_percent":%s,"peak_rss_mb":%s,"display":"%s","load_average":%s}\n' \
   "${name:-unknown}" "$first_frame_ms" "$(phases cpu)" "$(phases waiting)" "${peak_rss_mb:-null}" \

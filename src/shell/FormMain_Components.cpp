@@ -87,6 +87,7 @@ void TFormMain::CreateComponents() {
   WireRoundComponents();
   WireBosses();
   WireTutorial();
+  WireStory();
   WireComponents();
 
   CountMainImages();
@@ -141,10 +142,7 @@ void TFormMain::WireComponents() {
     LoadImageFile(igMain, file, srLateLoad, ifJpeg);
   };
   StorySkipButton->OnClick = [this](TGameButton&) {
-    if (SkipChapterDialog()) return;
-    if (VoicePlayer) VoicePlayer->StopAll();
-    if (MusicBox) MusicBox->SetVolume(CurrentSave.MusicOn ? CurrentSave.MusicVolume : 0);
-    SwitchScene(gsMenu);
+    if (!SkipChapterDialog()) SkipStory();
   };
 
   // High scores.

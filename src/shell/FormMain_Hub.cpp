@@ -402,7 +402,6 @@ void TFormMain::HubToMenu() {
 }
 
 void TFormMain::StartEndingStory() {
-  // The ending's strips come with the story; until then the scene leads back to the menu.
   SwitchScene(gsEndingStory);
 }
 

@@ -192,7 +192,11 @@ void TFormMain::PauseAll() {
     MusicBox->Update();
   }
   if (SFXPlayer) SFXPlayer->SetVolume(0);
-  if (VoicePlayer) VoicePlayer->SetVolume(0);
+  // A voice cannot wait for the pictures it tells: stopped, not run on silently past them.
+  if (VoicePlayer) {
+    VoicePlayer->SetVolume(0);
+    VoicePlayer->StopAll();
+  }
 }
 
 void TFormMain::ResumeAll() {

@@ -23,6 +23,7 @@ void TFormMain::GatherPlayerSave(TPlayerSave& save) {
       save.ShopSlots[i][s] = bought[i * TBuySlots::SlotCount + s];
   save.NextUncompletedIslandIdx = static_cast<std::uint8_t>(BuySlots->NextUncompletedIslandIdx);
   save.NextUncompletedLevelIdx = BuySlots->NextUncompletedLevelIdx;
+  save.OpeningStoryTold = ComicStrips->OpeningStoryTold;
   for (int i = 0; i < TMapIslands::IslandCount; ++i) {
     save.MapVisited[i] = MapIslands->VisitedState()[i];
     save.MapOpen[i] = MapIslands->OpenedState()[i];
@@ -76,6 +77,7 @@ void TFormMain::ApplyPlayerSave() {
   BuySlots->NextUncompletedIslandIdx = savedIsland;
   BuySlots->NextUncompletedLevelIdx = savedLevel;
   MapIslands->SelectUpTo(resume.Island);
+  ComicStrips->OpeningStoryTold = CurrentSave.OpeningStoryTold;
   Tutorial->SetShownFlags(CurrentSave.TutorialShown);
   ToolTip->SetShownFlags(CurrentSave.ToolTipsShown);
   SetTutorialEnabled(CurrentSave.TutorialOn);
@@ -202,11 +204,6 @@ void TFormMain::AddNameHidden() {
     NoPlayersYet = false;
     StartOpeningStory();
   }
-}
-
-void TFormMain::StartOpeningStory() {
-  CurrentSave.OpeningStoryTold = true;
-  SwitchScene(gsOpeningStory);
 }
 
 void TFormMain::PlayerListOK() {

@@ -57,9 +57,13 @@ void TFormMain::LeaveScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       break;
     case gsOpeningStory:
       CollectorEffect->Reset();
+      LeaveStory();
       UnloadGroup(igStory);
       break;
-    case gsEndingStory: UnloadGroup(igEnding); break;
+    case gsEndingStory:
+      LeaveStory();
+      UnloadGroup(igEnding);
+      break;
     default: break;
   }
 }
@@ -120,6 +124,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         LoadFolderJpegs(igStory);
         LoadFolderPngs(igStory);
       }
+      EnterStory(newScene);
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
       MusicBox->Request(mrStory);
       break;
@@ -128,6 +133,7 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
         LoadFolderJpegs(igEnding);
         LoadFolderPngs(igEnding);
       }
+      EnterStory(newScene);
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
       MusicBox->Request(mrStory);
       break;

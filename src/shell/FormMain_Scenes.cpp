@@ -111,15 +111,8 @@ void TFormMain::RunScene() {
       ScreenDarkener->Draw();
       DrawAddNameWindow();
       break;
-    case gsOpeningStory:
-    case gsEndingStory:
-      // The comic strips come with the story; until then the story leads on to the menu.
-      if (!SceneTransition->IsActive()) {
-        if (CurrentSave.MusicOn) MusicBox->SetVolume(CurrentSave.MusicVolume);
-        SwitchScene(gsMenu);
-      }
-      StorySkipButton->Draw();
-      break;
+    case gsOpeningStory: SceneStory(*ComicStrips); break;
+    case gsEndingStory: SceneStory(*EndingStrips); break;
     default: ScenePlaceholder(); break;
   }
 }

@@ -208,7 +208,18 @@ class TFormMain : public TShellParts,
   void AddNameHidden();
   void PlayerListOK();
   void ChangePlayer();
+  // The opening and ending stories (FormMain_Story.cpp): the strips' events, entering and
+  // leaving their scenes, their frame, and the way out, by the skip button or the end.
   void StartOpeningStory();
+  void WireStory();
+  // A voice group comes with a player of its own, at the sound volume.
+  void ReplaceVoicePlayer(const std::string& folder);
+  void EnterStory(TGameSceneValues scene);
+  void LeaveStory();
+  void SceneStory(TComicStripsBase& strips);
+  void ShowNarration(const std::string& text);
+  void SkipStory();
+  void StoryFinished();
   void AskConfirmation(TConfirmKind kind, TPositiveButtonKind positive,
                        TNegativeButtonKind negative);
   void ConfirmPositive();

@@ -126,6 +126,8 @@ void TComicStripsBase::DrawMasks() {
   OmgImgList.DrawImage("StoryBGMask", 0, 0, 0, {.ScaleX = 2, .ScaleY = 2});
   OmgImgList.DrawImage("StoryBGMask", 0, BottomMaskTop, 1,
                        {.ScaleX = 2, .ScaleY = 2, .CenterX = 0, .CenterY = 1});
-  OmgImgList.DrawImage("BlackRect", 0, 0, 0,
-                       {.A = static_cast<std::uint8_t>(FullFade - Fade), .ScaleX = 2, .ScaleY = 2});
+  // A strip fully in needs no black over it: a whole screen of blending for nothing.
+  if (Fade < FullFade)
+    OmgImgList.DrawImage("BlackRect", 0, 0, 0,
+                         {.A = static_cast<std::uint8_t>(FullFade - Fade), .ScaleX = 2, .ScaleY = 2});
 }

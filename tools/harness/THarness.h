@@ -51,6 +51,8 @@ class THarness {
   TFormMain& Form() { return *Game; }
   TNullWindow& Window() { return NullWindow; }
   TRecordedMessageBoxes& MessageBoxes() { return Boxes; }
+  // The sound output the game plays through, to ask whether a stream still plays.
+  IAudioBackend& AudioOutput() { return Audio; }
   const std::vector<std::string>& TraceLines() const { return Lines; }
   bool WriteScreenshot(const std::string& file, std::string& error);
   // Whether the next frames are drawn into pixels (the game runs the same either way).

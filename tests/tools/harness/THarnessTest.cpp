@@ -208,7 +208,8 @@ TEST(Harness, MenuTourFollowsTheScenesAndSavesInOrder) {
   std::filesystem::current_path(cwd);
   const std::vector<std::string> expected = {
       "scene gsCompanyLogos gsSplash", "music 0",
-      "scene gsSplash gsAddInitialPlayer", "save WYNNET.sav",
+      // The new player is saved, and again with the story told as it begins.
+      "scene gsSplash gsAddInitialPlayer", "save WYNNET.sav", "save WYNNET.sav",
       "scene gsAddInitialPlayer gsOpeningStory", "music 1",
       "scene gsOpeningStory gsMenu", "music 0",
       "scene gsMenu gsOptions", "scene gsOptions gsMenu",
@@ -217,7 +218,7 @@ TEST(Harness, MenuTourFollowsTheScenesAndSavesInOrder) {
       "scene gsMenu gsOptions", "scene gsOptions gsCredits", "scene gsCredits gsMenu",
       // A second player: added, chosen (a new player hears the opening story first).
       "save WYNNET.sav", "scene gsMenu gsPlayerSelect", "scene gsPlayerSelect gsAddPlayer",
-      "save BRAM.sav", "scene gsAddPlayer gsPlayerSelect",
+      "save BRAM.sav", "scene gsAddPlayer gsPlayerSelect", "save BRAM.sav",
       "scene gsPlayerSelect gsOpeningStory", "music 1", "scene gsOpeningStory gsMenu", "music 0",
       // Back to the first player.
       "save BRAM.sav", "scene gsMenu gsPlayerSelect", "scene gsPlayerSelect gsMenu",

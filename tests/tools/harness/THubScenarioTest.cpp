@@ -39,9 +39,11 @@ THarness::TOptions Cheating() {
   return o;
 }
 
-// A level won with the cheat key from a fresh player's first start, to the hub.
+// A level won with the cheat key from a fresh player's first start (the story skipped), to
+// the hub.
 const char* WonIntoTheHub =
     "30 click 600 400\n250 click 600 400\n300 text wynnet\n305 key Return\n"
+    "370 click-widget StorySkipButton\n"
     "460 click-widget PlayButton\n540 click-widget WindowNoButton\n"
     "680 click-widget MapPlayButton\n760 click 600 400\n830 click-widget TutorialOKButton\n"
     "900 key F2\n1180 click-widget WindowOKButton\n"
@@ -224,7 +226,8 @@ TEST(HubScenario, TheLastCreatureBeatenLeavesTheRestartOnItsIsland) {
 
 // The last dish bought: the fifth island's completion comes first (its reward and the book's
 // last page) after the dish's conversation, and the end only with the hub's Play, after the
-// last conversation has been told to its end.
+// last conversation has been told to its end; the ending is told with its own three voices
+// and leads to the menu, its pictures gone.
 TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
   SaveFolder folder;
   TPlayerSave s = Played(5, 5);
@@ -233,15 +236,21 @@ TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
     if (g != TStickerBookObjects::ZeppelinGroup) s.Stickers[g - 1] = 1;
   s.MapOpen = {1, 1, 1, 1, 1, 0};
   folder.Write("WYNNET", s);
+  bool told = false;
   int lastLine = 0;
   TRun run = PlayWith(Cheating(),
                       std::string(ToTheLevel) +
                           "760 click 600 400\n900 key F2\n1180 click-widget WindowOKButton\n"
                           "1340 click-widget BuySlotBuyButton\n1500 key F2\n"
                           "1600 click-widget StorySkipButton\n1900 click-widget BookPlayButton\n",
-                      3200, [&](THarness& h) {
-                        lastLine = h.Form().ChapterDialog->Conversation(22).LastLine;
-                        return true;
+                      6500, [&](THarness& h) {
+                        TFormMain& f = h.Form();
+                        lastLine = f.ChapterDialog->Conversation(22).LastLine;
+                        told |= f.Scene() == gsEndingStory;
+                        if (!told || f.Scene() != gsMenu || f.SceneTransition->IsActive())
+                          return true;
+                        EXPECT_FALSE(f.GroupLoaded(igEnding));
+                        return false;
                       });
   ASSERT_EQ(run.Count("buy", "5 4"), 1);
   auto lineOf = [&](const std::string& kind, const std::string& details) {
@@ -257,6 +266,12 @@ TEST(HubScenario, TheLastDishCompletesTheBookAndPlayLeadsToTheEnd) {
   EXPECT_EQ(run.Count("dialogue", "22 "), lastLine);
   EXPECT_LT(run.FrameOf("dialogue", "22 " + std::to_string(lastLine)), ending);
   EXPECT_NE(folder.Save("WYNNET").Stickers[TStickerBookObjects::ZeppelinGroup - 1], 0);
+  std::vector<std::string> voices;
+  for (const TLine& l : run.Of("voice"))
+    if (l.Details.rfind("Story", 0) == 0) voices.push_back(l.Details);
+  EXPECT_EQ(voices, (std::vector<std::string>{"StoryEnding1", "StoryEnding2", "StoryEnding3"}));
+  EXPECT_EQ(run.Count("scene", "gsEndingStory gsMenu"), 1);
+  EXPECT_EQ(run.Of("scene").back().Details, "gsEndingStory gsMenu");
 }
 
 namespace {

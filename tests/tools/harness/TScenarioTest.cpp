@@ -161,9 +161,10 @@ TEST(Scenario, TheChosenPlayerIsTheOneTheNextStartGreets) {
   std::string chosen;
   TRun first = Play(
       "30 click 600 400\n250 click 600 400\n260 text wynnet\n265 key Return\n"
-      "820 click-widget ChangePlayerLink\n850 click-widget NameListNewButton\n"
+      "330 click-widget StorySkipButton\n820 click-widget ChangePlayerLink\n850 click-widget NameListNewButton\n"
       "870 text bram\n875 key Return\n"
       "900 click 600 320\n910 click-widget WindowOKButton\n"  // bram chosen: his story, the menu
+      "965 click-widget StorySkipButton\n"
       "1030 click-widget ChangePlayerLink\n1060 click 600 285\n"
       "1065 click-widget WindowOKButton\n"                     // wynnet again
       "1200 click-widget ExitButton\n1230 click-widget WindowOKButton\n",

@@ -74,7 +74,7 @@ TEST(WidgetDump, TheBenchFlowReachesEveryScene) {
       o.Captures.push_back({frame, name == "level" ? data.File("level.png") : ""});
     }
   }
-  ASSERT_EQ(expected.size(), 15u);
+  ASSERT_EQ(expected.size(), 16u);
   std::ostringstream out;
   std::string error;
   ASSERT_TRUE(TWidgetDump::Run(o, out, error)) << error;
@@ -87,10 +87,13 @@ TEST(WidgetDump, TheBenchFlowReachesEveryScene) {
   }
   // What the bench clicks or watches in each scene, inside the screen.
   const std::map<std::string, std::string> clicked = {
-      {"splash", "LoadingBar"},     {"menu", "PlayButton"}, {"tutorial", "TutorialOKButton"},           {"question", "WindowNoButton"},
-      {"map", "MapPlayButton"},     {"level", "InGameMenuButton"},    {"paused", "InGameResumeButton"},
-      {"result", "WindowOKButton"}, {"chat", "StorySkipButton"},      {"page", "TutorialOKButton"},
-      {"tip", "TutorialOKButton"},  {"hub", "BuySlotBuyButton"},      {"practice", "HiddenElements"}};
+      {"splash", "LoadingBar"},         {"story", "StorySkipButton"},
+      {"menu", "PlayButton"},           {"tutorial", "TutorialOKButton"},
+      {"question", "WindowNoButton"},   {"map", "MapPlayButton"},
+      {"level", "InGameMenuButton"},    {"paused", "InGameResumeButton"},
+      {"result", "WindowOKButton"},     {"chat", "StorySkipButton"},
+      {"page", "TutorialOKButton"},     {"tip", "TutorialOKButton"},
+      {"hub", "BuySlotBuyButton"},      {"practice", "HiddenElements"}};
   for (const auto& [scene, widget] : clicked) {
     auto it = byName[scene].Widgets.find(widget);
     ASSERT_NE(it, byName[scene].Widgets.end()) << widget << " in the " << scene;
