@@ -185,6 +185,13 @@ void TChapterDialog::DrawBalloon(TCharacterSide side) {
                         static_cast<float>(at.Y + b.TextLines * LinesGap + 24), 2, style);
 }
 
+float TChapterDialog::SwayAngle(const TValueUpDown& sway) {
+  // In steps of a twenty-fifth of a degree (under half a pixel at their heads): the people
+  // then stand still for several frames at a time, which the screen need not redraw.
+  constexpr float Step = 0.04f;
+  return std::round(0.7f * sway.Value / Step) * Step;
+}
+
 void TChapterDialog::UpdateAndDraw() {
   ClientSway.Step();
   MainSway.Step();
@@ -199,12 +206,12 @@ void TChapterDialog::UpdateAndDraw() {
       OmgImgList->DrawImage(
           "ChatCharacter" + std::to_string(FClient), static_cast<float>(at.X),
           static_cast<float>(at.Y), 0,
-          {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = 0.7f * ClientSway.Value});
+          {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = SwayAngle(ClientSway)});
     }
     OmgImgList->DrawImage(
         "ChatMainChar", static_cast<float>(TChatPlaces::MainChar.X),
         static_cast<float>(TChatPlaces::MainChar.Y), 0,
-        {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = 0.7f * MainSway.Value});
+        {.A = a, .CenterX = 0.5f, .CenterY = 0.95f, .Angle = SwayAngle(MainSway)});
   }
   if (!FActive) return;
   const int run = Run;

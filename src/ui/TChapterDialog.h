@@ -92,6 +92,7 @@ class TChapterDialog : public TComponent {
   void EndOfLines();
   void SetUpTexts();
   TPoint BalloonPos(TCharacterSide side) const;
+  static float SwayAngle(const TValueUpDown& sway);
   void DrawBalloon(TCharacterSide side);
   const TChatLine* LineAt(int line) const;
 

@@ -331,6 +331,14 @@ class TDriver {
       Practice();
       return;
     }
+    // The hub's tutorial page and its tip, once a conversation has let them through: read,
+    // then OK.
+    if (Game.ChapterDialog->Active()) ReadingSince = -1;
+    if (!Game.ChapterDialog->Active() && (Game.Tutorial->IsOpen() || Game.ToolTip->IsOpen())) {
+      if (ReadingSince < 0) ReadingSince = R.Frames;
+      if (R.Frames - ReadingSince >= kReadingFrames && Click("TutorialOKButton")) ReadingSince = -1;
+      return;
+    }
     // From the click to the conversation after the sticker: the cheer, then the book.
     if (Buying) return;
     if (Game.HubShopPanel->State() != TPanelMover::TState::Shown || Blocked() ||
@@ -393,6 +401,8 @@ class TDriver {
   TGameSceneValues Scene = gsCompanyLogos;
   long SceneStart = 0, NextAction = 0, HubEvent = 0;
   bool Done = false, Hovered = false, Buying = false, Sticker = false;
+  long ReadingSince = -1;  // the frame a page or tip of the hub was first seen open
+  static constexpr long kReadingFrames = 60;
   int Question = -1, Losses = 0;
   bool InLevel = false, LevelEnded = false;
   TCampaign::TLevel Level;

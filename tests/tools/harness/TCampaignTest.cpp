@@ -64,3 +64,43 @@ TEST(Campaign, BuysIslandOnesDishesThroughTheMouseAndSailsOn) {
   EXPECT_EQ(r.IslandsCompleted, std::vector<int>{1});
   EXPECT_TRUE(Has(r.Trace, "level 2 1"));
 }
+
+// A new player's first minutes as the campaign plays them: the opening story, the name's
+// game, each level's tutorial page before its play, the hub's first conversation and then its
+// page and the shop's tip, the pocket's star tip once a dish can be bought, a dish's own
+// conversation, and the flask's tip on the fourth level, in that order.
+TEST(Campaign, ANewPlayersFirstMinutesMeetTheStoryThePagesTheTipsAndTheConversations) {
+  TempDir data;
+  setenv("XDG_DATA_HOME", data.Path.c_str(), 1);
+  TCampaign::TOptions o;
+  o.Seed = 7;
+  o.ScratchFolder = false;
+  o.MaxLevels = 4;
+  const TCampaign::TResult r = TCampaign::Run(o);
+  ASSERT_EQ(r.Error, "");
+  const std::vector<std::string> wanted = {
+      "scene gsAddInitialPlayer gsOpeningStory", "voice StoryOpening1", "scene gsOpeningStory gsMenu",
+      "level 1 1 ", "scene gsObjectiveInfo gsTutorial", "tutorial 1", "scene gsTutorial gsMainGame",
+      "won ", "scene gsStageResult gsStickerBook", "chapter 1", "dialogue 1 1", "chapter end 1",
+      "tutorial tip 25", "level 1 2 ", "tutorial 9", "won ", "level 1 3 ", "tutorial 10",
+      "tutorial tip 6", "won ", "buy 1 1", "chapter 2", "dialogue 2 1", "chapter end 2",
+      "level 1 4 ", "tutorial tip 13", "won "};
+  std::size_t at = 0;
+  for (const std::string& w : wanted) {
+    while (at < r.Trace.size() && r.Trace[at].substr(r.Trace[at].find(' ') + 1).rfind(w, 0) != 0)
+      ++at;
+    ASSERT_LT(at, r.Trace.size()) << "missing, or out of order: " << w;
+    ++at;
+  }
+  // Each page and tip once, and the first conversation's lines one after the other.
+  auto details = [](const std::string& line) { return line.substr(line.find(' ') + 1); };
+  for (const char* once : {"tutorial 1", "tutorial 6", "tutorial 9", "tutorial tip 25"})
+    EXPECT_EQ(std::count_if(r.Trace.begin(), r.Trace.end(),
+                            [&](const std::string& l) { return details(l) == once; }),
+              1)
+        << once;
+  int next = 1;
+  for (const std::string& l : r.Trace)
+    if (details(l).rfind("dialogue 1 ", 0) == 0) EXPECT_EQ(details(l), "dialogue 1 " + std::to_string(next++));
+  EXPECT_GT(next, 2) << "the first conversation said nothing";
+}
