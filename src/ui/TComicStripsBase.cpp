@@ -1,5 +1,6 @@
 #include "ui/TComicStripsBase.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "engine/SharedTypes.h"
@@ -114,8 +115,11 @@ void TComicStripsBase::UpdateAndDraw() {
   X += Dx;
   Y += Dy;
   FScale += ScaleInc;
+  // The zoom is drawn in steps of four ticks (under half a pixel at the edges): between them
+  // the picture stands still and the screen need not be drawn again.
+  const float drawn = 1 + std::round((FScale - 1) / ZoomDrawStep) * ZoomDrawStep;
   OmgImgList.DrawImage(StripImageName(Strip), X, Y, 0,
-                       {.ScaleX = FScale, .ScaleY = FScale, .CenterX = CenterX, .CenterY = CenterY});
+                       {.ScaleX = drawn, .ScaleY = drawn, .CenterX = CenterX, .CenterY = CenterY});
   OmgImgList.DrawImage("StoryDarkCorners", 0, 0, 0,
                        {.A = DarkCornersAlpha, .ScaleX = 4, .ScaleY = 4});
   if (!FFinished) StepNarrations();

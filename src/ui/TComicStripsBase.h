@@ -20,6 +20,7 @@ class TComicStripsBase : public TComponent {
   static constexpr int NarrationCapacity = 255;
   static constexpr int FadeStep = 10, FullFade = 255;
   static constexpr float ZoomPerTick = 0.00015f;
+  static constexpr float ZoomDrawStep = 4 * ZoomPerTick;
   static constexpr float StripLeft = 0, StripTop = 37;
   static constexpr float BottomMaskTop = 684;
   static constexpr int DarkCornersAlpha = 110;

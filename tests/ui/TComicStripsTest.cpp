@@ -204,7 +204,7 @@ TEST(ComicStrips, DrawsTheStripZoomingAboutItsCentreBetweenTheBars) {
   story.DrawMasks();
   // Fully faded in: no black over the screen at all.
   ASSERT_EQ(r.backend.Quads.size(), 3u);
-  const float s = 1 + 101 * 0.00015f;
+  const float s = 1 + 100 * 0.00015f;  // 101 ticks of zoom, drawn in steps of four
   const auto& strip = r.backend.Quads[0].Corners;
   EXPECT_NEAR(strip[0].X, 683 - 683 * s, 0.01);
   EXPECT_NEAR(strip[0].Y, 37 + 323.5f - 323.5f * s, 0.01);
