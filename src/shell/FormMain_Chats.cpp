@@ -24,7 +24,11 @@ void TFormMain::WireChats() {
 
 int TFormMain::MusicVolumeNow() const {
   if (!CurrentSave.MusicOn) return 0;
-  return ChatRunning() ? RoundHalfEven(0.82 * CurrentSave.MusicVolume) : CurrentSave.MusicVolume;
+  // Under the voices (a conversation, a story being told) the music is quieter.
+  const bool telling = (Scene() == gsOpeningStory && !ComicStrips->Finished()) ||
+                       (Scene() == gsEndingStory && !EndingStrips->Finished());
+  return ChatRunning() || telling ? RoundHalfEven(0.82 * CurrentSave.MusicVolume)
+                                  : CurrentSave.MusicVolume;
 }
 
 void TFormMain::StartChapterDialog(int n) {

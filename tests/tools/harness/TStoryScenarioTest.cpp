@@ -35,7 +35,7 @@ bool StoryPicturesLoaded(THarness& h) {
 // menu once, with the music back at full volume and the story's pictures gone.
 TEST(StoryScenario, TheOpeningIsToldToTheEndAndLeadsToTheMenu) {
   SaveFolder folder;
-  bool toldInFile = false, silentWhilePaused = true, ownGroup = true;
+  bool toldInFile = false, silentWhilePaused = true, ownGroup = true, quietAgain = false;
   TRun run = Play(std::string(NewPlayer) + "1000 focus-lost\n1040 focus-gained\n", 3300, 0, 0,
                   [&](THarness& h) {
     TFormMain& f = h.Form();
@@ -46,6 +46,8 @@ TEST(StoryScenario, TheOpeningIsToldToTheEndAndLeadsToTheMenu) {
       ownGroup = ownGroup && f.VoicePlayer->Count() == 6;
     }
     if (h.Frame() > 1000 && h.Frame() < 1040) silentWhilePaused &= !AnyVoicePlays(h);
+    // Back from the focus loss, the music is as quiet under the voices as before it.
+    if (h.Frame() == 1100) quietAgain = f.MusicBox->Volume() == (f.CurrentSave.MusicVolume * 82 + 50) / 100;
     if (h.Frame() == 1039) {
       // Full screen minimises on a focus loss; the window comes back restored.
       TPlatformEvent restored;
@@ -63,6 +65,7 @@ TEST(StoryScenario, TheOpeningIsToldToTheEndAndLeadsToTheMenu) {
   EXPECT_TRUE(toldInFile);
   EXPECT_TRUE(ownGroup) << "the voice player does not hold the story's voices";
   EXPECT_TRUE(silentWhilePaused);
+  EXPECT_TRUE(quietAgain);
   EXPECT_EQ(Voices(run), (std::vector<std::string>{"StoryOpening1", "StoryOpening2",
                                                    "StoryOpening3", "StoryOpening4",
                                                    "StoryOpening5", "StoryOpening6"}));
