@@ -120,19 +120,13 @@ void TFormMain::EnterScene(TGameSceneValues oldScene, TGameSceneValues newScene)
       HelpPages->LoadImages();
       break;
     case gsOpeningStory:
-      if (!GroupLoaded(igStory)) {
-        LoadFolderJpegs(igStory);
-        LoadFolderPngs(igStory);
-      }
+      LoadStoryPictures(igStory);
       EnterStory(newScene);
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
       MusicBox->Request(mrStory);
       break;
     case gsEndingStory:
-      if (!GroupLoaded(igEnding)) {
-        LoadFolderJpegs(igEnding);
-        LoadFolderPngs(igEnding);
-      }
+      LoadStoryPictures(igEnding);
       EnterStory(newScene);
       if (CurrentSave.MusicOn) MusicBox->SetVolume(RoundHalfEven(0.82 * CurrentSave.MusicVolume));
       MusicBox->Request(mrStory);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Rounding.h"
+#include "platform/TFileSystem.h"
 #include "shell/TFormMain.h"
 #include "text/WrapText.h"
 
@@ -33,11 +34,30 @@ void TFormMain::WireStory() {
     strips->OnSceneFinished = [this](TComicStripsBase&) { StoryFinished(); };
   }
   ComicStrips->OnStripChange = [this](TComicStripsBase&, int strip) {
+    StripPicturesFor(igStory, strip);
     VoicePlayer->Play("StoryOpening" + std::to_string(strip));
   };
   EndingStrips->OnStripChange = [this](TComicStripsBase&, int strip) {
+    StripPicturesFor(igEnding, strip);
     VoicePlayer->Play("StoryEnding" + std::to_string(strip));
   };
+}
+
+void TFormMain::LoadStoryPictures(TImageGroup group) {
+  if (GroupLoaded(group)) return;
+  LoadFolderPngs(group);
+  StripPicturesFor(group, 1);
+}
+
+void TFormMain::StripPicturesFor(TImageGroup group, int strip) {
+  // Only the strip on screen and the next are held: all six at once would be the largest
+  // pictures of the game in memory together, for a story that shows one at a time.
+  OmegaImageList1.Remove(TComicStripsBase::StripImageName(strip - 1));
+  for (int n : {strip, strip + 1}) {
+    const std::string name = TComicStripsBase::StripImageName(n);
+    if (!OmegaImageList1.Find(name) && TFileSystem::FileExists(GroupFolder(group) + name + ".jpg"))
+      LoadImageFile(group, name + ".jpg", srGroupFolder, ifJpeg);
+  }
 }
 
 void TFormMain::StartOpeningStory() {

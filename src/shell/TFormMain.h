@@ -214,6 +214,9 @@ class TFormMain : public TShellParts,
   void WireStory();
   // A voice group comes with a player of its own, at the sound volume.
   void ReplaceVoicePlayer(const std::string& folder);
+  // The group's small pictures and its first two strips; later strips come as they are due.
+  void LoadStoryPictures(TImageGroup group);
+  void StripPicturesFor(TImageGroup group, int strip);
   void EnterStory(TGameSceneValues scene);
   void LeaveStory();
   void SceneStory(TComicStripsBase& strips);
