@@ -182,3 +182,21 @@ TEST(ChatScenario, TheFirstVisitShowsTheHubsPageAndConversationOnce) {
   EXPECT_EQ(again.Count("chapter", ""), 0);
   EXPECT_EQ(again.Count("tutorial", "6"), 0);
 }
+
+// Escape in the hub is its Menu button: over the first visit's page and the shop's tip, which
+// hold that button off, it does nothing; once both are read it leaves for the menu.
+TEST(ChatScenario, EscapeWaitsForTheHubsPageAndTip) {
+  SaveFolder folder;
+  TPlayerSave s = OnIsland1(1, 0, true);
+  s.TutorialShown[0] = 1;
+  folder.Write("WYNNET", s);
+  TRun run = IntoTheHub(1,
+                        "600 click-widget StorySkipButton\n650 key Escape\n"
+                        "700 click-widget TutorialOKButton\n730 key Escape\n"
+                        "780 click-widget TutorialOKButton\n830 key Escape\n",
+                        900, {}, true);
+  ASSERT_EQ(run.Count("tutorial", "tip 25"), 1);
+  EXPECT_EQ(run.Count("script-error", ""), 0) << "both OK buttons were there to press";
+  EXPECT_EQ(run.Count("scene", "gsStickerBook gsMenu"), 1);
+  EXPECT_GT(run.FrameOf("scene", "gsStickerBook gsMenu"), 830);
+}
