@@ -200,3 +200,33 @@ TEST(ChatScenario, EscapeWaitsForTheHubsPageAndTip) {
   EXPECT_EQ(run.Count("scene", "gsStickerBook gsMenu"), 1);
   EXPECT_GT(run.FrameOf("scene", "gsStickerBook gsMenu"), 830);
 }
+
+// The pocket's star tip in the hub points at the star and puts its panel beside the pocket,
+// not over the counters it talks about.
+TEST(ChatScenario, ThePocketsStarTipPointsAtTheStarBesideThePocket) {
+  SaveFolder folder;
+  TPlayerSave s = OnIsland1(2, 0, true);
+  s.TutorialShown[9 - 1] = 1;  // the level's own page, so the level plays at once
+  folder.Write("WYNNET", s);
+  TPoint star{}, arrow{}, panel{};
+  int pocketLeft = 0, quadrant = -1;
+  TRun run = IntoTheHub(2, "", 700, [&](THarness& h) {
+    TFormMain& f = h.Form();
+    if (f.Scene() == gsStickerBook && f.ToolTip->IsOpen() && f.ToolTip->Entry() == 6) {
+      star = f.Pocket->StarPlace();
+      arrow = f.ToolTip->ArrowPos();
+      panel = f.ToolTip->PanelPos();
+      quadrant = f.ToolTip->Quadrant();
+      pocketLeft = f.Pocket->Left;
+    }
+    return true;
+  }, true);
+  ASSERT_EQ(run.Count("tutorial", "tip 6"), 1);
+  ASSERT_EQ(quadrant, 0);
+  const TPoint point{arrow.X + 5, arrow.Y + 7};  // quadrant 0's arrow sits at the point - (5, 7)
+  EXPECT_GE(point.X, star.X);
+  EXPECT_LE(point.X, star.X + 40);
+  EXPECT_GE(point.Y, star.Y);
+  EXPECT_LE(point.Y, star.Y + 40);
+  EXPECT_GE(panel.X, pocketLeft + 95) << "the counters' numbers stay clear";
+}
