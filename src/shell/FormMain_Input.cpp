@@ -291,10 +291,11 @@ void TFormMain::FormKeyPress(const std::string& text) {
     return;
   }
   if (Scene() == gsStickerBook && text == "\x1b") {
-    // Escape first ends a conversation, as its skip button would.
+    // Escape first ends a conversation, as its skip button would; otherwise it is the Menu
+    // button, which the practice, the page and a tip hold off until they are done.
     if (ChatRunning())
       SkipChapterDialog();
-    else if (!PracticeGame->IsOpen())
+    else if (!PracticeGame->IsOpen() && !Tutorial->IsOpen() && !ToolTip->IsOpen())
       HubToMenu();
     return;
   }

@@ -130,7 +130,15 @@ TPoint TFormMain::ToolTipPoint(int entry, TPoint kept) const {
       const TPoint slot = ElementGather->ShownSlotOrigin(0, ElementGather->PanelY());
       return {slot.X + 40, ElementGather->PanelY() + 70};
     }
-    case 6: return {Pocket->Left + 12, Pocket->Top + 60};
+    case 6: {
+      // The star's side toward the panel: the panel then sits beside the pocket, whose
+      // counters the text talks about, and not over them (the pocket is on the left in the
+      // hub and on the right in a level).
+      const TPoint star = Pocket->StarPlace();
+      const int w = OmegaImageList1.TileWidthOf("ElementsPanelStar");
+      const int h = OmegaImageList1.TileHeightOf("ElementsPanelStar");
+      return {star.X <= TTutorialToolTip::LeftHalfTo ? star.X + w : star.X, star.Y + h / 2};
+    }
     case 13: return {MannaEnergy->Left + 58, MannaEnergy->Top + 20};
     case 25: return {BuySlots->Left + 110, BuySlots->Top + 10};
     default: return kept;

@@ -175,7 +175,11 @@ void TChapterDialog::DrawBalloon(TCharacterSide side) {
   const TBalloon& b = Balloons[side];
   if (b.Alpha <= 0 || !OmgImgList) return;
   const TPoint at = BalloonPos(side);
-  const TDrawStyle style{.A = AlphaOf(b.Alpha * Fade), .ScaleX = b.Popper.Ratio(), .CenterX = 0.5f};
+  // The clients stand on the right: their balloon is the picture mirrored, so that its tail
+  // leans toward the one who speaks.
+  const float mirror = side == csClient ? -1.0f : 1.0f;
+  const TDrawStyle style{
+      .A = AlphaOf(b.Alpha * Fade), .ScaleX = mirror * b.Popper.Ratio(), .CenterX = 0.5f};
   const float x = static_cast<float>(at.X);
   OmgImgList->DrawImage("ChapterDialogBalloon", x, static_cast<float>(at.Y), 0, style);
   for (int i = 0; i < b.TextLines; ++i)

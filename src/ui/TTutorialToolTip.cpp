@@ -35,7 +35,7 @@ int TTutorialToolTip::InfoLineOf(int entry) {
   }
 }
 
-int TTutorialToolTip::QuadrantOf(TPoint p) { return (p.X > 900 ? 1 : 0) + (p.Y > 460 ? 2 : 0); }
+int TTutorialToolTip::QuadrantOf(TPoint p) { return (p.X > LeftHalfTo ? 1 : 0) + (p.Y > TopHalfTo ? 2 : 0); }
 
 float TTutorialToolTip::ArrowAngle() const { return Placements[FQuadrant].Angle; }
 

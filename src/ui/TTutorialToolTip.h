@@ -45,7 +45,9 @@ class TTutorialToolTip : public TComponent {
 
   // The line of the info catalogue an entry shows, 0 for the blank ones.
   static int InfoLineOf(int entry);
-  // Quadrant 0..3 of a point: right of 900 adds 1, below 460 adds 2.
+  // Quadrant 0..3 of a point: right of LeftHalfTo adds 1, below TopHalfTo adds 2; the panel
+  // goes to the other side of the point.
+  static constexpr int LeftHalfTo = 900, TopHalfTo = 460;
   static int QuadrantOf(TPoint p);
 
   void LoadTexts();

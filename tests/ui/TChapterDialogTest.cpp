@@ -301,7 +301,9 @@ TEST(ChapterDialogDrawing, BalloonSlicesTextAndPeopleAtTheirPlaces) {
       firstGlyph = {std::min(firstGlyph.X, at.X), std::min(firstGlyph.Y, at.Y)};
   }
   EXPECT_TRUE(client);
-  const std::vector<TPoint> expected = {{638, 204}, {638, 228}, {638, 252}, {638, 276}};
+  // A client's balloon is mirrored (its tail toward the client): its first corner is the
+  // right edge, 420 pixels right of the balloon's place.
+  const std::vector<TPoint> expected = {{1058, 204}, {1058, 228}, {1058, 252}, {1058, 276}};
   EXPECT_EQ(slices, expected);
   EXPECT_EQ(firstGlyph, (TPoint{668, 227}));
 

@@ -182,3 +182,51 @@ TEST(ChatScenario, TheFirstVisitShowsTheHubsPageAndConversationOnce) {
   EXPECT_EQ(again.Count("chapter", ""), 0);
   EXPECT_EQ(again.Count("tutorial", "6"), 0);
 }
+
+// Escape in the hub is its Menu button: over the first visit's page and the shop's tip, which
+// hold that button off, it does nothing; once both are read it leaves for the menu.
+TEST(ChatScenario, EscapeWaitsForTheHubsPageAndTip) {
+  SaveFolder folder;
+  TPlayerSave s = OnIsland1(1, 0, true);
+  s.TutorialShown[0] = 1;
+  folder.Write("WYNNET", s);
+  TRun run = IntoTheHub(1,
+                        "600 click-widget StorySkipButton\n650 key Escape\n"
+                        "700 click-widget TutorialOKButton\n730 key Escape\n"
+                        "780 click-widget TutorialOKButton\n830 key Escape\n",
+                        900, {}, true);
+  ASSERT_EQ(run.Count("tutorial", "tip 25"), 1);
+  EXPECT_EQ(run.Count("script-error", ""), 0) << "both OK buttons were there to press";
+  EXPECT_EQ(run.Count("scene", "gsStickerBook gsMenu"), 1);
+  EXPECT_GT(run.FrameOf("scene", "gsStickerBook gsMenu"), 830);
+}
+
+// The pocket's star tip in the hub points at the star and puts its panel beside the pocket,
+// not over the counters it talks about.
+TEST(ChatScenario, ThePocketsStarTipPointsAtTheStarBesideThePocket) {
+  SaveFolder folder;
+  TPlayerSave s = OnIsland1(2, 0, true);
+  s.TutorialShown[9 - 1] = 1;  // the level's own page, so the level plays at once
+  folder.Write("WYNNET", s);
+  TPoint star{}, arrow{}, panel{};
+  int pocketLeft = 0, quadrant = -1;
+  TRun run = IntoTheHub(2, "", 700, [&](THarness& h) {
+    TFormMain& f = h.Form();
+    if (f.Scene() == gsStickerBook && f.ToolTip->IsOpen() && f.ToolTip->Entry() == 6) {
+      star = f.Pocket->StarPlace();
+      arrow = f.ToolTip->ArrowPos();
+      panel = f.ToolTip->PanelPos();
+      quadrant = f.ToolTip->Quadrant();
+      pocketLeft = f.Pocket->Left;
+    }
+    return true;
+  }, true);
+  ASSERT_EQ(run.Count("tutorial", "tip 6"), 1);
+  ASSERT_EQ(quadrant, 0);
+  const TPoint point{arrow.X + 5, arrow.Y + 7};  // quadrant 0's arrow sits at the point - (5, 7)
+  EXPECT_GE(point.X, star.X);
+  EXPECT_LE(point.X, star.X + 40);
+  EXPECT_GE(point.Y, star.Y);
+  EXPECT_LE(point.Y, star.Y + 40);
+  EXPECT_GE(panel.X, pocketLeft + 95) << "the counters' numbers stay clear";
+}
