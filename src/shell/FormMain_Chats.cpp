@@ -48,15 +48,21 @@ void TFormMain::StartChapterDialog(int n) {
 }
 
 bool TFormMain::ShowHubTutorial() {
-  if (BuySlots->IslandIdx != 1 || BuySlots->LevelIdx != 1) return false;
+  // The first visit of the first island's hub, or a later one there while the page is still
+  // unseen (a close during the first conversation must not lose it for good).
+  if (BuySlots->IslandIdx != 1) return false;
   if (!Tutorial->HasNew(0, 0, goNormalMode)) return false;
+  // The panels come with the check that follows the first conversation, the page after it.
+  StartChapterDialog(1);
+  return true;
+}
+
+void TFormMain::ShowHubPage() {
+  if (HubGoing || Scene() != gsStickerBook || !Tutorial->HasNew(0, 0, goNormalMode)) return;
   Tutorial->Show(0, 0, goNormalMode);
   TutorialCharacter->Visible = true;
   TutorialOKButton->Visible = true;
   TutorialOKButton->Enabled = true;
-  // The panels come with the check that follows the first conversation.
-  StartChapterDialog(1);
-  return true;
 }
 
 void TFormMain::DrawHubStory() {

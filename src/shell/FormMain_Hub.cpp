@@ -311,6 +311,7 @@ void TFormMain::ChapterDialogEnded(int n) {
   if (MusicBox && !HubGoing) MusicBox->Request(mrUpgrade);
   RestoParts->RatingAndTodaysSpecialPanelsVisible = RestoCustomers->MoneyCustsInfoVisible = true;
   if (n >= 1 && n <= 22) UpgradeCheck();
+  if (n == 1) ShowHubPage();
   if (n >= 2 && n <= 21) {
     UpdateRestaurant(false);
     RestoParts->PlayRatingVoice();

@@ -327,6 +327,8 @@ class TFormMain : public TShellParts,
   bool ChatRunning() const { return ChatNumber != 0; }
   // The first visit's page and conversation; false when there is nothing new to show.
   bool ShowHubTutorial();
+  // The hub's tutorial page, once the first conversation has ended in the hub.
+  void ShowHubPage();
   void DrawHubStory();
   // The buttons that take the hub's mouse now, in the order they get it.
   std::vector<TGameButton*> HubButtons() const;

@@ -170,7 +170,7 @@ TEST(ChatScenario, TheFirstVisitShowsTheHubsPageAndConversationOnce) {
                           true);
   EXPECT_EQ(first.Count("chapter", "1"), 1);
   EXPECT_EQ(first.Count("tutorial", "6"), 1);
-  EXPECT_TRUE(pageUnderTalk);
+  EXPECT_FALSE(pageUnderTalk) << "the page waits for the talk to end";
   EXPECT_FALSE(panelsDuringTalk) << "the panels come after the first conversation";
   EXPECT_TRUE(pausedForPage);
   EXPECT_EQ(first.Count("tutorial", "tip 25"), 1) << "the shop's tip follows the page";
@@ -181,6 +181,24 @@ TEST(ChatScenario, TheFirstVisitShowsTheHubsPageAndConversationOnce) {
   ASSERT_EQ(again.Count("scene", "gsStageResult gsStickerBook"), 1);
   EXPECT_EQ(again.Count("chapter", ""), 0);
   EXPECT_EQ(again.Count("tutorial", "6"), 0);
+}
+
+// Closed during the first conversation, the page was never seen: the island's hub brings the
+// conversation and the page again on the next visit, whatever level it follows.
+TEST(ChatScenario, APageMissedByACloseComesOnTheNextVisit) {
+  SaveFolder folder;
+  TPlayerSave s = OnIsland1(1, 0, true);
+  s.TutorialShown[0] = s.TutorialShown[8] = 1;  // the levels' own pages
+  s.ToolTipsShown[5] = 1;                         // and the full purse's star tip
+  folder.Write("WYNNET", s);
+  TRun closed = IntoTheHub(1, "600 close\n", 700, {}, true);
+  ASSERT_EQ(closed.Count("chapter", "1"), 1);
+  EXPECT_EQ(closed.Count("tutorial", "6"), 0);
+  EXPECT_EQ(folder.Save("WYNNET").TutorialShown[5], 0);
+  TRun next = IntoTheHub(2, "600 click-widget StorySkipButton\n700 click-widget TutorialOKButton\n",
+                         800, {}, true);
+  EXPECT_EQ(next.Count("chapter", "1"), 1);
+  EXPECT_EQ(next.Count("tutorial", "6"), 1);
 }
 
 // Escape in the hub is its Menu button: over the first visit's page and the shop's tip, which
