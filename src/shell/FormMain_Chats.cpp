@@ -16,6 +16,7 @@ void TFormMain::WireChats() {
     const int n = ChatNumber;
     if (n == 0) return;  // already ended by leaving the hub
     ChatNumber = 0;
+    FreeChatPictures();
     if (VoicePlayer) VoicePlayer->StopAll();
     if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
     ChapterDialogEnded(n);
@@ -45,6 +46,22 @@ void TFormMain::StartChapterDialog(int n) {
   StorySkipButton->Visible = true;
   StorySkipButton->Enabled = true;
   ChapterDialog->StartConversation(n);
+  LoadChatPictures();
+}
+
+void TFormMain::LoadChatPictures() {
+  // The two people of this conversation only: all nine together would sit in memory for
+  // the whole game.
+  std::vector<std::string> names = {"ChatMainChar"};
+  if (const int client = ChapterDialog->Client()) names.push_back("ChatCharacter" + std::to_string(client));
+  for (const std::string& name : names)
+    if (!OmegaImageList1.Find(name)) LoadImageFile(igMain, name + ".png", srLateLoad, ifPng);
+}
+
+void TFormMain::FreeChatPictures() {
+  OmegaImageList1.Remove("ChatMainChar");
+  for (int client = 1; client <= 8; ++client)
+    OmegaImageList1.Remove("ChatCharacter" + std::to_string(client));
 }
 
 bool TFormMain::ShowHubTutorial() {
@@ -112,6 +129,7 @@ void TFormMain::EndChapterDialogNow() {
   if (n == 0) return;
   ChatNumber = 0;
   ChapterDialog->EndConversation();
+  FreeChatPictures();
   if (VoicePlayer) VoicePlayer->StopAll();
   if (MusicBox) MusicBox->SetVolume(MusicVolumeNow());
   Trace("chapter", "left " + std::to_string(n));

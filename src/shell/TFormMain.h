@@ -326,6 +326,8 @@ class TFormMain : public TShellParts,
   void ChapterDialogEnded(int n);
   bool ChatRunning() const { return ChatNumber != 0; }
   // The first visit's page and conversation; false when there is nothing new to show.
+  void LoadChatPictures();
+  void FreeChatPictures();
   bool ShowHubTutorial();
   // The hub's tutorial page, once the first conversation has ended in the hub.
   void ShowHubPage();

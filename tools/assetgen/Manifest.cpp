@@ -454,11 +454,12 @@ void AddLaterScenes(TBuilder& b) {
   // point at 95 % of their height.
   b.Add("ChapterDialogBalloon", "", Png, TChatPlaces::BalloonWidth, 60, PaintChapterDialogBalloon,
         Done);
-  b.Add("ChatMainChar", "", Png, 390, ChatFigureHeight(TChatPlaces::MainChar), PaintChatMainChar,
-        Done);
+  // The people are large and only on screen during a conversation: loaded for it, late.
+  b.Add("ChatMainChar", "LateLoad/", Png, 390, ChatFigureHeight(TChatPlaces::MainChar),
+        PaintChatMainChar, Done);
   for (int n = 1; n <= 8; ++n) {
     const TPoint at = TChatPlaces::ClientPicture(n);
-    b.Add("ChatCharacter" + std::to_string(n), "", Png, 1366 - at.X, ChatFigureHeight(at),
+    b.Add("ChatCharacter" + std::to_string(n), "LateLoad/", Png, 1366 - at.X, ChatFigureHeight(at),
           With(PaintChatCharacter, TChatClient{n}), Done);
   }
   // The panel is the tool tip's too, drawn at 0.8 x 0.675; the arrow's size puts its turning

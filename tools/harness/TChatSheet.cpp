@@ -27,7 +27,12 @@ bool TChatSheet::Run(const std::string& folder, std::vector<int> conversations,
   if (!canvas.Open(error)) return false;
   TOmegaImageList& images = canvas.Images;
   canvas.CollectMissing(&missing);
-  const std::string upgrades = canvas.LoadMainFolder(folder) + "Upgrades/";
+  const std::string imagesFolder = canvas.LoadMainFolder(folder);
+  const std::string upgrades = imagesFolder + "Upgrades/";
+  // The people are loaded late in the game, for their conversation.
+  canvas.Loader.LoadFile(imagesFolder + "LateLoad/", "ChatMainChar.png");
+  for (int client = 1; client <= 8; ++client)
+    canvas.Loader.LoadFile(imagesFolder + "LateLoad/", "ChatCharacter" + std::to_string(client) + ".png");
   if (canvas.Loader.LoadFile(upgrades, "ciBG1.jpg").empty()) {
     error = "cannot read " + upgrades + "ciBG1.jpg";
     return false;
