@@ -34,7 +34,8 @@ class TWidgetMaker;
 // (saves, high scores, the questions), Board and Tools (what a level makes of them), Round (a
 // level from its start to its result), RoundParts (the events of the level's panels),
 // InGameMenu (pausing), Map (the map), Hub (the island hub: shop, practice, sticker book),
-// Chats (the hub's conversations and its first visit's page), Bosses (the creature of a
+// Chats (the hub's conversations and its first visit's page), Story (the opening and the
+// ending), Tutorial (the pages and pointing tips over the levels), Bosses (the creature of a
 // boss round).
 class TFormMain : public TShellParts,
                   public TMenuParts,
