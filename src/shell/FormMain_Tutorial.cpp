@@ -2,10 +2,6 @@
 // tips that game events bring, and the pause they hold on the level while they are open.
 #include "shell/TFormMain.h"
 
-namespace {
-constexpr int TilePixels = 52;
-}
-
 void TFormMain::WireTutorial() {
   Tutorial->OnStart = [this](TWynnetTutorial&, int entry) {
     Trace("tutorial", std::to_string(entry));
@@ -104,7 +100,7 @@ void TFormMain::CountTutorialStep() {
 
 TPoint TFormMain::TileCentre(TPoint tile) const {
   const TPoint p = GameBoard->TileScreenPos(tile);
-  return {p.X + TilePixels / 2, p.Y + TilePixels / 2};
+  return {p.X + BoardTileSize / 2, p.Y + BoardTileSize / 2};
 }
 
 void TFormMain::PointToolTipAtWeb(TPoint tile) {
