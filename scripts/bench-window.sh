@@ -3,10 +3,12 @@
 # its process to the first lit pixel, the CPU it uses in each scene of a first start, and its
 # peak memory. Prints one JSON object on stdout; the steps go to stderr.
 #
-#   scripts/bench-window.sh [--xvfb] [--renderer software|accelerated] [--seconds N]
-#                           [--build DIR] [--keep DIR]
+#   scripts/bench-window.sh [--xvfb] [--screen WxH] [--no-wm] [--renderer software|accelerated]
+#                           [--seconds N] [--build DIR] [--keep DIR]
 #
-# --xvfb starts a private Xvfb (also done when DISPLAY is unset); --renderer is handed to the
+# --xvfb starts a private Xvfb (also done when DISPLAY is unset, and by --screen), of the size
+# --screen gives (1366x768), with a small window manager (openbox) on it unless --no-wm: a
+# new player's game starts full screen, so the screen's size is the game's. --renderer is handed to the
 # game as WENDMOOR_RENDERER; --seconds is the length of each measured phase (10); --build
 # is the build folder (build/test); --keep leaves the pictures and logs of the run in DIR.
 # SDL's own variables (SDL_RENDER_DRIVER, SDL_AUDIODRIVER, …) pass through to the game.
@@ -14,6 +16,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 use_xvfb=0
+screen=1366x768
+use_wm=1
 renderer=""
 seconds=10
 build=build/test
@@ -21,16 +25,19 @@ keep=""
 while [ $# -gt 0 ]; do
   case "$1" in
     --xvfb) use_xvfb=1 ;;
+    --screen) screen="${2:?}"; use_xvfb=1; shift ;;
+    --no-wm) use_wm=0 ;;
     --renderer) renderer="${2:?}"; shift ;;
     --seconds) seconds="${2:?}"; shift ;;
     --build) build="${2:?}"; shift ;;
     --keep) keep="${2:?}"; shift ;;
-    *) echo "usage: $0 [--xvfb] [--renderer software|accelerated] [--seconds N] [--build DIR] [--keep DIR]" >&2
+    *) echo "usage: $0 [--xvfb] [--screen WxH] [--no-wm] [--renderer software|accelerated] [--seconds N] [--build DIR] [--keep DIR]" >&2
        exit 2 ;;
   esac
   shift
 done
 case "$renderer" in ""|software|accelerated) ;; *) echo "bench-window: unknown renderer $renderer" >&2; exit 2 ;; esac
+[[ "$screen" =~ ^[0-9]+x[0-9]+$ ]] || { echo "bench-window: --screen is WIDTHxHEIGHT" >&2; exit 2; }
 
 say() { echo "bench-window: $*" >&2; }
 fail() {
@@ -48,7 +55,7 @@ fail() {
 }
 
 # ---- build: the game, its content, the harness and the window probe ----
-./scripts/install-deps.sh >&2
+./scripts/install-deps.sh --bench >&2
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
@@ -67,6 +74,7 @@ probe="$bin/wendmoor-windowbench"
 # ---- a scratch folder, and everything started here ends with the script ----
 work=$(mktemp -d /tmp/wendmoor-bench-window.XXXXXX)
 xvfb_pid=""
+wm_pid=""
 launcher_pid=""
 game_pid=""
 probe_pid=""
@@ -78,6 +86,10 @@ cleanup() {
     kill -9 "$game_pid" 2>/dev/null || true
   fi
   [ -n "$launcher_pid" ] && wait "$launcher_pid" 2>/dev/null || true
+  if [ -n "$wm_pid" ]; then
+    kill "$wm_pid" 2>/dev/null || true
+    wait "$wm_pid" 2>/dev/null || true
+  fi
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
@@ -94,12 +106,21 @@ trap 'exit 130' INT TERM
 if [ "$use_xvfb" = 1 ] || [ -z "${DISPLAY:-}" ]; then
   command -v Xvfb >/dev/null || fail "Xvfb is not installed"
   # Xvfb picks a free display itself and writes its number.
-  Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
   export DISPLAY=":$(head -1 "$work/display")"
-  display_name="Xvfb $DISPLAY"
+  display_name="Xvfb $DISPLAY $screen"
+  if [ "$use_wm" = 1 ]; then
+    command -v openbox >/dev/null || fail "openbox is not installed (scripts/install-deps.sh --bench)"
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    "$probe" wm-ready --timeout 10 >&2 || fail "the window manager did not start: $(tail -3 "$work/wm.log")"
+    display_name+=" openbox"
+  else
+    display_name+=" no window manager"
+  fi
 else
   display_name="$DISPLAY"
 fi

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build, generate the content and test.
-# Idempotent: quiet and quick when everything is already there.
+# Idempotent: quiet and quick when everything is already there. --bench adds what only the
+# window bench needs.
 set -euo pipefail
 
 PACKAGES=(
@@ -13,6 +14,10 @@ PACKAGES=(
   xvfb xauth
   libx11-dev libxtst-dev
 )
+# The window bench (scripts/bench-window.sh) also wants a small window manager.
+if [ "${1:-}" = "--bench" ]; then
+  PACKAGES+=(openbox)
+fi
 # Content generators may need a few more; they list them here.
 if [ -f "$(dirname "$0")/content-packages.txt" ]; then
   while read -r p; do

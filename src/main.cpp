@@ -43,7 +43,7 @@ int main(int, char**) {
   }
   boxes.SetParent(window.Handle());
   const TRendererChoice::TKind kind = TRendererChoice::FromSetting(std::getenv("WENDMOOR_RENDERER"));
-  std::unique_ptr<IRenderBackend> backend = TRendererChoice::Make(kind, window.Handle());
+  std::unique_ptr<IRenderBackend> backend = TRendererChoice::Make(kind, window.Handle(), &window);
   std::fprintf(stderr, "renderer: %s\n", TRendererChoice::NameOf(kind));
   TSteadyClock clock;
   TMixerAudioBackend audio;

@@ -13,6 +13,8 @@ class IWindow {
   virtual void SetPosition(int left, int top) = 0;
   virtual void GetPosition(int& left, int& top) = 0;
   virtual void SetClientSize(int width, int height) = 0;
+  // The area the window really has on the screen, which is not always what was asked: a
+  // window manager may refuse full screen, or there may be none to carry it out.
   virtual void GetClientSize(int& width, int& height) = 0;
   // Full screen is a borderless window the size of the desktop.
   virtual void SetFullScreenDesktop(bool on) = 0;

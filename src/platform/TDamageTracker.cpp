@@ -1,6 +1,7 @@
 #include "platform/TDamageTracker.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -51,6 +52,43 @@ void TDamageTracker::Add(const TPixelRect& bounds, std::uint64_t hash) {
       std::uint64_t& h = Current[std::size_t(r) * Columns + c];
       h = Mix(h, hash);
     }
+}
+
+void TDamageTracker::AddQuad(const float x[4], const float y[4], const TPixelRect& bounds,
+                             std::uint64_t hash,
+                             const std::function<bool(const TPixelRect&)>& leavesAlone) {
+  if (bounds.Empty()) return;
+  const int c0 = bounds.X0 / TileSize, c1 = (bounds.X1 - 1) / TileSize;
+  const int r0 = bounds.Y0 / TileSize, r1 = std::min((bounds.Y1 - 1) / TileSize, Rows - 1);
+  for (int r = r0; r <= r1; ++r) {
+    // The outline's reach across the tile row, a pixel more each way: every pixel the quad
+    // can touch lies between its edges, and the edges' parts inside the band bound it.
+    const double band0 = r * TileSize - 1.0, band1 = (r + 1) * TileSize + 1.0;
+    double lo = 1e30, hi = -1e30;
+    for (int i = 0; i < 4; ++i) {
+      double ax = x[i], ay = y[i], bx = x[(i + 1) % 4], by = y[(i + 1) % 4];
+      if (ay > by) std::swap(ax, bx), std::swap(ay, by);
+      if (by < band0 || ay > band1) continue;
+      const double t0 = ay < band0 ? (band0 - ay) / (by - ay) : 0;
+      const double t1 = by > band1 ? (band1 - ay) / (by - ay) : 1;
+      for (double t : {t0, t1}) {
+        const double px = ax + (bx - ax) * t;
+        lo = std::min(lo, px);
+        hi = std::max(hi, px);
+      }
+    }
+    if (lo > hi) continue;
+    const int from = std::max(c0, static_cast<int>(std::floor((lo - 1) / TileSize)));
+    const int to = std::min({c1, Columns - 1, static_cast<int>(std::floor((hi + 1) / TileSize))});
+    for (int c = from; c <= to; ++c) {
+      if (leavesAlone &&
+          leavesAlone({c * TileSize, r * TileSize, std::min((c + 1) * TileSize, Width),
+                       std::min((r + 1) * TileSize, Height)}))
+        continue;
+      std::uint64_t& h = Current[std::size_t(r) * Columns + c];
+      h = Mix(h, hash);
+    }
+  }
 }
 
 std::vector<TPixelRect> TDamageTracker::EndFrame() {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "platform/TSoftwareRasterizer.h"
@@ -18,6 +19,12 @@ class TDamageTracker {
   void BeginFrame();
   // One drawing call reaching the given pixels, with a hash of everything that decides them.
   void Add(const TPixelRect& bounds, std::uint64_t hash);
+  // The same for a quad (corners in order round it) inside those bounds: only the tiles its
+  // outline comes within a pixel of, so a turned or thin sprite does not damage every tile
+  // of its bounding box. A tile where `leavesAlone` says the quad changes no pixel is not
+  // reached either.
+  void AddQuad(const float x[4], const float y[4], const TPixelRect& bounds, std::uint64_t hash,
+               const std::function<bool(const TPixelRect&)>& leavesAlone = {});
   // Rectangles covering every damaged tile, each tile once, in rows; the frame then becomes
   // the one the next is compared with.
   std::vector<TPixelRect> EndFrame();

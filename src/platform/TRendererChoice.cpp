@@ -15,7 +15,8 @@ const char* TRendererChoice::NameOf(TKind kind) {
   return kind == TKind::Accelerated ? "accelerated" : "software";
 }
 
-std::unique_ptr<IRenderBackend> TRendererChoice::Make(TKind kind, SDL_Window* window) {
+std::unique_ptr<IRenderBackend> TRendererChoice::Make(TKind kind, SDL_Window* window,
+                                                      IWindow* shown) {
   if (kind == TKind::Accelerated) return std::make_unique<TSdlWindowBackend>(window);
-  return std::make_unique<TSoftwareWindowBackend>(window);
+  return std::make_unique<TSoftwareWindowBackend>(window, shown);
 }

@@ -1,5 +1,12 @@
 #include "platform/TSdlWindow.h"
 
+#include <algorithm>
+
+#if WENDMOOR_HAVE_X11
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#endif
+
 #include "platform/TTextEncoding.h"
 #include "platform/TWindowGeometry.h"
 
@@ -11,9 +18,11 @@ TSdlWindow::TSdlWindow(const std::string& title, int width, int height) {
   HandCursor = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   BufferW = width;
   BufferH = height;
+  SDL_AddEventWatch(&TSdlWindow::OnWindowEvent, this);
 }
 
 TSdlWindow::~TSdlWindow() {
+  SDL_DelEventWatch(&TSdlWindow::OnWindowEvent, this);
   if (ArrowCursor) SDL_FreeCursor(ArrowCursor);
   if (HandCursor) SDL_FreeCursor(HandCursor);
   if (Window) SDL_DestroyWindow(Window);
@@ -37,13 +46,55 @@ void TSdlWindow::GetPosition(int& left, int& top) {
 }
 void TSdlWindow::SetClientSize(int width, int height) {
   if (Window && !IsFullScreenDesktop()) SDL_SetWindowSize(Window, width, height);
+  RealKnown = false;
 }
 void TSdlWindow::GetClientSize(int& width, int& height) {
   width = height = 0;
-  if (Window) SDL_GetWindowSize(Window, &width, &height);
+  if (!Window) return;
+  SDL_GetWindowSize(Window, &width, &height);
+  // What is both in the window and in SDL's picture of it is what can be drawn on.
+  int w, h;
+  if (RealSize(w, h)) width = std::min(width, w), height = std::min(height, h);
 }
 void TSdlWindow::SetFullScreenDesktop(bool on) {
   if (Window) SDL_SetWindowFullscreen(Window, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  RealKnown = false;
+}
+
+int TSdlWindow::OnWindowEvent(void* self, SDL_Event* event) {
+  auto* w = static_cast<TSdlWindow*>(self);
+  if (event->type == SDL_WINDOWEVENT && w->Window &&
+      event->window.windowID == SDL_GetWindowID(w->Window))
+    w->RealKnown = false;
+  return 0;
+}
+
+bool TSdlWindow::RealSize(int& width, int& height) {
+#if WENDMOOR_HAVE_X11
+  // A window manager carries out a request late, and a grown window is only exposed: asked
+  // again after every event of the window, and once a second besides.
+  const std::uint32_t now = SDL_GetTicks();
+  if (!RealKnown || now - RealAskedAt > 1000) {
+    RealKnown = true;
+    RealAskedAt = now;
+    RealW = RealH = 0;
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    XWindowAttributes a;
+    if (SDL_GetWindowWMInfo(Window, &info) && info.subsystem == SDL_SYSWM_X11 &&
+        XGetWindowAttributes(info.info.x11.display, info.info.x11.window, &a)) {
+      RealW = a.width;
+      RealH = a.height;
+    }
+  }
+  width = RealW;
+  height = RealH;
+  return RealW > 0 && RealH > 0;
+#else
+  (void)width;
+  (void)height;
+  return false;
+#endif
 }
 bool TSdlWindow::IsFullScreenDesktop() {
   return Window && (SDL_GetWindowFlags(Window) & SDL_WINDOW_FULLSCREEN_DESKTOP) ==

@@ -1,6 +1,8 @@
 #pragma once
 #include <SDL.h>
 
+#include <cstdint>
+
 #include "platform/IWindow.h"
 
 class TSdlWindow : public IWindow {
@@ -27,7 +29,13 @@ class TSdlWindow : public IWindow {
   void WindowToBackBuffer(double wx, double wy, double& bx, double& by) override;
 
  private:
+  static int OnWindowEvent(void* self, SDL_Event* event);
+  // The size the display server gives the window, asked again after any change to it.
+  bool RealSize(int& width, int& height);
   SDL_Window* Window = nullptr;
+  bool RealKnown = false;
+  int RealW = 0, RealH = 0;
+  std::uint32_t RealAskedAt = 0;
   SDL_Cursor* ArrowCursor = nullptr;
   SDL_Cursor* HandCursor = nullptr;
   int BufferW = 0, BufferH = 0;

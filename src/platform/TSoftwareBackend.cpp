@@ -26,7 +26,20 @@ void TSoftwareBackend::Record(const TCommand& c, std::uint64_t serial) {
   Commands.push_back(c);
   std::uint64_t h = TDamageTracker::Mix(serial, std::uint64_t(c.Blend + 1) * 4 + c.Linear * 2 + c.IsClear);
   h = TDamageTracker::HashBytes(c.Corners, sizeof c.Corners, h);
-  Tracker.Add(c.Bounds, h);
+  if (c.IsClear) {
+    Tracker.Add(c.Bounds, h);
+    return;
+  }
+  const float x[4] = {c.Corners[0].X, c.Corners[1].X, c.Corners[2].X, c.Corners[3].X};
+  const float y[4] = {c.Corners[0].Y, c.Corners[1].Y, c.Corners[2].Y, c.Corners[3].Y};
+  const TSoftTexture* texture = TextureOf(c);
+  if (!texture) {
+    Tracker.AddQuad(x, y, c.Bounds, h);
+    return;
+  }
+  Tracker.AddQuad(x, y, c.Bounds, h, [&](const TPixelRect& tile) {
+    return TSoftwareRasterizer::LeavesAlone(c.Corners, texture, c.Blend, tile);
+  });
 }
 
 void TSoftwareBackend::Clear(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t) {
@@ -91,7 +104,8 @@ void TSoftwareBackend::EndFrame() {
   Commands.clear();
   FreeDyingTextures();
   Tracker.BeginFrame();
-  if (!Damage.empty()) Present(Damage);
+  // Also unchanged: the window may have changed shape under it.
+  Present(Damage);
 }
 
 void TSoftwareBackend::SkipFrame() {

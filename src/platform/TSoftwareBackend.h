@@ -40,7 +40,8 @@ class TSoftwareBackend : public IRenderBackend {
   void InvalidateAll() { Tracker.InvalidateAll(); }
 
  protected:
-  // Shows the changed rectangles of the frame; nothing to show offscreen.
+  // Shows the changed rectangles of the frame (none when nothing changed); nothing to show
+  // offscreen.
   virtual void Present(const std::vector<TPixelRect>&) {}
 
  private:

@@ -50,6 +50,24 @@ TPixelRect TPixelRect::Intersect(const TPixelRect& o) const {
   return {std::max(X0, o.X0), std::max(Y0, o.Y0), std::min(X1, o.X1), std::min(Y1, o.Y1)};
 }
 
+struct TSoftwareRasterizer::TPlane {
+  double Base = 0, Dx = 0, Dy = 0;  // value at pixel (0, 0)'s centre, and its steps
+  void Solve(double ax, double ay, double bx, double by, double cx, double cy, double fa,
+             double fb, double fc) {
+    const double e1x = bx - ax, e1y = by - ay, e2x = cx - ax, e2y = cy - ay;
+    const double det = e1x * e2y - e2x * e1y;
+    Dx = ((fb - fa) * e2y - (fc - fa) * e1y) / det;
+    Dy = ((fc - fa) * e1x - (fb - fa) * e2x) / det;
+    Base = fa + Dx * (0.5 - ax) + Dy * (0.5 - ay);
+  }
+  // Held within ±2^40 so that no step across the frame can overflow, whatever the input.
+  static std::int64_t Fixed(double v) {
+    return std::llround(std::clamp(v * 65536.0, -1099511627776.0, 1099511627776.0));
+  }
+  std::int64_t Row(int y) const { return Fixed(Base + Dy * y); }
+  std::int64_t Step() const { return Fixed(Dx); }
+};
+
 void TSoftwareRasterizer::MakeTexture(const std::uint8_t* rgba, int width, int height,
                                       TSoftTexture& out) {
   out.Width = width;
@@ -65,15 +83,58 @@ void TSoftwareRasterizer::MakeTexture(const std::uint8_t* rgba, int width, int h
   }
   out.Opaque = opaque;
   out.Rows.assign(static_cast<std::size_t>(height), {width, -1});
+  constexpr int kBlock = TSoftTexture::BlockSize;
+  out.BlockColumns = (width + kBlock - 1) / kBlock;
+  out.Blocks.assign(std::size_t(out.BlockColumns) * ((height + kBlock - 1) / kBlock), 0);
   for (int y = 0; y < height; ++y) {
     const std::uint32_t* row = out.Pixels.data() + std::size_t(y) * width;
     TSoftTexture::TRowSpan& span = out.Rows[y];
+    std::uint8_t* blocks = out.Blocks.data() + std::size_t(y / kBlock) * out.BlockColumns;
     for (int x = 0; x < width; ++x)
       if (row[x]) {
         span.First = std::min(span.First, x);
         span.Last = x;
+        blocks[x / kBlock] = 1;
       }
   }
+}
+
+bool TSoftwareRasterizer::LeavesAlone(const TRenderVertex v[4], const TSoftTexture* t,
+                                      TBlendMode blend, const TPixelRect& area) {
+  if (!t || (blend != bmNormal && blend != bmAdditive) || t->Blocks.empty() || area.Empty())
+    return false;
+  // One mapping only for a parallelogram; the two triangles of any other shape are left be.
+  if (v[0].X + v[2].X != v[1].X + v[3].X || v[0].Y + v[2].Y != v[1].Y + v[3].Y) return false;
+  const double det = (double(v[1].X) - v[0].X) * (double(v[3].Y) - v[0].Y) -
+                     (double(v[3].X) - v[0].X) * (double(v[1].Y) - v[0].Y);
+  if (!std::isfinite(det) || std::fabs(det) < 1e-6) return false;
+  TPlane u, w;
+  u.Solve(v[0].X, v[0].Y, v[1].X, v[1].Y, v[3].X, v[3].Y, double(v[0].U) * t->Width,
+          double(v[1].U) * t->Width, double(v[3].U) * t->Width);
+  w.Solve(v[0].X, v[0].Y, v[1].X, v[1].Y, v[3].X, v[3].Y, double(v[0].V) * t->Height,
+          double(v[1].V) * t->Height, double(v[3].V) * t->Height);
+  // The texels under the area's pixel centres, a pixel more all round; then the neighbours a
+  // smooth sample reads, and clamped as sampling clamps.
+  double u0 = 1e300, u1 = -1e300, w0 = 1e300, w1 = -1e300;
+  for (int x : {area.X0 - 1, area.X1})
+    for (int y : {area.Y0 - 1, area.Y1}) {
+      const double uu = u.Base + u.Dx * x + u.Dy * y, ww = w.Base + w.Dx * x + w.Dy * y;
+      u0 = std::min(u0, uu), u1 = std::max(u1, uu), w0 = std::min(w0, ww), w1 = std::max(w1, ww);
+    }
+  if (!std::isfinite(u0) || !std::isfinite(u1) || !std::isfinite(w0) || !std::isfinite(w1))
+    return false;
+  auto texel = [](double c, int hi) {
+    return static_cast<int>(std::clamp(std::floor(std::clamp(c, -1e9, 1e9)), 0.0, double(hi)));
+  };
+  const int tu0 = texel(u0 - 1, t->Width - 1), tu1 = texel(u1 + 1, t->Width - 1);
+  const int tv0 = texel(w0 - 1, t->Height - 1), tv1 = texel(w1 + 1, t->Height - 1);
+  constexpr int kBlock = TSoftTexture::BlockSize;
+  for (int by = tv0 / kBlock; by <= tv1 / kBlock; ++by) {
+    const std::uint8_t* row = t->Blocks.data() + std::size_t(by) * t->BlockColumns;
+    for (int bx = tu0 / kBlock; bx <= tu1 / kBlock; ++bx)
+      if (row[bx]) return false;
+  }
+  return true;
 }
 
 TPixelRect TSoftwareRasterizer::Bounds(const TRenderVertex v[4], int width, int height) {
@@ -185,23 +246,6 @@ bool TSoftwareRasterizer::DrawCopy(const TRenderVertex v[4], const TSoftTexture&
 
 // One attribute as an affine function of the pixel centre, in 16.16 fixed point. Values along
 // a row are the row's value at x = 0 plus x steps, so they never depend on where a span starts.
-struct TSoftwareRasterizer::TPlane {
-  double Base = 0, Dx = 0, Dy = 0;  // value at pixel (0, 0)'s centre, and its steps
-  void Solve(double ax, double ay, double bx, double by, double cx, double cy, double fa,
-             double fb, double fc) {
-    const double e1x = bx - ax, e1y = by - ay, e2x = cx - ax, e2y = cy - ay;
-    const double det = e1x * e2y - e2x * e1y;
-    Dx = ((fb - fa) * e2y - (fc - fa) * e1y) / det;
-    Dy = ((fc - fa) * e1x - (fb - fa) * e2x) / det;
-    Base = fa + Dx * (0.5 - ax) + Dy * (0.5 - ay);
-  }
-  // Held within ±2^40 so that no step across the frame can overflow, whatever the input.
-  static std::int64_t Fixed(double v) {
-    return std::llround(std::clamp(v * 65536.0, -1099511627776.0, 1099511627776.0));
-  }
-  std::int64_t Row(int y) const { return Fixed(Base + Dy * y); }
-  std::int64_t Step() const { return Fixed(Dx); }
-};
 
 void TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                                        std::int64_t vr, std::int64_t dv, int xs, int xe,

@@ -16,6 +16,10 @@ struct TSoftTexture {
     std::int32_t First, Last;
   };
   std::vector<TRowSpan> Rows;
+  // Per block of BlockSize × BlockSize texels (rows of blocks), whether any is not clear.
+  static constexpr int BlockSize = 16;
+  int BlockColumns = 0;
+  std::vector<std::uint8_t> Blocks;
 };
 
 // A half-open pixel rectangle [X0, X1) × [Y0, Y1).
@@ -38,6 +42,11 @@ class TSoftwareRasterizer {
   // Every pixel a quad can touch lies inside this rectangle (clamped to the frame).
   static TPixelRect Bounds(const TRenderVertex v[4], int width, int height);
 
+  // Whether the quad leaves every pixel of the area as it was: it is textured, drawn normally
+  // or added, and every texel it can sample there is clear. A changing quad then changes
+  // nothing there.
+  static bool LeavesAlone(const TRenderVertex v[4], const TSoftTexture* texture, TBlendMode blend,
+                          const TPixelRect& area);
   // Whether the quad paints every pixel of the area opaquely, whatever lay under it.
   static bool Covers(const TRenderVertex v[4], const TSoftTexture* texture, TBlendMode blend,
                      const TPixelRect& area);

@@ -1,8 +1,12 @@
 #include "platform/TSoftwareWindowBackend.h"
 
+#include <algorithm>
 #include <cstring>
 
-TSoftwareWindowBackend::TSoftwareWindowBackend(SDL_Window* window) : Window(window) {
+#include "platform/TWindowGeometry.h"
+
+TSoftwareWindowBackend::TSoftwareWindowBackend(SDL_Window* window, IWindow* shown)
+    : Window(window), Shown(shown) {
   // Left to itself SDL backs a window surface with a GL texture, which on an emulated GPU
   // costs more than the whole of our drawing; the plain surface (shared memory on X11) is
   // what we want.
@@ -43,25 +47,50 @@ void TSoftwareWindowBackend::Present(const std::vector<TPixelRect>& damage) {
   SDL_Surface* target = SDL_GetWindowSurface(Window);
   if (!target) return;
   const int w = FrameWidth(), h = FrameHeight();
-  if (!(target->w == w && target->h == h && SameLayout(target))) {
-    PresentScaled(target);
+  // The frame keeps its shape in the part of the surface the window really shows.
+  int areaW = target->w, areaH = target->h;
+  if (Shown) {
+    int sw = 0, sh = 0;
+    Shown->GetClientSize(sw, sh);
+    if (sw > 0 && sh > 0) areaW = std::min(areaW, sw), areaH = std::min(areaH, sh);
+  }
+  double scale, ox, oy;
+  TWindowGeometry::Letterbox(areaW, areaH, w, h, scale, ox, oy);
+  const SDL_Rect area{static_cast<int>(ox), static_cast<int>(oy),
+                      std::min(areaW, static_cast<int>(w * scale + 0.5)),
+                      std::min(areaH, static_cast<int>(h * scale + 0.5))};
+  if (area.x != LastArea.x || area.y != LastArea.y || area.w != LastArea.w || area.h != LastArea.h) {
+    LastArea = area;
+    ShowAll = true;
+  }
+  if (damage.empty() && !ShowAll) return;
+  if (!SameLayout(target)) {
+    PresentConverted(target, area);
     ShowAll = false;
     return;
   }
-  const std::vector<TPixelRect> all{TPixelRect{0, 0, w, h}};
-  const std::vector<TPixelRect>& areas = ShowAll ? all : damage;
+  Scaler.Configure(w, h, area.w, area.h);
   if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+  const int pitch = target->pitch / 4;
+  auto* pixels = static_cast<std::uint32_t*>(target->pixels);
+  std::uint32_t* origin = pixels + std::size_t(area.y) * pitch + area.x;
   std::vector<SDL_Rect> rects;
-  rects.reserve(areas.size());
-  for (const TPixelRect& a : areas) {
-    for (int y = a.Y0; y < a.Y1; ++y)
-      std::memcpy(static_cast<std::uint8_t*>(target->pixels) + std::size_t(y) * target->pitch +
-                      std::size_t(a.X0) * 4,
-                  FramePixels() + std::size_t(y) * w + a.X0, std::size_t(a.X1 - a.X0) * 4);
-    rects.push_back({a.X0, a.Y0, a.X1 - a.X0, a.Y1 - a.Y0});
+  if (ShowAll) {
+    // Black bars round the frame, then all of it.
+    SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+    Scaler.Scale(FramePixels(), w, origin, pitch, {0, 0, area.w, area.h});
+    rects.push_back({0, 0, target->w, target->h});
+  } else {
+    rects.reserve(damage.size());
+    for (const TPixelRect& d : damage) {
+      const TPixelRect part = Scaler.Reach(d);
+      if (part.Empty()) continue;
+      Scaler.Scale(FramePixels(), w, origin, pitch, part);
+      rects.push_back({area.x + part.X0, area.y + part.Y0, part.X1 - part.X0, part.Y1 - part.Y0});
+    }
   }
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
-  SDL_UpdateWindowSurfaceRects(Window, rects.data(), static_cast<int>(rects.size()));
+  if (!rects.empty()) SDL_UpdateWindowSurfaceRects(Window, rects.data(), static_cast<int>(rects.size()));
   ShowAll = false;
 }
 
@@ -70,24 +99,16 @@ bool TSoftwareWindowBackend::SameLayout(const SDL_Surface* s) {
          s->format->Gmask == 0xFF00 && s->format->Bmask == 0xFF;
 }
 
-void TSoftwareWindowBackend::PresentScaled(SDL_Surface* target) {
+// A surface of another pixel layout: the blitter converts the whole frame each time.
+void TSoftwareWindowBackend::PresentConverted(SDL_Surface* target, const SDL_Rect& area) {
   const int w = FrameWidth(), h = FrameHeight();
-  // Described in the window's own format when it has our layout, so it can be stretched
-  // smoothly; converted by the blitter otherwise.
-  const bool same = SameLayout(target);
   SDL_Surface* frame = SDL_CreateRGBSurfaceWithFormatFrom(
-      const_cast<std::uint32_t*>(FramePixels()), w, h, 32, w * 4,
-      same ? target->format->format : Uint32(SDL_PIXELFORMAT_ARGB8888));
+      const_cast<std::uint32_t*>(FramePixels()), w, h, 32, w * 4, SDL_PIXELFORMAT_ARGB8888);
   if (!frame) return;
   SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
-  // Keep the aspect: a desktop of another shape gets black bars.
-  const double sx = double(target->w) / w, sy = double(target->h) / h;
-  const double s = sx < sy ? sx : sy;
-  const int dw = static_cast<int>(w * s + 0.5), dh = static_cast<int>(h * s + 0.5);
-  SDL_Rect dst{(target->w - dw) / 2, (target->h - dh) / 2, dw, dh};
+  SDL_Rect dst = area;
   SDL_SetSurfaceBlendMode(frame, SDL_BLENDMODE_NONE);
-  if (!same || SDL_SoftStretchLinear(frame, nullptr, target, &dst) != 0)
-    SDL_BlitScaled(frame, nullptr, target, &dst);
+  SDL_BlitScaled(frame, nullptr, target, &dst);
   SDL_FreeSurface(frame);
   SDL_UpdateWindowSurface(Window);
 }

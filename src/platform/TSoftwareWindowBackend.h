@@ -1,14 +1,18 @@
 #pragma once
 #include <SDL.h>
 
+#include "platform/IWindow.h"
+#include "platform/TFrameScaler.h"
 #include "platform/TSoftwareBackend.h"
 
 // The software back end shown in an SDL window through its surface: only the rectangles that
 // changed are copied and sent to the display. A window of another size gets the frame
-// scaled, keeping its shape, between black bars.
+// scaled, keeping its shape, between black bars, and again only where it changed.
 class TSoftwareWindowBackend : public TSoftwareBackend {
  public:
-  explicit TSoftwareWindowBackend(SDL_Window* window);
+  // `shown` tells the area the window really has (it may be smaller than its surface when
+  // a full-screen request was not carried out); without it the surface is the area.
+  explicit TSoftwareWindowBackend(SDL_Window* window, IWindow* shown = nullptr);
   ~TSoftwareWindowBackend() override;
   void Refresh() override;
   TSoftwareWindowBackend(const TSoftwareWindowBackend&) = delete;
@@ -19,8 +23,11 @@ class TSoftwareWindowBackend : public TSoftwareBackend {
 
  private:
   static int OnWindowEvent(void* self, SDL_Event* event);
-  void PresentScaled(SDL_Surface* target);
+  void PresentConverted(SDL_Surface* target, const SDL_Rect& area);
   static bool SameLayout(const SDL_Surface* s);
   SDL_Window* Window;
+  IWindow* Shown;
+  TFrameScaler Scaler;
+  SDL_Rect LastArea{0, 0, 0, 0};
   bool ShowAll = true;  // the window was resized, uncovered or is new
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "platform/TDamageTracker.h"
@@ -276,4 +277,53 @@ TEST(SoftwareBackend, AStillScreenDrawsNothingAndAReplacedPictureIsSeen) {
   ASSERT_TRUE(b.ReadBackBuffer(rgba, w, h));
   EXPECT_EQ(rgba[(9 * W + 9) * 4 + 2], 255);
   EXPECT_EQ(rgba[(9 * W + 9) * 4 + 0], 0);
+}
+
+// A big, mostly clear picture (a thin diagonal stroke, as a wand) swinging a little every
+// frame, normally and added, with a flat square crossing it: tracking draws again only round
+// the stroke and the square, and every frame equals drawing everything.
+TEST(SoftwareBackend, ASwingingMostlyClearSpriteDamagesOnlyWhereItsTexelsAre) {
+  constexpr int FW = 320, FH = 240, TW = 120, TH = 200;
+  std::vector<std::uint8_t> stroke(std::size_t(TW) * TH * 4, 0);
+  for (int y = 0; y < TH; ++y)
+    for (int x = 0; x < TW; ++x)
+      if (std::abs(x - (TW - 1 - y * TW / TH)) < 4) {
+        std::uint8_t* p = &stroke[(std::size_t(y) * TW + x) * 4];
+        p[0] = 250, p[1] = std::uint8_t(y), p[2] = 40, p[3] = std::uint8_t(120 + y / 2);
+      }
+  TSoftwareBackend tracked, full;
+  full.DamageTracking = false;
+  TTextureId ids[2];
+  int tw, th;
+  for (int i = 0; i < 2; ++i) {
+    TSoftwareBackend& b = i ? full : tracked;
+    ASSERT_TRUE(b.Open(FW, FH, false));
+    ids[i] = b.CreateTexture(stroke.data(), TW, TH, tw, th);
+  }
+  double drawn = 0;
+  for (int f = 0; f < 40; ++f) {
+    for (int i = 0; i < 2; ++i) {
+      TSoftwareBackend& b = i ? full : tracked;
+      b.BeginFrame();
+      b.Clear(20, 40, 60, 255);
+      b.BindTexture(ids[i]);
+      TRenderVertex v[4];
+      Turned(v, 160, 120, TW * 1.1f, TH * 1.1f, std::sin(f * 0.3f) * 6);
+      b.SetBlendMode(f % 10 < 5 ? bmNormal : bmAdditive);
+      b.DrawQuad(v);
+      b.BindTexture(0);
+      b.SetBlendMode(bmNormal);
+      const float x = 20.0f + f * 6;
+      const TRenderVertex square[4] = {{x, 200, 200, 0, 0, 255, 0, 0}, {x + 12, 200, 200, 0, 0, 255, 0, 0},
+                                       {x + 12, 212, 200, 0, 0, 255, 0, 0}, {x, 212, 200, 0, 0, 255, 0, 0}};
+      b.DrawQuad(square);
+      b.EndFrame();
+    }
+    ASSERT_EQ(0, std::memcmp(tracked.FramePixels(), full.FramePixels(), sizeof(std::uint32_t) * FW * FH))
+        << "frame " << f;
+    if (f > 0) drawn += double(tracked.LastDrawnPixels()) / (FW * FH);
+  }
+  // The tiles of the turned picture's bounds are about two thirds of the frame; the stroke's
+  // diagonal and the square about a quarter.
+  EXPECT_LT(drawn / 39, 0.4);
 }

@@ -24,6 +24,7 @@
 #include "TChatSheet.h"
 #include "TTutorialSheet.h"
 #include "TTextDemo.h"
+#include "TDamageMap.h"
 #include "TWidgetDump.h"
 #include "THarness.h"
 #include "THarnessScript.h"
@@ -58,7 +59,9 @@ int Usage() {
                " [--level I-L]... [--content DIR]\n"
                "  wendmoor-harness soak [--levels N] [--seed S] [--max-growth KIB] [--content DIR]\n"
                "  wendmoor-harness widgets --input SCRIPT --at FRAME[:FILE.png]... [--seed S]"
-               " [--content DIR]\n");
+               " [--content DIR]\n"
+               "  wendmoor-harness damage --input SCRIPT --from FRAME --frames N [--map FILE.png]"
+               " [--seed S] [--content DIR]\n");
   return 2;
 }
 
@@ -489,5 +492,6 @@ int main(int argc, char** argv) {
   if (command == "campaign") return Campaign(argc, argv);
   if (command == "soak") return Soak(argc, argv);
   if (command == "widgets") return TWidgetDump::Main(argc, argv);
+  if (command == "damage") return TDamageMap::Main(argc, argv);
   return Usage();
 }

@@ -104,6 +104,20 @@ bool TGameWindow::Find(int pid) {
   return true;
 }
 
+bool TGameWindow::WindowManagerRuns() {
+  Atom check = XInternAtom(Dpy, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == None) return false;
+  Atom type;
+  int format;
+  unsigned long count, after;
+  unsigned char* data = nullptr;
+  const bool set = XGetWindowProperty(Dpy, DefaultRootWindow(Dpy), check, 0, 1, False, XA_WINDOW,
+                                      &type, &format, &count, &after, &data) == Success &&
+                   data && count == 1;
+  if (data) XFree(data);
+  return set;
+}
+
 void TGameWindow::ReleaseShm() {
   if (!ShmImage) return;
   auto* info = static_cast<XShmSegmentInfo*>(ShmInfo);

@@ -23,6 +23,8 @@ class TGameWindow {
   bool Open(std::string& error);
   // Looks for a shown top-level window whose _NET_WM_PID is pid; false while there is none.
   bool Find(int pid);
+  // A window manager has announced itself on the root window.
+  bool WindowManagerRuns();
   // The window's pixels, RGBA.
   bool Grab(TPicture& out);
   // The part of the window the game's picture fills (window pixels).

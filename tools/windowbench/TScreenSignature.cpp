@@ -33,6 +33,40 @@ TScreenSignature TScreenSignature::Of(const TPicture& picture, int left, int top
   return s;
 }
 
+TPicture TScreenSignature::Resized(const TPicture& picture, int left, int top, int width,
+                                   int height, int toWidth, int toHeight) {
+  TPicture out;
+  out.Resize(toWidth, toHeight);
+  if (width <= 0 || height <= 0 || picture.Empty()) return out;
+  // Each output pixel's footprint, at least one pixel, kept inside the picture.
+  auto span = [](int at, int size, int to, int i, int limit, int& from, int& end) {
+    from = std::clamp(at + static_cast<int>(static_cast<long>(size) * i / to), 0, limit - 1);
+    end = std::clamp(at + static_cast<int>(static_cast<long>(size) * (i + 1) / to), from + 1, limit);
+  };
+  for (int oy = 0; oy < toHeight; ++oy) {
+    int y0, y1;
+    span(top, height, toHeight, oy, picture.Height, y0, y1);
+    std::uint8_t* o = out.Row(oy);
+    for (int ox = 0; ox < toWidth; ++ox, o += 4) {
+      int x0, x1;
+      span(left, width, toWidth, ox, picture.Width, x0, x1);
+      long sum[3] = {0, 0, 0};
+      for (int y = y0; y < y1; ++y) {
+        const std::uint8_t* p = picture.Row(y) + x0 * 4;
+        for (int x = x0; x < x1; ++x, p += 4) {
+          sum[0] += p[0];
+          sum[1] += p[1];
+          sum[2] += p[2];
+        }
+      }
+      const long count = static_cast<long>(x1 - x0) * (y1 - y0);
+      for (int c = 0; c < 3; ++c) o[c] = static_cast<std::uint8_t>(sum[c] / count);
+      o[3] = 255;
+    }
+  }
+  return out;
+}
+
 std::vector<bool> TScreenSignature::Alike(const TScreenSignature& other, int tolerance) const {
   std::vector<bool> alike(Columns * Rows, false);
   if (Cells.size() != other.Cells.size()) return alike;

@@ -16,6 +16,11 @@ class TScreenSignature {
   static TScreenSignature Of(const TPicture& picture) {
     return Of(picture, 0, 0, picture.Width, picture.Height);
   }
+  // The part of a picture at (left, top) of width × height pixels brought to width × height
+  // of another size, each pixel the mean of those it covers: a window's picture of a scaled
+  // frame back at the frame's size, so that its cells fall where the frame's do.
+  static TPicture Resized(const TPicture& picture, int left, int top, int width, int height,
+                          int toWidth, int toHeight);
   // Per cell, whether the mean colours differ by at most `tolerance` in every channel.
   std::vector<bool> Alike(const TScreenSignature& other, int tolerance = Tolerance) const;
   // The share of cells (0..1) that are alike.

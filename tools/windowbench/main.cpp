@@ -47,6 +47,8 @@ int Usage() {
                "  wendmoor-windowbench key --pid P KEYSYM\n"
                "  wendmoor-windowbench measure --pid P --seconds S [--tiles FILE] [--seed N] [--watch]\n"
                "  wendmoor-windowbench peak-rss --pid P\n"
+               "  wendmoor-windowbench wm-ready [--timeout S]\n"
+               "      waits until a window manager runs on the display\n"
                "  wendmoor-windowbench shot --pid P FILE.png\n");
   return 2;
 }
@@ -224,13 +226,17 @@ int Wait(const TArgs& a) {
     if (window.Find(a.Pid) && window.Grab(live)) {
       int l, t, w, h;
       window.PictureArea(l, t, w, h);
-      const double sx = static_cast<double>(w) / TGameWindow::LogicalWidth;
-      const double sy = static_cast<double>(h) / TGameWindow::LogicalHeight;
-      const auto alike = TScreenSignature::Of(live, l + static_cast<int>(area[0] * sx),
-                                              t + static_cast<int>(area[1] * sy),
-                                              static_cast<int>(area[2] * sx),
-                                              static_cast<int>(area[3] * sy))
-                             .Alike(wanted);
+      // A scaled picture is brought back to the logical size first: cells of a small area
+      // are a pixel or two high and must fall on the same pixels as the harness's.
+      const bool scaled = w != TGameWindow::LogicalWidth || h != TGameWindow::LogicalHeight;
+      const TPicture logical =
+          scaled ? TScreenSignature::Resized(live, l, t, w, h, TGameWindow::LogicalWidth,
+                                             TGameWindow::LogicalHeight)
+                 : TPicture{};
+      const auto alike =
+          (scaled ? TScreenSignature::Of(logical, area[0], area[1], area[2], area[3])
+                  : TScreenSignature::Of(live, l + area[0], t + area[1], area[2], area[3]))
+              .Alike(wanted);
       const double likeness = TScreenSignature::Share(alike, telling);
       const double overall = TScreenSignature::Share(alike, all);
       const double score = overall > 0.5 ? likeness : 0;
@@ -331,6 +337,21 @@ int main(int argc, char** argv) {
   const std::string command = argv[1];
   if (command == "launch") return Launch(argc, argv);
   TArgs a;
+  if (command == "wm-ready") {
+    if (!Parse(argc, argv, 2, a) || !a.Plain.empty()) return Usage();
+    TGameWindow window;
+    std::string error;
+    if (!window.Open(error)) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 1;
+    }
+    const TClock::time_point start = TClock::now();
+    while (!window.WindowManagerRuns()) {
+      if (MsSince(start) > a.Timeout * 1000) return 1;
+      Sleep(50);
+    }
+    return 0;
+  }
   if (!Parse(argc, argv, 2, a) || a.Pid <= 0) return Usage();
   if (command == "wait" && a.Plain.empty()) return Wait(a);
   if (command == "measure" && a.Plain.empty()) return Measure(a);
