@@ -84,13 +84,17 @@ bool Parse(int argc, char** argv, int from, TArgs& a) {
   return true;
 }
 
+// The X display, or a message why not.
+bool Connect(TGameWindow& w) {
+  std::string error;
+  if (w.Open(error)) return true;
+  std::fprintf(stderr, "%s\n", error.c_str());
+  return false;
+}
+
 // The game's window, waited for a little: it may be between two states of its own.
 bool OpenWindow(TGameWindow& w, int pid) {
-  std::string error;
-  if (!w.Open(error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return false;
-  }
+  if (!Connect(w)) return false;
   for (int i = 0; i < 100; ++i) {
     if (w.Find(pid)) return true;
     if (kill(pid, 0) != 0) break;
@@ -106,11 +110,7 @@ int Launch(int argc, char** argv) {
   TArgs a;
   if (dash + 1 >= argc || !Parse(dash, argv, 2, a) || !a.Plain.empty()) return Usage();
   TGameWindow window;
-  std::string error;
-  if (!window.Open(error)) {
-    std::fprintf(stderr, "%s\n", error.c_str());
-    return 1;
-  }
+  if (!Connect(window)) return 1;
   const TClock::time_point start = TClock::now();
   const pid_t pid = fork();
   if (pid < 0) return 1;
@@ -340,11 +340,7 @@ int main(int argc, char** argv) {
   if (command == "wm-ready") {
     if (!Parse(argc, argv, 2, a) || !a.Plain.empty()) return Usage();
     TGameWindow window;
-    std::string error;
-    if (!window.Open(error)) {
-      std::fprintf(stderr, "%s\n", error.c_str());
-      return 1;
-    }
+    if (!Connect(window)) return 1;
     const TClock::time_point start = TClock::now();
     while (!window.WindowManagerRuns()) {
       if (MsSince(start) > a.Timeout * 1000) return 1;
