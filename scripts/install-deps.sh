@@ -12,7 +12,7 @@ PACKAGES=(
   libvorbis-dev libogg-dev
   libgtest-dev
   xvfb xauth
-  libx11-dev libxtst-dev
+  libx11-dev libxtst-dev libxext-dev libxrender-dev
 )
 # The window bench (scripts/bench-window.sh) also wants a small window manager.
 if [ "${1:-}" = "--bench" ]; then

@@ -1,5 +1,6 @@
 #include "platform/TRendererChoice.h"
 
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/TSdlWindowBackend.h"
@@ -18,5 +19,10 @@ const char* TRendererChoice::NameOf(TKind kind) {
 std::unique_ptr<IRenderBackend> TRendererChoice::Make(TKind kind, SDL_Window* window,
                                                       IWindow* shown) {
   if (kind == TKind::Accelerated) return std::make_unique<TSdlWindowBackend>(window);
-  return std::make_unique<TSoftwareWindowBackend>(window, shown);
+  auto backend = std::make_unique<TSoftwareWindowBackend>(window, shown);
+  // WENDMOOR_SCALING=game keeps the scaling in our process (to compare, or for a server that
+  // scales badly).
+  const char* scaling = std::getenv("WENDMOOR_SCALING");
+  backend->ServerScaling = !(scaling && std::strcmp(scaling, "game") == 0);
+  return backend;
 }

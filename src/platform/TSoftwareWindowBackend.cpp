@@ -44,11 +44,21 @@ void TSoftwareWindowBackend::Refresh() {
 
 void TSoftwareWindowBackend::Present(const std::vector<TPixelRect>& damage) {
   if (!Window) return;
-  SDL_Surface* target = SDL_GetWindowSurface(Window);
-  if (!target) return;
   const int w = FrameWidth(), h = FrameHeight();
-  // The frame keeps its shape in the part of the surface the window really shows.
-  int areaW = target->w, areaH = target->h;
+  // The X server scales for us where it can; tried once for each frame size.
+  if (ServerScaling && (!ServerTried || (Server && (Server->FrameWidth() != w ||
+                                                     Server->FrameHeight() != h)))) {
+    ServerTried = true;
+    Server = TXRenderPresenter::Make(Window, w, h);
+    ShowAll = true;
+  }
+  SDL_Surface* target = Server ? nullptr : SDL_GetWindowSurface(Window);
+  if (!Server && !target) return;
+  // The frame keeps its shape in the part of the window that is really shown.
+  int windowW = 0, windowH = 0;
+  if (target) windowW = target->w, windowH = target->h;
+  else SDL_GetWindowSize(Window, &windowW, &windowH);
+  int areaW = windowW, areaH = windowH;
   if (Shown) {
     int sw = 0, sh = 0;
     Shown->GetClientSize(sw, sh);
@@ -64,6 +74,11 @@ void TSoftwareWindowBackend::Present(const std::vector<TPixelRect>& damage) {
     ShowAll = true;
   }
   if (damage.empty() && !ShowAll) return;
+  if (Server) {
+    Server->Present(FramePixels(), damage, area, ShowAll, windowW, windowH);
+    ShowAll = false;
+    return;
+  }
   if (!SameLayout(target)) {
     PresentConverted(target, area);
     ShowAll = false;

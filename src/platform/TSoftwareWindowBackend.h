@@ -4,10 +4,12 @@
 #include "platform/IWindow.h"
 #include "platform/TFrameScaler.h"
 #include "platform/TSoftwareBackend.h"
+#include "platform/TXRenderPresenter.h"
 
 // The software back end shown in an SDL window through its surface: only the rectangles that
 // changed are copied and sent to the display. A window of another size gets the frame
-// scaled, keeping its shape, between black bars, and again only where it changed.
+// scaled, keeping its shape, between black bars, and again only where it changed: by the X
+// server where it can (XRender), by our own scaler otherwise.
 class TSoftwareWindowBackend : public TSoftwareBackend {
  public:
   // `shown` tells the area the window really has (it may be smaller than its surface when
@@ -15,6 +17,8 @@ class TSoftwareWindowBackend : public TSoftwareBackend {
   explicit TSoftwareWindowBackend(SDL_Window* window, IWindow* shown = nullptr);
   ~TSoftwareWindowBackend() override;
   void Refresh() override;
+  // Off: the frame is always scaled here, never by the X server.
+  bool ServerScaling = true;
   TSoftwareWindowBackend(const TSoftwareWindowBackend&) = delete;
   TSoftwareWindowBackend& operator=(const TSoftwareWindowBackend&) = delete;
 
@@ -28,6 +32,8 @@ class TSoftwareWindowBackend : public TSoftwareBackend {
   SDL_Window* Window;
   IWindow* Shown;
   TFrameScaler Scaler;
+  std::unique_ptr<TXRenderPresenter> Server;
+  bool ServerTried = false;
   SDL_Rect LastArea{0, 0, 0, 0};
   bool ShowAll = true;  // the window was resized, uncovered or is new
 };
