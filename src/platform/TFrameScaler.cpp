@@ -6,41 +6,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace {
-// a × (256 − w) + b × w, per channel, over 256. Every way of computing a blend below gives
-// exactly this, so a pixel never depends on which path made it.
-inline std::uint32_t Blend(std::uint32_t a, std::uint32_t b, std::uint32_t w) {
-  const std::uint32_t v = 256 - w;
-  const std::uint32_t rb = (((a & 0xFF00FF) * v + (b & 0xFF00FF) * w) >> 8) & 0xFF00FF;
-  const std::uint32_t ag = (((a >> 8) & 0xFF00FF) * v + ((b >> 8) & 0xFF00FF) * w) & 0xFF00FF00;
-  return rb | ag;
-}
-
-void BlendRows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t w, std::uint32_t* out,
-               int count) {
-  int i = 0;
-#if defined(__SSE2__)
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i wb = _mm_set1_epi16(static_cast<short>(w));
-  const __m128i wa = _mm_set1_epi16(static_cast<short>(256 - w));
-  for (; i + 4 <= count; i += 4) {
-    const __m128i pa = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a + i));
-    const __m128i pb = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i));
-    // Products stay below 65536, so unsigned 16-bit lanes hold them.
-    const __m128i lo = _mm_srli_epi16(
-        _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(pa, zero), wa),
-                      _mm_mullo_epi16(_mm_unpacklo_epi8(pb, zero), wb)),
-        8);
-    const __m128i hi = _mm_srli_epi16(
-        _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(pa, zero), wa),
-                      _mm_mullo_epi16(_mm_unpackhi_epi8(pb, zero), wb)),
-        8);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(lo, hi));
-  }
-#endif
-  for (; i < count; ++i) out[i] = Blend(a[i], b[i], w);
-}
-}  // namespace
+#include "platform/TPixelRows.h"
 
 void TFrameScaler::TAxis::Build(int from, int to) {
   First.resize(to);
@@ -133,7 +99,7 @@ const std::uint32_t* TFrameScaler::ScaledRow(const std::uint32_t* frame, int fra
                      _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero));
   }
 #endif
-  for (; x < x1; ++x) out[x - x0] = Blend(src[first[x]], src[second[x]], weight[x]);
+  for (; x < x1; ++x) out[x - x0] = TPixelRows::Mix(src[first[x]], src[second[x]], weight[x]);
   CachedRow[slot] = row;
   return out.data();
 }
@@ -166,7 +132,7 @@ void TFrameScaler::Scale(const std::uint32_t* frame, int framePitch, std::uint32
       continue;
     }
     const std::uint32_t* b = ScaledRow(frame, framePitch, r1, part.X0, part.X1, r0);
-    BlendRows(a, b, w, out, width);
+    TPixelRows::Mix(a, b, w, out, width);
   }
   // The frame changes between calls: what was cached is stale by the next one.
   CachedRow[0] = CachedRow[1] = -1;

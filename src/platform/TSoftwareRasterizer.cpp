@@ -283,6 +283,55 @@ void TSoftwareRasterizer::SampleInside(const TSoftTexture& t, std::int64_t ur, s
   }
 }
 
+const std::uint32_t* TSoftwareRasterizer::AcrossRow(const TSoftTexture& t, int texelRow,
+                                                    std::int64_t ur, std::int64_t du, int x0,
+                                                    int x1) {
+  for (int i = 0; i < 2; ++i) {
+    const TAcross& a = Across[i];
+    if (a.Texture == &t && a.TexelRow == texelRow && a.Ur == ur && a.Du == du && a.X0 == x0 &&
+        a.X1 == x1) {
+      AcrossLast = i;
+      return a.Pixels.data();
+    }
+  }
+  // The one not handed out last: a pixel row asks for its top row and then its bottom one.
+  AcrossLast = 1 - AcrossLast;
+  TAcross& a = Across[AcrossLast];
+  a.Texture = &t;
+  a.TexelRow = texelRow;
+  a.Ur = ur;
+  a.Du = du;
+  a.X0 = x0;
+  a.X1 = x1;
+  a.Pixels.resize(std::size_t(x1 - x0));
+  const std::uint32_t* p = t.Pixels.data() + std::size_t(texelRow) * t.Width;
+  const int maxU = t.Width - 1;
+  for (int x = x0; x < x1; ++x) {
+    const std::int64_t uu = ur + x * du, iu = uu >> 16;
+    a.Pixels[x - x0] = Lerp(p[Clamp(iu, maxU)], p[Clamp(iu + 1, maxU)],
+                            static_cast<std::uint32_t>((uu >> 8) & 0xFF));
+  }
+  return a.Pixels.data();
+}
+
+bool TSoftwareRasterizer::ClearRun(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
+                                   std::int64_t vr, std::int64_t dv, int x0, int x1) {
+  if (t.Blocks.empty()) return false;
+  // The samples move in a straight line: the texels between the run's ends, and the next.
+  const std::int64_t ua = (ur + x0 * du) >> 16, ub = (ur + (x1 - 1) * du) >> 16;
+  const std::int64_t va = (vr + x0 * dv) >> 16, vb = (vr + (x1 - 1) * dv) >> 16;
+  const int maxU = t.Width - 1, maxV = t.Height - 1;
+  const int u0 = Clamp(std::min(ua, ub), maxU), u1 = Clamp(std::max(ua, ub) + 1, maxU);
+  const int v0 = Clamp(std::min(va, vb), maxV), v1 = Clamp(std::max(va, vb) + 1, maxV);
+  constexpr int kBlock = TSoftTexture::BlockSize;
+  for (int by = v0 / kBlock; by <= v1 / kBlock; ++by) {
+    const std::uint8_t* blocks = t.Blocks.data() + std::size_t(by) * t.BlockColumns;
+    for (int bx = u0 / kBlock; bx <= u1 / kBlock; ++bx)
+      if (blocks[bx]) return false;
+  }
+  return true;
+}
+
 bool TSoftwareRasterizer::ClearTexelsCut(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                                          std::int64_t vr, int& xs, int& xe) {
   // Along an unturned row every sample reads texel rows iv and iv + 1 (clamped) and, in u,
@@ -385,7 +434,22 @@ void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
     std::uint32_t* dst = Pixels + std::size_t(y) * Width;
     const std::int64_t ur = t ? u.Row(y) : 0, du = t ? u.Step() : 0;
     const std::int64_t vr = t ? v.Row(y) : 0, dv = t ? v.Step() : 0;
+    const int spanFrom = xs, spanTo = xe;
     if (t && dv == 0 && !ClearTexelsCut(*t, ur, du, vr, xs, xe)) continue;
+    if (t && dv == 0 && linear && uniform) {
+      // Unturned: every pixel row mixes two texel rows sampled across the same way.
+      const std::int64_t iv = vr >> 16;
+      const std::uint32_t* top = AcrossRow(*t, Clamp(iv, maxV), ur, du, spanFrom, spanTo);
+      const std::uint32_t* bottom = AcrossRow(*t, Clamp(iv + 1, maxV), ur, du, spanFrom, spanTo);
+      std::uint32_t* row = RowBuffer(xe - xs);
+      TPixelRows::Mix(top + (xs - spanFrom), bottom + (xs - spanFrom),
+                      static_cast<std::uint32_t>((vr >> 8) & 0xFF), row, xe - xs);
+      if (blend == bmAdditive)
+        TPixelRows::Blend<true>(dst + xs, row, xe - xs, flat);
+      else
+        TPixelRows::Blend<false>(dst + xs, row, xe - xs, flat);
+      continue;
+    }
     std::int64_t cr[4] = {}, dc[4] = {};
     if (!uniform)
       for (int k = 0; k < 4; ++k) {
@@ -434,8 +498,16 @@ void TSoftwareRasterizer::DrawPolygon(const TRenderVertex* poly[], int count,
       while (fastTo > fastFrom && !inside(fastTo - 1)) --fastTo;
     }
     for (int x = xs; x < fastFrom; ++x) sample(x);
-    if (fastFrom < fastTo)
-      SampleInside(*t, ur, du, vr, dv, fastFrom, fastTo, row + (fastFrom - xs));
+    // A turned picture's clear parts are not sampled: in runs whose texels are all clear
+    // every sample is 0, and 0 changes nothing.
+    constexpr int kRun = 32;
+    for (int x = fastFrom; x < fastTo; x += kRun) {
+      const int end = std::min(fastTo, x + kRun);
+      if (dv != 0 && ClearRun(*t, ur, du, vr, dv, x, end))
+        std::fill(row + (x - xs), row + (end - xs), 0u);
+      else
+        SampleInside(*t, ur, du, vr, dv, x, end, row + (x - xs));
+    }
     for (int x = fastTo; x < xe; ++x) sample(x);
     const TFactors& f = uniform ? flat : TFactors{};
     if (blend == bmAdditive)

@@ -66,6 +66,10 @@ class TSoftwareRasterizer {
                            std::int64_t vr, std::int64_t dv, int xs, int xe, std::uint32_t* row);
   // Narrows [xs, xe) of an unturned row to the pixels that may sample a texel that is not
   // clear; false when none may.
+  // Whether every texel the linear samples of pixels [x0, x1) of a row can read is clear
+  // (their blocks hold nothing): those samples are all 0.
+  static bool ClearRun(const TSoftTexture& t, std::int64_t ur, std::int64_t du, std::int64_t vr,
+                       std::int64_t dv, int x0, int x1);
   static bool ClearTexelsCut(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                              std::int64_t vr, int& xs, int& xe);
   static bool CopyPlacement(const TRenderVertex v[4], const TSoftTexture& t, TCopy& out);
@@ -74,6 +78,19 @@ class TSoftwareRasterizer {
   void DrawPolygon(const TRenderVertex* poly[], int count, const TRenderVertex& a,
                    const TRenderVertex& b, const TRenderVertex& c, const TSoftTexture* texture,
                    TBlendMode blend, bool linear, const TPixelRect& clip);
+
+  // One texel row of an unturned picture sampled across a span (the first half of a smooth
+  // sample), kept: the next pixel rows read the same texel rows, and only mix two of them.
+  const std::uint32_t* AcrossRow(const TSoftTexture& t, int texelRow, std::int64_t ur,
+                                 std::int64_t du, int x0, int x1);
+  struct TAcross {
+    const TSoftTexture* Texture = nullptr;
+    int TexelRow = -1, X0 = 0, X1 = 0;
+    std::int64_t Ur = 0, Du = 0;
+    std::vector<std::uint32_t> Pixels;
+  };
+  TAcross Across[2];
+  int AcrossLast = 0;
 
   std::uint32_t* RowBuffer(int n) {
     if (Row.size() < static_cast<std::size_t>(n)) Row.resize(n);
