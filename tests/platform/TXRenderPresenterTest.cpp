@@ -22,6 +22,23 @@ struct TPrivateX {
   pid_t Pid = -1;
   std::string Display;
   bool Start() {
+    // Servers started side by side (tests run in parallel) now and then hand out a display
+    // nobody answers on: such a one is stopped and another started.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+      if (Launch()) {
+        for (int i = 0; i < 50; ++i) {
+          if (::Display* d = XOpenDisplay(Display.c_str())) {
+            XCloseDisplay(d);
+            return true;
+          }
+          usleep(20000);
+        }
+      }
+      Stop();
+    }
+    return false;
+  }
+  bool Launch() {
     int fds[2];
     if (pipe(fds) != 0) return false;
     Pid = fork();
@@ -40,11 +57,13 @@ struct TPrivateX {
     Display = ":" + std::to_string(std::atoi(buffer));
     return true;
   }
-  ~TPrivateX() {
+  void Stop() {
     if (Pid <= 0) return;
     kill(Pid, SIGTERM);
     waitpid(Pid, nullptr, 0);
+    Pid = -1;
   }
+  ~TPrivateX() { Stop(); }
 };
 
 std::vector<std::uint32_t> Grab(SDL_Window* w, int width, int height) {
