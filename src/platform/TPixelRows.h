@@ -54,6 +54,13 @@ class TPixelRows {
     const __m128i top = _mm_set1_epi32(static_cast<int>(0xFF000000u));
     for (; i + 4 <= n; i += 4) {
       __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+      // Four clear samples change nothing; four opaque unmodulated ones replace what is there.
+      if (_mm_movemask_epi8(_mm_cmpeq_epi32(s, zero)) == 0xFFFF) continue;
+      if (!Additive && plain &&
+          _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, top), top)) == 0xFFFF) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), s);
+        continue;
+      }
       __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
       __m128i slo = _mm_unpacklo_epi8(s, zero), shi = _mm_unpackhi_epi8(s, zero);
       if (!plain) {

@@ -97,11 +97,12 @@ void TSoftwareRasterizer::MakeTexture(const std::uint8_t* rgba, int width, int h
         blocks[x / kBlock] = 1;
       }
   }
+  out.AnyClearBlock = std::find(out.Blocks.begin(), out.Blocks.end(), 0) != out.Blocks.end();
 }
 
 bool TSoftwareRasterizer::LeavesAlone(const TRenderVertex v[4], const TSoftTexture* t,
                                       TBlendMode blend, const TPixelRect& area) {
-  if (!t || (blend != bmNormal && blend != bmAdditive) || t->Blocks.empty() || area.Empty())
+  if (!t || !t->AnyClearBlock || (blend != bmNormal && blend != bmAdditive) || area.Empty())
     return false;
   // One mapping only for a parallelogram; the two triangles of any other shape are left be.
   if (v[0].X + v[2].X != v[1].X + v[3].X || v[0].Y + v[2].Y != v[1].Y + v[3].Y) return false;
@@ -306,17 +307,46 @@ const std::uint32_t* TSoftwareRasterizer::AcrossRow(const TSoftTexture& t, int t
   a.Pixels.resize(std::size_t(x1 - x0));
   const std::uint32_t* p = t.Pixels.data() + std::size_t(texelRow) * t.Width;
   const int maxU = t.Width - 1;
-  for (int x = x0; x < x1; ++x) {
+  std::uint32_t* out = a.Pixels.data() - x0;
+  auto clamped = [&](int x) {
     const std::int64_t uu = ur + x * du, iu = uu >> 16;
-    a.Pixels[x - x0] = Lerp(p[Clamp(iu, maxU)], p[Clamp(iu + 1, maxU)],
-                            static_cast<std::uint32_t>((uu >> 8) & 0xFF));
+    out[x] = Lerp(p[Clamp(iu, maxU)], p[Clamp(iu + 1, maxU)], static_cast<std::uint32_t>((uu >> 8) & 0xFF));
+  };
+  // Where both texels of a sample lie inside the row, clamping changes nothing: the middle
+  // of the span goes two samples a step.
+  auto inside = [&](int x) {
+    const std::int64_t uu = ur + x * du;
+    return uu >= 0 && (uu >> 16) + 1 <= maxU;
+  };
+  int from = x0, to = x1;
+  while (from < to && !inside(from)) clamped(from++);
+  while (to > from && !inside(to - 1)) clamped(--to);
+  int x = from;
+#if defined(__SSE2__)
+  const __m128i zero = _mm_setzero_si128();
+  auto weights = [](std::uint32_t f) {
+    __m128i w = _mm_cvtsi32_si128(static_cast<int>((256 - f) | (f << 16)));
+    w = _mm_unpacklo_epi16(w, w);
+    return _mm_unpacklo_epi32(w, w);  // 256 − f four times, then f four times
+  };
+  for (; x + 2 <= to; x += 2) {
+    const std::int64_t ua = ur + x * du, ub = ua + du;
+    const __m128i pa = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + (ua >> 16))), zero);
+    const __m128i pb = _mm_unpacklo_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + (ub >> 16))), zero);
+    const __m128i ma = _mm_mullo_epi16(pa, weights(static_cast<std::uint32_t>((ua >> 8) & 0xFF)));
+    const __m128i mb = _mm_mullo_epi16(pb, weights(static_cast<std::uint32_t>((ub >> 8) & 0xFF)));
+    const __m128i sum = _mm_unpacklo_epi64(_mm_add_epi16(ma, _mm_srli_si128(ma, 8)),
+                                           _mm_add_epi16(mb, _mm_srli_si128(mb, 8)));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(out + x), _mm_packus_epi16(_mm_srli_epi16(sum, 8), zero));
   }
+#endif
+  for (; x < to; ++x) clamped(x);
   return a.Pixels.data();
 }
 
 bool TSoftwareRasterizer::ClearRun(const TSoftTexture& t, std::int64_t ur, std::int64_t du,
                                    std::int64_t vr, std::int64_t dv, int x0, int x1) {
-  if (t.Blocks.empty()) return false;
+  if (!t.AnyClearBlock) return false;
   // The samples move in a straight line: the texels between the run's ends, and the next.
   const std::int64_t ua = (ur + x0 * du) >> 16, ub = (ur + (x1 - 1) * du) >> 16;
   const std::int64_t va = (vr + x0 * dv) >> 16, vb = (vr + (x1 - 1) * dv) >> 16;

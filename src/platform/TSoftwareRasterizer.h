@@ -20,6 +20,7 @@ struct TSoftTexture {
   static constexpr int BlockSize = 16;
   int BlockColumns = 0;
   std::vector<std::uint8_t> Blocks;
+  bool AnyClearBlock = false;
 };
 
 // A half-open pixel rectangle [X0, X1) × [Y0, Y1).
