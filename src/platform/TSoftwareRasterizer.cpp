@@ -129,13 +129,7 @@ bool TSoftwareRasterizer::LeavesAlone(const TRenderVertex v[4], const TSoftTextu
   };
   const int tu0 = texel(u0 - 1, t->Width - 1), tu1 = texel(u1 + 1, t->Width - 1);
   const int tv0 = texel(w0 - 1, t->Height - 1), tv1 = texel(w1 + 1, t->Height - 1);
-  constexpr int kBlock = TSoftTexture::BlockSize;
-  for (int by = tv0 / kBlock; by <= tv1 / kBlock; ++by) {
-    const std::uint8_t* row = t->Blocks.data() + std::size_t(by) * t->BlockColumns;
-    for (int bx = tu0 / kBlock; bx <= tu1 / kBlock; ++bx)
-      if (row[bx]) return false;
-  }
-  return true;
+  return t->ClearWithin(tu0, tv0, tu1, tv1);
 }
 
 TPixelRect TSoftwareRasterizer::Bounds(const TRenderVertex v[4], int width, int height) {
@@ -353,13 +347,7 @@ bool TSoftwareRasterizer::ClearRun(const TSoftTexture& t, std::int64_t ur, std::
   const int maxU = t.Width - 1, maxV = t.Height - 1;
   const int u0 = Clamp(std::min(ua, ub), maxU), u1 = Clamp(std::max(ua, ub) + 1, maxU);
   const int v0 = Clamp(std::min(va, vb), maxV), v1 = Clamp(std::max(va, vb) + 1, maxV);
-  constexpr int kBlock = TSoftTexture::BlockSize;
-  for (int by = v0 / kBlock; by <= v1 / kBlock; ++by) {
-    const std::uint8_t* blocks = t.Blocks.data() + std::size_t(by) * t.BlockColumns;
-    for (int bx = u0 / kBlock; bx <= u1 / kBlock; ++bx)
-      if (blocks[bx]) return false;
-  }
-  return true;
+  return t.ClearWithin(u0, v0, u1, v1);
 }
 
 bool TSoftwareRasterizer::ClearTexelsCut(const TSoftTexture& t, std::int64_t ur, std::int64_t du,

@@ -21,6 +21,13 @@ struct TSoftTexture {
   int BlockColumns = 0;
   std::vector<std::uint8_t> Blocks;
   bool AnyClearBlock = false;
+  // Whether every texel of [u0, u1] × [v0, v1] (inside the picture) lies in a clear block.
+  bool ClearWithin(int u0, int v0, int u1, int v1) const {
+    for (int by = v0 / BlockSize; by <= v1 / BlockSize; ++by)
+      for (int bx = u0 / BlockSize; bx <= u1 / BlockSize; ++bx)
+        if (Blocks[std::size_t(by) * BlockColumns + bx]) return false;
+    return true;
+  }
 };
 
 // A half-open pixel rectangle [X0, X1) × [Y0, Y1).
